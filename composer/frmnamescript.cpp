@@ -1,0 +1,248 @@
+#include "frmnamescript.h"
+
+#include "colorswatch.h"
+#include "fixedlayout.h"
+#include "piccolor.h"
+#include "scriptsaver.h"
+#include "singlelinevalidator.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int maximumNameLength = 100;
+
+// The code labels ask for SimSun; where it is missing, a narrow fixed-pitch face keeps "^1"
+// inside the label as SimSun's half-width digits would.
+QFont codeLabelFont()
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+        QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono") });
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(12);
+    font.setBold(true);
+    return font;
+}
+
+QLabel *createLabel(const QString &caption, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton *createButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    // Neither button answers Enter: a player finishing the name must not save by accident.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmNameScript::frmNameScript(ScriptSaver &saver, QWidget *parent)
+    : QWidget(parent)
+    , m_saver(saver)
+{
+    setObjectName(QStringLiteral("frmNameScript"));
+    setWindowTitle(tr("Tintmark for COD 2 and COD"));
+    setFont(fixedLayoutFont());
+    createControls();
+    setGeometry(QRect(QPoint(232, 342), rectFromTwips(0, 0, 9960, 1635).size()));
+    setFixedSize(size());
+    Form_Load();
+}
+
+frmNameScript::~frmNameScript() = default;
+
+void frmNameScript::createControls()
+{
+    struct Swatch {
+        const char *name;
+        QRect geometry;
+        QColor fill;
+        int tab;
+        void (frmNameScript::*handler)();
+    };
+    const Swatch swatches[] = {
+        { "picRed", rectFromTwips(240, 120, 495, 375), QColor(255, 0, 0), 4,
+            &frmNameScript::picRed_Click },
+        { "picGreen", rectFromTwips(1200, 120, 495, 375), QColor(0, 255, 0), 5,
+            &frmNameScript::picGreen_Click },
+        { "picYellow", rectFromTwips(2160, 120, 495, 375), QColor(255, 255, 0), 6,
+            &frmNameScript::picYellow_Click },
+        { "picBlue", rectFromTwips(3120, 120, 495, 375), QColor(0, 0, 255), 7,
+            &frmNameScript::picBlue_Click },
+        { "picCyan", rectFromTwips(4080, 120, 495, 375), QColor(0, 255, 255), 11,
+            &frmNameScript::picCyan_Click },
+        { "picMagneto", rectFromTwips(5040, 120, 495, 375), QColor(192, 0, 0), 8,
+            &frmNameScript::picMagneto_Click },
+        { "picWhite", rectFromTwips(6000, 120, 495, 375), QColor(255, 255, 255), 9,
+            &frmNameScript::picWhite_Click },
+        { "PicDPurple", rectFromTwips(6960, 120, 495, 375), QColor(128, 0, 128), 10,
+            &frmNameScript::PicDPurple_Click },
+        { "picGray", rectFromTwips(7920, 120, 495, 375), QColor(128, 128, 128), 12,
+            &frmNameScript::picGray_Click },
+        { "picBlack", rectFromTwips(8880, 120, 495, 375), QColor(0, 0, 0), 13,
+            &frmNameScript::picBlack_Click },
+    };
+    struct Caption {
+        const char *name;
+        QRect geometry;
+        QString text;
+        bool codeFont;
+    };
+    const Caption captions[] = {
+        { "Label1", rectFromTwips(840, 120, 255, 375), QStringLiteral("^1"), true },
+        { "Label2", rectFromTwips(1800, 120, 255, 375), QStringLiteral("^2"), true },
+        { "Label3", rectFromTwips(2760, 120, 255, 375), QStringLiteral("^3"), true },
+        { "Label4", rectFromTwips(3720, 120, 255, 375), QStringLiteral("^4"), true },
+        { "Label5", rectFromTwips(4680, 120, 255, 375), QStringLiteral("^5"), true },
+        { "Label6", rectFromTwips(5640, 120, 255, 375), QStringLiteral("^6"), true },
+        { "Label7", rectFromTwips(6600, 120, 255, 375), QStringLiteral("^7"), true },
+        { "Label8", rectFromTwips(7560, 120, 255, 255), QStringLiteral("^8"), true },
+        { "Label9", rectFromTwips(8520, 120, 255, 375), QStringLiteral("^9"), true },
+        { "Label10", rectFromTwips(9480, 120, 255, 255), QStringLiteral("^0"), true },
+        { "lblSet", rectFromTwips(1560, 600, 735, 255), tr("set name"), false },
+        { "Label11", rectFromTwips(2280, 600, 975, 255), tr("Script Name:"), false },
+        { "Label12", rectFromTwips(1560, 960, 5655, 615),
+            tr("You can set your script here at the Script name, and hit Save and that would be "
+               "done, Unless you want to animate than hit CFG Editor, to design your animations."),
+            false },
+    };
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(rectFromTwips(3360, 600, 6375, 285));
+    Text1->setMaxLength(maximumNameLength);
+    Text1->setValidator(new SingleLineValidator(Text1));
+    Text1->setEnabled(false);
+
+    Command1 = createButton(tr("CFG &Editor"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(rectFromTwips(7320, 1080, 1095, 375));
+
+    cmdSave = createButton(tr("&Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setGeometry(rectFromTwips(8640, 1080, 1095, 375));
+    connect(cmdSave, &QPushButton::clicked, this, &frmNameScript::cmdSave_Click);
+
+    std::vector<std::pair<int, QWidget *>> tabOrder
+        = { { 0, Text1 }, { 1, Command1 }, { 2, cmdSave } };
+    for (const Swatch &swatch : swatches) {
+        auto *widget = new ColorSwatch(swatch.fill, this);
+        widget->setObjectName(QLatin1String(swatch.name));
+        widget->setGeometry(swatch.geometry);
+        connect(widget, &ColorSwatch::clicked, this, swatch.handler);
+        tabOrder.emplace_back(swatch.tab, widget);
+    }
+    for (const Caption &caption : captions) {
+        QLabel *label = createLabel(caption.text, this);
+        label->setObjectName(QLatin1String(caption.name));
+        label->setGeometry(caption.geometry);
+        if (caption.codeFont)
+            label->setFont(codeLabelFont());
+    }
+
+    // lblSet only carries the command word; it is never shown.
+    lblSet = findChild<QLabel *>(QStringLiteral("lblSet"), Qt::FindDirectChildrenOnly);
+    lblSet->setVisible(false);
+
+    std::ranges::sort(tabOrder, {}, &std::pair<int, QWidget *>::first);
+    for (size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+QString frmNameScript::setNameCommand() const
+{
+    return lblSet->text() + u' ' + Text1->text();
+}
+
+void frmNameScript::Form_Load()
+{
+    Text1->setEnabled(true);
+}
+
+void frmNameScript::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmNameScript::Form_Unload()
+{
+    // The whole program ends with this window, whatever other window is still open.
+    QCoreApplication::quit();
+}
+
+void frmNameScript::appendColorCode(QString (picColor::*code)() const)
+{
+    if (!m_colors)
+        m_colors = std::make_unique<picColor>();
+    const QString colorCode = (m_colors.get()->*code)();
+
+    // Half a code would show as a stray caret in the game: refuse a code that does not fit whole.
+    if (Text1->text().size() + colorCode.size() > Text1->maxLength()) {
+        QApplication::beep();
+        return;
+    }
+    // Always at the end, whatever the caret or selection; inserting keeps the box's undo history.
+    Text1->end(false);
+    Text1->insert(colorCode);
+}
+
+void frmNameScript::picRed_Click()
+{
+    appendColorCode(&picColor::One);
+}
+void frmNameScript::picGreen_Click()
+{
+    appendColorCode(&picColor::Two);
+}
+void frmNameScript::picYellow_Click()
+{
+    appendColorCode(&picColor::Three);
+}
+void frmNameScript::picBlue_Click()
+{
+    appendColorCode(&picColor::Four);
+}
+void frmNameScript::picCyan_Click()
+{
+    appendColorCode(&picColor::Five);
+}
+void frmNameScript::picMagneto_Click()
+{
+    appendColorCode(&picColor::Six);
+}
+void frmNameScript::picWhite_Click()
+{
+    appendColorCode(&picColor::Seven);
+}
+void frmNameScript::PicDPurple_Click()
+{
+    appendColorCode(&picColor::Eight);
+}
+void frmNameScript::picGray_Click()
+{
+    appendColorCode(&picColor::Nine);
+}
+void frmNameScript::picBlack_Click()
+{
+    appendColorCode(&picColor::Ten);
+}
+
+void frmNameScript::cmdSave_Click()
+{
+    m_saver.save(this, [this] { return setNameCommand(); });
+}

@@ -1,0 +1,56 @@
+#ifndef FRMNAMESCRIPT_H
+#define FRMNAMESCRIPT_H
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ScriptSaver;
+class picColor;
+
+// The main window: the player types a name, appends color codes with the ten swatches and saves
+// the one-line "set name" script. Closing it ends the program.
+class frmNameScript : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmNameScript(ScriptSaver &saver, QWidget *parent = nullptr);
+    ~frmNameScript() override;
+
+    // The command word from lblSet, a space and the name: the line that a save writes.
+    QString setNameCommand() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void Form_Load();
+    void Form_Unload();
+    void picRed_Click();
+    void picGreen_Click();
+    void picYellow_Click();
+    void picBlue_Click();
+    void picCyan_Click();
+    void picMagneto_Click();
+    void picWhite_Click();
+    void PicDPurple_Click();
+    void picGray_Click();
+    void picBlack_Click();
+    void cmdSave_Click();
+
+private:
+    void createControls();
+    void appendColorCode(QString (picColor::*code)() const);
+
+    ScriptSaver &m_saver;
+    std::unique_ptr<picColor> m_colors; // created on the first swatch click
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QLabel *lblSet = nullptr;
+};
+
+#endif // FRMNAMESCRIPT_H

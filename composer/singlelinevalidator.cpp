@@ -1,0 +1,28 @@
+#include "singlelinevalidator.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+} // namespace
+
+QValidator::State SingleLineValidator::validate(QString &input, int &pos) const
+{
+    const auto firstBreak = std::find_if(input.cbegin(), input.cend(), isLineBreak);
+    if (firstBreak == input.cend())
+        return Acceptable;
+
+    // The text held no break before this edit, so the break belongs to the text just inserted,
+    // which ends at the cursor: drop the inserted text from the break up to the cursor.
+    const int breakAt = int(firstBreak - input.cbegin());
+    if (pos <= breakAt)
+        return Invalid;
+    input.remove(breakAt, pos - breakAt);
+    pos = breakAt;
+    return Acceptable;
+}

@@ -1,0 +1,18 @@
+#ifndef SINGLELINEVALIDATOR_H
+#define SINGLELINEVALIDATOR_H
+
+#include <QValidator>
+
+// Keeps a line edit free of line breaks. QLineEdit takes them from a paste or a drop, and one in
+// a player name would start a second console command in the script. Of an insertion that carries
+// a line break, only the text before the break is kept.
+class SingleLineValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override;
+};
+
+#endif // SINGLELINEVALIDATOR_H

@@ -1,0 +1,87 @@
+#include "cfgwriter.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <QStringEncoder>
+
+#include <optional>
+
+namespace {
+
+const char scriptEncoding[] = "windows-1252";
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CfgWriter", text);
+}
+
+// The first code point of text that the script's character set cannot hold; a lone surrogate
+// counts as one, since no character set can hold it.
+std::optional<char32_t> firstUnencodable(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        qsizetype length = 1;
+        char32_t codePoint = c.unicode();
+        if (c.isSurrogate()) {
+            if (!c.isHighSurrogate() || i + 1 == text.size() || !text.at(i + 1).isLowSurrogate())
+                return codePoint;
+            codePoint = QChar::surrogateToUcs4(c, text.at(i + 1));
+            length = 2;
+        }
+        QStringEncoder encoder(scriptEncoding);
+        const QByteArray encoded = encoder.encode(QStringView(text).sliced(i, length));
+        if (encoder.hasError())
+            return codePoint;
+        i += length - 1;
+    }
+    return std::nullopt;
+}
+
+QString describeUnencodable(char32_t codePoint)
+{
+    const QString hex
+        = QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+    const QString shown = QString::fromUcs4(&codePoint, 1);
+    const bool printable = QChar::isPrint(codePoint) && !QChar::isSurrogate(codePoint);
+    const QString character
+        = printable ? QStringLiteral("\u201c%1\u201d (%2)").arg(shown, hex) : hex;
+    return tr("The text holds the character %1, which a script cannot hold: the games read "
+              "scripts in Windows-1252. Nothing was saved; replace that character and save again.")
+        .arg(character);
+}
+
+} // namespace
+
+bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *errorString)
+{
+    // QSaveFile opens an empty name and fails only at commit, after the text was taken.
+    if (path.isEmpty()) {
+        *errorString = tr("No file name was given.");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *errorString = file.errorString();
+        return false;
+    }
+
+    QString script = takeText();
+    script.replace(u'\n', QLatin1String("\r\n"));
+    script += QLatin1String("\r\n");
+
+    QStringEncoder encoder(scriptEncoding, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(script);
+    if (encoder.hasError() || !script.isValidUtf16()) {
+        file.cancelWriting();
+        *errorString
+            = describeUnencodable(firstUnencodable(script).value_or(QChar::ReplacementCharacter));
+        return false;
+    }
+
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        *errorString = file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,22 @@
+#ifndef CFGWRITER_H
+#define CFGWRITER_H
+
+#include <QString>
+
+#include <functional>
+
+// Writes a console script as the games read it: Windows-1252, no byte-order mark, CR LF line
+// ends and one CR LF after the text. The text goes to a temporary file that replaces the target
+// only when complete, so a failed write leaves an existing script as it was.
+namespace CfgWriter {
+
+using TextSource = std::function<QString()>;
+
+// Writes the text that takeText returns; it is called once the file is open, so the script holds
+// the text as it is at that moment. The text's line breaks are '\n', as Qt's text widgets give
+// them. On failure returns false and says why in errorString.
+bool write(const QString &path, const TextSource &takeText, QString *errorString);
+
+} // namespace CfgWriter
+
+#endif // CFGWRITER_H

@@ -1,0 +1,10 @@
+#include "messageboxreporter.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+void MessageBoxReporter::reportSaveFailure(QWidget *parent, const QString &message)
+{
+    QMessageBox::warning(
+        parent, QCoreApplication::translate("MessageBoxReporter", "Tintmark"), message);
+}

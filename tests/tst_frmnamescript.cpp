@@ -1,0 +1,376 @@
+#include "colorswatch.h"
+#include "frmnamescript.h"
+#include "savefakes.h"
+#include "scriptsaver.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class tst_frmNameScript : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void windowGeometry();
+    void layout_data();
+    void layout();
+    void codeLabelFont();
+    void tabOrder();
+    void nameBoxStartsEnabledAndEmpty();
+    void swatchClicks_data();
+    void swatchClicks();
+    void swatchAppendsAtEndWhateverTheCaret();
+    void swatchRefusesCodeThatDoesNotFit_data();
+    void swatchRefusesCodeThatDoesNotFit();
+    void typingStopsAt100Characters();
+    void lineBreaksNeverEnterTheName_data();
+    void lineBreaksNeverEnterTheName();
+    void altSSavesTheLine();
+    void enterAndEscapePressNothing();
+    void cancelIsSilent();
+    void failedSaveWarnsAndNextSaveWorks();
+    void closingEndsTheProgram();
+
+private:
+    template <typename T = QWidget> T *control(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+    QLineEdit *nameBox() const { return control<QLineEdit>("Text1"); }
+    QByteArray savedBytes() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    FakeChooser m_chooser;
+    RecordingReporter m_reporter;
+    std::unique_ptr<ScriptSaver> m_saver;
+    std::unique_ptr<frmNameScript> m_window;
+};
+
+void tst_frmNameScript::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_chooser = {};
+    m_reporter = {};
+    m_saver = std::make_unique<ScriptSaver>(m_chooser, m_reporter);
+    m_window = std::make_unique<frmNameScript>(*m_saver);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_frmNameScript::cleanup()
+{
+    m_window.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QByteArray tst_frmNameScript::savedBytes() const
+{
+    QFile file(m_chooser.path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void tst_frmNameScript::windowGeometry()
+{
+    QCOMPARE(m_window->windowTitle(), u"Tintmark for COD 2 and COD"_qs);
+    QCOMPARE(m_window->geometry(), QRect(232, 342, 664, 109));
+    QCOMPARE(m_window->minimumSize(), QSize(664, 109));
+    QCOMPARE(m_window->maximumSize(), QSize(664, 109));
+}
+
+void tst_frmNameScript::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("fill");
+
+    const auto add = [](const char *name, QRect geometry, const QString &text, QColor fill = {}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << geometry << text << fill;
+    };
+    add("Text1", { 224, 40, 425, 19 }, u""_qs);
+    add("Command1", { 488, 72, 73, 25 }, u"CFG &Editor"_qs);
+    add("cmdSave", { 576, 72, 73, 25 }, u"&Save"_qs);
+    add("picRed", { 16, 8, 33, 25 }, {}, QColor(255, 0, 0));
+    add("picGreen", { 80, 8, 33, 25 }, {}, QColor(0, 255, 0));
+    add("picYellow", { 144, 8, 33, 25 }, {}, QColor(255, 255, 0));
+    add("picBlue", { 208, 8, 33, 25 }, {}, QColor(0, 0, 255));
+    add("picCyan", { 272, 8, 33, 25 }, {}, QColor(0, 255, 255));
+    add("picMagneto", { 336, 8, 33, 25 }, {}, QColor(192, 0, 0));
+    add("picWhite", { 400, 8, 33, 25 }, {}, QColor(255, 255, 255));
+    add("PicDPurple", { 464, 8, 33, 25 }, {}, QColor(128, 0, 128));
+    add("picGray", { 528, 8, 33, 25 }, {}, QColor(128, 128, 128));
+    add("picBlack", { 592, 8, 33, 25 }, {}, QColor(0, 0, 0));
+    add("Label1", { 56, 8, 17, 25 }, u"^1"_qs);
+    add("Label2", { 120, 8, 17, 25 }, u"^2"_qs);
+    add("Label3", { 184, 8, 17, 25 }, u"^3"_qs);
+    add("Label4", { 248, 8, 17, 25 }, u"^4"_qs);
+    add("Label5", { 312, 8, 17, 25 }, u"^5"_qs);
+    add("Label6", { 376, 8, 17, 25 }, u"^6"_qs);
+    add("Label7", { 440, 8, 17, 25 }, u"^7"_qs);
+    add("Label8", { 504, 8, 17, 17 }, u"^8"_qs);
+    add("Label9", { 568, 8, 17, 25 }, u"^9"_qs);
+    add("Label10", { 632, 8, 17, 17 }, u"^0"_qs);
+    add("lblSet", { 104, 40, 49, 17 }, u"set name"_qs);
+    add("Label11", { 152, 40, 65, 17 }, u"Script Name:"_qs);
+    add("Label12", { 104, 64, 377, 41 },
+        u"You can set your script here at the Script name, and hit Save and that would be done, "
+        "Unless you want to animate than hit CFG Editor, to design your animations."_qs);
+}
+
+void tst_frmNameScript::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(QColor, fill);
+
+    const QWidget *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->isVisible(), name != u"lblSet");
+    if (fill.isValid()) {
+        // What the player sees: the whole swatch, corners included, is the color.
+        const QImage image = m_window->grab().toImage();
+        for (const QPoint &point :
+            { geometry.topLeft(), geometry.center(), geometry.bottomRight() })
+            QCOMPARE(image.pixelColor(point * image.devicePixelRatio()), fill);
+    } else {
+        QCOMPARE(widget->property("text").toString(), text);
+    }
+}
+
+void tst_frmNameScript::codeLabelFont()
+{
+    const QFont font = control<QLabel>("Label1")->font();
+    QCOMPARE(font.families().value(0), u"SimSun"_qs);
+    QCOMPARE(font.pointSize(), 12);
+    QVERIFY(font.bold());
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    QCOMPARE(control<QLabel>("Label11")->font().pointSize(), 8);
+}
+
+void tst_frmNameScript::tabOrder()
+{
+    const QStringList expected
+        = { "Command1", "cmdSave", "picRed", "picGreen", "picYellow", "picBlue", "picMagneto",
+              "picWhite", "PicDPurple", "picCyan", "picGray", "picBlack", "Text1" };
+    nameBox()->setFocus();
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void tst_frmNameScript::nameBoxStartsEnabledAndEmpty()
+{
+    QVERIFY(nameBox()->isEnabled());
+    QVERIFY(nameBox()->text().isEmpty());
+    QTest::keyClicks(nameBox(), "Player");
+    QCOMPARE(nameBox()->text(), u"Player"_qs);
+}
+
+void tst_frmNameScript::swatchClicks_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("swatches");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("red on empty") << u""_qs << QStringList { "picRed" } << u"^1"_qs;
+    QTest::newRow("red then blue") << u""_qs << QStringList { "picRed", "picBlue" } << u"^1^4"_qs;
+    QTest::newRow("same swatch twice")
+        << u""_qs << QStringList { "picRed", "picRed" } << u"^1^1"_qs;
+    QTest::newRow("black is caret zero") << u""_qs << QStringList { "picBlack" } << u"^0"_qs;
+    QTest::newRow("gray") << u""_qs << QStringList { "picGray" } << u"^9"_qs;
+    QTest::newRow("dark purple") << u""_qs << QStringList { "PicDPurple" } << u"^8"_qs;
+    QTest::newRow("dark red swatch is ^6") << u""_qs << QStringList { "picMagneto" } << u"^6"_qs;
+    QTest::newRow("after typed text") << u"Pla"_qs << QStringList { "picBlue" } << u"Pla^4"_qs;
+    QTest::newRow("all ten left to right")
+        << u""_qs
+        << QStringList { "picRed", "picGreen", "picYellow", "picBlue", "picCyan", "picMagneto",
+               "picWhite", "PicDPurple", "picGray", "picBlack" }
+        << u"^1^2^3^4^5^6^7^8^9^0"_qs;
+}
+
+void tst_frmNameScript::swatchClicks()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, swatches);
+    QFETCH(QString, name);
+
+    QTest::keyClicks(nameBox(), typed);
+    for (const QString &swatch : swatches) {
+        // A click anywhere on a swatch counts, its corners too.
+        QWidget *target = control(qPrintable(swatch));
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().bottomRight());
+    }
+    QCOMPARE(nameBox()->text(), name);
+}
+
+void tst_frmNameScript::swatchAppendsAtEndWhateverTheCaret()
+{
+    QTest::keyClicks(nameBox(), "Player");
+    nameBox()->setSelection(1, 2);
+    QTest::mouseClick(control("picRed"), Qt::LeftButton);
+    QCOMPARE(nameBox()->text(), u"Player^1"_qs);
+
+    // A swatch click is undone like typing.
+    QTest::keyClick(nameBox(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(nameBox()->text(), u"Player"_qs);
+}
+
+void tst_frmNameScript::swatchRefusesCodeThatDoesNotFit_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("lengthAfterClick");
+
+    QTest::newRow("fits exactly") << 98 << 100;
+    QTest::newRow("one character short") << 99 << 99;
+    QTest::newRow("box full") << 100 << 100;
+}
+
+void tst_frmNameScript::swatchRefusesCodeThatDoesNotFit()
+{
+    QFETCH(int, length);
+    QFETCH(int, lengthAfterClick);
+
+    const QString typed(length, u'a');
+    QTest::keyClicks(nameBox(), typed);
+    QTest::mouseClick(control("picGreen"), Qt::LeftButton);
+    QCOMPARE(nameBox()->text().size(), lengthAfterClick);
+    QVERIFY(nameBox()->text().startsWith(typed));
+    QVERIFY(!nameBox()->text().endsWith(u'^'));
+}
+
+void tst_frmNameScript::typingStopsAt100Characters()
+{
+    QTest::keyClicks(nameBox(), QString(105, u'x'));
+    QCOMPARE(nameBox()->text(), QString(100, u'x'));
+}
+
+void tst_frmNameScript::lineBreaksNeverEnterTheName_data()
+{
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QString>("name");
+
+    // The box holds "[]" with the caret between the brackets.
+    QTest::newRow("LF") << u"abc\ndef"_qs << u"[abc]"_qs;
+    QTest::newRow("CR LF") << u"abc\r\ndef"_qs << u"[abc]"_qs;
+    QTest::newRow("CR") << u"abc\rdef"_qs << u"[abc]"_qs;
+    QTest::newRow("line separator") << u"abc\u2028def"_qs << u"[abc]"_qs;
+    QTest::newRow("paragraph separator") << u"abc\u2029def"_qs << u"[abc]"_qs;
+    QTest::newRow("break first") << u"\nset name evil"_qs << u"[]"_qs;
+    QTest::newRow("several breaks") << u"a\nb\nc"_qs << u"[a]"_qs;
+    QTest::newRow("no break") << u"abc"_qs << u"[abc]"_qs;
+}
+
+void tst_frmNameScript::lineBreaksNeverEnterTheName()
+{
+    QFETCH(QString, inserted);
+    QFETCH(QString, name);
+
+    QTest::keyClicks(nameBox(), "[]");
+    nameBox()->setCursorPosition(1);
+    QGuiApplication::clipboard()->setText(inserted);
+    QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(nameBox()->text(), name);
+
+    nameBox()->setText(u"[]"_qs);
+    QMimeData data;
+    data.setText(inserted);
+    nameBox()->setCursorPosition(1);
+    const QRect caret = nameBox()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QPoint dropAt = caret.center();
+    QDragEnterEvent enter(dropAt, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(nameBox(), &enter);
+    QDropEvent drop(dropAt, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(nameBox(), &drop);
+    QCOMPARE(nameBox()->text(), name);
+}
+
+void tst_frmNameScript::altSSavesTheLine()
+{
+    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    QTest::keyClicks(nameBox(), "Pla");
+    QTest::mouseClick(control("picBlue"), Qt::LeftButton);
+    QTest::keyClicks(nameBox(), "yer");
+    nameBox()->setText(u"^1"_qs + nameBox()->text());
+    QTest::keyClick(m_window.get(), Qt::Key_S, Qt::AltModifier);
+    // The access key presses the button visibly, so the click follows a moment later.
+    QTRY_COMPARE(m_chooser.calls, 1);
+    QCOMPARE(savedBytes(), QByteArray("set name ^1Pla^4yer\r\n"));
+
+    nameBox()->clear();
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(savedBytes(), QByteArray("set name \r\n"));
+    QVERIFY(m_reporter.messages.isEmpty());
+}
+
+void tst_frmNameScript::enterAndEscapePressNothing()
+{
+    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    for (const char *name : { "Text1", "Command1", "cmdSave" }) {
+        control(name)->setFocus();
+        QTest::keyClick(control(name), Qt::Key_Return);
+        QTest::keyClick(control(name), Qt::Key_Enter);
+        QTest::keyClick(control(name), Qt::Key_Escape);
+    }
+    QCOMPARE(m_chooser.calls, 0);
+    QVERIFY(m_window->isVisible());
+}
+
+void tst_frmNameScript::cancelIsSilent()
+{
+    QTest::keyClicks(nameBox(), "Player");
+    QTest::keyClick(m_window.get(), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(m_chooser.calls, 1);
+    QVERIFY(m_reporter.messages.isEmpty());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(nameBox()->text(), u"Player"_qs);
+}
+
+void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
+{
+    QTest::keyClicks(nameBox(), "Player");
+    m_chooser.path = m_dir->filePath(u"missing/player.cfg"_qs);
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY2(m_reporter.messages.first().contains(QDir::toNativeSeparators(m_chooser.path)),
+        qPrintable(m_reporter.messages.first()));
+    QCOMPARE(nameBox()->text(), u"Player"_qs);
+
+    nameBox()->setText(u"Pl\u03a9yer"_qs);
+    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(m_reporter.messages.size(), 2);
+    QVERIFY2(
+        m_reporter.messages.last().contains(u"U+03A9"_qs), qPrintable(m_reporter.messages.last()));
+    QVERIFY(!QFile::exists(m_chooser.path));
+
+    nameBox()->setText(u"Player"_qs);
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(m_reporter.messages.size(), 2);
+    QCOMPARE(savedBytes(), QByteArray("set name Player\r\n"));
+}
+
+void tst_frmNameScript::closingEndsTheProgram()
+{
+    QTimer::singleShot(0, m_window.get(), &QWidget::close);
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(tst_frmNameScript)
+#include "tst_frmnamescript.moc"
