@@ -1,6 +1,7 @@
 #include "cfgfiledialog.h"
 #include "frmnamescript.h"
 #include "messageboxreporter.h"
+#include "scripteditorhandoff.h"
 #include "scriptsaver.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     ScriptSaver saver(saveDialog, failureReporter);
 
     frmNameScript window(saver);
+    ScriptEditorHandOff editorHandOff(window, saver);
     window.show();
     return app.exec();
 }

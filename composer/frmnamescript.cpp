@@ -131,6 +131,7 @@ void frmNameScript::createControls()
     Command1 = createButton(tr("CFG &Editor"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(rectFromTwips(7320, 1080, 1095, 375));
+    connect(Command1, &QPushButton::clicked, this, &frmNameScript::Command1_Click);
 
     cmdSave = createButton(tr("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
@@ -245,4 +246,9 @@ void frmNameScript::picBlack_Click()
 void frmNameScript::cmdSave_Click()
 {
     m_saver.save(this, [this] { return setNameCommand(); });
+}
+
+void frmNameScript::Command1_Click()
+{
+    emit scriptEditorRequested(setNameCommand());
 }

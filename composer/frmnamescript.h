@@ -12,7 +12,8 @@ class ScriptSaver;
 class picColor;
 
 // The main window: the player types a name, appends color codes with the ten swatches and saves
-// the one-line "set name" script. Closing it ends the program.
+// the one-line "set name" script, or hands that command to the script editor. Closing it ends
+// the program.
 class frmNameScript : public QWidget {
     Q_OBJECT
 
@@ -22,6 +23,10 @@ public:
 
     // The command word from lblSet, a space and the name: the line that a save writes.
     QString setNameCommand() const;
+
+signals:
+    // The player asked for the script editor with this window's command.
+    void scriptEditorRequested(const QString &command);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -40,6 +45,7 @@ private slots:
     void picGray_Click();
     void picBlack_Click();
     void cmdSave_Click();
+    void Command1_Click();
 
 private:
     void createControls();

@@ -1,0 +1,63 @@
+#include "frmeditor.h"
+
+#include "fixedlayout.h"
+#include "scriptsaver.h"
+#include "scripttemplate.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
+    : QWidget(parent)
+    , m_saver(saver)
+    , txtEditor(new QPlainTextEdit(this))
+    , cmdSave(new QPushButton(tr("&Save"), this))
+    , Label1(new QLabel(tr("This is where you can you add Animation to your script CFG file. Then "
+                           "you can save it by hitting the save button."),
+          this))
+{
+    setObjectName(QStringLiteral("frmEditor"));
+    setWindowTitle(tr("Tintmark Editor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(fixedLayoutFont());
+    setFixedSize(rectFromTwips(0, 0, 8625, 5025).size());
+
+    txtEditor->setObjectName(QStringLiteral("txtEditor"));
+    txtEditor->setGeometry(rectFromTwips(120, 120, 8295, 4335));
+    // Long lines wrap on screen only; the script breaks lines where it holds a line break.
+    txtEditor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtEditor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtEditor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab moves on to Save, as in any form; scripts need no tab characters.
+    txtEditor->setTabChangesFocus(true);
+    txtEditor->setPlainText(scriptTemplate());
+
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setGeometry(rectFromTwips(6960, 4560, 1455, 375));
+    cmdSave->setAutoDefault(false);
+    connect(cmdSave, &QPushButton::clicked, this, &frmEditor::cmdSave_Click);
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(rectFromTwips(120, 4560, 6735, 375));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+}
+
+void frmEditor::appendCommand(const QString &command)
+{
+    // A cursor of its own inserts at the end without resetting the document, so the player's
+    // undo history survives and the cost follows the command, not the size of the script.
+    QTextCursor end(txtEditor->document());
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock();
+    end.insertText(u' ' + command);
+    end.endEditBlock();
+    txtEditor->setTextCursor(end);
+    txtEditor->ensureCursorVisible();
+}
+
+void frmEditor::cmdSave_Click()
+{
+    m_saver.save(this, [this] { return txtEditor->toPlainText(); });
+}

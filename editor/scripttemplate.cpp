@@ -1,0 +1,15 @@
+#include "scripttemplate.h"
+
+QString scriptTemplate()
+{
+    // Eight lines, each ending in CR LF; the second keeps its trailing space.
+    return QStringLiteral(
+        "// Tarvik Script Editor\r\n"
+        "// for your liking, you can now make animated scripts. \r\n"
+        "// Animated Example\r\n"
+        "// set name ^1T^1a^1r^1v^1i^1k\r\n"
+        "// time wait 5 or 10 or 15 <- time Delay\r\n"
+        "// set name ^2T^2a^2r^2v^2i^2k\r\n"
+        "// time wait 5 or 10 or 15 <- time delay\r\n"
+        "// if you have any question or just confused i will write a better example\r\n");
+}

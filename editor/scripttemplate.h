@@ -1,0 +1,9 @@
+#ifndef SCRIPTTEMPLATE_H
+#define SCRIPTTEMPLATE_H
+
+#include <QString>
+
+// The text a new script editor starts with: comments that show how an animated name is made.
+QString scriptTemplate();
+
+#endif // SCRIPTTEMPLATE_H

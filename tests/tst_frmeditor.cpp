@@ -1,0 +1,292 @@
+#include "frmnamescript.h"
+#include "savefakes.h"
+#include "scripteditorhandoff.h"
+#include "scriptsaver.h"
+#include "scripttemplate.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The script editor, driven from the main window as the player uses it.
+class tst_frmEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void templateText();
+    void windowLayout();
+    void savedBytes_data();
+    void savedBytes();
+    void altEOpensAndReusesTheEditor();
+    void closedEditorStartsAgainFromTemplate();
+    void handOffAppendsAtTheEndWhateverTheCaret();
+    void undoSurvivesAHandOff();
+    void largeScriptGetsOnlyAnAppend();
+    void enterTypesANewLineAndEscapeDoesNothing();
+    void failedSaveWarnsAndKeepsTheText();
+    void closingTheMainWindowEndsTheProgram();
+
+private:
+    void handOff(const QString &name);
+    QWidget *editor() const;
+    QPlainTextEdit *script() const;
+    QByteArray saveEditor();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    FakeChooser m_chooser;
+    RecordingReporter m_reporter;
+    std::unique_ptr<ScriptSaver> m_saver;
+    std::unique_ptr<frmNameScript> m_mainWindow;
+    std::unique_ptr<ScriptEditorHandOff> m_handOff;
+};
+
+void tst_frmEditor::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_chooser = {};
+    m_reporter = {};
+    m_saver = std::make_unique<ScriptSaver>(m_chooser, m_reporter);
+    m_mainWindow = std::make_unique<frmNameScript>(*m_saver);
+    m_handOff = std::make_unique<ScriptEditorHandOff>(*m_mainWindow, *m_saver);
+    m_mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow.get()));
+}
+
+void tst_frmEditor::cleanup()
+{
+    m_handOff.reset();
+    m_mainWindow.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QWidget *tst_frmEditor::editor() const
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.cbegin(), windows.cend(), [](QWidget *window) {
+        return window->objectName() == u"frmEditor" && window->isVisible();
+    });
+    return found == windows.cend() ? nullptr : *found;
+}
+
+QPlainTextEdit *tst_frmEditor::script() const
+{
+    return editor()->findChild<QPlainTextEdit *>(QStringLiteral("txtEditor"));
+}
+
+// Types the name into the main window and presses its "CFG Editor" button.
+void tst_frmEditor::handOff(const QString &name)
+{
+    auto *nameBox = m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    nameBox->setText(name);
+    QTest::mouseClick(
+        m_mainWindow->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(editor());
+}
+
+QByteArray tst_frmEditor::saveEditor()
+{
+    m_chooser.path = m_dir->filePath(u"animated.cfg"_qs);
+    QTest::mouseClick(
+        editor()->findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    QFile file(m_chooser.path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void tst_frmEditor::templateText()
+{
+    const QString text = scriptTemplate();
+    QCOMPARE(text.size(), 327);
+    QCOMPARE(text.count(u"\r\n"_qs), 8);
+    QVERIFY(text.endsWith(u"better example\r\n"_qs));
+    QVERIFY(text.contains(u"animated scripts. \r\n"_qs));
+}
+
+void tst_frmEditor::windowLayout()
+{
+    handOff(u"A"_qs);
+    QCOMPARE(editor()->windowTitle(), u"Tintmark Editor"_qs);
+    QCOMPARE(editor()->size(), QSize(575, 335));
+    QCOMPARE(editor()->minimumSize(), editor()->maximumSize());
+    QVERIFY(!editor()->parentWidget());
+    QCOMPARE(script()->geometry(), QRect(8, 8, 553, 289));
+    QCOMPARE(script()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(script()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(script()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    const auto *save = editor()->findChild<QPushButton *>(QStringLiteral("cmdSave"));
+    QCOMPARE(save->geometry(), QRect(464, 304, 97, 25));
+    QCOMPARE(save->text(), u"&Save"_qs);
+    const auto *help = editor()->findChild<QLabel *>(QStringLiteral("Label1"));
+    QCOMPARE(help->geometry(), QRect(8, 304, 449, 25));
+    QCOMPARE(help->text(),
+        u"This is where you can you add Animation to your script CFG file. "
+        "Then you can save it by hitting the save button."_qs);
+
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QCOMPARE(QApplication::focusWidget(), script());
+    QTest::keyClick(script(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), save);
+}
+
+void tst_frmEditor::savedBytes_data()
+{
+    QTest::addColumn<QStringList>("handOffs");
+    QTest::addColumn<QByteArray>("afterTemplate");
+
+    QTest::newRow("untouched template") << QStringList() << QByteArray("\r\n");
+    QTest::newRow("first hand-off") << QStringList { "^1A" } << QByteArray(" set name ^1A\r\n");
+    QTest::newRow("second hand-off on the same line")
+        << QStringList { "^1A", "^1A" } << QByteArray(" set name ^1A set name ^1A\r\n");
+    QTest::newRow("empty name") << QStringList { "" } << QByteArray(" set name \r\n");
+}
+
+void tst_frmEditor::savedBytes()
+{
+    QFETCH(QStringList, handOffs);
+    QFETCH(QByteArray, afterTemplate);
+
+    // The untouched template comes from a hand-off too; its command is removed by hand below.
+    handOff(handOffs.value(0));
+    if (handOffs.isEmpty())
+        script()->setPlainText(scriptTemplate());
+    for (const QString &name : handOffs.mid(1))
+        handOff(name);
+
+    const QByteArray bytes = saveEditor();
+    QCOMPARE(bytes, scriptTemplate().toLatin1() + afterTemplate);
+    if (handOffs.isEmpty())
+        QCOMPARE(bytes.size(), 329);
+}
+
+void tst_frmEditor::altEOpensAndReusesTheEditor()
+{
+    QVERIFY(!editor());
+    m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(u"^1A"_qs);
+    QTest::keyClick(m_mainWindow.get(), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(editor());
+    QWidget *first = editor();
+    QCOMPARE(script()->toPlainText(),
+        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name ^1A"_qs);
+
+    script()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(script(), " // mine");
+    m_mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow.get()));
+    QTest::keyClick(m_mainWindow.get(), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine set name ^1A"_qs));
+    QCOMPARE(editor(), first);
+    QVERIFY(m_mainWindow->isVisible());
+}
+
+void tst_frmEditor::closedEditorStartsAgainFromTemplate()
+{
+    handOff(u"old"_qs);
+    QPointer<QWidget> closed = editor();
+    QVERIFY(closed->close());
+    QTRY_VERIFY(!closed); // destroyed with its text
+    QVERIFY(m_mainWindow->isVisible());
+
+    handOff(u"new"_qs);
+    QCOMPARE(script()->toPlainText(),
+        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name new"_qs);
+}
+
+void tst_frmEditor::handOffAppendsAtTheEndWhateverTheCaret()
+{
+    handOff(u"A"_qs);
+    QTextCursor selection = script()->textCursor();
+    selection.setPosition(3);
+    selection.setPosition(10, QTextCursor::KeepAnchor);
+    script()->setTextCursor(selection);
+    handOff(u"B"_qs);
+    QVERIFY(script()->toPlainText().startsWith(u"// Tarvik Script Editor\n"_qs));
+    QVERIFY(script()->toPlainText().endsWith(u"\n set name A set name B"_qs));
+}
+
+void tst_frmEditor::undoSurvivesAHandOff()
+{
+    handOff(u"A"_qs);
+    const QString handedOff = script()->toPlainText();
+    script()->moveCursor(QTextCursor::End);
+    QTest::keyClick(script(), Qt::Key_Return);
+    QTest::keyClicks(script(), "time wait 5");
+    const QString edited = script()->toPlainText();
+
+    handOff(u"B"_qs);
+    QCOMPARE(script()->toPlainText(), edited + u" set name B"_qs);
+    QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(script()->toPlainText(), edited);
+    // Further undo goes back through the player's own typing.
+    for (int i = 0; i < 20 && script()->toPlainText() != handedOff; ++i)
+        QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(script()->toPlainText(), handedOff);
+}
+
+void tst_frmEditor::largeScriptGetsOnlyAnAppend()
+{
+    handOff(u"A"_qs);
+    QString large;
+    for (int i = 0; large.size() < 4 * 1024 * 1024; ++i)
+        large += u"set name ^%1Frame%2\nwait 5\n"_qs.arg(i % 10).arg(i);
+    script()->setPlainText(large);
+
+    handOff(u"^2B"_qs);
+    const QString text = script()->toPlainText();
+    QCOMPARE(text.size(), large.size() + 13);
+    QVERIFY(text.startsWith(large));
+    QVERIFY(text.endsWith(u"\n set name ^2B"_qs));
+}
+
+void tst_frmEditor::enterTypesANewLineAndEscapeDoesNothing()
+{
+    handOff(u"A"_qs);
+    script()->moveCursor(QTextCursor::End);
+    QTest::keyClick(script(), Qt::Key_Return);
+    QTest::keyClick(script(), Qt::Key_Escape);
+    QVERIFY(script()->toPlainText().endsWith(u" set name A\n"_qs));
+    QCOMPARE(m_chooser.calls, 0);
+    QVERIFY(editor());
+}
+
+void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
+{
+    handOff(u"\u00c5"_qs);
+    script()->moveCursor(QTextCursor::End);
+    script()->insertPlainText(u" \u2192 next"_qs);
+    const QString text = script()->toPlainText();
+
+    QCOMPARE(saveEditor(), QByteArray("<missing>"));
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY2(m_reporter.messages.first().contains(u"U+2192"_qs),
+        qPrintable(m_reporter.messages.first()));
+    QCOMPARE(script()->toPlainText(), text);
+
+    // Cancel is silent.
+    m_chooser.path.clear();
+    QTest::keyClick(editor(), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(m_chooser.calls, 2);
+    QCOMPARE(m_reporter.messages.size(), 1);
+}
+
+void tst_frmEditor::closingTheMainWindowEndsTheProgram()
+{
+    handOff(u"A"_qs);
+    QPointer<QWidget> openEditor = editor();
+    QTimer::singleShot(0, m_mainWindow.get(), &QWidget::close);
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+
+    // The editor ends with the program, unsaved text and all, without a prompt.
+    m_handOff.reset();
+    QVERIFY(!openEditor);
+}
+
+QTEST_MAIN(tst_frmEditor)
+#include "tst_frmeditor.moc"
