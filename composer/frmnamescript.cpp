@@ -164,15 +164,9 @@ void frmNameScript::createControls()
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }
 
-QString frmNameScript::setNameCommand() const
-{
-    return lblSet->text() + u' ' + Text1->text();
-}
+QString frmNameScript::setNameCommand() const { return lblSet->text() + u' ' + Text1->text(); }
 
-void frmNameScript::Form_Load()
-{
-    Text1->setEnabled(true);
-}
+void frmNameScript::Form_Load() { Text1->setEnabled(true); }
 
 void frmNameScript::closeEvent(QCloseEvent *event)
 {
@@ -202,53 +196,20 @@ void frmNameScript::appendColorCode(QString (picColor::*code)() const)
     Text1->insert(colorCode);
 }
 
-void frmNameScript::picRed_Click()
-{
-    appendColorCode(&picColor::One);
-}
-void frmNameScript::picGreen_Click()
-{
-    appendColorCode(&picColor::Two);
-}
-void frmNameScript::picYellow_Click()
-{
-    appendColorCode(&picColor::Three);
-}
-void frmNameScript::picBlue_Click()
-{
-    appendColorCode(&picColor::Four);
-}
-void frmNameScript::picCyan_Click()
-{
-    appendColorCode(&picColor::Five);
-}
-void frmNameScript::picMagneto_Click()
-{
-    appendColorCode(&picColor::Six);
-}
-void frmNameScript::picWhite_Click()
-{
-    appendColorCode(&picColor::Seven);
-}
-void frmNameScript::PicDPurple_Click()
-{
-    appendColorCode(&picColor::Eight);
-}
-void frmNameScript::picGray_Click()
-{
-    appendColorCode(&picColor::Nine);
-}
-void frmNameScript::picBlack_Click()
-{
-    appendColorCode(&picColor::Ten);
-}
+void frmNameScript::picRed_Click() { appendColorCode(&picColor::One); }
+void frmNameScript::picGreen_Click() { appendColorCode(&picColor::Two); }
+void frmNameScript::picYellow_Click() { appendColorCode(&picColor::Three); }
+void frmNameScript::picBlue_Click() { appendColorCode(&picColor::Four); }
+void frmNameScript::picCyan_Click() { appendColorCode(&picColor::Five); }
+void frmNameScript::picMagneto_Click() { appendColorCode(&picColor::Six); }
+void frmNameScript::picWhite_Click() { appendColorCode(&picColor::Seven); }
+void frmNameScript::PicDPurple_Click() { appendColorCode(&picColor::Eight); }
+void frmNameScript::picGray_Click() { appendColorCode(&picColor::Nine); }
+void frmNameScript::picBlack_Click() { appendColorCode(&picColor::Ten); }
 
 void frmNameScript::cmdSave_Click()
 {
     m_saver.save(this, [this] { return setNameCommand(); });
 }
 
-void frmNameScript::Command1_Click()
-{
-    emit scriptEditorRequested(setNameCommand());
-}
+void frmNameScript::Command1_Click() { emit scriptEditorRequested(setNameCommand()); }

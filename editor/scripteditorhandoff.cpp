@@ -10,10 +10,7 @@ ScriptEditorHandOff::ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver 
         &mainWindow, &frmNameScript::scriptEditorRequested, this, &ScriptEditorHandOff::handOff);
 }
 
-ScriptEditorHandOff::~ScriptEditorHandOff()
-{
-    delete m_editor;
-}
+ScriptEditorHandOff::~ScriptEditorHandOff() { delete m_editor; }
 
 void ScriptEditorHandOff::handOff(const QString &command)
 {

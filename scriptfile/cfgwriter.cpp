@@ -10,10 +10,7 @@ namespace {
 
 const char scriptEncoding[] = "windows-1252";
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CfgWriter", text);
-}
+QString tr(const char *text) { return QCoreApplication::translate("CfgWriter", text); }
 
 // The first code point of text that the script's character set cannot hold; a lone surrogate
 // counts as one, since no character set can hold it.
