@@ -1,13 +1,11 @@
 #include "colorswatch.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
-ColorSwatch::ColorSwatch(const QColor &color, QWidget *parent)
-    : QWidget(parent)
-    , m_color(color)
+ColorSwatch::ColorSwatch(const QColor &fill, QWidget *parent)
+    : QAbstractButton(parent)
+    , m_fill(fill)
 {
-    // Reachable with Tab, but a mouse click leaves the focus in the name box.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -15,20 +13,13 @@ ColorSwatch::ColorSwatch(const QColor &color, QWidget *parent)
 void ColorSwatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), m_color);
-}
-
-void ColorSwatch::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void ColorSwatch::mouseReleaseEvent(QMouseEvent *event)
-{
-    // Like a button: the click counts when the press and the release are both on the swatch.
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
-        emit clicked();
+    painter.fillRect(rect(), m_fill);
+    if (hasFocus()) {
+        // A dashed frame in black and white shows on every swatch color.
+        const QRect frame = rect().adjusted(2, 2, -3, -3);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(frame);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawRect(frame);
+    }
 }

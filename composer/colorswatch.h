@@ -1,29 +1,22 @@
 #ifndef COLORSWATCH_H
 #define COLORSWATCH_H
 
+#include <QAbstractButton>
 #include <QColor>
-#include <QWidget>
 
-// A plain filled rectangle that reports a click anywhere on it.
-class ColorSwatch : public QWidget {
+// A plain filled rectangle that works as a button: a click anywhere on it, or Space while it
+// has the focus, presses it. Tab reaches it; a mouse click leaves the focus where it was.
+class ColorSwatch : public QAbstractButton {
     Q_OBJECT
 
 public:
-    explicit ColorSwatch(const QColor &color, QWidget *parent = nullptr);
-
-    QColor color() const { return m_color; }
-
-signals:
-    void clicked();
+    explicit ColorSwatch(const QColor &fill, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QColor m_color;
-    bool m_pressed = false;
+    QColor m_fill;
 };
 
 #endif // COLORSWATCH_H

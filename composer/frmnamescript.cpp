@@ -2,6 +2,7 @@
 
 #include "colorswatch.h"
 #include "fixedlayout.h"
+#include "namepreview.h"
 #include "piccolor.h"
 #include "scriptsaver.h"
 #include "singlelinevalidator.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <algorithm>
 #include <vector>
@@ -18,6 +20,7 @@
 namespace {
 
 constexpr int maximumNameLength = 100;
+constexpr int previewDisplayTime = 4000; // milliseconds
 
 // The code labels ask for SimSun; where it is missing, a narrow fixed-pitch face keeps "^1"
 // inside the label as SimSun's half-width digits would.
@@ -73,28 +76,29 @@ void frmNameScript::createControls()
         QColor fill;
         int tab;
         void (frmNameScript::*handler)();
+        QString description; // the color the game shows, and the code
     };
     const Swatch swatches[] = {
         { "picRed", rectFromTwips(240, 120, 495, 375), QColor(255, 0, 0), 4,
-            &frmNameScript::picRed_Click },
+            &frmNameScript::picRed_Click, tr("Red, ^1") },
         { "picGreen", rectFromTwips(1200, 120, 495, 375), QColor(0, 255, 0), 5,
-            &frmNameScript::picGreen_Click },
+            &frmNameScript::picGreen_Click, tr("Green, ^2") },
         { "picYellow", rectFromTwips(2160, 120, 495, 375), QColor(255, 255, 0), 6,
-            &frmNameScript::picYellow_Click },
+            &frmNameScript::picYellow_Click, tr("Yellow, ^3") },
         { "picBlue", rectFromTwips(3120, 120, 495, 375), QColor(0, 0, 255), 7,
-            &frmNameScript::picBlue_Click },
+            &frmNameScript::picBlue_Click, tr("Blue, ^4") },
         { "picCyan", rectFromTwips(4080, 120, 495, 375), QColor(0, 255, 255), 11,
-            &frmNameScript::picCyan_Click },
+            &frmNameScript::picCyan_Click, tr("Cyan, ^5") },
         { "picMagneto", rectFromTwips(5040, 120, 495, 375), QColor(192, 0, 0), 8,
-            &frmNameScript::picMagneto_Click },
+            &frmNameScript::picMagneto_Click, tr("Magenta, ^6") },
         { "picWhite", rectFromTwips(6000, 120, 495, 375), QColor(255, 255, 255), 9,
-            &frmNameScript::picWhite_Click },
+            &frmNameScript::picWhite_Click, tr("White, ^7") },
         { "PicDPurple", rectFromTwips(6960, 120, 495, 375), QColor(128, 0, 128), 10,
-            &frmNameScript::PicDPurple_Click },
+            &frmNameScript::PicDPurple_Click, tr("Purple, ^8") },
         { "picGray", rectFromTwips(7920, 120, 495, 375), QColor(128, 128, 128), 12,
-            &frmNameScript::picGray_Click },
+            &frmNameScript::picGray_Click, tr("Gray, ^9") },
         { "picBlack", rectFromTwips(8880, 120, 495, 375), QColor(0, 0, 0), 13,
-            &frmNameScript::picBlack_Click },
+            &frmNameScript::picBlack_Click, tr("Black, ^0") },
     };
     struct Caption {
         const char *name;
@@ -126,6 +130,11 @@ void frmNameScript::createControls()
     Text1->setGeometry(rectFromTwips(3360, 600, 6375, 285));
     Text1->setMaxLength(maximumNameLength);
     Text1->setValidator(new SingleLineValidator(Text1));
+    Text1->setAccessibleName(tr("Player name"));
+    // The tooltip always previews the name as the game shows it.
+    Text1->setToolTip(namePreviewHtml(QString()));
+    connect(Text1, &QLineEdit::textChanged, Text1,
+        [this](const QString &name) { Text1->setToolTip(namePreviewHtml(name)); });
     Text1->setEnabled(false);
 
     Command1 = createButton(tr("CFG &Editor"), this);
@@ -144,6 +153,8 @@ void frmNameScript::createControls()
         auto *widget = new ColorSwatch(swatch.fill, this);
         widget->setObjectName(QLatin1String(swatch.name));
         widget->setGeometry(swatch.geometry);
+        widget->setAccessibleName(swatch.description);
+        widget->setToolTip(swatch.description);
         connect(widget, &ColorSwatch::clicked, this, swatch.handler);
         tabOrder.emplace_back(swatch.tab, widget);
     }
@@ -194,6 +205,10 @@ void frmNameScript::appendColorCode(QString (picColor::*code)() const)
     // Always at the end, whatever the caret or selection; inserting keeps the box's undo history.
     Text1->end(false);
     Text1->insert(colorCode);
+
+    // Show the effect of the click at once, just below the name box.
+    QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())), Text1->toolTip(), Text1, {},
+        previewDisplayTime);
 }
 
 void frmNameScript::picRed_Click() { appendColorCode(&picColor::One); }

@@ -1,12 +1,17 @@
 #include "frmeditor.h"
 
 #include "fixedlayout.h"
+#include "namepreview.h"
+#include "scriptline.h"
 #include "scriptsaver.h"
 #include "scripttemplate.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QToolTip>
 
 frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
     : QWidget(parent)
@@ -32,6 +37,8 @@ frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
     // Tab moves on to Save, as in any form; scripts need no tab characters.
     txtEditor->setTabChangesFocus(true);
     txtEditor->setPlainText(scriptTemplate());
+    txtEditor->setAccessibleName(tr("Script"));
+    txtEditor->viewport()->installEventFilter(this);
 
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(rectFromTwips(6960, 4560, 1455, 375));
@@ -55,6 +62,20 @@ void frmEditor::appendCommand(const QString &command)
     end.endEditBlock();
     txtEditor->setTextCursor(end);
     txtEditor->ensureCursorVisible();
+}
+
+bool frmEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != txtEditor->viewport() || event->type() != QEvent::ToolTip)
+        return QWidget::eventFilter(watched, event);
+
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
+    if (const std::optional<QString> name = nameSetByLine(line))
+        QToolTip::showText(help->globalPos(), namePreviewHtml(*name), txtEditor->viewport());
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void frmEditor::cmdSave_Click()

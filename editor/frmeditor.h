@@ -9,8 +9,8 @@ class QPushButton;
 class ScriptSaver;
 
 // The script editor: a free-text script for animated names, started from the template. It
-// receives the main window's commands at its end and saves its whole text. Closing it discards
-// the text.
+// receives the main window's commands at its end and saves its whole text. Hovering over a
+// "set name" line previews that name as the game shows it. Closing it discards the text.
 class frmEditor : public QWidget {
     Q_OBJECT
 
@@ -19,6 +19,9 @@ public:
 
     // Appends a space and the command at the very end of the script, whatever the caret.
     void appendCommand(const QString &command);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void cmdSave_Click();

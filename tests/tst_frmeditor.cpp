@@ -1,6 +1,7 @@
 #include "frmnamescript.h"
 #include "savefakes.h"
 #include "scripteditorhandoff.h"
+#include "scriptline.h"
 #include "scriptsaver.h"
 #include "scripttemplate.h"
 
@@ -11,7 +12,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
 
 // The script editor, driven from the main window as the player uses it.
 class tst_frmEditor : public QObject {
@@ -32,6 +35,9 @@ private slots:
     void enterTypesANewLineAndEscapeDoesNothing();
     void failedSaveWarnsAndKeepsTheText();
     void closingTheMainWindowEndsTheProgram();
+    void nameSetByLine_data();
+    void nameSetByLine();
+    void hoverPreviewsASetNameLine();
 
 private:
     void handOff(const QString &name);
@@ -286,6 +292,53 @@ void tst_frmEditor::closingTheMainWindowEndsTheProgram()
     // The editor ends with the program, unsaved text and all, without a prompt.
     m_handOff.reset();
     QVERIFY(!openEditor);
+}
+
+void tst_frmEditor::nameSetByLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<std::optional<QString>>("name");
+
+    QTest::newRow("plain") << u"set name ^1A"_qs << std::optional(u"^1A"_qs);
+    QTest::newRow("handed-off line") << u" set name ^1A"_qs << std::optional(u"^1A"_qs);
+    QTest::newRow("empty name") << u" set name "_qs << std::optional(QString());
+    QTest::newRow("two on one line")
+        << u" set name A set name B"_qs << std::optional(u"A set name B"_qs);
+    QTest::newRow("any case, any spacing")
+        << u"SET  Name\t^2Bo   b "_qs << std::optional(u"^2Bo b"_qs);
+    QTest::newRow("ends at a semicolon") << u"set name ^3C; wait 5"_qs << std::optional(u"^3C"_qs);
+    QTest::newRow("quoted") << u"set name \"^4D  E\"; wait"_qs << std::optional(u"^4D  E"_qs);
+    QTest::newRow("comment") << u"// set name ^1T^1a"_qs << std::optional<QString>();
+    QTest::newRow("other command") << u"wait 5"_qs << std::optional<QString>();
+    QTest::newRow("other variable") << u"set namecolor 1"_qs << std::optional<QString>();
+}
+
+void tst_frmEditor::nameSetByLine()
+{
+    QFETCH(QString, line);
+    QFETCH(std::optional<QString>, name);
+
+    QCOMPARE(::nameSetByLine(line), name);
+}
+
+void tst_frmEditor::hoverPreviewsASetNameLine()
+{
+    handOff(u"^1Red^4Blue"_qs);
+    QWidget *viewport = script()->viewport();
+    const auto hoverOverLine = [&](int block) {
+        QTextCursor line(script()->document()->findBlockByNumber(block));
+        const QPoint at = script()->cursorRect(line).center() + QPoint(4, 0);
+        QHelpEvent hover(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &hover);
+    };
+
+    hoverOverLine(8); // the handed-off command
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().contains(u"color:#ff0000\">Red<"_qs));
+    QVERIFY(QToolTip::text().contains(u"color:#0000ff\">Blue<"_qs));
+
+    hoverOverLine(0); // a comment
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 QTEST_MAIN(tst_frmEditor)

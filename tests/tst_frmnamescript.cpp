@@ -3,6 +3,7 @@
 #include "savefakes.h"
 #include "scriptsaver.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -10,10 +11,26 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+
+namespace {
+
+// The text colors of a rich-text preview, in order.
+QStringList colorsIn(const QString &html)
+{
+    QStringList colors;
+    static const QRegularExpression color(QStringLiteral("color:(#[0-9a-f]{6})"));
+    for (const QRegularExpressionMatch &match : color.globalMatch(html))
+        colors << match.captured(1);
+    return colors;
+}
+
+} // namespace
 
 class tst_frmNameScript : public QObject {
     Q_OBJECT
@@ -40,6 +57,11 @@ private slots:
     void cancelIsSilent();
     void failedSaveWarnsAndNextSaveWorks();
     void closingEndsTheProgram();
+    void tooltipPreviewsTheName();
+    void swatchClickShowsThePreview();
+    void spaceOnAFocusedSwatchAppendsItsCode();
+    void accessibleNames_data();
+    void accessibleNames();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -370,6 +392,75 @@ void tst_frmNameScript::closingEndsTheProgram()
     QTimer::singleShot(0, m_window.get(), &QWidget::close);
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void tst_frmNameScript::tooltipPreviewsTheName()
+{
+    QTest::keyClicks(nameBox(), "Pla");
+    QCOMPARE(colorsIn(nameBox()->toolTip()), QStringList { "#ffffff" });
+    QTest::mouseClick(control("picBlue"), Qt::LeftButton);
+    QTest::keyClicks(nameBox(), "yer");
+    QTest::mouseClick(control("picMagneto"), Qt::LeftButton);
+    QTest::keyClicks(nameBox(), "!");
+    QCOMPARE(colorsIn(nameBox()->toolTip()), (QStringList { "#ffffff", "#0000ff", "#ff00ff" }));
+    QVERIFY(nameBox()->toolTip().contains(u"<p>11 / 31</p>"_qs));
+}
+
+void tst_frmNameScript::swatchClickShowsThePreview()
+{
+    QTest::keyClicks(nameBox(), "A");
+    QTest::mouseClick(control("picRed"), Qt::LeftButton);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), nameBox()->toolTip());
+    QCOMPARE(colorsIn(QToolTip::text()), QStringList { "#ffffff" });
+    QToolTip::hideText();
+}
+
+void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()
+{
+    QTest::keyClicks(nameBox(), "A");
+    for (int i = 0; i < 3; ++i) // past the two buttons to the first swatch
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control("picRed"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(nameBox()->text(), u"A^1"_qs);
+
+    // The focused swatch shows a frame: its inside is no longer one plain color.
+    const QImage focused = control("picRed")->grab().toImage();
+    QVERIFY(focused.pixelColor(2 * focused.devicePixelRatio(), focused.height() / 2)
+        != QColor(255, 0, 0));
+}
+
+void tst_frmNameScript::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("accessibleName");
+
+    QTest::newRow("name box") << u"Text1"_qs << u"Player name"_qs;
+    QTest::newRow("editor button") << u"Command1"_qs << u"CFG Editor"_qs;
+    QTest::newRow("save button") << u"cmdSave"_qs << u"Save"_qs;
+    const QStringList swatches = { "picRed:Red, ^1", "picGreen:Green, ^2", "picYellow:Yellow, ^3",
+        "picBlue:Blue, ^4", "picCyan:Cyan, ^5", "picMagneto:Magenta, ^6", "picWhite:White, ^7",
+        "PicDPurple:Purple, ^8", "picGray:Gray, ^9", "picBlack:Black, ^0" };
+    for (const QString &swatch : swatches) {
+        const QString name = swatch.section(u':', 0, 0);
+        QTest::newRow(qPrintable(name)) << name << swatch.section(u':', 1);
+    }
+}
+
+void tst_frmNameScript::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, accessibleName);
+
+    QWidget *widget = m_window->findChild<QWidget *>(control);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+    if (control.startsWith(u"pic"_qs, Qt::CaseInsensitive)) {
+        QCOMPARE(accessible->role(), QAccessible::Button);
+        QCOMPARE(widget->toolTip(), accessibleName);
+    }
 }
 
 QTEST_MAIN(tst_frmNameScript)

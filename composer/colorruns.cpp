@@ -1,0 +1,52 @@
+#include "colorruns.h"
+
+namespace {
+
+bool isCodeDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+} // namespace
+
+QColor gameColor(QChar digit)
+{
+    // ^6 is magenta in the games, though its swatch is dark red; ^8 and ^9 follow the team
+    // colors in COD 2, and show as their swatch colors otherwise.
+    static const QColor colors[] = {
+        QColor(0, 0, 0),
+        QColor(255, 0, 0),
+        QColor(0, 255, 0),
+        QColor(255, 255, 0),
+        QColor(0, 0, 255),
+        QColor(0, 255, 255),
+        QColor(255, 0, 255),
+        QColor(255, 255, 255),
+        QColor(128, 0, 128),
+        QColor(128, 128, 128),
+    };
+    return colors[digit.unicode() - u'0'];
+}
+
+QList<ColorRun> colorRuns(QStringView name)
+{
+    QList<ColorRun> runs;
+    QColor color = Qt::white;
+    qsizetype runStart = 0;
+    const auto endRun = [&](qsizetype end) {
+        if (end == runStart)
+            return;
+        const QStringView text = name.sliced(runStart, end - runStart);
+        if (!runs.isEmpty() && runs.last().color == color)
+            runs.last().text += text;
+        else
+            runs.append({ text.toString(), color });
+    };
+
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] == u'^' && i + 1 < name.size() && isCodeDigit(name[i + 1])) {
+            endRun(i);
+            color = gameColor(name[i + 1]);
+            runStart = ++i + 1;
+        }
+    }
+    endRun(name.size());
+    return runs;
+}

@@ -1,0 +1,14 @@
+#ifndef NAMEPREVIEW_H
+#define NAMEPREVIEW_H
+
+#include <QString>
+
+// The longest name COD 2 keeps, in bytes: one for each character, so a color code takes two.
+constexpr int gameNameLimit = 31;
+
+// A rich-text preview of the name as the game shows it, with its length as the game counts it,
+// what the game cuts off, and the characters it refuses. Only a hint: the script holds the name
+// exactly as typed.
+QString namePreviewHtml(const QString &name);
+
+#endif // NAMEPREVIEW_H

@@ -1,0 +1,121 @@
+#include "colorruns.h"
+#include "namepreview.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(QList<ColorRun>)
+
+namespace QTest {
+template <> char *toString(const ColorRun &run)
+{
+    return qstrdup(qPrintable(u"%1 \"%2\""_qs.arg(run.color.name(), run.text)));
+}
+} // namespace QTest
+
+class tst_NamePreview : public QObject {
+    Q_OBJECT
+
+private slots:
+    void runs_data();
+    void runs();
+    void palette();
+    void length_data();
+    void length();
+    void refusedCharacters_data();
+    void refusedCharacters();
+};
+
+void tst_NamePreview::runs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<ColorRun>>("runs");
+
+    const QColor white(255, 255, 255), red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255);
+    QTest::newRow("empty name") << u""_qs << QList<ColorRun>();
+    QTest::newRow("no codes is white")
+        << u"Player"_qs << QList<ColorRun> { { u"Player"_qs, white } };
+    QTest::newRow("text before a code is white")
+        << u"Pla^4yer"_qs << QList<ColorRun> { { u"Pla"_qs, white }, { u"yer"_qs, blue } };
+    QTest::newRow("adjacent codes: the last one counts")
+        << u"^1^2A"_qs << QList<ColorRun> { { u"A"_qs, green } };
+    QTest::newRow("codes only") << u"^1^2^3"_qs << QList<ColorRun>();
+    QTest::newRow("trailing caret is shown") << u"^1A^"_qs << QList<ColorRun> { { u"A^"_qs, red } };
+    QTest::newRow("caret caret digit digit")
+        << u"^^11"_qs << QList<ColorRun> { { u"^"_qs, white }, { u"1"_qs, red } };
+    QTest::newRow("caret before a letter is shown")
+        << u"a^b"_qs << QList<ColorRun> { { u"a^b"_qs, white } };
+    QTest::newRow("same color twice makes one run")
+        << u"^1A^1B"_qs << QList<ColorRun> { { u"AB"_qs, red } };
+    QTest::newRow("white code after text") << u"A^7B"_qs << QList<ColorRun> { { u"AB"_qs, white } };
+    QTest::newRow("non-ASCII digit is no code")
+        << u"^\u0661A"_qs << QList<ColorRun> { { u"^\u0661A"_qs, white } };
+}
+
+void tst_NamePreview::runs()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<ColorRun>, runs);
+
+    QCOMPARE(colorRuns(name), runs);
+}
+
+void tst_NamePreview::palette()
+{
+    const QStringList expected = { "#000000", "#ff0000", "#00ff00", "#ffff00", "#0000ff", "#00ffff",
+        "#ff00ff", "#ffffff", "#800080", "#808080" };
+    for (char16_t digit = u'0'; digit <= u'9'; ++digit)
+        QCOMPARE(gameColor(QChar(digit)).name(), expected.at(digit - u'0'));
+}
+
+void tst_NamePreview::length_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("cutOff");
+
+    QTest::newRow("empty") << u""_qs << 0 << QString();
+    QTest::newRow("codes count two each") << u"^1Pla^4yer"_qs << 10 << QString();
+    QTest::newRow("exactly the limit") << QString(31, u'a') << 31 << QString();
+    QTest::newRow("one past the limit") << QString(31, u'a') + u"Z"_qs << 32 << u"Z"_qs;
+    QTest::newRow("cut inside a code") << QString(30, u'a') + u"^1Red"_qs << 35 << u"1Red"_qs;
+    QTest::newRow("one byte per Windows-1252 letter") << u"J\u00fcrgen\u20ac"_qs << 7 << QString();
+}
+
+void tst_NamePreview::length()
+{
+    QFETCH(QString, name);
+    QFETCH(int, length);
+    QFETCH(QString, cutOff);
+
+    const QString html = namePreviewHtml(name);
+    QVERIFY2(html.contains(u"<p>%1 / 31</p>"_qs.arg(length)), qPrintable(html));
+    QCOMPARE(html.contains(u"cuts off"_qs), !cutOff.isEmpty());
+    if (!cutOff.isEmpty())
+        QVERIFY2(html.contains(u">%1</b>"_qs.arg(cutOff)), qPrintable(html));
+}
+
+void tst_NamePreview::refusedCharacters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("warning");
+
+    QTest::newRow("none") << u"^1Player"_qs << QString();
+    QTest::newRow("semicolon") << u"a;quit"_qs << u"refuse ; in a name"_qs;
+    QTest::newRow("quote") << u"\"a\""_qs << u"refuse &quot; in a name"_qs;
+    QTest::newRow("backslash and semicolon") << u"a\\b;"_qs << u"refuse ; and \\ in a name"_qs;
+}
+
+void tst_NamePreview::refusedCharacters()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, warning);
+
+    const QString html = namePreviewHtml(name);
+    if (warning.isEmpty())
+        QVERIFY2(!html.contains(u"refuse"_qs), qPrintable(html));
+    else
+        QVERIFY2(html.contains(warning), qPrintable(html));
+}
+
+QTEST_APPLESS_MAIN(tst_NamePreview)
+#include "tst_namepreview.moc"
