@@ -54,7 +54,8 @@ frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
 void frmEditor::appendCommand(const QString &command)
 {
     // A cursor of its own inserts at the end without resetting the document, so the player's
-    // undo history survives and the cost follows the command, not the size of the script.
+    // undo history survives and the cost follows the command, not the size of the script. The
+    // edit block keeps the command from merging with the player's typing into one undo step.
     QTextCursor end(txtEditor->document());
     end.movePosition(QTextCursor::End);
     end.beginEditBlock();
