@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringEncoder>
 
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -35,6 +36,41 @@ std::optional<char32_t> firstUnencodable(const QString &text)
     return std::nullopt;
 }
 
+// Windows-1252 agrees with Latin-1 except from 0x80 to 0x9F, where it holds € “ ” and others in
+// place of control codes. Nearly every script stays within the common part, which Qt's Latin-1
+// conversion encodes many times faster than the full character set converter.
+bool isCommonToLatin1(QStringView text)
+{
+    // Plain bit operations over the whole text, so that the compiler can vectorize the loop.
+    const char16_t *characters = text.utf16();
+    char16_t beyondLatin1 = 0;
+    char16_t controlCode = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        beyondLatin1 |= characters[i] & 0xff00;
+        controlCode |= char16_t((characters[i] & 0xffe0) == 0x0080);
+    }
+    return !(beyondLatin1 | controlCode);
+}
+
+// The encoded text with each LF as CR LF, and one CR LF after it.
+QByteArray withCrLfLineEnds(const QByteArray &lfText)
+{
+    QByteArray bytes(lfText.size() + lfText.count('\n') + 2, Qt::Uninitialized);
+    char *out = bytes.data();
+    const char *line = lfText.cbegin();
+    const char *const end = lfText.cend();
+    while (const auto *lf = static_cast<const char *>(std::memchr(line, '\n', end - line))) {
+        out = std::copy(line, lf, out);
+        *out++ = '\r';
+        *out++ = '\n';
+        line = lf + 1;
+    }
+    out = std::copy(line, end, out);
+    *out++ = '\r';
+    *out = '\n';
+    return bytes;
+}
+
 QString describeUnencodable(char32_t codePoint)
 {
     const QString hex
@@ -63,18 +99,22 @@ bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *
         return false;
     }
 
-    QString script = takeText();
-    script.replace(u'\n', QLatin1String("\r\n"));
-    script += QLatin1String("\r\n");
-
-    QStringEncoder encoder(scriptEncoding, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(script);
-    if (encoder.hasError() || !script.isValidUtf16()) {
-        file.cancelWriting();
-        *errorString
-            = describeUnencodable(firstUnencodable(script).value_or(QChar::ReplacementCharacter));
-        return false;
+    const QString script = takeText();
+    QByteArray encoded;
+    if (isCommonToLatin1(script)) {
+        encoded = script.toLatin1();
+    } else {
+        QStringEncoder encoder(scriptEncoding, QStringConverter::Flag::Stateless);
+        encoded = encoder.encode(script);
+        if (encoder.hasError() || !script.isValidUtf16()) {
+            file.cancelWriting();
+            *errorString = describeUnencodable(
+                firstUnencodable(script).value_or(QChar::ReplacementCharacter));
+            return false;
+        }
     }
+    // LF is a single byte in Windows-1252, so line ends can be widened after encoding.
+    const QByteArray bytes = withCrLfLineEnds(encoded);
 
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         *errorString = file.errorString();

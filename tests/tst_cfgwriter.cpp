@@ -58,8 +58,12 @@ void tst_CfgWriter::writesExactBytes_data()
     QTest::newRow("name with codes")
         << u"set name ^1Pla^4yer"_qs << QByteArray("set name ^1Pla^4yer\r\n");
     QTest::newRow("empty name") << u"set name "_qs << QByteArray("set name \r\n");
+    QTest::newRow("Latin-1 letters")
+        << u"set name J\u00fcrgen\u00a0\u00ff"_qs << QByteArray("set name J\xfcrgen\xa0\xff\r\n");
     QTest::newRow("Windows-1252 letters")
         << u"set name J\u00fcrgen\u20ac"_qs << QByteArray("set name J\xfcrgen\x80\r\n");
+    QTest::newRow("Windows-1252 quotes on later lines")
+        << u"a\nb\n\u201cc\u201d\n"_qs << QByteArray("a\r\nb\r\n\x93" "c\x94\r\n\r\n");
     QTest::newRow("lines get CR LF")
         << u"// one\nset name ^2A\n"_qs << QByteArray("// one\r\nset name ^2A\r\n\r\n");
     QTest::newRow("carets and quotes unchanged")
@@ -126,6 +130,8 @@ void tst_CfgWriter::refusesUnencodableText_data()
     QTest::newRow("first of several") << u"set name \u0416\u03a9"_qs << u"(U+0416)"_qs;
     QTest::newRow("beyond the BMP") << u"set name x\U0001F600"_qs << u"(U+1F600)"_qs;
     QTest::newRow("lone surrogate") << (u"set name "_qs + QChar(0xD800) + u"a"_qs) << u"U+D800"_qs;
+    QTest::newRow("control code between Latin-1 and Windows-1252")
+        << u"set name \u00e9\u0093"_qs << u"U+0093"_qs;
     QTest::newRow("in a later line") << u"// ok\nset name \u4e2d"_qs << u"(U+4E2D)"_qs;
 }
 
