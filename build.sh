@@ -15,7 +15,7 @@ run | test) ;;
 esac
 
 # Build tools, Qt, the fonts that the fixed layouts are drawn for, and the desktop entry checker.
-packages="cmake g++ make qt6-base-dev fonts-liberation2 fonts-urw-base35 desktop-file-utils"
+packages="cmake g++ make qt6-base-dev fonts-liberation2 desktop-file-utils"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
