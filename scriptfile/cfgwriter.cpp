@@ -4,7 +4,7 @@
 #include <QSaveFile>
 #include <QStringEncoder>
 
-#include <cstring>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -37,8 +37,8 @@ std::optional<char32_t> firstUnencodable(const QString &text)
 }
 
 // Windows-1252 agrees with Latin-1 except from 0x80 to 0x9F, where it holds € “ ” and others in
-// place of control codes. Nearly every script stays within the common part, which Qt's Latin-1
-// conversion encodes many times faster than the full character set converter.
+// place of control codes. Nearly every script stays within the common part, where encoding is
+// narrowing each character, many times faster than the full character set converter.
 bool isCommonToLatin1(QStringView text)
 {
     // Plain bit operations over the whole text, so that the compiler can vectorize the loop.
@@ -52,23 +52,26 @@ bool isCommonToLatin1(QStringView text)
     return !(beyondLatin1 | controlCode);
 }
 
-// The encoded text with each LF as CR LF, and one CR LF after it.
-QByteArray withCrLfLineEnds(const QByteArray &lfText)
+// Writes encoded text with each LF as CR LF, and one CR LF after it. Text common to Latin-1 is
+// narrowed on the way. Large writes keep the file system's work per call low, while a bounded
+// buffer spares a second copy of a large script.
+template <typename Char> bool writeWithCrLf(QIODevice &file, const Char *text, qsizetype size)
 {
-    QByteArray bytes(lfText.size() + lfText.count('\n') + 2, Qt::Uninitialized);
-    char *out = bytes.data();
-    const char *line = lfText.cbegin();
-    const char *const end = lfText.cend();
-    while (const auto *lf = static_cast<const char *>(std::memchr(line, '\n', end - line))) {
-        out = std::copy(line, lf, out);
-        *out++ = '\r';
-        *out++ = '\n';
-        line = lf + 1;
+    constexpr qsizetype chunk = 64 * 1024; // characters; each takes at most two bytes
+    QByteArray buffer(2 * std::min(size, chunk), Qt::Uninitialized);
+    for (qsizetype from = 0; from < size; from += chunk) {
+        char *out = buffer.data();
+        const Char *const end = text + std::min(size, from + chunk);
+        for (const Char *c = text + from; c != end; ++c) {
+            if (*c == '\n')
+                *out++ = '\r';
+            *out++ = char(*c);
+        }
+        const qsizetype length = out - buffer.data();
+        if (file.write(buffer.data(), length) != length)
+            return false;
     }
-    out = std::copy(line, end, out);
-    *out++ = '\r';
-    *out = '\n';
-    return bytes;
+    return file.write("\r\n", 2) == 2;
 }
 
 QString describeUnencodable(char32_t codePoint)
@@ -100,23 +103,23 @@ bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *
     }
 
     const QString script = takeText();
-    QByteArray encoded;
+    bool written = false;
     if (isCommonToLatin1(script)) {
-        encoded = script.toLatin1();
+        written = writeWithCrLf(file, script.utf16(), script.size());
     } else {
         QStringEncoder encoder(scriptEncoding, QStringConverter::Flag::Stateless);
-        encoded = encoder.encode(script);
+        const QByteArray encoded = encoder.encode(script);
         if (encoder.hasError() || !script.isValidUtf16()) {
             file.cancelWriting();
             *errorString = describeUnencodable(
                 firstUnencodable(script).value_or(QChar::ReplacementCharacter));
             return false;
         }
+        // LF is one byte in Windows-1252, so line ends can be widened after encoding.
+        written = writeWithCrLf(file, encoded.constData(), encoded.size());
     }
-    // LF is a single byte in Windows-1252, so line ends can be widened after encoding.
-    const QByteArray bytes = withCrLfLineEnds(encoded);
 
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!written || !file.commit()) {
         *errorString = file.errorString();
         return false;
     }
