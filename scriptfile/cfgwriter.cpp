@@ -57,7 +57,7 @@ bool isCommonToLatin1(QStringView text)
 // buffer spares a second copy of a large script.
 template <typename Char> bool writeWithCrLf(QIODevice &file, const Char *text, qsizetype size)
 {
-    constexpr qsizetype chunk = 64 * 1024; // characters; each takes at most two bytes
+    constexpr qsizetype chunk = 512 * 1024; // characters; each takes at most two bytes
     QByteArray buffer(2 * std::min(size, chunk), Qt::Uninitialized);
     for (qsizetype from = 0; from < size; from += chunk) {
         char *out = buffer.data();
