@@ -63,11 +63,18 @@ void tst_CfgWriter::writesExactBytes_data()
     QTest::newRow("Windows-1252 letters")
         << u"set name J\u00fcrgen\u20ac"_qs << QByteArray("set name J\xfcrgen\x80\r\n");
     QTest::newRow("Windows-1252 quotes on later lines")
-        << u"a\nb\n\u201cc\u201d\n"_qs << QByteArray("a\r\nb\r\n\x93" "c\x94\r\n\r\n");
+        << u"a\nb\n\u201cq\u201d\n"_qs << QByteArray("a\r\nb\r\n\x93q\x94\r\n\r\n");
     QTest::newRow("lines get CR LF")
         << u"// one\nset name ^2A\n"_qs << QByteArray("// one\r\nset name ^2A\r\n\r\n");
     QTest::newRow("carets and quotes unchanged")
         << u"set name \"^^1;\\\""_qs << QByteArray("set name \"^^1;\\\"\r\n");
+
+    // Megabytes of text, which the writer cannot take in one piece.
+    const QString lines = u"set name ^1a\nwait 5\n"_qs.repeated(100 * 1024);
+    QByteArray linesWithCrLf = lines.toLatin1().replace("\n", "\r\n") + "\r\n";
+    QTest::newRow("megabytes") << lines << linesWithCrLf;
+    QTest::newRow("megabytes of Windows-1252")
+        << (lines + u'\u20ac') << linesWithCrLf.insert(linesWithCrLf.size() - 2, '\x80');
 }
 
 void tst_CfgWriter::writesExactBytes()
