@@ -1,0 +1,145 @@
+// What a player waits for inside Tintmark, each beside a baseline measured in the same run: the
+// hand-off into the editor as the script grows, and the save beside plain file writes of the
+// same bytes. run.sh runs it; by hand:
+//   bench_tintmark -platform offscreen -iterations 100 -median 7 handOff
+#include "cfgwriter.h"
+#include "frmnamescript.h"
+#include "savefakes.h"
+#include "scripteditorhandoff.h"
+#include "scriptsaver.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+class bench_Tintmark : public QObject {
+    Q_OBJECT
+
+private slots:
+    void handOff_data();
+    void handOff();
+    void save_data();
+    void save();
+};
+
+namespace {
+
+constexpr qsizetype kibibyte = 1024;
+constexpr qsizetype mebibyte = 1024 * kibibyte;
+
+// An animated name as players write it: many short set name lines with waits between.
+QString animatedScript(qsizetype size)
+{
+    QString script;
+    script.reserve(size + 64);
+    for (int frame = 0; script.size() < size; ++frame)
+        script += u"set name ^%1Tint^7mark%2\nwait 5\n"_qs.arg(frame % 10).arg(frame);
+    return script;
+}
+
+QPlainTextEdit *openEditorText()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == u"frmEditor" && window->isVisible())
+            return window->findChild<QPlainTextEdit *>(QStringLiteral("txtEditor"));
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void bench_Tintmark::handOff_data()
+{
+    QTest::addColumn<qsizetype>("scriptSize");
+    QTest::newRow("1 KiB") << kibibyte;
+    QTest::newRow("1 MiB") << mebibyte;
+    QTest::newRow("8 MiB") << 8 * mebibyte;
+}
+
+void bench_Tintmark::handOff()
+{
+    QFETCH(qsizetype, scriptSize);
+
+    FakeChooser chooser;
+    RecordingReporter reporter;
+    ScriptSaver saver(chooser, reporter);
+    frmNameScript mainWindow(saver);
+    ScriptEditorHandOff editorHandOff(mainWindow, saver);
+    mainWindow.show();
+    // A typed name. An empty one ends the command in a space; the first time such a line wraps,
+    // Qt's plain-text layout finds the line narrower and measures every line of the script anew.
+    mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(u"^1Tint^7mark"_qs);
+    auto *editorButton = mainWindow.findChild<QPushButton *>(QStringLiteral("Command1"));
+    editorButton->click();
+    QPlainTextEdit *editor = openEditorText();
+    QVERIFY(editor);
+    // The player pastes a script over the template.
+    editor->selectAll();
+    editor->insertPlainText(animatedScript(scriptSize));
+    QCoreApplication::processEvents();
+
+    // As the player sees it: the command appended and the editor repainted.
+    QBENCHMARK {
+        editorButton->click();
+        QCoreApplication::processEvents();
+    }
+}
+
+void bench_Tintmark::save_data()
+{
+    QTest::addColumn<qsizetype>("textSize");
+    QTest::addColumn<QString>("writer");
+    // Interleaved, so that a slow spell of the disk falls on all three alike.
+    for (qsizetype size : { mebibyte, 8 * mebibyte }) {
+        for (const char *writer : { "Tintmark", "plain QFile", "QSaveFile" })
+            QTest::addRow("%d MiB %s", int(size / mebibyte), writer) << size << QString(writer);
+    }
+}
+
+void bench_Tintmark::save()
+{
+    QFETCH(qsizetype, textSize);
+    QFETCH(QString, writer);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("animated.cfg"));
+    const QString text = animatedScript(textSize);
+    const CfgWriter::TextSource takeText = [&] { return text; };
+    QString error;
+    QVERIFY2(CfgWriter::write(path, takeText, &error), qPrintable(error));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    saved.close();
+
+    // The baselines write the bytes that the save wrote: plainly, and replaced atomically and
+    // flushed to the disk as the save does.
+    std::function<bool()> write;
+    if (writer == u"Tintmark") {
+        write = [&] { return CfgWriter::write(path, takeText, &error); };
+    } else if (writer == u"plain QFile") {
+        write = [&] {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+    } else {
+        write = [&] {
+            QSaveFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+                && file.commit();
+        };
+    }
+    QBENCHMARK {
+        QVERIFY(write());
+    }
+}
+
+QTEST_MAIN(bench_Tintmark)
+#include "bench_tintmark.moc"
