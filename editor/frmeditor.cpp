@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTextOption>
 #include <QToolTip>
 
 frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
@@ -36,6 +37,13 @@ frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
     txtEditor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Tab moves on to Save, as in any form; scripts need no tab characters.
     txtEditor->setTabChangesFocus(true);
+    // A wrapped line counts its trailing spaces in its width, as the last line does. Otherwise a
+    // line ending in a space, as a hand-off with an empty name does, gets narrower when it wraps,
+    // and Qt then measures every line of the script anew: on a script of megabytes, a pause and
+    // a layout object for every line.
+    QTextOption textOption = txtEditor->document()->defaultTextOption();
+    textOption.setFlags(textOption.flags() | QTextOption::IncludeTrailingSpaces);
+    txtEditor->document()->setDefaultTextOption(textOption);
     txtEditor->setPlainText(scriptTemplate());
     txtEditor->setAccessibleName(tr("Script"));
     txtEditor->viewport()->installEventFilter(this);
