@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 
 // The windows have fixed layouts given in twips; 15 twips make one device-independent pixel.
 constexpr int twipsPerPixel = 15;
@@ -12,6 +13,11 @@ constexpr QRect rectFromTwips(int left, int top, int width, int height)
     return QRect(
         left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
 }
+
+// Of families in order of preference, the first one installed, or all of them when none is, for
+// Qt to find the nearest. Naming only an installed family spares Qt asking the font
+// configuration for a stand-in for each missing one, which adds up to a millisecond at start-up.
+QStringList firstInstalledFamily(const QStringList &families);
 
 // The font the fixed layouts were drawn for: MS Sans Serif 8 pt or a face with its metrics.
 // A wider desktop font would wrap or clip captions such as "Script Name:".

@@ -28,8 +28,8 @@ constexpr int previewDisplayTime = 4000; // milliseconds
 QFont codeLabelFont()
 {
     QFont font;
-    font.setFamilies({ QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-        QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS") });
+    font.setFamilies(firstInstalledFamily({ QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+        QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS") }));
     font.setStyleHint(QFont::TypeWriter);
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSize(12);

@@ -1,4 +1,5 @@
 #include "colorswatch.h"
+#include "fixedlayout.h"
 #include "frmnamescript.h"
 #include "savefakes.h"
 #include "scriptsaver.h"
@@ -42,6 +43,8 @@ private slots:
     void layout_data();
     void layout();
     void codeLabelFont();
+    void firstInstalledFamily_data();
+    void firstInstalledFamily();
     void tabOrder();
     void nameBoxStartsEnabledAndEmpty();
     void swatchClicks_data();
@@ -174,12 +177,39 @@ void tst_frmNameScript::layout()
 
 void tst_frmNameScript::codeLabelFont()
 {
+    // SimSun where it is installed, otherwise a fixed-pitch face of the same size and weight.
     const QFont font = control<QLabel>("Label1")->font();
-    QCOMPARE(font.families().value(0), u"SimSun"_qs);
+    const QFontInfo shown(font);
+    if (shown.family() != u"SimSun")
+        QVERIFY(shown.fixedPitch());
     QCOMPARE(font.pointSize(), 12);
     QVERIFY(font.bold());
     QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
     QCOMPARE(control<QLabel>("Label11")->font().pointSize(), 8);
+}
+
+void tst_frmNameScript::firstInstalledFamily_data()
+{
+    QTest::addColumn<QStringList>("preferred");
+    QTest::addColumn<QStringList>("named");
+
+    // The tests run where fonts-liberation2 is installed and these names are not.
+    const QString missing = u"No Such Family"_qs;
+    const QString alsoMissing = u"No Such Family Either"_qs;
+    QTest::newRow("first is installed") << QStringList { u"Liberation Mono"_qs,
+        u"Liberation Sans"_qs } << QStringList { u"Liberation Mono"_qs };
+    QTest::newRow("missing ones skipped")
+        << QStringList { missing, alsoMissing, u"Liberation Sans"_qs, u"Liberation Mono"_qs }
+        << QStringList { u"Liberation Sans"_qs };
+    QTest::newRow("none installed")
+        << QStringList { missing, alsoMissing } << QStringList { missing, alsoMissing };
+}
+
+void tst_frmNameScript::firstInstalledFamily()
+{
+    QFETCH(QStringList, preferred);
+    QFETCH(QStringList, named);
+    QCOMPARE(::firstInstalledFamily(preferred), named);
 }
 
 void tst_frmNameScript::tabOrder()
