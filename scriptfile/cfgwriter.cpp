@@ -58,8 +58,9 @@ bool isCommonToLatin1(QStringView text)
 template <typename Char> bool writeWithCrLf(QIODevice &file, const Char *text, qsizetype size)
 {
     constexpr qsizetype chunk = 512 * 1024; // characters; each takes at most two bytes
-    QByteArray buffer(2 * std::min(size, chunk), Qt::Uninitialized);
-    for (qsizetype from = 0; from < size; from += chunk) {
+    QByteArray buffer(2 * std::min(size, chunk) + 2, Qt::Uninitialized);
+    qsizetype from = 0;
+    do {
         char *out = buffer.data();
         const Char *const end = text + std::min(size, from + chunk);
         for (const Char *c = text + from; c != end; ++c) {
@@ -67,11 +68,16 @@ template <typename Char> bool writeWithCrLf(QIODevice &file, const Char *text, q
                 *out++ = '\r';
             *out++ = char(*c);
         }
+        from += chunk;
+        if (from >= size) {
+            *out++ = '\r';
+            *out++ = '\n';
+        }
         const qsizetype length = out - buffer.data();
         if (file.write(buffer.data(), length) != length)
             return false;
-    }
-    return file.write("\r\n", 2) == 2;
+    } while (from < size);
+    return true;
 }
 
 QString describeUnencodable(char32_t codePoint)

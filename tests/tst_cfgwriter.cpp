@@ -58,6 +58,7 @@ void tst_CfgWriter::writesExactBytes_data()
     QTest::newRow("name with codes")
         << u"set name ^1Pla^4yer"_qs << QByteArray("set name ^1Pla^4yer\r\n");
     QTest::newRow("empty name") << u"set name "_qs << QByteArray("set name \r\n");
+    QTest::newRow("empty script") << QString() << QByteArray("\r\n");
     QTest::newRow("Latin-1 letters")
         << u"set name J\u00fcrgen\u00a0\u00ff"_qs << QByteArray("set name J\xfcrgen\xa0\xff\r\n");
     QTest::newRow("Windows-1252 letters")
