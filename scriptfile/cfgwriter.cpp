@@ -1,55 +1,29 @@
 #include "cfgwriter.h"
 
+#include "windows1252.h"
+
 #include <QCoreApplication>
 #include <QSaveFile>
-#include <QStringEncoder>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
-const char scriptEncoding[] = "windows-1252";
-
 QString tr(const char *text) { return QCoreApplication::translate("CfgWriter", text); }
 
-// The first code point of text that the script's character set cannot hold; a lone surrogate
-// counts as one, since no character set can hold it.
-std::optional<char32_t> firstUnencodable(const QString &text)
+// Writes all of data, or fails with the reason in the file's errorString(). A write that the
+// system cuts short is repeated for the rest, so that the failure, say of a full disk, reports
+// its cause.
+bool writeAll(QIODevice &file, const char *data, qsizetype size)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        qsizetype length = 1;
-        char32_t codePoint = c.unicode();
-        if (c.isSurrogate()) {
-            if (!c.isHighSurrogate() || i + 1 == text.size() || !text.at(i + 1).isLowSurrogate())
-                return codePoint;
-            codePoint = QChar::surrogateToUcs4(c, text.at(i + 1));
-            length = 2;
-        }
-        QStringEncoder encoder(scriptEncoding);
-        const QByteArray encoded = encoder.encode(QStringView(text).sliced(i, length));
-        if (encoder.hasError())
-            return codePoint;
-        i += length - 1;
+    while (size > 0) {
+        const qint64 written = file.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
     }
-    return std::nullopt;
-}
-
-// Windows-1252 agrees with Latin-1 except from 0x80 to 0x9F, where it holds € “ ” and others in
-// place of control codes. Nearly every script stays within the common part, where encoding is
-// narrowing each character, many times faster than the full character set converter.
-bool isCommonToLatin1(QStringView text)
-{
-    // Plain bit operations over the whole text, so that the compiler can vectorize the loop.
-    const char16_t *characters = text.utf16();
-    char16_t beyondLatin1 = 0;
-    char16_t controlCode = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        beyondLatin1 |= characters[i] & 0xff00;
-        controlCode |= char16_t((characters[i] & 0xffe0) == 0x0080);
-    }
-    return !(beyondLatin1 | controlCode);
+    return true;
 }
 
 // Writes encoded text with each LF as CR LF, and one CR LF after it. Text common to Latin-1 is
@@ -57,7 +31,7 @@ bool isCommonToLatin1(QStringView text)
 // buffer spares a second copy of a large script.
 template <typename Char> bool writeWithCrLf(QIODevice &file, const Char *text, qsizetype size)
 {
-    constexpr qsizetype chunk = 512 * 1024; // characters; each takes at most two bytes
+    constexpr qsizetype chunk = CfgWriter::chunkCharacters;
     QByteArray buffer(2 * std::min(size, chunk) + 2, Qt::Uninitialized);
     qsizetype from = 0;
     do {
@@ -73,8 +47,7 @@ template <typename Char> bool writeWithCrLf(QIODevice &file, const Char *text, q
             *out++ = '\r';
             *out++ = '\n';
         }
-        const qsizetype length = out - buffer.data();
-        if (file.write(buffer.data(), length) != length)
+        if (!writeAll(file, buffer.data(), out - buffer.data()))
             return false;
     } while (from < size);
     return true;
@@ -102,32 +75,33 @@ bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *
         *errorString = tr("No file name was given.");
         return false;
     }
+    // Unbuffered, so that every write fails where it is checked. A buffered file writes its last
+    // piece only as commit() closes it, and commit() then ignores a failure, such as a full
+    // disk, and puts the cut file in place of the old script.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *errorString = file.errorString();
         return false;
     }
 
     const QString script = takeText();
     bool written = false;
-    if (isCommonToLatin1(script)) {
+    if (Windows1252::isNarrowable(script)) {
         written = writeWithCrLf(file, script.utf16(), script.size());
+    } else if (const auto unencodable = Windows1252::firstUnencodable(script)) {
+        file.cancelWriting();
+        *errorString = describeUnencodable(*unencodable);
+        return false;
     } else {
-        QStringEncoder encoder(scriptEncoding, QStringConverter::Flag::Stateless);
-        const QByteArray encoded = encoder.encode(script);
-        if (encoder.hasError() || !script.isValidUtf16()) {
-            file.cancelWriting();
-            *errorString = describeUnencodable(
-                firstUnencodable(script).value_or(QChar::ReplacementCharacter));
-            return false;
-        }
         // LF is one byte in Windows-1252, so line ends can be widened after encoding.
+        const QByteArray encoded = Windows1252::encode(script);
         written = writeWithCrLf(file, encoded.constData(), encoded.size());
     }
 
-    if (!written || !file.commit()) {
-        *errorString = file.errorString();
-        return false;
-    }
-    return true;
+    if (written && file.error() == QFileDevice::NoError && file.commit())
+        return true;
+    *errorString = file.error() == QFileDevice::NoError
+        ? tr("The script could not be written completely.")
+        : file.errorString();
+    return false;
 }

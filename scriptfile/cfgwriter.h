@@ -2,6 +2,7 @@
 #define CFGWRITER_H
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -11,6 +12,9 @@
 namespace CfgWriter {
 
 using TextSource = std::function<QString()>;
+
+// The writer encodes and writes a long script in pieces of this many characters.
+constexpr qsizetype chunkCharacters = 512 * 1024;
 
 // Writes the text that takeText returns; it is called once the file is open, so the script holds
 // the text as it is at that moment. The text's line breaks are '\n', as Qt's text widgets give

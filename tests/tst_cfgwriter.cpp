@@ -1,11 +1,28 @@
 #include "cfgwriter.h"
+#include "windows1252.h"
+#include "writefaults.h"
 
 #include <QFile>
-#include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
+
+namespace {
+
+// The 27 characters that Windows-1252 holds from 0x80 to 0x9F, and its bytes for them, written
+// out from the code page's table.
+const QString windows1252Extras
+    = QStringLiteral(u"\u20ac\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030"
+                     u"\u0160\u2039\u0152\u017d\u2018\u2019\u201c\u201d"
+                     u"\u2022\u2013\u2014\u02dc\u2122\u0161\u203a\u0153"
+                     u"\u017e\u0178");
+const QByteArray windows1252ExtraBytes = "\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8e"
+                                         "\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9a\x9b\x9c\x9e"
+                                         "\x9f";
+
+} // namespace
 
 class tst_CfgWriter : public QObject {
     Q_OBJECT
@@ -21,7 +38,10 @@ private slots:
     void refusesUnencodableText();
     void failsWithoutTouchingOldFile_data();
     void failsWithoutTouchingOldFile();
-    void writeErrorKeepsOldFile();
+    void encodesAsTheSystemConverter();
+    void writeFailureKeepsOldFile_data();
+    void writeFailureKeepsOldFile();
+    void fullDiskKeepsOldFile();
 
 private:
     QString pathOf(const QString &name) const { return m_dir->filePath(name); }
@@ -63,6 +83,10 @@ void tst_CfgWriter::writesExactBytes_data()
         << u"set name J\u00fcrgen\u00a0\u00ff"_qs << QByteArray("set name J\xfcrgen\xa0\xff\r\n");
     QTest::newRow("Windows-1252 letters")
         << u"set name J\u00fcrgen\u20ac"_qs << QByteArray("set name J\xfcrgen\x80\r\n");
+    QTest::newRow("every Windows-1252 extra")
+        << (u"set name "_qs + windows1252Extras) << ("set name " + windows1252ExtraBytes + "\r\n");
+    QTest::newRow("bytes Windows-1252 leaves undefined")
+        << u"\u0081\u008d\u008f\u0090\u009d"_qs << QByteArray("\x81\x8d\x8f\x90\x9d\r\n");
     QTest::newRow("Windows-1252 quotes on later lines")
         << u"a\nb\n\u201cq\u201d\n"_qs << QByteArray("a\r\nb\r\n\x93q\x94\r\n\r\n");
     QTest::newRow("lines get CR LF")
@@ -76,6 +100,23 @@ void tst_CfgWriter::writesExactBytes_data()
     QTest::newRow("megabytes") << lines << linesWithCrLf;
     QTest::newRow("megabytes of Windows-1252")
         << (lines + u'\u20ac') << linesWithCrLf.insert(linesWithCrLf.size() - 2, '\x80');
+
+    // The writer's pieces: at, below and above a piece's end, on both ways of encoding.
+    const qsizetype chunk = CfgWriter::chunkCharacters;
+    for (const auto &[size, name] :
+        { std::pair { chunk - 1, "one piece less one" }, std::pair { chunk, "exactly one piece" },
+            std::pair { chunk + 1, "one piece and one" } }) {
+        const QString text(size, u'a');
+        const QByteArray bytes = QByteArray(size, 'a') + "\r\n";
+        QTest::newRow(name) << text << bytes;
+        QTest::addRow("%s, last one \u20ac", name) << QString(text).replace(
+            size - 1, 1, u'\u20ac') << QByteArray(bytes).replace(size - 1, 1, "\x80");
+    }
+    QTest::newRow("one piece and a line break")
+        << (QString(chunk, u'a') + u'\n') << (QByteArray(chunk, 'a') + "\r\n\r\n");
+    QTest::newRow("a line break that ends a piece")
+        << (QString(chunk - 1, u'\u20ac') + u"\nb"_qs)
+        << (QByteArray(chunk - 1, '\x80') + "\r\nb\r\n");
 }
 
 void tst_CfgWriter::writesExactBytes()
@@ -141,6 +182,10 @@ void tst_CfgWriter::refusesUnencodableText_data()
     QTest::newRow("control code between Latin-1 and Windows-1252")
         << u"set name \u00e9\u0093"_qs << u"U+0093"_qs;
     QTest::newRow("in a later line") << u"// ok\nset name \u4e2d"_qs << u"(U+4E2D)"_qs;
+    // Pasted text can carry it unseen; dropping it would change the name without a word.
+    QTest::newRow("zero-width no-break space") << u"set name A\ufeffB"_qs << u"U+FEFF"_qs;
+    QTest::newRow("C1 code Windows-1252 puts the euro in place of")
+        << u"set name \u0080"_qs << u"U+0080"_qs;
 }
 
 void tst_CfgWriter::refusesUnencodableText()
@@ -201,27 +246,83 @@ void tst_CfgWriter::failsWithoutTouchingOldFile()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "read-only.cfg" });
 }
 
-// A real write failure: the helper writes under a file size limit of 64 bytes, so the kernel
-// refuses the script's bytes (EFBIG) just as a full disk would.
-void tst_CfgWriter::writeErrorKeepsOldFile()
+// Every character of the Basic Multilingual Plane gets the bytes the system's converter gives it,
+// or is refused where the converter refuses it. The system's converter drops U+FEFF silently in
+// some versions; Tintmark refuses it.
+void tst_CfgWriter::encodesAsTheSystemConverter()
 {
-    const QString path = pathOf("big.cfg");
-    createFile(path, "set name old\r\n");
+    if (!QStringEncoder("windows-1252").isValid())
+        QSKIP("This Qt has no Windows-1252 converter of its own (built without ICU).");
 
-    QProcess helper;
-    helper.start(QStringLiteral(FSIZE_LIMITED_WRITE), { path, u"64"_qs, u"100000"_qs });
-    QVERIFY(helper.waitForFinished(10000));
-    QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(helper.exitCode(), 1);
-    QVERIFY(!helper.readAllStandardOutput().trimmed().isEmpty());
-    QCOMPARE(contentOf(path), QByteArray("set name old\r\n"));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "big.cfg" });
+    QStringList differences;
+    for (char32_t codePoint = 0; codePoint <= 0xffff; ++codePoint) {
+        if (QChar::isSurrogate(codePoint))
+            continue;
+        const QString text(QChar { char16_t(codePoint) });
+        QStringEncoder system("windows-1252", QStringConverter::Flag::Stateless);
+        const QByteArray expected = system.encode(text);
+        const bool refused = system.hasError() || codePoint == 0xfeff;
+        const bool ours = !Windows1252::firstUnencodable(text);
+        if (ours == refused || (ours && Windows1252::encode(text) != expected))
+            differences << u"U+%1"_qs.arg(uint(codePoint), 4, 16, QLatin1Char('0'));
+    }
+    QCOMPARE(differences, QStringList());
+}
+
+// A real write failure: the kernel refuses bytes past a file size limit (EFBIG), as a full disk
+// would refuse them. Sizes run from one name, which a file's buffer would hold whole until the
+// file is closed, through that buffer's 16 KiB to many times it.
+void tst_CfgWriter::writeFailureKeepsOldFile_data()
+{
+    QTest::addColumn<qsizetype>("length");
+    QTest::addColumn<bool>("oldFile");
+
+    for (const qsizetype length : { 10, 16 * 1024 - 1, 16 * 1024, 16 * 1024 + 1, 100'000 }) {
+        QTest::addRow("%lld characters over an old script", qlonglong(length)) << length << true;
+        QTest::addRow("%lld characters to a new file", qlonglong(length)) << length << false;
+    }
+}
+
+void tst_CfgWriter::writeFailureKeepsOldFile()
+{
+    QFETCH(qsizetype, length);
+    QFETCH(bool, oldFile);
+
+    const QString path = pathOf("name.cfg");
+    if (oldFile)
+        createFile(path, "set name old\r\n");
+    const QString text(length, u'x');
+    QString error;
+    {
+        FileSizeLimit limit(8);
+        QVERIFY(limit.isActive());
+        QVERIFY(!CfgWriter::write(
+            path, [&] { return text; }, &error));
+    }
+    QVERIFY2(error.contains(FileSizeLimit::reason()), qPrintable(error));
+    QCOMPARE(contentOf(path), oldFile ? QByteArray("set name old\r\n") : "<missing>");
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
+        oldFile ? QStringList { "name.cfg" } : QStringList());
 
     // Without the limit the same write succeeds: the failure came from the limit.
-    helper.start(QStringLiteral(FSIZE_LIMITED_WRITE), { path, u"0"_qs, u"100000"_qs });
-    QVERIFY(helper.waitForFinished(10000));
-    QCOMPARE(helper.exitCode(), 0);
-    QCOMPARE(QFileInfo(path).size(), 100002);
+    QVERIFY2(CfgWriter::write(
+                 path, [&] { return text; }, &error),
+        qPrintable(error));
+    QCOMPARE(QFileInfo(path).size(), length + 2);
+}
+
+void tst_CfgWriter::fullDiskKeepsOldFile()
+{
+    FullFileSystem disk("set name old\r\n");
+    if (!disk.isReady())
+        QSKIP("Mounting a small file system to fill needs root.");
+
+    QString error;
+    QVERIFY(!CfgWriter::write(
+        disk.oldPath(), [] { return u"set name ^1A"_qs; }, &error));
+    QVERIFY2(error.contains(FullFileSystem::reason()), qPrintable(error));
+    QCOMPARE(contentOf(disk.oldPath()), QByteArray("set name old\r\n"));
+    QCOMPARE(disk.files(), (QStringList { "filler", "old.cfg" }));
 }
 
 QTEST_GUILESS_MAIN(tst_CfgWriter)

@@ -1,0 +1,25 @@
+#ifndef WINDOWS1252_H
+#define WINDOWS1252_H
+
+#include <QByteArray>
+#include <QStringView>
+
+#include <optional>
+
+// Windows-1252, the character set the games read scripts in. The program encodes it itself: Qt
+// knows it only through ICU, which builds for Windows usually lack.
+namespace Windows1252 {
+
+// True when every character has the same byte in Latin-1 and Windows-1252, as in nearly every
+// script: encoding is then narrowing each character.
+bool isNarrowable(QStringView text);
+
+// The first code point that Windows-1252 cannot hold; a lone surrogate counts as one.
+std::optional<char32_t> firstUnencodable(QStringView text);
+
+// The bytes of text, which must hold no character that firstUnencodable() finds.
+QByteArray encode(QStringView text);
+
+} // namespace Windows1252
+
+#endif // WINDOWS1252_H

@@ -1,0 +1,88 @@
+#ifndef WRITEFAULTS_H
+#define WRITEFAULTS_H
+
+// Real write failures for the tests, made the way a player meets them: a file size limit that
+// the kernel enforces, and a small file system that is full.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+// While it lives, this process cannot make a file longer than the limit: a write past it fails
+// with EFBIG, as SIGXFSZ is ignored, instead of killing the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { bytes, m_old.rlim_max };
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    bool isActive() const { return m_active; }
+    // The reason the system gives, in the words a message shows.
+    static QString reason() { return QString::fromLocal8Bit(std::strerror(EFBIG)); }
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_active = false;
+};
+
+// A file system of a few pages, mounted while it lives, that holds a file "old.cfg" with the
+// given bytes and is otherwise full. Mounting needs root; isMounted() says whether it worked.
+class FullFileSystem {
+public:
+    explicit FullFileSystem(const QByteArray &oldBytes)
+    {
+        if (!m_mountPoint.isValid()
+            || mount("tintmark-test", qPrintable(m_mountPoint.path()), "tmpfs", 0, "size=16k") != 0)
+            return;
+        m_mounted = true;
+        QFile old(oldPath());
+        if (!old.open(QIODevice::WriteOnly) || old.write(oldBytes) != oldBytes.size())
+            return;
+        old.close();
+        // Fill every free byte, a page at a time and then a byte at a time.
+        QFile filler(m_mountPoint.filePath(QStringLiteral("filler")));
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const QByteArray page(4096, 'f');
+        while (filler.write(page) == page.size()) { }
+        while (filler.write("f", 1) == 1) { }
+        m_full = true;
+    }
+    ~FullFileSystem()
+    {
+        if (m_mounted)
+            umount(qPrintable(m_mountPoint.path()));
+    }
+    FullFileSystem(const FullFileSystem &) = delete;
+    FullFileSystem &operator=(const FullFileSystem &) = delete;
+
+    bool isReady() const { return m_full; }
+    QString oldPath() const { return m_mountPoint.filePath(QStringLiteral("old.cfg")); }
+    QStringList files() const { return QDir(m_mountPoint.path()).entryList(QDir::Files); }
+    static QString reason() { return QString::fromLocal8Bit(std::strerror(ENOSPC)); }
+
+private:
+    QTemporaryDir m_mountPoint;
+    bool m_mounted = false;
+    bool m_full = false;
+};
+
+#endif // WRITEFAULTS_H
