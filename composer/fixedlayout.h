@@ -2,8 +2,11 @@
 #define FIXEDLAYOUT_H
 
 #include <QFont>
+#include <QList>
 #include <QRect>
 #include <QStringList>
+
+class QLabel;
 
 // The windows have fixed layouts given in twips; 15 twips make one device-independent pixel.
 constexpr int twipsPerPixel = 15;
@@ -22,5 +25,10 @@ QStringList firstInstalledFamily(const QStringList &families);
 // The font the fixed layouts were drawn for: MS Sans Serif 8 pt or a face with its metrics.
 // A wider desktop font would wrap or clip captions such as "Script Name:".
 QFont fixedLayoutFont();
+
+// Gives the labels one font, their own or smaller, in which each label's text fits its box. The
+// layouts were drawn for fonts a machine may lack, and a stand-in with wider or taller metrics
+// would clip a caption.
+void fitFontToLabels(const QList<QLabel *> &labels);
 
 #endif // FIXEDLAYOUT_H

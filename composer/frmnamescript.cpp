@@ -119,7 +119,8 @@ void frmNameScript::createControls()
         { "Label8", rectFromTwips(7560, 120, 255, 255), QStringLiteral("^8"), true },
         { "Label9", rectFromTwips(8520, 120, 255, 375), QStringLiteral("^9"), true },
         { "Label10", rectFromTwips(9480, 120, 255, 255), QStringLiteral("^0"), true },
-        { "lblSet", rectFromTwips(1560, 600, 735, 255), tr("set name"), false },
+        // The game's command word, never translated: the game runs only this one.
+        { "lblSet", rectFromTwips(1560, 600, 735, 255), QStringLiteral("set name"), false },
         { "Label11", rectFromTwips(2280, 600, 975, 255), tr("Script Name:"), false },
         { "Label12", rectFromTwips(1560, 960, 5655, 615),
             tr("You can set your script here at the Script name, and hit Save and that would be "
@@ -160,13 +161,20 @@ void frmNameScript::createControls()
         connect(widget, &ColorSwatch::clicked, this, swatch.handler);
         tabOrder.emplace_back(swatch.tab, widget);
     }
+    QList<QLabel *> codeLabels;
     for (const Caption &caption : captions) {
         QLabel *label = createLabel(caption.text, this);
         label->setObjectName(QLatin1String(caption.name));
         label->setGeometry(caption.geometry);
-        if (caption.codeFont)
+        if (caption.codeFont) {
             label->setFont(codeLabelFont());
+            codeLabels << label;
+        } else {
+            fitFontToLabels({ label });
+        }
     }
+    // The codes share one size, so that ^8 and ^0 in their lower boxes match the others.
+    fitFontToLabels(codeLabels);
 
     // lblSet only carries the command word; it is never shown.
     lblSet = findChild<QLabel *>(QStringLiteral("lblSet"), Qt::FindDirectChildrenOnly);

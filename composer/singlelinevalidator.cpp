@@ -4,9 +4,12 @@
 
 namespace {
 
+// Also the characters that the script editor's document takes as line or frame breaks, so that
+// a name handed to the editor stays on its line.
 bool isLineBreak(QChar c)
 {
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
+        || c == u'\ufdd0' || c == u'\ufdd1';
 }
 
 } // namespace

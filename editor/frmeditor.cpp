@@ -57,6 +57,7 @@ frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
     Label1->setGeometry(rectFromTwips(120, 4560, 6735, 375));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
+    fitFontToLabels({ Label1 });
 }
 
 void frmEditor::appendCommand(const QString &command)
@@ -87,7 +88,19 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
+QString frmEditor::scriptText() const
+{
+    // toPlainText() would also make every no-break space a plain space, so the script would not
+    // hold what the player typed. Only the document's own separators become line breaks.
+    QString text = txtEditor->document()->toRawText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
+}
+
 void frmEditor::cmdSave_Click()
 {
-    m_saver.save(this, [this] { return txtEditor->toPlainText(); });
+    m_saver.save(this, [this] { return scriptText(); });
 }

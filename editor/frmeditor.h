@@ -27,6 +27,9 @@ private slots:
     void cmdSave_Click();
 
 private:
+    // The script as the player sees it, with '\n' between lines.
+    QString scriptText() const;
+
     ScriptSaver &m_saver;
     QPlainTextEdit *txtEditor;
     QPushButton *cmdSave;
