@@ -6,16 +6,22 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Stands in for the Save dialog: answers with a path set by the test, or cancels with an empty one.
+// whileOpen runs as if the player did something while the dialog was open.
 class FakeChooser : public SaveFileChooser {
 public:
     QString chooseSavePath(QWidget *) override
     {
         ++calls;
+        if (whileOpen)
+            whileOpen();
         return path;
     }
 
     QString path;
+    std::function<void()> whileOpen;
     int calls = 0;
 };
 

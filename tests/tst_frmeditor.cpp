@@ -1,9 +1,9 @@
-#include "frmnamescript.h"
+#include "clippedlabels.h"
 #include "savefakes.h"
-#include "scripteditorhandoff.h"
 #include "scriptline.h"
-#include "scriptsaver.h"
 #include "scripttemplate.h"
+#include "tintmarkprogram.h"
+#include "writefaults.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,24 +16,30 @@
 #include <QTimer>
 #include <QToolTip>
 
-// The script editor, driven from the main window as the player uses it.
+// The script editor, driven from the main window of the assembled program as the player uses it.
 class tst_frmEditor : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void templateText();
     void windowLayout();
+    void bothWindowsShowTheIcon();
     void savedBytes_data();
     void savedBytes();
     void altEOpensAndReusesTheEditor();
+    void handOffBringsAnOpenEditorToTheFront();
     void closedEditorStartsAgainFromTemplate();
     void handOffAppendsAtTheEndWhateverTheCaret();
     void undoSurvivesAHandOff();
     void largeScriptGetsOnlyAnAppend();
     void enterTypesANewLineAndEscapeDoesNothing();
+    void savesTheTextAsItIsOnceTheDialogCloses();
     void failedSaveWarnsAndKeepsTheText();
+    void failedWriteKeepsTheOldScript_data();
+    void failedWriteKeepsTheOldScript();
     void closingTheMainWindowEndsTheProgram();
     void nameSetByLine_data();
     void nameSetByLine();
@@ -48,10 +54,11 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     FakeChooser m_chooser;
     RecordingReporter m_reporter;
-    std::unique_ptr<ScriptSaver> m_saver;
-    std::unique_ptr<frmNameScript> m_mainWindow;
-    std::unique_ptr<ScriptEditorHandOff> m_handOff;
+    std::unique_ptr<TintmarkProgram> m_program;
+    QWidget *m_mainWindow = nullptr;
 };
+
+void tst_frmEditor::initTestCase() { TintmarkProgram::setUpApplication(); }
 
 void tst_frmEditor::init()
 {
@@ -59,17 +66,15 @@ void tst_frmEditor::init()
     QVERIFY(m_dir->isValid());
     m_chooser = {};
     m_reporter = {};
-    m_saver = std::make_unique<ScriptSaver>(m_chooser, m_reporter);
-    m_mainWindow = std::make_unique<frmNameScript>(*m_saver);
-    m_handOff = std::make_unique<ScriptEditorHandOff>(*m_mainWindow, *m_saver);
+    m_program = std::make_unique<TintmarkProgram>(m_chooser, m_reporter);
+    m_mainWindow = &m_program->mainWindow();
     m_mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
 }
 
 void tst_frmEditor::cleanup()
 {
-    m_handOff.reset();
-    m_mainWindow.reset();
+    m_program.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
@@ -108,11 +113,17 @@ QByteArray tst_frmEditor::saveEditor()
 
 void tst_frmEditor::templateText()
 {
-    const QString text = scriptTemplate();
-    QCOMPARE(text.size(), 327);
-    QCOMPARE(text.count(u"\r\n"_qs), 8);
-    QVERIFY(text.endsWith(u"better example\r\n"_qs));
-    QVERIFY(text.contains(u"animated scripts. \r\n"_qs));
+    const QString expected = u"// Tarvik Script Editor\r\n"
+                             "// for your liking, you can now make animated scripts. \r\n"
+                             "// Animated Example\r\n"
+                             "// set name ^1T^1a^1r^1v^1i^1k\r\n"
+                             "// time wait 5 or 10 or 15 <- time Delay\r\n"
+                             "// set name ^2T^2a^2r^2v^2i^2k\r\n"
+                             "// time wait 5 or 10 or 15 <- time delay\r\n"
+                             "// if you have any question or just confused i will write a better "
+                             "example\r\n"_qs;
+    QCOMPARE(expected.size(), 327);
+    QCOMPARE(scriptTemplate(), expected);
 }
 
 void tst_frmEditor::windowLayout()
@@ -135,10 +146,25 @@ void tst_frmEditor::windowLayout()
         u"This is where you can you add Animation to your script CFG file. "
         "Then you can save it by hitting the save button."_qs);
 
+    QCOMPARE(clippedLabels(editor()), QStringList());
+
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QCOMPARE(QApplication::focusWidget(), script());
     QTest::keyClick(script(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), save);
+}
+
+// The stone of the program's icon, in the sizes of the icon file, on both windows.
+void tst_frmEditor::bothWindowsShowTheIcon()
+{
+    handOff(u"A"_qs);
+    for (const QWidget *window : { m_mainWindow, editor() }) {
+        const QIcon icon = window->windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 } }));
+        const QImage image = icon.pixmap(32, 32).toImage();
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(image.pixelColor(16, 16).alpha(), 255);
+    }
 }
 
 void tst_frmEditor::savedBytes_data()
@@ -151,10 +177,25 @@ void tst_frmEditor::savedBytes_data()
     QTest::newRow("second hand-off on the same line")
         << QStringList { "^1A", "^1A" } << QByteArray(" set name ^1A set name ^1A\r\n");
     QTest::newRow("empty name") << QStringList { "" } << QByteArray(" set name \r\n");
+    QTest::newRow("name longer than the game keeps")
+        << QStringList { "^1Forty^2characters^3long^4name^5for^6yo" }
+        << QByteArray(" set name ^1Forty^2characters^3long^4name^5for^6yo\r\n");
+    QTest::newRow("no-break space and Windows-1252") << QStringList { "\u00a0A\u00a0\u20ac" }
+                                                     << QByteArray(" set name \xa0"
+                                                                   "A\xa0\x80\r\n");
 }
 
 void tst_frmEditor::savedBytes()
 {
+    const QByteArray templateBytes = "// Tarvik Script Editor\r\n"
+                                     "// for your liking, you can now make animated scripts. \r\n"
+                                     "// Animated Example\r\n"
+                                     "// set name ^1T^1a^1r^1v^1i^1k\r\n"
+                                     "// time wait 5 or 10 or 15 <- time Delay\r\n"
+                                     "// set name ^2T^2a^2r^2v^2i^2k\r\n"
+                                     "// time wait 5 or 10 or 15 <- time delay\r\n"
+                                     "// if you have any question or just confused i will "
+                                     "write a better example\r\n";
     QFETCH(QStringList, handOffs);
     QFETCH(QByteArray, afterTemplate);
 
@@ -166,7 +207,7 @@ void tst_frmEditor::savedBytes()
         handOff(name);
 
     const QByteArray bytes = saveEditor();
-    QCOMPARE(bytes, scriptTemplate().toLatin1() + afterTemplate);
+    QCOMPARE(bytes, templateBytes + afterTemplate);
     if (handOffs.isEmpty())
         QCOMPARE(bytes.size(), 329);
 }
@@ -175,7 +216,7 @@ void tst_frmEditor::altEOpensAndReusesTheEditor()
 {
     QVERIFY(!editor());
     m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(u"^1A"_qs);
-    QTest::keyClick(m_mainWindow.get(), Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
     QTRY_VERIFY(editor());
     QWidget *first = editor();
     QCOMPARE(script()->toPlainText(),
@@ -184,11 +225,26 @@ void tst_frmEditor::altEOpensAndReusesTheEditor()
     script()->moveCursor(QTextCursor::End);
     QTest::keyClicks(script(), " // mine");
     m_mainWindow->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow.get()));
-    QTest::keyClick(m_mainWindow.get(), Qt::Key_E, Qt::AltModifier);
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
+    QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
     QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine set name ^1A"_qs));
     QCOMPARE(editor(), first);
     QVERIFY(m_mainWindow->isVisible());
+}
+
+// The player asked for the editor: an open one comes forward with the focus, not left behind.
+void tst_frmEditor::handOffBringsAnOpenEditorToTheFront()
+{
+    handOff(u"A"_qs);
+    QWidget *open = editor();
+    QVERIFY(QTest::qWaitForWindowActive(open));
+    m_mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
+
+    handOff(u"B"_qs);
+    QCOMPARE(editor(), open);
+    QVERIFY(QTest::qWaitForWindowActive(open));
+    QCOMPARE(QApplication::activeWindow(), open);
 }
 
 void tst_frmEditor::closedEditorStartsAgainFromTemplate()
@@ -261,6 +317,14 @@ void tst_frmEditor::enterTypesANewLineAndEscapeDoesNothing()
     QVERIFY(editor());
 }
 
+// The file holds the text as it is when the dialog has closed, not when Save was pressed.
+void tst_frmEditor::savesTheTextAsItIsOnceTheDialogCloses()
+{
+    handOff(u"A"_qs);
+    m_chooser.whileOpen = [this] { script()->setPlainText(u"set name ^3Late\nwait 5"_qs); };
+    QCOMPARE(saveEditor(), QByteArray("set name ^3Late\r\nwait 5\r\n"));
+}
+
 void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
 {
     handOff(u"\u00c5"_qs);
@@ -281,16 +345,65 @@ void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
     QCOMPARE(m_reporter.messages.size(), 1);
 }
 
+// A short script that the system cuts short leaves the old script whole and says why.
+void tst_frmEditor::failedWriteKeepsTheOldScript_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("file size limit") << false;
+    QTest::newRow("full disk") << true;
+}
+
+void tst_frmEditor::failedWriteKeepsTheOldScript()
+{
+    QFETCH(bool, fullDisk);
+
+    const QByteArray old = "set name ^1Old\r\nwait 50\r\nset name ^2Old\r\n";
+    handOff(u"^2New"_qs);
+    const QString text = script()->toPlainText();
+    QPushButton *save = editor()->findChild<QPushButton *>(QStringLiteral("cmdSave"));
+    QByteArray kept;
+    QString reason;
+    if (fullDisk) {
+        FullFileSystem disk(old);
+        if (!disk.isReady())
+            QSKIP("Mounting a small file system to fill needs root.");
+        m_chooser.path = disk.oldPath();
+        QTest::mouseClick(save, Qt::LeftButton);
+        QFile file(disk.oldPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        kept = file.readAll();
+        QCOMPARE(disk.files(), (QStringList { "filler", "old.cfg" }));
+        reason = FullFileSystem::reason();
+    } else {
+        m_chooser.path = m_dir->filePath(u"animated.cfg"_qs);
+        QFile file(m_chooser.path);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.write(old) == old.size());
+        {
+            FileSizeLimit limit(16);
+            QVERIFY(limit.isActive());
+            QTest::mouseClick(save, Qt::LeftButton);
+        }
+        QVERIFY(file.seek(0));
+        kept = file.readAll();
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "animated.cfg" });
+        reason = FileSizeLimit::reason();
+    }
+    QCOMPARE(kept, old);
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY2(m_reporter.messages.first().contains(reason), qPrintable(m_reporter.messages.first()));
+    QCOMPARE(script()->toPlainText(), text);
+}
+
 void tst_frmEditor::closingTheMainWindowEndsTheProgram()
 {
     handOff(u"A"_qs);
     QPointer<QWidget> openEditor = editor();
-    QTimer::singleShot(0, m_mainWindow.get(), &QWidget::close);
+    QTimer::singleShot(0, m_mainWindow, &QWidget::close);
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
 
     // The editor ends with the program, unsaved text and all, without a prompt.
-    m_handOff.reset();
+    m_program.reset();
     QVERIFY(!openEditor);
 }
 

@@ -1,8 +1,10 @@
+#include "clippedlabels.h"
 #include "colorswatch.h"
 #include "fixedlayout.h"
 #include "frmnamescript.h"
 #include "savefakes.h"
 #include "scriptsaver.h"
+#include "writefaults.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -43,6 +45,7 @@ private slots:
     void layout_data();
     void layout();
     void codeLabelFont();
+    void labelsShowTheirWholeText();
     void firstInstalledFamily_data();
     void firstInstalledFamily();
     void tabOrder();
@@ -50,6 +53,7 @@ private slots:
     void swatchClicks_data();
     void swatchClicks();
     void swatchAppendsAtEndWhateverTheCaret();
+    void swatchClickLeavesTheFocusInTheNameBox();
     void swatchRefusesCodeThatDoesNotFit_data();
     void swatchRefusesCodeThatDoesNotFit();
     void typingStopsAt100Characters();
@@ -58,7 +62,11 @@ private slots:
     void altSSavesTheLine();
     void enterAndEscapePressNothing();
     void cancelIsSilent();
+    void savesTheNameAsItIsOnceTheDialogCloses();
+    void savesANameLongerThanTheGameKeeps();
     void failedSaveWarnsAndNextSaveWorks();
+    void failedWriteKeepsTheOldScript_data();
+    void failedWriteKeepsTheOldScript();
     void closingEndsTheProgram();
     void tooltipPreviewsTheName();
     void swatchClickShowsThePreview();
@@ -177,15 +185,27 @@ void tst_frmNameScript::layout()
 
 void tst_frmNameScript::codeLabelFont()
 {
-    // SimSun where it is installed, otherwise a fixed-pitch face of the same size and weight.
+    // SimSun 12 pt where it is installed, otherwise a fixed-pitch face of the same weight, at
+    // most as large, that fits the boxes.
     const QFont font = control<QLabel>("Label1")->font();
     const QFontInfo shown(font);
-    if (shown.family() != u"SimSun")
+    if (shown.family() == u"SimSun") {
+        QCOMPARE(font.pointSize(), 12);
+    } else {
         QVERIFY(shown.fixedPitch());
-    QCOMPARE(font.pointSize(), 12);
+        QVERIFY2(font.pointSizeF() >= 9 && font.pointSizeF() <= 12,
+            qPrintable(QString::number(font.pointSizeF())));
+    }
+    for (const char *label : { "Label2", "Label8", "Label10" })
+        QCOMPARE(control<QLabel>(label)->font(), font);
     QVERIFY(font.bold());
     QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
     QCOMPARE(control<QLabel>("Label11")->font().pointSize(), 8);
+}
+
+void tst_frmNameScript::labelsShowTheirWholeText()
+{
+    QCOMPARE(clippedLabels(m_window.get()), QStringList());
 }
 
 void tst_frmNameScript::firstInstalledFamily_data()
@@ -283,6 +303,16 @@ void tst_frmNameScript::swatchAppendsAtEndWhateverTheCaret()
     QCOMPARE(nameBox()->text(), u"Player"_qs);
 }
 
+// A click must not take the focus from the name: the player types on after the code.
+void tst_frmNameScript::swatchClickLeavesTheFocusInTheNameBox()
+{
+    QTest::keyClicks(nameBox(), "Pla");
+    QTest::mouseClick(control("picBlue"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), nameBox());
+    QTest::keyClicks(QApplication::focusWidget(), "yer");
+    QCOMPARE(nameBox()->text(), u"Pla^4yer"_qs);
+}
+
 void tst_frmNameScript::swatchRefusesCodeThatDoesNotFit_data()
 {
     QTest::addColumn<int>("length");
@@ -323,6 +353,9 @@ void tst_frmNameScript::lineBreaksNeverEnterTheName_data()
     QTest::newRow("CR") << u"abc\rdef"_qs << u"[abc]"_qs;
     QTest::newRow("line separator") << u"abc\u2028def"_qs << u"[abc]"_qs;
     QTest::newRow("paragraph separator") << u"abc\u2029def"_qs << u"[abc]"_qs;
+    // The editor's document takes these as breaks between frames.
+    QTest::newRow("frame start") << u"abc\ufdd0def"_qs << u"[abc]"_qs;
+    QTest::newRow("frame end") << u"abc\ufdd1def"_qs << u"[abc]"_qs;
     QTest::newRow("break first") << u"\nset name evil"_qs << u"[]"_qs;
     QTest::newRow("several breaks") << u"a\nb\nc"_qs << u"[a]"_qs;
     QTest::newRow("no break") << u"abc"_qs << u"[abc]"_qs;
@@ -393,6 +426,27 @@ void tst_frmNameScript::cancelIsSilent()
     QCOMPARE(nameBox()->text(), u"Player"_qs);
 }
 
+// The line holds the name as it is when the dialog has closed, not when Save was pressed.
+void tst_frmNameScript::savesTheNameAsItIsOnceTheDialogCloses()
+{
+    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    QTest::keyClicks(nameBox(), "Before");
+    m_chooser.whileOpen = [this] { nameBox()->setText(u"^2After"_qs); };
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(savedBytes(), QByteArray("set name ^2After\r\n"));
+}
+
+// The game cuts a name at 31 bytes, but the script holds what the player typed.
+void tst_frmNameScript::savesANameLongerThanTheGameKeeps()
+{
+    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    const QByteArray name = "^1Forty^2characters^3long^4name^5for^6yo";
+    QCOMPARE(name.size(), 40);
+    QTest::keyClicks(nameBox(), QString::fromLatin1(name));
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(savedBytes(), "set name " + name + "\r\n");
+}
+
 void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
 {
     QTest::keyClicks(nameBox(), "Player");
@@ -417,8 +471,52 @@ void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
     QCOMPARE(savedBytes(), QByteArray("set name Player\r\n"));
 }
 
+// A one-name save that the system cuts short leaves the old script whole and says why.
+void tst_frmNameScript::failedWriteKeepsTheOldScript_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("file size limit") << false;
+    QTest::newRow("full disk") << true;
+}
+
+void tst_frmNameScript::failedWriteKeepsTheOldScript()
+{
+    QFETCH(bool, fullDisk);
+
+    const QByteArray old = "set name ^1Old\r\n";
+    QTest::keyClicks(nameBox(), "^2New");
+    QString reason;
+    if (fullDisk) {
+        FullFileSystem disk(old);
+        if (!disk.isReady())
+            QSKIP("Mounting a small file system to fill needs root.");
+        m_chooser.path = disk.oldPath();
+        QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+        QCOMPARE(savedBytes(), old);
+        QCOMPARE(disk.files(), (QStringList { "filler", "old.cfg" }));
+        reason = FullFileSystem::reason();
+    } else {
+        m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+        QFile file(m_chooser.path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        FileSizeLimit limit(4);
+        QVERIFY(limit.isActive());
+        QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+        QCOMPARE(savedBytes(), old);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "player.cfg" });
+        reason = FileSizeLimit::reason();
+    }
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY2(m_reporter.messages.first().contains(reason), qPrintable(m_reporter.messages.first()));
+    QCOMPARE(nameBox()->text(), u"^2New"_qs);
+}
+
 void tst_frmNameScript::closingEndsTheProgram()
 {
+    // Another window stays open, so only the main window's own ending can end the program.
+    QWidget other;
+    other.show();
     QTimer::singleShot(0, m_window.get(), &QWidget::close);
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);

@@ -2,6 +2,9 @@
 #include "namepreview.h"
 
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextTable>
 
 Q_DECLARE_METATYPE(QList<ColorRun>)
 
@@ -19,6 +22,7 @@ private slots:
     void runs_data();
     void runs();
     void palette();
+    void previewShowsEveryCodeOnItsGround();
     void length_data();
     void length();
     void refusedCharacters_data();
@@ -65,6 +69,31 @@ void tst_NamePreview::palette()
         "#ff00ff", "#ffffff", "#800080", "#808080" };
     for (char16_t digit = u'0'; digit <= u'9'; ++digit)
         QCOMPARE(gameColor(QChar(digit)).name(), expected.at(digit - u'0'));
+}
+
+// The preview as a rich-text view lays it out: each letter in its code's color, in a box of the
+// dark ground that shows them all.
+void tst_NamePreview::previewShowsEveryCodeOnItsGround()
+{
+    QTextDocument preview;
+    preview.setHtml(namePreviewHtml(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs));
+    const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
+    QVERIFY(table);
+    const QTextTableCell cell = table->cellAt(0, 0);
+    QCOMPARE(table->format().background().color(), QColor(0x50, 0x50, 0x50));
+
+    QStringList shown;
+    for (QTextBlock block = cell.firstCursorPosition().block();
+         block.isValid() && block.position() < cell.lastCursorPosition().position() + 1;
+         block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            shown << fragment.fragment().text() + u' '
+                    + fragment.fragment().charFormat().foreground().color().name();
+        }
+    }
+    QCOMPARE(shown,
+        (QStringList { "a #000000", "b #ff0000", "c #00ff00", "d #ffff00", "e #0000ff", "f #00ffff",
+            "g #ff00ff", "h #ffffff", "i #800080", "j #808080" }));
 }
 
 void tst_NamePreview::length_data()
@@ -117,5 +146,5 @@ void tst_NamePreview::refusedCharacters()
         QVERIFY2(html.contains(warning), qPrintable(html));
 }
 
-QTEST_APPLESS_MAIN(tst_NamePreview)
+QTEST_MAIN(tst_NamePreview)
 #include "tst_namepreview.moc"
