@@ -83,13 +83,14 @@ for row in "1 MiB" "8 MiB" "8 MiB with an empty name"; do
     report "$figure" "$work/rounds" ms 2
 done
 
-# Disk writes vary much from one moment to the next: nine runs, each timing the three writers
+# Disk writes vary much from one moment to the next: twelve runs, each timing the four writers
 # one after another in an order that turns from run to run, and each giving its own ratios.
-for round in 1 2 3 4 5 6 7 8 9; do
-    case $((round % 3)) in
-    0) order="Tintmark;plain QFile;QSaveFile" ;;
-    1) order="plain QFile;QSaveFile;Tintmark" ;;
-    2) order="QSaveFile;Tintmark;plain QFile" ;;
+for round in 1 2 3 4 5 6 7 8 9 10 11 12; do
+    case $((round % 4)) in
+    0) order="Tintmark;plain QFile;synced QFile;QSaveFile" ;;
+    1) order="plain QFile;synced QFile;QSaveFile;Tintmark" ;;
+    2) order="synced QFile;QSaveFile;Tintmark;plain QFile" ;;
+    3) order="QSaveFile;Tintmark;plain QFile;synced QFile" ;;
     esac
     set --
     for size in 1 8; do
@@ -101,9 +102,12 @@ for round in 1 2 3 4 5 6 7 8 9; do
     done
     inProcess save -minimumtotal 200 -median 3 "$@"
 done
+# The save flushes the script to the disk, so its target is set against a write flushed alike.
 for size in 1 8; do
+    pairs save "$size MiB Tintmark" "$size MiB synced QFile" >"$work/rounds"
+    report "save $size MiB vs QFile write and sync" "$work/rounds" ms 1.5
     pairs save "$size MiB Tintmark" "$size MiB plain QFile" >"$work/rounds"
-    report "save $size MiB vs plain QFile write" "$work/rounds" ms 2
+    report "save $size MiB vs plain QFile write" "$work/rounds" ms -
     pairs save "$size MiB Tintmark" "$size MiB QSaveFile" >"$work/rounds"
     report "save $size MiB vs QSaveFile write" "$work/rounds" ms -
 done

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <cmath>
 
 QStringList firstInstalledFamily(const QStringList &families)
 {
@@ -34,18 +35,32 @@ void fitFontToLabels(const QList<QLabel *> &labels)
 {
     constexpr qreal step = 0.5;
     constexpr qreal smallest = 6; // points; below this a caption is no longer legible
-    const auto fits = [&labels](const QFont &font) {
+    // How much each label's text overflows its box in a font: 1 when it fits.
+    const auto overflow = [&labels](const QFont &font) {
         const QFontMetrics metrics(font);
-        return std::ranges::all_of(labels, [&metrics](const QLabel *label) {
+        qreal most = 1;
+        for (const QLabel *label : labels) {
             const QRect box = label->contentsRect();
             const int flags
                 = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-            return box.contains(metrics.boundingRect(box, flags, label->text()));
-        });
+            const QRect needed = metrics.boundingRect(box, flags, label->text());
+            most = std::max({ most, qreal(needed.width()) / box.width(),
+                qreal(needed.height()) / box.height() });
+        }
+        return most;
     };
     QFont font = labels.first()->font();
-    while (!fits(font) && font.pointSizeF() - step >= smallest)
-        font.setPointSizeF(font.pointSizeF() - step);
+    // Each size tried loads the font anew, so the first guess scales by the overflow.
+    qreal tooLarge = overflow(font);
+    if (tooLarge == 1)
+        return;
+    qreal size = std::floor(font.pointSizeF() / tooLarge / step) * step;
+    for (; size > smallest; size -= step) {
+        font.setPointSizeF(size);
+        if (overflow(font) == 1)
+            break;
+    }
+    font.setPointSizeF(std::max(size, smallest));
     for (QLabel *label : labels)
         label->setFont(font);
 }
