@@ -29,8 +29,8 @@ inline constexpr std::initializer_list<QStringView> setCommands
 // Variables the game knows without a script setting them: "name ^1Bob" sets the name.
 inline constexpr std::initializer_list<QStringView> knownVariables = { u"name" };
 // The commands the model follows or records by name; anything else is an unknown command.
-inline constexpr std::initializer_list<QStringView> commands = { u"set", u"seta", u"sets",
-    u"setu", u"wait", u"vstr", u"toggle", u"bind", u"exec", u"echo" };
+inline constexpr std::initializer_list<QStringView> commands
+    = { u"set", u"seta", u"sets", u"setu", u"wait", u"vstr", u"toggle", u"bind", u"exec", u"echo" };
 
 // Characters the game removes from a name.
 inline constexpr std::initializer_list<char16_t> removedFromNames = { u'"', u'\\' };

@@ -1,0 +1,352 @@
+#include "consolerun.h"
+
+#include "consolerules.h"
+#include "scriptcommands.h"
+#include "shownname.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+#include <memory>
+
+namespace {
+
+// Commands parsed from a text the run keeps: the script, or the value of a variable.
+struct CommandSource {
+    QString text; // what the commands view
+    QList<ScriptCommand> commands;
+    bool inScript = false; // the commands' columns are columns of the script's lines
+};
+using SourcePointer = std::shared_ptr<const CommandSource>;
+
+// The command buffer is a stack of sources being run, the front of the buffer on top.
+struct Frame {
+    SourcePointer source;
+    qsizetype next = 0;
+    quint64 below = 0; // the state of the frames below, which cannot change while this one lives
+};
+
+struct Variable {
+    QString value;
+    int line = 0;
+};
+
+// A 64-bit hash on every platform: the run tells states apart by it.
+quint64 hash64(QStringView text)
+{
+    return (quint64(qHash(text, 0x9e3779b9u)) << 32) ^ quint64(qHash(text, 0x85ebca6bu));
+}
+
+quint64 mix(quint64 seed, quint64 value)
+{
+    // splitmix64's finaliser over the two
+    quint64 z = seed + 0x9e3779b97f4a7c15ull + (value << 6) + (value >> 2);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+QString joined(const QList<QStringView> &words, qsizetype from)
+{
+    QString text;
+    for (qsizetype i = from; i < words.size(); ++i) {
+        if (i > from)
+            text += u' ';
+        text += words[i];
+    }
+    return text;
+}
+
+// Parses C-style integers as the console does: an optional sign and the digits that follow.
+qint64 leadingNumber(QStringView word)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < word.size() && (word[i] == u'-' || word[i] == u'+'))
+        negative = word[i++] == u'-';
+    qint64 number = 0;
+    for (; i < word.size() && word[i] >= u'0' && word[i] <= u'9'; ++i)
+        number = std::min<qint64>(number * 10 + (word[i].unicode() - u'0'), 1ll << 40);
+    return negative ? -number : number;
+}
+
+class Console {
+public:
+    Console(QStringView script, const QList<KeyPress> &presses);
+    ConsoleRun run();
+
+private:
+    void execute(const ScriptCommand &command, const CommandSource &source);
+    void setVariable(QStringView name, const ScriptCommand &command, qsizetype valueFrom,
+        const CommandSource &source);
+    void runVariable(const ScriptCommand &command);
+    void deliverPresses();
+    void push(SourcePointer source);
+    void popFinished();
+    void restack();
+    quint64 state() const;
+    SourcePointer parsed(const QString &text, int line);
+
+    ConsoleRun m_run;
+    QList<KeyPress> m_presses;
+    qsizetype m_nextPress = 0;
+    qint64 m_now = 0;
+    bool m_stopped = false;
+    QList<Frame> m_stack;
+    QHash<QString, Variable> m_variables; // by lower-case name: the console ignores case
+    QHash<QString, KeyBinding> m_bindings; // by lower-case key
+    quint64 m_variablesState = 0;
+    quint64 m_bindingsState = 0;
+    QHash<std::pair<QString, int>, SourcePointer> m_parsed;
+    struct Seen {
+        qint64 tick;
+        qsizetype command;
+    };
+    QHash<quint64, Seen> m_seen;
+    QList<int> m_executedLines;
+};
+
+Console::Console(QStringView script, const QList<KeyPress> &presses)
+    : m_presses(presses)
+{
+    auto source = std::make_shared<CommandSource>();
+    if (script.size() > ConsoleRules::bufferBytes) {
+        const QStringView dropped = script.first(ConsoleRules::bufferBytes);
+        m_run.droppedFromLine = 1 + int(dropped.count(u'\n'));
+        script = dropped;
+    }
+    source->text = script.toString();
+    source->commands = splitCommands(source->text);
+    source->inScript = true;
+    push(std::move(source));
+}
+
+ConsoleRun Console::run()
+{
+    while (!m_stopped) {
+        deliverPresses();
+        popFinished();
+        if (m_stack.isEmpty()) {
+            if (m_nextPress == m_presses.size())
+                break;
+            m_now = std::max(m_now, m_presses[m_nextPress].tick);
+            continue;
+        }
+        if (m_run.commandsRun == ConsoleRules::maximumCommands) {
+            m_run.end = ConsoleRun::End::CommandBound;
+            break;
+        }
+        Frame &top = m_stack.last();
+        // The command views its source, which must outlive a vstr that pops its frame.
+        const SourcePointer source = top.source;
+        const ScriptCommand &command = source->commands[top.next++];
+        ++m_run.commandsRun;
+        m_executedLines << command.line;
+        execute(command, *source);
+        if (m_now > ConsoleRules::maximumTicks) {
+            m_run.end = ConsoleRun::End::TickBound;
+            break;
+        }
+    }
+    m_run.endTick = m_now;
+    return std::move(m_run);
+}
+
+void Console::execute(const ScriptCommand &command, const CommandSource &source)
+{
+    using namespace ConsoleRules;
+    if (command.cut
+        && (m_run.cutCommandLines.isEmpty() || m_run.cutCommandLines.last() != command.line))
+        m_run.cutCommandLines << command.line;
+
+    const QList<QStringView> &words = command.words;
+    const QStringView verb = words.first();
+    if (isOneOf(verb, setCommands) && words.size() >= 3) {
+        setVariable(words[1], command, 2, source);
+    } else if (words.size() >= 2
+        && (isOneOf(verb, knownVariables) || m_variables.contains(verb.toString().toLower()))) {
+        setVariable(verb, command, 1, source);
+    } else if (verb.compare(u"wait", Qt::CaseInsensitive) == 0) {
+        const qint64 ticks = words.size() >= 2 ? leadingNumber(words[1]) : 1;
+        if (ticks < 0) {
+            m_run.negativeWaitLines << command.line;
+            m_run.end = ConsoleRun::End::Stalled;
+            m_stopped = true;
+        } else {
+            m_now += ticks;
+        }
+    } else if (verb.compare(u"vstr", Qt::CaseInsensitive) == 0 && words.size() >= 2) {
+        runVariable(command);
+    } else if (verb.compare(u"toggle", Qt::CaseInsensitive) == 0 && words.size() >= 2) {
+        const auto current = m_variables.constFind(words[1].toString().toLower());
+        const QString value = current == m_variables.cend() ? QString() : current->value;
+        QString next;
+        if (words.size() == 2) {
+            next = value.toInt() ? u"0"_qs : u"1"_qs;
+        } else {
+            qsizetype at = 2;
+            while (at < words.size() && words[at] != value)
+                ++at;
+            next = words[at < words.size() - 1 ? at + 1 : 2].toString();
+        }
+        ScriptCommand setting = command;
+        setting.words = { words[1], next };
+        setVariable(words[1], setting, 1, CommandSource {});
+    } else if (verb.compare(u"bind", Qt::CaseInsensitive) == 0 && words.size() >= 3) {
+        const QString key = words[1].toString().toLower();
+        const KeyBinding binding { words[1].toString(), joined(words, 2), command.line };
+        if (const auto old = m_bindings.constFind(key); old != m_bindings.cend())
+            m_bindingsState ^= mix(hash64(key), hash64(old->command));
+        m_bindingsState ^= mix(hash64(key), hash64(binding.command));
+        m_bindings.insert(key, binding);
+        m_run.bindings << binding;
+    } else {
+        m_run.recorded << RecordedCommand { m_now, command.text.toString(), command.line };
+    }
+}
+
+void Console::setVariable(QStringView name, const ScriptCommand &command, qsizetype valueFrom,
+    const CommandSource &source)
+{
+    const QList<QStringView> &words = command.words;
+    const QString value = joined(words, valueFrom);
+    const QString key = name.toString().toLower();
+
+    // A command word after the first word of the value: two commands written on one line.
+    for (qsizetype i = valueFrom + 1; i < words.size(); ++i) {
+        if (!ConsoleRules::isOneOf(words[i], ConsoleRules::commands))
+            continue;
+        const qsizetype offset = words[i].data() - command.text.data();
+        const bool inText = offset >= 0 && offset < command.text.size();
+        RunTogether found { command.line, value,
+            inText ? command.text.sliced(offset).toString() : joined(words, i), {} };
+        if (source.inScript && inText)
+            found.column = command.column + int(offset);
+        m_run.runTogether << found;
+        break;
+    }
+
+    if (const auto old = m_variables.constFind(key); old != m_variables.cend())
+        m_variablesState ^= mix(hash64(key), hash64(old->value));
+    m_variablesState ^= mix(hash64(key), hash64(value));
+    m_variables.insert(key, { value, command.line });
+    if (key == u"name")
+        m_run.nameChanges << NameChange { m_now, value, shownName(value), command.line };
+}
+
+void Console::runVariable(const ScriptCommand &command)
+{
+    const QStringView name = command.words[1];
+    const auto variable = m_variables.constFind(name.toString().toLower());
+    if (variable == m_variables.cend()) {
+        m_run.unsetVariables << std::pair { command.line, name.toString() };
+        return;
+    }
+    popFinished();
+    push(parsed(variable->value, variable->line));
+
+    // Only a vstr can take the console back to where it was, so the state is compared here.
+    const quint64 now = state();
+    const auto seen = m_seen.constFind(now);
+    if (seen == m_seen.cend()) {
+        m_seen.insert(now, { m_now, m_executedLines.size() });
+        return;
+    }
+    EndlessLoop loop { seen->tick, m_now - seen->tick, {} };
+    for (qsizetype i = seen->command; i < m_executedLines.size(); ++i) {
+        if (!loop.lines.contains(m_executedLines[i]))
+            loop.lines << m_executedLines[i];
+    }
+    m_run.loop = loop;
+    m_run.end = ConsoleRun::End::Looping;
+    m_stopped = true;
+}
+
+void Console::deliverPresses()
+{
+    // A bound key adds its command at the end of the buffer, after all that waits to run.
+    bool added = false;
+    while (m_nextPress < m_presses.size() && m_presses[m_nextPress].tick <= m_now) {
+        const auto binding = m_bindings.constFind(m_presses[m_nextPress++].key.toLower());
+        if (binding == m_bindings.cend())
+            continue;
+        const SourcePointer source = parsed(binding->command, binding->line);
+        if (!source->commands.isEmpty()) {
+            m_stack.prepend({ source, 0, 0 });
+            added = true;
+        }
+    }
+    if (added)
+        restack();
+}
+
+void Console::push(SourcePointer source)
+{
+    if (source->commands.isEmpty())
+        return;
+    const quint64 below = m_stack.isEmpty() ? 0 : state();
+    m_stack.append({ std::move(source), 0, below });
+}
+
+void Console::popFinished()
+{
+    while (!m_stack.isEmpty() && m_stack.last().next == m_stack.last().source->commands.size())
+        m_stack.removeLast();
+}
+
+void Console::restack()
+{
+    quint64 below = 0;
+    for (Frame &frame : m_stack) {
+        frame.below = below;
+        below = mix(mix(below, quintptr(frame.source.get())), quint64(frame.next));
+    }
+}
+
+quint64 Console::state() const
+{
+    const Frame &top = m_stack.last();
+    const quint64 stack = mix(mix(top.below, quintptr(top.source.get())), quint64(top.next));
+    return mix(mix(mix(stack, m_variablesState), m_bindingsState), quint64(m_nextPress));
+}
+
+SourcePointer Console::parsed(const QString &text, int line)
+{
+    SourcePointer &source = m_parsed[std::pair { text, line }];
+    if (!source) {
+        auto made = std::make_shared<CommandSource>();
+        made->text = text;
+        made->commands = splitCommands(made->text, line);
+        // A value has no line breaks: its commands all stand on the line that set it.
+        source = std::move(made);
+    }
+    return source;
+}
+
+} // namespace
+
+QList<KeyBinding> ConsoleRun::finalBindings() const
+{
+    QList<KeyBinding> final;
+    for (const KeyBinding &binding : bindings) {
+        const auto same = std::find_if(final.begin(), final.end(), [&](const KeyBinding &known) {
+            return known.key.compare(binding.key, Qt::CaseInsensitive) == 0;
+        });
+        if (same == final.end())
+            final << binding;
+        else
+            *same = binding;
+    }
+    return final;
+}
+
+ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses)
+{
+    return Console(script, presses).run();
+}
+
+double secondsOfTicks(qint64 ticks, int framesPerSecond)
+{
+    return double(ticks) / (ConsoleRules::ticksPerFrame * framesPerSecond);
+}

@@ -1,0 +1,87 @@
+#ifndef CONSOLERUN_H
+#define CONSOLERUN_H
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// A key the player presses while a script runs, at a tick of the console's clock.
+struct KeyPress {
+    qint64 tick = 0;
+    QString key;
+};
+
+// The name changing: at which tick, to what, as the game shows it, and the line that did it.
+struct NameChange {
+    qint64 tick = 0;
+    QString name; // as the script sets it
+    QString shown; // as the game shows it
+    int line = 0;
+};
+
+// A key the script binds, and the command the key then runs.
+struct KeyBinding {
+    QString key;
+    QString command;
+    int line = 0;
+};
+
+// A command the model records but does not follow: exec, echo and commands it does not know.
+struct RecordedCommand {
+    qint64 tick = 0;
+    QString text;
+    int line = 0;
+};
+
+// A set command whose value holds another command, as two commands written on one line do.
+struct RunTogether {
+    int line = 0;
+    QString value; // the name or value the first command sets
+    QString second; // the second command, from its first word on
+    std::optional<int> column; // where the second command starts on its line, when in the script
+};
+
+// A stretch of the script that runs again and again for ever.
+struct EndlessLoop {
+    qint64 firstTick = 0;
+    qint64 periodTicks = 0; // 0: it never waits, and the game freezes
+    QList<int> lines; // the lines that run in it, in order, each once
+};
+
+// What running a script does, as far as names and timing go.
+struct ConsoleRun {
+    enum class End {
+        Finished, // nothing is left to run
+        Stalled, // a negative wait stops the rest for good
+        Looping, // the same state came again: it would run for ever
+        CommandBound, // the model stopped after its most commands
+        TickBound, // the model stopped at its latest tick
+    };
+
+    QList<NameChange> nameChanges;
+    QList<KeyBinding> bindings; // each bind as it runs, in order
+    QList<RecordedCommand> recorded;
+    End end = End::Finished;
+    qint64 endTick = 0;
+    std::optional<EndlessLoop> loop;
+    QList<int> negativeWaitLines;
+    QList<std::pair<int, QString>> unsetVariables; // line and name of each vstr of nothing
+    QList<RunTogether> runTogether;
+    QList<int> cutCommandLines; // commands longer than the game takes
+    std::optional<int> droppedFromLine; // where text past the command buffer starts
+    int commandsRun = 0;
+
+    // The key bindings in force at the end, one for each key, in the order first bound.
+    QList<KeyBinding> finalBindings() const;
+};
+
+// Runs a script as the games' console runs it: script is the text of the file, presses the keys
+// the player presses, in the order of their ticks. The run is bounded in commands and ticks and
+// ends when the console's state comes again.
+ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses = {});
+
+// Seconds of a number of ticks at a frame rate.
+double secondsOfTicks(qint64 ticks, int framesPerSecond);
+
+#endif // CONSOLERUN_H

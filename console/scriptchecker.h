@@ -1,0 +1,62 @@
+#ifndef SCRIPTCHECKER_H
+#define SCRIPTCHECKER_H
+
+#include "consolerun.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Something in a script that would misbehave in the game, in plain words with what to do.
+struct ScriptWarning {
+    enum class Kind {
+        EndlessLoop,
+        NegativeWait,
+        RunTogether,
+        LongName,
+        RemovedCharacters,
+        LongScript,
+        LongCommand,
+        UnsetVariable,
+    };
+
+    Kind kind;
+    int line = 0;
+    QString text;
+    // Of commands run together on a line of the script: the second starts at this column.
+    std::optional<int> splitColumn;
+
+    friend bool operator==(const ScriptWarning &, const ScriptWarning &) = default;
+};
+
+// A script checked: how it runs with no key pressed, and its warnings in the order of their
+// lines. Each key the script binds is also pressed once after the run, so that a key that starts
+// an endless loop is found too.
+struct ScriptCheck {
+    ConsoleRun run;
+    QList<ScriptWarning> warnings;
+};
+
+class ScriptChecker {
+    Q_DECLARE_TR_FUNCTIONS(ScriptChecker)
+
+public:
+    static ScriptCheck check(QStringView script, int framesPerSecond);
+
+    // "line N: " and the warning's text, as the window and the command line show it.
+    static QString describe(const ScriptWarning &warning);
+    // What a script without warnings gets instead.
+    static QString noWarnings();
+    // The names a run sets with their times, then the warnings: what "tintmark --check" prints.
+    static QString report(const ScriptCheck &check, int framesPerSecond);
+    // "1.18 s (200 ticks)"
+    static QString time(qint64 tick, int framesPerSecond);
+
+private:
+    static void addWarnings(const ConsoleRun &run, const QString &pressedKey, int framesPerSecond,
+        QList<ScriptWarning> &warnings);
+};
+
+#endif // SCRIPTCHECKER_H

@@ -1,0 +1,17 @@
+#ifndef SHOWNNAME_H
+#define SHOWNNAME_H
+
+#include <QString>
+
+// The name the game shows for a name a script sets: leading spaces dropped, the characters the
+// game removes taken out, cut to the bytes it keeps, and "UnnamedPlayer" for a name that shows
+// nothing (empty or only color codes).
+QString shownName(QStringView name);
+
+// The name without leading spaces and the characters the game removes, before it is cut.
+QString cleanedName(QStringView name);
+
+// True when the name holds nothing but color codes.
+bool isOnlyColorCodes(QStringView name);
+
+#endif // SHOWNNAME_H
