@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -72,24 +73,40 @@ template <typename Char> char *copyWithCrLf(const Char *from, const Char *to, ch
     return out;
 }
 
-// Writes encoded text with each LF as CR LF, and one CR LF after it. Large writes keep the file
-// system's work per call low, while a bounded buffer spares a second copy of a large script.
-template <typename Char> bool writeWithCrLf(QIODevice &file, const Char *text, qsizetype size)
+// Writes the script in Windows-1252 with each LF as CR LF, and one CR LF after it, a piece at a
+// time: large writes keep the file system's work per call low, while a bounded buffer spares a
+// copy of a large script, and each piece is checked just before it is encoded, while it is in
+// the cache. Fails on a write that fails, or on a character Windows-1252 lacks, which it names
+// in unencodable.
+bool writeScript(QIODevice &file, QStringView script, std::optional<char32_t> *unencodable)
 {
     constexpr qsizetype chunk = CfgWriter::chunkCharacters;
-    QByteArray buffer(2 * std::min(size, chunk) + 2, Qt::Uninitialized);
+    QByteArray buffer(2 * std::min(script.size(), chunk) + 2, Qt::Uninitialized);
     qsizetype from = 0;
     do {
-        const qsizetype to = std::min(size, from + chunk);
-        char *out = copyWithCrLf(text + from, text + to, buffer.data());
+        qsizetype to = std::min(script.size(), from + chunk);
+        // A surrogate pair stays in one piece, so that a refused character is named whole.
+        if (to < script.size() && script[to - 1].isHighSurrogate())
+            --to;
+        const QStringView piece = script.sliced(from, to - from);
+        char *out = nullptr;
+        if (Windows1252::isNarrowable(piece)) {
+            out = copyWithCrLf(piece.utf16(), piece.utf16() + piece.size(), buffer.data());
+        } else if ((*unencodable = Windows1252::firstUnencodable(piece))) {
+            return false;
+        } else {
+            // LF is one byte in Windows-1252, so line ends can be widened after encoding.
+            const QByteArray encoded = Windows1252::encode(piece);
+            out = copyWithCrLf(encoded.cbegin(), encoded.cend(), buffer.data());
+        }
         from = to;
-        if (from == size) {
+        if (from == script.size()) {
             *out++ = '\r';
             *out++ = '\n';
         }
         if (!writeAll(file, buffer.data(), out - buffer.data()))
             return false;
-    } while (from < size);
+    } while (from < script.size());
     return true;
 }
 
@@ -125,23 +142,22 @@ bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *
     }
 
     const QString script = takeText();
-    bool written = false;
-    if (Windows1252::isNarrowable(script)) {
-        written = writeWithCrLf(file, script.utf16(), script.size());
-    } else if (const auto unencodable = Windows1252::firstUnencodable(script)) {
+    std::optional<char32_t> unencodable;
+    const bool written = writeScript(file, script, &unencodable);
+    if (unencodable) {
         file.cancelWriting();
         *errorString = describeUnencodable(*unencodable);
         return false;
-    } else {
-        // LF is one byte in Windows-1252, so line ends can be widened after encoding.
-        const QByteArray encoded = Windows1252::encode(script);
-        written = writeWithCrLf(file, encoded.constData(), encoded.size());
     }
-
     if (written && file.error() == QFileDevice::NoError && file.commit())
         return true;
     *errorString = file.error() == QFileDevice::NoError
         ? tr("The script could not be written completely.")
         : file.errorString();
     return false;
+}
+
+QString CfgWriter::fileText(QStringView text)
+{
+    return text.toString().replace(u'\n', u"\r\n"_qs) + u"\r\n"_qs;
 }

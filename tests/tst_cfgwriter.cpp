@@ -178,6 +178,8 @@ void tst_CfgWriter::refusesUnencodableText_data()
                                   << u"\u201c\u03a9\u201d (U+03A9)"_qs;
     QTest::newRow("first of several") << u"set name \u0416\u03a9"_qs << u"(U+0416)"_qs;
     QTest::newRow("beyond the BMP") << u"set name x\U0001F600"_qs << u"(U+1F600)"_qs;
+    QTest::newRow("beyond the BMP where a piece ends")
+        << (QString(CfgWriter::chunkCharacters - 1, u'a') + u"\U0001F600"_qs) << u"(U+1F600)"_qs;
     QTest::newRow("lone surrogate") << (u"set name "_qs + QChar(0xD800) + u"a"_qs) << u"U+D800"_qs;
     QTest::newRow("control code between Latin-1 and Windows-1252")
         << u"set name \u00e9\u0093"_qs << u"U+0093"_qs;
