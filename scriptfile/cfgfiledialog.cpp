@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 
 QString CfgFileDialog::chooseSavePath(QWidget *parent)
 {
@@ -14,4 +15,27 @@ QString CfgFileDialog::chooseSavePath(QWidget *parent)
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
+}
+
+QString CfgFileDialog::chooseOpenPath(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Players also open config_mp.cfg and scripts saved under other names.
+    dialog.setNameFilters({ QCoreApplication::translate("CfgFileDialog", "Name CFG(*.cfg)"),
+        QCoreApplication::translate("CfgFileDialog", "All files (*)") });
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+bool CfgFileDialog::confirmReplacingChanges(QWidget *parent)
+{
+    return QMessageBox::question(parent, QCoreApplication::translate("CfgFileDialog", "Tintmark"),
+               QCoreApplication::translate("CfgFileDialog",
+                   "The script has changes that are not saved. Open another script in its "
+                   "place and lose them?"),
+               QMessageBox::Open | QMessageBox::Cancel, QMessageBox::Cancel)
+        == QMessageBox::Open;
 }

@@ -21,6 +21,9 @@ constexpr qsizetype chunkCharacters = 512 * 1024;
 // them. On failure returns false and says why in errorString.
 bool write(const QString &path, const TextSource &takeText, QString *errorString);
 
+// The characters that write() puts in the file for text: CR LF line ends and one more after it.
+QString fileText(QStringView text);
+
 } // namespace CfgWriter
 
 #endif // CFGWRITER_H

@@ -1,16 +1,16 @@
-#ifndef SAVEFAILUREREPORTER_H
-#define SAVEFAILUREREPORTER_H
+#ifndef FAILUREREPORTER_H
+#define FAILUREREPORTER_H
 
 #include <QString>
 
 class QWidget;
 
-// Tells the player that a save failed. Tests record the message instead of showing it.
-class SaveFailureReporter {
+// Tells the player that a save or an open failed. Tests record the message instead of showing it.
+class FailureReporter {
 public:
-    virtual ~SaveFailureReporter() = default;
+    virtual ~FailureReporter() = default;
 
-    virtual void reportSaveFailure(QWidget *parent, const QString &message) = 0;
+    virtual void reportFailure(QWidget *parent, const QString &message) = 0;
 };
 
-#endif // SAVEFAILUREREPORTER_H
+#endif // FAILUREREPORTER_H

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-void MessageBoxReporter::reportSaveFailure(QWidget *parent, const QString &message)
+void MessageBoxReporter::reportFailure(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(
         parent, QCoreApplication::translate("MessageBoxReporter", "Tintmark"), message);

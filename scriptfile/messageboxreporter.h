@@ -1,12 +1,12 @@
 #ifndef MESSAGEBOXREPORTER_H
 #define MESSAGEBOXREPORTER_H
 
-#include "savefailurereporter.h"
+#include "failurereporter.h"
 
 // The program's way of telling the player about a failed save: a warning box.
-class MessageBoxReporter : public SaveFailureReporter {
+class MessageBoxReporter : public FailureReporter {
 public:
-    void reportSaveFailure(QWidget *parent, const QString &message) override;
+    void reportFailure(QWidget *parent, const QString &message) override;
 };
 
 #endif // MESSAGEBOXREPORTER_H

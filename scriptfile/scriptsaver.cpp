@@ -1,25 +1,27 @@
 #include "scriptsaver.h"
 
-#include "savefailurereporter.h"
+#include "failurereporter.h"
 #include "savefilechooser.h"
 
 #include <QDir>
 
-ScriptSaver::ScriptSaver(SaveFileChooser &chooser, SaveFailureReporter &reporter)
+ScriptSaver::ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter)
     : m_chooser(chooser)
     , m_reporter(reporter)
 {
 }
 
-void ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText)
+bool ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText)
 {
     const QString path = m_chooser.chooseSavePath(window);
     if (path.isEmpty())
-        return;
+        return false;
 
     QString reason;
     if (!CfgWriter::write(path, takeText, &reason)) {
-        m_reporter.reportSaveFailure(
+        m_reporter.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
+        return false;
     }
+    return true;
 }

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 
 class QWidget;
-class SaveFailureReporter;
+class FailureReporter;
 class SaveFileChooser;
 
 // The one save operation of both windows: ask where the script goes, then write the window's
@@ -15,14 +15,14 @@ class ScriptSaver {
     Q_DECLARE_TR_FUNCTIONS(ScriptSaver)
 
 public:
-    ScriptSaver(SaveFileChooser &chooser, SaveFailureReporter &reporter);
+    ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter);
 
-    // takeText is asked for the text only once the file is open.
-    void save(QWidget *window, const CfgWriter::TextSource &takeText);
+    // takeText is asked for the text only once the file is open. True when the script was saved.
+    bool save(QWidget *window, const CfgWriter::TextSource &takeText);
 
 private:
     SaveFileChooser &m_chooser;
-    SaveFailureReporter &m_reporter;
+    FailureReporter &m_reporter;
 };
 
 #endif // SCRIPTSAVER_H

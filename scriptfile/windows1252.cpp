@@ -62,3 +62,13 @@ QByteArray Windows1252::encode(QStringView text)
         text, bytes.begin(), [](QChar c) { return byteFor(c.unicode()).value(); });
     return bytes;
 }
+
+QString Windows1252::decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    std::ranges::transform(bytes, text.begin(), [](char byte) {
+        const uchar b = uchar(byte);
+        return QChar(b >= 0x80 && b < 0xA0 ? upperControlRange[b - 0x80] : char16_t(b));
+    });
+    return text;
+}

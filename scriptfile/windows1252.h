@@ -2,6 +2,8 @@
 #define WINDOWS1252_H
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 
 #include <optional>
@@ -19,6 +21,9 @@ std::optional<char32_t> firstUnencodable(QStringView text);
 
 // The bytes of text, which must hold no character that firstUnencodable() finds.
 QByteArray encode(QStringView text);
+
+// The text of bytes: every byte has its character, so encoding it gives the same bytes again.
+QString decode(QByteArrayView bytes);
 
 } // namespace Windows1252
 

@@ -1,17 +1,25 @@
 #ifndef SAVEFAKES_H
 #define SAVEFAKES_H
 
-#include "savefailurereporter.h"
+#include "failurereporter.h"
+#include "openfilechooser.h"
 #include "savefilechooser.h"
 
 #include <QStringList>
 
 #include <functional>
 
-// Stands in for the Save dialog: answers with a path set by the test, or cancels with an empty one.
-// whileOpen runs as if the player did something while the dialog was open.
-class FakeChooser : public SaveFileChooser {
+// Stands in for the Save and Open dialogs: answers with a path set by the test, or cancels with an
+// empty one. whileOpen runs as if the player did something while the dialog was open.
+class FakeChooser : public SaveFileChooser, public OpenFileChooser {
 public:
+    QString chooseOpenPath(QWidget *parent) override { return chooseSavePath(parent); }
+    bool confirmReplacingChanges(QWidget *) override
+    {
+        ++questions;
+        return replaceChanges;
+    }
+
     QString chooseSavePath(QWidget *) override
     {
         ++calls;
@@ -23,12 +31,14 @@ public:
     QString path;
     std::function<void()> whileOpen;
     int calls = 0;
+    bool replaceChanges = true;
+    int questions = 0;
 };
 
 // Records the failure messages a save would show.
-class RecordingReporter : public SaveFailureReporter {
+class RecordingReporter : public FailureReporter {
 public:
-    void reportSaveFailure(QWidget *, const QString &message) override { messages << message; }
+    void reportFailure(QWidget *, const QString &message) override { messages << message; }
 
     QStringList messages;
 };

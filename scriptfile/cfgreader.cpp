@@ -1,0 +1,61 @@
+#include "cfgreader.h"
+
+#include "windows1252.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("CfgReader", text); }
+
+// Far beyond any script: the game reads 64 KiB of one.
+constexpr qint64 largestFile = 64 * 1024 * 1024;
+
+// Control codes other than tab and line ends do not occur in text.
+bool isText(char byte)
+{
+    const uchar b = uchar(byte);
+    return b >= 0x20 || b == '\t' || b == '\n' || b == '\r';
+}
+
+} // namespace
+
+std::optional<QString> CfgReader::read(const QString &path, QString *errorString)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *errorString = file.errorString();
+        return std::nullopt;
+    }
+    if (file.size() > largestFile) {
+        *errorString = tr("The file is %1 MiB, far larger than any script.")
+                           .arg(file.size() / (1024 * 1024));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *errorString = file.errorString();
+        return std::nullopt;
+    }
+    if (const auto binary = std::ranges::find_if_not(bytes, isText); binary != bytes.end()) {
+        *errorString = tr("This is not a script: it holds the byte 0x%1 at offset %2, which "
+                          "text does not hold.")
+                           .arg(uchar(*binary), 2, 16, QLatin1Char('0'))
+                           .arg(binary - bytes.begin());
+        return std::nullopt;
+    }
+    return Windows1252::decode(bytes);
+}
+
+QString CfgReader::editorText(QStringView fileText)
+{
+    QString text = fileText.toString();
+    text.replace(u"\r\n"_qs, u"\n"_qs);
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}

@@ -1,0 +1,21 @@
+#ifndef CFGREADER_H
+#define CFGREADER_H
+
+#include <QString>
+
+#include <optional>
+
+// Reads a console script as the games read it: Windows-1252 text, each byte one character.
+namespace CfgReader {
+
+// The file's text exactly, line ends as they stand. A file that is not text, such as one that
+// holds NUL bytes, is refused: nothing, and errorString says why.
+std::optional<QString> read(const QString &path, QString *errorString);
+
+// The text of a file as the editor holds it: '\n' between lines, without the one line end that
+// saving adds after the text, so that a script saved by Tintmark saves again byte for byte.
+QString editorText(QStringView fileText);
+
+} // namespace CfgReader
+
+#endif // CFGREADER_H

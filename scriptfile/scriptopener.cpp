@@ -1,0 +1,32 @@
+#include "scriptopener.h"
+
+#include "cfgreader.h"
+#include "failurereporter.h"
+#include "openfilechooser.h"
+
+#include <QDir>
+
+ScriptOpener::ScriptOpener(OpenFileChooser &chooser, FailureReporter &reporter)
+    : m_chooser(chooser)
+    , m_reporter(reporter)
+{
+}
+
+std::optional<QString> ScriptOpener::open(QWidget *window, bool hasChanges, QString path)
+{
+    if (hasChanges && !m_chooser.confirmReplacingChanges(window))
+        return std::nullopt;
+    if (path.isEmpty())
+        path = m_chooser.chooseOpenPath(window);
+    if (path.isEmpty())
+        return std::nullopt;
+
+    QString reason;
+    const std::optional<QString> text = CfgReader::read(path, &reason);
+    if (!text) {
+        m_reporter.reportFailure(
+            window, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
+        return std::nullopt;
+    }
+    return CfgReader::editorText(*text);
+}
