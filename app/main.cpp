@@ -1,17 +1,29 @@
 #include "cfgfiledialog.h"
+#include "commandline.h"
 #include "messageboxreporter.h"
 #include "tintmarkprogram.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (const std::optional<int> status = runCommandLine(arguments, out, err))
+        return *status;
+
     QApplication app(argc, argv);
     TintmarkProgram::setUpApplication();
 
-    CfgFileDialog saveDialog;
+    CfgFileDialog fileDialogs;
     MessageBoxReporter failureReporter;
-    TintmarkProgram program(saveDialog, failureReporter);
+    TintmarkProgram program(fileDialogs, fileDialogs, failureReporter);
     program.mainWindow().show();
     return app.exec();
 }

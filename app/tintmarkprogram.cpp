@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QIcon>
 
-TintmarkProgram::TintmarkProgram(SaveFileChooser &chooser, SaveFailureReporter &reporter)
-    : m_saver(chooser, reporter)
+TintmarkProgram::TintmarkProgram(
+    SaveFileChooser &saveChooser, OpenFileChooser &openChooser, FailureReporter &reporter)
+    : m_saver(saveChooser, reporter)
+    , m_opener(openChooser, reporter)
     , m_mainWindow(m_saver)
-    , m_editorHandOff(m_mainWindow, m_saver)
+    , m_editorHandOff(m_mainWindow, m_saver, m_opener)
 {
 }
 

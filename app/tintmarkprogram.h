@@ -3,17 +3,20 @@
 
 #include "frmnamescript.h"
 #include "scripteditorhandoff.h"
+#include "scriptopener.h"
 #include "scriptsaver.h"
 
-class SaveFailureReporter;
+class FailureReporter;
+class OpenFileChooser;
 class SaveFileChooser;
 
-// The assembled program: the main window, the one save operation that both windows share and
-// the hand-off to the script editor. main() makes it with the Save dialog and a message box;
-// tests make it with their own chooser and reporter.
+// The assembled program: the main window, the one save operation that both windows share, the
+// editor's open operation and the hand-off to the script editor. main() makes it with the file
+// dialogs and a message box; tests make it with their own choosers and reporter.
 class TintmarkProgram {
 public:
-    TintmarkProgram(SaveFileChooser &chooser, SaveFailureReporter &reporter);
+    TintmarkProgram(
+        SaveFileChooser &saveChooser, OpenFileChooser &openChooser, FailureReporter &reporter);
 
     frmNameScript &mainWindow() { return m_mainWindow; }
 
@@ -22,6 +25,7 @@ public:
 
 private:
     ScriptSaver m_saver;
+    ScriptOpener m_opener;
     frmNameScript m_mainWindow;
     ScriptEditorHandOff m_editorHandOff;
 };

@@ -6,6 +6,7 @@
 #include "frmnamescript.h"
 #include "savefakes.h"
 #include "scripteditorhandoff.h"
+#include "scriptopener.h"
 #include "scriptsaver.h"
 
 #include <QApplication>
@@ -75,8 +76,9 @@ void bench_Tintmark::handOff()
     FakeChooser chooser;
     RecordingReporter reporter;
     ScriptSaver saver(chooser, reporter);
+    ScriptOpener opener(chooser, reporter);
     frmNameScript mainWindow(saver);
-    ScriptEditorHandOff editorHandOff(mainWindow, saver);
+    ScriptEditorHandOff editorHandOff(mainWindow, saver, opener);
     mainWindow.show();
     mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
     auto *editorButton = mainWindow.findChild<QPushButton *>(QStringLiteral("Command1"));

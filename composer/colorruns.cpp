@@ -6,11 +6,11 @@ bool isCodeDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 } // namespace
 
-QColor gameColor(QChar digit)
+GamePalette gamePalette()
 {
     // ^6 is magenta in the games, though its swatch is dark red; ^8 and ^9 follow the team
     // colors in COD 2, and show as their swatch colors otherwise.
-    static const QColor colors[] = {
+    return {
         QColor(0, 0, 0),
         QColor(255, 0, 0),
         QColor(0, 255, 0),
@@ -22,10 +22,15 @@ QColor gameColor(QChar digit)
         QColor(128, 0, 128),
         QColor(128, 128, 128),
     };
-    return colors[digit.unicode() - u'0'];
 }
 
-QList<ColorRun> colorRuns(QStringView name)
+QColor gameColor(QChar digit)
+{
+    static const GamePalette palette = gamePalette();
+    return palette[digit.unicode() - u'0'];
+}
+
+QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette)
 {
     QList<ColorRun> runs;
     QColor color = Qt::white;
@@ -43,7 +48,7 @@ QList<ColorRun> colorRuns(QStringView name)
     for (qsizetype i = 0; i < name.size(); ++i) {
         if (name[i] == u'^' && i + 1 < name.size() && isCodeDigit(name[i + 1])) {
             endRun(i);
-            color = gameColor(name[i + 1]);
+            color = palette[name[i + 1].unicode() - u'0'];
             runStart = ++i + 1;
         }
     }

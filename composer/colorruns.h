@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+
 // A stretch of a player name that the game shows in one color.
 struct ColorRun {
     QString text;
@@ -13,10 +15,16 @@ struct ColorRun {
     friend bool operator==(const ColorRun &, const ColorRun &) = default;
 };
 
+// The colors the game shows for the codes ^0 to ^9.
+using GamePalette = std::array<QColor, 10>;
+
+// The game's palette; ^8 and ^9 show as their swatch colors.
+GamePalette gamePalette();
+
 // Splits a name into the runs the game shows: text before any code is white; a caret and a digit
 // is a code, not shown, that colors what follows; a caret without a digit is shown as it is.
 // Codes that show nothing leave no run; neighbours of one color make one run.
-QList<ColorRun> colorRuns(QStringView name);
+QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette = gamePalette());
 
 // The color the game shows for the code of digit ('0' to '9').
 QColor gameColor(QChar digit);

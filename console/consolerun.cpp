@@ -213,19 +213,8 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
     const QString value = joined(words, valueFrom);
     const QString key = name.toString().toLower();
 
-    // A command word after the first word of the value: two commands written on one line.
-    for (qsizetype i = valueFrom + 1; i < words.size(); ++i) {
-        if (!ConsoleRules::isOneOf(words[i], ConsoleRules::commands))
-            continue;
-        const qsizetype offset = words[i].data() - command.text.data();
-        const bool inText = offset >= 0 && offset < command.text.size();
-        RunTogether found { command.line, value,
-            inText ? command.text.sliced(offset).toString() : joined(words, i), {} };
-        if (source.inScript && inText)
-            found.column = command.column + int(offset);
-        m_run.runTogether << found;
-        break;
-    }
+    if (auto together = runTogetherIn(command, valueFrom, source.inScript))
+        m_run.runTogether << *together;
 
     if (const auto old = m_variables.constFind(key); old != m_variables.cend())
         m_variablesState ^= mix(hash64(key), hash64(old->value));
@@ -325,6 +314,25 @@ SourcePointer Console::parsed(const QString &text, int line)
 }
 
 } // namespace
+
+std::optional<RunTogether> runTogetherIn(
+    const ScriptCommand &command, qsizetype valueFrom, bool inScript)
+{
+    // A command word after the first word of the value: two commands written on one line.
+    const QList<QStringView> &words = command.words;
+    for (qsizetype i = valueFrom + 1; i < words.size(); ++i) {
+        if (!ConsoleRules::isOneOf(words[i], ConsoleRules::commands))
+            continue;
+        const qsizetype offset = words[i].data() - command.text.data();
+        const bool inText = offset >= 0 && offset < command.text.size();
+        RunTogether found { command.line, joined(words, valueFrom),
+            inText ? command.text.sliced(offset).toString() : joined(words, i), {} };
+        if (inScript && inText)
+            found.column = command.column + int(offset);
+        return found;
+    }
+    return std::nullopt;
+}
 
 QList<KeyBinding> ConsoleRun::finalBindings() const
 {

@@ -76,6 +76,14 @@ struct ConsoleRun {
     QList<KeyBinding> finalBindings() const;
 };
 
+struct ScriptCommand;
+
+// Of a command that sets a variable, its value starting at word valueFrom: the second command
+// in it, when the value holds one after its first word. inScript: the command stands in the
+// script's text, so the second command's column is known.
+std::optional<RunTogether> runTogetherIn(
+    const ScriptCommand &command, qsizetype valueFrom, bool inScript);
+
 // Runs a script as the games' console runs it: script is the text of the file, presses the keys
 // the player presses, in the order of their ticks. The run is bounded in commands and ticks and
 // ends when the console's state comes again.

@@ -1,22 +1,37 @@
 #include "frmeditor.h"
 
+#include "cfgwriter.h"
 #include "fixedlayout.h"
 #include "namepreview.h"
 #include "scriptline.h"
+#include "scriptopener.h"
+#include "scriptplayerwindow.h"
 #include "scriptsaver.h"
 #include "scripttemplate.h"
 
+#include <QAction>
+#include <QDropEvent>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextOption>
 #include <QToolTip>
 
-frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
+namespace {
+
+// How long typing must pause before the player window takes the text again.
+constexpr int typingPause = 400; // milliseconds
+
+} // namespace
+
+frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
+    , m_opener(opener)
     , txtEditor(new QPlainTextEdit(this))
     , cmdSave(new QPushButton(tr("&Save"), this))
     , Label1(new QLabel(tr("This is where you can you add Animation to your script CFG file. Then "
@@ -47,6 +62,32 @@ frmEditor::frmEditor(ScriptSaver &saver, QWidget *parent)
     txtEditor->setPlainText(scriptTemplate());
     txtEditor->setAccessibleName(tr("Script"));
     txtEditor->viewport()->installEventFilter(this);
+    txtEditor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(
+        txtEditor, &QPlainTextEdit::customContextMenuRequested, this, &frmEditor::showContextMenu);
+
+    // The layout stays as it is: the new commands live in the context menu and on keys.
+    m_openAction = new QAction(tr("&Open Script..."), this);
+    m_openAction->setShortcut(QKeySequence::Open);
+    connect(m_openAction, &QAction::triggered, this, [this] { openScript(); });
+    m_playAction = new QAction(tr("&Play and Check..."), this);
+    m_playAction->setShortcut(Qt::Key_F5);
+    connect(m_playAction, &QAction::triggered, this, &frmEditor::playScript);
+    for (QAction *action : { m_openAction, m_playAction }) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+
+    m_typingPause.setSingleShot(true);
+    m_typingPause.setInterval(typingPause);
+    connect(txtEditor->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_player)
+            m_typingPause.start();
+    });
+    connect(&m_typingPause, &QTimer::timeout, this, [this] {
+        if (m_player)
+            m_player->setScript(CfgWriter::fileText(scriptText()));
+    });
 
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(rectFromTwips(6960, 4560, 1455, 375));
@@ -74,10 +115,36 @@ void frmEditor::appendCommand(const QString &command)
     txtEditor->ensureCursorVisible();
 }
 
+bool frmEditor::isDroppedScript(const QEvent *event) const
+{
+    const QMimeData *data = static_cast<const QDropEvent *>(event)->mimeData();
+    return data->hasUrls() && data->urls().size() == 1 && data->urls().first().isLocalFile();
+}
+
 bool frmEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != txtEditor->viewport() || event->type() != QEvent::ToolTip)
+    if (watched != txtEditor->viewport())
         return QWidget::eventFilter(watched, event);
+
+    // A file dropped on the script is opened, not pasted as a link.
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (!isDroppedScript(event))
+            return false;
+        static_cast<QDropEvent *>(event)->acceptProposedAction();
+        return true;
+    case QEvent::Drop:
+        if (!isDroppedScript(event))
+            return false;
+        static_cast<QDropEvent *>(event)->acceptProposedAction();
+        openScript(static_cast<QDropEvent *>(event)->mimeData()->urls().first().toLocalFile());
+        return true;
+    case QEvent::ToolTip:
+        break;
+    default:
+        return false;
+    }
 
     const auto *help = static_cast<QHelpEvent *>(event);
     const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
@@ -102,5 +169,82 @@ QString frmEditor::scriptText() const
 
 void frmEditor::cmdSave_Click()
 {
-    m_saver.save(this, [this] { return scriptText(); });
+    if (m_saver.save(this, [this] { return scriptText(); }))
+        txtEditor->document()->setModified(false);
+}
+
+void frmEditor::showContextMenu(const QPoint &position)
+{
+    QMenu *menu = txtEditor->createStandardContextMenu(position);
+    menu->addSeparator();
+    menu->addAction(m_openAction);
+    menu->addAction(m_playAction);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(txtEditor->viewport()->mapToGlobal(position));
+}
+
+void frmEditor::openScript(const QString &droppedPath)
+{
+    const std::optional<QString> text
+        = m_opener.open(this, txtEditor->document()->isModified(), droppedPath);
+    if (!text)
+        return;
+    QTextCursor all(txtEditor->document());
+    all.select(QTextCursor::Document);
+    all.insertText(*text);
+    txtEditor->moveCursor(QTextCursor::Start);
+    txtEditor->document()->setModified(false);
+}
+
+void frmEditor::playScript()
+{
+    if (!m_player) {
+        // A child window: it closes with the editor, whose script it plays.
+        m_player = new ScriptPlayerWindow(this);
+        m_player->setWindowFlag(Qt::Window);
+        m_player->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_player, &ScriptPlayerWindow::lineActivated, this, &frmEditor::goToLine);
+        connect(m_player, &ScriptPlayerWindow::splitRequested, this, &frmEditor::splitLine);
+    }
+    m_typingPause.stop();
+    m_player->setScript(CfgWriter::fileText(scriptText()));
+    m_player->show();
+    m_player->raise();
+    m_player->activateWindow();
+    m_player->restart();
+    m_player->play();
+}
+
+void frmEditor::goToLine(int line)
+{
+    const QTextBlock block = txtEditor->document()->findBlockByNumber(line - 1);
+    if (!block.isValid())
+        return;
+    txtEditor->setTextCursor(QTextCursor(block));
+    txtEditor->ensureCursorVisible();
+    activateWindow();
+    txtEditor->setFocus();
+}
+
+void frmEditor::splitLine(int line, int column)
+{
+    // The warning may be older than the last keystrokes: split only where a command follows blanks.
+    const QTextBlock block = txtEditor->document()->findBlockByNumber(line - 1);
+    const QString text = block.text();
+    if (!block.isValid() || column <= 0 || column >= text.size() || text[column].isSpace()
+        || !text[column - 1].isSpace())
+        return;
+    // The blanks before the second command give way to the line break.
+    int start = column;
+    while (start > 0 && text[start - 1].isSpace())
+        --start;
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + start);
+    cursor.setPosition(block.position() + column, QTextCursor::KeepAnchor);
+    cursor.insertText(u"\n"_qs);
+    txtEditor->setTextCursor(cursor);
+    if (m_player) {
+        m_typingPause.stop();
+        m_player->setScript(CfgWriter::fileText(scriptText()));
+    }
 }

@@ -1,24 +1,35 @@
 #ifndef FRMEDITOR_H
 #define FRMEDITOR_H
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class ScriptOpener;
+class ScriptPlayerWindow;
 class ScriptSaver;
 
 // The script editor: a free-text script for animated names, started from the template. It
 // receives the main window's commands at its end and saves its whole text. Hovering over a
-// "set name" line previews that name as the game shows it. Closing it discards the text.
+// "set name" line previews that name as the game shows it. Its context menu and keys open a
+// script (Ctrl+O, or a .cfg dropped on it) and play and check it (F5). Closing it discards the
+// text.
 class frmEditor : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmEditor(ScriptSaver &saver, QWidget *parent = nullptr);
+    frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent = nullptr);
 
     // Appends a space and the command at the very end of the script, whatever the caret.
     void appendCommand(const QString &command);
+    // Asks which script to open and puts it in place of the text, as one undo step.
+    void openScript(const QString &droppedPath = {});
+    // Shows the player window with this script, playing.
+    void playScript();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -29,11 +40,20 @@ private slots:
 private:
     // The script as the player sees it, with '\n' between lines.
     QString scriptText() const;
+    void showContextMenu(const QPoint &position);
+    void goToLine(int line);
+    void splitLine(int line, int column);
+    bool isDroppedScript(const QEvent *event) const;
 
     ScriptSaver &m_saver;
+    ScriptOpener &m_opener;
     QPlainTextEdit *txtEditor;
     QPushButton *cmdSave;
     QLabel *Label1;
+    QAction *m_openAction;
+    QAction *m_playAction;
+    QPointer<ScriptPlayerWindow> m_player; // made when first asked for
+    QTimer m_typingPause; // the player window follows the text once typing pauses
 };
 
 #endif // FRMEDITOR_H

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
+class ScriptOpener;
 class ScriptSaver;
 class frmEditor;
 class frmNameScript;
@@ -15,7 +16,7 @@ class ScriptEditorHandOff : public QObject {
     Q_OBJECT
 
 public:
-    ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver);
+    ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver, ScriptOpener &opener);
     ~ScriptEditorHandOff() override;
 
 private slots:
@@ -23,6 +24,7 @@ private slots:
 
 private:
     ScriptSaver &m_saver;
+    ScriptOpener &m_opener;
     QPointer<frmEditor> m_editor; // null once the player closes the editor
 };
 

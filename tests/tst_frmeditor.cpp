@@ -66,7 +66,7 @@ void tst_frmEditor::init()
     QVERIFY(m_dir->isValid());
     m_chooser = {};
     m_reporter = {};
-    m_program = std::make_unique<TintmarkProgram>(m_chooser, m_reporter);
+    m_program = std::make_unique<TintmarkProgram>(m_chooser, m_chooser, m_reporter);
     m_mainWindow = &m_program->mainWindow();
     m_mainWindow->show();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));

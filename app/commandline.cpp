@@ -1,0 +1,79 @@
+#include "commandline.h"
+
+#include "cfgreader.h"
+#include "consolerules.h"
+#include "scriptchecker.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("CommandLine", text); }
+
+// Exit statuses of --check.
+constexpr int noWarnings = 0;
+constexpr int someWarnings = 1;
+constexpr int unreadable = 2;
+
+int checkFiles(const QStringList &files, QTextStream &out, QTextStream &err)
+{
+    int status = noWarnings;
+    for (const QString &file : files) {
+        QString reason;
+        const std::optional<QString> script = CfgReader::read(file, &reason);
+        if (!script) {
+            err << tr("Cannot read %1: %2").arg(file, reason) << Qt::endl;
+            status = unreadable;
+            continue;
+        }
+        const int framesPerSecond = ConsoleRules::defaultFramesPerSecond;
+        const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond);
+        out << file << u'\n' << ScriptChecker::report(check, framesPerSecond) << Qt::endl;
+        if (!check.warnings.isEmpty() && status == noWarnings)
+            status = someWarnings;
+    }
+    return status;
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    // Qt's own options (-platform and the like) are for the windows: only these two are ours.
+    const bool asked = std::ranges::any_of(arguments.mid(1), [](const QString &argument) {
+        return argument == u"--check" || argument == u"--help" || argument == u"-h";
+    });
+    if (!asked)
+        return std::nullopt;
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(tr("Tintmark makes colored player names for COD and COD 2. "
+                                        "Without options it opens its window."));
+    const QCommandLineOption help({ u"h"_qs, u"help"_qs }, tr("Shows these options."));
+    const QCommandLineOption check(u"check"_qs,
+        tr("Checks the scripts without opening a window: the names each sets with their times, "
+           "then its warnings with line numbers. Exit status 0 when no script has a warning, 1 "
+           "when one has, 2 when a file cannot be read."));
+    parser.addOption(help);
+    parser.addOption(check);
+    parser.addPositionalArgument(u"files"_qs, tr("The scripts to check."), tr("[FILE...]"));
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << Qt::endl;
+        return unreadable;
+    }
+    if (parser.isSet(help)) {
+        // The usage line names the program as players call it, whatever its file is called.
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(u'\n'), tr("Usage: tintmark [--check FILE...]"));
+        out << help;
+        out.flush();
+        return noWarnings;
+    }
+    if (parser.positionalArguments().isEmpty()) {
+        err << tr("--check needs at least one script.") << Qt::endl;
+        return unreadable;
+    }
+    return checkFiles(parser.positionalArguments(), out, err);
+}

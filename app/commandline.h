@@ -1,0 +1,15 @@
+#ifndef COMMANDLINE_H
+#define COMMANDLINE_H
+
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+// What "tintmark" does without a window: "--check FILE..." checks scripts, "--help" lists the
+// options. Returns the exit status when it handled the arguments, nothing when the program
+// should start its windows.
+std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+#endif // COMMANDLINE_H

@@ -1,0 +1,56 @@
+#include "gamenameview.h"
+
+#include <QPainter>
+
+namespace {
+
+// Dark as the game's scoreboard, so that every code but ^0 stands out.
+const QColor ground(30, 30, 30);
+constexpr int margin = 12;
+
+} // namespace
+
+GameNameView::GameNameView(QWidget *parent)
+    : QWidget(parent)
+{
+    QFont large = font();
+    large.setPointSize(22);
+    large.setBold(true);
+    setFont(large);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GameNameView::setName(const QString &name)
+{
+    if (name == m_name)
+        return;
+    m_name = name;
+    setAccessibleName(name);
+    update();
+}
+
+void GameNameView::setPalette(const GamePalette &palette)
+{
+    m_palette = palette;
+    update();
+}
+
+QSize GameNameView::sizeHint() const
+{
+    return { 31 * fontMetrics().averageCharWidth() + 2 * margin,
+        fontMetrics().height() + 2 * margin };
+}
+
+void GameNameView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), ground);
+    const QFontMetrics metrics = fontMetrics();
+    int x = margin;
+    const int baseline = (height() + metrics.ascent() - metrics.descent()) / 2;
+    for (const ColorRun &run : colorRuns(m_name, m_palette)) {
+        painter.setPen(run.color);
+        painter.drawText(x, baseline, run.text);
+        x += metrics.horizontalAdvance(run.text);
+    }
+}

@@ -1,0 +1,332 @@
+#include "scriptplayerwindow.h"
+
+#include "consolerules.h"
+#include "gamenameview.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int frameInterval = 20; // milliseconds between two pictures of the name
+constexpr int lineRole = Qt::UserRole;
+constexpr int columnRole = Qt::UserRole + 1;
+
+// ^8 shows in the allied team's color, which depends on its nation, ^9 in the axis team's: the
+// games' stock team colors.
+struct AlliedNation {
+    const char *name;
+    QColor color;
+};
+const AlliedNation alliedNations[] = {
+    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "American"), QColor(64, 191, 64) },
+    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "British"), QColor(64, 64, 191) },
+    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "Russian"), QColor(191, 64, 64) },
+};
+const QColor axisColor(153, 153, 153);
+
+} // namespace
+
+ScriptPlayerWindow::ScriptPlayerWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ScriptPlayerWindow"));
+    setWindowTitle(tr("Tintmark Player"));
+    createControls();
+    m_frames.setInterval(frameInterval);
+    connect(&m_frames, &QTimer::timeout, this, &ScriptPlayerWindow::showFrame);
+    resize(560, 520);
+}
+
+void ScriptPlayerWindow::createControls()
+{
+    const auto named = [](QWidget *widget, const char *name) {
+        widget->setObjectName(QLatin1String(name));
+        return widget;
+    };
+    m_name = new GameNameView(this);
+    named(m_name, "nameView");
+
+    m_play = new QPushButton(tr("&Play"), this);
+    m_pause = new QPushButton(tr("P&ause"), this);
+    auto *step = new QPushButton(tr("&Next change"), this);
+    auto *restart = new QPushButton(tr("&Restart"), this);
+    named(m_play, "playButton");
+    named(m_pause, "pauseButton");
+    named(step, "stepButton");
+    named(restart, "restartButton");
+    connect(m_play, &QPushButton::clicked, this, &ScriptPlayerWindow::play);
+    connect(m_pause, &QPushButton::clicked, this, &ScriptPlayerWindow::pause);
+    connect(step, &QPushButton::clicked, this, &ScriptPlayerWindow::stepToNextChange);
+    connect(restart, &QPushButton::clicked, this, &ScriptPlayerWindow::restart);
+
+    m_framesPerSecond = new QSpinBox(this);
+    named(m_framesPerSecond, "framesPerSecond");
+    m_framesPerSecond->setRange(10, 1000);
+    m_framesPerSecond->setValue(ConsoleRules::defaultFramesPerSecond);
+    m_framesPerSecond->setSuffix(tr(" fps"));
+    m_framesPerSecond->setToolTip(tr("The game's frame rate: it runs two ticks of the console a "
+                                     "frame, so waits last longer at lower rates."));
+    connect(m_framesPerSecond, &QSpinBox::valueChanged, this, [this] {
+        // The clock goes on from the same tick at the new pace.
+        setTick(currentTick());
+        recheck();
+    });
+    m_time = new QLabel(this);
+    named(m_time, "timeLabel");
+    m_time->setMinimumWidth(fontMetrics().horizontalAdvance(u"0000.00 s (000000 ticks)"_qs));
+    m_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_allies = new QComboBox(this);
+    named(m_allies, "alliesBox");
+    for (const AlliedNation &nation : alliedNations)
+        m_allies->addItem(tr(nation.name), nation.color);
+    m_allies->setToolTip(tr("^8 shows in the color of the allied team, which depends on its "
+                            "nation; ^9 in the color of the axis team."));
+    connect(m_allies, &QComboBox::currentIndexChanged, this, [this] {
+        GamePalette palette = gamePalette();
+        palette[8] = m_allies->currentData().value<QColor>();
+        palette[9] = axisColor;
+        m_name->setPalette(palette);
+    });
+    emit m_allies->currentIndexChanged(0);
+
+    auto *controls = new QHBoxLayout;
+    for (QWidget *widget : { static_cast<QWidget *>(m_play), static_cast<QWidget *>(m_pause),
+             static_cast<QWidget *>(step), static_cast<QWidget *>(restart) })
+        controls->addWidget(widget);
+    controls->addStretch();
+    controls->addWidget(m_time);
+
+    auto *settings = new QHBoxLayout;
+    auto *rateLabel = new QLabel(tr("&Frame rate:"), this);
+    rateLabel->setBuddy(m_framesPerSecond);
+    auto *alliesLabel = new QLabel(tr("A&llies:"), this);
+    alliesLabel->setBuddy(m_allies);
+    for (QWidget *widget :
+        { static_cast<QWidget *>(rateLabel), static_cast<QWidget *>(m_framesPerSecond),
+            static_cast<QWidget *>(alliesLabel), static_cast<QWidget *>(m_allies) })
+        settings->addWidget(widget);
+    settings->addStretch();
+
+    m_keys = new QHBoxLayout;
+    m_keys->addWidget(new QLabel(tr("Keys the script binds:"), this));
+    m_keys->addStretch();
+
+    m_timeline = new QTreeWidget(this);
+    named(m_timeline, "timeline");
+    m_timeline->setHeaderLabels({ tr("Time"), tr("Line"), tr("Name") });
+    m_timeline->setRootIsDecorated(false);
+    m_timeline->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(m_timeline, &QTreeWidget::itemClicked, this,
+        [this](QTreeWidgetItem *item) { emit lineActivated(item->data(1, lineRole).toInt()); });
+
+    m_warnings = new QListWidget(this);
+    named(m_warnings, "warnings");
+    m_warnings->setWordWrap(true);
+    m_warnings->setSpacing(3);
+    m_warnings->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_split = new QPushButton(tr("Put the second command on its &own line"), this);
+    named(m_split, "splitButton");
+    m_split->setEnabled(false);
+    connect(m_warnings, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        m_split->setEnabled(item && item->data(columnRole).isValid());
+    });
+    connect(m_warnings, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (const int line = item->data(lineRole).toInt())
+            emit lineActivated(line);
+    });
+    connect(m_split, &QPushButton::clicked, this, [this] {
+        if (const QListWidgetItem *item = m_warnings->currentItem()) {
+            emit splitRequested(item->data(lineRole).toInt(), item->data(columnRole).toInt());
+        }
+    });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_name);
+    layout->addLayout(controls);
+    layout->addLayout(settings);
+    layout->addLayout(m_keys);
+    layout->addWidget(new QLabel(tr("Names as the game shows them:"), this));
+    layout->addWidget(m_timeline, 3);
+    layout->addWidget(new QLabel(tr("Warnings:"), this));
+    layout->addWidget(m_warnings, 2);
+    layout->addWidget(m_split, 0, Qt::AlignRight);
+}
+
+void ScriptPlayerWindow::setScript(const QString &fileText)
+{
+    if (fileText == m_script)
+        return;
+    m_script = fileText;
+    rerun();
+    recheck();
+    fillKeys();
+}
+
+int ScriptPlayerWindow::framesPerSecond() const { return m_framesPerSecond->value(); }
+
+qint64 ScriptPlayerWindow::currentTick() const
+{
+    if (!m_playing)
+        return m_tick;
+    return m_tick + m_clock.elapsed() * ConsoleRules::ticksPerFrame * framesPerSecond() / 1000;
+}
+
+void ScriptPlayerWindow::setTick(qint64 tick)
+{
+    m_tick = tick;
+    m_clock.restart();
+    showFrame();
+}
+
+qint64 ScriptPlayerWindow::timelineTick(qint64 tick) const
+{
+    if (!m_run.loop || m_run.loop->periodTicks == 0 || tick < m_run.loop->firstTick)
+        return tick;
+    return m_run.loop->firstTick + (tick - m_run.loop->firstTick) % m_run.loop->periodTicks;
+}
+
+void ScriptPlayerWindow::play()
+{
+    if (m_playing)
+        return;
+    m_playing = true;
+    m_clock.restart();
+    m_frames.start();
+    showFrame();
+}
+
+void ScriptPlayerWindow::pause()
+{
+    if (!m_playing)
+        return;
+    m_tick = currentTick();
+    m_playing = false;
+    m_frames.stop();
+    showFrame();
+}
+
+void ScriptPlayerWindow::stepToNextChange()
+{
+    pause();
+    const qint64 now = timelineTick(m_tick);
+    const auto next = std::ranges::find_if(
+        m_run.nameChanges, [now](const NameChange &change) { return change.tick > now; });
+    if (next != m_run.nameChanges.end()) {
+        setTick(m_tick + next->tick - now);
+    } else if (m_run.loop && m_run.loop->periodTicks > 0) {
+        // Round the loop to its first change.
+        const auto first = std::ranges::find_if(m_run.nameChanges,
+            [this](const NameChange &change) { return change.tick >= m_run.loop->firstTick; });
+        if (first != m_run.nameChanges.end())
+            setTick(m_tick + first->tick + m_run.loop->periodTicks - now);
+    }
+}
+
+void ScriptPlayerWindow::restart()
+{
+    m_presses.clear();
+    rerun();
+    setTick(0);
+}
+
+void ScriptPlayerWindow::pressKey(const QString &key)
+{
+    m_presses << KeyPress { currentTick(), key };
+    rerun();
+    showFrame();
+}
+
+void ScriptPlayerWindow::rerun()
+{
+    m_run = runScript(m_script, m_presses);
+    fillTimeline();
+    showFrame();
+}
+
+void ScriptPlayerWindow::recheck()
+{
+    m_check = ScriptChecker::check(m_script, framesPerSecond());
+    m_warnings->clear();
+    if (m_check.warnings.isEmpty())
+        m_warnings->addItem(ScriptChecker::noWarnings());
+    for (const ScriptWarning &warning : m_check.warnings) {
+        auto *item = new QListWidgetItem(ScriptChecker::describe(warning), m_warnings);
+        item->setData(lineRole, warning.line);
+        if (warning.splitColumn)
+            item->setData(columnRole, *warning.splitColumn);
+    }
+    fillTimeline();
+}
+
+void ScriptPlayerWindow::fillTimeline()
+{
+    m_timeline->clear();
+    for (const NameChange &change : m_run.nameChanges) {
+        auto *item = new QTreeWidgetItem(m_timeline,
+            { ScriptChecker::time(change.tick, framesPerSecond()), QString::number(change.line),
+                change.shown });
+        item->setData(1, lineRole, change.line);
+        item->setData(0, lineRole, change.tick);
+    }
+    if (m_run.loop)
+        new QTreeWidgetItem(m_timeline, { {}, {}, tr("... and so on for ever") });
+}
+
+void ScriptPlayerWindow::fillKeys()
+{
+    while (m_keys->count() > 2) {
+        QLayoutItem *item = m_keys->takeAt(1);
+        delete item->widget();
+        delete item;
+    }
+    const QList<KeyBinding> bindings = m_run.finalBindings();
+    for (qsizetype i = 0; i < bindings.size(); ++i) {
+        const QString key = bindings[i].key;
+        auto *button = new QPushButton(key, this);
+        button->setObjectName(u"key_"_qs + key);
+        button->setToolTip(tr("Press %1: %2").arg(key, bindings[i].command));
+        connect(button, &QPushButton::clicked, this, [this, key] { pressKey(key); });
+        m_keys->insertWidget(1 + int(i), button);
+    }
+    if (bindings.isEmpty())
+        m_keys->insertWidget(1, new QLabel(tr("none"), this));
+}
+
+void ScriptPlayerWindow::showFrame()
+{
+    qint64 tick = currentTick();
+    // A script that has ended and binds no key has nothing more to show.
+    if (m_playing && !m_run.loop && m_run.end == ConsoleRun::End::Finished
+        && m_run.finalBindings().isEmpty() && tick >= m_run.endTick) {
+        m_tick = tick = m_run.endTick;
+        m_playing = false;
+        m_frames.stop();
+    }
+    const qint64 shown = timelineTick(tick);
+    const NameChange *current = nullptr;
+    for (const NameChange &change : m_run.nameChanges) {
+        if (change.tick > shown)
+            break;
+        current = &change;
+    }
+    m_name->setName(current ? current->shown : QString());
+    m_time->setText(ScriptChecker::time(tick, framesPerSecond()));
+    m_play->setEnabled(!m_playing);
+    m_pause->setEnabled(m_playing);
+    if (current) {
+        const int index = int(current - m_run.nameChanges.constData());
+        if (QTreeWidgetItem *item = m_timeline->topLevelItem(index))
+            m_timeline->setCurrentItem(item);
+    }
+}

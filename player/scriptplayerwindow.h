@@ -1,0 +1,82 @@
+#ifndef SCRIPTPLAYERWINDOW_H
+#define SCRIPTPLAYERWINDOW_H
+
+#include "consolerun.h"
+#include "scriptchecker.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+class GameNameView;
+class QComboBox;
+class QHBoxLayout;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTreeWidget;
+
+// Plays a script as the game would run it, name by name at the game's pace, and lists what the
+// checker warns of. The keys the script binds are buttons that press them. It shows the script
+// it is given; the editor gives it its text as the player edits.
+class ScriptPlayerWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ScriptPlayerWindow(QWidget *parent = nullptr);
+
+    // The script as the file holds it. Playing goes on at the time it has reached.
+    void setScript(const QString &fileText);
+    // The console's clock, in ticks.
+    qint64 currentTick() const;
+
+public slots:
+    void play();
+    void restart(); // from tick 0, with no key pressed
+
+signals:
+    // The player picked a name change or a warning of this line.
+    void lineActivated(int line);
+    // The player asked to put a second command, starting at this column, on a line of its own.
+    void splitRequested(int line, int column);
+
+private slots:
+    void pause();
+    void stepToNextChange();
+    void pressKey(const QString &key);
+    void showFrame();
+
+private:
+    void createControls();
+    void rerun();
+    void recheck();
+    void fillTimeline();
+    void fillKeys();
+    void setTick(qint64 tick);
+    int framesPerSecond() const;
+    // Where a tick falls in the run's timeline: inside an endless loop, time goes round it.
+    qint64 timelineTick(qint64 tick) const;
+
+    QString m_script;
+    QList<KeyPress> m_presses;
+    ConsoleRun m_run;
+    ScriptCheck m_check;
+    qint64 m_tick = 0; // while paused, or when playing started
+    bool m_playing = false;
+    QElapsedTimer m_clock;
+    QTimer m_frames;
+
+    GameNameView *m_name;
+    QPushButton *m_play;
+    QPushButton *m_pause;
+    QSpinBox *m_framesPerSecond;
+    QLabel *m_time;
+    QComboBox *m_allies;
+    QHBoxLayout *m_keys;
+    QTreeWidget *m_timeline;
+    QListWidget *m_warnings;
+    QPushButton *m_split;
+};
+
+#endif // SCRIPTPLAYERWINDOW_H
