@@ -125,8 +125,8 @@ Console::Console(QStringView script, const QList<KeyPress> &presses)
 ConsoleRun Console::run()
 {
     while (!m_stopped) {
-        deliverPresses();
         popFinished();
+        deliverPresses();
         if (m_stack.isEmpty()) {
             if (m_nextPress == m_presses.size())
                 break;
@@ -254,9 +254,11 @@ void Console::runVariable(const ScriptCommand &command)
 
 void Console::deliverPresses()
 {
-    // A bound key adds its command at the end of the buffer, after all that waits to run.
+    // A bound key adds its command at the end of the buffer, after all that waits to run. A key
+    // pressed at this tick comes after what runs at it without waiting.
+    const qint64 before = m_stack.isEmpty() ? m_now + 1 : m_now;
     bool added = false;
-    while (m_nextPress < m_presses.size() && m_presses[m_nextPress].tick <= m_now) {
+    while (m_nextPress < m_presses.size() && m_presses[m_nextPress].tick < before) {
         const auto binding = m_bindings.constFind(m_presses[m_nextPress++].key.toLower());
         if (binding == m_bindings.cend())
             continue;

@@ -39,6 +39,7 @@ private slots:
     void failsWithoutTouchingOldFile_data();
     void failsWithoutTouchingOldFile();
     void encodesAsTheSystemConverter();
+    void decodesEveryByteBack();
     void writeFailureKeepsOldFile_data();
     void writeFailureKeepsOldFile();
     void fullDiskKeepsOldFile();
@@ -269,6 +270,19 @@ void tst_CfgWriter::encodesAsTheSystemConverter()
             differences << u"U+%1"_qs.arg(uint(codePoint), 4, 16, QLatin1Char('0'));
     }
     QCOMPARE(differences, QStringList());
+}
+
+// Every byte is a character, so a script read and saved again keeps its bytes.
+void tst_CfgWriter::decodesEveryByteBack()
+{
+    QByteArray everyByte(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i)
+        everyByte[i] = char(i);
+    const QString text = Windows1252::decode(everyByte);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(Windows1252::firstUnencodable(text), std::nullopt);
+    QCOMPARE(Windows1252::encode(text), everyByte);
+    QCOMPARE(Windows1252::decode(windows1252ExtraBytes), windows1252Extras);
 }
 
 // A real write failure: the kernel refuses bytes past a file size limit (EFBIG), as a full disk

@@ -5,9 +5,14 @@
 #include "tintmarkprogram.h"
 #include "writefaults.h"
 
+#include "gamenameview.h"
+#include "scriptplayerwindow.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +20,7 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolTip>
+#include <QTreeWidget>
 
 // The script editor, driven from the main window of the assembled program as the player uses it.
 class tst_frmEditor : public QObject {
@@ -41,6 +47,11 @@ private slots:
     void failedWriteKeepsTheOldScript_data();
     void failedWriteKeepsTheOldScript();
     void closingTheMainWindowEndsTheProgram();
+    void opensAScriptThatSavesAgainByteForByte();
+    void refusesAFileThatIsNotText();
+    void asksBeforeChangedTextGoes();
+    void opensADroppedScript();
+    void playerFollowsTheScriptAndLeadsToItsLines();
     void nameSetByLine_data();
     void nameSetByLine();
     void hoverPreviewsASetNameLine();
@@ -452,6 +463,127 @@ void tst_frmEditor::hoverPreviewsASetNameLine()
 
     hoverOverLine(0); // a comment
     QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
+{
+    const QByteArray bytes = "// \x93quoted\x94 \x80 and\xa0no-break\r\n"
+                             "set name ^1A\r\n\r\nwait 50\r\n\tset name \x81\xff\r\n";
+    const QString path = m_dir->filePath(u"friend.cfg"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    handOff(u"A"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    m_chooser.path = path;
+    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(script()->toPlainText().startsWith(u"// \u201cquoted\u201d \u20ac and"_qs));
+    QCOMPARE(saveEditor(), bytes);
+
+    // Opening is one step that Undo takes back.
+    QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(script()->toPlainText().endsWith(u" set name A"_qs));
+}
+
+void tst_frmEditor::refusesAFileThatIsNotText()
+{
+    const QString path = m_dir->filePath(u"binary.cfg"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("set\0name", 8)) == 8);
+    file.close();
+
+    handOff(u"A"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    const QString text = script()->toPlainText();
+    m_chooser.path = path;
+    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY2(
+        m_reporter.messages.first().contains(u"0x00"_qs), qPrintable(m_reporter.messages.first()));
+    QCOMPARE(script()->toPlainText(), text);
+}
+
+void tst_frmEditor::asksBeforeChangedTextGoes()
+{
+    const QString path = m_dir->filePath(u"other.cfg"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("set name Other\r\n") > 0);
+    file.close();
+
+    handOff(u"A"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QTest::keyClicks(script(), "mine");
+    const QString edited = script()->toPlainText();
+    // The hand-off and the typing are the player's: they go only when the player agrees.
+    m_chooser.path = path;
+    m_chooser.replaceChanges = false;
+    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_chooser.questions, 1);
+    QCOMPARE(m_chooser.calls, 0);
+    QCOMPARE(script()->toPlainText(), edited);
+
+    m_chooser.replaceChanges = true;
+    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(script()->toPlainText(), u"set name Other"_qs);
+
+    // Once saved, the text may go without a question.
+    saveEditor();
+    m_chooser.path = path;
+    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_chooser.questions, 2);
+}
+
+void tst_frmEditor::opensADroppedScript()
+{
+    const QString path = m_dir->filePath(u"dropped.cfg"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("set name Dropped\r\n") > 0);
+    file.close();
+
+    handOff(u"A"_qs);
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(path) });
+    const QPoint at = script()->viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(script()->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(script()->viewport(), &drop);
+    QCOMPARE(script()->toPlainText(), u"set name Dropped"_qs);
+}
+
+void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
+{
+    handOff(u"^1A"_qs);
+    handOff(u"^2B"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QTest::keyClick(script(), Qt::Key_F5);
+    ScriptPlayerWindow *player = editor()->findChild<ScriptPlayerWindow *>();
+    QVERIFY(player && player->isVisible());
+    auto *warnings = player->findChild<QListWidget *>(QStringLiteral("warnings"));
+    QVERIFY(warnings->item(0)->text().startsWith(u"line 9: Two commands run together"_qs));
+
+    // The fix puts the second hand-off on its own line, and the player follows.
+    warnings->setCurrentRow(0);
+    player->findChild<QPushButton *>(QStringLiteral("splitButton"))->click();
+    QVERIFY(script()->toPlainText().endsWith(u"\n set name ^1A\nset name ^2B"_qs));
+    auto *timeline = player->findChild<QTreeWidget *>(QStringLiteral("timeline"));
+    QCOMPARE(timeline->topLevelItemCount(), 2);
+
+    // Typed text reaches the player once typing pauses.
+    script()->moveCursor(QTextCursor::End);
+    QTest::keyClick(script(), Qt::Key_Return);
+    QTest::keyClicks(script(), "wait 50");
+    QTest::keyClick(script(), Qt::Key_Return);
+    QTest::keyClicks(script(), "set name ^3C");
+    QTRY_COMPARE(timeline->topLevelItemCount(), 3);
+    QCOMPARE(timeline->topLevelItem(2)->text(0), u"0.29 s (50 ticks)"_qs);
+
+    // A name in the timeline leads to its line in the script.
+    QTest::mouseClick(timeline->viewport(), Qt::LeftButton, {},
+        timeline->visualItemRect(timeline->topLevelItem(1)).center());
+    QCOMPARE(script()->textCursor().blockNumber(), 9);
 }
 
 QTEST_MAIN(tst_frmEditor)

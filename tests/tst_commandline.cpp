@@ -1,0 +1,123 @@
+#include "scriptplayerwindow.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// "tintmark --check" as players run it on their scripts: the program itself, without a window.
+class tst_CommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void helpListsTheCheck();
+    void exitStatus_data();
+    void exitStatus();
+    void warnsInTheWordsOfTheWindow();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes);
+    int run(const QStringList &arguments);
+
+    QTemporaryDir m_dir;
+    QString m_out;
+    QString m_err;
+};
+
+namespace {
+
+const QByteArray animated = "// animated\r\nset name ^1A\r\nwait 170\r\nset name ^2B\r\n";
+const QByteArray looping = "set a \"set name ^1A; wait 10; vstr b\"\r\n"
+                           "set b \"set name ^2B; wait 10; vstr a\"\r\n"
+                           "vstr a\r\n set name ^1X set name ^2Y\r\n";
+
+} // namespace
+
+void tst_CommandLine::initTestCase() { QVERIFY(m_dir.isValid()); }
+
+QString tst_CommandLine::write(const QString &name, const QByteArray &bytes)
+{
+    QFile file(m_dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return file.fileName();
+}
+
+int tst_CommandLine::run(const QStringList &arguments)
+{
+    QProcess tintmark;
+    // No display at all: the check must not need one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_qs);
+    environment.remove(u"WAYLAND_DISPLAY"_qs);
+    environment.remove(u"QT_QPA_PLATFORM"_qs);
+    tintmark.setProcessEnvironment(environment);
+    tintmark.start(QStringLiteral(TINTMARK), arguments);
+    if (!tintmark.waitForFinished(20000))
+        return -1;
+    m_out = QString::fromLocal8Bit(tintmark.readAllStandardOutput());
+    m_err = QString::fromLocal8Bit(tintmark.readAllStandardError());
+    return tintmark.exitStatus() == QProcess::NormalExit ? tintmark.exitCode() : -1;
+}
+
+void tst_CommandLine::helpListsTheCheck()
+{
+    QCOMPARE(run({ u"--help"_qs }), 0);
+    QVERIFY2(m_out.startsWith(u"Usage: tintmark [--check FILE...]\n"_qs), qPrintable(m_out));
+    QVERIFY(m_out.contains(u"--check"_qs));
+}
+
+void tst_CommandLine::exitStatus_data()
+{
+    QTest::addColumn<QList<QByteArray>>("files"); // "<missing>" stands for a missing file
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("printed");
+
+    QTest::newRow("no warnings") << QList<QByteArray> { animated } << 0
+                                 << QStringList { "0.00 s (0 ticks), line 2: ^1A",
+                                        "1.00 s (170 ticks), line 4: ^2B",
+                                        "No warnings: the script runs as written." };
+    QTest::newRow("a warning in one of two")
+        << QList<QByteArray> { animated, looping } << 1
+        << QStringList { "line 1: The script runs an endless loop",
+               "line 4: Two commands run together" };
+    QTest::newRow("a file that cannot be read")
+        << QList<QByteArray> { "<missing>", animated } << 2 << QStringList { "line 4: ^2B" };
+    QTest::newRow("a file that is not text") << QList<QByteArray> { QByteArray("\x7f"
+                                                                               "ELF\0\0",
+        6) } << 2 << QStringList();
+}
+
+void tst_CommandLine::exitStatus()
+{
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(int, status);
+    QFETCH(QStringList, printed);
+
+    QStringList arguments { u"--check"_qs };
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString name = u"script%1.cfg"_qs.arg(i);
+        arguments << (files[i] == "<missing>" ? m_dir.filePath(u"missing.cfg"_qs)
+                                              : write(name, files[i]));
+    }
+    QCOMPARE(run(arguments), status);
+    for (const QString &line : printed)
+        QVERIFY2(m_out.contains(line), qPrintable(m_out));
+    QCOMPARE(m_err.isEmpty(), status != 2);
+}
+
+void tst_CommandLine::warnsInTheWordsOfTheWindow()
+{
+    QCOMPARE(run({ u"--check"_qs, write(u"loop.cfg"_qs, looping) }), 1);
+    ScriptPlayerWindow window;
+    window.setScript(QString::fromLatin1(looping));
+    const auto *warnings = window.findChild<QListWidget *>(QStringLiteral("warnings"));
+    QCOMPARE(warnings->count(), 2);
+    for (int i = 0; i < warnings->count(); ++i)
+        QVERIFY2(m_out.contains(u"  "_qs + warnings->item(i)->text() + u'\n'), qPrintable(m_out));
+}
+
+QTEST_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,140 @@
+#include "gamenameview.h"
+#include "scriptplayerwindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+
+// The player window as the player uses it: stepping through names, pressing bound keys,
+// clicking the timeline and the warnings.
+class tst_ScriptPlayerWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void stepsThroughTheNamesAtTheirTimes();
+    void playsAtTheGamesPace();
+    void boundKeysArePressedByButtons();
+    void timelineAndWarningsLeadToTheirLines();
+    void scriptWithoutWarningsSaysSo();
+
+private:
+    template <typename T = QWidget> T *control(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+    QString shownName() const { return control<GameNameView>("nameView")->name(); }
+    QString time() const { return control<QLabel>("timeLabel")->text(); }
+
+    std::unique_ptr<ScriptPlayerWindow> m_window;
+};
+
+void tst_ScriptPlayerWindow::init()
+{
+    m_window = std::make_unique<ScriptPlayerWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void tst_ScriptPlayerWindow::cleanup()
+{
+    m_window.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_ScriptPlayerWindow::stepsThroughTheNamesAtTheirTimes()
+{
+    m_window->setScript(
+        u"set name ^1A\r\nwait 100\r\nset name ^2B\r\nwait 70\r\nset name C\r\n"_qs);
+    QCOMPARE(shownName(), u"^1A"_qs);
+    QCOMPARE(time(), u"0.00 s (0 ticks)"_qs);
+
+    QPushButton *next = control<QPushButton>("stepButton");
+    next->click();
+    QCOMPARE(shownName(), u"^2B"_qs);
+    QCOMPARE(time(), u"0.59 s (100 ticks)"_qs);
+    next->click();
+    QCOMPARE(shownName(), u"C"_qs);
+    QCOMPARE(time(), u"1.00 s (170 ticks)"_qs);
+
+    // The same waits last longer at a lower frame rate.
+    control<QSpinBox>("framesPerSecond")->setValue(50);
+    QCOMPARE(time(), u"1.70 s (170 ticks)"_qs);
+
+    control<QPushButton>("restartButton")->click();
+    QCOMPARE(shownName(), u"^1A"_qs);
+    QCOMPARE(control<QTreeWidget>("timeline")->topLevelItemCount(), 3);
+}
+
+void tst_ScriptPlayerWindow::playsAtTheGamesPace()
+{
+    // 17 ticks at 85 frames per second are a tenth of a second.
+    m_window->setScript(u"set name A\r\nwait 17\r\nset name B\r\n"_qs);
+    control<QPushButton>("playButton")->click();
+    QCOMPARE(shownName(), u"A"_qs);
+    QTRY_COMPARE_WITH_TIMEOUT(shownName(), u"B"_qs, 2000);
+    // Having ended, the script stops at its last tick.
+    QTRY_VERIFY(control<QPushButton>("playButton")->isEnabled());
+    QCOMPARE(m_window->currentTick(), 17);
+}
+
+void tst_ScriptPlayerWindow::boundKeysArePressedByButtons()
+{
+    m_window->setScript(u"set s1 \"set name ^1One; set step vstr s2\"\r\n"
+                        "set s2 \"set name ^2Two; set step vstr s1\"\r\n"
+                        "set step \"vstr s1\"\r\nbind F1 \"vstr step\"\r\n"_qs);
+    QCOMPARE(shownName(), QString());
+    auto *key = control<QPushButton>("key_F1");
+    QVERIFY(key);
+    key->click();
+    QCOMPARE(shownName(), u"^1One"_qs);
+    key->click();
+    QCOMPARE(shownName(), u"^2Two"_qs);
+    key->click();
+    QCOMPARE(shownName(), u"^1One"_qs);
+}
+
+void tst_ScriptPlayerWindow::timelineAndWarningsLeadToTheirLines()
+{
+    m_window->setScript(u"// animated\r\n set name ^1A set name ^2B\r\nwait -1\r\n"_qs);
+    QSignalSpy lines(m_window.get(), &ScriptPlayerWindow::lineActivated);
+    QSignalSpy splits(m_window.get(), &ScriptPlayerWindow::splitRequested);
+
+    auto *timeline = control<QTreeWidget>("timeline");
+    QCOMPARE(timeline->topLevelItemCount(), 1);
+    QTest::mouseClick(timeline->viewport(), Qt::LeftButton, {},
+        timeline->visualItemRect(timeline->topLevelItem(0)).center());
+    QCOMPARE(lines.takeFirst(), (QVariantList { 2 }));
+
+    auto *warnings = control<QListWidget>("warnings");
+    QCOMPARE(warnings->count(), 2);
+    QVERIFY(warnings->item(0)->text().startsWith(u"line 2: Two commands run together"_qs));
+    QVERIFY(warnings->item(1)->text().startsWith(u"line 3: A wait with a negative number"_qs));
+    auto *split = control<QPushButton>("splitButton");
+    QTest::mouseClick(warnings->viewport(), Qt::LeftButton, {},
+        warnings->visualItemRect(warnings->item(1)).center());
+    QCOMPARE(lines.takeFirst(), (QVariantList { 3 }));
+    QVERIFY(!split->isEnabled());
+    QTest::mouseClick(warnings->viewport(), Qt::LeftButton, {},
+        warnings->visualItemRect(warnings->item(0)).center());
+    QVERIFY(split->isEnabled());
+    split->click();
+    QCOMPARE(splits.takeFirst(), (QVariantList { 2, 14 }));
+}
+
+void tst_ScriptPlayerWindow::scriptWithoutWarningsSaysSo()
+{
+    m_window->setScript(u"set name ^1A\r\n"_qs);
+    auto *warnings = control<QListWidget>("warnings");
+    QCOMPARE(warnings->count(), 1);
+    QCOMPARE(warnings->item(0)->text(), u"No warnings: the script runs as written."_qs);
+}
+
+QTEST_MAIN(tst_ScriptPlayerWindow)
+#include "tst_scriptplayerwindow.moc"
