@@ -3,8 +3,10 @@
 // same bytes. run.sh runs it; by hand:
 //   bench_tintmark -platform offscreen -iterations 100 -median 7 handOff
 #include "cfgwriter.h"
+#include "consolerules.h"
 #include "frmnamescript.h"
 #include "savefakes.h"
+#include "scriptchecker.h"
 #include "scripteditorhandoff.h"
 #include "scriptopener.h"
 #include "scriptsaver.h"
@@ -29,6 +31,8 @@ private slots:
     void handOff();
     void save_data();
     void save();
+    void check_data();
+    void check();
 };
 
 namespace {
@@ -152,6 +156,40 @@ void bench_Tintmark::save()
     sync();
     QBENCHMARK {
         QVERIFY(write());
+    }
+}
+
+void bench_Tintmark::check_data()
+{
+    QTest::addColumn<bool>("checks");
+    QTest::newRow("check and timeline") << true;
+    QTest::newRow("split into lines") << false;
+}
+
+// A script as large as the game reads, checked with its timeline built, against splitting the
+// same text into lines.
+void bench_Tintmark::check()
+{
+    QFETCH(bool, checks);
+
+    QString script;
+    for (int frame = 0;; ++frame) {
+        const QString lines
+            = u"set name ^%1Tint^7mark%2\r\nwait 5\r\n"_qs.arg(frame % 10).arg(frame);
+        if (script.size() + lines.size() > ConsoleRules::bufferBytes)
+            break;
+        script += lines;
+    }
+    if (checks) {
+        QBENCHMARK {
+            const ScriptCheck checked = ScriptChecker::check(script, 85);
+            QVERIFY(!checked.run.nameChanges.isEmpty());
+        }
+    } else {
+        QBENCHMARK {
+            const QStringList lines = script.split(u'\n');
+            QVERIFY(lines.size() > 1);
+        }
     }
 }
 

@@ -34,15 +34,39 @@ inline constexpr std::initializer_list<QStringView> commands
 
 // Characters the game removes from a name.
 inline constexpr std::initializer_list<char16_t> removedFromNames = { u'"', u'\\' };
+constexpr bool isRemovedFromNames(char16_t c)
+{
+    for (char16_t removed : removedFromNames) {
+        if (c == removed)
+            return true;
+    }
+    return false;
+}
 
 // The model's own bounds: it stops after this many commands or ticks.
 constexpr int maximumCommands = 200'000;
 constexpr qint64 maximumTicks = 10'000'000;
 
-inline bool isOneOf(QStringView word, std::initializer_list<QStringView> list)
+// True when word is the lower-case word given, in any case: the console ignores case in
+// command and variable names.
+constexpr bool isWord(QStringView word, QStringView lowerCase)
+{
+    if (word.size() != lowerCase.size())
+        return false;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        char16_t c = word[i].unicode();
+        if (c >= u'A' && c <= u'Z')
+            c += u'a' - u'A';
+        if (c != lowerCase[i].unicode())
+            return false;
+    }
+    return true;
+}
+
+constexpr bool isOneOf(QStringView word, std::initializer_list<QStringView> list)
 {
     for (QStringView entry : list) {
-        if (word.compare(entry, Qt::CaseInsensitive) == 0)
+        if (isWord(word, entry))
             return true;
     }
     return false;

@@ -15,7 +15,7 @@ namespace {
 // Commands parsed from a text the run keeps: the script, or the value of a variable.
 struct CommandSource {
     QString text; // what the commands view
-    QList<ScriptCommand> commands;
+    ScriptCommands split;
     bool inScript = false; // the commands' columns are columns of the script's lines
 };
 using SourcePointer = std::shared_ptr<const CommandSource>;
@@ -35,7 +35,10 @@ struct Variable {
 // A 64-bit hash on every platform: the run tells states apart by it.
 quint64 hash64(QStringView text)
 {
-    return (quint64(qHash(text, 0x9e3779b9u)) << 32) ^ quint64(qHash(text, 0x85ebca6bu));
+    if constexpr (sizeof(size_t) >= sizeof(quint64))
+        return qHash(text, 0x9e3779b9u);
+    else
+        return (quint64(qHash(text, 0x9e3779b9u)) << 32) ^ quint64(qHash(text, 0x85ebca6bu));
 }
 
 quint64 mix(quint64 seed, quint64 value)
@@ -47,8 +50,18 @@ quint64 mix(quint64 seed, quint64 value)
     return z ^ (z >> 31);
 }
 
-QString joined(const QList<QStringView> &words, qsizetype from)
+// Names as the console compares them; most are lower case already and are not converted.
+QString lowerCase(QStringView name)
 {
+    if (std::ranges::none_of(name, [](QChar c) { return c.isUpper(); }))
+        return name.toString();
+    return name.toString().toLower();
+}
+
+QString joined(const CommandWords &words, qsizetype from)
+{
+    if (from + 1 == words.size())
+        return words[from].toString();
     QString text;
     for (qsizetype i = from; i < words.size(); ++i) {
         if (i > from)
@@ -87,6 +100,7 @@ private:
     void restack();
     quint64 state() const;
     SourcePointer parsed(const QString &text, int line);
+    QString variableKey(QStringView name);
 
     ConsoleRun m_run;
     QList<KeyPress> m_presses;
@@ -105,6 +119,7 @@ private:
     };
     QHash<quint64, Seen> m_seen;
     QList<int> m_executedLines;
+    QString m_lastKey; // scripts set the same variable, the name, again and again
 };
 
 Console::Console(QStringView script, const QList<KeyPress> &presses)
@@ -117,8 +132,20 @@ Console::Console(QStringView script, const QList<KeyPress> &presses)
         script = dropped;
     }
     source->text = script.toString();
-    source->commands = splitCommands(source->text);
+    source->split = splitCommands(source->text);
     source->inScript = true;
+    // Commands run together are found on every line of the script, also on those the run never
+    // reaches; values run from variables are looked at as they run.
+    for (const ScriptCommand &command : source->split.commands) {
+        const QStringView verb = command.words.first();
+        const qsizetype valueFrom = ConsoleRules::isOneOf(verb, ConsoleRules::setCommands) ? 2
+            : ConsoleRules::isOneOf(verb, ConsoleRules::knownVariables)                    ? 1
+                                                                                           : 0;
+        if (valueFrom && command.words.size() > valueFrom) {
+            if (auto together = runTogetherIn(command, valueFrom, true))
+                m_run.runTogether << *together;
+        }
+    }
     push(std::move(source));
 }
 
@@ -140,7 +167,7 @@ ConsoleRun Console::run()
         Frame &top = m_stack.last();
         // The command views its source, which must outlive a vstr that pops its frame.
         const SourcePointer source = top.source;
-        const ScriptCommand &command = source->commands[top.next++];
+        const ScriptCommand &command = source->split.commands[top.next++];
         ++m_run.commandsRun;
         m_executedLines << command.line;
         execute(command, *source);
@@ -160,14 +187,13 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         && (m_run.cutCommandLines.isEmpty() || m_run.cutCommandLines.last() != command.line))
         m_run.cutCommandLines << command.line;
 
-    const QList<QStringView> &words = command.words;
+    const CommandWords &words = command.words;
     const QStringView verb = words.first();
+    // Commands come first, as in the console; a variable's name sets it only when no command has
+    // that name.
     if (isOneOf(verb, setCommands) && words.size() >= 3) {
         setVariable(words[1], command, 2, source);
-    } else if (words.size() >= 2
-        && (isOneOf(verb, knownVariables) || m_variables.contains(verb.toString().toLower()))) {
-        setVariable(verb, command, 1, source);
-    } else if (verb.compare(u"wait", Qt::CaseInsensitive) == 0) {
+    } else if (isWord(verb, u"wait")) {
         const qint64 ticks = words.size() >= 2 ? leadingNumber(words[1]) : 1;
         if (ticks < 0) {
             m_run.negativeWaitLines << command.line;
@@ -176,10 +202,10 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         } else {
             m_now += ticks;
         }
-    } else if (verb.compare(u"vstr", Qt::CaseInsensitive) == 0 && words.size() >= 2) {
+    } else if (isWord(verb, u"vstr") && words.size() >= 2) {
         runVariable(command);
-    } else if (verb.compare(u"toggle", Qt::CaseInsensitive) == 0 && words.size() >= 2) {
-        const auto current = m_variables.constFind(words[1].toString().toLower());
+    } else if (isWord(verb, u"toggle") && words.size() >= 2) {
+        const auto current = m_variables.constFind(lowerCase(words[1]));
         const QString value = current == m_variables.cend() ? QString() : current->value;
         QString next;
         if (words.size() == 2) {
@@ -191,16 +217,20 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
             next = words[at < words.size() - 1 ? at + 1 : 2].toString();
         }
         ScriptCommand setting = command;
-        setting.words = { words[1], next };
+        const QStringView toggled[] = { words[1], next };
+        setting.words = toggled;
         setVariable(words[1], setting, 1, CommandSource {});
-    } else if (verb.compare(u"bind", Qt::CaseInsensitive) == 0 && words.size() >= 3) {
-        const QString key = words[1].toString().toLower();
+    } else if (isWord(verb, u"bind") && words.size() >= 3) {
+        const QString key = lowerCase(words[1]);
         const KeyBinding binding { words[1].toString(), joined(words, 2), command.line };
         if (const auto old = m_bindings.constFind(key); old != m_bindings.cend())
             m_bindingsState ^= mix(hash64(key), hash64(old->command));
         m_bindingsState ^= mix(hash64(key), hash64(binding.command));
         m_bindings.insert(key, binding);
         m_run.bindings << binding;
+    } else if (words.size() >= 2 && !isOneOf(verb, commands)
+        && (isOneOf(verb, knownVariables) || m_variables.contains(lowerCase(verb)))) {
+        setVariable(verb, command, 1, source);
     } else {
         m_run.recorded << RecordedCommand { m_now, command.text.toString(), command.line };
     }
@@ -209,17 +239,22 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
 void Console::setVariable(QStringView name, const ScriptCommand &command, qsizetype valueFrom,
     const CommandSource &source)
 {
-    const QList<QStringView> &words = command.words;
-    const QString value = joined(words, valueFrom);
-    const QString key = name.toString().toLower();
+    const QString value = joined(command.words, valueFrom);
+    const QString key = variableKey(name);
 
-    if (auto together = runTogetherIn(command, valueFrom, source.inScript))
-        m_run.runTogether << *together;
+    if (!source.inScript) {
+        if (auto together = runTogetherIn(command, valueFrom, false))
+            m_run.runTogether << *together;
+    }
 
-    if (const auto old = m_variables.constFind(key); old != m_variables.cend())
-        m_variablesState ^= mix(hash64(key), hash64(old->value));
-    m_variablesState ^= mix(hash64(key), hash64(value));
-    m_variables.insert(key, { value, command.line });
+    const quint64 keyHash = hash64(key);
+    m_variablesState ^= mix(keyHash, hash64(value));
+    if (const auto old = m_variables.find(key); old != m_variables.end()) {
+        m_variablesState ^= mix(keyHash, hash64(old->value));
+        *old = { value, command.line };
+    } else {
+        m_variables.insert(key, { value, command.line });
+    }
     if (key == u"name")
         m_run.nameChanges << NameChange { m_now, value, shownName(value), command.line };
 }
@@ -227,7 +262,7 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
 void Console::runVariable(const ScriptCommand &command)
 {
     const QStringView name = command.words[1];
-    const auto variable = m_variables.constFind(name.toString().toLower());
+    const auto variable = m_variables.constFind(lowerCase(name));
     if (variable == m_variables.cend()) {
         m_run.unsetVariables << std::pair { command.line, name.toString() };
         return;
@@ -263,7 +298,7 @@ void Console::deliverPresses()
         if (binding == m_bindings.cend())
             continue;
         const SourcePointer source = parsed(binding->command, binding->line);
-        if (!source->commands.isEmpty()) {
+        if (!source->split.commands.isEmpty()) {
             m_stack.prepend({ source, 0, 0 });
             added = true;
         }
@@ -274,7 +309,7 @@ void Console::deliverPresses()
 
 void Console::push(SourcePointer source)
 {
-    if (source->commands.isEmpty())
+    if (source->split.commands.isEmpty())
         return;
     const quint64 below = m_stack.isEmpty() ? 0 : state();
     m_stack.append({ std::move(source), 0, below });
@@ -282,7 +317,8 @@ void Console::push(SourcePointer source)
 
 void Console::popFinished()
 {
-    while (!m_stack.isEmpty() && m_stack.last().next == m_stack.last().source->commands.size())
+    while (
+        !m_stack.isEmpty() && m_stack.last().next == m_stack.last().source->split.commands.size())
         m_stack.removeLast();
 }
 
@@ -302,13 +338,20 @@ quint64 Console::state() const
     return mix(mix(mix(stack, m_variablesState), m_bindingsState), quint64(m_nextPress));
 }
 
+QString Console::variableKey(QStringView name)
+{
+    if (!ConsoleRules::isWord(name, m_lastKey))
+        m_lastKey = lowerCase(name);
+    return m_lastKey;
+}
+
 SourcePointer Console::parsed(const QString &text, int line)
 {
     SourcePointer &source = m_parsed[std::pair { text, line }];
     if (!source) {
         auto made = std::make_shared<CommandSource>();
         made->text = text;
-        made->commands = splitCommands(made->text, line);
+        made->split = splitCommands(made->text, line);
         // A value has no line breaks: its commands all stand on the line that set it.
         source = std::move(made);
     }
@@ -321,7 +364,7 @@ std::optional<RunTogether> runTogetherIn(
     const ScriptCommand &command, qsizetype valueFrom, bool inScript)
 {
     // A command word after the first word of the value: two commands written on one line.
-    const QList<QStringView> &words = command.words;
+    const CommandWords &words = command.words;
     for (qsizetype i = valueFrom + 1; i < words.size(); ++i) {
         if (!ConsoleRules::isOneOf(words[i], ConsoleRules::commands))
             continue;

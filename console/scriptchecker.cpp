@@ -1,7 +1,6 @@
 #include "scriptchecker.h"
 
 #include "consolerules.h"
-#include "scriptcommands.h"
 #include "shownname.h"
 
 #include <QStringList>
@@ -27,20 +26,6 @@ QString linesList(const QList<int> &lines)
 ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond)
 {
     ScriptCheck checked { runScript(script), {} };
-    // Commands run together are found in every line, also in those the run never reaches.
-    for (const ScriptCommand &command :
-        splitCommands(script.first(std::min(script.size(), ConsoleRules::bufferBytes)))) {
-        const QStringView verb = command.words.first();
-        qsizetype valueFrom = 0;
-        if (ConsoleRules::isOneOf(verb, ConsoleRules::setCommands))
-            valueFrom = 2;
-        else if (ConsoleRules::isOneOf(verb, ConsoleRules::knownVariables))
-            valueFrom = 1;
-        if (valueFrom && command.words.size() > valueFrom) {
-            if (const auto together = runTogetherIn(command, valueFrom, true))
-                checked.run.runTogether << *together;
-        }
-    }
     addWarnings(checked.run, {}, framesPerSecond, checked.warnings);
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {

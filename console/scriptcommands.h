@@ -4,17 +4,53 @@
 #include <QList>
 #include <QStringView>
 
+#include <cstddef>
+
+// The words of a command: a view of a list of words that lives as long as the command.
+class CommandWords {
+public:
+    CommandWords() = default;
+    CommandWords(const QStringView *begin, const QStringView *end)
+        : m_begin(begin)
+        , m_end(end)
+    {
+    }
+    template <std::size_t size>
+    CommandWords(const QStringView (&words)[size])
+        : CommandWords(words, words + size)
+    {
+    }
+
+    qsizetype size() const { return m_end - m_begin; }
+    bool isEmpty() const { return m_begin == m_end; }
+    const QStringView &operator[](qsizetype i) const { return m_begin[i]; }
+    const QStringView &first() const { return *m_begin; }
+    const QStringView *begin() const { return m_begin; }
+    const QStringView *end() const { return m_end; }
+
+private:
+    const QStringView *m_begin = nullptr;
+    const QStringView *m_end = nullptr;
+};
+
 // One console command of a script, as the console splits it: views into the script's text.
 struct ScriptCommand {
     QStringView text; // as written, without separator or comment; cut to the command limit
-    QList<QStringView> words; // split at spaces and tabs, quotes removed
+    CommandWords words; // split at spaces and tabs, quotes removed; never empty
     int line = 1; // where it stands, counting from 1
     int column = 0; // where it starts on its line, counting from 0
     bool cut = false; // it was longer than a command may be
 };
 
+// The commands of a text, whose words are kept together in one list: a script has thousands of
+// short commands. Copies share the lists, which nothing changes once they are made.
+struct ScriptCommands {
+    QList<QStringView> words;
+    QList<ScriptCommand> commands;
+};
+
 // Splits text into commands at CR, LF and ';' outside double quotes; "//" outside quotes starts a
 // comment to the end of the line. Empty commands are left out. Lines count from firstLine.
-QList<ScriptCommand> splitCommands(QStringView text, int firstLine = 1);
+ScriptCommands splitCommands(QStringView text, int firstLine = 1);
 
 #endif // SCRIPTCOMMANDS_H

@@ -4,6 +4,17 @@
 
 #include <algorithm>
 
+QString cleanedName(const QString &name)
+{
+    // Most names need nothing removed: they are kept, not copied.
+    const bool removes = name.startsWith(u' ') || std::ranges::any_of(name, [](QChar c) {
+        return ConsoleRules::isRemovedFromNames(c.unicode());
+    });
+    if (!removes)
+        return name;
+    return cleanedName(QStringView(name));
+}
+
 QString cleanedName(QStringView name)
 {
     while (!name.isEmpty() && name.front() == u' ')
@@ -11,8 +22,7 @@ QString cleanedName(QStringView name)
     QString cleaned;
     cleaned.reserve(name.size());
     for (const QChar c : name) {
-        if (std::ranges::find(ConsoleRules::removedFromNames, c.unicode())
-            == ConsoleRules::removedFromNames.end())
+        if (!ConsoleRules::isRemovedFromNames(c.unicode()))
             cleaned += c;
     }
     return cleaned;
@@ -27,7 +37,7 @@ bool isOnlyColorCodes(QStringView name)
     return true;
 }
 
-QString shownName(QStringView name)
+QString shownName(const QString &name)
 {
     QString shown = cleanedName(name);
     shown.truncate(ConsoleRules::nameBytes);

@@ -6,10 +6,11 @@
 // The name the game shows for a name a script sets: leading spaces dropped, the characters the
 // game removes taken out, cut to the bytes it keeps, and "UnnamedPlayer" for a name that shows
 // nothing (empty or only color codes).
-QString shownName(QStringView name);
+QString shownName(const QString &name);
 
 // The name without leading spaces and the characters the game removes, before it is cut.
 QString cleanedName(QStringView name);
+QString cleanedName(const QString &name);
 
 // True when the name holds nothing but color codes.
 bool isOnlyColorCodes(QStringView name);
