@@ -41,9 +41,14 @@ void fitFontToLabels(const QList<QLabel *> &labels)
         qreal most = 1;
         for (const QLabel *label : labels) {
             const QRect box = label->contentsRect();
-            const int flags
-                = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-            const QRect needed = metrics.boundingRect(box, flags, label->text());
+            const QString &text = label->text();
+            // A caption of one word needs no line breaking, whose layout costs many times more.
+            QSize needed(metrics.horizontalAdvance(text), metrics.height());
+            if (std::ranges::any_of(text, [](QChar c) { return c.isSpace(); })) {
+                const int flags
+                    = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+                needed = metrics.boundingRect(box, flags, text).size();
+            }
             most = std::max({ most, qreal(needed.width()) / box.width(),
                 qreal(needed.height()) / box.height() });
         }
