@@ -2,12 +2,14 @@
 // hand-off into the editor as the script grows, and the save beside plain file writes of the
 // same bytes. run.sh runs it; by hand:
 //   bench_tintmark -platform offscreen -iterations 100 -median 7 handOff
+#include "animation.h"
 #include "cfgwriter.h"
 #include "consolerules.h"
 #include "frmnamescript.h"
 #include "savefakes.h"
 #include "scriptchecker.h"
 #include "scripteditorhandoff.h"
+#include "scripttemplate.h"
 #include "scriptopener.h"
 #include "scriptsaver.h"
 
@@ -33,6 +35,8 @@ private slots:
     void save();
     void check_data();
     void check();
+    void animation_data();
+    void animation();
 };
 
 namespace {
@@ -189,6 +193,43 @@ void bench_Tintmark::check()
         QBENCHMARK {
             const QStringList lines = script.split(u'\n');
             QVERIFY(lines.size() > 1);
+        }
+    }
+}
+
+void bench_Tintmark::animation_data()
+{
+    QTest::addColumn<int>("effect"); // -1: check the template instead
+    QTest::newRow("check the template") << -1;
+    QTest::newRow("color cycle") << int(AnimationEffect::ColorCycle);
+    QTest::newRow("chase") << int(AnimationEffect::Chase);
+    QTest::newRow("typewriter") << int(AnimationEffect::Typewriter);
+    QTest::newRow("rainbow shift") << int(AnimationEffect::RainbowShift);
+    QTest::newRow("blink") << int(AnimationEffect::Blink);
+}
+
+// All frames of an effect made for a name of the game's longest, and checked, against checking
+// the template once.
+void bench_Tintmark::animation()
+{
+    QFETCH(int, effect);
+
+    const QString templateScript = CfgWriter::fileText(scriptTemplate().chopped(2));
+    AnimationSettings settings;
+    settings.name = u"^1Tint^7mark ^2Pla^3yer ^5One!!"_qs;
+    QCOMPARE(settings.name.size(), ConsoleRules::nameBytes);
+    settings.colors = u"123456"_qs;
+    settings.effect = AnimationEffect(std::max(effect, 0));
+    if (effect < 0) {
+        QBENCHMARK {
+            QVERIFY(ScriptChecker::check(templateScript, 85).warnings.isEmpty());
+        }
+    } else {
+        QBENCHMARK {
+            const Animation made = AnimationGenerator::generate(settings);
+            const ScriptCheck checked
+                = ScriptChecker::check(CfgWriter::fileText(made.script), 85);
+            QVERIFY(!checked.run.nameChanges.isEmpty());
         }
     }
 }

@@ -120,6 +120,27 @@ done
 pairs check "check and timeline" "split into lines" >"$work/rounds"
 report "check 64 KiB script vs split into lines" "$work/rounds" ms 4
 
+# Every frame of each effect made for a name of 31 bytes and checked, against checking the
+# template once; seven runs, each timing all of them.
+effects="color cycle;chase;typewriter;rainbow shift;blink"
+for round in 1 2 3 4 5 6 7; do
+    set -- "animation:check the template"
+    IFS=';'
+    for effect in $effects; do
+        set -- "$@" "animation:$effect"
+    done
+    unset IFS
+    inProcess animation -minimumtotal 50 -median 3 "$@"
+done
+IFS=';'
+for effect in $effects; do
+    unset IFS
+    pairs animation "$effect" "check the template" | awk '{ print $1 * 1000, $2 * 1000 }' >"$work/rounds"
+    report "animate: $effect vs check template" "$work/rounds" us 10
+    IFS=';'
+done
+unset IFS
+
 # Whole-process figures in a real X server with no window manager, and a session bus as on a
 # player's desktop: Qt's accessibility support connects to it while the first window is made,
 # and without one it tries to start a bus first, a delay no player sees.

@@ -1,5 +1,6 @@
 #include "frmeditor.h"
 
+#include "animationdialog.h"
 #include "cfgwriter.h"
 #include "fixedlayout.h"
 #include "namepreview.h"
@@ -73,7 +74,10 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
     m_playAction = new QAction(tr("&Play and Check..."), this);
     m_playAction->setShortcut(Qt::Key_F5);
     connect(m_playAction, &QAction::triggered, this, &frmEditor::playScript);
-    for (QAction *action : { m_openAction, m_playAction }) {
+    m_animationAction = new QAction(tr("&Insert Animation..."), this);
+    m_animationAction->setShortcut(Qt::CTRL | Qt::Key_I);
+    connect(m_animationAction, &QAction::triggered, this, &frmEditor::insertAnimation);
+    for (QAction *action : { m_openAction, m_playAction, m_animationAction }) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
@@ -103,6 +107,8 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
 
 void frmEditor::appendCommand(const QString &command)
 {
+    if (const std::optional<QString> name = nameSetByLine(command))
+        m_lastHandedOffName = *name;
     // A cursor of its own inserts at the end without resetting the document, so the player's
     // undo history survives and the cost follows the command, not the size of the script. The
     // edit block keeps the command from merging with the player's typing into one undo step.
@@ -179,6 +185,7 @@ void frmEditor::showContextMenu(const QPoint &position)
     menu->addSeparator();
     menu->addAction(m_openAction);
     menu->addAction(m_playAction);
+    menu->addAction(m_animationAction);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(txtEditor->viewport()->mapToGlobal(position));
 }
@@ -213,6 +220,27 @@ void frmEditor::playScript()
     m_player->activateWindow();
     m_player->restart();
     m_player->play();
+}
+
+void frmEditor::insertAnimation()
+{
+    // Made when asked for, so that it costs nothing before.
+    auto *dialog = new AnimationDialog(m_lastHandedOffName, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        // The animation's lines stand on lines of their own, inserted as one undo step.
+        QTextCursor cursor = txtEditor->textCursor();
+        QString lines = dialog->script();
+        if (!cursor.atBlockStart())
+            lines.prepend(u'\n');
+        if (!cursor.atBlockEnd())
+            lines.append(u'\n');
+        cursor.beginEditBlock();
+        cursor.insertText(lines);
+        cursor.endEditBlock();
+        txtEditor->setTextCursor(cursor);
+    });
+    dialog->open();
 }
 
 void frmEditor::goToLine(int line)

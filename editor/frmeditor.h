@@ -16,8 +16,8 @@ class ScriptSaver;
 // The script editor: a free-text script for animated names, started from the template. It
 // receives the main window's commands at its end and saves its whole text. Hovering over a
 // "set name" line previews that name as the game shows it. Its context menu and keys open a
-// script (Ctrl+O, or a .cfg dropped on it) and play and check it (F5). Closing it discards the
-// text.
+// script (Ctrl+O, or a .cfg dropped on it), play and check it (F5) and insert a generated
+// animation (Ctrl+I). Closing it discards the text.
 class frmEditor : public QWidget {
     Q_OBJECT
 
@@ -30,6 +30,9 @@ public:
     void openScript(const QString &droppedPath = {});
     // Shows the player window with this script, playing.
     void playScript();
+    // Opens the dialog that makes an animation of the last handed-off name, and inserts the
+    // animation at the caret as one undo step.
+    void insertAnimation();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -52,6 +55,8 @@ private:
     QLabel *Label1;
     QAction *m_openAction;
     QAction *m_playAction;
+    QAction *m_animationAction;
+    QString m_lastHandedOffName;
     QPointer<ScriptPlayerWindow> m_player; // made when first asked for
     QTimer m_typingPause; // the player window follows the text once typing pauses
 };

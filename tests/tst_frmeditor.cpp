@@ -1,14 +1,14 @@
+#include "animationdialog.h"
 #include "clippedlabels.h"
 #include "savefakes.h"
 #include "scriptline.h"
+#include "scriptplayerwindow.h"
 #include "scripttemplate.h"
 #include "tintmarkprogram.h"
 #include "writefaults.h"
 
-#include "gamenameview.h"
-#include "scriptplayerwindow.h"
-
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -52,6 +52,7 @@ private slots:
     void asksBeforeChangedTextGoes();
     void opensADroppedScript();
     void playerFollowsTheScriptAndLeadsToItsLines();
+    void insertsAnAnimationAtTheCaretAsOneUndoStep();
     void nameSetByLine_data();
     void nameSetByLine();
     void hoverPreviewsASetNameLine();
@@ -584,6 +585,33 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     QTest::mouseClick(timeline->viewport(), Qt::LeftButton, {},
         timeline->visualItemRect(timeline->topLevelItem(1)).center());
     QCOMPARE(script()->textCursor().blockNumber(), 9);
+}
+
+void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
+{
+    handOff(u"^1Ab"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    const QString before = script()->toPlainText();
+    // The caret at the end of the template's first line.
+    QTextCursor caret(script()->document()->findBlockByNumber(0));
+    caret.movePosition(QTextCursor::EndOfBlock);
+    script()->setTextCursor(caret);
+
+    QTest::keyClick(script(), Qt::Key_I, Qt::ControlModifier);
+    auto *dialog = editor()->findChild<AnimationDialog *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->text(), u"^1Ab"_qs);
+    const QString animation = dialog->script();
+    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+
+    const QStringList lines = script()->toPlainText().split(u'\n');
+    QCOMPARE(lines.value(0), u"// Tarvik Script Editor"_qs);
+    QCOMPARE(lines.mid(1, animation.count(u'\n') + 1).join(u'\n'), animation);
+    QCOMPARE(lines.value(animation.count(u'\n') + 2),
+        u"// for your liking, you can now make animated scripts. "_qs);
+
+    QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(script()->toPlainText(), before);
 }
 
 QTEST_MAIN(tst_frmEditor)

@@ -1,6 +1,10 @@
+#include "animationdialog.h"
 #include "gamenameview.h"
 #include "scriptplayerwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -11,7 +15,7 @@
 #include <QTreeWidget>
 
 // The player window as the player uses it: stepping through names, pressing bound keys,
-// clicking the timeline and the warnings.
+// clicking the timeline and the warnings; and the dialog that makes animations.
 class tst_ScriptPlayerWindow : public QObject {
     Q_OBJECT
 
@@ -23,6 +27,7 @@ private slots:
     void boundKeysArePressedByButtons();
     void timelineAndWarningsLeadToTheirLines();
     void scriptWithoutWarningsSaysSo();
+    void animationDialogPlaysAndOffersAShorterForm();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -134,6 +139,39 @@ void tst_ScriptPlayerWindow::scriptWithoutWarningsSaysSo()
     auto *warnings = control<QListWidget>("warnings");
     QCOMPARE(warnings->count(), 1);
     QCOMPARE(warnings->item(0)->text(), u"No warnings: the script runs as written."_qs);
+}
+
+void tst_ScriptPlayerWindow::animationDialogPlaysAndOffersAShorterForm()
+{
+    AnimationDialog dialog(u"^1abcdefghijklmnop"_qs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const auto find = [&dialog](const char *name) {
+        return dialog.findChild<QWidget *>(QLatin1String(name));
+    };
+    QPushButton *insert
+        = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+
+    // A code for every letter of a chase makes 48 bytes: too long, and said so.
+    QCOMPARE(qobject_cast<QComboBox *>(find("effectBox"))->currentText().left(5), u"Chase"_qs);
+    QVERIFY(!insert->isEnabled());
+    QVERIFY(qobject_cast<QLabel *>(find("problemLabel"))->text().contains(u"48 bytes"_qs));
+    auto *shorter = qobject_cast<QPushButton *>(find("shorterButton"));
+    QVERIFY(shorter->isVisible() && shorter->isEnabled());
+    shorter->click();
+    QVERIFY(qobject_cast<QCheckBox *>(find("compactBox"))->isChecked());
+    QVERIFY(insert->isEnabled());
+    QVERIFY(dialog.script().startsWith(u"set name \"^2a^1bcdefghijklmnop\"\nwait 20\n"_qs));
+
+    // The preview plays: the chase moves on to the next letter.
+    auto *preview = qobject_cast<GameNameView *>(find("preview"));
+    QCOMPARE(preview->name(), u"^2a^1bcdefghijklmnop"_qs);
+    QTRY_COMPARE(preview->name(), u"^1a^2b^1cdefghijklmnop"_qs);
+
+    // One step for each press of a key: a bind, no loop.
+    qobject_cast<QComboBox *>(find("formBox"))->setCurrentIndex(1);
+    QVERIFY(dialog.script().endsWith(u"\nbind F5 \"vstr tmstep\""_qs));
+    QVERIFY(insert->isEnabled());
 }
 
 QTEST_MAIN(tst_ScriptPlayerWindow)

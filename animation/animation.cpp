@@ -1,0 +1,203 @@
+#include "animation.h"
+
+#include "consolerules.h"
+
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace {
+
+// A letter of the name and the code digit it rests in; nothing for a letter before any code.
+struct Letter {
+    QChar character;
+    std::optional<QChar> rest;
+};
+
+bool isCodeDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+QList<Letter> lettersOf(const QString &name)
+{
+    QList<Letter> letters;
+    std::optional<QChar> color;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] == u'^' && i + 1 < name.size() && isCodeDigit(name[i + 1])) {
+            color = name[++i];
+            continue;
+        }
+        letters.append({ name[i], color });
+    }
+    return letters;
+}
+
+// The name of letters, each in its color. Each letter gets its own code, so that a letter's
+// color never depends on the one before, or, shorter, codes stand only where the color changes.
+QString nameOf(const QList<Letter> &letters, const QList<std::optional<QChar>> &colors,
+    bool onlyWhereColorChanges)
+{
+    QString name;
+    std::optional<QChar> current;
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const std::optional<QChar> color = colors[i];
+        const bool blank = letters[i].character.isSpace();
+        if (!blank && color && (!onlyWhereColorChanges || color != current)) {
+            name += u'^';
+            name += *color;
+            current = color;
+        } else if (!blank && !color && current) {
+            // Back to the game's white for a letter that rests without a color.
+            name += u"^7"_qs;
+            current = u'7';
+        }
+        name += letters[i].character;
+    }
+    return name;
+}
+
+QList<std::optional<QChar>> restingColors(const QList<Letter> &letters)
+{
+    QList<std::optional<QChar>> colors;
+    for (const Letter &letter : letters)
+        colors << letter.rest;
+    return colors;
+}
+
+// The frames of an effect, each as the colors of the letters; typewriter frames are shorter.
+QList<QList<Letter>> lettersOfFrames(const QList<Letter> &letters,
+    const AnimationSettings &settings, QList<QList<std::optional<QChar>>> &colorsOfFrames)
+{
+    const QList<std::optional<QChar>> resting = restingColors(letters);
+    QList<qsizetype> visible; // letters the effect colors: not blanks, at most coloredLetters
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        if (!letters[i].character.isSpace() && visible.size() < settings.coloredLetters)
+            visible << i;
+    }
+    QList<QList<Letter>> frames;
+    const auto add = [&](const QList<Letter> &frameLetters, const QList<std::optional<QChar>> &colors) {
+        frames << frameLetters;
+        colorsOfFrames << colors;
+    };
+    const QString &palette = settings.colors;
+    switch (settings.effect) {
+    case AnimationEffect::ColorCycle:
+        for (const QChar color : palette) {
+            QList<std::optional<QChar>> colors = resting;
+            for (qsizetype i : visible)
+                colors[i] = color;
+            add(letters, colors);
+        }
+        break;
+    case AnimationEffect::Chase:
+        for (qsizetype i : visible) {
+            QList<std::optional<QChar>> colors = resting;
+            colors[i] = palette.front();
+            add(letters, colors);
+        }
+        break;
+    case AnimationEffect::Typewriter:
+        for (qsizetype shown = 1; shown <= letters.size(); ++shown) {
+            if (letters[shown - 1].character.isSpace())
+                continue;
+            add(letters.first(shown), resting.first(shown));
+        }
+        break;
+    case AnimationEffect::RainbowShift:
+        for (qsizetype shift = 0; shift < palette.size(); ++shift) {
+            QList<std::optional<QChar>> colors = resting;
+            for (qsizetype n = 0; n < visible.size(); ++n)
+                colors[visible[n]] = palette[(n + palette.size() - shift) % palette.size()];
+            add(letters, colors);
+        }
+        break;
+    case AnimationEffect::Blink:
+        for (int times = 0; times < 3; ++times) {
+            QList<std::optional<QChar>> colors = resting;
+            for (qsizetype i : visible)
+                colors[i] = palette.front();
+            add(letters, colors);
+            add(letters, resting);
+        }
+        break;
+    }
+    return frames;
+}
+
+QString quoted(const QString &name) { return u'"' + name + u'"'; }
+
+} // namespace
+
+Animation AnimationGenerator::generate(const AnimationSettings &settings)
+{
+    Animation animation;
+    const QList<Letter> letters = lettersOf(settings.name.simplified());
+    animation.restingName
+        = nameOf(letters, restingColors(letters), settings.codesOnlyWhereColorChanges);
+
+    // The script's own syntax cannot hold these in a name.
+    static const QRegularExpression unsafe(QStringLiteral("[\";\\\\]"));
+    static const QRegularExpression word(QStringLiteral("^[A-Za-z0-9_]+$"));
+    if (letters.isEmpty())
+        animation.problem = tr("The name has no letters to animate.");
+    else if (settings.name.contains(unsafe))
+        animation.problem = tr("Names with \", ; or \\ cannot be animated: the games refuse them.");
+    else if (settings.colors.isEmpty() || !std::ranges::all_of(settings.colors, isCodeDigit))
+        animation.problem = tr("Choose at least one color.");
+    else if (settings.form == AnimationForm::KeyStep && !word.match(settings.key).hasMatch())
+        animation.problem = tr("Name the key as the game names it, such as F5 or k.");
+    else if (settings.form == AnimationForm::KeyStep && !word.match(settings.prefix).hasMatch())
+        animation.problem = tr("The prefix of the variables takes letters, digits and _ only.");
+    if (!animation.problem.isEmpty())
+        return animation;
+
+    QList<QList<std::optional<QChar>>> colorsOfFrames;
+    const QList<QList<Letter>> frames = lettersOfFrames(letters, settings, colorsOfFrames);
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        animation.frames << nameOf(frames[i], colorsOfFrames[i], settings.codesOnlyWhereColorChanges);
+        animation.longestFrame = std::max(animation.longestFrame, animation.frames.last().size());
+    }
+
+    QStringList lines;
+    if (settings.form == AnimationForm::TimedSequence) {
+        for (const QString &frame : std::as_const(animation.frames)) {
+            lines << u"set name "_qs + quoted(frame);
+            lines << u"wait %1"_qs.arg(settings.delayTicks);
+        }
+        lines << u"set name "_qs + quoted(animation.restingName);
+    } else {
+        // Each step sets the name and points the step variable at the next step; the last
+        // points back at the first. Nothing runs until the key is pressed.
+        const QString step = settings.prefix + u"step"_qs;
+        const qsizetype count = animation.frames.size() + 1; // and the resting name last
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString frame = i < animation.frames.size() ? animation.frames[i] : animation.restingName;
+            lines << u"set %1%2 \"set name %3; set %4 vstr %1%5\""_qs.arg(settings.prefix)
+                         .arg(i + 1)
+                         .arg(frame, step)
+                         .arg((i + 1) % count + 1);
+        }
+        lines << u"set %1 \"vstr %2%3\""_qs.arg(step, settings.prefix).arg(1);
+        lines << u"bind %1 \"vstr %2\""_qs.arg(settings.key, step);
+    }
+    animation.script = lines.join(u'\n');
+    animation.longestFrame = std::max(animation.longestFrame, animation.restingName.size());
+    if (animation.longestFrame > ConsoleRules::nameBytes) {
+        animation.problem = tr("The longest frame takes %1 bytes; the game keeps %2 and cuts off "
+                               "the rest.")
+                                .arg(animation.longestFrame)
+                                .arg(ConsoleRules::nameBytes);
+    }
+    return animation;
+}
+
+AnimationSettings AnimationGenerator::shorterForm(const AnimationSettings &settings)
+{
+    AnimationSettings shorter = settings;
+    shorter.codesOnlyWhereColorChanges = true;
+    shorter.coloredLetters = std::min<int>(settings.coloredLetters, ConsoleRules::nameBytes);
+    for (; shorter.coloredLetters > 0; --shorter.coloredLetters) {
+        const Animation animation = generate(shorter);
+        if (animation.problem.isEmpty())
+            return shorter;
+    }
+    return settings;
+}

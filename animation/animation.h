@@ -1,0 +1,55 @@
+#ifndef ANIMATION_H
+#define ANIMATION_H
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What an animated name does to the letters of the name it starts from.
+enum class AnimationEffect {
+    ColorCycle, // the whole name through the chosen colors
+    Chase, // one letter in the first chosen color, moving along
+    Typewriter, // the letters appear one by one
+    RainbowShift, // each letter a chosen color, the colors moving along
+    Blink, // the name in the first chosen color and at rest, in turn
+};
+
+// How the frames run in the game.
+enum class AnimationForm {
+    TimedSequence, // once, with waits between the frames, ending on the resting name
+    KeyStep, // one frame for each press of a bound key, round and round
+};
+
+struct AnimationSettings {
+    QString name; // its color codes are the resting colors of its letters
+    AnimationEffect effect = AnimationEffect::Chase;
+    AnimationForm form = AnimationForm::TimedSequence;
+    QString colors = u"1"_qs; // the code digits the effect uses, in order
+    int delayTicks = 20; // the wait between frames of a timed sequence
+    QString key = u"F5"_qs; // the key of a key-step animation
+    QString prefix = u"tm"_qs; // begins the names of the variables a key-step animation sets
+    bool codesOnlyWhereColorChanges = false;
+    int coloredLetters = 31; // the effect colors at most this many letters
+};
+
+// An animation made: its frames, the script that plays them, and what keeps it from the game.
+struct Animation {
+    QStringList frames; // the names, as set, in the order they show
+    QString restingName; // the name as it shows at rest, in the script's words
+    QString script; // lines with '\n' between them
+    qsizetype longestFrame = 0; // in bytes
+    QString problem; // why the script cannot go into a script as it is; empty when it can
+};
+
+class AnimationGenerator {
+    Q_DECLARE_TR_FUNCTIONS(AnimationGenerator)
+
+public:
+    static Animation generate(const AnimationSettings &settings);
+    // The nearest settings whose frames all fit the game's name: codes only where the color
+    // changes, then fewer colored letters. The same settings when nothing shorter fits.
+    static AnimationSettings shorterForm(const AnimationSettings &settings);
+};
+
+#endif // ANIMATION_H

@@ -1,0 +1,249 @@
+#include "animationdialog.h"
+
+#include "cfgwriter.h"
+#include "colorruns.h"
+#include "consolerules.h"
+#include "consolerun.h"
+#include "gamenameview.h"
+#include "scriptchecker.h"
+#include "shownname.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString codeDigits = u"1234567890"_qs;
+
+QIcon swatch(const QColor &color)
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(color);
+    QPainter(&pixmap).drawRect(0, 0, 13, 13);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("AnimationDialog"));
+    setWindowTitle(tr("Insert Animation"));
+    const auto named = [](auto *widget, const char *objectName) {
+        widget->setObjectName(QLatin1String(objectName));
+        return widget;
+    };
+
+    m_name = named(new QLineEdit(name, this), "nameEdit");
+    m_effect = named(new QComboBox(this), "effectBox");
+    m_effect->addItem(tr("Color cycle: the whole name through the colors"),
+        int(AnimationEffect::ColorCycle));
+    m_effect->addItem(tr("Chase: one letter in the first color, moving along"),
+        int(AnimationEffect::Chase));
+    m_effect->addItem(tr("Typewriter: the letters appear one by one"),
+        int(AnimationEffect::Typewriter));
+    m_effect->addItem(tr("Rainbow shift: the letters' colors move along"),
+        int(AnimationEffect::RainbowShift));
+    m_effect->addItem(tr("Blink: the name in the first color and at rest"),
+        int(AnimationEffect::Blink));
+    m_effect->setCurrentIndex(1);
+
+    auto *colors = new QHBoxLayout;
+    const GamePalette palette = gamePalette();
+    for (const QChar digit : codeDigits) {
+        auto *button = new QToolButton(this);
+        button->setIcon(swatch(palette[digit.unicode() - u'0']));
+        button->setText(u"^"_qs + digit);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setObjectName(u"color_"_qs + digit);
+        button->setCheckable(true);
+        // Green first, so that a chase or a blink shows on the usual red and white names.
+        button->setChecked(QStringView(u"2356").contains(digit));
+        connect(button, &QToolButton::toggled, this, &AnimationDialog::regenerate);
+        colors->addWidget(button);
+        m_colors << button;
+    }
+
+    m_delay = named(new QSpinBox(this), "delaySpin");
+    m_delay->setRange(1, 10000);
+    m_delay->setValue(20);
+    m_delay->setSuffix(tr(" ticks"));
+    m_framesPerSecond = named(new QSpinBox(this), "framesPerSecond");
+    m_framesPerSecond->setRange(10, 1000);
+    m_framesPerSecond->setValue(ConsoleRules::defaultFramesPerSecond);
+    m_framesPerSecond->setSuffix(tr(" fps"));
+    m_seconds = named(new QLabel(this), "secondsLabel");
+    auto *delay = new QHBoxLayout;
+    delay->addWidget(m_delay);
+    delay->addWidget(m_seconds);
+    delay->addStretch();
+    delay->addWidget(new QLabel(tr("at"), this));
+    delay->addWidget(m_framesPerSecond);
+
+    m_form = named(new QComboBox(this), "formBox");
+    m_form->addItem(tr("Play once, then rest on the name"), int(AnimationForm::TimedSequence));
+    m_form->addItem(tr("One step for each press of a key"), int(AnimationForm::KeyStep));
+    m_key = named(new QLineEdit(u"F5"_qs, this), "keyEdit");
+    m_prefix = named(new QLineEdit(u"tm"_qs, this), "prefixEdit");
+    m_prefix->setToolTip(tr("Begins the names of the variables the script sets, so that two "
+                            "animations in one script keep apart."));
+    auto *keyStep = new QHBoxLayout;
+    keyStep->addWidget(new QLabel(tr("Key:"), this));
+    keyStep->addWidget(m_key);
+    keyStep->addWidget(new QLabel(tr("Variables begin with:"), this));
+    keyStep->addWidget(m_prefix);
+
+    m_codesOnlyWhereColorChanges = named(
+        new QCheckBox(tr("Codes only where the color changes"), this), "compactBox");
+    m_coloredLetters = named(new QSpinBox(this), "coloredLetters");
+    m_coloredLetters->setRange(1, ConsoleRules::nameBytes);
+    m_coloredLetters->setValue(ConsoleRules::nameBytes);
+    m_coloredLetters->setPrefix(tr("Color at most "));
+    m_coloredLetters->setSuffix(tr(" letters"));
+    auto *shorter = new QHBoxLayout;
+    shorter->addWidget(m_codesOnlyWhereColorChanges);
+    shorter->addWidget(m_coloredLetters);
+    shorter->addStretch();
+
+    m_preview = named(new GameNameView(this), "preview");
+    m_size = named(new QLabel(this), "sizeLabel");
+    m_problem = named(new QLabel(this), "problemLabel");
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_shorter = named(new QPushButton(tr("Use a &shorter form"), this), "shorterButton");
+    connect(m_shorter, &QAbstractButton::clicked, this, &AnimationDialog::useShorterForm);
+    m_script = named(new QPlainTextEdit(this), "scriptPreview");
+    m_script->setReadOnly(true);
+    m_script->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttons->button(QDialogButtonBox::Ok)->setText(tr("&Insert"));
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *form = new QFormLayout;
+    form->addRow(tr("&Name:"), m_name);
+    form->addRow(tr("&Effect:"), m_effect);
+    form->addRow(tr("Colors:"), colors);
+    auto *delayLabel = new QLabel(tr("&Delay:"), this);
+    delayLabel->setBuddy(m_delay);
+    form->addRow(delayLabel, delay);
+    form->addRow(tr("&Plays:"), m_form);
+    form->addRow(QString(), keyStep);
+    form->addRow(tr("Shorter:"), shorter);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_preview);
+    layout->addWidget(m_size);
+    layout->addWidget(m_problem);
+    layout->addWidget(m_shorter, 0, Qt::AlignLeft);
+    layout->addWidget(m_script, 1);
+    layout->addWidget(m_buttons);
+
+    for (QLineEdit *edit : { m_name, m_key, m_prefix })
+        connect(edit, &QLineEdit::textChanged, this, &AnimationDialog::regenerate);
+    for (QComboBox *box : { m_effect, m_form })
+        connect(box, &QComboBox::currentIndexChanged, this, &AnimationDialog::regenerate);
+    for (QSpinBox *spin : { m_delay, m_framesPerSecond, m_coloredLetters })
+        connect(spin, &QSpinBox::valueChanged, this, &AnimationDialog::regenerate);
+    connect(m_codesOnlyWhereColorChanges, &QCheckBox::toggled, this, &AnimationDialog::regenerate);
+    connect(&m_frames, &QTimer::timeout, this, &AnimationDialog::showNextFrame);
+
+    regenerate();
+    resize(560, 560);
+}
+
+AnimationSettings AnimationDialog::settings() const
+{
+    AnimationSettings settings;
+    settings.name = m_name->text();
+    settings.effect = AnimationEffect(m_effect->currentData().toInt());
+    settings.form = AnimationForm(m_form->currentData().toInt());
+    settings.colors.clear();
+    for (qsizetype i = 0; i < m_colors.size(); ++i) {
+        if (m_colors[i]->isChecked())
+            settings.colors += codeDigits[i];
+    }
+    settings.delayTicks = m_delay->value();
+    settings.key = m_key->text();
+    settings.prefix = m_prefix->text();
+    settings.codesOnlyWhereColorChanges = m_codesOnlyWhereColorChanges->isChecked();
+    settings.coloredLetters = m_coloredLetters->value();
+    return settings;
+}
+
+void AnimationDialog::setSettings(const AnimationSettings &settings)
+{
+    m_codesOnlyWhereColorChanges->setChecked(settings.codesOnlyWhereColorChanges);
+    m_coloredLetters->setValue(settings.coloredLetters);
+}
+
+void AnimationDialog::regenerate()
+{
+    const AnimationSettings current = settings();
+    m_animation = AnimationGenerator::generate(current);
+    m_key->setEnabled(current.form == AnimationForm::KeyStep);
+    m_prefix->setEnabled(current.form == AnimationForm::KeyStep);
+    m_seconds->setText(tr("= %1 s")
+            .arg(secondsOfTicks(current.delayTicks, m_framesPerSecond->value()), 0, 'f', 2));
+
+    QString problem = m_animation.problem;
+    if (problem.isEmpty()) {
+        // What goes into a script must pass the checker.
+        const ScriptCheck check = ScriptChecker::check(
+            CfgWriter::fileText(m_animation.script), m_framesPerSecond->value());
+        if (!check.warnings.isEmpty())
+            problem = ScriptChecker::describe(check.warnings.first());
+    }
+    const bool tooLong = m_animation.longestFrame > ConsoleRules::nameBytes;
+    m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
+    m_shorter->setVisible(tooLong);
+    m_shorter->setEnabled(tooLong
+        && AnimationGenerator::generate(AnimationGenerator::shorterForm(current))
+               .problem.isEmpty());
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
+    m_script->setPlainText(m_animation.script);
+    m_size->setText(m_animation.frames.isEmpty()
+            ? QString()
+            : tr("%1 frames, %2 lines, %3 bytes; the longest frame takes %4 of %5 bytes.")
+                  .arg(m_animation.frames.size())
+                  .arg(m_animation.script.count(u'\n') + 1)
+                  .arg(CfgWriter::fileText(m_animation.script).size())
+                  .arg(m_animation.longestFrame)
+                  .arg(ConsoleRules::nameBytes));
+
+    // The preview plays the frames at the game's pace, then rests a moment on the name.
+    m_frame = 0;
+    const int interval = qRound(
+        1000 * secondsOfTicks(current.delayTicks, m_framesPerSecond->value()));
+    m_frames.start(std::max(interval, 15));
+    showNextFrame();
+}
+
+void AnimationDialog::useShorterForm() { setSettings(AnimationGenerator::shorterForm(settings())); }
+
+void AnimationDialog::showNextFrame()
+{
+    if (m_animation.frames.isEmpty()) {
+        m_preview->setName(m_name->text());
+        return;
+    }
+    // Each frame in turn, then the name at rest as long as all of them.
+    const qsizetype count = m_animation.frames.size();
+    const qsizetype position = m_frame++ % (2 * count);
+    m_preview->setName(shownName(position < count ? m_animation.frames[position]
+                                                  : m_animation.restingName));
+}

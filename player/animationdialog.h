@@ -1,0 +1,63 @@
+#ifndef ANIMATIONDIALOG_H
+#define ANIMATIONDIALOG_H
+
+#include "animation.h"
+
+#include <QDialog>
+#include <QTimer>
+
+class GameNameView;
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+
+// Makes an animated name from a name: the player picks an effect, its colors, the delay and
+// whether it plays once or steps with a key, and sees it play with its size and the checker's
+// word before the script is inserted.
+class AnimationDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AnimationDialog(const QString &name, QWidget *parent = nullptr);
+
+    // The script to insert, with '\n' between its lines.
+    QString script() const { return m_animation.script; }
+
+private slots:
+    void regenerate();
+    void useShorterForm();
+    void showNextFrame();
+
+private:
+    AnimationSettings settings() const;
+    void setSettings(const AnimationSettings &settings);
+
+    Animation m_animation;
+    qsizetype m_frame = 0;
+    QTimer m_frames;
+
+    QLineEdit *m_name;
+    QComboBox *m_effect;
+    QList<QAbstractButton *> m_colors; // ^1 to ^9, then ^0
+    QSpinBox *m_delay;
+    QSpinBox *m_framesPerSecond;
+    QLabel *m_seconds;
+    QComboBox *m_form;
+    QLineEdit *m_key;
+    QLineEdit *m_prefix;
+    QCheckBox *m_codesOnlyWhereColorChanges;
+    QSpinBox *m_coloredLetters;
+    GameNameView *m_preview;
+    QLabel *m_size;
+    QLabel *m_problem;
+    QAbstractButton *m_shorter;
+    QPlainTextEdit *m_script;
+    QDialogButtonBox *m_buttons;
+};
+
+#endif // ANIMATIONDIALOG_H
