@@ -22,17 +22,20 @@ namespace {
 constexpr int maximumNameLength = 100;
 constexpr int previewDisplayTime = 4000; // milliseconds
 
-// The code labels ask for SimSun; where it is missing, a narrow fixed-pitch face keeps "^1"
-// inside the label as SimSun's half-width digits would. Liberation Mono and Nimbus Mono PS have
-// the same widths, but the TrueType face loads in a fraction of the Type 1 face's memory.
+// The code labels ask for SimSun 12 pt; where it is missing, a fixed-pitch face keeps "^1"
+// inside the label as SimSun's half-width digits would, at the size where its wider and taller
+// glyphs take SimSun's room. Liberation Mono and Nimbus Mono PS have the same widths, but the
+// TrueType face loads in a fraction of the Type 1 face's memory. The size is a first guess that
+// fitFontToLabels() checks: trying it first spares loading the face at a size never drawn.
 QFont codeLabelFont()
 {
+    const QStringList simSun = { QStringLiteral("SimSun"), QStringLiteral("NSimSun") };
     QFont font;
-    font.setFamilies(firstInstalledFamily({ QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-        QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS") }));
+    font.setFamilies(firstInstalledFamily(simSun
+        + QStringList { QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS") }));
     font.setStyleHint(QFont::TypeWriter);
     font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setPointSize(12);
+    font.setPointSizeF(simSun.contains(font.families().constFirst()) ? 12 : 10.5);
     font.setBold(true);
     return font;
 }

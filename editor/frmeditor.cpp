@@ -107,8 +107,8 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
 
 void frmEditor::appendCommand(const QString &command)
 {
-    if (const std::optional<QString> name = nameSetByLine(command))
-        m_lastHandedOffName = *name;
+    // The command is the command word, a space and the name; the name may hold spaces.
+    m_lastHandedOffName = command.section(u' ', 2);
     // A cursor of its own inserts at the end without resetting the document, so the player's
     // undo history survives and the cost follows the command, not the size of the script. The
     // edit block keeps the command from merging with the player's typing into one undo step.
