@@ -43,11 +43,11 @@ void tst_Animation::effects_data()
                            << QStringList { "^1A^7b^2C", "A^1b^2C", "Ab^1C" };
     QTest::newRow("typewriter") << AnimationEffect::Typewriter
                                 << QStringList { "A", "Ab", "Ab^2C" };
-    QTest::newRow("rainbow shift") << AnimationEffect::RainbowShift
-                                   << QStringList { "^1A^3b^1C", "^3A^1b^3C" };
+    QTest::newRow("rainbow shift")
+        << AnimationEffect::RainbowShift << QStringList { "^1A^3b^1C", "^3A^1b^3C" };
     QTest::newRow("blink") << AnimationEffect::Blink
-                           << QStringList { "^1A^1b^1C", "Ab^2C", "^1A^1b^1C", "Ab^2C",
-                                  "^1A^1b^1C", "Ab^2C" };
+                           << QStringList { "^1A^1b^1C", "Ab^2C", "^1A^1b^1C", "Ab^2C", "^1A^1b^1C",
+                                  "Ab^2C" };
 }
 
 void tst_Animation::effects()

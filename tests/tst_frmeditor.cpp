@@ -62,6 +62,7 @@ private:
     QWidget *editor() const;
     QPlainTextEdit *script() const;
     QByteArray saveEditor();
+    QString writeFile(const QString &name, const QByteArray &bytes);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     FakeChooser m_chooser;
@@ -112,6 +113,14 @@ void tst_frmEditor::handOff(const QString &name)
     QTest::mouseClick(
         m_mainWindow->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(editor());
+}
+
+QString tst_frmEditor::writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile file(m_dir->filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return file.fileName();
 }
 
 QByteArray tst_frmEditor::saveEditor()
@@ -360,49 +369,28 @@ void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
 // A short script that the system cuts short leaves the old script whole and says why.
 void tst_frmEditor::failedWriteKeepsTheOldScript_data()
 {
-    QTest::addColumn<bool>("fullDisk");
-    QTest::newRow("file size limit") << false;
-    QTest::newRow("full disk") << true;
+    QTest::addColumn<WriteFault>("fault");
+    QTest::newRow("file size limit") << WriteFault::FileSizeLimit;
+    QTest::newRow("full disk") << WriteFault::FullDisk;
 }
 
 void tst_frmEditor::failedWriteKeepsTheOldScript()
 {
-    QFETCH(bool, fullDisk);
+    QFETCH(WriteFault, fault);
 
     const QByteArray old = "set name ^1Old\r\nwait 50\r\nset name ^2Old\r\n";
     handOff(u"^2New"_qs);
     const QString text = script()->toPlainText();
     QPushButton *save = editor()->findChild<QPushButton *>(QStringLiteral("cmdSave"));
-    QByteArray kept;
-    QString reason;
-    if (fullDisk) {
-        FullFileSystem disk(old);
-        if (!disk.isReady())
-            QSKIP("Mounting a small file system to fill needs root.");
-        m_chooser.path = disk.oldPath();
-        QTest::mouseClick(save, Qt::LeftButton);
-        QFile file(disk.oldPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        kept = file.readAll();
-        QCOMPARE(disk.files(), (QStringList { "filler", "old.cfg" }));
-        reason = FullFileSystem::reason();
-    } else {
-        m_chooser.path = m_dir->filePath(u"animated.cfg"_qs);
-        QFile file(m_chooser.path);
-        QVERIFY(file.open(QIODevice::ReadWrite) && file.write(old) == old.size());
-        {
-            FileSizeLimit limit(16);
-            QVERIFY(limit.isActive());
-            QTest::mouseClick(save, Qt::LeftButton);
-        }
-        QVERIFY(file.seek(0));
-        kept = file.readAll();
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "animated.cfg" });
-        reason = FileSizeLimit::reason();
-    }
-    QCOMPARE(kept, old);
+    const FaultedSave saved = saveUnderFault(
+        fault, old, m_dir->path(), m_chooser, [save] { QTest::mouseClick(save, Qt::LeftButton); });
+    if (!saved.made)
+        QSKIP("Mounting a small file system to fill needs root.");
+    QCOMPARE(saved.kept, old);
+    QCOMPARE(saved.files, QStringList { "old.cfg" });
     QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(m_reporter.messages.first().contains(reason), qPrintable(m_reporter.messages.first()));
+    QVERIFY2(m_reporter.messages.first().contains(saved.reason),
+        qPrintable(m_reporter.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
 }
 
@@ -470,10 +458,8 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
 {
     const QByteArray bytes = "// \x93quoted\x94 \x80 and\xa0no-break\r\n"
                              "set name ^1A\r\n\r\nwait 50\r\n\tset name \x81\xff\r\n";
-    const QString path = m_dir->filePath(u"friend.cfg"_qs);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    file.close();
+    const QString path = writeFile(u"friend.cfg"_qs, bytes);
+    QVERIFY(!path.isEmpty());
 
     handOff(u"A"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
@@ -489,10 +475,8 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
 
 void tst_frmEditor::refusesAFileThatIsNotText()
 {
-    const QString path = m_dir->filePath(u"binary.cfg"_qs);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("set\0name", 8)) == 8);
-    file.close();
+    const QString path = writeFile(u"binary.cfg"_qs, QByteArray("set\0name", 8));
+    QVERIFY(!path.isEmpty());
 
     handOff(u"A"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
@@ -507,10 +491,8 @@ void tst_frmEditor::refusesAFileThatIsNotText()
 
 void tst_frmEditor::asksBeforeChangedTextGoes()
 {
-    const QString path = m_dir->filePath(u"other.cfg"_qs);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("set name Other\r\n") > 0);
-    file.close();
+    const QString path = writeFile(u"other.cfg"_qs, "set name Other\r\n");
+    QVERIFY(!path.isEmpty());
 
     handOff(u"A"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
@@ -537,10 +519,8 @@ void tst_frmEditor::asksBeforeChangedTextGoes()
 
 void tst_frmEditor::opensADroppedScript()
 {
-    const QString path = m_dir->filePath(u"dropped.cfg"_qs);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("set name Dropped\r\n") > 0);
-    file.close();
+    const QString path = writeFile(u"dropped.cfg"_qs, "set name Dropped\r\n");
+    QVERIFY(!path.isEmpty());
 
     handOff(u"A"_qs);
     QMimeData data;

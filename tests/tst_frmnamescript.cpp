@@ -474,41 +474,26 @@ void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
 // A one-name save that the system cuts short leaves the old script whole and says why.
 void tst_frmNameScript::failedWriteKeepsTheOldScript_data()
 {
-    QTest::addColumn<bool>("fullDisk");
-    QTest::newRow("file size limit") << false;
-    QTest::newRow("full disk") << true;
+    QTest::addColumn<WriteFault>("fault");
+    QTest::newRow("file size limit") << WriteFault::FileSizeLimit;
+    QTest::newRow("full disk") << WriteFault::FullDisk;
 }
 
 void tst_frmNameScript::failedWriteKeepsTheOldScript()
 {
-    QFETCH(bool, fullDisk);
+    QFETCH(WriteFault, fault);
 
     const QByteArray old = "set name ^1Old\r\n";
     QTest::keyClicks(nameBox(), "^2New");
-    QString reason;
-    if (fullDisk) {
-        FullFileSystem disk(old);
-        if (!disk.isReady())
-            QSKIP("Mounting a small file system to fill needs root.");
-        m_chooser.path = disk.oldPath();
-        QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
-        QCOMPARE(savedBytes(), old);
-        QCOMPARE(disk.files(), (QStringList { "filler", "old.cfg" }));
-        reason = FullFileSystem::reason();
-    } else {
-        m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
-        QFile file(m_chooser.path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        file.close();
-        FileSizeLimit limit(4);
-        QVERIFY(limit.isActive());
-        QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
-        QCOMPARE(savedBytes(), old);
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "player.cfg" });
-        reason = FileSizeLimit::reason();
-    }
+    const FaultedSave saved = saveUnderFault(fault, old, m_dir->path(), m_chooser,
+        [this] { QTest::mouseClick(control("cmdSave"), Qt::LeftButton); });
+    if (!saved.made)
+        QSKIP("Mounting a small file system to fill needs root.");
+    QCOMPARE(saved.kept, old);
+    QCOMPARE(saved.files, QStringList { "old.cfg" });
     QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(m_reporter.messages.first().contains(reason), qPrintable(m_reporter.messages.first()));
+    QVERIFY2(m_reporter.messages.first().contains(saved.reason),
+        qPrintable(m_reporter.messages.first()));
     QCOMPARE(nameBox()->text(), u"^2New"_qs);
 }
 

@@ -2,10 +2,10 @@
 #include "gamenameview.h"
 #include "scriptplayerwindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -146,11 +146,9 @@ void tst_ScriptPlayerWindow::animationDialogPlaysAndOffersAShorterForm()
     AnimationDialog dialog(u"^1abcdefghijklmnop"_qs);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const auto find = [&dialog](const char *name) {
-        return dialog.findChild<QWidget *>(QLatin1String(name));
-    };
-    QPushButton *insert
-        = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    const auto find
+        = [&dialog](const char *name) { return dialog.findChild<QWidget *>(QLatin1String(name)); };
+    QPushButton *insert = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
 
     // A code for every letter of a chase makes 48 bytes: too long, and said so.
     QCOMPARE(qobject_cast<QComboBox *>(find("effectBox"))->currentText().left(5), u"Chase"_qs);

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QMetaType>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -84,5 +85,58 @@ private:
     bool m_mounted = false;
     bool m_full = false;
 };
+
+// The two faults, made around a save that replaces a script.
+enum class WriteFault { FileSizeLimit, FullDisk };
+Q_DECLARE_METATYPE(WriteFault)
+
+struct FaultedSave {
+    bool made = false; // false when the fault could not be made here
+    QByteArray kept; // what the script holds afterwards
+    QStringList files; // the files in its folder, but the one that fills the disk
+    QString reason; // the words a message about the fault must hold
+};
+
+// Makes the fault, points the chooser at a script "old.cfg" that holds oldBytes and runs save,
+// which saves over it as the player would.
+template <typename Chooser, typename Save>
+FaultedSave saveUnderFault(WriteFault fault, const QByteArray &oldBytes, const QString &folder,
+    Chooser &chooser, Save save)
+{
+    FaultedSave saved;
+    const auto read = [&saved](const QString &path) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            saved.kept = file.readAll();
+    };
+    if (fault == WriteFault::FullDisk) {
+        FullFileSystem disk(oldBytes);
+        if (!disk.isReady())
+            return saved;
+        chooser.path = disk.oldPath();
+        save();
+        read(disk.oldPath());
+        saved.files = disk.files();
+        saved.files.removeAll(QStringLiteral("filler"));
+        saved.reason = FullFileSystem::reason();
+    } else {
+        chooser.path = QDir(folder).filePath(QStringLiteral("old.cfg"));
+        QFile old(chooser.path);
+        if (!old.open(QIODevice::WriteOnly) || old.write(oldBytes) != oldBytes.size())
+            return saved;
+        old.close();
+        {
+            FileSizeLimit limit(4);
+            if (!limit.isActive())
+                return saved;
+            save();
+        }
+        read(chooser.path);
+        saved.files = QDir(folder).entryList(QDir::Files);
+        saved.reason = FileSizeLimit::reason();
+    }
+    saved.made = true;
+    return saved;
+}
 
 #endif // WRITEFAULTS_H
