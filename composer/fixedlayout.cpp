@@ -1,5 +1,6 @@
 #include "fixedlayout.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
@@ -30,6 +31,8 @@ QFont fixedLayoutFont()
     font.setPointSize(8);
     return font;
 }
+
+namespace {
 
 void fitFontToLabels(const QList<QLabel *> &labels)
 {
@@ -68,4 +71,38 @@ void fitFontToLabels(const QList<QLabel *> &labels)
     font.setPointSizeF(std::max(size, smallest));
     for (QLabel *label : labels)
         label->setFont(font);
+}
+
+// Fits the groups' fonts when its window first paints, then goes.
+class FirstPaintFitter : public QObject {
+public:
+    FirstPaintFitter(QWidget *window, const QList<QList<QLabel *>> &groups)
+        : QObject(window)
+        , m_groups(groups)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The window paints before its labels, which then paint in their fitted fonts.
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            for (const QList<QLabel *> &group : std::as_const(m_groups))
+                fitFontToLabels(group);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QList<QList<QLabel *>> m_groups;
+};
+
+} // namespace
+
+void fitFontsOnFirstPaint(QWidget *window, const QList<QList<QLabel *>> &groups)
+{
+    new FirstPaintFitter(window, groups);
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QLabel;
+class QWidget;
 
 // The windows have fixed layouts given in twips; 15 twips make one device-independent pixel.
 constexpr int twipsPerPixel = 15;
@@ -26,9 +27,10 @@ QStringList firstInstalledFamily(const QStringList &families);
 // A wider desktop font would wrap or clip captions such as "Script Name:".
 QFont fixedLayoutFont();
 
-// Gives the labels one font, their own or smaller, in which each label's text fits its box. The
-// layouts were drawn for fonts a machine may lack, and a stand-in with wider or taller metrics
-// would clip a caption.
-void fitFontToLabels(const QList<QLabel *> &labels);
+// Gives each group of labels one font, their own or smaller, in which each label's text fits its
+// box. The layouts were drawn for fonts a machine may lack, and a stand-in with wider or taller
+// metrics would clip a caption. The fonts are fitted as the window paints for the first time:
+// measuring them loads them, which would otherwise delay the window's showing.
+void fitFontsOnFirstPaint(QWidget *window, const QList<QList<QLabel *>> &groups);
 
 #endif // FIXEDLAYOUT_H

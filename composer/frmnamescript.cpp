@@ -164,20 +164,20 @@ void frmNameScript::createControls()
         connect(widget, &ColorSwatch::clicked, this, swatch.handler);
         tabOrder.emplace_back(swatch.tab, widget);
     }
-    QList<QLabel *> codeLabels;
+    // The codes share one size, so that ^8 and ^0 in their lower boxes match the others.
+    QList<QList<QLabel *>> fittedTogether = { {} };
     for (const Caption &caption : captions) {
         QLabel *label = createLabel(caption.text, this);
         label->setObjectName(QLatin1String(caption.name));
         label->setGeometry(caption.geometry);
         if (caption.codeFont) {
             label->setFont(codeLabelFont());
-            codeLabels << label;
+            fittedTogether.first() << label;
         } else {
-            fitFontToLabels({ label });
+            fittedTogether.append({ label });
         }
     }
-    // The codes share one size, so that ^8 and ^0 in their lower boxes match the others.
-    fitFontToLabels(codeLabels);
+    fitFontsOnFirstPaint(this, fittedTogether);
 
     // lblSet only carries the command word; it is never shown.
     lblSet = findChild<QLabel *>(QStringLiteral("lblSet"), Qt::FindDirectChildrenOnly);

@@ -102,7 +102,7 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
     Label1->setGeometry(rectFromTwips(120, 4560, 6735, 375));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
-    fitFontToLabels({ Label1 });
+    fitFontsOnFirstPaint(this, { { Label1 } });
 }
 
 void frmEditor::appendCommand(const QString &command)

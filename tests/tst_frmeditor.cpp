@@ -167,9 +167,9 @@ void tst_frmEditor::windowLayout()
         u"This is where you can you add Animation to your script CFG file. "
         "Then you can save it by hitting the save button."_qs);
 
-    QCOMPARE(clippedLabels(editor()), QStringList());
-
+    // The labels are fitted as the window first paints.
     QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QCOMPARE(clippedLabels(editor()), QStringList());
     QCOMPARE(QApplication::focusWidget(), script());
     QTest::keyClick(script(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), save);
