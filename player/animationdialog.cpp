@@ -24,7 +24,7 @@
 
 namespace {
 
-const QString codeDigits = u"1234567890"_qs;
+constexpr QStringView codeDigits = u"1234567890";
 
 QIcon swatch(const QColor &color)
 {
