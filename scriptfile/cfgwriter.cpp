@@ -32,10 +32,17 @@ bool writeAll(QIODevice &file, const char *data, qsizetype size)
     return true;
 }
 
-// Copies text to out, each character as one byte (narrowing Latin-1 text) and each LF as
-// CR LF. Returns the end of what it wrote; out needs room for twice the text.
-template <typename Char> char *copyWithCrLf(const Char *from, const Char *to, char *out)
+// Copies text to out, each character as one byte and each LF as CR LF, and returns the end of
+// what it wrote; out needs room for twice the text. Text in UTF-16 is narrowed, which encodes it
+// only where it is common to Latin-1 and Windows-1252, as nearly every script is: the copy
+// checks that on the way, and sets commonToLatin1 to false where it is not.
+template <typename Char>
+char *copyWithCrLf(const Char *from, const Char *to, char *out, bool *commonToLatin1 = nullptr)
 {
+    constexpr bool narrowing = sizeof(Char) == 2;
+    // Characters beyond Latin-1, and the control codes where Windows-1252 differs from it.
+    const auto isUncommon = [](char16_t c) { return (c & 0xff00) || (c & 0xffe0) == 0x0080; };
+    bool uncommon = false;
 #ifdef __SSE2__
     // Sixteen characters at a time: a block is stored whole, then from each line feed on it is
     // stored again one byte further on, after a CR. Scripts hold a line feed every dozen or two
@@ -43,14 +50,26 @@ template <typename Char> char *copyWithCrLf(const Char *from, const Char *to, ch
     constexpr qsizetype block = 16;
     const auto load = [](const Char *at) {
         const auto *vectors = reinterpret_cast<const __m128i *>(at);
-        if constexpr (sizeof(Char) == 2)
+        if constexpr (narrowing)
             return _mm_packus_epi16(_mm_loadu_si128(vectors), _mm_loadu_si128(vectors + 1));
         else
             return _mm_loadu_si128(vectors);
     };
     const __m128i lineFeed = _mm_set1_epi8('\n');
+    __m128i uncommonSeen = _mm_setzero_si128();
     // Each store of a block can run up to a block past its end, within what later blocks fill.
     while (to - from >= 2 * block) {
+        if constexpr (narrowing) {
+            const auto *vectors = reinterpret_cast<const __m128i *>(from);
+            for (const __m128i characters :
+                { _mm_loadu_si128(vectors), _mm_loadu_si128(vectors + 1) }) {
+                const __m128i high = _mm_and_si128(characters, _mm_set1_epi16(short(0xff00)));
+                const __m128i controls
+                    = _mm_cmpeq_epi16(_mm_and_si128(characters, _mm_set1_epi16(short(0xffe0))),
+                        _mm_set1_epi16(0x0080));
+                uncommonSeen = _mm_or_si128(uncommonSeen, _mm_or_si128(high, controls));
+            }
+        }
         const __m128i bytes = load(from);
         unsigned lineFeeds = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineFeed));
         _mm_storeu_si128(reinterpret_cast<__m128i *>(out), bytes);
@@ -64,19 +83,24 @@ template <typename Char> char *copyWithCrLf(const Char *from, const Char *to, ch
         from += block;
         out += block;
     }
+    uncommon = _mm_movemask_epi8(_mm_cmpeq_epi8(uncommonSeen, _mm_setzero_si128())) != 0xffff;
 #endif
     for (; from != to; ++from) {
+        if constexpr (narrowing)
+            uncommon |= isUncommon(*from);
         if (*from == '\n')
             *out++ = '\r';
         *out++ = char(*from);
     }
+    if (commonToLatin1)
+        *commonToLatin1 = !uncommon;
     return out;
 }
 
 // Writes the script in Windows-1252 with each LF as CR LF, and one CR LF after it, a piece at a
 // time: large writes keep the file system's work per call low, while a bounded buffer spares a
-// copy of a large script, and each piece is checked just before it is encoded, while it is in
-// the cache. Fails on a write that fails, or on a character Windows-1252 lacks, which it names
+// copy of a large script. A piece that does not narrow is encoded again, character by
+// character. Fails on a write that fails, or on a character Windows-1252 lacks, which it names
 // in unencodable.
 bool writeScript(QIODevice &file, QStringView script, std::optional<char32_t> *unencodable)
 {
@@ -89,12 +113,12 @@ bool writeScript(QIODevice &file, QStringView script, std::optional<char32_t> *u
         if (to < script.size() && script[to - 1].isHighSurrogate())
             --to;
         const QStringView piece = script.sliced(from, to - from);
-        char *out = nullptr;
-        if (Windows1252::isNarrowable(piece)) {
-            out = copyWithCrLf(piece.utf16(), piece.utf16() + piece.size(), buffer.data());
-        } else if ((*unencodable = Windows1252::firstUnencodable(piece))) {
-            return false;
-        } else {
+        bool commonToLatin1 = true;
+        char *out = copyWithCrLf(
+            piece.utf16(), piece.utf16() + piece.size(), buffer.data(), &commonToLatin1);
+        if (!commonToLatin1) {
+            if ((*unencodable = Windows1252::firstUnencodable(piece)))
+                return false;
             // LF is one byte in Windows-1252, so line ends can be widened after encoding.
             const QByteArray encoded = Windows1252::encode(piece);
             out = copyWithCrLf(encoded.cbegin(), encoded.cend(), buffer.data());

@@ -29,19 +29,6 @@ std::optional<char> byteFor(char16_t c)
 
 } // namespace
 
-bool Windows1252::isNarrowable(QStringView text)
-{
-    // Plain bit operations over the whole text, so that the compiler can vectorize the loop.
-    const char16_t *characters = text.utf16();
-    char16_t beyondLatin1 = 0;
-    char16_t controlCode = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        beyondLatin1 |= characters[i] & 0xff00;
-        controlCode |= char16_t((characters[i] & 0xffe0) == 0x0080);
-    }
-    return !(beyondLatin1 | controlCode);
-}
-
 std::optional<char32_t> Windows1252::firstUnencodable(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {

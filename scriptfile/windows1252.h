@@ -12,10 +12,6 @@
 // knows it only through ICU, which builds for Windows usually lack.
 namespace Windows1252 {
 
-// True when every character has the same byte in Latin-1 and Windows-1252, as in nearly every
-// script: encoding is then narrowing each character.
-bool isNarrowable(QStringView text);
-
 // The first code point that Windows-1252 cannot hold; a lone surrogate counts as one.
 std::optional<char32_t> firstUnencodable(QStringView text);
 
