@@ -86,6 +86,10 @@ void tst_CfgWriter::writesExactBytes_data()
         << u"set name J\u00fcrgen\u20ac"_qs << QByteArray("set name J\xfcrgen\x80\r\n");
     QTest::newRow("every Windows-1252 extra")
         << (u"set name "_qs + windows1252Extras) << ("set name " + windows1252ExtraBytes + "\r\n");
+    // Long lines go through sixteen characters at a time; a character among them decides.
+    QTest::newRow("Windows-1252 amid a long line")
+        << (QString(100, u'a') + u'\u20ac' + QString(100, u'b'))
+        << (QByteArray(100, 'a') + '\x80' + QByteArray(100, 'b') + "\r\n");
     QTest::newRow("bytes Windows-1252 leaves undefined")
         << u"\u0081\u008d\u008f\u0090\u009d"_qs << QByteArray("\x81\x8d\x8f\x90\x9d\r\n");
     QTest::newRow("Windows-1252 quotes on later lines")
@@ -185,6 +189,8 @@ void tst_CfgWriter::refusesUnencodableText_data()
     QTest::newRow("control code between Latin-1 and Windows-1252")
         << u"set name \u00e9\u0093"_qs << u"U+0093"_qs;
     QTest::newRow("in a later line") << u"// ok\nset name \u4e2d"_qs << u"(U+4E2D)"_qs;
+    QTest::newRow("control code amid a long line")
+        << (QString(100, u'a') + u'\u0093' + QString(100, u'b')) << u"U+0093"_qs;
     // Pasted text can carry it unseen; dropping it would change the name without a word.
     QTest::newRow("zero-width no-break space") << u"set name A\ufeffB"_qs << u"U+FEFF"_qs;
     QTest::newRow("C1 code Windows-1252 puts the euro in place of")
