@@ -36,6 +36,7 @@ QString nameOf(const QList<Letter> &letters, const QList<std::optional<QChar>> &
     bool onlyWhereColorChanges)
 {
     QString name;
+    name.reserve(3 * letters.size());
     std::optional<QChar> current;
     for (qsizetype i = 0; i < letters.size(); ++i) {
         const std::optional<QChar> color = colors[i];
@@ -73,10 +74,11 @@ QList<QList<Letter>> lettersOfFrames(const QList<Letter> &letters,
             visible << i;
     }
     QList<QList<Letter>> frames;
-    const auto add = [&](const QList<Letter> &frameLetters, const QList<std::optional<QChar>> &colors) {
-        frames << frameLetters;
-        colorsOfFrames << colors;
-    };
+    const auto add
+        = [&](const QList<Letter> &frameLetters, const QList<std::optional<QChar>> &colors) {
+              frames << frameLetters;
+              colorsOfFrames << colors;
+          };
     const QString &palette = settings.colors;
     switch (settings.effect) {
     case AnimationEffect::ColorCycle:
@@ -152,16 +154,16 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
     QList<QList<std::optional<QChar>>> colorsOfFrames;
     const QList<QList<Letter>> frames = lettersOfFrames(letters, settings, colorsOfFrames);
     for (qsizetype i = 0; i < frames.size(); ++i) {
-        animation.frames << nameOf(frames[i], colorsOfFrames[i], settings.codesOnlyWhereColorChanges);
+        animation.frames << nameOf(
+            frames[i], colorsOfFrames[i], settings.codesOnlyWhereColorChanges);
         animation.longestFrame = std::max(animation.longestFrame, animation.frames.last().size());
     }
 
     QStringList lines;
     if (settings.form == AnimationForm::TimedSequence) {
-        for (const QString &frame : std::as_const(animation.frames)) {
-            lines << u"set name "_qs + quoted(frame);
-            lines << u"wait %1"_qs.arg(settings.delayTicks);
-        }
+        const QString wait = u"wait "_qs + QString::number(settings.delayTicks);
+        for (const QString &frame : std::as_const(animation.frames))
+            lines << u"set name "_qs + quoted(frame) << wait;
         lines << u"set name "_qs + quoted(animation.restingName);
     } else {
         // Each step sets the name and points the step variable at the next step; the last
@@ -169,7 +171,8 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
         const QString step = settings.prefix + u"step"_qs;
         const qsizetype count = animation.frames.size() + 1; // and the resting name last
         for (qsizetype i = 0; i < count; ++i) {
-            const QString frame = i < animation.frames.size() ? animation.frames[i] : animation.restingName;
+            const QString frame
+                = i < animation.frames.size() ? animation.frames[i] : animation.restingName;
             lines << u"set %1%2 \"set name %3; set %4 vstr %1%5\""_qs.arg(settings.prefix)
                          .arg(i + 1)
                          .arg(frame, step)

@@ -83,10 +83,9 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
             add({ Kind::LongName, change.line,
                 tr("The name \"%1\" takes %2 bytes; the game keeps %3 and cuts off \"%4\". Use "
                    "fewer letters or color codes.")
-                    .arg(cleaned)
-                    .arg(cleaned.size())
-                    .arg(ConsoleRules::nameBytes)
-                    .arg(cleaned.sliced(ConsoleRules::nameBytes)),
+                    .arg(cleaned, QString::number(cleaned.size()),
+                        QString::number(ConsoleRules::nameBytes),
+                        cleaned.sliced(ConsoleRules::nameBytes)),
                 {} });
         }
         QStringList removed;
