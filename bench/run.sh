@@ -43,7 +43,7 @@ report() {
             r = median(ratio, NR)
             verdict = target == "-" ? "(reference)" : (r <= target ? "ok" : "MISSED")
             goal = target == "-" ? "" : sprintf("<= %.2f", target)
-            printf "%-38s %9.2f %-3s %9.2f %-3s %6.3f  %-8s %s\n", figure, median(value, NR), unit,
+            printf "%-42s %9.2f %-3s %9.2f %-3s %6.3f  %-8s %s\n", figure, median(value, NR), unit,
                 median(baseline, NR), unit, r, goal, verdict
             exit verdict == "MISSED"
         }' "$2" || missed=1
@@ -55,7 +55,7 @@ echo "Machine: $(grep -m 1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *
 saves=${TMPDIR:-/tmp}
 echo "Saves go to $saves ($(df -T "$saves" | awk 'NR == 2 { print $2 }'))"
 echo
-printf "%-38s %13s %13s %6s  %s\n" "figure" "Tintmark" "baseline" "ratio" "target"
+printf "%-42s %13s %13s %6s  %s\n" "figure" "Tintmark" "baseline" "ratio" "target"
 
 # In-process figures, on Qt's offscreen platform; Qt Test times in whole milliseconds, so a
 # result is its total over its iterations. Every hand-off row runs the same number of
