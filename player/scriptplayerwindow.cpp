@@ -277,7 +277,6 @@ void ScriptPlayerWindow::fillTimeline()
             { ScriptChecker::time(change.tick, framesPerSecond()), QString::number(change.line),
                 change.shown });
         item->setData(1, lineRole, change.line);
-        item->setData(0, lineRole, change.tick);
     }
     if (m_run.loop)
         new QTreeWidgetItem(m_timeline, { {}, {}, tr("... and so on for ever") });
