@@ -14,7 +14,7 @@ struct Letter {
     std::optional<QChar> rest;
 };
 
-bool isCodeDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+using ConsoleRules::isCodeDigit;
 
 QList<Letter> lettersOf(const QString &name)
 {

@@ -1,10 +1,6 @@
 #include "colorruns.h"
 
-namespace {
-
-bool isCodeDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-} // namespace
+#include "consolerules.h"
 
 GamePalette gamePalette()
 {
@@ -46,7 +42,7 @@ QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette)
     };
 
     for (qsizetype i = 0; i < name.size(); ++i) {
-        if (name[i] == u'^' && i + 1 < name.size() && isCodeDigit(name[i + 1])) {
+        if (name[i] == u'^' && i + 1 < name.size() && ConsoleRules::isCodeDigit(name[i + 1])) {
             endRun(i);
             color = palette[name[i + 1].unicode() - u'0'];
             runStart = ++i + 1;

@@ -1,6 +1,7 @@
 #include "namepreview.h"
 
 #include "colorruns.h"
+#include "consolerules.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -32,11 +33,11 @@ QString namePreviewHtml(const QString &name)
                        .arg(QLatin1String(previewGround), coloredName(name));
 
     const QList<uint> characters = name.toUcs4();
-    html += QStringLiteral("<p>%1 / %2</p>").arg(characters.size()).arg(gameNameLimit);
-    if (characters.size() > gameNameLimit) {
+    html += QStringLiteral("<p>%1 / %2</p>").arg(characters.size()).arg(ConsoleRules::nameBytes);
+    if (characters.size() > ConsoleRules::nameBytes) {
         const auto *kept = reinterpret_cast<const char32_t *>(characters.constData());
-        const QString cut
-            = QString::fromUcs4(kept + gameNameLimit, characters.size() - gameNameLimit);
+        const QString cut = QString::fromUcs4(
+            kept + ConsoleRules::nameBytes, characters.size() - ConsoleRules::nameBytes);
         html += QStringLiteral("<p>%1 <b style=\"white-space:pre\">%2</b></p>")
                     .arg(tr("COD 2 cuts off the end:"), cut.toHtmlEscaped());
     }

@@ -3,9 +3,6 @@
 
 #include <QString>
 
-// The longest name COD 2 keeps, in bytes: one for each character, so a color code takes two.
-constexpr int gameNameLimit = 31;
-
 // A rich-text preview of the name as the game shows it, with its length as the game counts it,
 // what the game cuts off, and the characters it refuses. Only a hint: the script holds the name
 // exactly as typed.

@@ -1,6 +1,7 @@
 #ifndef CONSOLERULES_H
 #define CONSOLERULES_H
 
+#include <QChar>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -16,6 +17,8 @@ constexpr qsizetype bufferBytes = 65'536;
 constexpr qsizetype commandBytes = 4'095;
 // A player name: the game keeps this many bytes, a color code counting two.
 constexpr qsizetype nameBytes = 31;
+// A color code is a caret and one of these digits.
+constexpr bool isCodeDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 // What the game calls a player whose name is empty or only color codes.
 inline constexpr QStringView unnamedPlayer = u"UnnamedPlayer";
 

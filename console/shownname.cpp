@@ -31,7 +31,7 @@ QString cleanedName(QStringView name)
 bool isOnlyColorCodes(QStringView name)
 {
     for (qsizetype i = 0; i < name.size(); i += 2) {
-        if (name[i] != u'^' || i + 1 == name.size() || name[i + 1] < u'0' || name[i + 1] > u'9')
+        if (name[i] != u'^' || i + 1 == name.size() || !ConsoleRules::isCodeDigit(name[i + 1]))
             return false;
     }
     return true;
