@@ -173,13 +173,13 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
         for (qsizetype i = 0; i < count; ++i) {
             const QString frame
                 = i < animation.frames.size() ? animation.frames[i] : animation.restingName;
-            lines << u"set %1%2 \"set name %3; set %4 vstr %1%5\""_qs.arg(settings.prefix)
-                         .arg(i + 1)
-                         .arg(frame, step)
-                         .arg((i + 1) % count + 1);
+            // Joined, not formatted: a name may hold "%1".
+            lines << u"set "_qs + settings.prefix + QString::number(i + 1) + u" \"set name "_qs
+                    + frame + u"; set "_qs + step + u" vstr "_qs + settings.prefix
+                    + QString::number((i + 1) % count + 1) + u'"';
         }
-        lines << u"set %1 \"vstr %2%3\""_qs.arg(step, settings.prefix).arg(1);
-        lines << u"bind %1 \"vstr %2\""_qs.arg(settings.key, step);
+        lines << u"set "_qs + step + u" \"vstr "_qs + settings.prefix + u"1\""_qs;
+        lines << u"bind "_qs + settings.key + u" \"vstr "_qs + step + u'"';
     }
     animation.script = lines.join(u'\n');
     animation.longestFrame = std::max(animation.longestFrame, animation.restingName.size());

@@ -27,6 +27,7 @@ private slots:
     void effects_data();
     void effects();
     void frameTooLongOffersAShorterForm();
+    void keepsPercentSignsOfTheName();
     void refusesWhatAScriptCannotHold_data();
     void refusesWhatAScriptCannotHold();
 };
@@ -119,6 +120,18 @@ void tst_Animation::frameTooLongOffersAShorterForm()
     settings.name = u"^1"_qs + QString(29, u'x');
     QCOMPARE(AnimationGenerator::shorterForm(settings).coloredLetters, settings.coloredLetters);
     QVERIFY(!AnimationGenerator::generate(settings).problem.isEmpty());
+}
+
+void tst_Animation::keepsPercentSignsOfTheName()
+{
+    AnimationSettings settings;
+    settings.name = u"^150%1"_qs;
+    settings.effect = AnimationEffect::Typewriter;
+    settings.codesOnlyWhereColorChanges = true;
+    settings.form = AnimationForm::KeyStep;
+    const Animation animation = AnimationGenerator::generate(settings);
+    QVERIFY(animation.script.startsWith(u"set tm1 \"set name ^15; set tmstep vstr tm2\"\n"_qs));
+    QVERIFY(animation.script.contains(u"set name ^150%1; set tmstep vstr tm5"_qs));
 }
 
 void tst_Animation::refusesWhatAScriptCannotHold_data()
