@@ -22,6 +22,21 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
+namespace {
+
+// The template, written out by hand as the player reads it.
+const char templateLiteral[] = "// Tarvik Script Editor\r\n"
+                               "// for your liking, you can now make animated scripts. \r\n"
+                               "// Animated Example\r\n"
+                               "// set name ^1T^1a^1r^1v^1i^1k\r\n"
+                               "// time wait 5 or 10 or 15 <- time Delay\r\n"
+                               "// set name ^2T^2a^2r^2v^2i^2k\r\n"
+                               "// time wait 5 or 10 or 15 <- time delay\r\n"
+                               "// if you have any question or just confused i will write a "
+                               "better example\r\n";
+
+} // namespace
+
 // The script editor, driven from the main window of the assembled program as the player uses it.
 class tst_frmEditor : public QObject {
     Q_OBJECT
@@ -134,17 +149,8 @@ QByteArray tst_frmEditor::saveEditor()
 
 void tst_frmEditor::templateText()
 {
-    const QString expected = u"// Tarvik Script Editor\r\n"
-                             "// for your liking, you can now make animated scripts. \r\n"
-                             "// Animated Example\r\n"
-                             "// set name ^1T^1a^1r^1v^1i^1k\r\n"
-                             "// time wait 5 or 10 or 15 <- time Delay\r\n"
-                             "// set name ^2T^2a^2r^2v^2i^2k\r\n"
-                             "// time wait 5 or 10 or 15 <- time delay\r\n"
-                             "// if you have any question or just confused i will write a better "
-                             "example\r\n"_qs;
-    QCOMPARE(expected.size(), 327);
-    QCOMPARE(scriptTemplate(), expected);
+    QCOMPARE(qstrlen(templateLiteral), 327);
+    QCOMPARE(scriptTemplate(), QString::fromLatin1(templateLiteral));
 }
 
 void tst_frmEditor::windowLayout()
@@ -208,15 +214,7 @@ void tst_frmEditor::savedBytes_data()
 
 void tst_frmEditor::savedBytes()
 {
-    const QByteArray templateBytes = "// Tarvik Script Editor\r\n"
-                                     "// for your liking, you can now make animated scripts. \r\n"
-                                     "// Animated Example\r\n"
-                                     "// set name ^1T^1a^1r^1v^1i^1k\r\n"
-                                     "// time wait 5 or 10 or 15 <- time Delay\r\n"
-                                     "// set name ^2T^2a^2r^2v^2i^2k\r\n"
-                                     "// time wait 5 or 10 or 15 <- time delay\r\n"
-                                     "// if you have any question or just confused i will "
-                                     "write a better example\r\n";
+    const QByteArray templateBytes = templateLiteral;
     QFETCH(QStringList, handOffs);
     QFETCH(QByteArray, afterTemplate);
 
@@ -367,12 +365,7 @@ void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
 }
 
 // A short script that the system cuts short leaves the old script whole and says why.
-void tst_frmEditor::failedWriteKeepsTheOldScript_data()
-{
-    QTest::addColumn<WriteFault>("fault");
-    QTest::newRow("file size limit") << WriteFault::FileSizeLimit;
-    QTest::newRow("full disk") << WriteFault::FullDisk;
-}
+void tst_frmEditor::failedWriteKeepsTheOldScript_data() { addWriteFaultRows(); }
 
 void tst_frmEditor::failedWriteKeepsTheOldScript()
 {

@@ -472,12 +472,7 @@ void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
 }
 
 // A one-name save that the system cuts short leaves the old script whole and says why.
-void tst_frmNameScript::failedWriteKeepsTheOldScript_data()
-{
-    QTest::addColumn<WriteFault>("fault");
-    QTest::newRow("file size limit") << WriteFault::FileSizeLimit;
-    QTest::newRow("full disk") << WriteFault::FullDisk;
-}
+void tst_frmNameScript::failedWriteKeepsTheOldScript_data() { addWriteFaultRows(); }
 
 void tst_frmNameScript::failedWriteKeepsTheOldScript()
 {

@@ -10,6 +10,7 @@
 #include <QMetaType>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <cstring>
@@ -96,6 +97,14 @@ struct FaultedSave {
     QStringList files; // the files in its folder, but the one that fills the disk
     QString reason; // the words a message about the fault must hold
 };
+
+// The rows of a test that saves under each fault.
+inline void addWriteFaultRows()
+{
+    QTest::addColumn<WriteFault>("fault");
+    QTest::newRow("file size limit") << WriteFault::FileSizeLimit;
+    QTest::newRow("full disk") << WriteFault::FullDisk;
+}
 
 // Makes the fault, points the chooser at a script "old.cfg" that holds oldBytes and runs save,
 // which saves over it as the player would.
