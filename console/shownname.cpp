@@ -4,29 +4,7 @@
 
 #include <algorithm>
 
-QString cleanedName(const QString &name)
-{
-    // Most names need nothing removed: they are kept, not copied.
-    const bool removes = name.startsWith(u' ') || std::ranges::any_of(name, [](QChar c) {
-        return ConsoleRules::isRemovedFromNames(c.unicode());
-    });
-    if (!removes)
-        return name;
-    return cleanedName(QStringView(name));
-}
-
-QString cleanedName(QStringView name)
-{
-    while (!name.isEmpty() && name.front() == u' ')
-        name = name.sliced(1);
-    QString cleaned;
-    cleaned.reserve(name.size());
-    for (const QChar c : name) {
-        if (!ConsoleRules::isRemovedFromNames(c.unicode()))
-            cleaned += c;
-    }
-    return cleaned;
-}
+namespace {
 
 bool isOnlyColorCodes(QStringView name)
 {
@@ -35,6 +13,29 @@ bool isOnlyColorCodes(QStringView name)
             return false;
     }
     return true;
+}
+
+} // namespace
+
+QString cleanedName(const QString &name)
+{
+    // Most names need nothing removed: they are kept, not copied.
+    const bool removes = name.startsWith(u' ') || std::ranges::any_of(name, [](QChar c) {
+        return ConsoleRules::isRemovedFromNames(c.unicode());
+    });
+    if (!removes)
+        return name;
+
+    QStringView kept(name);
+    while (!kept.isEmpty() && kept.front() == u' ')
+        kept = kept.sliced(1);
+    QString cleaned;
+    cleaned.reserve(kept.size());
+    for (const QChar c : kept) {
+        if (!ConsoleRules::isRemovedFromNames(c.unicode()))
+            cleaned += c;
+    }
+    return cleaned;
 }
 
 QString shownName(const QString &name)

@@ -9,10 +9,6 @@
 QString shownName(const QString &name);
 
 // The name without leading spaces and the characters the game removes, before it is cut.
-QString cleanedName(QStringView name);
 QString cleanedName(const QString &name);
-
-// True when the name holds nothing but color codes.
-bool isOnlyColorCodes(QStringView name);
 
 #endif // SHOWNNAME_H
