@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -148,6 +150,9 @@ void tst_CfgWriter::replacesWholeContent()
 
 void tst_CfgWriter::keepsPermissions()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("Only Unix gives a file permissions for its group and others.");
+#endif
     const QString path = pathOf("shared.cfg");
     createFile(path, "old");
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
@@ -162,6 +167,9 @@ void tst_CfgWriter::keepsPermissions()
 
 void tst_CfgWriter::savesThroughSymbolicLink()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("QFile::link() makes a shortcut on Windows, which a save replaces as any file.");
+#endif
     const QString target = pathOf("target.cfg");
     const QString link = pathOf("link.cfg");
     createFile(target, "old");
@@ -224,11 +232,15 @@ void tst_CfgWriter::failsWithoutTouchingOldFile_data()
 
     QTest::newRow("missing folder") << u"no-such-folder/name.cfg"_qs;
     QTest::newRow("path is a folder") << u"folder"_qs;
+    QTest::newRow("empty path") << QString();
+#ifdef Q_OS_UNIX
     // Even root cannot create files in /proc.
     QTest::newRow("unwritable folder") << u"/proc/tintmark-name.cfg"_qs;
-    QTest::newRow("empty path") << QString();
     if (geteuid() != 0)
         QTest::newRow("read-only file") << u"read-only.cfg"_qs;
+#else
+    QTest::newRow("read-only file") << u"read-only.cfg"_qs;
+#endif
 }
 
 void tst_CfgWriter::failsWithoutTouchingOldFile()
@@ -317,7 +329,8 @@ void tst_CfgWriter::writeFailureKeepsOldFile()
     QString error;
     {
         FileSizeLimit limit(8);
-        QVERIFY(limit.isActive());
+        if (!limit.isActive())
+            QSKIP(noFileSizeLimit);
         QVERIFY(!CfgWriter::write(
             path, [&] { return text; }, &error));
     }
@@ -337,7 +350,7 @@ void tst_CfgWriter::fullDiskKeepsOldFile()
 {
     FullFileSystem disk("set name old\r\n");
     if (!disk.isReady())
-        QSKIP("Mounting a small file system to fill needs root.");
+        QSKIP(noFullFileSystem);
 
     QString error;
     QVERIFY(!CfgWriter::write(

@@ -12,8 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <cstring>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
 
@@ -86,13 +88,35 @@ private:
     bool m_mounted = false;
     bool m_full = false;
 };
+#else
+// Elsewhere the tests cannot make either fault: the tests that need one are skipped.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64) { }
+    bool isActive() const { return false; }
+    static QString reason() { return QString::fromLocal8Bit(std::strerror(EFBIG)); }
+};
+
+class FullFileSystem {
+public:
+    explicit FullFileSystem(const QByteArray &) { }
+    bool isReady() const { return false; }
+    QString oldPath() const { return {}; }
+    QStringList files() const { return {}; }
+    static QString reason() { return QString::fromLocal8Bit(std::strerror(ENOSPC)); }
+};
+#endif
+
+// Why a test could not make a fault.
+constexpr const char *noFileSizeLimit = "A file size limit that the kernel enforces needs Linux.";
+constexpr const char *noFullFileSystem = "Mounting a small file system to fill needs Linux and root.";
 
 // The two faults, made around a save that replaces a script.
 enum class WriteFault { FileSizeLimit, FullDisk };
 Q_DECLARE_METATYPE(WriteFault)
 
 struct FaultedSave {
-    bool made = false; // false when the fault could not be made here
+    const char *notMade = nullptr; // why the fault could not be made here, if it could not
     QByteArray kept; // what the script holds afterwards
     QStringList files; // the files in its folder, but the one that fills the disk
     QString reason; // the words a message about the fault must hold
@@ -120,8 +144,10 @@ FaultedSave saveUnderFault(WriteFault fault, const QByteArray &oldBytes, const Q
     };
     if (fault == WriteFault::FullDisk) {
         FullFileSystem disk(oldBytes);
-        if (!disk.isReady())
+        if (!disk.isReady()) {
+            saved.notMade = noFullFileSystem;
             return saved;
+        }
         chooser.path = disk.oldPath();
         save();
         read(disk.oldPath());
@@ -136,15 +162,16 @@ FaultedSave saveUnderFault(WriteFault fault, const QByteArray &oldBytes, const Q
         old.close();
         {
             FileSizeLimit limit(4);
-            if (!limit.isActive())
+            if (!limit.isActive()) {
+                saved.notMade = noFileSizeLimit;
                 return saved;
+            }
             save();
         }
         read(chooser.path);
         saved.files = QDir(folder).entryList(QDir::Files);
         saved.reason = FileSizeLimit::reason();
     }
-    saved.made = true;
     return saved;
 }
 
