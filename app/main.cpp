@@ -1,5 +1,6 @@
 #include "cfgfiledialog.h"
 #include "commandline.h"
+#include "consolestart.h"
 #include "messageboxreporter.h"
 #include "tintmarkprogram.h"
 
@@ -12,9 +13,8 @@ int main(int argc, char *argv[])
 {
     // Without options, as players start it, it opens its window at once.
     if (argc > 1) {
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
+        const QStringList arguments = commandLineArguments(argc, argv);
+        useParentConsole();
         QTextStream out(stdout);
         QTextStream err(stderr);
         if (const std::optional<int> status = runCommandLine(arguments, out, err))
