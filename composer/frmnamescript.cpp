@@ -24,15 +24,17 @@ constexpr int previewDisplayTime = 4000; // milliseconds
 
 // The code labels ask for SimSun 12 pt; where it is missing, a fixed-pitch face keeps "^1"
 // inside the label as SimSun's half-width digits would, at the size where its wider and taller
-// glyphs take SimSun's room. Liberation Mono and Nimbus Mono PS have the same widths, but the
-// TrueType face loads in a fraction of the Type 1 face's memory. The size is a first guess that
-// fitFontToLabels() checks: trying it first spares loading the face at a size never drawn.
+// glyphs take SimSun's room. Windows without its Chinese fonts has Courier New; Linux has
+// Liberation Mono or Nimbus Mono PS, with the same widths, but the TrueType face loads in a
+// fraction of the Type 1 face's memory. The size is a first guess that fitFontToLabels()
+// checks: trying it first spares loading the face at a size never drawn.
 QFont codeLabelFont()
 {
     const QStringList simSun = { QStringLiteral("SimSun"), QStringLiteral("NSimSun") };
     QFont font;
     font.setFamilies(firstInstalledFamily(simSun
-        + QStringList { QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS") }));
+        + QStringList { QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+            QStringLiteral("Nimbus Mono PS") }));
     font.setStyleHint(QFont::TypeWriter);
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(simSun.contains(font.families().constFirst()) ? 12 : 10.5);
