@@ -1,16 +1,18 @@
 #!/bin/sh
 # Sets Tintmark up on Debian 12: installs what is missing, builds a Release build, then
-#   ./build.sh run    starts Tintmark
-#   ./build.sh test   runs the whole test suite (headless)
-#   ./build.sh bench  measures start-up, memory, hand-off and save against their baselines
+#   ./build.sh run           starts Tintmark
+#   ./build.sh test          runs the whole test suite (headless)
+#   ./build.sh bench         measures start-up, memory, hand-off and save against their baselines
+#   ./build.sh windows       cross-builds the portable Windows program and zips it
+#   ./build.sh windows-test  the same, then runs the test suite for Windows under Wine
 # Running it again installs nothing and rebuilds only what changed.
 set -eu
 cd "$(dirname "$0")"
 
 case "${1:-}" in
-run | test | bench) ;;
+run | test | bench | windows | windows-test) ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|bench|windows|windows-test" >&2
     exit 2
     ;;
 esac
@@ -18,8 +20,13 @@ esac
 # Build tools, Qt, the X headers the start-up timer is built with, the fonts that the fixed
 # layouts are drawn for, and the desktop entry checker.
 packages="cmake g++ make qt6-base-dev libxcb1-dev fonts-liberation2 desktop-file-utils"
+case "$1" in
 # The benchmark also needs an X server, a session bus, a way to press keys, and GNU time.
-[ "$1" != bench ] || packages="$packages xvfb dbus-daemon xdotool time"
+bench) packages="$packages xvfb dbus-daemon xdotool time" ;;
+# The Windows build needs the MinGW-w64 cross compiler (posix threads, as Qt needs), Ninja and
+# the tool that fetches Debian's source of Qt; its tests run under Wine.
+windows*) packages="$packages g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64" ;;
+esac
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -31,6 +38,10 @@ if [ -n "$missing" ]; then
     $as_root apt-get update
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
 fi
+
+case "$1" in
+windows*) exec windows/build.sh "$1" ;;
+esac
 
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel 2
