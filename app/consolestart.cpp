@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 QStringList commandLineArguments(int, char *[])
 {
@@ -29,6 +30,11 @@ void useParentConsole()
     const bool error = leadsNowhere(STD_ERROR_HANDLE);
     if ((!output && !error) || !AttachConsole(ATTACH_PARENT_PROCESS))
         return;
+    // The output is UTF-8, which the console shows as such only in its UTF-8 code page; the
+    // console goes back to its own as the program ends.
+    static const UINT consoleCodePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+    std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
     if (output)
         std::freopen("CONOUT$", "w", stdout);
     if (error)
