@@ -54,11 +54,12 @@ int tst_CommandLine::run(const QStringList &arguments)
     environment.remove(u"WAYLAND_DISPLAY"_qs);
     environment.remove(u"QT_QPA_PLATFORM"_qs);
     tintmark.setProcessEnvironment(environment);
-    tintmark.start(QStringLiteral(TINTMARK), arguments);
+    // Text mode reads Windows' CR LF line ends as the line breaks they are.
+    tintmark.start(QStringLiteral(TINTMARK), arguments, QIODevice::ReadOnly | QIODevice::Text);
     if (!tintmark.waitForFinished(20000))
         return -1;
-    m_out = QString::fromLocal8Bit(tintmark.readAllStandardOutput());
-    m_err = QString::fromLocal8Bit(tintmark.readAllStandardError());
+    m_out = QString::fromUtf8(tintmark.readAllStandardOutput());
+    m_err = QString::fromUtf8(tintmark.readAllStandardError());
     return tintmark.exitStatus() == QProcess::NormalExit ? tintmark.exitCode() : -1;
 }
 

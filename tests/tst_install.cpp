@@ -2,41 +2,54 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
-// What `cmake --install` puts into a prefix: the program, its desktop entry and its icons.
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
+
+// What `cmake --install` puts into a prefix: on Linux the program, its desktop entry and its
+// icons; on Windows the portable folder, whose program carries its own icon and details.
 class tst_Install : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void program();
     void desktopEntry();
     void themeIcons_data();
     void themeIcons();
     void applicationIcon();
+    void windowsProgram();
 
 private:
     QString installed(const QString &path) const { return m_prefix.filePath(path); }
 
-    QTemporaryDir m_prefix;
+    // Filled by the test "install" that CTest runs first.
+    const QDir m_prefix { QStringLiteral(INSTALL_PREFIX) };
 };
 
-void tst_Install::initTestCase()
+void tst_Install::program()
 {
-    QVERIFY(m_prefix.isValid());
-    QProcess install;
-    install.start(QStringLiteral(CMAKE_COMMAND),
-        { u"--install"_qs, QStringLiteral(BUILD_DIR), u"--prefix"_qs, m_prefix.path() });
-    QVERIFY(install.waitForFinished(60000));
-    QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+#ifdef Q_OS_WIN
+    QCOMPARE(m_prefix.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+        (QStringList { "README.txt", "tintmark.exe" }));
+    QFile readMe(installed(u"README.txt"_qs));
+    QVERIFY(readMe.open(QIODevice::ReadOnly));
+    const QByteArray text = readMe.readAll();
+    QVERIFY(text.startsWith("Tintmark " TINTMARK_VERSION " for Windows\r\n"));
+    QCOMPARE(text.count("\r\n"), text.count('\n')); // Notepad's line ends
+#else
+    QVERIFY(QFileInfo(installed(u"bin/tintmark"_qs)).isExecutable());
+#endif
 }
-
-void tst_Install::program() { QVERIFY(QFileInfo(installed(u"bin/tintmark"_qs)).isExecutable()); }
 
 void tst_Install::desktopEntry()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no desktop entries: the program carries its icon itself.");
+#endif
     const QString entry = installed(u"share/applications/tintmark.desktop"_qs);
     QProcess validate;
     validate.start(u"desktop-file-validate"_qs, { entry });
@@ -60,6 +73,9 @@ void tst_Install::themeIcons_data()
 
 void tst_Install::themeIcons()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no icon themes: the program carries its icon itself.");
+#endif
     QFETCH(int, size);
     const QImage icon(installed(u"share/icons/hicolor/%1x%1/apps/tintmark.png"_qs.arg(size)));
     QCOMPARE(icon.size(), QSize(size, size));
@@ -83,6 +99,44 @@ void tst_Install::applicationIcon()
         (QList<QList<int>> {
             { 16, 16, 16, 4 }, { 16, 16, 0, 8 }, { 32, 32, 16, 4 }, { 32, 32, 0, 8 } }));
     QVERIFY(!QImage(QStringLiteral(ICON_FILE)).isNull());
+}
+
+// The installed tintmark.exe opens no console window, and Explorer finds its icon and details.
+void tst_Install::windowsProgram()
+{
+#ifndef Q_OS_WIN
+    QSKIP("Only a Windows build makes tintmark.exe.");
+#else
+    const QString program = installed(u"tintmark.exe"_qs);
+    QFile file(program);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // The PE header's subsystem: 2 is a window program, 3 a console program.
+    const qsizetype header = qFromLittleEndian<quint32>(bytes.constData() + 0x3c);
+    QCOMPARE(bytes.mid(header, 4), QByteArray("PE\0\0", 4));
+    const qsizetype optionalHeader = header + 24;
+    QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + optionalHeader), 0x20b); // 64-bit
+    QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + optionalHeader + 68), 2);
+
+    const auto path = reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(program).utf16());
+    QCOMPARE(ExtractIconExW(path, -1, nullptr, nullptr, 0), 1u);
+
+    QByteArray info(GetFileVersionInfoSizeW(path, nullptr), Qt::Uninitialized);
+    QVERIFY(!info.isEmpty());
+    QVERIFY(GetFileVersionInfoW(path, 0, DWORD(info.size()), info.data()));
+    const auto value = [&info](const char *name) {
+        void *text = nullptr;
+        UINT length = 0;
+        const QString key = u"\\StringFileInfo\\040904b0\\"_qs + QLatin1String(name);
+        if (!VerQueryValueW(info.constData(), reinterpret_cast<const wchar_t *>(key.utf16()),
+                &text, &length))
+            return QString();
+        return QString::fromWCharArray(static_cast<const wchar_t *>(text)).left(length);
+    };
+    QCOMPARE(value("ProductName"), u"Tintmark"_qs);
+    QCOMPARE(value("ProductVersion"), QStringLiteral(TINTMARK_VERSION));
+    QCOMPARE(value("OriginalFilename"), u"tintmark.exe"_qs);
+#endif
 }
 
 QTEST_GUILESS_MAIN(tst_Install)
