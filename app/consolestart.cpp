@@ -4,9 +4,6 @@
 #include <qt_windows.h>
 #include <shellapi.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 QStringList commandLineArguments(int, char *[])
 {
     QStringList arguments;
@@ -19,28 +16,43 @@ QStringList commandLineArguments(int, char *[])
     return arguments;
 }
 
-void useParentConsole()
+namespace {
+
+HANDLE standardHandle(StandardStream stream)
 {
-    const auto leadsNowhere = [](DWORD stream) {
-        const HANDLE handle = GetStdHandle(stream);
-        return handle == nullptr || handle == INVALID_HANDLE_VALUE
-            || GetFileType(handle) == FILE_TYPE_UNKNOWN;
-    };
-    const bool output = leadsNowhere(STD_OUTPUT_HANDLE);
-    const bool error = leadsNowhere(STD_ERROR_HANDLE);
-    if ((!output && !error) || !AttachConsole(ATTACH_PARENT_PROCESS))
+    const DWORD id = stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
+    HANDLE handle = GetStdHandle(id);
+    if (handle != nullptr && handle != INVALID_HANDLE_VALUE
+        && GetFileType(handle) != FILE_TYPE_UNKNOWN)
+        return handle;
+    static const bool attached = AttachConsole(ATTACH_PARENT_PROCESS);
+    if (!attached)
+        return nullptr;
+    handle = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetStdHandle(id, handle);
+    return handle;
+}
+
+} // namespace
+
+void writeStandard(StandardStream stream, const QString &text)
+{
+    const HANDLE handle = standardHandle(stream);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE || text.isEmpty())
         return;
-    // The output is UTF-8, which the console shows as such only in its UTF-8 code page; the
-    // console goes back to its own as the program ends.
-    static const UINT consoleCodePage = GetConsoleOutputCP();
-    SetConsoleOutputCP(CP_UTF8);
-    std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
-    if (output)
-        std::freopen("CONOUT$", "w", stdout);
-    if (error)
-        std::freopen("CONOUT$", "w", stderr);
+    DWORD mode = 0;
+    DWORD written = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        WriteConsoleW(handle, text.utf16(), DWORD(text.size()), &written, nullptr);
+        return;
+    }
+    const QByteArray bytes = QString(text).replace(u"\n"_qs, u"\r\n"_qs).toUtf8();
+    WriteFile(handle, bytes.constData(), DWORD(bytes.size()), &written, nullptr);
 }
 #else
+#include <cstdio>
+
 QStringList commandLineArguments(int argc, char *argv[])
 {
     QStringList arguments;
@@ -49,5 +61,11 @@ QStringList commandLineArguments(int argc, char *argv[])
     return arguments;
 }
 
-void useParentConsole() { }
+void writeStandard(StandardStream stream, const QString &text)
+{
+    FILE *file = stream == StandardStream::Output ? stdout : stderr;
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file);
+    std::fflush(file);
+}
 #endif

@@ -7,17 +7,20 @@
 #include <QApplication>
 #include <QTextStream>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
     // Without options, as players start it, it opens its window at once.
     if (argc > 1) {
-        const QStringList arguments = commandLineArguments(argc, argv);
-        useParentConsole();
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        if (const std::optional<int> status = runCommandLine(arguments, out, err))
+        QString outText;
+        QString errorText;
+        QTextStream out(&outText);
+        QTextStream err(&errorText);
+        const std::optional<int> status = runCommandLine(commandLineArguments(argc, argv), out, err);
+        out.flush();
+        err.flush();
+        writeStandard(StandardStream::Output, outText);
+        writeStandard(StandardStream::Error, errorText);
+        if (status)
             return *status;
     }
 
