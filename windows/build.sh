@@ -46,4 +46,4 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init
     wineserver --wait
 fi
-exec ctest --test-dir $build --output-on-failure --parallel 2
+exec ctest --test-dir $build --output-on-failure --parallel 2 --timeout 300
