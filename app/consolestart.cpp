@@ -38,8 +38,11 @@ HANDLE standardHandle(StandardStream stream)
 
 void writeStandard(StandardStream stream, const QString &text)
 {
+    // Without text there is no console to attach to: a window program stays without one.
+    if (text.isEmpty())
+        return;
     const HANDLE handle = standardHandle(stream);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE || text.isEmpty())
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
         return;
     DWORD mode = 0;
     DWORD written = 0;
