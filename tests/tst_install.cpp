@@ -118,7 +118,8 @@ void tst_Install::windowsProgram()
     QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + optionalHeader), 0x20b); // 64-bit
     QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + optionalHeader + 68), 2);
 
-    const auto path = reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(program).utf16());
+    const QString nativePath = QDir::toNativeSeparators(program);
+    const auto path = reinterpret_cast<const wchar_t *>(nativePath.utf16());
     QCOMPARE(ExtractIconExW(path, -1, nullptr, nullptr, 0), 1u);
 
     QByteArray info(GetFileVersionInfoSizeW(path, nullptr), Qt::Uninitialized);
