@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
         QString errorText;
         QTextStream out(&outText);
         QTextStream err(&errorText);
-        const std::optional<int> status = runCommandLine(commandLineArguments(argc, argv), out, err);
+        const std::optional<int> status
+            = runCommandLine(commandLineArguments(argc, argv), out, err);
         out.flush();
         err.flush();
         writeStandard(StandardStream::Output, outText);

@@ -175,7 +175,8 @@ void tst_frmEditor::windowLayout()
 
     // The labels are fitted as the window first paints.
     QVERIFY(QTest::qWaitForWindowActive(editor()));
-    QTRY_VERIFY2(clippedLabels(editor()).isEmpty(), qPrintable(clippedLabels(editor()).join(u", ")));
+    QTRY_VERIFY2(
+        clippedLabels(editor()).isEmpty(), qPrintable(clippedLabels(editor()).join(u", ")));
     QCOMPARE(QApplication::focusWidget(), script());
     QTest::keyClick(script(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), save);

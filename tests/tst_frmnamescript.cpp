@@ -207,7 +207,8 @@ void tst_frmNameScript::codeLabelFont()
 void tst_frmNameScript::labelsShowTheirWholeText()
 {
     // The fonts are fitted as the window first paints.
-    QTRY_VERIFY2(clippedLabels(m_window.get()).isEmpty(), qPrintable(clippedLabels(m_window.get()).join(u", ")));
+    QTRY_VERIFY2(clippedLabels(m_window.get()).isEmpty(),
+        qPrintable(clippedLabels(m_window.get()).join(u", ")));
 }
 
 void tst_frmNameScript::firstInstalledFamily_data()

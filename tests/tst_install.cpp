@@ -129,8 +129,8 @@ void tst_Install::windowsProgram()
         void *text = nullptr;
         UINT length = 0;
         const QString key = u"\\StringFileInfo\\040904b0\\"_qs + QLatin1String(name);
-        if (!VerQueryValueW(info.constData(), reinterpret_cast<const wchar_t *>(key.utf16()),
-                &text, &length))
+        if (!VerQueryValueW(
+                info.constData(), reinterpret_cast<const wchar_t *>(key.utf16()), &text, &length))
             return QString();
         return QString::fromWCharArray(static_cast<const wchar_t *>(text)).left(length);
     };

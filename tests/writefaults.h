@@ -110,7 +110,8 @@ public:
 
 // Why a test could not make a fault.
 constexpr const char *noFileSizeLimit = "A file size limit that the kernel enforces needs Linux.";
-constexpr const char *noFullFileSystem = "Mounting a small file system to fill needs Linux and root.";
+constexpr const char *noFullFileSystem
+    = "Mounting a small file system to fill needs Linux and root.";
 
 // The two faults, made around a save that replaces a script.
 enum class WriteFault { FileSizeLimit, FullDisk };
