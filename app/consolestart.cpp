@@ -18,18 +18,24 @@ QStringList commandLineArguments(int, char *[])
 
 namespace {
 
+// Where the stream leads, or nullptr when it leads nowhere.
 HANDLE standardHandle(StandardStream stream)
 {
+    const auto usable = [](HANDLE handle) {
+        return handle != nullptr && handle != INVALID_HANDLE_VALUE
+            && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+    };
     const DWORD id = stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
     HANDLE handle = GetStdHandle(id);
-    if (handle != nullptr && handle != INVALID_HANDLE_VALUE
-        && GetFileType(handle) != FILE_TYPE_UNKNOWN)
+    if (usable(handle))
         return handle;
     static const bool attached = AttachConsole(ATTACH_PARENT_PROCESS);
     if (!attached)
         return nullptr;
     handle = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (!usable(handle))
+        return nullptr;
     SetStdHandle(id, handle);
     return handle;
 }
@@ -42,7 +48,7 @@ void writeStandard(StandardStream stream, const QString &text)
     if (text.isEmpty())
         return;
     const HANDLE handle = standardHandle(stream);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+    if (!handle)
         return;
     DWORD mode = 0;
     DWORD written = 0;
