@@ -50,7 +50,8 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
 
     QCommandLineParser parser;
     parser.setApplicationDescription(tr("Tintmark makes colored player names for COD and COD 2. "
-                                        "Without options it opens its window."));
+                                        "Without options it opens its window, and a script "
+                                        "given as FILE in the script editor."));
     const QCommandLineOption help({ u"h"_qs, u"help"_qs }, tr("Shows these options."));
     const QCommandLineOption check(u"check"_qs,
         tr("Checks the scripts without opening a window: the names each sets with their times, "
@@ -58,7 +59,8 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
            "when one has, 2 when a file cannot be read."));
     parser.addOption(help);
     parser.addOption(check);
-    parser.addPositionalArgument(u"files"_qs, tr("The scripts to check."), tr("[FILE...]"));
+    parser.addPositionalArgument(u"files"_qs,
+        tr("The script to open, or with --check the scripts to check."), tr("[FILE...]"));
     if (!parser.parse(arguments)) {
         err << parser.errorText() << Qt::endl;
         return unreadable;
@@ -66,7 +68,7 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
     if (parser.isSet(help)) {
         // The usage line names the program as players call it, whatever its file is called.
         QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'), tr("Usage: tintmark [--check FILE...]"));
+        help.replace(0, help.indexOf(u'\n'), tr("Usage: tintmark [FILE | --check FILE...]"));
         out << help;
         out.flush();
         return noWarnings;

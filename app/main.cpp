@@ -1,6 +1,7 @@
 #include "cfgfiledialog.h"
 #include "commandline.h"
 #include "consolestart.h"
+#include "installedgames.h"
 #include "messageboxreporter.h"
 #include "tintmarkprogram.h"
 
@@ -10,13 +11,14 @@
 int main(int argc, char *argv[])
 {
     // Without options, as players start it, it opens its window at once.
+    QStringList arguments;
     if (argc > 1) {
+        arguments = commandLineArguments(argc, argv);
         QString outText;
         QString errorText;
         QTextStream out(&outText);
         QTextStream err(&errorText);
-        const std::optional<int> status
-            = runCommandLine(commandLineArguments(argc, argv), out, err);
+        const std::optional<int> status = runCommandLine(arguments, out, err);
         out.flush();
         err.flush();
         writeStandard(StandardStream::Output, outText);
@@ -25,12 +27,18 @@ int main(int argc, char *argv[])
             return *status;
     }
 
+    // QApplication takes Qt's own options (-platform and the like) out of argv.
     QApplication app(argc, argv);
     TintmarkProgram::setUpApplication();
 
-    CfgFileDialog fileDialogs;
+    InstalledGames games;
+    CfgFileDialog fileDialogs(games);
     MessageBoxReporter failureReporter;
-    TintmarkProgram program(fileDialogs, fileDialogs, failureReporter);
+    TintmarkProgram program(fileDialogs, fileDialogs, failureReporter, games);
     program.mainWindow().show();
+    // What is left is the script to open, as "Open with" passes it; its name comes whole from
+    // the wide command line on Windows.
+    if (argc > 1)
+        program.openInEditor(arguments.constLast());
     return app.exec();
 }

@@ -4,10 +4,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 
-TintmarkProgram::TintmarkProgram(
-    SaveFileChooser &saveChooser, OpenFileChooser &openChooser, FailureReporter &reporter)
-    : m_saver(saveChooser, reporter)
+TintmarkProgram::TintmarkProgram(SaveFileChooser &saveChooser, OpenFileChooser &openChooser,
+    FailureReporter &reporter, InstalledGames &games)
+    : m_saver(saveChooser, reporter, games)
     , m_opener(openChooser, reporter)
     , m_mainWindow(m_saver)
     , m_editorHandOff(m_mainWindow, m_saver, m_opener)
@@ -18,6 +19,10 @@ void TintmarkProgram::setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tintmark"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // The few settings (the last folder, the recent scripts) go to a file of their own, on
+    // Windows too, where the portable program leaves the registry alone.
+    QApplication::setOrganizationName(QStringLiteral("Tintmark"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
     // Some widgets lay out text in the application font before they take their window's font;
     // one font for both spares loading a second family at start-up.
     QApplication::setFont(fixedLayoutFont());

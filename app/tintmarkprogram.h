@@ -2,6 +2,7 @@
 #define TINTMARKPROGRAM_H
 
 #include "frmnamescript.h"
+#include "installedgames.h"
 #include "scripteditorhandoff.h"
 #include "scriptopener.h"
 #include "scriptsaver.h"
@@ -12,13 +13,15 @@ class SaveFileChooser;
 
 // The assembled program: the main window, the one save operation that both windows share, the
 // editor's open operation and the hand-off to the script editor. main() makes it with the file
-// dialogs and a message box; tests make it with their own choosers and reporter.
+// dialogs, a message box and the games of this computer; tests make it with their own.
 class TintmarkProgram {
 public:
-    TintmarkProgram(
-        SaveFileChooser &saveChooser, OpenFileChooser &openChooser, FailureReporter &reporter);
+    TintmarkProgram(SaveFileChooser &saveChooser, OpenFileChooser &openChooser,
+        FailureReporter &reporter, InstalledGames &games);
 
     frmNameScript &mainWindow() { return m_mainWindow; }
+    // Opens a script in the editor, as "tintmark FILE" does.
+    void openInEditor(const QString &path) { m_editorHandOff.openInEditor(path); }
 
     // What belongs to the application as a whole: its name, version, font and icon.
     static void setUpApplication();

@@ -6,12 +6,13 @@
 #include "cfgwriter.h"
 #include "consolerules.h"
 #include "frmnamescript.h"
+#include "installedgames.h"
 #include "savefakes.h"
 #include "scriptchecker.h"
 #include "scripteditorhandoff.h"
-#include "scripttemplate.h"
 #include "scriptopener.h"
 #include "scriptsaver.h"
+#include "scripttemplate.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -83,7 +84,8 @@ void bench_Tintmark::handOff()
 
     FakeChooser chooser;
     RecordingReporter reporter;
-    ScriptSaver saver(chooser, reporter);
+    InstalledGames games { GameSearch() };
+    ScriptSaver saver(chooser, reporter, games);
     ScriptOpener opener(chooser, reporter);
     frmNameScript mainWindow(saver);
     ScriptEditorHandOff editorHandOff(mainWindow, saver, opener);
@@ -227,8 +229,7 @@ void bench_Tintmark::animation()
     } else {
         QBENCHMARK {
             const Animation made = AnimationGenerator::generate(settings);
-            const ScriptCheck checked
-                = ScriptChecker::check(CfgWriter::fileText(made.script), 85);
+            const ScriptCheck checked = ScriptChecker::check(CfgWriter::fileText(made.script), 85);
             QVERIFY(!checked.run.nameChanges.isEmpty());
         }
     }

@@ -2,6 +2,7 @@
 
 #include "colorswatch.h"
 #include "fixedlayout.h"
+#include "installedgames.h"
 #include "namepreview.h"
 #include "piccolor.h"
 #include "scriptsaver.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -141,8 +143,15 @@ void frmNameScript::createControls()
     Text1->setAccessibleName(tr("Player name"));
     // The tooltip always previews the name as the game shows it.
     Text1->setToolTip(namePreviewHtml(QString()));
-    connect(Text1, &QLineEdit::textChanged, Text1,
-        [this](const QString &name) { Text1->setToolTip(namePreviewHtml(name)); });
+    connect(Text1, &QLineEdit::textChanged, Text1, [this](const QString &name) {
+        // A preview on screen follows the name instead of showing the old one.
+        const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
+        Text1->setToolTip(namePreviewHtml(name));
+        if (previewShown)
+            showPreview();
+    });
+    Text1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Text1, &QWidget::customContextMenuRequested, this, &frmNameScript::showNameMenu);
     Text1->setEnabled(false);
 
     Command1 = createButton(tr("CFG &Editor"), this);
@@ -222,8 +231,30 @@ void frmNameScript::appendColorCode(QString (picColor::*code)() const)
     Text1->insert(colorCode);
 
     // Show the effect of the click at once, just below the name box.
+    showPreview();
+}
+
+void frmNameScript::showPreview()
+{
     QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())), Text1->toolTip(), Text1, {},
         previewDisplayTime);
+}
+
+void frmNameScript::showNameMenu(const QPoint &position)
+{
+    QMenu *menu = Text1->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QMenu *names = menu->addMenu(tr("&Names from the Games"));
+    names->setObjectName(QStringLiteral("gameNamesMenu"));
+    // The name a player already has is a good start for a new one.
+    const QList<std::pair<Game, QString>> found = m_saver.installedGames().namesInConfigs();
+    for (const auto &[game, name] : found) {
+        names->addAction(tr("%1: %2").arg(gameName(game), name), Text1,
+            [this, name] { Text1->setText(name.left(Text1->maxLength())); });
+    }
+    names->setEnabled(!found.isEmpty());
+    menu->popup(Text1->mapToGlobal(position));
 }
 
 void frmNameScript::picRed_Click() { appendColorCode(&picColor::One); }

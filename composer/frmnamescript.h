@@ -49,6 +49,8 @@ private slots:
 
 private:
     void createControls();
+    void showNameMenu(const QPoint &position);
+    void showPreview();
     void appendColorCode(QString (picColor::*code)() const);
 
     ScriptSaver &m_saver;

@@ -4,6 +4,7 @@
 #include "cfgwriter.h"
 #include "fixedlayout.h"
 #include "namepreview.h"
+#include "recentscripts.h"
 #include "scriptline.h"
 #include "scriptopener.h"
 #include "scriptplayerwindow.h"
@@ -11,6 +12,8 @@
 #include "scripttemplate.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextOption>
 #include <QToolTip>
@@ -112,10 +116,15 @@ void frmEditor::appendCommand(const QString &command)
     // A cursor of its own inserts at the end without resetting the document, so the player's
     // undo history survives and the cost follows the command, not the size of the script. The
     // edit block keeps the command from merging with the player's typing into one undo step.
-    QTextCursor end(txtEditor->document());
+    QTextDocument *document = txtEditor->document();
+    QTextCursor end(document);
     end.movePosition(QTextCursor::End);
+    // Each command on a line of its own: on the line before, the game would take it as part of
+    // the name that line sets.
+    const bool endsLine = document->isEmpty()
+        || document->characterAt(document->characterCount() - 2) == QChar::ParagraphSeparator;
     end.beginEditBlock();
-    end.insertText(u' ' + command);
+    end.insertText((endsLine ? u" "_qs : u"\n "_qs) + command);
     end.endEditBlock();
     txtEditor->setTextCursor(end);
     txtEditor->ensureCursorVisible();
@@ -173,10 +182,41 @@ QString frmEditor::scriptText() const
     return text;
 }
 
-void frmEditor::cmdSave_Click()
+void frmEditor::markUnchanged() { txtEditor->document()->setModified(false); }
+
+void frmEditor::cmdSave_Click() { saveScript(); }
+
+bool frmEditor::saveScript()
 {
-    if (m_saver.save(this, [this] { return scriptText(); }))
-        txtEditor->document()->setModified(false);
+    const QString path = m_saver.save(this, [this] { return scriptText(); });
+    if (path.isEmpty())
+        return false;
+    markUnchanged();
+    RecentScripts::add(path);
+    return true;
+}
+
+bool frmEditor::settleChanges()
+{
+    if (!txtEditor->document()->isModified())
+        return true;
+    switch (m_opener.askToSaveChanges(this)) {
+    case OpenFileChooser::ChangesAnswer::Save:
+        return saveScript();
+    case OpenFileChooser::ChangesAnswer::Discard:
+        return true;
+    case OpenFileChooser::ChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmEditor::closeEvent(QCloseEvent *event)
+{
+    if (settleChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void frmEditor::showContextMenu(const QPoint &position)
@@ -184,23 +224,31 @@ void frmEditor::showContextMenu(const QPoint &position)
     QMenu *menu = txtEditor->createStandardContextMenu(position);
     menu->addSeparator();
     menu->addAction(m_openAction);
+    QMenu *recent = menu->addMenu(tr("Open &Recent"));
+    recent->setObjectName(QStringLiteral("recentMenu"));
+    const QStringList recentPaths = RecentScripts::paths();
+    for (const QString &path : recentPaths) {
+        recent->addAction(QDir::toNativeSeparators(path), this, [this, path] { openScript(path); });
+    }
+    recent->setEnabled(!recentPaths.isEmpty());
     menu->addAction(m_playAction);
     menu->addAction(m_animationAction);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(txtEditor->viewport()->mapToGlobal(position));
 }
 
-void frmEditor::openScript(const QString &droppedPath)
+void frmEditor::openScript(const QString &path)
 {
-    const std::optional<QString> text
-        = m_opener.open(this, txtEditor->document()->isModified(), droppedPath);
-    if (!text)
+    const std::optional<OpenedScript> opened
+        = m_opener.open(this, txtEditor->document()->isModified(), path);
+    if (!opened)
         return;
     QTextCursor all(txtEditor->document());
     all.select(QTextCursor::Document);
-    all.insertText(*text);
+    all.insertText(opened->text);
     txtEditor->moveCursor(QTextCursor::Start);
-    txtEditor->document()->setModified(false);
+    markUnchanged();
+    RecentScripts::add(opened->path);
 }
 
 void frmEditor::playScript()
@@ -212,6 +260,7 @@ void frmEditor::playScript()
         m_player->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_player, &ScriptPlayerWindow::lineActivated, this, &frmEditor::goToLine);
         connect(m_player, &ScriptPlayerWindow::splitRequested, this, &frmEditor::splitLine);
+        placePlayerBeside();
     }
     m_typingPause.stop();
     m_player->setScript(CfgWriter::fileText(scriptText()));
@@ -220,6 +269,24 @@ void frmEditor::playScript()
     m_player->activateWindow();
     m_player->restart();
     m_player->play();
+}
+
+void frmEditor::placePlayerBeside()
+{
+    // Right of the editor, else left of it, within the screen: the player shows the script's
+    // lines and the editor must stay in view to follow them.
+    const QRect editor = frameGeometry();
+    const QRect screen = this->screen()->availableGeometry();
+    // The player has no frame before it shows: take the editor's.
+    const QSize size = m_player->size() + (editor.size() - this->size());
+    QPoint at(editor.right() + 1, editor.top());
+    if (at.x() + size.width() - 1 > screen.right())
+        at.setX(editor.left() - size.width());
+    at.setX(std::clamp(
+        at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width() + 1)));
+    at.setY(std::clamp(
+        at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height() + 1)));
+    m_player->move(at);
 }
 
 void frmEditor::insertAnimation()

@@ -16,26 +16,34 @@ class ScriptSaver;
 // The script editor: a free-text script for animated names, started from the template. It
 // receives the main window's commands at its end and saves its whole text. Hovering over a
 // "set name" line previews that name as the game shows it. Its context menu and keys open a
-// script (Ctrl+O, or a .cfg dropped on it), play and check it (F5) and insert a generated
-// animation (Ctrl+I). Closing it discards the text.
+// script (Ctrl+O, a recent one, or a .cfg dropped on it), play and check it (F5) and insert a
+// generated animation (Ctrl+I). Closing it with changes asks whether to save them.
 class frmEditor : public QWidget {
     Q_OBJECT
 
 public:
     frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent = nullptr);
 
-    // Appends a space and the command at the very end of the script, whatever the caret.
+    // Appends a space and the command at the very end of the script, whatever the caret, on a
+    // line of its own.
     void appendCommand(const QString &command);
-    // Asks which script to open and puts it in place of the text, as one undo step.
-    void openScript(const QString &droppedPath = {});
+    // Takes the text as it stands as the script's unchanged state, as a fresh editor's.
+    void markUnchanged();
+    // Asks which script to open (unless given one) and puts it in place of the text, as one
+    // undo step.
+    void openScript(const QString &path = {});
     // Shows the player window with this script, playing.
     void playScript();
     // Opens the dialog that makes an animation of the last handed-off name, and inserts the
     // animation at the caret as one undo step.
     void insertAnimation();
+    // Before the text may go: when it has changes, asks whether to save them. True when they were
+    // saved or the player let them go; false when the player cancelled or the save failed.
+    bool settleChanges();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void cmdSave_Click();
@@ -43,7 +51,9 @@ private slots:
 private:
     // The script as the player sees it, with '\n' between lines.
     QString scriptText() const;
+    bool saveScript();
     void showContextMenu(const QPoint &position);
+    void placePlayerBeside();
     void goToLine(int line);
     void splitLine(int line, int column);
     bool isDroppedScript(const QEvent *event) const;

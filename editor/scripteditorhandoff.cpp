@@ -3,6 +3,10 @@
 #include "frmeditor.h"
 #include "frmnamescript.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
+
 ScriptEditorHandOff::ScriptEditorHandOff(
     frmNameScript &mainWindow, ScriptSaver &saver, ScriptOpener &opener)
     : m_saver(saver)
@@ -10,18 +14,64 @@ ScriptEditorHandOff::ScriptEditorHandOff(
 {
     connect(
         &mainWindow, &frmNameScript::scriptEditorRequested, this, &ScriptEditorHandOff::handOff);
+    mainWindow.installEventFilter(this);
+#if QT_CONFIG(sessionmanager)
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+        &ScriptEditorHandOff::settleBeforeSessionEnds);
+#endif
 }
 
 ScriptEditorHandOff::~ScriptEditorHandOff() { delete m_editor; }
 
-void ScriptEditorHandOff::handOff(const QString &command)
+frmEditor *ScriptEditorHandOff::editor()
 {
     // No owner window: both windows stay usable, and the editor gets a taskbar entry of its own.
     if (!m_editor)
         m_editor = new frmEditor(m_saver, m_opener);
-    m_editor->appendCommand(command);
+    return m_editor;
+}
+
+void ScriptEditorHandOff::handOff(const QString &command)
+{
+    const bool made = !m_editor;
+    editor()->appendCommand(command);
+    // The template with the first command is where the player starts: nothing to save yet.
+    if (made)
+        m_editor->markUnchanged();
     // The player asked for the editor: bring it forward even when it was already open.
     m_editor->show();
     m_editor->raise();
     m_editor->activateWindow();
+}
+
+void ScriptEditorHandOff::openInEditor(const QString &path)
+{
+    editor()->show();
+    m_editor->openScript(path);
+    m_editor->raise();
+    m_editor->activateWindow();
+}
+
+bool ScriptEditorHandOff::eventFilter(QObject *watched, QEvent *event)
+{
+    // The main window ends the program: the editor's changes are settled first, and the player
+    // may keep both windows open instead.
+    if (event->type() == QEvent::Close && m_editor && !m_editor->close()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ScriptEditorHandOff::settleBeforeSessionEnds(QSessionManager &manager)
+{
+#if QT_CONFIG(sessionmanager)
+    if (m_editor && manager.allowsInteraction()) {
+        if (!m_editor->settleChanges())
+            manager.cancel();
+        manager.release();
+    }
+#else
+    Q_UNUSED(manager);
+#endif
 }

@@ -4,14 +4,16 @@
 #include <QObject>
 #include <QPointer>
 
+class QSessionManager;
 class ScriptOpener;
 class ScriptSaver;
 class frmEditor;
 class frmNameScript;
 
 // Hands the main window's command to the one script editor: creates the editor from the template
-// when none is open, appends the command and shows it beside the main window. The editor goes
-// away with this object, so it ends with the program.
+// when none is open, appends the command and shows it beside the main window. The editor's
+// changes are settled before the main window closes or the desktop session ends, and the editor
+// goes away with this object, so it ends with the program.
 class ScriptEditorHandOff : public QObject {
     Q_OBJECT
 
@@ -19,10 +21,19 @@ public:
     ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver, ScriptOpener &opener);
     ~ScriptEditorHandOff() override;
 
+    // Opens the script at path in the editor, made for it when none is open.
+    void openInEditor(const QString &path);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void handOff(const QString &command);
 
 private:
+    frmEditor *editor();
+    void settleBeforeSessionEnds(QSessionManager &manager);
+
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
     QPointer<frmEditor> m_editor; // null once the player closes the editor

@@ -1,20 +1,93 @@
 #include "cfgfiledialog.h"
 
+#include "installedgames.h"
+
+#include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QListView>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("CfgFileDialog", text); }
+
+const QString lastFolderKey = QStringLiteral("files/lastFolder");
+
+// The places entries name each folder by its last part, and every game's is "main": name them by
+// their game instead, again whenever the places list reads a folder anew.
+void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
+{
+    auto *places = dialog.findChild<QListView *>(QStringLiteral("sidebar"));
+    if (!places || !places->model())
+        return;
+    QAbstractItemModel *model = places->model();
+    const auto rename = [model, games] {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row, 0);
+            // The places list keeps each entry's folder in the role after Qt::UserRole.
+            const QString folder = index.data(Qt::UserRole + 1).toUrl().toLocalFile();
+            for (const GameInstall &game : games) {
+                const QString name = QCoreApplication::translate("CfgFileDialog", "%1 main")
+                                         .arg(gameName(game.game));
+                if (QDir(folder) == QDir(game.scriptFolder) && index.data().toString() != name)
+                    model->setData(index, name, Qt::DisplayRole);
+            }
+        }
+    };
+    rename();
+    QObject::connect(model, &QAbstractItemModel::dataChanged, &dialog, rename);
+}
+
+} // namespace
+
+CfgFileDialog::CfgFileDialog(InstalledGames &games)
+    : m_games(games)
+{
+}
+
+void CfgFileDialog::prepare(QFileDialog &dialog)
+{
+    // Qt's own dialog on every system: the native ones cannot list the games' folders by name.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QList<GameInstall> &games = m_games.games();
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const GameInstall &game : games)
+        places << QUrl::fromLocalFile(game.scriptFolder);
+    dialog.setSidebarUrls(places);
+    nameGamePlaces(dialog, games);
+
+    const QString lastFolder = QSettings().value(lastFolderKey).toString();
+    if (!lastFolder.isEmpty() && QDir(lastFolder).exists())
+        dialog.setDirectory(lastFolder);
+    else if (!games.isEmpty())
+        dialog.setDirectory(games.first().scriptFolder);
+}
+
+QString CfgFileDialog::chosenPath(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QString path = dialog.selectedFiles().value(0);
+    if (!path.isEmpty())
+        QSettings().setValue(lastFolderKey, QFileInfo(path).absolutePath());
+    return path;
+}
 
 QString CfgFileDialog::chooseSavePath(QWidget *parent)
 {
-    // A fresh dialog each time, so the name field starts empty. No default suffix: a name typed
-    // without an extension is used as typed. QFileDialog asks before replacing a file.
+    // A fresh dialog each time, so the name field starts empty. The games' exec adds ".cfg" to a
+    // name without an extension, so the dialog does too: the file saved is the one exec runs, and
+    // the question before replacing a file names that file.
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QCoreApplication::translate("CfgFileDialog", "Name CFG(*.cfg)"));
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
+    dialog.setNameFilter(tr("Name CFG(*.cfg)"));
+    dialog.setDefaultSuffix(QStringLiteral("cfg"));
+    prepare(dialog);
+    return chosenPath(dialog);
 }
 
 QString CfgFileDialog::chooseOpenPath(QWidget *parent)
@@ -23,19 +96,29 @@ QString CfgFileDialog::chooseOpenPath(QWidget *parent)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Players also open config_mp.cfg and scripts saved under other names.
-    dialog.setNameFilters({ QCoreApplication::translate("CfgFileDialog", "Name CFG(*.cfg)"),
-        QCoreApplication::translate("CfgFileDialog", "All files (*)") });
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
+    dialog.setNameFilters({ tr("Name CFG(*.cfg)"), tr("All files (*)") });
+    prepare(dialog);
+    return chosenPath(dialog);
 }
 
 bool CfgFileDialog::confirmReplacingChanges(QWidget *parent)
 {
-    return QMessageBox::question(parent, QCoreApplication::translate("CfgFileDialog", "Tintmark"),
-               QCoreApplication::translate("CfgFileDialog",
-                   "The script has changes that are not saved. Open another script in its "
-                   "place and lose them?"),
+    return QMessageBox::question(parent, tr("Tintmark"),
+               tr("The script has changes that are not saved. Open another script in its "
+                  "place and lose them?"),
                QMessageBox::Open | QMessageBox::Cancel, QMessageBox::Cancel)
         == QMessageBox::Open;
+}
+
+OpenFileChooser::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
+{
+    switch (QMessageBox::question(parent, tr("Tintmark"), tr("Save changes to the script?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return ChangesAnswer::Save;
+    case QMessageBox::Discard:
+        return ChangesAnswer::Discard;
+    default:
+        return ChangesAnswer::Cancel;
+    }
 }

@@ -4,12 +4,26 @@
 #include "openfilechooser.h"
 #include "savefilechooser.h"
 
-// The program's dialogs for .cfg scripts: Save, Open, and the question before changes go.
+class InstalledGames;
+class QFileDialog;
+
+// The program's dialogs for .cfg scripts: Save, Open, and the questions before changes go. The
+// dialogs list the games' main folders among their places and start in the last folder used, or
+// in a game's folder before the player chose one.
 class CfgFileDialog : public SaveFileChooser, public OpenFileChooser {
 public:
+    explicit CfgFileDialog(InstalledGames &games);
+
     QString chooseSavePath(QWidget *parent) override;
     QString chooseOpenPath(QWidget *parent) override;
     bool confirmReplacingChanges(QWidget *parent) override;
+    ChangesAnswer askToSaveChanges(QWidget *parent) override;
+
+private:
+    void prepare(QFileDialog &dialog);
+    QString chosenPath(QFileDialog &dialog);
+
+    InstalledGames &m_games;
 };
 
 #endif // CFGFILEDIALOG_H

@@ -2,7 +2,6 @@
 
 #include "cfgreader.h"
 #include "failurereporter.h"
-#include "openfilechooser.h"
 
 #include <QDir>
 
@@ -12,7 +11,7 @@ ScriptOpener::ScriptOpener(OpenFileChooser &chooser, FailureReporter &reporter)
 {
 }
 
-std::optional<QString> ScriptOpener::open(QWidget *window, bool hasChanges, QString path)
+std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges, QString path)
 {
     if (hasChanges && !m_chooser.confirmReplacingChanges(window))
         return std::nullopt;
@@ -28,5 +27,10 @@ std::optional<QString> ScriptOpener::open(QWidget *window, bool hasChanges, QStr
             window, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return std::nullopt;
     }
-    return CfgReader::editorText(*text);
+    return OpenedScript { path, CfgReader::editorText(*text) };
+}
+
+OpenFileChooser::ChangesAnswer ScriptOpener::askToSaveChanges(QWidget *window)
+{
+    return m_chooser.askToSaveChanges(window);
 }

@@ -5,9 +5,16 @@
 
 #include <optional>
 
+#include "openfilechooser.h"
+
 class QWidget;
 class FailureReporter;
-class OpenFileChooser;
+
+// A script read from a file, in the editor's form.
+struct OpenedScript {
+    QString path;
+    QString text;
+};
 
 // Opens a script for the editor: asks before changed text goes, asks which file, reads it.
 // Cancel ends it quietly; a file that cannot be read is reported with the reason.
@@ -17,10 +24,12 @@ class ScriptOpener {
 public:
     ScriptOpener(OpenFileChooser &chooser, FailureReporter &reporter);
 
-    // The script's text in the editor's form, or nothing when the player cancelled or the
-    // file could not be read. hasChanges: the editor holds text the player changed. path: a
-    // file the player dropped on the editor, or empty to ask which.
-    std::optional<QString> open(QWidget *window, bool hasChanges, QString path = {});
+    // The script, or nothing when the player cancelled or the file could not be read.
+    // hasChanges: the editor holds text the player changed. path: a file the player dropped on
+    // the editor or chose otherwise, or empty to ask which.
+    std::optional<OpenedScript> open(QWidget *window, bool hasChanges, QString path = {});
+    // Before a window with changed text closes: save it, let it go, or keep the window open.
+    OpenFileChooser::ChangesAnswer askToSaveChanges(QWidget *window);
 
 private:
     OpenFileChooser &m_chooser;

@@ -2,26 +2,34 @@
 
 #include "failurereporter.h"
 #include "savefilechooser.h"
+#include "savenotice.h"
 
 #include <QDir>
 
-ScriptSaver::ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter)
+ScriptSaver::ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter, InstalledGames &games)
     : m_chooser(chooser)
     , m_reporter(reporter)
+    , m_games(games)
 {
 }
 
-bool ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText)
+QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText)
 {
     const QString path = m_chooser.chooseSavePath(window);
     if (path.isEmpty())
-        return false;
+        return {};
 
+    QString text;
     QString reason;
-    if (!CfgWriter::write(path, takeText, &reason)) {
+    const auto keepText = [&] {
+        text = takeText();
+        return text;
+    };
+    if (!CfgWriter::write(path, keepText, &reason)) {
         m_reporter.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
-        return false;
+        return {};
     }
-    return true;
+    SaveNotice::showBelow(window, SaveNotice::instructions(path, text, m_games));
+    return path;
 }

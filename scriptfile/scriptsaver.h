@@ -7,22 +7,28 @@
 
 class QWidget;
 class FailureReporter;
+class InstalledGames;
 class SaveFileChooser;
 
 // The one save operation of both windows: ask where the script goes, then write the window's
-// text there. Cancel ends it quietly; any other failure is reported with the file and the reason.
+// text there and say how to run it in the game. Cancel ends it quietly; any other failure is
+// reported with the file and the reason.
 class ScriptSaver {
     Q_DECLARE_TR_FUNCTIONS(ScriptSaver)
 
 public:
-    ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter);
+    ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter, InstalledGames &games);
 
-    // takeText is asked for the text only once the file is open. True when the script was saved.
-    bool save(QWidget *window, const CfgWriter::TextSource &takeText);
+    // takeText is asked for the text only once the file is open. Returns the file the script was
+    // saved to, or an empty string when it was not saved.
+    QString save(QWidget *window, const CfgWriter::TextSource &takeText);
+
+    InstalledGames &installedGames() { return m_games; }
 
 private:
     SaveFileChooser &m_chooser;
     FailureReporter &m_reporter;
+    InstalledGames &m_games;
 };
 
 #endif // SCRIPTSAVER_H

@@ -19,6 +19,11 @@ public:
         ++questions;
         return replaceChanges;
     }
+    ChangesAnswer askToSaveChanges(QWidget *) override
+    {
+        ++saveQuestions;
+        return changesAnswer;
+    }
 
     QString chooseSavePath(QWidget *) override
     {
@@ -33,6 +38,8 @@ public:
     int calls = 0;
     bool replaceChanges = true;
     int questions = 0;
+    ChangesAnswer changesAnswer = ChangesAnswer::Cancel;
+    int saveQuestions = 0;
 };
 
 // Records the failure messages a save would show.

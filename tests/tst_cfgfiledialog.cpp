@@ -1,12 +1,19 @@
 #include "cfgfiledialog.h"
+#include "frmnamescript.h"
+#include "installedgames.h"
+#include "savefakes.h"
+#include "scriptsaver.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -21,11 +28,14 @@ private slots:
     void init();
     void cleanup();
     void offersOneFilterAndAnEmptyName();
-    void typedNameIsUsedUnchanged();
+    void typedNameGetsTheExtensionExecAdds_data();
+    void typedNameGetsTheExtensionExecAdds();
     void replacingAFileAsksFirst();
+    void savesIntoTheGameAndSaysHowToRunIt();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<InstalledGames> m_games; // none, unless a test makes some
 };
 
 namespace {
@@ -65,6 +75,13 @@ void tst_CfgFileDialog::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    // The dialogs remember their folder in the test's own settings.
+    QCoreApplication::setOrganizationName(u"Tintmark"_qs);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir->filePath(u"config"_qs));
+    GameSearch search;
+    search.home = m_dir->filePath(u"home"_qs);
+    m_games = std::make_unique<InstalledGames>(search);
 }
 
 void tst_CfgFileDialog::cleanup()
@@ -85,19 +102,31 @@ void tst_CfgFileDialog::offersOneFilterAndAnEmptyName()
         name = nameField(dialog)->text();
         dialog->reject();
     });
-    CfgFileDialog chooser;
+    CfgFileDialog chooser(*m_games);
     QVERIFY(chooser.chooseSavePath(nullptr).isEmpty());
     QCOMPARE(filters, QStringList { "Name CFG(*.cfg)" });
     QCOMPARE(shownFilters, QStringList { "Name CFG(*.cfg)" });
     QCOMPARE(name, QString());
 }
 
-void tst_CfgFileDialog::typedNameIsUsedUnchanged()
+// exec adds ".cfg" to a name without an extension, and only then.
+void tst_CfgFileDialog::typedNameGetsTheExtensionExecAdds_data()
 {
-    CfgFileDialog chooser;
-    whenModal<QFileDialog>(
-        [&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"myname"_qs); });
-    QCOMPARE(chooser.chooseSavePath(nullptr), m_dir->filePath(u"myname"_qs));
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << u"sniper"_qs << u"sniper.cfg"_qs;
+    QTest::newRow(".cfg") << u"sniper.cfg"_qs << u"sniper.cfg"_qs;
+    QTest::newRow("another extension") << u"sniper.txt"_qs << u"sniper.txt"_qs;
+    QTest::newRow("a dot inside") << u"my.name"_qs << u"my.name"_qs;
+}
+
+void tst_CfgFileDialog::typedNameGetsTheExtensionExecAdds()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    CfgFileDialog chooser(*m_games);
+    whenModal<QFileDialog>([&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), typed); });
+    QCOMPARE(chooser.chooseSavePath(nullptr), m_dir->filePath(saved));
 
     // The next save starts with an empty name field again.
     QString name = u"<not shown>"_qs;
@@ -123,13 +152,14 @@ void tst_CfgFileDialog::replacingAFileAsksFirst()
         };
     };
     whenModal<QFileDialog>([&](QFileDialog *dialog) {
-        // Declined: the dialog stays open, and the player cancels it.
+        // Declined: the dialog stays open, and the player cancels it. The question names the
+        // file that a name typed without its extension would replace.
         whenModal<QMessageBox>(answerWith(QMessageBox::No));
-        typeName(dialog, m_dir->path(), u"old.cfg"_qs);
+        typeName(dialog, m_dir->path(), u"old"_qs);
         QVERIFY(dialog->isVisible());
         dialog->reject();
     });
-    CfgFileDialog chooser;
+    CfgFileDialog chooser(*m_games);
     QVERIFY(chooser.chooseSavePath(nullptr).isEmpty());
     QCOMPARE(questions.size(), 1);
     QVERIFY2(questions.first().contains(u"old.cfg"_qs), qPrintable(questions.first()));
@@ -140,6 +170,55 @@ void tst_CfgFileDialog::replacingAFileAsksFirst()
     });
     QCOMPARE(chooser.chooseSavePath(nullptr), existing.fileName());
     QCOMPARE(questions.size(), 2);
+}
+
+// With COD 2 in a Steam library, a name typed in the main window's Save dialog, without choosing
+// a folder, lands where the game's exec finds it, and the notice says what to type.
+void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
+{
+    const QString main
+        = m_dir->filePath(u"home/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs);
+    QVERIFY(QDir().mkpath(main));
+    QFile archive(main + u"/iw_00.iwd"_qs);
+    QVERIFY(archive.open(QIODevice::WriteOnly));
+    archive.close();
+
+    CfgFileDialog chooser(*m_games);
+    RecordingReporter reporter;
+    ScriptSaver saver(chooser, reporter, *m_games);
+    frmNameScript window(saver);
+    window.show();
+    window.findChild<QLineEdit *>(u"Text1"_qs)->setText(u"^1Sniper"_qs);
+    QStringList places;
+    QString startedIn;
+    whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        const QAbstractItemModel *model = dialog->findChild<QListView *>(u"sidebar"_qs)->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            places << model->index(row, 0).data().toString();
+        startedIn = dialog->directory().absolutePath();
+        QTest::keyClicks(nameField(dialog), u"sniper"_qs);
+        QTest::keyClick(nameField(dialog), Qt::Key_Return);
+    });
+    QTest::mouseClick(window.findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+    QVERIFY2(places.contains(u"COD 2 main"_qs), qPrintable(places.join(u", ")));
+    QCOMPARE(startedIn, main);
+    QFile saved(main + u"/sniper.cfg"_qs);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("set name ^1Sniper\r\n"));
+    const auto *notice = window.findChild<QLabel *>(u"saveNotice"_qs);
+    QVERIFY(notice && notice->isVisible());
+    QVERIFY2(notice->text().contains(u"type: /exec sniper.cfg"_qs), qPrintable(notice->text()));
+    QCOMPARE(reporter.messages, QStringList());
+
+    // Once the player chose another folder, the dialogs start there, in later runs too.
+    whenModal<QFileDialog>([&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"x"_qs); });
+    QCOMPARE(chooser.chooseSavePath(nullptr), m_dir->filePath(u"x.cfg"_qs));
+    whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        startedIn = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    QVERIFY(CfgFileDialog(*m_games).chooseOpenPath(nullptr).isEmpty());
+    QCOMPARE(startedIn, m_dir->path());
 }
 
 QTEST_MAIN(tst_CfgFileDialog)

@@ -66,7 +66,7 @@ int tst_CommandLine::run(const QStringList &arguments)
 void tst_CommandLine::helpListsTheCheck()
 {
     QCOMPARE(run({ u"--help"_qs }), 0);
-    QVERIFY2(m_out.startsWith(u"Usage: tintmark [--check FILE...]\n"_qs), qPrintable(m_out));
+    QVERIFY2(m_out.startsWith(u"Usage: tintmark [FILE | --check FILE...]\n"_qs), qPrintable(m_out));
     QVERIFY(m_out.contains(u"--check"_qs));
 }
 

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -79,14 +80,22 @@ private:
     QByteArray saveEditor();
     QString writeFile(const QString &name, const QByteArray &bytes);
 
+    QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_dir;
     FakeChooser m_chooser;
     RecordingReporter m_reporter;
+    InstalledGames m_games { GameSearch() }; // none
     std::unique_ptr<TintmarkProgram> m_program;
     QWidget *m_mainWindow = nullptr;
 };
 
-void tst_frmEditor::initTestCase() { TintmarkProgram::setUpApplication(); }
+void tst_frmEditor::initTestCase()
+{
+    TintmarkProgram::setUpApplication();
+    // The recent scripts go to the test's own settings.
+    QVERIFY(m_settings.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+}
 
 void tst_frmEditor::init()
 {
@@ -94,7 +103,7 @@ void tst_frmEditor::init()
     QVERIFY(m_dir->isValid());
     m_chooser = {};
     m_reporter = {};
-    m_program = std::make_unique<TintmarkProgram>(m_chooser, m_chooser, m_reporter);
+    m_program = std::make_unique<TintmarkProgram>(m_chooser, m_chooser, m_reporter, m_games);
     m_mainWindow = &m_program->mainWindow();
     m_mainWindow->show();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
@@ -202,8 +211,8 @@ void tst_frmEditor::savedBytes_data()
 
     QTest::newRow("untouched template") << QStringList() << QByteArray("\r\n");
     QTest::newRow("first hand-off") << QStringList { "^1A" } << QByteArray(" set name ^1A\r\n");
-    QTest::newRow("second hand-off on the same line")
-        << QStringList { "^1A", "^1A" } << QByteArray(" set name ^1A set name ^1A\r\n");
+    QTest::newRow("second hand-off on a line of its own")
+        << QStringList { "^1A", "^1A" } << QByteArray(" set name ^1A\r\n set name ^1A\r\n");
     QTest::newRow("empty name") << QStringList { "" } << QByteArray(" set name \r\n");
     QTest::newRow("name longer than the game keeps")
         << QStringList { "^1Forty^2characters^3long^4name^5for^6yo" }
@@ -247,7 +256,7 @@ void tst_frmEditor::altEOpensAndReusesTheEditor()
     m_mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
     QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine set name ^1A"_qs));
+    QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine\n set name ^1A"_qs));
     QCOMPARE(editor(), first);
     QVERIFY(m_mainWindow->isVisible());
 }
@@ -289,7 +298,7 @@ void tst_frmEditor::handOffAppendsAtTheEndWhateverTheCaret()
     script()->setTextCursor(selection);
     handOff(u"B"_qs);
     QVERIFY(script()->toPlainText().startsWith(u"// Tarvik Script Editor\n"_qs));
-    QVERIFY(script()->toPlainText().endsWith(u"\n set name A set name B"_qs));
+    QVERIFY(script()->toPlainText().endsWith(u"\n set name A\n set name B"_qs));
 }
 
 void tst_frmEditor::undoSurvivesAHandOff()
@@ -302,7 +311,7 @@ void tst_frmEditor::undoSurvivesAHandOff()
     const QString edited = script()->toPlainText();
 
     handOff(u"B"_qs);
-    QCOMPARE(script()->toPlainText(), edited + u" set name B"_qs);
+    QCOMPARE(script()->toPlainText(), edited + u"\n set name B"_qs);
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(script()->toPlainText(), edited);
     // Further undo goes back through the player's own typing.
@@ -531,7 +540,8 @@ void tst_frmEditor::opensADroppedScript()
 void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
 {
     handOff(u"^1A"_qs);
-    handOff(u"^2B"_qs);
+    script()->moveCursor(QTextCursor::End);
+    script()->insertPlainText(u" set name ^2B"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClick(script(), Qt::Key_F5);
     ScriptPlayerWindow *player = editor()->findChild<ScriptPlayerWindow *>();
@@ -539,7 +549,13 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     auto *warnings = player->findChild<QListWidget *>(QStringLiteral("warnings"));
     QVERIFY(warnings->item(0)->text().startsWith(u"line 9: Two commands run together"_qs));
 
-    // The fix puts the second hand-off on its own line, and the player follows.
+    // The player window stands beside the editor, within the screen.
+    const QRect screen = editor()->screen()->availableGeometry();
+    QVERIFY(screen.contains(player->frameGeometry()));
+    if (screen.width() >= editor()->frameGeometry().width() + player->frameGeometry().width())
+        QVERIFY(!player->frameGeometry().intersects(editor()->frameGeometry()));
+
+    // The fix puts the second command on its own line, and the player follows.
     warnings->setCurrentRow(0);
     player->findChild<QPushButton *>(QStringLiteral("splitButton"))->click();
     QVERIFY(script()->toPlainText().endsWith(u"\n set name ^1A\nset name ^2B"_qs));

@@ -2,6 +2,7 @@
 #include "colorswatch.h"
 #include "fixedlayout.h"
 #include "frmnamescript.h"
+#include "installedgames.h"
 #include "savefakes.h"
 #include "scriptsaver.h"
 #include "writefaults.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -70,6 +72,7 @@ private slots:
     void closingEndsTheProgram();
     void tooltipPreviewsTheName();
     void swatchClickShowsThePreview();
+    void nameMenuOffersTheGamesNames();
     void spaceOnAFocusedSwatchAppendsItsCode();
     void accessibleNames_data();
     void accessibleNames();
@@ -85,6 +88,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     FakeChooser m_chooser;
     RecordingReporter m_reporter;
+    std::unique_ptr<InstalledGames> m_games;
     std::unique_ptr<ScriptSaver> m_saver;
     std::unique_ptr<frmNameScript> m_window;
 };
@@ -95,7 +99,12 @@ void tst_frmNameScript::init()
     QVERIFY(m_dir->isValid());
     m_chooser = {};
     m_reporter = {};
-    m_saver = std::make_unique<ScriptSaver>(m_chooser, m_reporter);
+    // The games' folders stand in the test's own folder, which holds none to begin with.
+    GameSearch search;
+    search.home = m_dir->path();
+    search.winePrefixes = { m_dir->filePath(u".wine"_qs) };
+    m_games = std::make_unique<InstalledGames>(search);
+    m_saver = std::make_unique<ScriptSaver>(m_chooser, m_reporter, *m_games);
     m_window = std::make_unique<frmNameScript>(*m_saver);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -524,7 +533,40 @@ void tst_frmNameScript::swatchClickShowsThePreview()
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), nameBox()->toolTip());
     QCOMPARE(colorsIn(QToolTip::text()), QStringList { "#ffffff" });
+
+    // The preview on screen follows the name.
+    QTest::keyClicks(nameBox(), "B");
+    QCOMPARE(QToolTip::text(), nameBox()->toolTip());
+    QCOMPARE(colorsIn(QToolTip::text()), (QStringList { "#ffffff", "#ff0000" }));
     QToolTip::hideText();
+}
+
+// The names the player already has in the games' configs, to start a new one from.
+void tst_frmNameScript::nameMenuOffersTheGamesNames()
+{
+    const QString cod2 = u"/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs;
+    const QString cod = u"/.wine/drive_c/Program Files/Activision/Call of Duty/main"_qs;
+    for (const auto &[file, bytes] :
+        std::initializer_list<std::pair<QString, QByteArray>> { { cod2 + u"/iw_00.iwd"_qs, "" },
+            { cod2 + u"/players/one/config_mp.cfg"_qs, "seta name \"^1Old \xa7\"\r\n" },
+            { cod + u"/pak0.pk3"_qs, "" },
+            { cod + u"/config_mp.cfg"_qs, "bind k kill\r\nseta name \"^2Cod\"\r\n" } }) {
+        QVERIFY(QDir().mkpath(QFileInfo(m_dir->path() + file).path()));
+        QFile config(m_dir->path() + file);
+        QVERIFY(config.open(QIODevice::WriteOnly) && config.write(bytes) == bytes.size());
+    }
+    emit nameBox()->customContextMenuRequested(QPoint(4, 4));
+    QMenu *names = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        names = names ? names : window->findChild<QMenu *>(u"gameNamesMenu"_qs);
+    QVERIFY(names);
+    const QList<QAction *> actions = names->actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions[0]->text(), u"COD 2: ^1Old \u00a7"_qs);
+    QCOMPARE(actions[1]->text(), u"COD: ^2Cod"_qs);
+    actions[0]->trigger();
+    QCOMPARE(nameBox()->text(), u"^1Old \u00a7"_qs);
+    names->parentWidget()->close();
 }
 
 void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()

@@ -60,7 +60,7 @@ void tst_Install::desktopEntry()
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     for (const char *line :
-        { "Name=Tintmark", "Exec=tintmark", "Icon=tintmark", "Categories=Game;Utility;" })
+        { "Name=Tintmark", "Exec=tintmark %f", "Icon=tintmark", "Categories=Game;Utility;" })
         QVERIFY2(lines.contains(QLatin1String(line)), line);
 }
 

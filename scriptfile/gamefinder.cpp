@@ -1,0 +1,264 @@
+#include "gamefinder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryFile>
+
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
+
+namespace {
+
+// Every place where the games are looked for, with where it comes from.
+struct GameLayout {
+    Game game;
+    // Steam installs a game in steamapps/common/<its name> of one of its libraries (the
+    // "installdir" of the game's appmanifest: "Call of Duty 2" for app 2630, "Call of Duty" for
+    // app 2620).
+    QString steamFolder;
+    // The retail installers record the install folder as "InstallPath" under
+    // HKEY_LOCAL_MACHINE\SOFTWARE\<this key>; they are 32-bit programs, so on 64-bit Windows (and
+    // in a 64-bit Wine prefix) the value lands in the WOW6432Node view.
+    QString registryKey;
+    // The installers' default folder under Program Files, for a prefix whose registry says nothing.
+    QString usualFolder;
+    // The data archives of the game's main folder: COD 2's iw_00.iwd ..., COD's pak0.pk3 ...
+    QString archivePattern;
+};
+
+const GameLayout gameLayouts[] = {
+    { Game::Cod2, QStringLiteral("Call of Duty 2"),
+        QStringLiteral("SOFTWARE\\Activision\\Call of Duty 2"),
+        QStringLiteral("Activision/Call of Duty 2"), QStringLiteral("*.iwd") },
+    { Game::Cod, QStringLiteral("Call of Duty"),
+        QStringLiteral("SOFTWARE\\Activision\\Call of Duty"),
+        QStringLiteral("Activision/Call of Duty"), QStringLiteral("*.pk3") },
+};
+
+// Steam's own folder on Linux: ~/.local/share/Steam, where its installer puts it, and
+// ~/.steam/steam, the link it keeps to it (or to the Debian package's install).
+const QString linuxSteamRoots[]
+    = { QStringLiteral(".local/share/Steam"), QStringLiteral(".steam/steam") };
+// Steam on Windows records its folder as "SteamPath" under HKEY_CURRENT_USER\Software\Valve\Steam,
+// and its installer as "InstallPath" under HKEY_LOCAL_MACHINE\SOFTWARE\Valve\Steam (32-bit view).
+const QString steamUserKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam");
+const QString steamMachineKey = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Valve\\Steam");
+// Steam for Windows inside a Wine prefix.
+const QString wineSteamRoot = QStringLiteral("drive_c/Program Files (x86)/Steam");
+// Each Steam library, the first one included, is listed as "path" "<folder>" in this file of
+// Steam's own folder.
+const QString libraryList = QStringLiteral("steamapps/libraryfolders.vdf");
+// A Wine prefix keeps HKEY_LOCAL_MACHINE in this text file, as regedit's export format.
+const QString wineMachineRegistry = QStringLiteral("system.reg");
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.read(1024 * 1024));
+}
+
+// The folders a Steam library list names, with its escaped backslashes undone.
+QStringList steamLibraries(const QString &steamRoot)
+{
+    QStringList libraries { steamRoot };
+    static const QRegularExpression path(QStringLiteral(R"re("path"\s+"((?:[^"\\]|\\.)*)")re"));
+    const QString list = readText(steamRoot + u'/' + libraryList);
+    for (const QRegularExpressionMatch &match : path.globalMatch(list))
+        libraries << match.captured(1).replace(u"\\\\"_qs, u"\\"_qs);
+    return libraries;
+}
+
+// A Windows path as a Wine prefix holds it: C: is its drive_c, other drives its dosdevices.
+QString inWinePrefix(const QString &prefix, const QString &windowsPath)
+{
+    if (windowsPath.size() < 2 || windowsPath[1] != u':')
+        return QDir::fromNativeSeparators(windowsPath);
+    const QString rest = QDir::fromNativeSeparators(windowsPath.mid(2));
+    const QChar drive = windowsPath[0].toLower();
+    if (drive == u'c')
+        return prefix + u"/drive_c"_qs + rest;
+    return prefix + u"/dosdevices/"_qs + drive + u':' + rest;
+}
+
+// A string value of a key of a Wine prefix's system.reg, where keys stand as
+// [Software\\Wow6432Node\\...] and values as "name"="escaped string".
+QString wineRegistryValue(const QString &registry, const QString &key, const QString &name)
+{
+    const QString escapedKey = QString(key).section(u'\\', 1).replace(u"\\"_qs, u"\\\\"_qs);
+    for (const QString &view : { escapedKey,
+             QString(escapedKey)
+                 .replace(u"Software\\\\"_qs, u"Software\\\\Wow6432Node\\\\"_qs,
+                     Qt::CaseInsensitive) }) {
+        const qsizetype start = registry.indexOf(u"\n["_qs + view + u']', 0, Qt::CaseInsensitive);
+        if (start < 0)
+            continue;
+        const qsizetype end = registry.indexOf(u"\n["_qs, start + 1);
+        const QString section = registry.mid(start, end < 0 ? -1 : end - start);
+        const QRegularExpression value(
+            u"\n\""_qs + QRegularExpression::escape(name) + uR"re("="((?:[^"\\]|\\.)*)")re"_qs,
+            QRegularExpression::CaseInsensitiveOption);
+        if (const QRegularExpressionMatch match = value.match(section); match.hasMatch())
+            return match.captured(1).replace(u"\\\\"_qs, u"\\"_qs);
+    }
+    return {};
+}
+
+// Where Windows puts a file that an old program writes into a folder it may not write to:
+// %LOCALAPPDATA%\VirtualStore followed by the folder's path without its drive.
+QString virtualStoreFolder(const QString &folder, const GameSearch &search)
+{
+    if (search.localAppData.isEmpty() || !search.canWrite)
+        return folder;
+    const bool inProgramFiles
+        = std::ranges::any_of(search.programFilesFolders, [&](const QString &programFiles) {
+              return !programFiles.isEmpty()
+                  && (folder + u'/')
+                         .startsWith(
+                             QDir::fromNativeSeparators(programFiles) + u'/', Qt::CaseInsensitive);
+          });
+    if (!inProgramFiles || search.canWrite(folder))
+        return folder;
+    const QString withoutDrive = folder.section(u'/', 1);
+    return QDir::fromNativeSeparators(search.localAppData) + u"/VirtualStore/"_qs + withoutDrive;
+}
+
+// Steam's own folder, and the Wine prefix that holds it when it is Steam for Windows under Wine.
+struct SteamRoot {
+    QString folder;
+    QString winePrefix;
+};
+
+// Every folder that may hold a game, in the order they are looked at.
+QStringList candidateFolders(const GameSearch &search)
+{
+    QList<SteamRoot> steamRoots;
+    QStringList installFolders;
+    if (!search.home.isEmpty()) {
+        for (const QString &root : linuxSteamRoots)
+            steamRoots << SteamRoot { search.home + u'/' + root, QString() };
+    }
+    for (const QString &prefix : search.winePrefixes) {
+        const QString registry = readText(prefix + u'/' + wineMachineRegistry);
+        for (const GameLayout &layout : gameLayouts) {
+            const QString installed = wineRegistryValue(
+                registry, u"HKEY_LOCAL_MACHINE\\"_qs + layout.registryKey, u"InstallPath"_qs);
+            if (!installed.isEmpty())
+                installFolders << inWinePrefix(prefix, installed);
+            for (const QString &programFiles : { u"Program Files (x86)"_qs, u"Program Files"_qs }) {
+                installFolders << prefix + u"/drive_c/"_qs + programFiles + u'/'
+                        + layout.usualFolder;
+            }
+        }
+        steamRoots << SteamRoot { prefix + u'/' + wineSteamRoot, prefix };
+    }
+    if (search.registry) {
+        for (const GameLayout &layout : gameLayouts) {
+            for (const auto view : { RegistryReader::View::Wow32, RegistryReader::View::Native }) {
+                installFolders << search.registry->value(
+                    u"HKEY_LOCAL_MACHINE\\"_qs + layout.registryKey, u"InstallPath"_qs, view);
+            }
+        }
+        steamRoots << SteamRoot { search.registry->value(
+                                      steamUserKey, u"SteamPath"_qs, RegistryReader::View::Native),
+            QString() };
+        steamRoots << SteamRoot { search.registry->value(steamMachineKey, u"InstallPath"_qs,
+                                      RegistryReader::View::Wow32),
+            QString() };
+    }
+
+    QStringList folders = installFolders;
+    for (const SteamRoot &root : steamRoots) {
+        if (root.folder.isEmpty())
+            continue;
+        for (const QString &library : steamLibraries(root.folder)) {
+            const QString folder = root.winePrefix.isEmpty()
+                ? QDir::fromNativeSeparators(library)
+                : inWinePrefix(root.winePrefix, library);
+            for (const GameLayout &layout : gameLayouts)
+                folders << folder + u"/steamapps/common/"_qs + layout.steamFolder;
+        }
+    }
+    folders.removeAll(QString());
+    return folders;
+}
+
+} // namespace
+
+QList<GameInstall> findGames(const GameSearch &search)
+{
+    QList<GameInstall> found;
+    QSet<QString> seen;
+    for (const QString &folder : candidateFolders(search)) {
+        const QFileInfo main(QDir::fromNativeSeparators(folder) + u"/main"_qs);
+        const QString canonical = main.canonicalFilePath();
+        if (canonical.isEmpty() || !main.isDir() || seen.contains(canonical))
+            continue;
+        const QDir mainDir(main.absoluteFilePath());
+        for (const GameLayout &layout : gameLayouts) {
+            if (mainDir.entryList({ layout.archivePattern }, QDir::Files).isEmpty())
+                continue;
+            seen.insert(canonical);
+            const QString mainFolder = QDir::cleanPath(main.absoluteFilePath());
+            found << GameInstall { layout.game, mainFolder,
+                virtualStoreFolder(mainFolder, search) };
+            break;
+        }
+    }
+    std::ranges::stable_sort(found, {}, &GameInstall::game);
+    return found;
+}
+
+QString gameName(Game game)
+{
+    return game == Game::Cod2 ? QCoreApplication::translate("GameFinder", "COD 2")
+                              : QCoreApplication::translate("GameFinder", "COD");
+}
+
+bool canCreateFilesIn(const QString &folder)
+{
+    QTemporaryFile probe(folder + u"/.tintmark-XXXXXX"_qs);
+    return probe.open();
+}
+
+#ifdef Q_OS_WIN
+namespace {
+
+class WindowsRegistry : public RegistryReader {
+public:
+    QString value(const QString &key, const QString &name, View view) const override
+    {
+        const QSettings settings(
+            key, view == View::Wow32 ? QSettings::Registry32Format : QSettings::Registry64Format);
+        return QDir::fromNativeSeparators(settings.value(name).toString());
+    }
+};
+
+} // namespace
+#endif
+
+GameSearch GameSearch::ofThisSystem()
+{
+    GameSearch search;
+#ifdef Q_OS_WIN
+    static const WindowsRegistry registry;
+    search.registry = &registry;
+    search.programFilesFolders
+        = { qEnvironmentVariable("ProgramFiles"), qEnvironmentVariable("ProgramFiles(x86)") };
+    search.localAppData = qEnvironmentVariable("LOCALAPPDATA");
+    search.canWrite = canCreateFilesIn;
+#else
+    search.home = QDir::homePath();
+    const QString winePrefix = qEnvironmentVariable("WINEPREFIX");
+    if (!winePrefix.isEmpty())
+        search.winePrefixes << winePrefix;
+    search.winePrefixes << search.home + u"/.wine"_qs;
+#endif
+    return search;
+}

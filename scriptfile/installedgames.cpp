@@ -1,0 +1,75 @@
+#include "installedgames.h"
+
+#include "cfgreader.h"
+#include "consolerun.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Where the games keep the player's settings, name included, relative to their main folder:
+// COD 2 in a folder for each player profile, COD in main itself.
+QStringList configFiles(const GameInstall &game, const QString &mainFolder)
+{
+    if (game.game == Game::Cod)
+        return { mainFolder + u"/config_mp.cfg"_qs };
+    QStringList files;
+    const QDir players(mainFolder + u"/players"_qs);
+    for (const QString &profile : players.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        files << players.filePath(profile) + u"/config_mp.cfg"_qs;
+    return files;
+}
+
+} // namespace
+
+InstalledGames::InstalledGames(GameSearch search)
+    : m_search(std::move(search))
+{
+}
+
+const QList<GameInstall> &InstalledGames::games()
+{
+    if (!m_games)
+        m_games = findGames(m_search);
+    return *m_games;
+}
+
+std::optional<std::pair<GameInstall, QString>> InstalledGames::gameHolding(const QString &path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    for (const GameInstall &game : games()) {
+        for (const QString &folder : { game.scriptFolder, game.mainFolder }) {
+            const QString relative = QDir(folder).relativeFilePath(file);
+            if (!relative.startsWith(u"../"_qs) && !QDir::isAbsolutePath(relative))
+                return std::pair(game, relative);
+        }
+    }
+    return std::nullopt;
+}
+
+QList<std::pair<Game, QString>> InstalledGames::namesInConfigs()
+{
+    QList<std::pair<Game, QString>> names;
+    for (const GameInstall &game : games()) {
+        // Windows keeps what an old game writes into Program Files in the VirtualStore copy.
+        QStringList folders { game.scriptFolder };
+        if (game.mainFolder != game.scriptFolder)
+            folders << game.mainFolder;
+        for (const QString &folder : folders) {
+            for (const QString &file : configFiles(game, folder)) {
+                QString reason;
+                const std::optional<QString> config = CfgReader::read(file, &reason);
+                if (!config)
+                    continue;
+                const ConsoleRun run = runScript(*config);
+                if (run.nameChanges.isEmpty())
+                    continue;
+                const std::pair named(game.game, run.nameChanges.constLast().name);
+                if (!names.contains(named))
+                    names << named;
+            }
+        }
+    }
+    return names;
+}

@@ -1,0 +1,27 @@
+#ifndef INSTALLEDGAMES_H
+#define INSTALLEDGAMES_H
+
+#include "gamefinder.h"
+
+#include <optional>
+
+// The games installed on this computer, looked for once, when first asked: the dialogs start
+// in their folders, the save says how to run a script there, and the name box offers the names
+// in their configs.
+class InstalledGames {
+public:
+    explicit InstalledGames(GameSearch search = GameSearch::ofThisSystem());
+
+    const QList<GameInstall> &games();
+    // The game whose script folder holds path, if any, with path relative to that folder.
+    std::optional<std::pair<GameInstall, QString>> gameHolding(const QString &path);
+    // The names the games' own configs set, as the console sets them, each once: COD 2 keeps
+    // one config for each player profile.
+    QList<std::pair<Game, QString>> namesInConfigs();
+
+private:
+    GameSearch m_search;
+    std::optional<QList<GameInstall>> m_games;
+};
+
+#endif // INSTALLEDGAMES_H

@@ -1,0 +1,95 @@
+#include "savenotice.h"
+
+#include "consolerun.h"
+#include "installedgames.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+
+namespace {
+
+// Long enough to read two lines and type the command they give.
+constexpr int shownFor = 15'000; // milliseconds
+
+// exec takes one word: a name with a space in it needs quotes.
+QString execCommand(const QString &relativePath)
+{
+    const QString name = relativePath.contains(u' ') ? u'"' + relativePath + u'"' : relativePath;
+    return u"/exec "_qs + name;
+}
+
+QString keyName(const QString &key) { return key.size() == 1 ? key.toUpper() : key; }
+
+} // namespace
+
+SaveNotice::SaveNotice(QWidget *window)
+    : QLabel(window, Qt::ToolTip | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("saveNotice"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setTextFormat(Qt::PlainText);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setMargin(6);
+    setForegroundRole(QPalette::ToolTipText);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setAutoFillBackground(true);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_hide.setSingleShot(true);
+    m_hide.setInterval(shownFor);
+    connect(&m_hide, &QTimer::timeout, this, &QWidget::hide);
+}
+
+void SaveNotice::showBelow(QWidget *window, const QString &text)
+{
+    auto *notice = window->findChild<SaveNotice *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!notice)
+        notice = new SaveNotice(window);
+    notice->setText(text);
+    notice->adjustSize();
+
+    // Below the window, or above it where the screen ends; never over the window's controls.
+    const QRect frame = window->frameGeometry();
+    const QRect screen = window->screen()->availableGeometry();
+    QPoint at(frame.left(), frame.bottom() + 1);
+    if (at.y() + notice->height() > screen.bottom())
+        at.setY(frame.top() - notice->height());
+    at.setX(std::clamp(
+        at.x(), screen.left(), std::max(screen.left(), screen.right() - notice->width())));
+    notice->move(at);
+    notice->show();
+    notice->m_hide.start();
+}
+
+QString SaveNotice::instructions(const QString &path, QStringView script, InstalledGames &games)
+{
+    const QString file = QFileInfo(path).fileName();
+    QStringList lines;
+    if (const auto held = games.gameHolding(path)) {
+        lines << tr("Saved %1 in the main folder of %2.").arg(file, gameName(held->first.game));
+        lines << tr("In the game, open the console (~) and type: %1")
+                     .arg(execCommand(QDir::fromNativeSeparators(held->second)));
+    } else {
+        lines << tr("Saved %1.").arg(QDir::toNativeSeparators(path));
+        const QList<GameInstall> &installed = games.games();
+        if (installed.isEmpty()) {
+            lines << tr("Put it in the game's main folder first, then in the game open the "
+                        "console (~) and type: %1")
+                         .arg(execCommand(file));
+        } else {
+            lines << tr("Put it in the main folder of %1 first (%2), then in the game open the "
+                        "console (~) and type: %3")
+                         .arg(gameName(installed.first().game),
+                             QDir::toNativeSeparators(installed.first().scriptFolder),
+                             execCommand(file));
+        }
+    }
+    QStringList keys;
+    for (const KeyBinding &binding : runScript(script).finalBindings())
+        keys << keyName(binding.key);
+    if (!keys.isEmpty())
+        lines << tr("Then press %1 to play it.").arg(keys.join(tr(" or ")));
+    return lines.join(u'\n');
+}
+
+void SaveNotice::mousePressEvent(QMouseEvent *) { hide(); }
