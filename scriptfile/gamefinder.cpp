@@ -79,8 +79,8 @@ QStringList steamLibraries(const QString &steamRoot)
 QString inWinePrefix(const QString &prefix, const QString &windowsPath)
 {
     if (windowsPath.size() < 2 || windowsPath[1] != u':')
-        return QDir::fromNativeSeparators(windowsPath);
-    const QString rest = QDir::fromNativeSeparators(windowsPath.mid(2));
+        return windowsPath;
+    const QString rest = windowsPath.mid(2).replace(u'\\', u'/');
     const QChar drive = windowsPath[0].toLower();
     if (drive == u'c')
         return prefix + u"/drive_c"_qs + rest;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -62,7 +63,10 @@ private slots:
     void failedSaveWarnsAndKeepsTheText();
     void failedWriteKeepsTheOldScript_data();
     void failedWriteKeepsTheOldScript();
+    void closingAsksAboutChanges_data();
+    void closingAsksAboutChanges();
     void closingTheMainWindowEndsTheProgram();
+    void recentScriptsAreOffered();
     void opensAScriptThatSavesAgainByteForByte();
     void refusesAFileThatIsNotText();
     void asksBeforeChangedTextGoes();
@@ -397,17 +401,110 @@ void tst_frmEditor::failedWriteKeepsTheOldScript()
     QCOMPARE(script()->toPlainText(), text);
 }
 
+void tst_frmEditor::closingAsksAboutChanges_data()
+{
+    using Answer = OpenFileChooser::ChangesAnswer;
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("saveAs"); // empty: the Save dialog is cancelled
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QByteArray>("saved");
+
+    const QByteArray none = "<missing>";
+    QTest::newRow("unchanged closes") << u"none"_qs << Answer::Cancel << u""_qs << true << none;
+    QTest::newRow("typing undone closes")
+        << u"typed and undone"_qs << Answer::Cancel << u""_qs << true << none;
+    QTest::newRow("Cancel keeps it") << u"typed"_qs << Answer::Cancel << u""_qs << false << none;
+    QTest::newRow("Discard closes") << u"typed"_qs << Answer::Discard << u""_qs << true << none;
+    QTest::newRow("Save saves and closes")
+        << u"typed"_qs << Answer::Save << u"animated.cfg"_qs << true
+        << QByteArray(templateLiteral) + " set name A!\r\n";
+    QTest::newRow("cancelled Save keeps it")
+        << u"typed"_qs << Answer::Save << u""_qs << false << none;
+    QTest::newRow("failed Save keeps it")
+        << u"typed"_qs << Answer::Save << u"missing/animated.cfg"_qs << false << none;
+    QTest::newRow("a second hand-off is a change")
+        << u"handed off"_qs << Answer::Cancel << u""_qs << false << none;
+}
+
+void tst_frmEditor::closingAsksAboutChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(OpenFileChooser::ChangesAnswer, answer);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, closes);
+    QFETCH(QByteArray, saved);
+
+    handOff(u"A"_qs);
+    script()->moveCursor(QTextCursor::End);
+    if (change.startsWith(u"typed"))
+        QTest::keyClicks(script(), "!");
+    if (change == u"typed and undone")
+        QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
+    if (change == u"handed off")
+        handOff(u"B"_qs);
+    const QString text = script()->toPlainText();
+    m_chooser.changesAnswer = answer;
+    m_chooser.path = saveAs.isEmpty() ? QString() : m_dir->filePath(saveAs);
+
+    QPointer<QWidget> window = editor();
+    QCOMPARE(window->close(), closes);
+    QCOMPARE(m_chooser.saveQuestions, change == u"none" || change.endsWith(u"undone") ? 0 : 1);
+    QCOMPARE(m_reporter.messages.size(), saveAs.startsWith(u"missing") ? 1 : 0);
+    if (closes)
+        QTRY_VERIFY(!window);
+    else
+        QCOMPARE(script()->toPlainText(), text);
+    QFile file(m_dir->filePath(u"animated.cfg"_qs));
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>"), saved);
+}
+
 void tst_frmEditor::closingTheMainWindowEndsTheProgram()
 {
     handOff(u"A"_qs);
     QPointer<QWidget> openEditor = editor();
+    QTest::keyClicks(script(), "!");
+    // The editor's changes are asked about first; Cancel keeps both windows open.
+    QVERIFY(!m_mainWindow->close());
+    QVERIFY(m_mainWindow->isVisible() && openEditor->isVisible());
+    QCOMPARE(m_chooser.saveQuestions, 1);
+
+    m_chooser.changesAnswer = OpenFileChooser::ChangesAnswer::Discard;
     QTimer::singleShot(0, m_mainWindow, &QWidget::close);
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
-
-    // The editor ends with the program, unsaved text and all, without a prompt.
+    QCOMPARE(m_chooser.saveQuestions, 2);
     m_program.reset();
     QVERIFY(!openEditor);
+}
+
+// Scripts saved or opened come back through the context menu, newest first, five of them, also
+// when the program starts with one.
+void tst_frmEditor::recentScriptsAreOffered()
+{
+    handOff(u"A"_qs);
+    for (int i = 1; i <= 6; ++i) {
+        m_chooser.path = m_dir->filePath(u"saved%1.cfg"_qs.arg(i));
+        QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+    }
+    const QString opened = writeFile(u"opened.cfg"_qs, "set name Opened\r\n");
+    m_program->openInEditor(opened);
+    QCOMPARE(script()->toPlainText(), u"set name Opened"_qs);
+
+    emit script()->customContextMenuRequested(QPoint(4, 4));
+    QMenu *recent = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        recent = recent ? recent : window->findChild<QMenu *>(u"recentMenu"_qs);
+    QVERIFY(recent);
+    QStringList shown;
+    for (const QAction *action : recent->actions())
+        shown << QFileInfo(action->text()).fileName();
+    QCOMPARE(shown,
+        (QStringList { "opened.cfg", "saved6.cfg", "saved5.cfg", "saved4.cfg", "saved3.cfg" }));
+    recent->actions().constLast()->trigger();
+    QCOMPARE(script()->toPlainText(),
+        QString::fromLatin1(templateLiteral).replace(u"\r\n"_qs, u"\n"_qs) + u" set name A"_qs);
+    recent->parentWidget()->close();
 }
 
 void tst_frmEditor::nameSetByLine_data()

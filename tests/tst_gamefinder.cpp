@@ -1,0 +1,204 @@
+#include "gamefinder.h"
+#include "installedgames.h"
+#include "savenotice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Answers "32:" or "64:" followed by the key, a backslash and the value's name.
+class FakeRegistry : public RegistryReader {
+public:
+    QString value(const QString &key, const QString &name, View view) const override
+    {
+        return values.value((view == View::Wow32 ? u"32:"_qs : u"64:"_qs) + key + u'\\' + name);
+    }
+
+    QHash<QString, QString> values;
+};
+
+const QString cod2Key = u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Call of Duty 2\\InstallPath"_qs;
+const QString steamCod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main"_qs;
+const QString programFiles = u"Program Files (x86)/Activision/Call of Duty 2/main"_qs;
+
+} // namespace
+
+// Finds the games in folder trees laid out as Steam, Wine and Windows lay them out.
+class tst_GameFinder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void findsTheGames_data();
+    void findsTheGames();
+    void noticeSaysHowToRunTheScript_data();
+    void noticeSaysHowToRunTheScript();
+
+private:
+    // Makes the files, "path" or "path=content", with {root} standing for the tree's folder;
+    // a path starting with '!' is a folder that cannot be read.
+    bool makeTree(const QStringList &files);
+    QString withRoot(QString text) const;
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    FakeRegistry m_registry;
+    GameSearch m_search;
+};
+
+void tst_GameFinder::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_root->isValid());
+    m_registry = {};
+    m_search = {};
+    m_search.home = m_root->path();
+    m_search.winePrefixes = { m_root->filePath(u".wine"_qs) };
+    m_search.registry = &m_registry;
+    m_search.programFilesFolders = { m_root->filePath(u"Program Files (x86)"_qs) };
+    m_search.localAppData = m_root->filePath(u"AppData/Local"_qs);
+}
+
+QString tst_GameFinder::withRoot(QString text) const
+{
+    return text.replace(u"{root}"_qs, m_root->path())
+        .replace(u"{root without drive}"_qs, m_root->path().section(u'/', 1));
+}
+
+bool tst_GameFinder::makeTree(const QStringList &files)
+{
+    for (const QString &entry : files) {
+        const QString path = m_root->filePath(entry.section(u'=', 0, 0).remove(u'!'));
+        if (entry.startsWith(u'!')) {
+            if (!QDir().mkpath(path) || !QFile::setPermissions(path, {}))
+                return false;
+            continue;
+        }
+        QFile file(path);
+        const QByteArray content = withRoot(entry.section(u'=', 1)).toUtf8();
+        if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly)
+            || file.write(content) != content.size())
+            return false;
+    }
+    return true;
+}
+
+void tst_GameFinder::findsTheGames_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("registry");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QStringList>("found"); // game, main folder, and a script folder elsewhere
+
+    const QString cod2 = u"COD 2 "_qs;
+    QTest::newRow("Steam, COD 2") << QStringList { steamCod2 + u"/iw_00.iwd"_qs } << QStringList()
+                                  << true << QStringList { cod2 + steamCod2 };
+    QTest::newRow("Steam library listed, COD, the root listed too")
+        << QStringList { u".steam/steam/steamapps/libraryfolders.vdf=\"libraryfolders\" { \"0\" { "
+                         "\"path\" \"{root}/.steam/steam\" } \"1\" { \"path\"\t\t\"{root}/games\" "
+                         "} }"_qs,
+               u".steam/steam/steamapps/common/Call of Duty/main/pak0.pk3"_qs,
+               u"games/steamapps/common/Call of Duty/main/PAK1.PK3"_qs }
+        << QStringList() << true
+        << QStringList { u"COD .steam/steam/steamapps/common/Call of Duty/main"_qs,
+               u"COD games/steamapps/common/Call of Duty/main"_qs };
+    QTest::newRow("no archives") << QStringList { steamCod2 + u"/readme.txt"_qs } << QStringList()
+                                 << true << QStringList();
+    QTest::newRow("unreadable main")
+        << QStringList { u"!"_qs + steamCod2 } << QStringList() << true << QStringList();
+    QTest::newRow("Wine, installed where its registry says, after COD in Steam")
+        << QStringList { u".wine/system.reg=WINE REGISTRY Version 2\n\n"
+                         "[Software\\\\Wow6432Node\\\\Activision\\\\Call of Duty 2] 1700000000\n"
+                         "#time=1da\n\"InstallPath\"=\"C:\\\\Games\\\\CoD2\"\n"_qs,
+               u".wine/drive_c/Games/CoD2/main/iw_00.iwd"_qs,
+               u".local/share/Steam/steamapps/common/Call of Duty/main/pak0.pk3"_qs }
+        << QStringList() << true
+        << QStringList { cod2 + u".wine/drive_c/Games/CoD2/main"_qs,
+               u"COD .local/share/Steam/steamapps/common/Call of Duty/main"_qs };
+    QTest::newRow("Wine, the usual folder")
+        << QStringList { u".wine/drive_c/Program Files/Activision/Call of Duty/main/pak0.pk3"_qs }
+        << QStringList() << true
+        << QStringList { u"COD .wine/drive_c/Program Files/Activision/Call of Duty/main"_qs };
+    QTest::newRow("Windows, writable install")
+        << QStringList { programFiles + u"/iw_00.iwd"_qs }
+        << QStringList { u"32:"_qs + cod2Key
+               + u"={root}/Program Files (x86)/Activision/Call of Duty 2"_qs }
+        << true << QStringList { cod2 + programFiles };
+    QTest::newRow("Windows, Program Files not writable: VirtualStore")
+        << QStringList { programFiles + u"/iw_00.iwd"_qs }
+        << QStringList { u"32:"_qs + cod2Key
+               + u"={root}/Program Files (x86)/Activision/Call of Duty 2"_qs }
+        << false
+        << QStringList { cod2 + programFiles
+               + u" AppData/Local/VirtualStore/{root without drive}/"_qs + programFiles };
+    QTest::newRow("Windows, Steam's own registry entry")
+        << QStringList { u"Steam/steamapps/common/Call of Duty 2/main/iw_01.iwd"_qs }
+        << QStringList { u"64:HKEY_CURRENT_USER\\Software\\Valve\\Steam\\SteamPath={root}/Steam"_qs }
+        << false << QStringList { u"COD 2 Steam/steamapps/common/Call of Duty 2/main"_qs };
+}
+
+void tst_GameFinder::findsTheGames()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, registry);
+    QFETCH(bool, writable);
+    QFETCH(QStringList, found);
+
+    QVERIFY(makeTree(files));
+    const QString unreadable = m_root->filePath(steamCod2);
+    if (files.value(0).startsWith(u'!') && QDir(unreadable).isReadable())
+        QSKIP("This account reads folders whatever their permissions (root).");
+    for (const QString &value : registry)
+        m_registry.values.insert(value.section(u'=', 0, 0), withRoot(value.section(u'=', 1)));
+    m_search.canWrite = [writable](const QString &) { return writable; };
+
+    QStringList games;
+    const QDir root(m_root->path());
+    for (const GameInstall &game : findGames(m_search)) {
+        QString line = gameName(game.game) + u' ' + root.relativeFilePath(game.mainFolder);
+        if (game.scriptFolder != game.mainFolder)
+            line += u' ' + root.relativeFilePath(game.scriptFolder);
+        games << line;
+    }
+    for (QString &line : found)
+        line = withRoot(line);
+    QCOMPARE(games, found);
+    QFile::setPermissions(unreadable, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void tst_GameFinder::noticeSaysHowToRunTheScript_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("said");
+
+    const QString main = steamCod2 + u'/';
+    QTest::newRow("in main") << main + u"sniper.cfg"_qs << u"set name ^1A"_qs
+                             << u"Saved sniper.cfg in the main folder of COD 2.\nIn the game, "
+                                "open the console (~) and type: /exec sniper.cfg"_qs;
+    QTest::newRow("in a folder of main, with a space")
+        << main + u"names/my name.cfg"_qs << u"set name A"_qs
+        << u"type: /exec \"names/my name.cfg\""_qs;
+    QTest::newRow("elsewhere") << u"x.cfg"_qs << u"set name A"_qs
+                               << u"Put it in the main folder of COD 2 first ("_qs;
+    QTest::newRow("keys to press")
+        << main + u"a.cfg"_qs << u"bind k vstr a\nset a \"set name A\"\nbind F5 \"vstr a\""_qs
+        << u"/exec a.cfg\nThen press K or F5 to play it."_qs;
+}
+
+void tst_GameFinder::noticeSaysHowToRunTheScript()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, script);
+    QFETCH(QString, said);
+
+    QVERIFY(makeTree({ steamCod2 + u"/iw_00.iwd"_qs }));
+    InstalledGames games(m_search);
+    const QString text = SaveNotice::instructions(m_root->filePath(path), script, games);
+    QVERIFY2(text.contains(said), qPrintable(text));
+}
+
+QTEST_MAIN(tst_GameFinder)
+#include "tst_gamefinder.moc"
