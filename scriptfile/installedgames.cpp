@@ -48,6 +48,14 @@ std::optional<std::pair<GameInstall, QString>> InstalledGames::gameHolding(const
     return std::nullopt;
 }
 
+QString InstalledGames::scriptPath(const QString &path)
+{
+    const auto held = gameHolding(path);
+    if (!held || held->first.scriptFolder == held->first.mainFolder)
+        return path;
+    return QDir(held->first.scriptFolder).filePath(held->second);
+}
+
 QList<std::pair<Game, QString>> InstalledGames::namesInConfigs()
 {
     QList<std::pair<Game, QString>> names;

@@ -66,7 +66,13 @@ QString SaveNotice::instructions(const QString &path, QStringView script, Instal
     const QString file = QFileInfo(path).fileName();
     QStringList lines;
     if (const auto held = games.gameHolding(path)) {
-        lines << tr("Saved %1 in the main folder of %2.").arg(file, gameName(held->first.game));
+        const GameInstall &game = held->first;
+        lines << tr("Saved %1 in the main folder of %2.").arg(file, gameName(game.game));
+        if (game.scriptFolder != game.mainFolder) {
+            lines << tr("Windows keeps it for the game in %1, since the game's own folder is "
+                        "protected; the game finds it there.")
+                         .arg(QDir::toNativeSeparators(game.scriptFolder));
+        }
         lines << tr("In the game, open the console (~) and type: %1")
                      .arg(execCommand(QDir::fromNativeSeparators(held->second)));
     } else {

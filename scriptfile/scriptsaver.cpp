@@ -1,6 +1,7 @@
 #include "scriptsaver.h"
 
 #include "failurereporter.h"
+#include "installedgames.h"
 #include "savefilechooser.h"
 #include "savenotice.h"
 
@@ -15,9 +16,12 @@ ScriptSaver::ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter, In
 
 QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText)
 {
-    const QString path = m_chooser.chooseSavePath(window);
-    if (path.isEmpty())
+    const QString chosen = m_chooser.chooseSavePath(window);
+    if (chosen.isEmpty())
         return {};
+    // Not "Access denied" in an old install under Program Files: the game reads its scripts
+    // from the copy of its folder that Windows keeps for it, and the notice says so.
+    const QString path = m_games.scriptPath(chosen);
 
     QString text;
     QString reason;

@@ -183,6 +183,12 @@ void tst_GameFinder::noticeSaysHowToRunTheScript_data()
         << u"type: /exec \"names/my name.cfg\""_qs;
     QTest::newRow("elsewhere") << u"x.cfg"_qs << u"set name A"_qs
                                << u"Put it in the main folder of COD 2 first ("_qs;
+    QTest::newRow("in protected Program Files, redirected to VirtualStore")
+        << programFiles + u"/sniper.cfg"_qs
+        << u"set name A"_qs
+        << u"Windows keeps it for the game in "_qs
+            + QDir::toNativeSeparators(u"{root}/AppData/Local/VirtualStore/{root without drive}/"_qs
+                + programFiles);
     QTest::newRow("keys to press")
         << main + u"a.cfg"_qs << u"bind k vstr a\nset a \"set name A\"\nbind F5 \"vstr a\""_qs
         << u"/exec a.cfg\nThen press K or F5 to play it."_qs;
@@ -194,10 +200,15 @@ void tst_GameFinder::noticeSaysHowToRunTheScript()
     QFETCH(QString, script);
     QFETCH(QString, said);
 
-    QVERIFY(makeTree({ steamCod2 + u"/iw_00.iwd"_qs }));
+    QVERIFY(makeTree({ steamCod2 + u"/iw_00.iwd"_qs, programFiles + u"/iw_00.iwd"_qs }));
+    m_registry.values.insert(u"32:"_qs + cod2Key,
+        withRoot(u"{root}/Program Files (x86)/Activision/Call of Duty 2"_qs));
+    m_search.canWrite = [](const QString &) { return false; };
     InstalledGames games(m_search);
-    const QString text = SaveNotice::instructions(m_root->filePath(path), script, games);
-    QVERIFY2(text.contains(said), qPrintable(text));
+    const QString saved = games.scriptPath(m_root->filePath(path));
+    QCOMPARE(saved.contains(u"VirtualStore"_qs), path.startsWith(u"Program Files"_qs));
+    const QString text = SaveNotice::instructions(saved, script, games);
+    QVERIFY2(text.contains(withRoot(said)), qPrintable(text));
 }
 
 QTEST_MAIN(tst_GameFinder)
