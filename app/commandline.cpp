@@ -39,11 +39,14 @@ int checkFiles(const QStringList &files, QTextStream &out, QTextStream &err)
 
 } // namespace
 
+QString programVersionLine() { return u"tintmark "_qs + QLatin1String(TINTMARK_VERSION); }
+
 std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    // Qt's own options (-platform and the like) are for the windows: only these two are ours.
+    // Qt's own options (-platform and the like) are for the windows: only these are ours.
     const bool asked = std::ranges::any_of(arguments.mid(1), [](const QString &argument) {
-        return argument == u"--check" || argument == u"--help" || argument == u"-h";
+        return argument == u"--check" || argument == u"--help" || argument == u"-h"
+            || argument == u"--version" || argument == u"-v";
     });
     if (!asked)
         return std::nullopt;
@@ -53,11 +56,14 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
                                         "Without options it opens its window, and a script "
                                         "given as FILE in the script editor."));
     const QCommandLineOption help({ u"h"_qs, u"help"_qs }, tr("Shows these options."));
+    const QCommandLineOption version(
+        { u"v"_qs, u"version"_qs }, tr("Shows the program's name and version."));
     const QCommandLineOption check(u"check"_qs,
         tr("Checks the scripts without opening a window: the names each sets with their times, "
            "then its warnings with line numbers. Exit status 0 when no script has a warning, 1 "
            "when one has, 2 when a file cannot be read."));
     parser.addOption(help);
+    parser.addOption(version);
     parser.addOption(check);
     parser.addPositionalArgument(u"files"_qs,
         tr("The script to open, or with --check the scripts to check."), tr("[FILE...]"));
@@ -68,9 +74,14 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
     if (parser.isSet(help)) {
         // The usage line names the program as players call it, whatever its file is called.
         QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'), tr("Usage: tintmark [FILE | --check FILE...]"));
+        help.replace(
+            0, help.indexOf(u'\n'), tr("Usage: tintmark [FILE | --check FILE... | --version]"));
         out << help;
         out.flush();
+        return noWarnings;
+    }
+    if (parser.isSet(version)) {
+        out << programVersionLine() << Qt::endl;
         return noWarnings;
     }
     if (parser.positionalArguments().isEmpty()) {

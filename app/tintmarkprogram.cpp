@@ -18,7 +18,7 @@ TintmarkProgram::TintmarkProgram(SaveFileChooser &saveChooser, OpenFileChooser &
 void TintmarkProgram::setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tintmark"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TINTMARK_VERSION));
     // The few settings (the last folder, the recent scripts) go to a file of their own, on
     // Windows too, where the portable program leaves the registry alone.
     QApplication::setOrganizationName(QStringLiteral("Tintmark"));

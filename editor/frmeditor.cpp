@@ -12,12 +12,14 @@
 #include "scripttemplate.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -81,6 +83,11 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
     m_animationAction = new QAction(tr("&Insert Animation..."), this);
     m_animationAction->setShortcut(Qt::CTRL | Qt::Key_I);
     connect(m_animationAction, &QAction::triggered, this, &frmEditor::insertAnimation);
+    m_aboutAction = new QAction(tr("&About Tintmark..."), this);
+    m_aboutAction->setObjectName(QStringLiteral("aboutAction"));
+    connect(m_aboutAction, &QAction::triggered, this, &frmEditor::showAbout);
+    m_aboutQtAction = new QAction(tr("About &Qt..."), this);
+    connect(m_aboutQtAction, &QAction::triggered, qApp, &QApplication::aboutQt);
     for (QAction *action : { m_openAction, m_playAction, m_animationAction }) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
@@ -233,6 +240,9 @@ void frmEditor::showContextMenu(const QPoint &position)
     recent->setEnabled(!recentPaths.isEmpty());
     menu->addAction(m_playAction);
     menu->addAction(m_animationAction);
+    menu->addSeparator();
+    menu->addAction(m_aboutAction);
+    menu->addAction(m_aboutQtAction);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(txtEditor->viewport()->mapToGlobal(position));
 }
@@ -269,6 +279,17 @@ void frmEditor::playScript()
     m_player->activateWindow();
     m_player->restart();
     m_player->play();
+}
+
+void frmEditor::showAbout()
+{
+    QMessageBox::about(this, tr("About Tintmark"),
+        tr("<h3>Tintmark %1</h3>"
+           "<p>Colored player names and name scripts for COD and COD 2.</p>"
+           "<p>Tintmark is free software under the GNU General Public License, version 3 or "
+           "later. It comes with no warranty.</p>"
+           "<p>Built with Qt %2, used under the GNU Lesser General Public License, version 3.</p>")
+            .arg(QCoreApplication::applicationVersion(), QLatin1String(QT_VERSION_STR)));
 }
 
 void frmEditor::placePlayerBeside()

@@ -54,6 +54,7 @@ private:
     bool saveScript();
     void showContextMenu(const QPoint &position);
     void placePlayerBeside();
+    void showAbout();
     void goToLine(int line);
     void splitLine(int line, int column);
     bool isDroppedScript(const QEvent *event) const;
@@ -66,6 +67,8 @@ private:
     QAction *m_openAction;
     QAction *m_playAction;
     QAction *m_animationAction;
+    QAction *m_aboutAction;
+    QAction *m_aboutQtAction;
     QString m_lastHandedOffName;
     QPointer<ScriptPlayerWindow> m_player; // made when first asked for
     QTimer m_typingPause; // the player window follows the text once typing pauses

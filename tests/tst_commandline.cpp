@@ -12,7 +12,8 @@ class tst_CommandLine : public QObject {
 
 private slots:
     void initTestCase();
-    void helpListsTheCheck();
+    void helpAndVersion_data();
+    void helpAndVersion();
     void exitStatus_data();
     void exitStatus();
     void warnsInTheWordsOfTheWindow();
@@ -63,11 +64,30 @@ int tst_CommandLine::run(const QStringList &arguments)
     return tintmark.exitStatus() == QProcess::NormalExit ? tintmark.exitCode() : -1;
 }
 
-void tst_CommandLine::helpListsTheCheck()
+// Both work without a display, as the package's scripts and a console call them.
+void tst_CommandLine::helpAndVersion_data()
 {
-    QCOMPARE(run({ u"--help"_qs }), 0);
-    QVERIFY2(m_out.startsWith(u"Usage: tintmark [FILE | --check FILE...]\n"_qs), qPrintable(m_out));
-    QVERIFY(m_out.contains(u"--check"_qs));
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("begins");
+    const QString usage = u"Usage: tintmark [FILE | --check FILE... | --version]\n"_qs;
+    QTest::newRow("--help") << u"--help"_qs << usage;
+    QTest::newRow("-h") << u"-h"_qs << usage;
+    QTest::newRow("--version") << u"--version"_qs << u"tintmark 1.0.0\n"_qs;
+    QTest::newRow("-v") << u"-v"_qs << u"tintmark 1.0.0\n"_qs;
+}
+
+void tst_CommandLine::helpAndVersion()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, begins);
+    QCOMPARE(run({ option }), 0);
+    QVERIFY2(m_out.startsWith(begins), qPrintable(m_out));
+    if (begins.startsWith(u"Usage")) {
+        for (const QString &listed : { u"--check"_qs, u"--version"_qs, u"--help"_qs })
+            QVERIFY2(m_out.contains(listed), qPrintable(listed));
+    } else {
+        QCOMPARE(m_out, begins);
+    }
 }
 
 void tst_CommandLine::exitStatus_data()

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -67,6 +68,7 @@ private slots:
     void closingAsksAboutChanges();
     void closingTheMainWindowEndsTheProgram();
     void recentScriptsAreOffered();
+    void aboutNamesTheVersionAndLicence();
     void opensAScriptThatSavesAgainByteForByte();
     void refusesAFileThatIsNotText();
     void asksBeforeChangedTextGoes();
@@ -699,6 +701,21 @@ void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
 
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(script()->toPlainText(), before);
+}
+
+void tst_frmEditor::aboutNamesTheVersionAndLicence()
+{
+    handOff(u"A"_qs);
+    QString about;
+    QTimer::singleShot(0, this, [&about] {
+        QWidget *box = QApplication::activeModalWidget();
+        about = box ? qobject_cast<QMessageBox *>(box)->text() : QString();
+        if (box)
+            box->close();
+    });
+    editor()->findChild<QAction *>(u"aboutAction"_qs)->trigger();
+    QVERIFY2(about.contains(u"Tintmark 1.0.0"_qs), qPrintable(about));
+    QVERIFY(about.contains(u"GNU General Public License, version 3 or later"_qs));
 }
 
 QTEST_MAIN(tst_frmEditor)
