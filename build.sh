@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tintmark developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets Tintmark up on Debian 12: installs what is missing, builds a Release build, then
 #   ./build.sh run           starts Tintmark
 #   ./build.sh test          runs the whole test suite (headless)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline for Tintmark's start-up time and memory: a Qt window of the given client size
 // and nothing more. Usage: barewindow WIDTHxHEIGHT
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a player waits for inside Tintmark, each beside a baseline measured in the same run: the
 // hand-off into the editor as the script grows, and the save beside plain file writes of the
 // same bytes. run.sh runs it; by hand:

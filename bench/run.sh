@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tintmark developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures Tintmark against baselines taken in the same run, since the machines are shared and
 # noisy, and prints each figure with its baseline, their ratio and the target. Exits with 1 when
 # a target is missed. Needs Xvfb, a D-Bus daemon, xdotool and GNU time; ./build.sh bench

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program, waits until the X server maps its first top-level window, prints the time
 // from the exec to that moment and the window's size ("123.4 664x109", in milliseconds), then
 // ends the program. The X server must run without a window manager, as Xvfb does, so that

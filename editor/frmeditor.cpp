@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmeditor.h"
 
 #include "animationdialog.h"

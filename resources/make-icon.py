@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Tintmark developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds tintmark.ico from raw RGBA renderings of stone.svg (see make-icon.sh).
 
 The icon holds four images: 16 and 32 pixels, each in 16 and in 256 colors, as classic

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tintmark developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders stone.svg into the committed icons, so that a build needs no drawing tools.
 # Needs ImageMagick and python3; run it after changing stone.svg.
 set -eu

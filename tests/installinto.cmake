@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintmark developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build in BUILD_DIR into an empty PREFIX, for tst_install to look at. CTest runs
 # it on the build machine, which for a Windows build is not the machine the tests run on.
 file(REMOVE_RECURSE "${PREFIX}")

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "consolerules.h"
 #include "consolerun.h"
 #include "scriptchecker.h"

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tintmark developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the static Qt for Windows that the portable tintmark.exe links, from Debian's own
 # source of the Qt the host has (so the host's moc, rcc and uic match it), once: later runs
 # find it installed and return at once.

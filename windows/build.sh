@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Tintmark developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows half of ../build.sh, once the packages are in place:
 #   windows/build.sh windows        cross-builds tintmark.exe and zips it with its read-me
 #   windows/build.sh windows-test   the same, then runs the test suite under Wine

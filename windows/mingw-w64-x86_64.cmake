@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tintmark developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (posix threads, which Qt needs
 # for std::thread).
 set(CMAKE_SYSTEM_NAME Windows)
