@@ -4,6 +4,7 @@
 # Sets Tintmark up on Debian 12: installs what is missing, builds a Release build, then
 #   ./build.sh run           starts Tintmark
 #   ./build.sh test          runs the whole test suite (headless)
+#   ./build.sh package       builds the Debian package build/tintmark_<version>_<arch>.deb
 #   ./build.sh bench         measures start-up, memory, hand-off and save against their baselines
 #   ./build.sh windows       cross-builds the portable Windows program and zips it
 #   ./build.sh windows-test  the same, then runs the test suite for Windows under Wine
@@ -12,9 +13,9 @@ set -eu
 cd "$(dirname "$0")"
 
 case "${1:-}" in
-run | test | bench | windows | windows-test) ;;
+run | test | package | bench | windows | windows-test) ;;
 *)
-    echo "usage: $0 run|test|bench|windows|windows-test" >&2
+    echo "usage: $0 run|test|package|bench|windows|windows-test" >&2
     exit 2
     ;;
 esac
@@ -23,6 +24,8 @@ esac
 # layouts are drawn for, and the desktop entry checker.
 packages="cmake g++ make qt6-base-dev libxcb1-dev fonts-liberation2 desktop-file-utils"
 case "$1" in
+# The tests also check the manual page, the AppStream metadata and the package with lintian.
+test | package) packages="$packages man-db appstream lintian" ;;
 # The benchmark also needs an X server, a session bus, a way to press keys, and GNU time.
 bench) packages="$packages xvfb dbus-daemon xdotool time" ;;
 # The Windows build needs the MinGW-w64 cross compiler (posix threads, as Qt needs), Ninja and
@@ -50,6 +53,7 @@ cmake --build build --parallel 2
 
 case "$1" in
 run) exec build/app/tintmark ;;
+package) cd build && exec cpack -G DEB ;;
 bench) exec bench/run.sh build ;;
 esac
 exec ctest --test-dir build --output-on-failure --parallel 2

@@ -31,5 +31,5 @@ void TintmarkProgram::setUpApplication()
     QApplication::setFont(fixedLayoutFont());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tintmark.ico")));
     // Lets the desktop match the windows to the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tintmark"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tintmark.Tintmark"));
 }

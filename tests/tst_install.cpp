@@ -53,7 +53,7 @@ void tst_Install::desktopEntry()
 #ifdef Q_OS_WIN
     QSKIP("Windows has no desktop entries: the program carries its icon itself.");
 #endif
-    const QString entry = installed(u"share/applications/tintmark.desktop"_qs);
+    const QString entry = installed(u"share/applications/org.tintmark.Tintmark.desktop"_qs);
     QProcess validate;
     validate.start(u"desktop-file-validate"_qs, { entry });
     QVERIFY2(validate.waitForFinished(10000), "desktop-file-validate (desktop-file-utils) missing");
