@@ -37,7 +37,15 @@ void tst_Install::program()
 {
 #ifdef Q_OS_WIN
     QCOMPARE(m_prefix.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
-        (QStringList { "README.txt", "tintmark.exe" }));
+        (QStringList { "LICENSE.txt", "README.txt", "THIRD-PARTY-NOTICES.txt", "tintmark.exe" }));
+    // The notices name every family of libraries linked in, with the licences' texts.
+    QFile notices(installed(u"THIRD-PARTY-NOTICES.txt"_qs));
+    QVERIFY(notices.open(QIODevice::ReadOnly));
+    const QByteArray noticeText = notices.readAll();
+    for (const char *named : { "Qt 6.4.2", "GNU LESSER GENERAL PUBLIC LICENSE", "zlib", "libpng",
+             "libjpeg", "FreeType", "HarfBuzz", "PCRE2", "MinGW-w64", "winpthreads", "libstdc++",
+             "GCC RUNTIME LIBRARY EXCEPTION", "./build.sh windows" })
+        QVERIFY2(noticeText.contains(named), named);
     QFile readMe(installed(u"README.txt"_qs));
     QVERIFY(readMe.open(QIODevice::ReadOnly));
     const QByteArray text = readMe.readAll();
