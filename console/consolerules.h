@@ -14,10 +14,21 @@
 // follows, in one place, so that each is easy to check against the game and to change.
 namespace ConsoleRules {
 
-// The command buffer: text past this many bytes of a script is dropped.
+// The command buffer holds this many bytes (COD 2's Cbuf, MAX_CMD_BUFFER 0x10000): exec of a
+// script of this size or more inserts nothing, as the script and its line break do not fit
+// (Cbuf_InsertText refuses text of len + 1 > maxsize).
 constexpr qsizetype bufferBytes = 65'536;
-// One command: bytes past this many are cut off.
+// One command: Cbuf_Execute copies at most MAX_CMD_LINE - 1 = 4,095 bytes of it, then drops one
+// more byte from the buffer; the rest of a longer command runs as the next command.
 constexpr qsizetype commandBytes = 4'095;
+// Cmd_TokenizeString compares signed chars with ' ': every byte up to the space, and every byte
+// from 0x80 up (negative as a signed char), separates words outside quotes. Windows-1252 gives
+// each of those bytes a character of U+0080 or above, and only them.
+constexpr bool isTokenSpace(char16_t c) { return c <= u' ' || c >= 0x80; }
+// A command of this many words or more does nothing (MAX_STRING_TOKENS).
+constexpr qsizetype maximumWords = 512;
+// vstr inserts its value through va("%s\n"), whose buffer keeps 1,023 bytes of a longer one.
+constexpr qsizetype vstrValueBytes = 1'023;
 // A player name: the game keeps this many bytes, a color code counting two.
 constexpr qsizetype nameBytes = 31;
 // A color code is a caret and one of these digits.
@@ -38,8 +49,17 @@ inline constexpr std::initializer_list<QStringView> knownVariables = { u"name" }
 inline constexpr std::initializer_list<QStringView> commands
     = { u"set", u"seta", u"sets", u"setu", u"wait", u"vstr", u"toggle", u"bind", u"exec", u"echo" };
 
-// Characters the game removes from a name.
-inline constexpr std::initializer_list<char16_t> removedFromNames = { u'"', u'\\' };
+// Characters the game removes from a name (the userinfo string keeps none of them).
+inline constexpr std::initializer_list<char16_t> removedFromNames = { u'"', u'\\', u';' };
+// The name the game shows also loses ^0, every space after the third in a row and a caret that
+// ends it; its cut to nameBytes never splits a color code, and a caret followed by anything but
+// a caret counts as a code (Q_IsColorString).
+inline constexpr QStringView droppedCode = u"^0";
+constexpr qsizetype spacesInARow = 3;
+constexpr bool startsColorCode(QStringView text, qsizetype i)
+{
+    return text[i] == u'^' && i + 1 < text.size() && text[i + 1] != u'^';
+}
 constexpr bool isRemovedFromNames(char16_t c)
 {
     for (char16_t removed : removedFromNames) {

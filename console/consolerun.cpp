@@ -129,10 +129,10 @@ Console::Console(QStringView script, const QList<KeyPress> &presses)
     : m_presses(presses)
 {
     auto source = std::make_shared<CommandSource>();
-    if (script.size() > ConsoleRules::bufferBytes) {
-        const QStringView dropped = script.first(ConsoleRules::bufferBytes);
-        m_run.droppedFromLine = 1 + int(dropped.count(u'\n'));
-        script = dropped;
+    // exec inserts the whole script or, when it does not fit the buffer, nothing of it.
+    if (script.size() >= ConsoleRules::bufferBytes) {
+        m_run.scriptTooLong = true;
+        script = {};
     }
     source->text = script.toString();
     source->split = splitCommands(source->text);
@@ -191,13 +191,16 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         m_run.cutCommandLines << command.line;
 
     const CommandWords &words = command.words;
+    if (words.size() >= maximumWords)
+        return;
     const QStringView verb = words.first();
     // Commands come first, as in the console; a variable's name sets it only when no command has
     // that name.
     if (isOneOf(verb, setCommands) && words.size() >= 3) {
         setVariable(words[1], command, 2, source);
     } else if (isWord(verb, u"wait")) {
-        const qint64 ticks = words.size() >= 2 ? leadingNumber(words[1]) : 1;
+        // Cmd_Wait_f reads its number only when it is the one word after "wait".
+        const qint64 ticks = words.size() == 2 ? leadingNumber(words[1]) : 1;
         if (ticks < 0) {
             m_run.negativeWaitLines << command.line;
             m_run.end = ConsoleRun::End::Stalled;
@@ -205,17 +208,24 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         } else {
             m_now += ticks;
         }
-    } else if (isWord(verb, u"vstr") && words.size() >= 2) {
-        runVariable(command);
+    } else if (isWord(verb, u"vstr")) {
+        // Cmd_Vstr_f runs only "vstr <name>", nothing with more words.
+        if (words.size() == 2)
+            runVariable(command);
     } else if (isWord(verb, u"toggle") && words.size() >= 2) {
+        // COD 2 toggles only a variable that exists, and finds its value in the list whatever
+        // its case.
         const auto current = m_variables.constFind(lowerCase(words[1]));
+        const bool known = current != m_variables.cend() || isOneOf(words[1], knownVariables);
+        if (!known)
+            return;
         const QString value = current == m_variables.cend() ? QString() : current->value;
         QString next;
         if (words.size() == 2) {
             next = value.toInt() ? u"0"_qs : u"1"_qs;
         } else {
             qsizetype at = 2;
-            while (at < words.size() && words[at] != value)
+            while (at < words.size() && words[at].compare(value, Qt::CaseInsensitive) != 0)
                 ++at;
             next = words[at < words.size() - 1 ? at + 1 : 2].toString();
         }
@@ -271,7 +281,7 @@ void Console::runVariable(const ScriptCommand &command)
         return;
     }
     popFinished();
-    push(parsed(variable->value, variable->line));
+    push(parsed(variable->value.left(ConsoleRules::vstrValueBytes), variable->line));
 
     // Only a vstr can take the console back to where it was, so the state is compared here.
     const quint64 now = state();

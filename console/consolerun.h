@@ -72,7 +72,7 @@ struct ConsoleRun {
     QList<std::pair<int, QString>> unsetVariables; // line and name of each vstr of nothing
     QList<RunTogether> runTogether;
     QList<int> cutCommandLines; // commands longer than the game takes
-    std::optional<int> droppedFromLine; // where text past the command buffer starts
+    bool scriptTooLong = false; // larger than the command buffer: nothing of it runs
     int commandsRun = 0;
 
     // The key bindings in force at the end, one for each key, in the order first bound.

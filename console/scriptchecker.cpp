@@ -103,18 +103,18 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
                 {} });
         }
     }
-    if (run.droppedFromLine) {
-        add({ Kind::LongScript, *run.droppedFromLine,
-            tr("The script is longer than the %1 bytes of the game's command buffer: the game "
-               "drops everything from here on. Move the rest into a second script and exec it "
-               "from this one.")
+    if (run.scriptTooLong) {
+        add({ Kind::LongScript, 1,
+            tr("The script takes %1 bytes or more, more than the game's command buffer holds: "
+               "exec runs none of it. Move part of it into a second script and exec that from "
+               "this one.")
                 .arg(ConsoleRules::bufferBytes),
             {} });
     }
     for (int line : run.cutCommandLines) {
         add({ Kind::LongCommand, line,
-            tr("A command here is longer than %1 bytes: the game cuts off the rest. Split it "
-               "into shorter commands.")
+            tr("A command here is longer than %1 bytes: the game cuts it there, loses the next "
+               "byte and runs the rest as a command of its own. Split it into shorter commands.")
                 .arg(ConsoleRules::commandBytes),
             {} });
     }

@@ -7,32 +7,67 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+using ConsoleRules::isTokenSpace;
 
-// Words of one command: a word that starts with a quote runs to the next quote, which is
-// removed; any other word ends at a blank or a quote.
-void splitWords(QStringView command, QList<QStringView> &words)
+bool startsComment(const char16_t *at, const char16_t *end, const char16_t *commandStart)
 {
-    qsizetype i = 0;
-    const qsizetype size = command.size();
+    // "//" after a ':' is kept, so that addresses such as http://... survive.
+    return at + 1 < end && at[0] == u'/' && at[1] == u'/' && (at == commandStart || at[-1] != u':');
+}
+
+bool startsBlockComment(const char16_t *at, const char16_t *end)
+{
+    return at + 1 < end && at[0] == u'/' && at[1] == u'*';
+}
+
+// The words of one command, as the console's tokenizer finds them.
+void tokenize(QStringView command, ScriptCommands &split)
+{
+    const char16_t *const begin = command.utf16();
+    const char16_t *const end = begin + command.size();
+    const char16_t *at = begin;
     while (true) {
-        while (i < size && isBlank(command[i]))
-            ++i;
-        if (i == size)
+        while (at < end && isTokenSpace(*at))
+            ++at;
+        if (at == end || startsComment(at, end, begin))
             return;
-        if (command[i] == u'"') {
-            const qsizetype start = ++i;
-            while (i < size && command[i] != u'"')
-                ++i;
-            words << command.sliced(start, i - start);
-            if (i < size)
-                ++i;
-        } else {
-            const qsizetype start = i;
-            while (i < size && !isBlank(command[i]) && command[i] != u'"')
-                ++i;
-            words << command.sliced(start, i - start);
+        if (startsBlockComment(at, end)) {
+            at += 2;
+            while (at + 1 < end && !(at[0] == u'*' && at[1] == u'/'))
+                ++at;
+            if (at + 1 >= end)
+                return;
+            at += 2;
+            continue;
         }
+        if (*at == u'"') {
+            const char16_t *const start = ++at;
+            bool escaped = false;
+            while (at < end && *at != u'"') {
+                if (*at == u'\\' && at + 1 < end && at[1] == u'"') {
+                    escaped = true;
+                    at += 2;
+                } else {
+                    ++at;
+                }
+            }
+            const QStringView word(start, at - start);
+            if (escaped) {
+                split.rewrittenWords << word.toString().replace(u"\\\""_qs, u"\""_qs);
+                split.words << QStringView(split.rewrittenWords.constLast());
+            } else {
+                split.words << word;
+            }
+            if (at == end)
+                return;
+            ++at;
+            continue;
+        }
+        const char16_t *const start = at;
+        while (at < end && !isTokenSpace(*at) && *at != u'"' && !startsComment(at, end, begin)
+            && !startsBlockComment(at, end))
+            ++at;
+        split.words.emplaceBack(start, at - start);
     }
 }
 
@@ -41,104 +76,55 @@ void splitWords(QStringView command, QList<QStringView> &words)
 ScriptCommands splitCommands(QStringView text, int firstLine)
 {
     ScriptCommands split;
-    // Where each command's words start in the list of words, until the list stops growing.
-    QList<qsizetype> firstWords;
     // Room for scripts as players write them, lines of a dozen or two characters: growing the
     // lists costs more than splitting.
     split.commands.reserve(text.size() / 16 + 1);
-    firstWords.reserve(text.size() / 16 + 2);
     split.words.reserve(text.size() / 6 + 1);
+    QList<qsizetype> firstWords;
+    firstWords.reserve(text.size() / 16 + 2);
 
-    // One pass splits both commands and their words: scripts are many short commands.
     const char16_t *const characters = text.utf16();
     const qsizetype size = text.size();
     int line = firstLine;
     qsizetype lineStart = 0;
-    qsizetype start = 0; // of the command
-    qsizetype wordStart = -1; // of the word being read; -1 between words
-    qsizetype firstWord = 0; // the command's first word in the list
-    bool quoted = false;
-
-    const auto endWord = [&](qsizetype end) {
-        if (wordStart >= 0)
-            split.words.emplaceBack(characters + wordStart, end - wordStart);
-        wordStart = -1;
-    };
-    const auto endCommand = [&](qsizetype end) {
-        endWord(end);
-        QStringView command(characters + start, end - start);
-        const bool cut = command.size() > ConsoleRules::commandBytes;
-        if (cut) {
-            command.truncate(ConsoleRules::commandBytes);
-            split.words.resize(firstWord);
-            splitWords(command, split.words);
+    qsizetype start = 0;
+    while (start <= size) {
+        // The buffer hands over text up to a line break, or a ';' outside quotes. The quotes are
+        // counted from where the command starts, comments or not.
+        qsizetype i = start;
+        bool quoted = false;
+        for (; i < size; ++i) {
+            const char16_t c = characters[i];
+            if (c > u';')
+                continue;
+            if (c == u'"')
+                quoted = !quoted;
+            else if ((c == u';' && !quoted) || c == u'\n' || c == u'\r')
+                break;
         }
+        // A longer command is cut, the byte after the cut is lost, and the rest comes next.
+        const bool cut = i - start > ConsoleRules::commandBytes;
+        const qsizetype end = cut ? start + ConsoleRules::commandBytes : i;
+        const QStringView command(characters + start, end - start);
+        const qsizetype firstWord = split.words.size();
+        tokenize(command, split);
         if (split.words.size() > firstWord) {
             firstWords << firstWord;
             split.commands.append({ command, {}, line, int(start - lineStart), cut });
         }
-        firstWord = split.words.size();
-        quoted = false;
-    };
-
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = characters[i];
-        // Letters and most signs above ';' only make words longer.
-        if (c > u';') {
-            if (wordStart < 0)
-                wordStart = i;
+        if (cut) {
+            start = end + 1;
             continue;
         }
-        switch (c) {
-        case u'\r':
-        case u'\n':
-            endCommand(i);
-            if (c == u'\r' && i + 1 < size && characters[i + 1] == u'\n')
+        if (i < size && (characters[i] == u'\n' || characters[i] == u'\r')) {
+            // CR LF is one line end; a lone CR is one too.
+            if (characters[i] == u'\r' && i + 1 < size && characters[i + 1] == u'\n')
                 ++i;
             ++line;
-            lineStart = start = i + 1;
-            continue;
-        case u'"':
-            // A quote ends the word before it and starts a word that runs to the next quote.
-            if (quoted) {
-                split.words.emplaceBack(characters + wordStart, i - wordStart);
-                wordStart = -1;
-                quoted = false;
-            } else {
-                endWord(i);
-                wordStart = i + 1;
-                quoted = true;
-            }
-            continue;
-        case u' ':
-        case u'\t':
-            if (!quoted)
-                endWord(i);
-            continue;
-        case u';':
-            if (!quoted) {
-                endCommand(i);
-                start = i + 1;
-                continue;
-            }
-            break;
-        case u'/':
-            if (!quoted && i + 1 < size && characters[i + 1] == u'/') {
-                // A comment runs to the end of the line, where the next command starts.
-                endCommand(i);
-                while (i + 1 < size && characters[i + 1] != u'\r' && characters[i + 1] != u'\n')
-                    ++i;
-                start = i + 1;
-                continue;
-            }
-            break;
-        default:
-            break;
+            lineStart = i + 1;
         }
-        if (wordStart < 0)
-            wordStart = i;
+        start = i + 1;
     }
-    endCommand(size);
 
     firstWords << split.words.size();
     for (qsizetype i = 0; i < split.commands.size(); ++i) {

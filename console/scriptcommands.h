@@ -36,10 +36,11 @@ private:
     const QStringView *m_end = nullptr;
 };
 
-// One console command of a script, as the console splits it: views into the script's text.
+// One console command of a script, as the console takes it from its buffer: views into the
+// script's text, or into words the split had to rewrite.
 struct ScriptCommand {
-    QStringView text; // as written, without separator or comment; cut to the command limit
-    CommandWords words; // split at spaces and tabs, quotes removed; never empty
+    QStringView text; // as the buffer hands it over, without separator; cut to the command limit
+    CommandWords words; // as the console's tokenizer splits it; never empty
     int line = 1; // where it stands, counting from 1
     int column = 0; // where it starts on its line, counting from 0
     bool cut = false; // it was longer than a command may be
@@ -50,10 +51,12 @@ struct ScriptCommand {
 struct ScriptCommands {
     QList<QStringView> words;
     QList<ScriptCommand> commands;
+    QStringList rewrittenWords; // words with \" in quotes, which stand for a quote
 };
 
-// Splits text into commands at CR, LF and ';' outside double quotes; "//" outside quotes starts a
-// comment to the end of the line. Empty commands are left out. Lines count from firstLine.
+// Splits text into commands as the console's buffer does, at CR, LF and ';' outside double
+// quotes, and each command into words as its tokenizer does (see consolerules.h). Commands without
+// words are left out. Lines count from firstLine; a lone CR ends a line too.
 ScriptCommands splitCommands(QStringView text, int firstLine = 1);
 
 #endif // SCRIPTCOMMANDS_H

@@ -7,15 +7,24 @@
 
 #include <algorithm>
 
+using namespace ConsoleRules;
+
 namespace {
 
 bool isOnlyColorCodes(QStringView name)
 {
     for (qsizetype i = 0; i < name.size(); i += 2) {
-        if (name[i] != u'^' || i + 1 == name.size() || !ConsoleRules::isCodeDigit(name[i + 1]))
+        if (!startsColorCode(name, i))
             return false;
     }
     return true;
+}
+
+bool needsCleaning(QStringView name)
+{
+    return name.startsWith(u' ') || name.endsWith(u'^') || name.contains(droppedCode)
+        || name.contains(QString(spacesInARow + 1, u' '))
+        || std::ranges::any_of(name, [](QChar c) { return isRemovedFromNames(c.unicode()); });
 }
 
 } // namespace
@@ -23,29 +32,41 @@ bool isOnlyColorCodes(QStringView name)
 QString cleanedName(const QString &name)
 {
     // Most names need nothing removed: they are kept, not copied.
-    const bool removes = name.startsWith(u' ') || std::ranges::any_of(name, [](QChar c) {
-        return ConsoleRules::isRemovedFromNames(c.unicode());
-    });
-    if (!removes)
+    if (!needsCleaning(name))
         return name;
 
-    QStringView kept(name);
-    while (!kept.isEmpty() && kept.front() == u' ')
-        kept = kept.sliced(1);
     QString cleaned;
-    cleaned.reserve(kept.size());
-    for (const QChar c : kept) {
-        if (!ConsoleRules::isRemovedFromNames(c.unicode()))
-            cleaned += c;
+    cleaned.reserve(name.size());
+    qsizetype spaces = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (isRemovedFromNames(c.unicode()))
+            continue;
+        if (QStringView(name).sliced(i).startsWith(droppedCode)) {
+            ++i;
+            continue;
+        }
+        spaces = c == u' ' ? spaces + 1 : 0;
+        if (c == u' ' && (cleaned.isEmpty() || spaces > spacesInARow))
+            continue;
+        cleaned += c;
     }
+    if (cleaned.endsWith(u'^'))
+        cleaned.chop(1);
     return cleaned;
 }
 
 QString shownName(const QString &name)
 {
     QString shown = cleanedName(name);
-    shown.truncate(ConsoleRules::nameBytes);
+    if (shown.size() > nameBytes) {
+        // A code that the cut would split goes whole.
+        qsizetype i = 0;
+        while (i < nameBytes)
+            i += startsColorCode(shown, i) ? 2 : 1;
+        shown.truncate(i > nameBytes ? i - 2 : nameBytes);
+    }
     if (isOnlyColorCodes(shown))
-        return ConsoleRules::unnamedPlayer.toString();
+        return unnamedPlayer.toString();
     return shown;
 }

@@ -56,7 +56,8 @@ private slots:
     void shownName_data();
     void shownName();
     void runTogetherCanBeSplitAtItsColumn();
-    void limitsOfTheGame();
+    void limits_data();
+    void limits();
     void reportNamesTimesAndWarnings();
     void hostileScriptsStayWithinBounds();
 };
@@ -84,7 +85,31 @@ void tst_ConsoleRun::runs_data()
     row("two hand-offs on their own lines", templ + u" set name ^1A\n set name ^2B"_qs,
         { "0 9 ^1A", "0 10 ^2B" });
     row("quoted semicolon", u"set name \"^1A;B\"\nset name C;set name D"_qs,
-        { "0 1 ^1A;B", "0 2 C", "0 2 D" });
+        { "0 1 ^1AB", "0 2 C", "0 2 D" }, End::Finished, { warning(Kind::RemovedCharacters, 1) });
+    // The engine's tokenizer and commands, each with a script where the model used to differ.
+    row("bytes from 0x80 separate words", u"set name B\u00e9\nset name ^1Tint^7mark \u20ac"_qs,
+        { "0 1 B", "0 2 ^1Tint^7mark" });
+    row("bytes from 0x80 kept in quotes", u"set name \"^1Tint^7mark \u20ac\""_qs,
+        { "0 1 ^1Tint^7mark \u20ac" });
+    row("a comment ends its command only", u"// old; set name ^2Shown"_qs, { "0 1 ^2Shown" });
+    row("a block comment inside a command", u"set /* the name */ name A"_qs, { "0 1 A" });
+    row("a comment inside a word", u"set name a//b\nset name http://x"_qs,
+        { "0 1 a", "0 2 http://x" });
+    row("an escaped quote in quotes", u"set name \"^1a\\\"b\""_qs, { "0 1 ^1ab" }, End::Finished,
+        { warning(Kind::RemovedCharacters, 1) });
+    row("wait with two words waits one tick", u"set name A\nwait 30 x\nset name B"_qs,
+        { "0 1 A", "1 3 B" });
+    row("vstr with two words does nothing", u"set a \"set name A\"\nvstr a b\nset name B"_qs,
+        { "0 3 B" });
+    row("a lone CR ends a line", u"set name A\rwait 5\rset name B"_qs, { "0 1 A", "5 3 B" });
+    row("toggle finds the value whatever its case", u"set name ^1A\ntoggle name ^1a ^2B"_qs,
+        { "0 1 ^1A", "0 2 ^2B" });
+    // va() keeps 1,023 bytes of the value: "set name A;", spaces, "set name B".
+    const auto longValue = [](int spaces) {
+        return u"set a \"set name A;"_qs + QString(spaces, u' ') + u"set name B\"\nvstr a"_qs;
+    };
+    row("a vstr value of 1,023 bytes runs whole", longValue(1'002), { "0 1 A", "0 1 B" });
+    row("a vstr value of 1,024 bytes loses its end", longValue(1'003), { "0 1 A" });
     row("comments", u"// set name X\nset name A // set name B\nset name \"a//b\""_qs,
         { "0 2 A", "0 3 a//b" });
     row("waits and their timing",
@@ -170,7 +195,17 @@ void tst_ConsoleRun::shownName_data()
     QTest::newRow("empty") << QString() << u"UnnamedPlayer"_qs;
     QTest::newRow("codes only") << u"^1^2^0"_qs << u"UnnamedPlayer"_qs;
     QTest::newRow("spaces only") << u"   "_qs << u"UnnamedPlayer"_qs;
-    QTest::newRow("a caret alone shows") << u"^"_qs << u"^"_qs;
+    QTest::newRow("a caret at the end dropped") << u"^1A^"_qs << u"^1A"_qs;
+    QTest::newRow("a caret alone dropped") << u"^"_qs << u"UnnamedPlayer"_qs;
+    QTest::newRow("^0 dropped") << u"^0Black^1Red"_qs << u"Black^1Red"_qs;
+    QTest::newRow("semicolon dropped") << u"A;B"_qs << u"AB"_qs;
+    QTest::newRow("three spaces in a row kept, the fourth dropped")
+        << u"A   B    C"_qs << u"A   B   C"_qs;
+    QTest::newRow("cut before a code it would split")
+        << QString(30, u'x') + u"^1y"_qs << QString(30, u'x');
+    QTest::newRow("a code just within the cut")
+        << QString(29, u'x') + u"^1y"_qs << QString(29, u'x') + u"^1"_qs;
+    QTest::newRow("caret and a letter count as a code") << u"^a^b"_qs << u"UnnamedPlayer"_qs;
 }
 
 void tst_ConsoleRun::shownName()
@@ -189,26 +224,61 @@ void tst_ConsoleRun::runTogetherCanBeSplitAtItsColumn()
     QVERIFY(check.warnings.first().text.contains(u"\"set name ^2B\""_qs));
 }
 
-void tst_ConsoleRun::limitsOfTheGame()
+// Each limit of the game from both sides, with the sizes written out by hand.
+void tst_ConsoleRun::limits_data()
 {
-    // 65,536 bytes at most: a name set past them never happens.
-    QString script;
-    while (script.size() < ConsoleRules::bufferBytes - 30)
-        script += u"// filler filler filler filler\r\n"_qs;
-    const int lastLine = int(script.count(u'\n')) + 1;
-    script += u"set name ^1Late\r\n"_qs;
-    QVERIFY(script.size() > ConsoleRules::bufferBytes);
-    const ScriptCheck check = ScriptChecker::check(script, 85);
-    QCOMPARE(timeline(check.run), QStringList());
-    QCOMPARE(warnings(check), QStringList { warning(Kind::LongScript, lastLine) });
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("warned");
 
-    // A command of 4,095 bytes is whole; one more and the rest is cut.
-    const QString prefix = u"set name "_qs;
-    const QString fits = prefix + QString(ConsoleRules::commandBytes - prefix.size(), u'a');
-    QCOMPARE(warnings(ScriptChecker::check(fits, 85)), QStringList { warning(Kind::LongName, 1) });
-    const ConsoleRun cut = runScript(fits + u"bc"_qs);
-    QCOMPARE(cut.nameChanges.first().name.size(), ConsoleRules::commandBytes - prefix.size());
-    QCOMPARE(cut.cutCommandLines, QList<int> { 1 });
+    // A script of exactly size bytes that ends by setting the name to Late.
+    const auto scriptOf = [](qsizetype size) {
+        const QString last = u"set name Late"_qs;
+        QString script;
+        while (script.size() + 32 + last.size() <= size)
+            script += u"// filler filler filler filler\r\n"_qs; // 32 bytes
+        return script + QString(size - script.size() - last.size() - 2, u'/') + u"\r\n"_qs + last;
+    };
+    const int lines = int(scriptOf(65'535).count(u'\n')) + 1;
+    QTest::newRow("script of 65,535 bytes runs")
+        << scriptOf(65'535) << QStringList { u"0 %1 Late"_qs.arg(lines) } << QStringList();
+    QTest::newRow("script of 65,536 bytes runs nothing")
+        << scriptOf(65'536) << QStringList() << QStringList { warning(Kind::LongScript, 1) };
+
+    // "set name " and the name: 9 bytes and the rest.
+    const QString name31 = QString(31, u'a');
+    QTest::newRow("command of 4,095 bytes is whole")
+        << u"set name "_qs + QString(4'086, u'a') << QStringList { u"0 1 "_qs + name31 }
+        << QStringList { warning(Kind::LongName, 1) };
+    QTest::newRow("command of 4,096 bytes loses its last byte")
+        << u"set name "_qs + QString(4'086, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
+        << QStringList { warning(Kind::LongName, 1), warning(Kind::LongCommand, 1) };
+    QTest::newRow("command of 4,106 bytes: its end runs as the next command")
+        << u"set name "_qs + QString(4'086, u'a') + u"!set name B"_qs
+        << QStringList { u"0 1 "_qs + name31, u"0 1 B"_qs }
+        << QStringList { warning(Kind::LongName, 1), warning(Kind::LongCommand, 1) };
+    // "set name" is two words.
+    const auto words
+        = [](int count) { return QString(count - 2, u'x').replace(u"x"_qs, u" x"_qs); };
+    QTest::newRow("511 words run")
+        << u"set name"_qs + words(511) << QStringList { u"0 1 x x x x x x x x x x x x x x x x"_qs }
+        << QStringList();
+    QTest::newRow("512 words do nothing")
+        << u"set name"_qs + words(512) << QStringList() << QStringList();
+}
+
+void tst_ConsoleRun::limits()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, warned);
+
+    const ScriptCheck check = ScriptChecker::check(script, 85);
+    QCOMPARE(timeline(check.run), names);
+    QStringList found = warnings(check);
+    found.removeAll(warning(Kind::LongName, 1));
+    warned.removeAll(warning(Kind::LongName, 1));
+    QCOMPARE(found, warned);
 }
 
 void tst_ConsoleRun::reportNamesTimesAndWarnings()
