@@ -64,9 +64,18 @@ void tokenize(QStringView command, ScriptCommands &split)
             continue;
         }
         const char16_t *const start = at;
-        while (at < end && !isTokenSpace(*at) && *at != u'"' && !startsComment(at, end, begin)
-            && !startsBlockComment(at, end))
+        while (at < end) {
+            // Letters, digits and most signs only make the word longer.
+            const char16_t c = *at;
+            if (c > u'/' && c < 0x80) {
+                ++at;
+                continue;
+            }
+            if (isTokenSpace(c) || c == u'"' || startsComment(at, end, begin)
+                || startsBlockComment(at, end))
+                break;
             ++at;
+        }
         split.words.emplaceBack(start, at - start);
     }
 }

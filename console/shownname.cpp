@@ -20,11 +20,25 @@ bool isOnlyColorCodes(QStringView name)
     return true;
 }
 
+bool isDroppedCode(QStringView name, qsizetype i)
+{
+    return name[i] == droppedCode[0] && i + 1 < name.size() && name[i + 1] == droppedCode[1];
+}
+
 bool needsCleaning(QStringView name)
 {
-    return name.startsWith(u' ') || name.endsWith(u'^') || name.contains(droppedCode)
-        || name.contains(QString(spacesInARow + 1, u' '))
-        || std::ranges::any_of(name, [](QChar c) { return isRemovedFromNames(c.unicode()); });
+    if (name.startsWith(u' ') || name.endsWith(u'^'))
+        return true;
+    qsizetype spaces = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (isRemovedFromNames(c) || isDroppedCode(name, i))
+            return true;
+        spaces = c == u' ' ? spaces + 1 : 0;
+        if (spaces > spacesInARow)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -42,7 +56,7 @@ QString cleanedName(const QString &name)
         const QChar c = name[i];
         if (isRemovedFromNames(c.unicode()))
             continue;
-        if (QStringView(name).sliced(i).startsWith(droppedCode)) {
+        if (isDroppedCode(name, i)) {
             ++i;
             continue;
         }
