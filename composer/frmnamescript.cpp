@@ -9,6 +9,7 @@
 #include "namepreview.h"
 #include "piccolor.h"
 #include "scriptsaver.h"
+#include "setnameline.h"
 #include "singlelinevalidator.h"
 
 #include <QApplication>
@@ -202,7 +203,18 @@ void frmNameScript::createControls()
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }
 
-QString frmNameScript::setNameCommand() const { return lblSet->text() + u' ' + Text1->text(); }
+QString frmNameScript::setNameCommand() const
+{
+    return SetNameLine::forName(lblSet->text(), Text1->text()).line;
+}
+
+bool frmNameScript::nameIsSetAsTyped()
+{
+    const SetNameLine judged = SetNameLine::forName(lblSet->text(), Text1->text());
+    if (!judged.refusal.isEmpty())
+        m_saver.refuse(this, tr("Tintmark does not save this name. %1.").arg(judged.refusal));
+    return judged.refusal.isEmpty();
+}
 
 void frmNameScript::Form_Load() { Text1->setEnabled(true); }
 
@@ -273,7 +285,17 @@ void frmNameScript::picBlack_Click() { appendColorCode(&picColor::Ten); }
 
 void frmNameScript::cmdSave_Click()
 {
-    m_saver.save(this, [this] { return setNameCommand(); });
+    if (!nameIsSetAsTyped())
+        return;
+    // The name may change while the dialog is open: the line is made again once the file is.
+    m_saver.save(this, [this] {
+        const QString line = setNameCommand();
+        return line.isEmpty() ? lblSet->text() + u' ' + Text1->text() : line;
+    });
 }
 
-void frmNameScript::Command1_Click() { emit scriptEditorRequested(setNameCommand()); }
+void frmNameScript::Command1_Click()
+{
+    if (nameIsSetAsTyped())
+        emit scriptEditorRequested(setNameCommand());
+}

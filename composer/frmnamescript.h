@@ -24,7 +24,8 @@ public:
     explicit frmNameScript(ScriptSaver &saver, QWidget *parent = nullptr);
     ~frmNameScript() override;
 
-    // The command word from lblSet, a space and the name: the line that a save writes.
+    // The command word from lblSet, a space and the name, quoted where the console needs it: the
+    // line that a save writes. Empty when the game would not set the name as typed.
     QString setNameCommand() const;
 
 signals:
@@ -55,6 +56,8 @@ private:
     void showNameMenu(const QPoint &position);
     void showPreview();
     void appendColorCode(QString (picColor::*code)() const);
+    // True when the game sets the name as typed; otherwise says what it would do instead.
+    bool nameIsSetAsTyped();
 
     ScriptSaver &m_saver;
     std::unique_ptr<picColor> m_colors; // created on the first swatch click

@@ -5,6 +5,8 @@
 
 #include "colorruns.h"
 #include "consolerules.h"
+#include "setnameline.h"
+#include "shownname.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -28,8 +30,10 @@ QString coloredName(const QString &name)
 
 } // namespace
 
-QString namePreviewHtml(const QString &name)
+QString namePreviewHtml(const QString &typed)
 {
+    // The name as the game shows it, and what the game would do with the line.
+    const QString name = cleanedName(typed);
     QString html = QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
                                   "style=\"white-space:pre; font-weight:bold; font-size:large\">%2"
                                   "</td></tr></table>")
@@ -47,7 +51,7 @@ QString namePreviewHtml(const QString &name)
 
     QStringList refused;
     for (const QChar c : { u';', u'"', u'\\' }) {
-        if (name.contains(c))
+        if (typed.contains(c))
             refused << QString(c);
     }
     if (!refused.isEmpty()) {
@@ -55,5 +59,8 @@ QString namePreviewHtml(const QString &name)
                     .arg(tr("The games refuse %1 in a name.")
                              .arg(refused.join(tr(" and ")).toHtmlEscaped()));
     }
+    const QString refusal = SetNameLine::forName(u"set name"_qs, typed).refusal;
+    if (!refusal.isEmpty())
+        html += QStringLiteral("<p>%1.</p>").arg(refusal.toHtmlEscaped());
     return html;
 }

@@ -40,3 +40,8 @@ QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText
     SaveNotice::showBelow(window, SaveNotice::instructions(path, text, m_games));
     return path;
 }
+
+void ScriptSaver::refuse(QWidget *window, const QString &reason)
+{
+    m_reporter.reportFailure(window, reason);
+}

@@ -27,6 +27,8 @@ public:
     QString save(QWidget *window, const CfgWriter::TextSource &takeText);
 
     InstalledGames &installedGames() { return m_games; }
+    // Tells the player why a window does not save or hand on what it holds.
+    void refuse(QWidget *window, const QString &reason);
 
 private:
     SaveFileChooser &m_chooser;

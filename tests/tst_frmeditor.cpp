@@ -226,9 +226,11 @@ void tst_frmEditor::savedBytes_data()
     QTest::newRow("name longer than the game keeps")
         << QStringList { "^1Forty^2characters^3long^4name^5for^6yo" }
         << QByteArray(" set name ^1Forty^2characters^3long^4name^5for^6yo\r\n");
-    QTest::newRow("no-break space and Windows-1252") << QStringList { "\u00a0A\u00a0\u20ac" }
-                                                     << QByteArray(" set name \xa0"
-                                                                   "A\xa0\x80\r\n");
+    // Bytes from 0x80 would separate words: the name goes in quotes.
+    QTest::newRow("no-break space and Windows-1252, quoted")
+        << QStringList { "\u00a0A\u00a0\u20ac" }
+        << QByteArray(" set name \"\xa0"
+                      "A\xa0\x80\"\r\n");
 }
 
 void tst_frmEditor::savedBytes()

@@ -8,6 +8,7 @@
 #include "installedgames.h"
 #include "savefakes.h"
 #include "scriptsaver.h"
+#include "windows1252.h"
 #include "writefaults.h"
 
 #include <QAccessible>
@@ -65,6 +66,8 @@ private slots:
     void lineBreaksNeverEnterTheName_data();
     void lineBreaksNeverEnterTheName();
     void altSSavesTheLine();
+    void savesWhatTheGameSets_data();
+    void savesWhatTheGameSets();
     void enterAndEscapePressNothing();
     void cancelIsSilent();
     void savesTheNameAsItIsOnceTheDialogCloses();
@@ -416,6 +419,53 @@ void tst_frmNameScript::altSSavesTheLine()
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(savedBytes(), QByteArray("set name \r\n"));
     QVERIFY(m_reporter.messages.isEmpty());
+}
+
+// The console model judges the line: quoted where the game would split or merge the name,
+// refused where it would set another name or run a command, for a save and a hand-off alike.
+void tst_frmNameScript::savesWhatTheGameSets_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("saved"); // empty: refused
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("plain") << u"^1Pla^4yer"_qs << QByteArray("set name ^1Pla^4yer\r\n")
+                           << QString();
+    QTest::newRow("a byte from 0x80, quoted")
+        << u"^1Tint^7mark \u20ac"_qs << QByteArray("set name \"^1Tint^7mark \x80\"\r\n")
+        << QString();
+    QTest::newRow("spaces the console merges, quoted")
+        << u" A  B"_qs << QByteArray("set name \" A  B\"\r\n") << QString();
+    QTest::newRow("a command after ;")
+        << u"^1Big;quit"_qs << QByteArray()
+        << u"The game would set the name to ^1Big and then run: quit"_qs;
+    QTest::newRow("a comment") << u"A//B"_qs << QByteArray()
+                               << u"The game would set the name to A, not to A//B"_qs;
+    QTest::newRow("a quote") << u"a\"b"_qs << QByteArray()
+                             << u"The game would set the name to a b, not to a\"b"_qs;
+}
+
+void tst_frmNameScript::savesWhatTheGameSets()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, refusal);
+
+    QSignalSpy handedOff(m_window.get(), &frmNameScript::scriptEditorRequested);
+    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    nameBox()->setText(name);
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(control("Command1"), Qt::LeftButton);
+    QCOMPARE(savedBytes(), saved.isEmpty() ? QByteArray("<missing>") : saved);
+    QCOMPARE(handedOff.size(), saved.isEmpty() ? 0 : 1);
+    if (!saved.isEmpty())
+        QCOMPARE(Windows1252::encode(handedOff.first().first().toString()) + "\r\n", saved);
+    QCOMPARE(m_reporter.messages.size(), saved.isEmpty() ? 2 : 0);
+    if (saved.isEmpty()) {
+        QVERIFY2(
+            m_reporter.messages.first().contains(refusal), qPrintable(m_reporter.messages.first()));
+        QVERIFY(nameBox()->toolTip().contains(refusal.toHtmlEscaped()));
+    }
 }
 
 void tst_frmNameScript::enterAndEscapePressNothing()

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "setnameline.h"
+
+#include "consolerun.h"
+
+namespace {
+
+// The line sets exactly this name and runs nothing else.
+bool setsOnly(const ConsoleRun &run, const QString &name)
+{
+    return run.commandsRun == 1 && run.nameChanges.size() == 1
+        && run.nameChanges.first().name == name;
+}
+
+} // namespace
+
+SetNameLine SetNameLine::forName(const QString &commandWord, const QString &name)
+{
+    const QString plain = commandWord + u' ' + name;
+    // An empty name is handed on as it is: there is nothing to set yet.
+    if (name.isEmpty())
+        return { plain, {} };
+    const ConsoleRun run = runScript(plain);
+    if (setsOnly(run, name))
+        return { plain, {} };
+    // Quotes keep what the console would split or merge; a name that would run a command or end
+    // the quotes is refused instead.
+    if (!name.contains(u';') && !name.contains(u"//"_qs) && !name.contains(u'"')) {
+        const QString quoted = commandWord + u" \""_qs + name + u'"';
+        if (setsOnly(runScript(quoted), name))
+            return { quoted, {} };
+    }
+
+    QStringList others;
+    for (const RecordedCommand &command : run.recorded)
+        others << command.text.trimmed();
+    const QString set = run.nameChanges.isEmpty() ? QString() : run.nameChanges.first().name;
+    QString refusal;
+    if (set.isEmpty())
+        refusal = tr("The game would not set the name");
+    else
+        refusal = tr("The game would set the name to %1").arg(set);
+    if (!others.isEmpty())
+        refusal += tr(" and then run: %1").arg(others.join(u"; "_qs));
+    else if (!set.isEmpty())
+        refusal += tr(", not to %1").arg(name);
+    return { {}, refusal };
+}
