@@ -4,6 +4,7 @@
 #include "animation.h"
 
 #include "consolerules.h"
+#include "consolerun.h"
 
 #include <QRegularExpression>
 
@@ -48,7 +49,7 @@ QString nameOf(const QList<Letter> &letters, const QList<std::optional<QChar>> &
             name += u'^';
             name += *color;
             current = color;
-        } else if (!blank && !color && current) {
+        } else if (!blank && !color && current && (!onlyWhereColorChanges || current != u'7')) {
             // Back to the game's white for a letter that rests without a color.
             name += u"^7"_qs;
             current = u'7';
@@ -131,6 +132,33 @@ QString quoted(const QString &name) { return u'"' + name + u'"'; }
 
 } // namespace
 
+QString AnimationGenerator::framesAsTheGameSets(
+    const Animation &animation, const AnimationSettings &settings)
+{
+    // The console model plays the script: every frame, then the resting name, must be set just
+    // as made. A key-step animation is pressed once for each of them, and once more to start
+    // again.
+    QStringList expected = animation.frames;
+    expected << animation.restingName;
+    QList<KeyPress> presses;
+    if (settings.form == AnimationForm::KeyStep) {
+        for (qsizetype i = 0; i <= expected.size(); ++i)
+            presses << KeyPress { 10 * (i + 1), settings.key };
+        expected << animation.frames.value(0, animation.restingName);
+    }
+    const ConsoleRun run = runScript(animation.script, presses);
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const QString set = i < run.nameChanges.size() ? run.nameChanges[i].name : QString();
+        if (set != expected[i]) {
+            return tr("The game would not show frame %1 as made: it would set the name to \"%2\" "
+                      "instead of \"%3\".")
+                .arg(i + 1)
+                .arg(set, expected[i]);
+        }
+    }
+    return {};
+}
+
 Animation AnimationGenerator::generate(const AnimationSettings &settings)
 {
     Animation animation;
@@ -191,6 +219,11 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
                                "the rest.")
                                 .arg(animation.longestFrame)
                                 .arg(ConsoleRules::nameBytes);
+    } else if (const QString problem = framesAsTheGameSets(animation, settings);
+               !problem.isEmpty()) {
+        // Nothing goes into the script that the game would play otherwise.
+        animation.problem = problem;
+        animation.script.clear();
     }
     return animation;
 }

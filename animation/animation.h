@@ -53,6 +53,12 @@ public:
     // The nearest settings whose frames all fit the game's name: codes only where the color
     // changes, then fewer colored letters. The same settings when nothing shorter fits.
     static AnimationSettings shorterForm(const AnimationSettings &settings);
+
+private:
+    // Why the game would not set the frames as made, after the console model; empty when it
+    // would.
+    static QString framesAsTheGameSets(
+        const Animation &animation, const AnimationSettings &settings);
 };
 
 #endif // ANIMATION_H

@@ -319,13 +319,19 @@ void frmEditor::insertAnimation()
     auto *dialog = new AnimationDialog(m_lastHandedOffName, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        // The animation's lines stand on lines of their own, inserted as one undo step.
+        // The animation's lines go in as one undo step, on lines of their own: on an empty
+        // line where the caret stands, else from the start of the line after the caret's.
         QTextCursor cursor = txtEditor->textCursor();
+        cursor.clearSelection();
         QString lines = dialog->script();
-        if (!cursor.atBlockStart())
+        if (cursor.block().text().isEmpty()) {
+            cursor.movePosition(QTextCursor::StartOfBlock);
+            if (cursor.block().next().isValid())
+                lines.append(u'\n');
+        } else {
+            cursor.movePosition(QTextCursor::EndOfBlock);
             lines.prepend(u'\n');
-        if (!cursor.atBlockEnd())
-            lines.append(u'\n');
+        }
         cursor.beginEditBlock();
         cursor.insertText(lines);
         cursor.endEditBlock();

@@ -119,6 +119,12 @@ void tst_Animation::frameTooLongOffersAShorterForm()
     QCOMPARE(fewerFrames.problem, QString());
     QCOMPARE(fewerFrames.frames, QStringList { u"^2x^1"_qs + QString(26, u'x') });
 
+    // Changes only: back to white once after a colored letter, not before every letter.
+    settings.name = u"abcdef"_qs;
+    settings.codesOnlyWhereColorChanges = true;
+    QCOMPARE(AnimationGenerator::generate(settings).frames.value(0), u"^2a^7bcdef"_qs);
+    settings.codesOnlyWhereColorChanges = false;
+
     // With 31 bytes no form fits: the settings stay, and so does the problem.
     settings.name = u"^1"_qs + QString(29, u'x');
     QCOMPARE(AnimationGenerator::shorterForm(settings).coloredLetters, settings.coloredLetters);
@@ -148,6 +154,8 @@ void tst_Animation::refusesWhatAScriptCannotHold_data()
     QTest::newRow("codes only") << u"^1^2"_qs << u"1"_qs << u"F5"_qs;
     QTest::newRow("no color") << u"ab"_qs << QString() << u"F5"_qs;
     QTest::newRow("key with a quote") << u"ab"_qs << u"1"_qs << u"F5\"; quit"_qs;
+    // The console model plays every frame: "a//b" would set "a".
+    QTest::newRow("a comment in the name") << u"a//b"_qs << u"1"_qs << u"F5"_qs;
 }
 
 void tst_Animation::refusesWhatAScriptCannotHold()

@@ -686,9 +686,9 @@ void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
     handOff(u"^1Ab"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     const QString before = script()->toPlainText();
-    // The caret at the end of the template's first line.
+    // The caret inside the template's first line, which stays whole.
     QTextCursor caret(script()->document()->findBlockByNumber(0));
-    caret.movePosition(QTextCursor::EndOfBlock);
+    caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 5);
     script()->setTextCursor(caret);
 
     QTest::keyClick(script(), Qt::Key_I, Qt::ControlModifier);
