@@ -49,6 +49,29 @@ inline constexpr std::initializer_list<QStringView> knownVariables = { u"name" }
 inline constexpr std::initializer_list<QStringView> commands
     = { u"set", u"seta", u"sets", u"setu", u"wait", u"vstr", u"toggle", u"bind", u"exec", u"echo" };
 
+// The games' own commands, so that a word close to one of them but not one of them is taken for
+// a misspelling. From the open rebuild of COD 2's engine (voron00/CoD2rev_Server: Cmd_Init in
+// src/qcommon/cmd.cpp, the dvar commands) and the Quake III Arena code it derives from
+// (id-Software/Quake-III-Arena: CL_Init in code/client/cl_main.c, CL_InitKeyCommands in
+// code/client/cl_keys.c, Con_Init in code/client/cl_console.c, Com_Init in code/qcommon/common.c,
+// Cvar_Init in code/qcommon/cvar.c, SV_AddOperatorCommands in code/server/sv_ccmds.c, and the
+// player commands of ClientCommand in code/game/g_cmds.c).
+inline constexpr std::initializer_list<QStringView> engineCommands = { u"bind", u"bindlist",
+    u"callvote", u"cinematic", u"clear", u"clientinfo", u"cmd", u"cmdlist", u"condump",
+    u"configstrings", u"connect", u"crash", u"cvar_restart", u"cvarlist", u"demo", u"devmap",
+    u"disconnect", u"dumpuser", u"echo", u"error", u"exec", u"follow", u"freeze", u"give", u"god",
+    u"heartbeat", u"kick", u"kill", u"killserver", u"levelshot", u"localservers", u"map",
+    u"map_restart", u"meminfo", u"messagemode", u"messagemode2", u"noclip", u"notarget", u"ping",
+    u"quit", u"rcon", u"reconnect", u"record", u"reset", u"say", u"say_team", u"serverinfo", u"set",
+    u"seta", u"sets", u"setu", u"snd_restart", u"status", u"stoprecord", u"systeminfo", u"team",
+    u"tell", u"toggle", u"toggleconsole", u"unbind", u"unbindall", u"vid_restart", u"vote", u"vstr",
+    u"wait", u"writeconfig" };
+// Commands that end or wreck the player's session when a script runs them: leaving the game
+// (quit, disconnect, connect, reconnect, map, devmap, killserver), or losing every key and setting
+// (unbindall, cvar_restart).
+inline constexpr std::initializer_list<QStringView> sessionCommands = { u"quit", u"disconnect",
+    u"reconnect", u"connect", u"map", u"devmap", u"killserver", u"unbindall", u"cvar_restart" };
+
 // Characters the game removes from a name (the userinfo string keeps none of them).
 inline constexpr std::initializer_list<char16_t> removedFromNames = { u'"', u'\\', u';' };
 // The name the game shows also loses ^0, every space after the third in a row and a caret that

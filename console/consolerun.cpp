@@ -87,6 +87,15 @@ qint64 leadingNumber(QStringView word)
     return negative ? -number : number;
 }
 
+// The command stands on a line that starts as a comment: the buffer still hands over what
+// follows a ';' on it.
+bool isCommentLine(QStringView script, const ScriptCommand &command)
+{
+    const qsizetype lineStart = command.text.data() - script.data() - command.column;
+    const QStringView before = script.sliced(lineStart, command.column).trimmed();
+    return before.startsWith(u"//");
+}
+
 class Console {
 public:
     Console(QStringView script, const QList<KeyPress> &presses);
@@ -140,6 +149,10 @@ Console::Console(QStringView script, const QList<KeyPress> &presses)
     // Commands run together are found on every line of the script, also on those the run never
     // reaches; values run from variables are looked at as they run.
     for (const ScriptCommand &command : source->split.commands) {
+        if (command.splitAtHighByte && !m_run.highByteLines.contains(command.line))
+            m_run.highByteLines << command.line;
+        if (command.column > 0 && isCommentLine(source->text, command))
+            m_run.commentThatRunsLines << command.line;
         const QStringView verb = command.words.first();
         const qsizetype valueFrom = ConsoleRules::isOneOf(verb, ConsoleRules::setCommands) ? 2
             : ConsoleRules::isOneOf(verb, ConsoleRules::knownVariables)                    ? 1
@@ -180,6 +193,7 @@ ConsoleRun Console::run()
         }
     }
     m_run.endTick = m_now;
+    m_run.lastLine = m_executedLines.isEmpty() ? 0 : m_executedLines.last();
     return std::move(m_run);
 }
 
@@ -245,7 +259,8 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         && (isOneOf(verb, knownVariables) || m_variables.contains(lowerCase(verb)))) {
         setVariable(verb, command, 1, source);
     } else {
-        m_run.recorded << RecordedCommand { m_now, command.text.toString(), command.line };
+        m_run.recorded << RecordedCommand { m_now, command.text.toString(), command.line,
+            verb.toString() };
     }
 }
 
@@ -260,6 +275,8 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
             m_run.runTogether << *together;
     }
 
+    if (key != u"name" && !m_variables.contains(key))
+        m_run.variablesSet << std::pair { command.line, name.toString() };
     const quint64 keyHash = hash64(key);
     m_variablesState ^= mix(keyHash, hash64(value));
     if (const auto old = m_variables.find(key); old != m_variables.end()) {
@@ -275,11 +292,17 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
 void Console::runVariable(const ScriptCommand &command)
 {
     const QStringView name = command.words[1];
-    const auto variable = m_variables.constFind(lowerCase(name));
+    const QString key = lowerCase(name);
+    const auto variable = m_variables.constFind(key);
+    if (!m_run.variablesRead.contains(key))
+        m_run.variablesRead << key;
     if (variable == m_variables.cend()) {
         m_run.unsetVariables << std::pair { command.line, name.toString() };
         return;
     }
+    if (variable->value.size() > ConsoleRules::vstrValueBytes
+        && !m_run.longValueLines.contains(variable->line))
+        m_run.longValueLines << variable->line;
     popFinished();
     push(parsed(variable->value.left(ConsoleRules::vstrValueBytes), variable->line));
 

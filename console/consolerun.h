@@ -35,6 +35,7 @@ struct RecordedCommand {
     qint64 tick = 0;
     QString text;
     int line = 0;
+    QString verb; // its first word
 };
 
 // A set command whose value holds another command, as two commands written on one line do.
@@ -73,6 +74,12 @@ struct ConsoleRun {
     QList<RunTogether> runTogether;
     QList<int> cutCommandLines; // commands longer than the game takes
     bool scriptTooLong = false; // larger than the command buffer: nothing of it runs
+    QList<int> longValueLines; // vstr of values longer than the game inserts, by the set's line
+    int lastLine = 0; // of the last command run
+    QList<int> highByteLines; // a byte from 0x80 outside quotes separates words there
+    QList<int> commentThatRunsLines; // a line that starts with // and still runs after a ';'
+    QList<std::pair<int, QString>> variablesSet; // the first set of each variable but the name
+    QStringList variablesRead; // by vstr, in lower case
     int commandsRun = 0;
 
     // The key bindings in force at the end, one for each key, in the order first bound.

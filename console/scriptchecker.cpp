@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -24,17 +25,90 @@ QString linesList(const QList<int> &lines)
     return ScriptChecker::tr("lines %1 and %2").arg(numbers.join(u", "), last);
 }
 
+// The edits between two words, an exchange of neighbours counting one, in any case.
+qsizetype editsBetween(QStringView a, QStringView b)
+{
+    QList<QList<qsizetype>> d(a.size() + 1, QList<qsizetype>(b.size() + 1));
+    for (qsizetype i = 0; i <= a.size(); ++i)
+        d[i][0] = i;
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        d[0][j] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const bool same = a[i - 1].toLower() == b[j - 1].toLower();
+            d[i][j] = std::min({ d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + !same });
+            if (i > 1 && j > 1 && a[i - 1].toLower() == b[j - 2].toLower()
+                && a[i - 2].toLower() == b[j - 1].toLower())
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+// The word of the list that word is a misspelling of: one edit away, two for longer words.
+std::optional<QString> misspelled(QStringView word, std::initializer_list<QStringView> list)
+{
+    if (ConsoleRules::isOneOf(word, list))
+        return std::nullopt;
+    const qsizetype allowed = word.size() <= 4 ? 1 : 2;
+    for (QStringView known : list) {
+        if (editsBetween(word, known) <= allowed)
+            return known.toString();
+    }
+    return std::nullopt;
+}
+
+QString whatEndsTheSession(QStringView command)
+{
+    using ConsoleRules::isWord;
+    if (isWord(command, u"quit"))
+        return ScriptChecker::tr("closes the game");
+    if (isWord(command, u"unbindall"))
+        return ScriptChecker::tr("removes every key binding, moving and firing included");
+    if (isWord(command, u"cvar_restart"))
+        return ScriptChecker::tr("puts every setting back to its default");
+    if (isWord(command, u"killserver"))
+        return ScriptChecker::tr("shuts the server down");
+    return ScriptChecker::tr("leaves the server the player is on");
+}
+
 } // namespace
+
+QStringList ScriptChecker::namesOfPresses(
+    QStringView script, const ConsoleRun &run, const QString &key)
+{
+    // Presses far apart, each after what the one before started; the list ends where the names
+    // come round again.
+    constexpr int presses = 12;
+    constexpr qint64 apart = 100'000;
+    QList<KeyPress> pressing;
+    for (int i = 0; i < presses; ++i)
+        pressing << KeyPress { run.endTick + 1 + i * apart, key };
+    const ConsoleRun pressed = runScript(script, pressing);
+    QStringList names;
+    for (const NameChange &change : pressed.nameChanges) {
+        if (change.tick <= run.endTick)
+            continue;
+        if (!names.isEmpty() && change.shown == names.first() && names.size() > 1) {
+            names << tr("and so on");
+            break;
+        }
+        names << change.shown;
+    }
+    return names;
+}
 
 ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond)
 {
-    ScriptCheck checked { runScript(script), {} };
+    ScriptCheck checked { runScript(script), {}, {} };
     addWarnings(checked.run, {}, framesPerSecond, checked.warnings);
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const ConsoleRun pressed
                 = runScript(script, { KeyPress { checked.run.endTick + 1, binding.key } });
             addWarnings(pressed, binding.key, framesPerSecond, checked.warnings);
+            checked.keyNames << std::pair { binding.key,
+                namesOfPresses(script, checked.run, binding.key) };
         }
     }
     std::ranges::stable_sort(checked.warnings, {}, &ScriptWarning::line);
@@ -118,6 +192,70 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
                 .arg(ConsoleRules::commandBytes),
             {} });
     }
+    const QString whenPressed
+        = pressedKey.isEmpty() ? QString() : tr("When %1 is pressed: ").arg(pressedKey);
+    for (const RecordedCommand &command : run.recorded) {
+        const QStringView verb = command.verb;
+        if ((verb.startsWith(u'/') || verb.startsWith(u'\\'))
+            && ConsoleRules::isOneOf(verb.sliced(1), ConsoleRules::engineCommands)) {
+            add({ Kind::LeadingSlash, command.line,
+                whenPressed
+                    + tr("\"%1\": a leading %2 works only when typed in the console; in a script "
+                         "the game knows no such command. Write \"%3\".")
+                          .arg(verb, verb.first(1), verb.sliced(1)),
+                {} });
+        } else if (ConsoleRules::isOneOf(verb, ConsoleRules::sessionCommands)) {
+            add({ Kind::SessionCommand, command.line,
+                whenPressed
+                    + tr("%1 %2 when the script runs it. Leave it out of a name script.")
+                          .arg(verb, whatEndsTheSession(verb)),
+                {} });
+        } else if (const auto meant = misspelled(verb, ConsoleRules::engineCommands)) {
+            add({ Kind::UnknownCommand, command.line,
+                whenPressed
+                    + tr("The game has no command \"%1\": it sends the line to the server "
+                         "instead, which shows it as chat or ignores it. Did you mean \"%2\"?")
+                          .arg(verb, *meant),
+                {} });
+        }
+    }
+    for (const auto &[line, name] : run.variablesSet) {
+        if (run.variablesRead.contains(name.toLower()))
+            continue;
+        if (const auto meant = misspelled(name, ConsoleRules::knownVariables)) {
+            add({ Kind::UnknownVariable, line,
+                tr("This sets \"%1\", which nothing reads. Did you mean \"%2\"?").arg(name, *meant),
+                {} });
+        }
+    }
+    for (int line : run.highByteLines) {
+        add({ Kind::HighBytes, line,
+            tr("A character such as \u00e9 or \u20ac outside quotes splits the words here: the "
+               "game drops it and keeps the words around it apart. Put the value in quotes."),
+            {} });
+    }
+    for (int line : run.commentThatRunsLines) {
+        add({ Kind::CommentThatRuns, line,
+            tr("This line starts as a comment, but the game still runs what follows a ';' on "
+               "it. Take out the ';' or start the rest with // too."),
+            {} });
+    }
+    for (int line : run.longValueLines) {
+        add({ Kind::LongValue, line,
+            tr("The variable set here holds more than %1 bytes: vstr runs only its first %1. "
+               "Split it into two variables.")
+                .arg(ConsoleRules::vstrValueBytes),
+            {} });
+    }
+    if (run.end == ConsoleRun::End::CommandBound || run.end == ConsoleRun::End::TickBound) {
+        add({ Kind::ModelBound, run.lastLine,
+            whenPressed
+                + tr("The check stopped here after %1 commands and %2 without reaching the end: "
+                     "it cannot tell what the rest does in the game.")
+                      .arg(run.commandsRun)
+                      .arg(time(run.endTick, framesPerSecond)),
+            {} });
+    }
     for (const auto &[line, name] : run.unsetVariables) {
         add({ Kind::UnsetVariable, line,
             tr("vstr %1 runs a variable that is not set at that moment, so nothing happens. Set "
@@ -154,6 +292,12 @@ QString ScriptChecker::report(const ScriptCheck &check, int framesPerSecond)
     }
     if (check.run.loop)
         item(tr("... and so on for ever."));
+    if (!check.keyNames.isEmpty()) {
+        text += tr("Keys it binds, and the names their presses show:") + u'\n';
+        for (const auto &[key, names] : check.keyNames) {
+            item(tr("%1: %2").arg(key, names.isEmpty() ? tr("no name") : names.join(u", "_qs)));
+        }
+    }
     text += tr("Warnings:") + u'\n';
     if (check.warnings.isEmpty())
         item(noWarnings());

@@ -23,6 +23,14 @@ struct ScriptWarning {
         LongScript,
         LongCommand,
         UnsetVariable,
+        UnknownCommand,
+        UnknownVariable,
+        LeadingSlash,
+        SessionCommand,
+        HighBytes,
+        CommentThatRuns,
+        LongValue,
+        ModelBound,
     };
 
     Kind kind;
@@ -40,6 +48,8 @@ struct ScriptWarning {
 struct ScriptCheck {
     ConsoleRun run;
     QList<ScriptWarning> warnings;
+    // Each key the script binds, with the names its presses show, one press after another.
+    QList<std::pair<QString, QStringList>> keyNames;
 };
 
 class ScriptChecker {
@@ -58,6 +68,8 @@ public:
     static QString time(qint64 tick, int framesPerSecond);
 
 private:
+    static QStringList namesOfPresses(
+        QStringView script, const ConsoleRun &run, const QString &key);
     static void addWarnings(const ConsoleRun &run, const QString &pressedKey, int framesPerSecond,
         QList<ScriptWarning> &warnings);
 };

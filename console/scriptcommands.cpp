@@ -20,23 +20,25 @@ bool startsBlockComment(const char16_t *at, const char16_t *end)
     return at + 1 < end && at[0] == u'/' && at[1] == u'*';
 }
 
-// The words of one command, as the console's tokenizer finds them.
-void tokenize(QStringView command, ScriptCommands &split)
+// The words of one command, as the console's tokenizer finds them. True when a byte from 0x80
+// outside quotes separated them.
+bool tokenize(QStringView command, ScriptCommands &split)
 {
     const char16_t *const begin = command.utf16();
     const char16_t *const end = begin + command.size();
     const char16_t *at = begin;
+    bool highByte = false;
     while (true) {
-        while (at < end && isTokenSpace(*at))
-            ++at;
+        for (; at < end && isTokenSpace(*at); ++at)
+            highByte = highByte || *at >= 0x80;
         if (at == end || startsComment(at, end, begin))
-            return;
+            return highByte;
         if (startsBlockComment(at, end)) {
             at += 2;
             while (at + 1 < end && !(at[0] == u'*' && at[1] == u'/'))
                 ++at;
             if (at + 1 >= end)
-                return;
+                return highByte;
             at += 2;
             continue;
         }
@@ -59,7 +61,7 @@ void tokenize(QStringView command, ScriptCommands &split)
                 split.words << word;
             }
             if (at == end)
-                return;
+                return highByte;
             ++at;
             continue;
         }
@@ -116,10 +118,10 @@ ScriptCommands splitCommands(QStringView text, int firstLine)
         const qsizetype end = cut ? start + ConsoleRules::commandBytes : i;
         const QStringView command(characters + start, end - start);
         const qsizetype firstWord = split.words.size();
-        tokenize(command, split);
+        const bool highByte = tokenize(command, split);
         if (split.words.size() > firstWord) {
             firstWords << firstWord;
-            split.commands.append({ command, {}, line, int(start - lineStart), cut });
+            split.commands.append({ command, {}, line, int(start - lineStart), cut, highByte });
         }
         if (cut) {
             start = end + 1;

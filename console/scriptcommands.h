@@ -44,6 +44,7 @@ struct ScriptCommand {
     int line = 1; // where it stands, counting from 1
     int column = 0; // where it starts on its line, counting from 0
     bool cut = false; // it was longer than a command may be
+    bool splitAtHighByte = false; // a byte from 0x80 outside quotes separated its words
 };
 
 // The commands of a text, whose words are kept together in one list: a script has thousands of

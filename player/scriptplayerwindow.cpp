@@ -297,7 +297,13 @@ void ScriptPlayerWindow::fillKeys()
         const QString key = bindings[i].key;
         auto *button = new QPushButton(key, this);
         button->setObjectName(u"key_"_qs + key);
-        button->setToolTip(tr("Press %1: %2").arg(key, bindings[i].command));
+        // What the key runs, and the names its presses show, as the check found them.
+        QString shows;
+        for (const auto &[checkedKey, names] : m_check.keyNames) {
+            if (checkedKey.compare(key, Qt::CaseInsensitive) == 0 && !names.isEmpty())
+                shows = u'\n' + tr("Presses show: %1").arg(names.join(u", "_qs));
+        }
+        button->setToolTip(tr("Press %1: %2").arg(key, bindings[i].command) + shows);
         connect(button, &QPushButton::clicked, this, [this, key] { pressKey(key); });
         m_keys->insertWidget(1 + int(i), button);
     }

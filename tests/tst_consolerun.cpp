@@ -88,10 +88,12 @@ void tst_ConsoleRun::runs_data()
         { "0 1 ^1AB", "0 2 C", "0 2 D" }, End::Finished, { warning(Kind::RemovedCharacters, 1) });
     // The engine's tokenizer and commands, each with a script where the model used to differ.
     row("bytes from 0x80 separate words", u"set name B\u00e9\nset name ^1Tint^7mark \u20ac"_qs,
-        { "0 1 B", "0 2 ^1Tint^7mark" });
+        { "0 1 B", "0 2 ^1Tint^7mark" }, End::Finished,
+        { warning(Kind::HighBytes, 1), warning(Kind::HighBytes, 2) });
     row("bytes from 0x80 kept in quotes", u"set name \"^1Tint^7mark \u20ac\""_qs,
         { "0 1 ^1Tint^7mark \u20ac" });
-    row("a comment ends its command only", u"// old; set name ^2Shown"_qs, { "0 1 ^2Shown" });
+    row("a comment ends its command only", u"// old; set name ^2Shown"_qs, { "0 1 ^2Shown" },
+        End::Finished, { warning(Kind::CommentThatRuns, 1) });
     row("a block comment inside a command", u"set /* the name */ name A"_qs, { "0 1 A" });
     row("a comment inside a word", u"set name a//b\nset name http://x"_qs,
         { "0 1 a", "0 2 http://x" });
@@ -109,7 +111,23 @@ void tst_ConsoleRun::runs_data()
         return u"set a \"set name A;"_qs + QString(spaces, u' ') + u"set name B\"\nvstr a"_qs;
     };
     row("a vstr value of 1,023 bytes runs whole", longValue(1'002), { "0 1 A", "0 1 B" });
-    row("a vstr value of 1,024 bytes loses its end", longValue(1'003), { "0 1 A" });
+    row("a vstr value of 1,024 bytes loses its end", longValue(1'003), { "0 1 A" }, End::Finished,
+        { warning(Kind::LongValue, 1) });
+    // What players get wrong, each warned about on its line.
+    row("a misspelled command", u"wiat 50\nset name A"_qs, { "0 2 A" }, End::Finished,
+        { warning(Kind::UnknownCommand, 1) });
+    row("a misspelled variable", u"set nmae ^2X"_qs, {}, End::Finished,
+        { warning(Kind::UnknownVariable, 1) });
+    row("a leading slash", u"/set name ^3B"_qs, {}, End::Finished,
+        { warning(Kind::LeadingSlash, 1) });
+    row("a command that ends the session", u"set name ^1Big;quit"_qs, { "0 1 ^1Big" },
+        End::Finished, { warning(Kind::SessionCommand, 1) });
+    row("a key that ends the session", u"bind k \"unbindall\""_qs, {}, End::Finished,
+        { warning(Kind::SessionCommand, 1) });
+    row("a game command and a variable of the game are no misspellings",
+        u"say hi\ncg_fov 80\nset name A"_qs, { "0 3 A" });
+    row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
+        { warning(Kind::ModelBound, 1) });
     row("comments", u"// set name X\nset name A // set name B\nset name \"a//b\""_qs,
         { "0 2 A", "0 3 a//b" });
     row("waits and their timing",
@@ -294,6 +312,14 @@ void tst_ConsoleRun::reportNamesTimesAndWarnings()
         "name C\" as one value. Put \"set name C\" on a line of its own.\n"_qs);
     QVERIFY(ScriptChecker::report(ScriptChecker::check(u"set name A"_qs, 85), 85)
                 .endsWith(u"Warnings:\n  No warnings: the script runs as written.\n"_qs));
+
+    // The keys a script binds, and the names one press after another shows.
+    const QString stepped = u"set s1 \"set name ^1A; set step vstr s2\"\r\n"
+                            "set s2 \"set name ^2B; set step vstr s1\"\r\n"
+                            "set step \"vstr s1\"\r\nbind k \"vstr step\"\r\n"_qs;
+    QVERIFY(ScriptChecker::report(ScriptChecker::check(stepped, 85), 85)
+                .contains(u"Keys it binds, and the names their presses show:\n"
+                          "  k: ^1A, ^2B, and so on\n"_qs));
 }
 
 // Random and hostile scripts up to the limits: the model never crashes and never runs past its
