@@ -28,6 +28,12 @@ struct Frame {
     SourcePointer source;
     qsizetype next = 0;
     quint64 below = 0; // the state of the frames below, which cannot change while this one lives
+    // Bytes in the buffer: the text, the line breaks that came with it, how far the buffer has
+    // handed it over, and what finished frames above left behind (line breaks the buffer hands
+    // over, as empty commands, before this frame's next command).
+    qsizetype bytes = 0;
+    qsizetype consumed = 0;
+    qsizetype leftAbove = 0;
 };
 
 struct Variable {
@@ -107,7 +113,9 @@ private:
         const CommandSource &source);
     void runVariable(const ScriptCommand &command);
     void deliverPresses();
-    void push(SourcePointer source);
+    bool push(SourcePointer source, qsizetype lineBreaks);
+    void leaveBehind(qsizetype bytes);
+    void handOver(Frame &frame, const ScriptCommand &command);
     void popFinished();
     void restack();
     quint64 state() const;
@@ -132,6 +140,8 @@ private:
     QHash<quint64, Seen> m_seen;
     QList<int> m_executedLines;
     QString m_lastKey; // scripts set the same variable, the name, again and again
+    qsizetype m_bufferBytes = 0; // in the game's command buffer
+    qsizetype m_leftAtTheEnd = 0; // of it, behind every frame: left by finished frames
 };
 
 Console::Console(QStringView script, const QList<KeyPress> &presses)
@@ -162,13 +172,19 @@ Console::Console(QStringView script, const QList<KeyPress> &presses)
                 m_run.runTogether << *together;
         }
     }
-    push(std::move(source));
+    // exec inserts the script and a line break.
+    push(std::move(source), 1);
 }
 
 ConsoleRun Console::run()
 {
     while (!m_stopped) {
         popFinished();
+        if (m_stack.isEmpty()) {
+            // The buffer hands over what finished frames left, as empty commands.
+            m_bufferBytes -= m_leftAtTheEnd;
+            m_leftAtTheEnd = 0;
+        }
         deliverPresses();
         if (m_stack.isEmpty()) {
             if (m_nextPress == m_presses.size())
@@ -184,6 +200,7 @@ ConsoleRun Console::run()
         // The command views its source, which must outlive a vstr that pops its frame.
         const SourcePointer source = top.source;
         const ScriptCommand &command = source->split.commands[top.next++];
+        handOver(top, command);
         ++m_run.commandsRun;
         m_executedLines << command.line;
         execute(command, *source);
@@ -304,13 +321,34 @@ void Console::runVariable(const ScriptCommand &command)
         && !m_run.longValueLines.contains(variable->line))
         m_run.longValueLines << variable->line;
     popFinished();
-    push(parsed(variable->value.left(ConsoleRules::vstrValueBytes), variable->line));
+    // vstr inserts the value through va("%s\n"), and Cbuf_InsertText adds a line break of its
+    // own; text that does not fit the buffer is not inserted at all.
+    const QString value = variable->value.left(ConsoleRules::vstrValueBytes);
+    if (m_bufferBytes + value.size() + 2 > ConsoleRules::bufferBytes) {
+        if (!m_run.bufferFills.contains(command.line))
+            m_run.bufferFills << command.line;
+        return;
+    }
+    if (!push(parsed(value, variable->line), 2))
+        return;
 
-    // Only a vstr can take the console back to where it was, so the state is compared here.
+    // Only a vstr can take the console back to where it was, so the state is compared here. The
+    // line breaks that each round leaves behind are not part of it.
     const quint64 now = state();
     const auto seen = m_seen.constFind(now);
     if (seen == m_seen.cend()) {
         m_seen.insert(now, { m_now, m_executedLines.size() });
+        return;
+    }
+    if (seen->tick == m_now) {
+        // Without a wait the rounds leave line breaks behind until the buffer is full, within
+        // one frame of the game: a long hitch. Then this vstr inserts nothing, and what is
+        // left in the buffer runs.
+        const Frame inserted = m_stack.takeLast();
+        m_bufferBytes -= inserted.bytes;
+        if (!m_run.bufferFills.contains(command.line))
+            m_run.bufferFills << command.line;
+        m_seen.clear();
         return;
     }
     EndlessLoop loop { seen->tick, m_now - seen->tick, {} };
@@ -333,29 +371,64 @@ void Console::deliverPresses()
         const auto binding = m_bindings.constFind(m_presses[m_nextPress++].key.toLower());
         if (binding == m_bindings.cend())
             continue;
+        // Cbuf_AddText of the command, then of a line break; neither goes in when full.
         const SourcePointer source = parsed(binding->command, binding->line);
+        const qsizetype bytes = source->text.size() + 1;
+        if (m_bufferBytes + source->text.size() >= ConsoleRules::bufferBytes)
+            continue;
+        m_bufferBytes += bytes;
         if (!source->split.commands.isEmpty()) {
-            m_stack.prepend({ source, 0, 0 });
+            // What finished frames left at the end now comes before the key's command.
+            m_stack.prepend({ source, 0, 0, bytes, 0, m_leftAtTheEnd });
+            m_leftAtTheEnd = 0;
             added = true;
+        } else {
+            m_leftAtTheEnd += bytes;
         }
     }
     if (added)
         restack();
 }
 
-void Console::push(SourcePointer source)
+bool Console::push(SourcePointer source, qsizetype lineBreaks)
 {
-    if (source->split.commands.isEmpty())
-        return;
+    const qsizetype bytes = source->text.size() + lineBreaks;
+    m_bufferBytes += bytes;
+    if (source->split.commands.isEmpty()) {
+        leaveBehind(bytes);
+        return false;
+    }
     const quint64 below = m_stack.isEmpty() ? 0 : state();
-    m_stack.append({ std::move(source), 0, below });
+    m_stack.append({ std::move(source), 0, below, bytes, 0, 0 });
+    return true;
+}
+
+void Console::leaveBehind(qsizetype bytes)
+{
+    if (m_stack.isEmpty())
+        m_leftAtTheEnd += bytes;
+    else
+        m_stack.last().leftAbove += bytes;
+}
+
+void Console::handOver(Frame &frame, const ScriptCommand &command)
+{
+    // The buffer hands over what stands before the command, the command and its separator (or,
+    // for a command it cuts, the byte it loses).
+    const qsizetype end = std::min(frame.bytes,
+        command.text.data() - frame.source->text.constData() + command.text.size() + 1);
+    m_bufferBytes -= end - frame.consumed + frame.leftAbove;
+    frame.consumed = end;
+    frame.leftAbove = 0;
 }
 
 void Console::popFinished()
 {
     while (
-        !m_stack.isEmpty() && m_stack.last().next == m_stack.last().source->split.commands.size())
-        m_stack.removeLast();
+        !m_stack.isEmpty() && m_stack.last().next == m_stack.last().source->split.commands.size()) {
+        const Frame finished = m_stack.takeLast();
+        leaveBehind(finished.bytes - finished.consumed + finished.leftAbove);
+    }
 }
 
 void Console::restack()

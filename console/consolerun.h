@@ -49,7 +49,7 @@ struct RunTogether {
 // A stretch of the script that runs again and again for ever.
 struct EndlessLoop {
     qint64 firstTick = 0;
-    qint64 periodTicks = 0; // 0: it never waits, and the game freezes
+    qint64 periodTicks = 0; // at least one: a loop without a wait fills the buffer instead
     QList<int> lines; // the lines that run in it, in order, each once
 };
 
@@ -76,6 +76,7 @@ struct ConsoleRun {
     bool scriptTooLong = false; // larger than the command buffer: nothing of it runs
     QList<int> longValueLines; // vstr of values longer than the game inserts, by the set's line
     int lastLine = 0; // of the last command run
+    QList<int> bufferFills; // vstr that the full command buffer turned away
     QList<int> highByteLines; // a byte from 0x80 outside quotes separates words there
     QList<int> commentThatRunsLines; // a line that starts with // and still runs after a ';'
     QList<std::pair<int, QString>> variablesSet; // the first set of each variable but the name

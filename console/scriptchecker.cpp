@@ -127,15 +127,13 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
     if (run.loop) {
         QList<int> lines = run.loop->lines;
         std::ranges::sort(lines);
-        const QString cycle = run.loop->periodTicks > 0
-            ? tr("an endless loop (%1): it repeats every %2, for ever. The game would stop "
+        // A loop without a wait fills the buffer instead: every endless loop waits.
+        const QString cycle
+            = tr("an endless loop (%1): it repeats every %2, for ever. The game would stop "
                  "answering keys and the console until it is restarted. Let the last step set "
                  "the resting name without another vstr, or step through the frames with a "
                  "bound key.")
-                  .arg(linesList(lines), time(run.loop->periodTicks, framesPerSecond))
-            : tr("an endless loop without a wait (%1): the game would freeze. Put a wait in the "
-                 "loop and let its last step end it.")
-                  .arg(linesList(lines));
+                  .arg(linesList(lines), time(run.loop->periodTicks, framesPerSecond));
         const QString text = pressedKey.isEmpty()
             ? tr("The script runs %1").arg(cycle)
             : tr("Pressing %1 starts %2").arg(pressedKey, cycle);
@@ -238,6 +236,15 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
         add({ Kind::CommentThatRuns, line,
             tr("This line starts as a comment, but the game still runs what follows a ';' on "
                "it. Take out the ';' or start the rest with // too."),
+            {} });
+    }
+    for (int line : run.bufferFills) {
+        add({ Kind::BufferFilled, line,
+            whenPressed
+                + tr("This vstr runs again and again without a wait until it fills the game's "
+                     "command buffer of %1 bytes: the game hangs for a moment while it does, then "
+                     "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")
+                      .arg(ConsoleRules::bufferBytes),
             {} });
     }
     for (int line : run.longValueLines) {

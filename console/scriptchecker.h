@@ -31,6 +31,7 @@ struct ScriptWarning {
         CommentThatRuns,
         LongValue,
         ModelBound,
+        BufferFilled,
     };
 
     Kind kind;

@@ -147,8 +147,12 @@ void tst_ConsoleRun::runs_data()
         u"set a \"set name ^1A; wait 10; vstr b\"\nset b \"set name ^2B; wait 10; vstr a\"\n"
         "vstr a"_qs,
         { "0 1 ^1A", "10 2 ^2B", "20 1 ^1A" }, End::Looping, { warning(Kind::EndlessLoop, 1) });
-    row("endless loop without a wait", u"set a \"vstr a\"\nvstr a"_qs, {}, End::Looping,
-        { warning(Kind::EndlessLoop, 1) });
+    // Each round leaves a line break behind, until the buffer is full: then the rest runs.
+    row("a loop without a wait fills the buffer", u"set a \"vstr a\"\nvstr a\nset name After"_qs,
+        { "0 3 After" }, End::Finished, { warning(Kind::BufferFilled, 1) });
+    row("recursion without a wait fills the buffer, then the queued rest runs",
+        u"set a \"vstr a; set n x\"\nvstr a\nset name End"_qs, { "0 3 End" }, End::Finished,
+        { warning(Kind::BufferFilled, 1) });
     row("negative wait stalls for good", u"set name A\nwait -5\nset name B"_qs, { "0 1 A" },
         End::Stalled, { warning(Kind::NegativeWait, 2) });
     row("vstr of a variable never set", u"vstr anim\nset name A"_qs, { "0 2 A" }, End::Finished,
