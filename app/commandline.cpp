@@ -20,7 +20,15 @@ constexpr int noWarnings = 0;
 constexpr int someWarnings = 1;
 constexpr int unreadable = 2;
 
-int checkFiles(const QStringList &files, QTextStream &out, QTextStream &err)
+// The games --game names, as players write them.
+const std::pair<QStringView, ConsoleRules::ConsoleGame> gameOptions[] = {
+    { u"cod2", ConsoleRules::ConsoleGame::Cod2 },
+    { u"cod1.3", ConsoleRules::ConsoleGame::Cod13 },
+    { u"cod1.1", ConsoleRules::ConsoleGame::Cod11 },
+};
+
+int checkFiles(
+    const QStringList &files, ConsoleRules::ConsoleGame game, QTextStream &out, QTextStream &err)
 {
     int status = noWarnings;
     for (const QString &file : files) {
@@ -31,8 +39,8 @@ int checkFiles(const QStringList &files, QTextStream &out, QTextStream &err)
             status = unreadable;
             continue;
         }
-        const int framesPerSecond = ConsoleRules::defaultFramesPerSecond;
-        const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond);
+        const int framesPerSecond = ConsoleRules::defaultMaxFps;
+        const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond, game);
         out << file << u'\n' << ScriptChecker::report(check, framesPerSecond) << Qt::endl;
         if (!check.warnings.isEmpty() && status == noWarnings)
             status = someWarnings;
@@ -65,9 +73,14 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
         tr("Checks the scripts without opening a window: the names each sets with their times, "
            "then its warnings with line numbers. Exit status 0 when no script has a warning, 1 "
            "when one has, 2 when a file cannot be read."));
+    const QCommandLineOption gameOption(u"game"_qs,
+        tr("With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 "
+           "or cod1.1."),
+        tr("GAME"), u"cod2"_qs);
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(check);
+    parser.addOption(gameOption);
     parser.addPositionalArgument(u"files"_qs,
         tr("The script to open, or with --check the scripts to check."), tr("[FILE...]"));
     if (!parser.parse(arguments)) {
@@ -91,5 +104,13 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
         err << tr("--check needs at least one script.") << Qt::endl;
         return unreadable;
     }
-    return checkFiles(parser.positionalArguments(), out, err);
+    const auto game = std::ranges::find_if(gameOptions, [&](const auto &option) {
+        return option.first.compare(parser.value(gameOption), Qt::CaseInsensitive) == 0;
+    });
+    if (game == std::end(gameOptions)) {
+        err << tr("--game takes cod2, cod1.3 or cod1.1, not %1.").arg(parser.value(gameOption))
+            << Qt::endl;
+        return unreadable;
+    }
+    return checkFiles(parser.positionalArguments(), game->second, out, err);
 }

@@ -185,7 +185,8 @@ void bench_Tintmark::check()
     for (int frame = 0;; ++frame) {
         const QString lines
             = u"set name ^%1Tint^7mark%2\r\nwait 5\r\n"_qs.arg(frame % 10).arg(frame);
-        if (script.size() + lines.size() > ConsoleRules::bufferBytes)
+        if (script.size() + lines.size()
+            > ConsoleRules::rulesOf(ConsoleRules::defaultGame).bufferBytes)
             break;
         script += lines;
     }

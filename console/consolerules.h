@@ -8,19 +8,13 @@
 #include <QStringView>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <initializer_list>
 
 // How the games' console runs a script, as far as names and timing go: every rule the model
 // follows, in one place, so that each is easy to check against the game and to change.
 namespace ConsoleRules {
 
-// The command buffer holds this many bytes (COD 2's Cbuf, MAX_CMD_BUFFER 0x10000): exec of a
-// script of this size or more inserts nothing, as the script and its line break do not fit
-// (Cbuf_InsertText refuses text of len + 1 > maxsize).
-constexpr qsizetype bufferBytes = 65'536;
-// One command: Cbuf_Execute copies at most MAX_CMD_LINE - 1 = 4,095 bytes of it, then drops one
-// more byte from the buffer; the rest of a longer command runs as the next command.
-constexpr qsizetype commandBytes = 4'095;
 // Cmd_TokenizeString compares signed chars with ' ': every byte up to the space, and every byte
 // from 0x80 up (negative as a signed char), separates words outside quotes. Windows-1252 gives
 // each of those bytes a character of U+0080 or above, and only them.
@@ -38,7 +32,46 @@ inline constexpr QStringView unnamedPlayer = u"UnnamedPlayer";
 
 // The console runs about two executor ticks per rendered frame; "wait N" pauses N ticks.
 constexpr int ticksPerFrame = 2;
-constexpr int defaultFramesPerSecond = 85;
+// The frame rate is capped by com_maxfps (85 by default) in whole milliseconds: Com_Frame waits
+// until minMsec = 1000 / com_maxfps has passed, an integer division (COD 2's Com_Frame in
+// voron00/CoD2rev_Server, src/qcommon/common.cpp; Quake III's Com_Frame alike). At 85 a frame
+// lasts 11 ms, about 90.9 frames a second. 0 caps nothing: a frame of at least 1 ms.
+constexpr int defaultMaxFps = 85;
+constexpr int frameMilliseconds(int maxFps) { return maxFps > 0 ? std::max(1, 1000 / maxFps) : 1; }
+
+// The games whose consoles differ where a script can tell. COD 1.1 (its open rebuild,
+// PrawyCoD1/opencod1) has a command buffer of 16,384 bytes and commands of 1,023; patch 1.3
+// raised the buffer to 65,536. In COD a variable's own command takes one word ("name X Y" sets X),
+// seta, sets and setu do nothing unless given exactly a name and a value, and the name the game
+// shows loses ^8 as it loses ^0.
+enum class ConsoleGame { Cod2, Cod13, Cod11 };
+inline constexpr ConsoleGame defaultGame = ConsoleGame::Cod2;
+
+struct GameRules {
+    // The command buffer (COD 2's Cbuf: MAX_CMD_BUFFER 0x10000): exec of a script of this size or
+    // more inserts nothing, as the script and its line break do not fit (Cbuf_InsertText refuses
+    // text of len + 1 > maxsize).
+    qsizetype bufferBytes;
+    // One command: Cbuf_Execute copies at most MAX_CMD_LINE - 1 bytes of it (COD 2: 0x1000 - 1),
+    // then drops one more byte from the buffer; the rest of a longer command runs as the next.
+    qsizetype commandBytes;
+    bool variableTakesOneWord;
+    bool setNeedsExactWords;
+    QStringView droppedCodeDigits; // the codes the shown name loses
+};
+
+constexpr GameRules rulesOf(ConsoleGame game)
+{
+    switch (game) {
+    case ConsoleGame::Cod11:
+        return { 16'384, 1'023, true, true, u"08" };
+    case ConsoleGame::Cod13:
+        return { 65'536, 1'023, true, true, u"08" };
+    case ConsoleGame::Cod2:
+        break;
+    }
+    return { 65'536, 4'095, false, false, u"0" };
+}
 
 // Commands that set a variable to the rest of the line.
 inline constexpr std::initializer_list<QStringView> setCommands
@@ -74,10 +107,9 @@ inline constexpr std::initializer_list<QStringView> sessionCommands = { u"quit",
 
 // Characters the game removes from a name (the userinfo string keeps none of them).
 inline constexpr std::initializer_list<char16_t> removedFromNames = { u'"', u'\\', u';' };
-// The name the game shows also loses ^0, every space after the third in a row and a caret that
-// ends it; its cut to nameBytes never splits a color code, and a caret followed by anything but
-// a caret counts as a code (Q_IsColorString).
-inline constexpr QStringView droppedCode = u"^0";
+// The name the game shows also loses ^0 (and in COD ^8), every space after the third in a row and a
+// caret that ends it; its cut to nameBytes never splits a color code, and a caret followed by
+// anything but a caret counts as a code (Q_IsColorString).
 constexpr qsizetype spacesInARow = 3;
 constexpr bool startsColorCode(QStringView text, qsizetype i)
 {

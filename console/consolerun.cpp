@@ -104,7 +104,7 @@ bool isCommentLine(QStringView script, const ScriptCommand &command)
 
 class Console {
 public:
-    Console(QStringView script, const QList<KeyPress> &presses);
+    Console(QStringView script, const QList<KeyPress> &presses, ConsoleRules::ConsoleGame game);
     ConsoleRun run();
 
 private:
@@ -123,6 +123,8 @@ private:
     QString variableKey(QStringView name);
 
     ConsoleRun m_run;
+    ConsoleRules::GameRules m_rules;
+    ConsoleRules::ConsoleGame m_game;
     QList<KeyPress> m_presses;
     qsizetype m_nextPress = 0;
     qint64 m_now = 0;
@@ -144,17 +146,20 @@ private:
     qsizetype m_leftAtTheEnd = 0; // of it, behind every frame: left by finished frames
 };
 
-Console::Console(QStringView script, const QList<KeyPress> &presses)
-    : m_presses(presses)
+Console::Console(QStringView script, const QList<KeyPress> &presses, ConsoleRules::ConsoleGame game)
+    : m_rules(ConsoleRules::rulesOf(game))
+    , m_game(game)
+    , m_presses(presses)
 {
+    m_run.game = game;
     auto source = std::make_shared<CommandSource>();
     // exec inserts the whole script or, when it does not fit the buffer, nothing of it.
-    if (script.size() >= ConsoleRules::bufferBytes) {
+    if (script.size() >= m_rules.bufferBytes) {
         m_run.scriptTooLong = true;
         script = {};
     }
     source->text = script.toString();
-    source->split = splitCommands(source->text);
+    source->split = splitCommands(source->text, 1, m_rules.commandBytes);
     source->inScript = true;
     // Commands run together are found on every line of the script, also on those the run never
     // reaches; values run from variables are looked at as they run.
@@ -227,8 +232,12 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
     const QStringView verb = words.first();
     // Commands come first, as in the console; a variable's name sets it only when no command has
     // that name.
-    if (isOneOf(verb, setCommands) && words.size() >= 3) {
-        setVariable(words[1], command, 2, source);
+    // COD's seta, sets and setu take exactly a name and a value.
+    const bool setTakesIt = m_rules.setNeedsExactWords && !isWord(verb, u"set") ? words.size() == 3
+                                                                                : words.size() >= 3;
+    if (isOneOf(verb, setCommands)) {
+        if (setTakesIt)
+            setVariable(words[1], command, 2, source);
     } else if (isWord(verb, u"wait")) {
         // Cmd_Wait_f reads its number only when it is the one word after "wait".
         const qint64 ticks = words.size() == 2 ? leadingNumber(words[1]) : 1;
@@ -274,7 +283,11 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         m_run.bindings << binding;
     } else if (words.size() >= 2 && !isOneOf(verb, commands)
         && (isOneOf(verb, knownVariables) || m_variables.contains(lowerCase(verb)))) {
-        setVariable(verb, command, 1, source);
+        // COD's variable command takes the one word after the name.
+        ScriptCommand setting = command;
+        if (m_rules.variableTakesOneWord)
+            setting.words = CommandWords(words.begin(), words.begin() + 2);
+        setVariable(verb, setting, 1, source);
     } else {
         m_run.recorded << RecordedCommand { m_now, command.text.toString(), command.line,
             verb.toString() };
@@ -303,7 +316,7 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
         m_variables.insert(key, { value, command.line });
     }
     if (key == u"name")
-        m_run.nameChanges << NameChange { m_now, value, shownName(value), command.line };
+        m_run.nameChanges << NameChange { m_now, value, shownName(value, m_game), command.line };
 }
 
 void Console::runVariable(const ScriptCommand &command)
@@ -324,7 +337,7 @@ void Console::runVariable(const ScriptCommand &command)
     // vstr inserts the value through va("%s\n"), and Cbuf_InsertText adds a line break of its
     // own; text that does not fit the buffer is not inserted at all.
     const QString value = variable->value.left(ConsoleRules::vstrValueBytes);
-    if (m_bufferBytes + value.size() + 2 > ConsoleRules::bufferBytes) {
+    if (m_bufferBytes + value.size() + 2 > m_rules.bufferBytes) {
         if (!m_run.bufferFills.contains(command.line))
             m_run.bufferFills << command.line;
         return;
@@ -374,7 +387,7 @@ void Console::deliverPresses()
         // Cbuf_AddText of the command, then of a line break; neither goes in when full.
         const SourcePointer source = parsed(binding->command, binding->line);
         const qsizetype bytes = source->text.size() + 1;
-        if (m_bufferBytes + source->text.size() >= ConsoleRules::bufferBytes)
+        if (m_bufferBytes + source->text.size() >= m_rules.bufferBytes)
             continue;
         m_bufferBytes += bytes;
         if (!source->split.commands.isEmpty()) {
@@ -460,7 +473,7 @@ SourcePointer Console::parsed(const QString &text, int line)
     if (!source) {
         auto made = std::make_shared<CommandSource>();
         made->text = text;
-        made->split = splitCommands(made->text, line);
+        made->split = splitCommands(made->text, line, m_rules.commandBytes);
         // A value has no line breaks: its commands all stand on the line that set it.
         source = std::move(made);
     }
@@ -503,12 +516,16 @@ QList<KeyBinding> ConsoleRun::finalBindings() const
     return final;
 }
 
-ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses)
+ConsoleRun runScript(
+    QStringView script, const QList<KeyPress> &presses, ConsoleRules::ConsoleGame game)
 {
-    return Console(script, presses).run();
+    return Console(script, presses, game).run();
 }
 
-double secondsOfTicks(qint64 ticks, int framesPerSecond)
+double secondsOfTicks(qint64 ticks, int maxFps)
 {
-    return double(ticks) / (ConsoleRules::ticksPerFrame * framesPerSecond);
+    return double(ticks) * ConsoleRules::frameMilliseconds(maxFps)
+        / (ConsoleRules::ticksPerFrame * 1000.0);
 }
+
+double framesPerSecondOf(int maxFps) { return 1000.0 / ConsoleRules::frameMilliseconds(maxFps); }

@@ -4,6 +4,8 @@
 #ifndef CONSOLERUN_H
 #define CONSOLERUN_H
 
+#include "consolerules.h"
+
 #include <QList>
 #include <QString>
 
@@ -63,6 +65,7 @@ struct ConsoleRun {
         TickBound, // the model stopped at its latest tick
     };
 
+    ConsoleRules::ConsoleGame game = ConsoleRules::defaultGame; // whose console ran it
     QList<NameChange> nameChanges;
     QList<KeyBinding> bindings; // each bind as it runs, in order
     QList<RecordedCommand> recorded;
@@ -98,9 +101,12 @@ std::optional<RunTogether> runTogetherIn(
 // Runs a script as the games' console runs it: script is the text of the file, presses the keys
 // the player presses, in the order of their ticks. The run is bounded in commands and ticks and
 // ends when the console's state comes again.
-ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses = {});
+ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses = {},
+    ConsoleRules::ConsoleGame game = ConsoleRules::defaultGame);
 
-// Seconds of a number of ticks at a frame rate.
-double secondsOfTicks(qint64 ticks, int framesPerSecond);
+// Seconds of a number of ticks at a com_maxfps.
+double secondsOfTicks(qint64 ticks, int maxFps);
+// The frames a second a com_maxfps gives: 90.9 for 85.
+double framesPerSecondOf(int maxFps);
 
 #endif // CONSOLERUN_H

@@ -84,7 +84,7 @@ QStringList ScriptChecker::namesOfPresses(
     QList<KeyPress> pressing;
     for (int i = 0; i < presses; ++i)
         pressing << KeyPress { run.endTick + 1 + i * apart, key };
-    const ConsoleRun pressed = runScript(script, pressing);
+    const ConsoleRun pressed = runScript(script, pressing, run.game);
     QStringList names;
     for (const NameChange &change : pressed.nameChanges) {
         if (change.tick <= run.endTick)
@@ -98,14 +98,15 @@ QStringList ScriptChecker::namesOfPresses(
     return names;
 }
 
-ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond)
+ScriptCheck ScriptChecker::check(
+    QStringView script, int framesPerSecond, ConsoleRules::ConsoleGame game)
 {
-    ScriptCheck checked { runScript(script), {}, {} };
+    ScriptCheck checked { runScript(script, {}, game), {}, {} };
     addWarnings(checked.run, {}, framesPerSecond, checked.warnings);
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const ConsoleRun pressed
-                = runScript(script, { KeyPress { checked.run.endTick + 1, binding.key } });
+                = runScript(script, { KeyPress { checked.run.endTick + 1, binding.key } }, game);
             addWarnings(pressed, binding.key, framesPerSecond, checked.warnings);
             checked.keyNames << std::pair { binding.key,
                 namesOfPresses(script, checked.run, binding.key) };
@@ -119,6 +120,7 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
     int framesPerSecond, QList<ScriptWarning> &warnings)
 {
     using Kind = ScriptWarning::Kind;
+    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(run.game);
     const auto add = [&warnings](ScriptWarning warning) {
         if (!warnings.contains(warning))
             warnings << warning;
@@ -153,7 +155,7 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
             together.column });
     }
     for (const NameChange &change : run.nameChanges) {
-        const QString cleaned = cleanedName(change.name);
+        const QString cleaned = cleanedName(change.name, run.game);
         if (cleaned.size() > ConsoleRules::nameBytes) {
             add({ Kind::LongName, change.line,
                 tr("The name \"%1\" takes %2 bytes; the game keeps %3 and cuts off \"%4\". Use "
@@ -180,14 +182,14 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
             tr("The script takes %1 bytes or more, more than the game's command buffer holds: "
                "exec runs none of it. Move part of it into a second script and exec that from "
                "this one.")
-                .arg(ConsoleRules::bufferBytes),
+                .arg(rules.bufferBytes),
             {} });
     }
     for (int line : run.cutCommandLines) {
         add({ Kind::LongCommand, line,
             tr("A command here is longer than %1 bytes: the game cuts it there, loses the next "
                "byte and runs the rest as a command of its own. Split it into shorter commands.")
-                .arg(ConsoleRules::commandBytes),
+                .arg(rules.commandBytes),
             {} });
     }
     const QString whenPressed
@@ -244,7 +246,7 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
                 + tr("This vstr runs again and again without a wait until it fills the game's "
                      "command buffer of %1 bytes: the game hangs for a moment while it does, then "
                      "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")
-                      .arg(ConsoleRules::bufferBytes),
+                      .arg(rules.bufferBytes),
             {} });
     }
     for (int line : run.longValueLines) {
@@ -272,6 +274,19 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
     }
 }
 
+QString ScriptChecker::gameName(ConsoleRules::ConsoleGame game)
+{
+    switch (game) {
+    case ConsoleRules::ConsoleGame::Cod11:
+        return tr("COD 1.1");
+    case ConsoleRules::ConsoleGame::Cod13:
+        return tr("COD 1.3");
+    case ConsoleRules::ConsoleGame::Cod2:
+        break;
+    }
+    return tr("COD 2");
+}
+
 QString ScriptChecker::describe(const ScriptWarning &warning)
 {
     return tr("line %1: %2").arg(warning.line).arg(warning.text);
@@ -288,7 +303,12 @@ QString ScriptChecker::report(const ScriptCheck &check, int framesPerSecond)
 {
     QString text;
     const auto item = [&text](const QString &line) { text += QLatin1String("  ") + line + u'\n'; };
-    text += tr("Names at %1 frames per second:").arg(framesPerSecond) + u'\n';
+    text += tr("Names in %1 at com_maxfps %2, frames of %3 ms, %4 frames a second:")
+                .arg(gameName(check.run.game))
+                .arg(framesPerSecond)
+                .arg(ConsoleRules::frameMilliseconds(framesPerSecond))
+                .arg(framesPerSecondOf(framesPerSecond), 0, 'f', 1)
+        + u'\n';
     if (check.run.nameChanges.isEmpty())
         item(tr("The script sets no name."));
     for (const NameChange &change : check.run.nameChanges) {

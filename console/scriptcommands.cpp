@@ -84,7 +84,7 @@ bool tokenize(QStringView command, ScriptCommands &split)
 
 } // namespace
 
-ScriptCommands splitCommands(QStringView text, int firstLine)
+ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandBytes)
 {
     ScriptCommands split;
     // Room for scripts as players write them, lines of a dozen or two characters: growing the
@@ -114,8 +114,8 @@ ScriptCommands splitCommands(QStringView text, int firstLine)
                 break;
         }
         // A longer command is cut, the byte after the cut is lost, and the rest comes next.
-        const bool cut = i - start > ConsoleRules::commandBytes;
-        const qsizetype end = cut ? start + ConsoleRules::commandBytes : i;
+        const bool cut = i - start > commandBytes;
+        const qsizetype end = cut ? start + commandBytes : i;
         const QStringView command(characters + start, end - start);
         const qsizetype firstWord = split.words.size();
         const bool highByte = tokenize(command, split);

@@ -4,6 +4,8 @@
 #ifndef SCRIPTCOMMANDS_H
 #define SCRIPTCOMMANDS_H
 
+#include "consolerules.h"
+
 #include <QList>
 #include <QStringView>
 
@@ -58,6 +60,7 @@ struct ScriptCommands {
 // Splits text into commands as the console's buffer does, at CR, LF and ';' outside double
 // quotes, and each command into words as its tokenizer does (see consolerules.h). Commands without
 // words are left out. Lines count from firstLine; a lone CR ends a line too.
-ScriptCommands splitCommands(QStringView text, int firstLine = 1);
+ScriptCommands splitCommands(QStringView text, int firstLine = 1,
+    qsizetype commandBytes = ConsoleRules::rulesOf(ConsoleRules::defaultGame).commandBytes);
 
 #endif // SCRIPTCOMMANDS_H

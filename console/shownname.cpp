@@ -20,19 +20,19 @@ bool isOnlyColorCodes(QStringView name)
     return true;
 }
 
-bool isDroppedCode(QStringView name, qsizetype i)
+bool isDroppedCode(QStringView name, qsizetype i, QStringView droppedDigits)
 {
-    return name[i] == droppedCode[0] && i + 1 < name.size() && name[i + 1] == droppedCode[1];
+    return name[i] == u'^' && i + 1 < name.size() && droppedDigits.contains(name[i + 1]);
 }
 
-bool needsCleaning(QStringView name)
+bool needsCleaning(QStringView name, QStringView droppedDigits)
 {
     if (name.startsWith(u' ') || name.endsWith(u'^'))
         return true;
     qsizetype spaces = 0;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
-        if (isRemovedFromNames(c) || isDroppedCode(name, i))
+        if (isRemovedFromNames(c) || isDroppedCode(name, i, droppedDigits))
             return true;
         spaces = c == u' ' ? spaces + 1 : 0;
         if (spaces > spacesInARow)
@@ -43,10 +43,11 @@ bool needsCleaning(QStringView name)
 
 } // namespace
 
-QString cleanedName(const QString &name)
+QString cleanedName(const QString &name, ConsoleGame game)
 {
+    const QStringView droppedDigits = rulesOf(game).droppedCodeDigits;
     // Most names need nothing removed: they are kept, not copied.
-    if (!needsCleaning(name))
+    if (!needsCleaning(name, droppedDigits))
         return name;
 
     QString cleaned;
@@ -56,7 +57,7 @@ QString cleanedName(const QString &name)
         const QChar c = name[i];
         if (isRemovedFromNames(c.unicode()))
             continue;
-        if (isDroppedCode(name, i)) {
+        if (isDroppedCode(name, i, droppedDigits)) {
             ++i;
             continue;
         }
@@ -70,9 +71,9 @@ QString cleanedName(const QString &name)
     return cleaned;
 }
 
-QString shownName(const QString &name)
+QString shownName(const QString &name, ConsoleGame game)
 {
-    QString shown = cleanedName(name);
+    QString shown = cleanedName(name, game);
     if (shown.size() > nameBytes) {
         // A code that the cut would split goes whole.
         qsizetype i = 0;

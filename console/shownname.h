@@ -4,14 +4,17 @@
 #ifndef SHOWNNAME_H
 #define SHOWNNAME_H
 
+#include "consolerules.h"
+
 #include <QString>
 
 // The name the game shows for a name a script sets: leading spaces dropped, the characters the
 // game removes taken out, cut to the bytes it keeps, and "UnnamedPlayer" for a name that shows
 // nothing (empty or only color codes).
-QString shownName(const QString &name);
+QString shownName(const QString &name, ConsoleRules::ConsoleGame game = ConsoleRules::defaultGame);
 
 // The name without leading spaces and the characters the game removes, before it is cut.
-QString cleanedName(const QString &name);
+QString cleanedName(
+    const QString &name, ConsoleRules::ConsoleGame game = ConsoleRules::defaultGame);
 
 #endif // SHOWNNAME_H

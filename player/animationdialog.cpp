@@ -51,16 +51,16 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
 
     m_name = named(new QLineEdit(name, this), "nameEdit");
     m_effect = named(new QComboBox(this), "effectBox");
-    m_effect->addItem(tr("Color cycle: the whole name through the colors"),
-        int(AnimationEffect::ColorCycle));
-    m_effect->addItem(tr("Chase: one letter in the first color, moving along"),
-        int(AnimationEffect::Chase));
-    m_effect->addItem(tr("Typewriter: the letters appear one by one"),
-        int(AnimationEffect::Typewriter));
-    m_effect->addItem(tr("Rainbow shift: the letters' colors move along"),
-        int(AnimationEffect::RainbowShift));
-    m_effect->addItem(tr("Blink: the name in the first color and at rest"),
-        int(AnimationEffect::Blink));
+    m_effect->addItem(
+        tr("Color cycle: the whole name through the colors"), int(AnimationEffect::ColorCycle));
+    m_effect->addItem(
+        tr("Chase: one letter in the first color, moving along"), int(AnimationEffect::Chase));
+    m_effect->addItem(
+        tr("Typewriter: the letters appear one by one"), int(AnimationEffect::Typewriter));
+    m_effect->addItem(
+        tr("Rainbow shift: the letters' colors move along"), int(AnimationEffect::RainbowShift));
+    m_effect->addItem(
+        tr("Blink: the name in the first color and at rest"), int(AnimationEffect::Blink));
     m_effect->setCurrentIndex(1);
 
     auto *colors = new QHBoxLayout;
@@ -85,8 +85,8 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     m_delay->setSuffix(tr(" ticks"));
     m_framesPerSecond = named(new QSpinBox(this), "framesPerSecond");
     m_framesPerSecond->setRange(10, 1000);
-    m_framesPerSecond->setValue(ConsoleRules::defaultFramesPerSecond);
-    m_framesPerSecond->setSuffix(tr(" fps"));
+    m_framesPerSecond->setValue(ConsoleRules::defaultMaxFps);
+    m_framesPerSecond->setPrefix(tr("com_maxfps "));
     m_seconds = named(new QLabel(this), "secondsLabel");
     auto *delay = new QHBoxLayout;
     delay->addWidget(m_delay);
@@ -108,8 +108,8 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     keyStep->addWidget(new QLabel(tr("Variables begin with:"), this));
     keyStep->addWidget(m_prefix);
 
-    m_codesOnlyWhereColorChanges = named(
-        new QCheckBox(tr("Codes only where the color changes"), this), "compactBox");
+    m_codesOnlyWhereColorChanges
+        = named(new QCheckBox(tr("Codes only where the color changes"), this), "compactBox");
     m_coloredLetters = named(new QSpinBox(this), "coloredLetters");
     m_coloredLetters->setRange(1, ConsoleRules::nameBytes);
     m_coloredLetters->setValue(ConsoleRules::nameBytes);
@@ -199,8 +199,8 @@ void AnimationDialog::regenerate()
     m_animation = AnimationGenerator::generate(current);
     m_key->setEnabled(current.form == AnimationForm::KeyStep);
     m_prefix->setEnabled(current.form == AnimationForm::KeyStep);
-    m_seconds->setText(tr("= %1 s")
-            .arg(secondsOfTicks(current.delayTicks, m_framesPerSecond->value()), 0, 'f', 2));
+    m_seconds->setText(tr("= %1 s").arg(
+        secondsOfTicks(current.delayTicks, m_framesPerSecond->value()), 0, 'f', 2));
 
     QString problem = m_animation.problem;
     if (problem.isEmpty()) {
@@ -230,8 +230,8 @@ void AnimationDialog::regenerate()
 
     // The preview plays the frames at the game's pace, then rests a moment on the name.
     m_frame = 0;
-    const int interval = qRound(
-        1000 * secondsOfTicks(current.delayTicks, m_framesPerSecond->value()));
+    const int interval
+        = qRound(1000 * secondsOfTicks(current.delayTicks, m_framesPerSecond->value()));
     m_frames.start(std::max(interval, 15));
     showNextFrame();
 }
@@ -247,6 +247,6 @@ void AnimationDialog::showNextFrame()
     // Each frame in turn, then the name at rest as long as all of them.
     const qsizetype count = m_animation.frames.size();
     const qsizetype position = m_frame++ % (2 * count);
-    m_preview->setName(shownName(position < count ? m_animation.frames[position]
-                                                  : m_animation.restingName));
+    m_preview->setName(
+        shownName(position < count ? m_animation.frames[position] : m_animation.restingName));
 }

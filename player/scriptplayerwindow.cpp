@@ -75,14 +75,34 @@ void ScriptPlayerWindow::createControls()
     m_framesPerSecond = new QSpinBox(this);
     named(m_framesPerSecond, "framesPerSecond");
     m_framesPerSecond->setRange(10, 1000);
-    m_framesPerSecond->setValue(ConsoleRules::defaultFramesPerSecond);
-    m_framesPerSecond->setSuffix(tr(" fps"));
-    m_framesPerSecond->setToolTip(tr("The game's frame rate: it runs two ticks of the console a "
-                                     "frame, so waits last longer at lower rates."));
-    connect(m_framesPerSecond, &QSpinBox::valueChanged, this, [this] {
+    m_framesPerSecond->setValue(ConsoleRules::defaultMaxFps);
+    m_framesPerSecond->setToolTip(tr("The game's com_maxfps: it caps the frames in whole "
+                                     "milliseconds, and the console runs two ticks a frame, so "
+                                     "waits last longer at lower rates."));
+    m_realRate = new QLabel(this);
+    named(m_realRate, "realRateLabel");
+    const auto showRealRate = [this] {
+        m_realRate->setText(tr("%1 ms frames, %2 a second")
+                                .arg(ConsoleRules::frameMilliseconds(framesPerSecond()))
+                                .arg(framesPerSecondOf(framesPerSecond()), 0, 'f', 1));
+    };
+    showRealRate();
+    connect(m_framesPerSecond, &QSpinBox::valueChanged, this, [this, showRealRate] {
+        showRealRate();
         // The clock goes on from the same tick at the new pace.
         setTick(currentTick());
         recheck();
+    });
+    // The console rules differ between the games.
+    m_game = new QComboBox(this);
+    named(m_game, "gameBox");
+    for (const auto game : { ConsoleRules::ConsoleGame::Cod2, ConsoleRules::ConsoleGame::Cod13,
+             ConsoleRules::ConsoleGame::Cod11 })
+        m_game->addItem(ScriptChecker::gameName(game), int(game));
+    connect(m_game, &QComboBox::currentIndexChanged, this, [this] {
+        rerun();
+        recheck();
+        fillKeys();
     });
     m_time = new QLabel(this);
     named(m_time, "timeLabel");
@@ -111,13 +131,16 @@ void ScriptPlayerWindow::createControls()
     controls->addWidget(m_time);
 
     auto *settings = new QHBoxLayout;
-    auto *rateLabel = new QLabel(tr("&Frame rate:"), this);
+    auto *gameLabel = new QLabel(tr("&Game:"), this);
+    gameLabel->setBuddy(m_game);
+    auto *rateLabel = new QLabel(tr("com_&maxfps:"), this);
     rateLabel->setBuddy(m_framesPerSecond);
     auto *alliesLabel = new QLabel(tr("A&llies:"), this);
     alliesLabel->setBuddy(m_allies);
-    for (QWidget *widget :
-        { static_cast<QWidget *>(rateLabel), static_cast<QWidget *>(m_framesPerSecond),
-            static_cast<QWidget *>(alliesLabel), static_cast<QWidget *>(m_allies) })
+    for (QWidget *widget : { static_cast<QWidget *>(gameLabel), static_cast<QWidget *>(m_game),
+             static_cast<QWidget *>(rateLabel), static_cast<QWidget *>(m_framesPerSecond),
+             static_cast<QWidget *>(m_realRate), static_cast<QWidget *>(alliesLabel),
+             static_cast<QWidget *>(m_allies) })
         settings->addWidget(widget);
     settings->addStretch();
 
@@ -178,11 +201,18 @@ void ScriptPlayerWindow::setScript(const QString &fileText)
 
 int ScriptPlayerWindow::framesPerSecond() const { return m_framesPerSecond->value(); }
 
+ConsoleRules::ConsoleGame ScriptPlayerWindow::game() const
+{
+    return ConsoleRules::ConsoleGame(m_game->currentData().toInt());
+}
+
 qint64 ScriptPlayerWindow::currentTick() const
 {
     if (!m_playing)
         return m_tick;
-    return m_tick + m_clock.elapsed() * ConsoleRules::ticksPerFrame * framesPerSecond() / 1000;
+    return m_tick
+        + m_clock.elapsed() * ConsoleRules::ticksPerFrame
+        / ConsoleRules::frameMilliseconds(framesPerSecond());
 }
 
 void ScriptPlayerWindow::setTick(qint64 tick)
@@ -252,14 +282,14 @@ void ScriptPlayerWindow::pressKey(const QString &key)
 
 void ScriptPlayerWindow::rerun()
 {
-    m_run = runScript(m_script, m_presses);
+    m_run = runScript(m_script, m_presses, game());
     fillTimeline();
     showFrame();
 }
 
 void ScriptPlayerWindow::recheck()
 {
-    m_check = ScriptChecker::check(m_script, framesPerSecond());
+    m_check = ScriptChecker::check(m_script, framesPerSecond(), game());
     m_warnings->clear();
     if (m_check.warnings.isEmpty())
         m_warnings->addItem(ScriptChecker::noWarnings());

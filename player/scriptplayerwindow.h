@@ -4,6 +4,7 @@
 #ifndef SCRIPTPLAYERWINDOW_H
 #define SCRIPTPLAYERWINDOW_H
 
+#include "consolerules.h"
 #include "consolerun.h"
 #include "scriptchecker.h"
 
@@ -58,6 +59,7 @@ private:
     void fillKeys();
     void setTick(qint64 tick);
     int framesPerSecond() const;
+    ConsoleRules::ConsoleGame game() const;
     // Where a tick falls in the run's timeline: inside an endless loop, time goes round it.
     qint64 timelineTick(qint64 tick) const;
 
@@ -73,7 +75,9 @@ private:
     GameNameView *m_name;
     QPushButton *m_play;
     QPushButton *m_pause;
-    QSpinBox *m_framesPerSecond;
+    QSpinBox *m_framesPerSecond; // the game's com_maxfps
+    QLabel *m_realRate;
+    QComboBox *m_game;
     QLabel *m_time;
     QComboBox *m_allies;
     QHBoxLayout *m_keys;

@@ -20,6 +20,7 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void warnsInTheWordsOfTheWindow();
+    void checksForTheGameAsked();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -101,7 +102,7 @@ void tst_CommandLine::exitStatus_data()
 
     QTest::newRow("no warnings") << QList<QByteArray> { animated } << 0
                                  << QStringList { "0.00 s (0 ticks), line 2: ^1A",
-                                        "1.00 s (170 ticks), line 4: ^2B",
+                                        "0.94 s (170 ticks), line 4: ^2B",
                                         "No warnings: the script runs as written." };
     QTest::newRow("a warning in one of two")
         << QList<QByteArray> { animated, looping } << 1
@@ -141,6 +142,17 @@ void tst_CommandLine::warnsInTheWordsOfTheWindow()
     QCOMPARE(warnings->count(), 2);
     for (int i = 0; i < warnings->count(); ++i)
         QVERIFY2(m_out.contains(u"  "_qs + warnings->item(i)->text() + u'\n'), qPrintable(m_out));
+}
+
+void tst_CommandLine::checksForTheGameAsked()
+{
+    const QString script = write(u"name.cfg"_qs, "name ^1X Y\r\n");
+    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod1.1"_qs, script }), 0);
+    QVERIFY2(m_out.contains(u"Names in COD 1.1 at com_maxfps 85, frames of 11 ms, 90.9 frames a "
+                            "second:\n  0.00 s (0 ticks), line 1: ^1X\n"_qs),
+        qPrintable(m_out));
+    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod4"_qs, script }), 2);
+    QVERIFY2(m_err.contains(u"--game takes cod2, cod1.3 or cod1.1"_qs), qPrintable(m_err));
 }
 
 QTEST_MAIN(tst_CommandLine)

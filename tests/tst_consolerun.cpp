@@ -14,6 +14,7 @@
 using Kind = ScriptWarning::Kind;
 Q_DECLARE_METATYPE(QList<KeyPress>)
 Q_DECLARE_METATYPE(ConsoleRun::End)
+Q_DECLARE_METATYPE(ConsoleRules::ConsoleGame)
 
 namespace {
 
@@ -52,6 +53,7 @@ class tst_ConsoleRun : public QObject {
 private slots:
     void runs_data();
     void runs();
+    void secondsAtFrameRates_data();
     void secondsAtFrameRates();
     void shownName_data();
     void shownName();
@@ -69,13 +71,15 @@ void tst_ConsoleRun::runs_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<ConsoleRun::End>("end");
     QTest::addColumn<QStringList>("warned");
+    QTest::addColumn<ConsoleRules::ConsoleGame>("game");
 
     using End = ConsoleRun::End;
     const QString templ = scriptTemplate();
     const auto row = [](const char *name, const QString &script, const QStringList &names,
                          End end = End::Finished, const QStringList &warned = {},
-                         const QList<KeyPress> &presses = {}) {
-        QTest::newRow(name) << saved(script) << presses << names << end << warned;
+                         const QList<KeyPress> &presses = {},
+                         ConsoleRules::ConsoleGame game = ConsoleRules::ConsoleGame::Cod2) {
+        QTest::newRow(name) << saved(script) << presses << names << end << warned << game;
     };
 
     row("template", templ, {});
@@ -128,6 +132,15 @@ void tst_ConsoleRun::runs_data()
         u"say hi\ncg_fov 80\nset name A"_qs, { "0 3 A" });
     row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
         { warning(Kind::ModelBound, 1) });
+    // COD 1.1 and 1.3, as the open rebuild of COD 1.1 runs them.
+    const auto cod = ConsoleRules::ConsoleGame::Cod11;
+    row("COD: a variable's command takes one word", u"name ^1X Y"_qs, { "0 1 ^1X" }, End::Finished,
+        {}, {}, cod);
+    row("COD: seta takes exactly a name and a value", u"seta name A B\nseta name C"_qs, { "0 2 C" },
+        End::Finished, {}, {}, cod);
+    row("COD: ^8 dropped from the shown name as ^0", u"set name ^8A^0B^1C"_qs, { "0 1 AB^1C" },
+        End::Finished, {}, {}, cod);
+    row("COD 2: ^8 shown", u"set name ^8A^1C"_qs, { "0 1 ^8A^1C" });
     row("comments", u"// set name X\nset name A // set name B\nset name \"a//b\""_qs,
         { "0 2 A", "0 3 a//b" });
     row("waits and their timing",
@@ -184,22 +197,42 @@ void tst_ConsoleRun::runs()
     QFETCH(QStringList, names);
     QFETCH(ConsoleRun::End, end);
     QFETCH(QStringList, warned);
+    QFETCH(ConsoleRules::ConsoleGame, game);
 
-    const ConsoleRun run = runScript(script, presses);
+    const ConsoleRun run = runScript(script, presses, game);
     QCOMPARE(timeline(run), names);
     QCOMPARE(run.end, end);
     if (end == ConsoleRun::End::Looping)
         QVERIFY2(run.commandsRun < 50, "a loop is recognised on its first repeat");
-    QCOMPARE(warnings(ScriptChecker::check(script, 85)), warned);
+    QCOMPARE(warnings(ScriptChecker::check(script, 85, game)), warned);
+}
+
+// Frames last whole milliseconds, 1000 / com_maxfps rounded down, and take two ticks each: the
+// times worked out by hand.
+void tst_ConsoleRun::secondsAtFrameRates_data()
+{
+    QTest::addColumn<int>("maxFps");
+    QTest::addColumn<qint64>("ticks");
+    QTest::addColumn<double>("milliseconds");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("wait 85 at com_maxfps 85: 11 ms frames")
+        << 85 << qint64(85) << 85 * 11 / 2.0 << u"0.47 s (85 ticks)"_qs;
+    QTest::newRow("wait 100 at 85") << 85 << qint64(100) << 550.0 << u"0.55 s (100 ticks)"_qs;
+    QTest::newRow("at 125: 8 ms frames")
+        << 125 << qint64(250) << 1000.0 << u"1.00 s (250 ticks)"_qs;
+    QTest::newRow("at 333: 3 ms frames") << 333 << qint64(100) << 150.0 << u"0.15 s (100 ticks)"_qs;
 }
 
 void tst_ConsoleRun::secondsAtFrameRates()
 {
-    // Two ticks a frame: wait 100 lasts about 0.59 s at the default 85 frames per second.
-    QCOMPARE(ConsoleRules::defaultFramesPerSecond, 85);
-    QCOMPARE(qRound(secondsOfTicks(100, 85) * 1000), 588);
-    QCOMPARE(secondsOfTicks(250, 125), 1.0);
-    QCOMPARE(ScriptChecker::time(100, 85), u"0.59 s (100 ticks)"_qs);
+    QFETCH(int, maxFps);
+    QFETCH(qint64, ticks);
+    QFETCH(double, milliseconds);
+    QFETCH(QString, shown);
+    QCOMPARE(secondsOfTicks(ticks, maxFps) * 1000, milliseconds);
+    QCOMPARE(ScriptChecker::time(ticks, maxFps), shown);
+    QCOMPARE(qRound(framesPerSecondOf(85) * 10), 909);
 }
 
 void tst_ConsoleRun::shownName_data()
@@ -252,6 +285,10 @@ void tst_ConsoleRun::limits_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("warned");
+    QTest::addColumn<ConsoleRules::ConsoleGame>("game");
+    const auto cod2 = ConsoleRules::ConsoleGame::Cod2;
+    const auto cod11 = ConsoleRules::ConsoleGame::Cod11;
+    const auto cod13 = ConsoleRules::ConsoleGame::Cod13;
 
     // A script of exactly size bytes that ends by setting the name to Late.
     const auto scriptOf = [](qsizetype size) {
@@ -263,30 +300,49 @@ void tst_ConsoleRun::limits_data()
     };
     const int lines = int(scriptOf(65'535).count(u'\n')) + 1;
     QTest::newRow("script of 65,535 bytes runs")
-        << scriptOf(65'535) << QStringList { u"0 %1 Late"_qs.arg(lines) } << QStringList();
+        << scriptOf(65'535) << QStringList { u"0 %1 Late"_qs.arg(lines) } << QStringList() << cod2;
     QTest::newRow("script of 65,536 bytes runs nothing")
-        << scriptOf(65'536) << QStringList() << QStringList { warning(Kind::LongScript, 1) };
+        << scriptOf(65'536) << QStringList() << QStringList { warning(Kind::LongScript, 1) }
+        << cod2;
 
     // "set name " and the name: 9 bytes and the rest.
     const QString name31 = QString(31, u'a');
     QTest::newRow("command of 4,095 bytes is whole")
         << u"set name "_qs + QString(4'086, u'a') << QStringList { u"0 1 "_qs + name31 }
-        << QStringList { warning(Kind::LongName, 1) };
+        << QStringList { warning(Kind::LongName, 1) } << cod2;
     QTest::newRow("command of 4,096 bytes loses its last byte")
         << u"set name "_qs + QString(4'086, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
-        << QStringList { warning(Kind::LongName, 1), warning(Kind::LongCommand, 1) };
+        << QStringList { warning(Kind::LongName, 1), warning(Kind::LongCommand, 1) } << cod2;
     QTest::newRow("command of 4,106 bytes: its end runs as the next command")
         << u"set name "_qs + QString(4'086, u'a') + u"!set name B"_qs
         << QStringList { u"0 1 "_qs + name31, u"0 1 B"_qs }
-        << QStringList { warning(Kind::LongName, 1), warning(Kind::LongCommand, 1) };
+        << QStringList { warning(Kind::LongName, 1), warning(Kind::LongCommand, 1) } << cod2;
     // "set name" is two words.
     const auto words
         = [](int count) { return QString(count - 2, u'x').replace(u"x"_qs, u" x"_qs); };
     QTest::newRow("511 words run")
         << u"set name"_qs + words(511) << QStringList { u"0 1 x x x x x x x x x x x x x x x x"_qs }
-        << QStringList();
+        << QStringList() << cod2;
     QTest::newRow("512 words do nothing")
-        << u"set name"_qs + words(512) << QStringList() << QStringList();
+        << u"set name"_qs + words(512) << QStringList() << QStringList() << cod2;
+
+    // COD 1.1's buffer is 16,384 bytes, 1.3's 65,536; a command of either takes 1,023.
+    const int codLines = int(scriptOf(16'383).count(u'\n')) + 1;
+    QTest::newRow("COD 1.1: script of 16,383 bytes runs")
+        << scriptOf(16'383) << QStringList { u"0 %1 Late"_qs.arg(codLines) } << QStringList()
+        << cod11;
+    QTest::newRow("COD 1.1: script of 16,384 bytes runs nothing")
+        << scriptOf(16'384) << QStringList() << QStringList { warning(Kind::LongScript, 1) }
+        << cod11;
+    QTest::newRow("COD 1.3: script of 16,384 bytes runs")
+        << scriptOf(16'384) << QStringList { u"0 %1 Late"_qs.arg(codLines) } << QStringList()
+        << cod13;
+    QTest::newRow("COD 1.1: command of 1,023 bytes is whole")
+        << u"set name "_qs + QString(1'014, u'a') << QStringList { u"0 1 "_qs + name31 }
+        << QStringList() << cod11;
+    QTest::newRow("COD 1.1: command of 1,024 bytes loses its last byte")
+        << u"set name "_qs + QString(1'014, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
+        << QStringList { warning(Kind::LongCommand, 1) } << cod11;
 }
 
 void tst_ConsoleRun::limits()
@@ -294,8 +350,9 @@ void tst_ConsoleRun::limits()
     QFETCH(QString, script);
     QFETCH(QStringList, names);
     QFETCH(QStringList, warned);
+    QFETCH(ConsoleRules::ConsoleGame, game);
 
-    const ScriptCheck check = ScriptChecker::check(script, 85);
+    const ScriptCheck check = ScriptChecker::check(script, 85, game);
     QCOMPARE(timeline(check.run), names);
     QStringList found = warnings(check);
     found.removeAll(warning(Kind::LongName, 1));
@@ -308,9 +365,9 @@ void tst_ConsoleRun::reportNamesTimesAndWarnings()
     const ScriptCheck check
         = ScriptChecker::check(u"set name ^1A\r\nwait 170\r\nset name ^2B set name C\r\n"_qs, 85);
     QCOMPARE(ScriptChecker::report(check, 85),
-        u"Names at 85 frames per second:\n"
+        u"Names in COD 2 at com_maxfps 85, frames of 11 ms, 90.9 frames a second:\n"
         "  0.00 s (0 ticks), line 1: ^1A\n"
-        "  1.00 s (170 ticks), line 3: ^2B set name C\n"
+        "  0.94 s (170 ticks), line 3: ^2B set name C\n"
         "Warnings:\n"
         "  line 3: Two commands run together on one line: the game sets the whole \"^2B set "
         "name C\" as one value. Put \"set name C\" on a line of its own.\n"_qs);
@@ -337,8 +394,7 @@ void tst_ConsoleRun::hostileScriptsStayWithinBounds()
     QElapsedTimer timer;
     timer.start();
     for (int round = 0; round < 300; ++round) {
-        const qsizetype size
-            = round % 50 == 0 ? ConsoleRules::bufferBytes + 100 : random.bounded(2, 400);
+        const qsizetype size = round % 50 == 0 ? 65'536 + 100 : random.bounded(2, 400);
         QString script;
         while (script.size() < size)
             script += pieces[random.bounded(pieces.size())] + u' ';

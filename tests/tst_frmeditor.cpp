@@ -673,7 +673,7 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     QTest::keyClick(script(), Qt::Key_Return);
     QTest::keyClicks(script(), "set name ^3C");
     QTRY_COMPARE(timeline->topLevelItemCount(), 3);
-    QCOMPARE(timeline->topLevelItem(2)->text(0), u"0.29 s (50 ticks)"_qs);
+    QCOMPARE(timeline->topLevelItem(2)->text(0), u"0.28 s (50 ticks)"_qs);
 
     // A name in the timeline leads to its line in the script.
     QTest::mouseClick(timeline->viewport(), Qt::LeftButton, {},

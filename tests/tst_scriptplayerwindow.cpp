@@ -66,14 +66,25 @@ void tst_ScriptPlayerWindow::stepsThroughTheNamesAtTheirTimes()
     QPushButton *next = control<QPushButton>("stepButton");
     next->click();
     QCOMPARE(shownName(), u"^2B"_qs);
-    QCOMPARE(time(), u"0.59 s (100 ticks)"_qs);
+    QCOMPARE(time(), u"0.55 s (100 ticks)"_qs);
     next->click();
     QCOMPARE(shownName(), u"C"_qs);
-    QCOMPARE(time(), u"1.00 s (170 ticks)"_qs);
+    QCOMPARE(time(), u"0.94 s (170 ticks)"_qs); // 170 ticks of 11 ms / 2
 
-    // The same waits last longer at a lower frame rate.
+    // The same waits last longer at a lower frame rate: 20 ms frames at com_maxfps 50.
     control<QSpinBox>("framesPerSecond")->setValue(50);
     QCOMPARE(time(), u"1.70 s (170 ticks)"_qs);
+    QCOMPARE(control<QLabel>("realRateLabel")->text(), u"20 ms frames, 50.0 a second"_qs);
+    control<QSpinBox>("framesPerSecond")->setValue(85);
+    QCOMPARE(control<QLabel>("realRateLabel")->text(), u"11 ms frames, 90.9 a second"_qs);
+
+    // The game picked runs the script by its own rules: COD's variable command takes one word.
+    m_window->setScript(u"name ^1X Y\r\n"_qs);
+    QCOMPARE(shownName(), u"^1X Y"_qs);
+    control<QComboBox>("gameBox")->setCurrentText(u"COD 1.1"_qs);
+    QCOMPARE(shownName(), u"^1X"_qs);
+    m_window->setScript(
+        u"set name ^1A\r\nwait 100\r\nset name ^2B\r\nwait 70\r\nset name C\r\n"_qs);
 
     control<QPushButton>("restartButton")->click();
     QCOMPARE(shownName(), u"^1A"_qs);
@@ -82,7 +93,7 @@ void tst_ScriptPlayerWindow::stepsThroughTheNamesAtTheirTimes()
 
 void tst_ScriptPlayerWindow::playsAtTheGamesPace()
 {
-    // 17 ticks at 85 frames per second are a tenth of a second.
+    // 17 ticks at com_maxfps 85 are 93.5 ms.
     m_window->setScript(u"set name A\r\nwait 17\r\nset name B\r\n"_qs);
     control<QPushButton>("playButton")->click();
     QCOMPARE(shownName(), u"A"_qs);
