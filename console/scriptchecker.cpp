@@ -155,6 +155,9 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
             together.column });
     }
     for (const NameChange &change : run.nameChanges) {
+        // Most names show as set: nothing to say about them.
+        if (change.shown == change.name)
+            continue;
         const QString cleaned = cleanedName(change.name, run.game);
         if (cleaned.size() > ConsoleRules::nameBytes) {
             add({ Kind::LongName, change.line,
@@ -167,7 +170,8 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
         }
         QStringList removed;
         for (const char16_t c : ConsoleRules::removedFromNames) {
-            if (change.name.contains(QChar(c)))
+            // A name kept whole lost nothing.
+            if (cleaned.size() != change.name.size() && change.name.contains(QChar(c)))
                 removed << QString(QChar(c));
         }
         if (!removed.isEmpty()) {

@@ -22,7 +22,13 @@ bool isOnlyColorCodes(QStringView name)
 
 bool isDroppedCode(QStringView name, qsizetype i, QStringView droppedDigits)
 {
-    return name[i] == u'^' && i + 1 < name.size() && droppedDigits.contains(name[i + 1]);
+    if (name[i] != u'^' || i + 1 == name.size())
+        return false;
+    for (const QChar digit : droppedDigits) {
+        if (name[i + 1] == digit)
+            return true;
+    }
+    return false;
 }
 
 bool needsCleaning(QStringView name, QStringView droppedDigits)
@@ -32,10 +38,16 @@ bool needsCleaning(QStringView name, QStringView droppedDigits)
     qsizetype spaces = 0;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
+        if (c == u' ') {
+            if (++spaces > spacesInARow)
+                return true;
+            continue;
+        }
+        spaces = 0;
+        // Letters and most signs need nothing: what the game removes is at '^' or below.
+        if (c > u'^')
+            continue;
         if (isRemovedFromNames(c) || isDroppedCode(name, i, droppedDigits))
-            return true;
-        spaces = c == u' ' ? spaces + 1 : 0;
-        if (spaces > spacesInARow)
             return true;
     }
     return false;
