@@ -102,12 +102,13 @@ ScriptCheck ScriptChecker::check(
     QStringView script, int framesPerSecond, ConsoleRules::ConsoleGame game)
 {
     ScriptCheck checked { runScript(script, {}, game), {}, {} };
-    addWarnings(checked.run, {}, framesPerSecond, checked.warnings);
+    addWarnings(checked.run, {}, 0, framesPerSecond, checked.warnings);
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
+            const qint64 pressedAt = checked.run.endTick + 1;
             const ConsoleRun pressed
-                = runScript(script, { KeyPress { checked.run.endTick + 1, binding.key } }, game);
-            addWarnings(pressed, binding.key, framesPerSecond, checked.warnings);
+                = runScript(script, { KeyPress { pressedAt, binding.key } }, game);
+            addWarnings(pressed, binding.key, pressedAt, framesPerSecond, checked.warnings);
             checked.keyNames << std::pair { binding.key,
                 namesOfPresses(script, checked.run, binding.key) };
         }
@@ -116,7 +117,7 @@ ScriptCheck ScriptChecker::check(
     return checked;
 }
 
-void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey,
+void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey, qint64 pressedAt,
     int framesPerSecond, QList<ScriptWarning> &warnings)
 {
     using Kind = ScriptWarning::Kind;
@@ -199,6 +200,9 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
     const QString whenPressed
         = pressedKey.isEmpty() ? QString() : tr("When %1 is pressed: ").arg(pressedKey);
     for (const RecordedCommand &command : run.recorded) {
+        // What ran before the key was pressed is the script's own, warned about without it.
+        if (command.tick < pressedAt)
+            continue;
         const QStringView verb = command.verb;
         if ((verb.startsWith(u'/') || verb.startsWith(u'\\'))
             && ConsoleRules::isOneOf(verb.sliced(1), ConsoleRules::engineCommands)) {
@@ -246,11 +250,10 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
     }
     for (int line : run.bufferFills) {
         add({ Kind::BufferFilled, line,
-            whenPressed
-                + tr("This vstr runs again and again without a wait until it fills the game's "
-                     "command buffer of %1 bytes: the game hangs for a moment while it does, then "
-                     "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")
-                      .arg(rules.bufferBytes),
+            tr("This vstr runs again and again without a wait until it fills the game's "
+               "command buffer of %1 bytes: the game hangs for a moment while it does, then "
+               "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")
+                .arg(rules.bufferBytes),
             {} });
     }
     for (int line : run.longValueLines) {

@@ -75,8 +75,9 @@ public:
 private:
     static QStringList namesOfPresses(
         QStringView script, const ConsoleRun &run, const QString &key);
-    static void addWarnings(const ConsoleRun &run, const QString &pressedKey, int framesPerSecond,
-        QList<ScriptWarning> &warnings);
+    // pressedAt: the tick pressedKey was pressed at; what ran before is the script's own.
+    static void addWarnings(const ConsoleRun &run, const QString &pressedKey, qint64 pressedAt,
+        int framesPerSecond, QList<ScriptWarning> &warnings);
 };
 
 #endif // SCRIPTCHECKER_H

@@ -118,7 +118,8 @@ void tst_ConsoleRun::runs_data()
     row("a vstr value of 1,024 bytes loses its end", longValue(1'003), { "0 1 A" }, End::Finished,
         { warning(Kind::LongValue, 1) });
     // What players get wrong, each warned about on its line.
-    row("a misspelled command", u"wiat 50\nset name A"_qs, { "0 2 A" }, End::Finished,
+    row("a misspelled command, once though a key replays the script",
+        u"wiat 50\nset name A\nbind k \"set name K\""_qs, { "0 2 A" }, End::Finished,
         { warning(Kind::UnknownCommand, 1) });
     row("a misspelled variable", u"set nmae ^2X"_qs, {}, End::Finished,
         { warning(Kind::UnknownVariable, 1) });
