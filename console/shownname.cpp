@@ -62,8 +62,9 @@ QString cleanedName(const QString &name, ConsoleGame game)
     if (!needsCleaning(name, droppedDigits))
         return name;
 
-    QString cleaned;
-    cleaned.reserve(name.size());
+    QString cleaned(name.size(), Qt::Uninitialized);
+    QChar *const begin = cleaned.data();
+    QChar *out = begin;
     qsizetype spaces = 0;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name[i];
@@ -74,10 +75,11 @@ QString cleanedName(const QString &name, ConsoleGame game)
             continue;
         }
         spaces = c == u' ' ? spaces + 1 : 0;
-        if (c == u' ' && (cleaned.isEmpty() || spaces > spacesInARow))
+        if (c == u' ' && (out == begin || spaces > spacesInARow))
             continue;
-        cleaned += c;
+        *out++ = c;
     }
+    cleaned.truncate(out - begin);
     if (cleaned.endsWith(u'^'))
         cleaned.chop(1);
     return cleaned;
