@@ -107,7 +107,10 @@ void tst_ConsoleRun::runs_data()
         { "0 1 A", "1 3 B" });
     row("vstr with two words does nothing", u"set a \"set name A\"\nvstr a b\nset name B"_qs,
         { "0 3 B" });
-    row("a lone CR ends a line", u"set name A\rwait 5\rset name B"_qs, { "0 1 A", "5 3 B" });
+    row("a lone CR ends a line, for warnings too",
+        u"set name A\rwait 5\rset name ^1abcdefghijklmnopqrstuvwxyz12345"_qs,
+        { "0 1 A", "5 3 ^1abcdefghijklmnopqrstuvwxyz123" }, End::Finished,
+        { warning(Kind::LongName, 3) });
     row("toggle finds the value whatever its case", u"set name ^1A\ntoggle name ^1a ^2B"_qs,
         { "0 1 ^1A", "0 2 ^2B" });
     // va() keeps 1,023 bytes of the value: "set name A;", spaces, "set name B".
