@@ -126,6 +126,11 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
         if (!warnings.contains(warning))
             warnings << warning;
     };
+    // The same warning on each of these lines.
+    const auto addOnLines = [&add](const QList<int> &lines, Kind kind, const QString &text) {
+        for (int line : lines)
+            add({ kind, line, text, {} });
+    };
 
     if (run.loop) {
         QList<int> lines = run.loop->lines;
@@ -142,12 +147,9 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
             : tr("Pressing %1 starts %2").arg(pressedKey, cycle);
         add({ Kind::EndlessLoop, lines.first(), text, {} });
     }
-    for (int line : run.negativeWaitLines) {
-        add({ Kind::NegativeWait, line,
-            tr("A wait with a negative number stops the rest of the script for good (some "
-               "versions of the game wait one tick instead). Use a positive number of ticks."),
-            {} });
-    }
+    addOnLines(run.negativeWaitLines, Kind::NegativeWait,
+        tr("A wait with a negative number stops the rest of the script for good (some "
+           "versions of the game wait one tick instead). Use a positive number of ticks."));
     for (const RunTogether &together : run.runTogether) {
         add({ Kind::RunTogether, together.line,
             tr("Two commands run together on one line: the game sets the whole \"%1\" as one "
@@ -190,13 +192,10 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
                 .arg(rules.bufferBytes),
             {} });
     }
-    for (int line : run.cutCommandLines) {
-        add({ Kind::LongCommand, line,
-            tr("A command here is longer than %1 bytes: the game cuts it there, loses the next "
-               "byte and runs the rest as a command of its own. Split it into shorter commands.")
-                .arg(rules.commandBytes),
-            {} });
-    }
+    addOnLines(run.cutCommandLines, Kind::LongCommand,
+        tr("A command here is longer than %1 bytes: the game cuts it there, loses the next "
+           "byte and runs the rest as a command of its own. Split it into shorter commands.")
+            .arg(rules.commandBytes));
     const QString whenPressed
         = pressedKey.isEmpty() ? QString() : tr("When %1 is pressed: ").arg(pressedKey);
     for (const RecordedCommand &command : run.recorded) {
@@ -236,33 +235,21 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
                 {} });
         }
     }
-    for (int line : run.highByteLines) {
-        add({ Kind::HighBytes, line,
-            tr("A character such as \u00e9 or \u20ac outside quotes splits the words here: the "
-               "game drops it and keeps the words around it apart. Put the value in quotes."),
-            {} });
-    }
-    for (int line : run.commentThatRunsLines) {
-        add({ Kind::CommentThatRuns, line,
-            tr("This line starts as a comment, but the game still runs what follows a ';' on "
-               "it. Take out the ';' or start the rest with // too."),
-            {} });
-    }
-    for (int line : run.bufferFills) {
-        add({ Kind::BufferFilled, line,
-            tr("This vstr runs again and again without a wait until it fills the game's "
-               "command buffer of %1 bytes: the game hangs for a moment while it does, then "
-               "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")
-                .arg(rules.bufferBytes),
-            {} });
-    }
-    for (int line : run.longValueLines) {
-        add({ Kind::LongValue, line,
-            tr("The variable set here holds more than %1 bytes: vstr runs only its first %1. "
-               "Split it into two variables.")
-                .arg(ConsoleRules::vstrValueBytes),
-            {} });
-    }
+    addOnLines(run.highByteLines, Kind::HighBytes,
+        tr("A character such as \u00e9 or \u20ac outside quotes splits the words here: the "
+           "game drops it and keeps the words around it apart. Put the value in quotes."));
+    addOnLines(run.commentThatRunsLines, Kind::CommentThatRuns,
+        tr("This line starts as a comment, but the game still runs what follows a ';' on "
+           "it. Take out the ';' or start the rest with // too."));
+    addOnLines(run.bufferFills, Kind::BufferFilled,
+        tr("This vstr runs again and again without a wait until it fills the game's "
+           "command buffer of %1 bytes: the game hangs for a moment while it does, then "
+           "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")
+            .arg(rules.bufferBytes));
+    addOnLines(run.longValueLines, Kind::LongValue,
+        tr("The variable set here holds more than %1 bytes: vstr runs only its first %1. "
+           "Split it into two variables.")
+            .arg(ConsoleRules::vstrValueBytes));
     if (run.end == ConsoleRun::End::CommandBound || run.end == ConsoleRun::End::TickBound) {
         add({ Kind::ModelBound, run.lastLine,
             whenPressed
