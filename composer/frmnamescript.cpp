@@ -208,12 +208,13 @@ QString frmNameScript::setNameCommand() const
     return SetNameLine::forName(lblSet->text(), Text1->text()).line;
 }
 
-bool frmNameScript::nameIsSetAsTyped()
+std::optional<QString> frmNameScript::lineSettingTheName()
 {
     const SetNameLine judged = SetNameLine::forName(lblSet->text(), Text1->text());
-    if (!judged.refusal.isEmpty())
-        m_saver.refuse(this, tr("Tintmark does not save this name. %1.").arg(judged.refusal));
-    return judged.refusal.isEmpty();
+    if (judged.refusal.isEmpty())
+        return judged.line;
+    m_saver.refuse(this, tr("Tintmark does not save this name. %1.").arg(judged.refusal));
+    return std::nullopt;
 }
 
 void frmNameScript::Form_Load() { Text1->setEnabled(true); }
@@ -285,17 +286,14 @@ void frmNameScript::picBlack_Click() { appendColorCode(&picColor::Ten); }
 
 void frmNameScript::cmdSave_Click()
 {
-    if (!nameIsSetAsTyped())
+    if (!lineSettingTheName())
         return;
     // The name may change while the dialog is open: the line is made again once the file is.
-    m_saver.save(this, [this] {
-        const QString line = setNameCommand();
-        return line.isEmpty() ? lblSet->text() + u' ' + Text1->text() : line;
-    });
+    m_saver.save(this, [this] { return setNameCommand(); });
 }
 
 void frmNameScript::Command1_Click()
 {
-    if (nameIsSetAsTyped())
-        emit scriptEditorRequested(setNameCommand());
+    if (const std::optional<QString> line = lineSettingTheName())
+        emit scriptEditorRequested(*line);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -25,7 +26,7 @@ public:
     ~frmNameScript() override;
 
     // The command word from lblSet, a space and the name, quoted where the console needs it: the
-    // line that a save writes. Empty when the game would not set the name as typed.
+    // line that a save writes.
     QString setNameCommand() const;
 
 signals:
@@ -56,8 +57,8 @@ private:
     void showNameMenu(const QPoint &position);
     void showPreview();
     void appendColorCode(QString (picColor::*code)() const);
-    // True when the game sets the name as typed; otherwise says what it would do instead.
-    bool nameIsSetAsTyped();
+    // The line, when the game sets the name as typed; otherwise says what it would do instead.
+    std::optional<QString> lineSettingTheName();
 
     ScriptSaver &m_saver;
     std::unique_ptr<picColor> m_colors; // created on the first swatch click

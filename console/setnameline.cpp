@@ -46,5 +46,5 @@ SetNameLine SetNameLine::forName(const QString &commandWord, const QString &name
         refusal += tr(" and then run: %1").arg(others.join(u"; "_qs));
     else if (!set.isEmpty())
         refusal += tr(", not to %1").arg(name);
-    return { {}, refusal };
+    return { plain, refusal };
 }
