@@ -123,8 +123,7 @@ private:
     QString variableKey(QStringView name);
 
     ConsoleRun m_run;
-    ConsoleRules::GameRules m_rules;
-    ConsoleRules::ConsoleGame m_game;
+    ConsoleRules::GameRules m_rules; // of m_run.game
     QList<KeyPress> m_presses;
     qsizetype m_nextPress = 0;
     qint64 m_now = 0;
@@ -148,7 +147,6 @@ private:
 
 Console::Console(QStringView script, const QList<KeyPress> &presses, ConsoleRules::ConsoleGame game)
     : m_rules(ConsoleRules::rulesOf(game))
-    , m_game(game)
     , m_presses(presses)
 {
     m_run.game = game;
@@ -316,7 +314,8 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
         m_variables.insert(key, { value, command.line });
     }
     if (key == u"name")
-        m_run.nameChanges << NameChange { m_now, value, shownName(value, m_game), command.line };
+        m_run.nameChanges << NameChange { m_now, value, shownName(value, m_run.game),
+            command.line };
 }
 
 void Console::runVariable(const ScriptCommand &command)
