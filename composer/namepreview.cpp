@@ -50,9 +50,9 @@ QString namePreviewHtml(const QString &typed)
     }
 
     QStringList refused;
-    for (const QChar c : { u';', u'"', u'\\' }) {
-        if (typed.contains(c))
-            refused << QString(c);
+    for (const char16_t c : ConsoleRules::removedFromNames) {
+        if (typed.contains(QChar(c)))
+            refused << QString(QChar(c));
     }
     if (!refused.isEmpty()) {
         html += QStringLiteral("<p>%1</p>")

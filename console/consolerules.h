@@ -106,7 +106,7 @@ inline constexpr std::initializer_list<QStringView> sessionCommands = { u"quit",
     u"reconnect", u"connect", u"map", u"devmap", u"killserver", u"unbindall", u"cvar_restart" };
 
 // Characters the game removes from a name (the userinfo string keeps none of them).
-inline constexpr std::initializer_list<char16_t> removedFromNames = { u'"', u'\\', u';' };
+inline constexpr std::initializer_list<char16_t> removedFromNames = { u';', u'"', u'\\' };
 // The name the game shows also loses ^0 (and in COD ^8), every space after the third in a row and a
 // caret that ends it; its cut to nameBytes never splits a color code, and a caret followed by
 // anything but a caret counts as a code (Q_IsColorString).
