@@ -8,9 +8,20 @@
 #include "openfilechooser.h"
 #include "savefilechooser.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <functional>
+
+// Writes a file of a folder tree, making its folders. True when all of it was written.
+inline bool writeTreeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
+        && file.write(bytes) == bytes.size();
+}
 
 // Stands in for the Save and Open dialogs: answers with a path set by the test, or cancels with an
 // empty one. whileOpen runs as if the player did something while the dialog was open.

@@ -181,10 +181,7 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
 {
     const QString main
         = m_dir->filePath(u"home/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs);
-    QVERIFY(QDir().mkpath(main));
-    QFile archive(main + u"/iw_00.iwd"_qs);
-    QVERIFY(archive.open(QIODevice::WriteOnly));
-    archive.close();
+    QVERIFY(writeTreeFile(main + u"/iw_00.iwd"_qs, {}));
 
     CfgFileDialog chooser(*m_games);
     RecordingReporter reporter;

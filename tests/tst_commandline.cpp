@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "savefakes.h"
 #include "scriptplayerwindow.h"
 
 #include <QFile>
@@ -44,10 +45,8 @@ void tst_CommandLine::initTestCase() { QVERIFY(m_dir.isValid()); }
 
 QString tst_CommandLine::write(const QString &name, const QByteArray &bytes)
 {
-    QFile file(m_dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return file.fileName();
+    const QString path = m_dir.filePath(name);
+    return writeTreeFile(path, bytes) ? path : QString();
 }
 
 int tst_CommandLine::run(const QStringList &arguments)

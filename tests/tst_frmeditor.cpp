@@ -150,10 +150,8 @@ void tst_frmEditor::handOff(const QString &name)
 
 QString tst_frmEditor::writeFile(const QString &name, const QByteArray &bytes)
 {
-    QFile file(m_dir->filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return file.fileName();
+    const QString path = m_dir->filePath(name);
+    return writeTreeFile(path, bytes) ? path : QString();
 }
 
 QByteArray tst_frmEditor::saveEditor()

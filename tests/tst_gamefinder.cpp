@@ -3,6 +3,7 @@
 
 #include "gamefinder.h"
 #include "installedgames.h"
+#include "savefakes.h"
 #include "savenotice.h"
 
 #include <QDir>
@@ -85,10 +86,7 @@ bool tst_GameFinder::makeTree(const QStringList &files)
             QFile::setPermissions(path, {});
             continue;
         }
-        QFile file(path);
-        const QByteArray content = withRoot(entry.section(u'=', 1)).toUtf8();
-        if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly)
-            || file.write(content) != content.size())
+        if (!writeTreeFile(path, withRoot(entry.section(u'=', 1)).toUtf8()))
             return false;
     }
     return true;
