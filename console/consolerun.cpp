@@ -15,9 +15,11 @@
 
 namespace {
 
-// Commands parsed from a text the run keeps: the script, or the value of a variable.
+// Commands parsed from a text: the script, which the caller keeps while the run lasts, or the
+// value of a variable, which the source keeps.
 struct CommandSource {
-    QString text; // what the commands view
+    QString value;
+    QStringView text; // what the commands view
     ScriptCommands split;
     bool inScript = false; // the commands' columns are columns of the script's lines
 };
@@ -39,6 +41,8 @@ struct Frame {
 struct Variable {
     QString value;
     int line = 0;
+    quint64 hashed = 0; // its part of the variables' state, as last hashed
+    bool changed = false; // since then
 };
 
 // A 64-bit hash on every platform: the run tells states apart by it.
@@ -118,9 +122,9 @@ private:
     void handOver(Frame &frame, const ScriptCommand &command);
     void popFinished();
     void restack();
-    quint64 state() const;
+    quint64 state();
     SourcePointer parsed(const QString &text, int line);
-    QString variableKey(QStringView name);
+    const QString &variableKey(QStringView name);
 
     ConsoleRun m_run;
     ConsoleRules::GameRules m_rules; // of m_run.game
@@ -131,8 +135,13 @@ private:
     QList<Frame> m_stack;
     QHash<QString, Variable> m_variables; // by lower-case name: the console ignores case
     QHash<QString, KeyBinding> m_bindings; // by lower-case key
+    // The variables' state is hashed when asked for, not at every set: most sets are of the
+    // name, again and again, and only a vstr asks.
     quint64 m_variablesState = 0;
+    QStringList m_changedVariables; // since the state was last asked for
     quint64 m_bindingsState = 0;
+    // The sources of the commands on the stack: a command outlives a vstr that pops its frame.
+    SourcePointer m_script;
     QHash<std::pair<QString, int>, SourcePointer> m_parsed;
     struct Seen {
         qint64 tick;
@@ -156,7 +165,7 @@ Console::Console(QStringView script, const QList<KeyPress> &presses, ConsoleRule
         m_run.scriptTooLong = true;
         script = {};
     }
-    source->text = script.toString();
+    source->text = script;
     source->split = splitCommands(source->text, 1, m_rules.commandBytes);
     source->inScript = true;
     // Commands run together are found on every line of the script, also on those the run never
@@ -175,6 +184,7 @@ Console::Console(QStringView script, const QList<KeyPress> &presses, ConsoleRule
                 m_run.runTogether << *together;
         }
     }
+    m_script = source;
     // exec inserts the script and a line break.
     push(std::move(source), 1);
 }
@@ -200,13 +210,12 @@ ConsoleRun Console::run()
             break;
         }
         Frame &top = m_stack.last();
-        // The command views its source, which must outlive a vstr that pops its frame.
-        const SourcePointer source = top.source;
-        const ScriptCommand &command = source->split.commands[top.next++];
+        const CommandSource &source = *top.source;
+        const ScriptCommand &command = source.split.commands[top.next++];
         handOver(top, command);
         ++m_run.commandsRun;
         m_executedLines << command.line;
-        execute(command, *source);
+        execute(command, source);
         if (m_now > ConsoleRules::maximumTicks) {
             m_run.end = ConsoleRun::End::TickBound;
             break;
@@ -296,22 +305,24 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
     const CommandSource &source)
 {
     const QString value = joined(command.words, valueFrom);
-    const QString key = variableKey(name);
+    const QString &key = variableKey(name);
 
     if (!source.inScript) {
         if (auto together = runTogetherIn(command, valueFrom, false))
             m_run.runTogether << *together;
     }
 
-    if (key != u"name" && !m_variables.contains(key))
-        m_run.variablesSet << std::pair { command.line, name.toString() };
-    const quint64 keyHash = hash64(key);
-    m_variablesState ^= mix(keyHash, hash64(value));
-    if (const auto old = m_variables.find(key); old != m_variables.end()) {
-        m_variablesState ^= mix(keyHash, hash64(old->value));
-        *old = { value, command.line };
-    } else {
-        m_variables.insert(key, { value, command.line });
+    auto variable = m_variables.find(key);
+    if (variable == m_variables.end()) {
+        if (key != u"name")
+            m_run.variablesSet << std::pair { command.line, name.toString() };
+        variable = m_variables.insert(key, {});
+    }
+    variable->value = value;
+    variable->line = command.line;
+    if (!variable->changed) {
+        variable->changed = true;
+        m_changedVariables << key;
     }
     if (key == u"name")
         m_run.nameChanges << NameChange { m_now, value, shownName(value, m_run.game),
@@ -389,7 +400,7 @@ void Console::deliverPresses()
         if (m_bufferBytes + source->text.size() >= m_rules.bufferBytes)
             continue;
         m_bufferBytes += bytes;
-        if (!source->split.commands.isEmpty()) {
+        if (!source->split.commands.empty()) {
             // What finished frames left at the end now comes before the key's command.
             m_stack.prepend({ source, 0, 0, bytes, 0, m_leftAtTheEnd });
             m_leftAtTheEnd = 0;
@@ -406,7 +417,7 @@ bool Console::push(SourcePointer source, qsizetype lineBreaks)
 {
     const qsizetype bytes = source->text.size() + lineBreaks;
     m_bufferBytes += bytes;
-    if (source->split.commands.isEmpty()) {
+    if (source->split.commands.empty()) {
         leaveBehind(bytes);
         return false;
     }
@@ -427,8 +438,8 @@ void Console::handOver(Frame &frame, const ScriptCommand &command)
 {
     // The buffer hands over what stands before the command, the command and its separator (or,
     // for a command it cuts, the byte it loses).
-    const qsizetype end = std::min(frame.bytes,
-        command.text.data() - frame.source->text.constData() + command.text.size() + 1);
+    const qsizetype end = std::min(
+        frame.bytes, command.text.data() - frame.source->text.data() + command.text.size() + 1);
     m_bufferBytes -= end - frame.consumed + frame.leftAbove;
     frame.consumed = end;
     frame.leftAbove = 0;
@@ -436,8 +447,8 @@ void Console::handOver(Frame &frame, const ScriptCommand &command)
 
 void Console::popFinished()
 {
-    while (
-        !m_stack.isEmpty() && m_stack.last().next == m_stack.last().source->split.commands.size()) {
+    while (!m_stack.isEmpty()
+        && std::size_t(m_stack.last().next) == m_stack.last().source->split.commands.size()) {
         const Frame finished = m_stack.takeLast();
         leaveBehind(finished.bytes - finished.consumed + finished.leftAbove);
     }
@@ -452,14 +463,22 @@ void Console::restack()
     }
 }
 
-quint64 Console::state() const
+quint64 Console::state()
 {
+    for (const QString &key : std::as_const(m_changedVariables)) {
+        Variable &variable = *m_variables.find(key);
+        m_variablesState ^= variable.hashed;
+        variable.hashed = mix(hash64(key), hash64(variable.value));
+        m_variablesState ^= variable.hashed;
+        variable.changed = false;
+    }
+    m_changedVariables.clear();
     const Frame &top = m_stack.last();
     const quint64 stack = mix(mix(top.below, quintptr(top.source.get())), quint64(top.next));
     return mix(mix(mix(stack, m_variablesState), m_bindingsState), quint64(m_nextPress));
 }
 
-QString Console::variableKey(QStringView name)
+const QString &Console::variableKey(QStringView name)
 {
     if (!ConsoleRules::isWord(name, m_lastKey))
         m_lastKey = lowerCase(name);
@@ -471,7 +490,8 @@ SourcePointer Console::parsed(const QString &text, int line)
     SourcePointer &source = m_parsed[std::pair { text, line }];
     if (!source) {
         auto made = std::make_shared<CommandSource>();
-        made->text = text;
+        made->value = text;
+        made->text = made->value;
         made->split = splitCommands(made->text, line, m_rules.commandBytes);
         // A value has no line breaks: its commands all stand on the line that set it.
         source = std::move(made);

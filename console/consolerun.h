@@ -24,6 +24,8 @@ struct NameChange {
     QString shown; // as the game shows it
     int line = 0;
 };
+// A script sets the name thousands of times: the list grows in place.
+Q_DECLARE_TYPEINFO(NameChange, Q_RELOCATABLE_TYPE);
 
 // A key the script binds, and the command the key then runs.
 struct KeyBinding {

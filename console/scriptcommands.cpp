@@ -56,9 +56,9 @@ bool tokenize(QStringView command, ScriptCommands &split)
             const QStringView word(start, at - start);
             if (escaped) {
                 split.rewrittenWords << word.toString().replace(u"\\\""_qs, u"\""_qs);
-                split.words << QStringView(split.rewrittenWords.constLast());
+                split.words.emplace_back(split.rewrittenWords.constLast());
             } else {
-                split.words << word;
+                split.words.push_back(word);
             }
             if (at == end)
                 return highByte;
@@ -78,7 +78,7 @@ bool tokenize(QStringView command, ScriptCommands &split)
                 break;
             ++at;
         }
-        split.words.emplaceBack(start, at - start);
+        split.words.emplace_back(start, at - start);
     }
 }
 
@@ -91,7 +91,7 @@ ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandB
     // lists costs more than splitting.
     split.commands.reserve(text.size() / 16 + 1);
     split.words.reserve(text.size() / 6 + 1);
-    QList<qsizetype> firstWords;
+    std::vector<std::size_t> firstWords;
     firstWords.reserve(text.size() / 16 + 2);
 
     const char16_t *const characters = text.utf16();
@@ -117,11 +117,11 @@ ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandB
         const bool cut = i - start > commandBytes;
         const qsizetype end = cut ? start + commandBytes : i;
         const QStringView command(characters + start, end - start);
-        const qsizetype firstWord = split.words.size();
+        const std::size_t firstWord = split.words.size();
         const bool highByte = tokenize(command, split);
         if (split.words.size() > firstWord) {
-            firstWords << firstWord;
-            split.commands.append({ command, {}, line, int(start - lineStart), cut, highByte });
+            firstWords.push_back(firstWord);
+            split.commands.push_back({ command, {}, line, int(start - lineStart), cut, highByte });
         }
         if (cut) {
             start = end + 1;
@@ -137,10 +137,10 @@ ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandB
         start = i + 1;
     }
 
-    firstWords << split.words.size();
-    for (qsizetype i = 0; i < split.commands.size(); ++i) {
+    firstWords.push_back(split.words.size());
+    for (std::size_t i = 0; i < split.commands.size(); ++i) {
         split.commands[i].words = CommandWords(
-            split.words.constData() + firstWords[i], split.words.constData() + firstWords[i + 1]);
+            split.words.data() + firstWords[i], split.words.data() + firstWords[i + 1]);
     }
     return split;
 }

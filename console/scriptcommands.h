@@ -6,10 +6,11 @@
 
 #include "consolerules.h"
 
-#include <QList>
+#include <QStringList>
 #include <QStringView>
 
 #include <cstddef>
+#include <vector>
 
 // The words of a command: a view of a list of words that lives as long as the command.
 class CommandWords {
@@ -50,10 +51,18 @@ struct ScriptCommand {
 };
 
 // The commands of a text, whose words are kept together in one list: a script has thousands of
-// short commands. Copies share the lists, which nothing changes once they are made.
+// short commands, and the split is the check's inner loop, so the lists are std::vector, whose
+// appends check nothing but their room. The commands point into the words: a split can be moved,
+// not copied.
 struct ScriptCommands {
-    QList<QStringView> words;
-    QList<ScriptCommand> commands;
+    ScriptCommands() = default;
+    ScriptCommands(ScriptCommands &&) = default;
+    ScriptCommands &operator=(ScriptCommands &&) = default;
+    ScriptCommands(const ScriptCommands &) = delete;
+    ScriptCommands &operator=(const ScriptCommands &) = delete;
+
+    std::vector<QStringView> words;
+    std::vector<ScriptCommand> commands;
     QStringList rewrittenWords; // words with \" in quotes, which stand for a quote
 };
 

@@ -47,7 +47,7 @@ bool needsCleaning(QStringView name, QStringView droppedDigits)
         // Letters and most signs need nothing: what the game removes is at '^' or below.
         if (c > u'^')
             continue;
-        if (isRemovedFromNames(c) || isDroppedCode(name, i, droppedDigits))
+        if (c == u'^' ? isDroppedCode(name, i, droppedDigits) : isRemovedFromNames(c))
             return true;
     }
     return false;
