@@ -73,6 +73,10 @@ constexpr GameRules rulesOf(ConsoleGame game)
     return { 65'536, 4'095, false, false, u"0" };
 }
 
+// The most any of the games reads of a script: of a longer one, it runs nothing.
+constexpr qsizetype largestBufferBytes = std::max({ rulesOf(ConsoleGame::Cod2).bufferBytes,
+    rulesOf(ConsoleGame::Cod13).bufferBytes, rulesOf(ConsoleGame::Cod11).bufferBytes });
+
 // Commands that set a variable to the rest of the line.
 inline constexpr std::initializer_list<QStringView> setCommands
     = { u"set", u"seta", u"sets", u"setu" };

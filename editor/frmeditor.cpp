@@ -5,6 +5,7 @@
 
 #include "animationdialog.h"
 #include "cfgwriter.h"
+#include "consolerules.h"
 #include "fixedlayout.h"
 #include "namepreview.h"
 #include "recentscripts.h"
@@ -35,6 +36,17 @@ namespace {
 
 // How long typing must pause before the player window takes the text again.
 constexpr int typingPause = 400; // milliseconds
+
+// toPlainText() would also make every no-break space a plain space, so the script would not hold
+// what the player typed. Only the document's own separators become line breaks.
+QString withLineBreaks(QString text)
+{
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
+}
 
 } // namespace
 
@@ -102,10 +114,7 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
         if (m_player)
             m_typingPause.start();
     });
-    connect(&m_typingPause, &QTimer::timeout, this, [this] {
-        if (m_player)
-            m_player->setScript(CfgWriter::fileText(scriptText()));
-    });
+    connect(&m_typingPause, &QTimer::timeout, this, &frmEditor::updatePlayer);
 
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(rectFromTwips(6960, 4560, 1455, 375));
@@ -180,16 +189,24 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-QString frmEditor::scriptText() const
+QString frmEditor::scriptText() const { return withLineBreaks(txtEditor->document()->toRawText()); }
+
+QString frmEditor::gameText() const
 {
-    // toPlainText() would also make every no-break space a plain space, so the script would not
-    // hold what the player typed. Only the document's own separators become line breaks.
-    QString text = txtEditor->document()->toRawText();
-    for (QChar &c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = u'\n';
-    }
-    return text;
+    // Every character of the editor takes at least a byte of the file: this many characters are
+    // more than any of the games runs, and the rest of a script of megabytes need not be copied.
+    const qsizetype characters = std::min<qsizetype>(
+        ConsoleRules::largestBufferBytes, txtEditor->document()->characterCount() - 1);
+    QTextCursor read(txtEditor->document());
+    read.setPosition(int(characters), QTextCursor::KeepAnchor);
+    return CfgWriter::fileText(withLineBreaks(read.selectedText()));
+}
+
+void frmEditor::updatePlayer()
+{
+    m_typingPause.stop();
+    if (m_player)
+        m_player->setScript(gameText());
 }
 
 void frmEditor::markUnchanged() { txtEditor->document()->setModified(false); }
@@ -262,6 +279,8 @@ void frmEditor::openScript(const QString &path)
     txtEditor->moveCursor(QTextCursor::Start);
     markUnchanged();
     RecentScripts::add(opened->path);
+    // Opening is not typing: the player window plays the script at once.
+    updatePlayer();
 }
 
 void frmEditor::playScript()
@@ -275,8 +294,7 @@ void frmEditor::playScript()
         connect(m_player, &ScriptPlayerWindow::splitRequested, this, &frmEditor::splitLine);
         placePlayerBeside();
     }
-    m_typingPause.stop();
-    m_player->setScript(CfgWriter::fileText(scriptText()));
+    updatePlayer();
     m_player->show();
     m_player->raise();
     m_player->activateWindow();

@@ -54,6 +54,9 @@ private slots:
 private:
     // The script as the player sees it, with '\n' between lines.
     QString scriptText() const;
+    // The script's file text as far as the games read it, for the player window.
+    QString gameText() const;
+    void updatePlayer();
     bool saveScript();
     void showContextMenu(const QPoint &position);
     void placePlayerBeside();

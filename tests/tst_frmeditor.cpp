@@ -77,6 +77,8 @@ private slots:
     void asksBeforeChangedTextGoes();
     void opensADroppedScript();
     void playerFollowsTheScriptAndLeadsToItsLines();
+    void openedScriptReachesThePlayerAsTheGameReadsIt_data();
+    void openedScriptReachesThePlayerAsTheGameReadsIt();
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
     void nameSetByLine_data();
     void nameSetByLine();
@@ -677,6 +679,53 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     QTest::mouseClick(timeline->viewport(), Qt::LeftButton, {},
         timeline->visualItemRect(timeline->topLevelItem(1)).center());
     QCOMPARE(script()->textCursor().blockNumber(), 9);
+}
+
+void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt_data()
+{
+    QTest::addColumn<int>("fileBytes");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("65,535 bytes: the game runs it") << 65'535 << true;
+    QTest::newRow("65,536 bytes: the game runs none of it") << 65'536 << false;
+    QTest::newRow("8 MiB") << 8 * 1024 * 1024 << false;
+}
+
+void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
+{
+    QFETCH(int, fileBytes);
+    QFETCH(bool, runs);
+    // Between the two names, comment lines of 64 bytes and one shorter.
+    const QByteArray last = "set name ^2End\r\n";
+    QByteArray bytes = "set name ^1Start\r\n";
+    while (bytes.size() + 64 + last.size() <= fileBytes)
+        bytes += "//" + QByteArray(60, 'x') + "\r\n";
+    bytes += "//" + QByteArray(fileBytes - bytes.size() - last.size() - 4, 'x') + "\r\n" + last;
+    QCOMPARE(bytes.size(), fileBytes);
+    const QString path = writeFile(u"long.cfg"_qs, bytes);
+    QVERIFY(!path.isEmpty());
+
+    handOff(u"A"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QTest::keyClick(script(), Qt::Key_F5);
+    auto *player = editor()->findChild<ScriptPlayerWindow *>();
+    QVERIFY(player);
+    editor()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    m_chooser.path = path;
+    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(script()->document()->lastBlock().text(), u"set name ^2End"_qs);
+
+    // At once: opening is not typing.
+    auto *timeline = player->findChild<QTreeWidget *>(QStringLiteral("timeline"));
+    auto *warnings = player->findChild<QListWidget *>(QStringLiteral("warnings"));
+    if (runs) {
+        QCOMPARE(timeline->topLevelItemCount(), 2);
+        QCOMPARE(timeline->topLevelItem(1)->text(2), u"^2End"_qs);
+    } else {
+        QCOMPARE(timeline->topLevelItemCount(), 0);
+        QVERIFY2(warnings->item(0)->text().contains(u"65536 bytes or more"_qs),
+            qPrintable(warnings->item(0)->text()));
+    }
 }
 
 void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
