@@ -39,23 +39,26 @@ QList<Letter> lettersOf(const QString &name)
 QString nameOf(const QList<Letter> &letters, const QList<std::optional<QChar>> &colors,
     bool onlyWhereColorChanges)
 {
-    QString name;
-    name.reserve(3 * letters.size());
+    // At most a code before each letter; written in place, as frames are made by the dozen.
+    QString name(3 * letters.size(), Qt::Uninitialized);
+    QChar *out = name.data();
     std::optional<QChar> current;
     for (qsizetype i = 0; i < letters.size(); ++i) {
         const std::optional<QChar> color = colors[i];
         const bool blank = letters[i].character.isSpace();
         if (!blank && color && (!onlyWhereColorChanges || color != current)) {
-            name += u'^';
-            name += *color;
+            *out++ = u'^';
+            *out++ = *color;
             current = color;
         } else if (!blank && !color && current && (!onlyWhereColorChanges || current != u'7')) {
             // Back to the game's white for a letter that rests without a color.
-            name += u"^7"_qs;
+            *out++ = u'^';
+            *out++ = u'7';
             current = u'7';
         }
-        name += letters[i].character;
+        *out++ = letters[i].character;
     }
+    name.truncate(out - name.constData());
     return name;
 }
 
@@ -128,7 +131,14 @@ QList<QList<Letter>> lettersOfFrames(const QList<Letter> &letters,
     return frames;
 }
 
-QString quoted(const QString &name) { return u'"' + name + u'"'; }
+// Appends a line of these parts to the script, after a line break unless it is the first.
+void addLine(QString &script, std::initializer_list<QStringView> parts)
+{
+    if (!script.isEmpty())
+        script += u'\n';
+    for (QStringView part : parts)
+        script += part;
+}
 
 } // namespace
 
@@ -167,11 +177,11 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
         = nameOf(letters, restingColors(letters), settings.codesOnlyWhereColorChanges);
 
     // The script's own syntax cannot hold these in a name.
-    static const QRegularExpression unsafe(QStringLiteral("[\";\\\\]"));
     static const QRegularExpression word(QStringLiteral("^[A-Za-z0-9_]+$"));
     if (letters.isEmpty())
         animation.problem = tr("The name has no letters to animate.");
-    else if (settings.name.contains(unsafe))
+    else if (std::ranges::any_of(settings.name,
+                 [](QChar c) { return ConsoleRules::isRemovedFromNames(c.unicode()); }))
         animation.problem = tr("Names with \", ; or \\ cannot be animated: the games refuse them.");
     else if (settings.colors.isEmpty() || !std::ranges::all_of(settings.colors, isCodeDigit))
         animation.problem = tr("Choose at least one color.");
@@ -190,12 +200,15 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
         animation.longestFrame = std::max(animation.longestFrame, animation.frames.last().size());
     }
 
-    QStringList lines;
+    QString &script = animation.script;
     if (settings.form == AnimationForm::TimedSequence) {
-        const QString wait = u"wait "_qs + QString::number(settings.delayTicks);
-        for (const QString &frame : std::as_const(animation.frames))
-            lines << u"set name "_qs + quoted(frame) << wait;
-        lines << u"set name "_qs + quoted(animation.restingName);
+        const QString wait = QString::number(settings.delayTicks);
+        script.reserve((animation.longestFrame + 24) * (animation.frames.size() + 1));
+        for (const QString &frame : std::as_const(animation.frames)) {
+            addLine(script, { u"set name \"", frame, u"\"" });
+            addLine(script, { u"wait ", wait });
+        }
+        addLine(script, { u"set name \"", animation.restingName, u"\"" });
     } else {
         // Each step sets the name and points the step variable at the next step; the last
         // points back at the first. Nothing runs until the key is pressed.
@@ -205,14 +218,14 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
             const QString frame
                 = i < animation.frames.size() ? animation.frames[i] : animation.restingName;
             // Joined, not formatted: a name may hold "%1".
-            lines << u"set "_qs + settings.prefix + QString::number(i + 1) + u" \"set name "_qs
-                    + frame + u"; set "_qs + step + u" vstr "_qs + settings.prefix
-                    + QString::number((i + 1) % count + 1) + u'"';
+            addLine(script,
+                { u"set ", settings.prefix, QString::number(i + 1), u" \"set name ", frame,
+                    u"; set ", step, u" vstr ", settings.prefix,
+                    QString::number((i + 1) % count + 1), u"\"" });
         }
-        lines << u"set "_qs + step + u" \"vstr "_qs + settings.prefix + u"1\""_qs;
-        lines << u"bind "_qs + settings.key + u" \"vstr "_qs + step + u'"';
+        addLine(script, { u"set ", step, u" \"vstr ", settings.prefix, u"1\"" });
+        addLine(script, { u"bind ", settings.key, u" \"vstr ", step, u"\"" });
     }
-    animation.script = lines.join(u'\n');
     animation.longestFrame = std::max(animation.longestFrame, animation.restingName.size());
     if (animation.longestFrame > ConsoleRules::nameBytes) {
         animation.problem = tr("The longest frame takes %1 bytes; the game keeps %2 and cuts off "
