@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What a player waits for inside Tintmark, each beside a baseline measured in the same run: the
-// hand-off into the editor as the script grows, and the save beside plain file writes of the
-// same bytes. run.sh runs it; by hand:
+// hand-off into the editor as the script grows, the save beside plain file writes of the same
+// bytes, the check beside splitting the script into lines, an animation beside checking the
+// script it makes, and opening a big script beside a bare editor given its text. run.sh runs it;
+// by hand:
 //   bench_tintmark -platform offscreen -iterations 100 -median 7 handOff
 #include "animation.h"
 #include "cfgwriter.h"
 #include "consolerules.h"
+#include "frmeditor.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
 #include "savefakes.h"
@@ -41,6 +44,8 @@ private slots:
     void check();
     void animation_data();
     void animation();
+    void openBig_data();
+    void openBig();
 };
 
 namespace {
@@ -205,36 +210,100 @@ void bench_Tintmark::check()
 
 void bench_Tintmark::animation_data()
 {
-    QTest::addColumn<int>("effect"); // -1: check the template instead
-    QTest::newRow("check the template") << -1;
-    QTest::newRow("color cycle") << int(AnimationEffect::ColorCycle);
-    QTest::newRow("chase") << int(AnimationEffect::Chase);
-    QTest::newRow("typewriter") << int(AnimationEffect::Typewriter);
-    QTest::newRow("rainbow shift") << int(AnimationEffect::RainbowShift);
-    QTest::newRow("blink") << int(AnimationEffect::Blink);
+    QTest::addColumn<int>("effect");
+    QTest::addColumn<bool>("makes");
+    const std::pair<const char *, AnimationEffect> effects[] = {
+        { "color cycle", AnimationEffect::ColorCycle },
+        { "chase", AnimationEffect::Chase },
+        { "typewriter", AnimationEffect::Typewriter },
+        { "rainbow shift", AnimationEffect::RainbowShift },
+        { "blink", AnimationEffect::Blink },
+    };
+    for (const auto &[name, effect] : effects) {
+        QTest::addRow("%s", name) << int(effect) << true;
+        QTest::addRow("%s, its script checked", name) << int(effect) << false;
+    }
 }
 
-// All frames of an effect made for a name of the game's longest, and checked, against checking
-// the template once.
+// Every frame of an effect made, for a name of the game's longest, and played through the console
+// model as the generator does, against checking the script it makes.
 void bench_Tintmark::animation()
 {
     QFETCH(int, effect);
+    QFETCH(bool, makes);
 
-    const QString templateScript = CfgWriter::fileText(scriptTemplate().chopped(2));
     AnimationSettings settings;
-    settings.name = u"^1Tint^7mark ^2Pla^3yer ^5One!!"_qs;
+    settings.name = u"^1T^2i^3n^4t^5m^6a^1r^2k^3P^4l!"_qs;
     QCOMPARE(settings.name.size(), ConsoleRules::nameBytes);
     settings.colors = u"123456"_qs;
-    settings.effect = AnimationEffect(std::max(effect, 0));
-    if (effect < 0) {
+    settings.effect = AnimationEffect(effect);
+    // As the dialog offers it: the longest form whose frames the game keeps whole.
+    settings = AnimationGenerator::shorterForm(settings);
+    const Animation made = AnimationGenerator::generate(settings);
+    QVERIFY2(made.problem.isEmpty(), qPrintable(made.problem));
+    if (makes) {
         QBENCHMARK {
-            QVERIFY(ScriptChecker::check(templateScript, 85).warnings.isEmpty());
+            QVERIFY(!AnimationGenerator::generate(settings).script.isEmpty());
         }
     } else {
+        const QString script = CfgWriter::fileText(made.script);
         QBENCHMARK {
-            const Animation made = AnimationGenerator::generate(settings);
-            const ScriptCheck checked = ScriptChecker::check(CfgWriter::fileText(made.script), 85);
-            QVERIFY(!checked.run.nameChanges.isEmpty());
+            QVERIFY(!ScriptChecker::check(script, 85).run.nameChanges.isEmpty());
+        }
+    }
+}
+
+void bench_Tintmark::openBig_data()
+{
+    QTest::addColumn<bool>("inTintmark");
+    QTest::newRow("Tintmark") << true;
+    QTest::newRow("bare") << false;
+}
+
+// A script of 8 MiB, as players paste them, opened once in the editor with the player window
+// open, as Ctrl+O opens it, until the program is idle again; against a bare QPlainTextEdit of the
+// same size given the same text. Each row is run in a process of its own, which run.sh times and
+// measures for its peak memory.
+void bench_Tintmark::openBig()
+{
+    QFETCH(bool, inTintmark);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("big.cfg"));
+    QString error;
+    QVERIFY2(CfgWriter::write(
+                 path, [] { return animatedScript(8 * mebibyte); }, &error),
+        qPrintable(error));
+
+    FakeChooser chooser;
+    chooser.path = path;
+    RecordingReporter reporter;
+    InstalledGames games { GameSearch() };
+    ScriptSaver saver(chooser, reporter, games);
+    ScriptOpener opener(chooser, reporter);
+    frmEditor editor(saver, opener);
+    if (inTintmark) {
+        editor.show();
+        editor.playScript();
+        QCoreApplication::processEvents();
+        QBENCHMARK_ONCE {
+            editor.openScript();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(reporter.messages.isEmpty());
+    } else {
+        QPlainTextEdit bare;
+        bare.resize(editor.findChild<QPlainTextEdit *>(QStringLiteral("txtEditor"))->size());
+        bare.show();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLatin1(file.readAll());
+        file.close();
+        QCoreApplication::processEvents();
+        QBENCHMARK_ONCE {
+            bare.setPlainText(text);
+            QCoreApplication::processEvents();
         }
     }
 }

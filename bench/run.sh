@@ -122,26 +122,45 @@ done
 pairs check "check and timeline" "split into lines" >"$work/rounds"
 report "check 64 KiB script vs split into lines" "$work/rounds" ms 4
 
-# Every frame of each effect made for a name of 31 bytes and checked, against checking the
-# template once; seven runs, each timing all of them.
+# Every frame of each effect made for a name of 31 bytes and played through the console model,
+# against checking the script it makes; seven runs, each timing all of them.
 effects="color cycle;chase;typewriter;rainbow shift;blink"
 for round in 1 2 3 4 5 6 7; do
-    set -- "animation:check the template"
-    IFS=';'
-    for effect in $effects; do
-        set -- "$@" "animation:$effect"
-    done
-    unset IFS
-    inProcess animation -minimumtotal 50 -median 3 "$@"
+    inProcess animation -minimumtotal 50 -median 3 animation
 done
 IFS=';'
 for effect in $effects; do
     unset IFS
-    pairs animation "$effect" "check the template" | awk '{ print $1 * 1000, $2 * 1000 }' >"$work/rounds"
-    report "animate: $effect vs check template" "$work/rounds" us 10
+    pairs animation "$effect" "$effect, its script checked" |
+        awk '{ print $1 * 1000, $2 * 1000 }' >"$work/rounds"
+    report "animate: $effect vs check its script" "$work/rounds" us 2
     IFS=';'
 done
 unset IFS
+
+# An 8 MiB script opened in the editor with the player window open, against a bare editor given
+# the same text: each in a process of its own, timed inside and measured for its peak memory
+# from outside; five rounds, each going first in turn.
+openBig() { # ROW: appends "MILLISECONDS PEAK_MIB" of opening in that row to $work/open.ROW
+    QT_QPA_PLATFORM=offscreen /usr/bin/time -f %M -o "$work/rss" "$bench/bench_tintmark" -csv \
+        "openBig:$1" >"$work/open.csv" 2>>"$work/bench.log"
+    awk -F, '{ milliseconds = $5 / $6 } END { printf "%s ", milliseconds }' "$work/open.csv" \
+        >>"$work/open.$1"
+    awk '{ print $1 / 1024 }' "$work/rss" >>"$work/open.$1"
+}
+for round in 1 2 3 4 5; do
+    if [ $((round % 2)) -eq 1 ]; then
+        openBig Tintmark
+        openBig bare
+    else
+        openBig bare
+        openBig Tintmark
+    fi
+done
+paste -d' ' "$work/open.Tintmark" "$work/open.bare" | awk '{ print $1, $3 }' >"$work/rounds"
+report "open 8 MiB script vs bare editor" "$work/rounds" ms 1.5
+paste -d' ' "$work/open.Tintmark" "$work/open.bare" | awk '{ print $2, $4 }' >"$work/rounds"
+report "  its peak memory" "$work/rounds" MiB 1.25
 
 # Whole-process figures in a real X server with no window manager, and a session bus as on a
 # player's desktop: Qt's accessibility support connects to it while the first window is made,
