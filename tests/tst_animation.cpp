@@ -39,30 +39,37 @@ void tst_Animation::effects_data()
 {
     QTest::addColumn<AnimationEffect>("effect");
     QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<QString>("colors");
 
     // "Ab^2C": A and b rest in the game's white, C in green; the effects use red and yellow.
     QTest::newRow("color cycle") << AnimationEffect::ColorCycle
-                                 << QStringList { "^1A^1b^1C", "^3A^3b^3C" };
+                                 << QStringList { "^1A^1b^1C", "^3A^3b^3C" } << u"13"_qs;
     QTest::newRow("chase") << AnimationEffect::Chase
-                           << QStringList { "^1A^7b^2C", "A^1b^2C", "Ab^1C" };
-    QTest::newRow("typewriter") << AnimationEffect::Typewriter
-                                << QStringList { "A", "Ab", "Ab^2C" };
+                           << QStringList { "^1A^7b^2C", "A^1b^2C", "Ab^1C" } << u"13"_qs;
+    QTest::newRow("typewriter") << AnimationEffect::Typewriter << QStringList { "A", "Ab", "Ab^2C" }
+                                << u"13"_qs;
     QTest::newRow("rainbow shift")
-        << AnimationEffect::RainbowShift << QStringList { "^1A^3b^1C", "^3A^1b^3C" };
+        << AnimationEffect::RainbowShift << QStringList { "^1A^3b^1C", "^3A^1b^3C" } << u"13"_qs;
+    // Each color moves on to the next letter: red from A to b to C.
+    QTest::newRow("rainbow shift of three colors")
+        << AnimationEffect::RainbowShift << QStringList { "^1A^3b^4C", "^4A^1b^3C", "^3A^4b^1C" }
+        << u"134"_qs;
     QTest::newRow("blink") << AnimationEffect::Blink
                            << QStringList { "^1A^1b^1C", "Ab^2C", "^1A^1b^1C", "Ab^2C", "^1A^1b^1C",
-                                  "Ab^2C" };
+                                  "Ab^2C" }
+                           << u"13"_qs;
 }
 
 void tst_Animation::effects()
 {
     QFETCH(AnimationEffect, effect);
     QFETCH(QStringList, frames);
+    QFETCH(QString, colors);
 
     AnimationSettings settings;
     settings.name = u"Ab^2C"_qs;
     settings.effect = effect;
-    settings.colors = u"13"_qs;
+    settings.colors = colors;
     settings.delayTicks = 15;
 
     // Played once: each frame a wait apart, then the name at rest.
@@ -124,6 +131,15 @@ void tst_Animation::frameTooLongOffersAShorterForm()
     settings.codesOnlyWhereColorChanges = true;
     QCOMPARE(AnimationGenerator::generate(settings).frames.value(0), u"^2a^7bcdef"_qs);
     settings.codesOnlyWhereColorChanges = false;
+
+    // A frame of 31 bytes goes in; one of 32 does not.
+    AnimationSettings cycle;
+    cycle.effect = AnimationEffect::ColorCycle;
+    cycle.codesOnlyWhereColorChanges = true;
+    cycle.name = QString(29, u'x');
+    QCOMPARE(AnimationGenerator::generate(cycle).problem, QString());
+    cycle.name = QString(30, u'x');
+    QVERIFY(AnimationGenerator::generate(cycle).problem.contains(u"32 bytes"_qs));
 
     // With 31 bytes no form fits: the settings stay, and so does the problem.
     settings.name = u"^1"_qs + QString(29, u'x');

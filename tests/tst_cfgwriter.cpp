@@ -92,6 +92,10 @@ void tst_CfgWriter::writesExactBytes_data()
         << u"set name J\u00fcrgen\u00a0\u00ff"_qs << QByteArray("set name J\xfcrgen\xa0\xff\r\n");
     QTest::newRow("Windows-1252 letters")
         << u"set name J\u00fcrgen\u20ac"_qs << QByteArray("set name J\xfcrgen\x80\r\n");
+    // Short lines go through the last, narrow loop: letters of U+0100 to U+01FF among them.
+    QTest::newRow("short name of Windows-1252 letters beyond Latin-1")
+        << u"set name \u0152\u0160\u017d\u0178\u0192"_qs
+        << QByteArray("set name \x8c\x8a\x8e\x9f\x83\r\n");
     QTest::newRow("every Windows-1252 extra")
         << (u"set name "_qs + windows1252Extras) << ("set name " + windows1252ExtraBytes + "\r\n");
     // Long lines go through sixteen characters at a time; a character among them decides.
@@ -205,6 +209,9 @@ void tst_CfgWriter::refusesUnencodableText_data()
     QTest::newRow("in a later line") << u"// ok\nset name \u4e2d"_qs << u"(U+4E2D)"_qs;
     QTest::newRow("control code amid a long line")
         << (QString(100, u'a') + u'\u0093' + QString(100, u'b')) << u"U+0093"_qs;
+    QTest::newRow("short name, a letter of U+0100 to U+01FF")
+        << u"set name \u0142"_qs << u"(U+0142)"_qs;
+    QTest::newRow("short name, another") << u"set name A\u0151"_qs << u"(U+0151)"_qs;
     // Pasted text can carry it unseen; dropping it would change the name without a word.
     QTest::newRow("zero-width no-break space") << u"set name A\ufeffB"_qs << u"U+FEFF"_qs;
     QTest::newRow("C1 code Windows-1252 puts the euro in place of")

@@ -109,6 +109,9 @@ void tst_CommandLine::exitStatus_data()
                "line 4: Two commands run together" };
     QTest::newRow("a file that cannot be read")
         << QList<QByteArray> { "<missing>", animated } << 2 << QStringList { "line 4: ^2B" };
+    QTest::newRow("a file that cannot be read, then one with a warning")
+        << QList<QByteArray> { "<missing>", looping } << 2
+        << QStringList { "line 1: The script runs an endless loop" };
     QTest::newRow("a file that is not text") << QList<QByteArray> { QByteArray("\x7f"
                                                                                "ELF\0\0",
         6) } << 2 << QStringList();

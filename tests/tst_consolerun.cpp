@@ -153,6 +153,8 @@ void tst_ConsoleRun::runs_data()
     row("any case, blanks and tabs", u"SET  Name\t^1A   b\nSeTa name \"x  y\""_qs,
         { "0 1 ^1A b", "0 2 x  y" });
     row("a known variable alone sets it", u"name ^5Bob\nfoo bar"_qs, { "0 1 ^5Bob" });
+    row("variables in any case", u"set frame1 \"set name ^1A\"\nvstr Frame1\nVSTR FRAME1"_qs,
+        { "0 1 ^1A", "0 1 ^1A" });
     row("vstr chain",
         u"set a \"set name ^1A; wait 10; vstr b\"\nset b \"set name ^2B; wait 5; vstr c\"\n"
         "set c \"set name ^3C\"\nvstr a"_qs,
@@ -276,11 +278,16 @@ void tst_ConsoleRun::shownName()
 
 void tst_ConsoleRun::runTogetherCanBeSplitAtItsColumn()
 {
-    const ScriptCheck check
-        = ScriptChecker::check(u"// x\r\n set name ^1A set name ^2B\r\n"_qs, 85);
-    QCOMPARE(check.warnings.size(), 1);
-    QCOMPARE(check.warnings.first().splitColumn, std::optional(14));
-    QVERIFY(check.warnings.first().text.contains(u"\"set name ^2B\""_qs));
+    // The column of the second command on its line, counted by hand, also where the first
+    // command does not start the line.
+    for (const auto &[line, column] : { std::pair { u" set name ^1A set name ^2B"_qs, 14 },
+             std::pair { u"wait 5; set name ^1A set name ^2B"_qs, 21 } }) {
+        const ScriptCheck check = ScriptChecker::check(u"// x\r\n"_qs + line + u"\r\n"_qs, 85);
+        QCOMPARE(check.warnings.size(), 1);
+        QCOMPARE(check.warnings.first().splitColumn, std::optional(column));
+        QCOMPARE(line.mid(column), u"set name ^2B"_qs);
+        QVERIFY(check.warnings.first().text.contains(u"\"set name ^2B\""_qs));
+    }
 }
 
 // Each limit of the game from both sides, with the sizes written out by hand.

@@ -72,7 +72,9 @@ private slots:
     void closingTheMainWindowEndsTheProgram();
     void recentScriptsAreOffered();
     void aboutNamesTheVersionAndLicence();
+    void opensAScriptThatSavesAgainByteForByte_data();
     void opensAScriptThatSavesAgainByteForByte();
+    void refusesAFileThatIsNotText_data();
     void refusesAFileThatIsNotText();
     void asksBeforeChangedTextGoes();
     void opensADroppedScript();
@@ -561,10 +563,19 @@ void tst_frmEditor::hoverPreviewsASetNameLine()
     QTRY_VERIFY(!QToolTip::isVisible());
 }
 
+void tst_frmEditor::opensAScriptThatSavesAgainByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("Windows-1252, tabs and an empty line")
+        << QByteArray("// \x93quoted\x94 \x80 and\xa0no-break\r\n"
+                      "set name ^1A\r\n\r\nwait 50\r\n\tset name \x81\xff\r\n");
+    QTest::newRow("empty lines at the end")
+        << QByteArray("// \x93quoted\x94 \x80 and\r\nset name ^1A\r\n\r\n\r\n");
+}
+
 void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
 {
-    const QByteArray bytes = "// \x93quoted\x94 \x80 and\xa0no-break\r\n"
-                             "set name ^1A\r\n\r\nwait 50\r\n\tset name \x81\xff\r\n";
+    QFETCH(QByteArray, bytes);
     const QString path = writeFile(u"friend.cfg"_qs, bytes);
     QVERIFY(!path.isEmpty());
 
@@ -580,9 +591,21 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
     QVERIFY(script()->toPlainText().endsWith(u" set name A"_qs));
 }
 
+void tst_frmEditor::refusesAFileThatIsNotText_data()
+{
+    QTest::addColumn<char>("byte");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("NUL") << '\0' << u"0x00"_qs;
+    QTest::newRow("0x01") << '\x01' << u"0x01"_qs;
+    QTest::newRow("escape") << '\x1b' << u"0x1b"_qs;
+    QTest::newRow("0x1F, the last control code") << '\x1f' << u"0x1f"_qs;
+}
+
 void tst_frmEditor::refusesAFileThatIsNotText()
 {
-    const QString path = writeFile(u"binary.cfg"_qs, QByteArray("set\0name", 8));
+    QFETCH(char, byte);
+    QFETCH(QString, named);
+    const QString path = writeFile(u"binary.cfg"_qs, QByteArray("set") + byte + "name\tA\r\n");
     QVERIFY(!path.isEmpty());
 
     handOff(u"A"_qs);
@@ -591,8 +614,8 @@ void tst_frmEditor::refusesAFileThatIsNotText()
     m_chooser.path = path;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(
-        m_reporter.messages.first().contains(u"0x00"_qs), qPrintable(m_reporter.messages.first()));
+    QVERIFY2(m_reporter.messages.first().contains(named + u" at offset 3"_qs),
+        qPrintable(m_reporter.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
 }
 

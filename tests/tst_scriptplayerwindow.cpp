@@ -28,6 +28,8 @@ private slots:
     void stepsThroughTheNamesAtTheirTimes();
     void playsAtTheGamesPace();
     void boundKeysArePressedByButtons();
+    void teamCodesShowInTheTeamsColors_data();
+    void teamCodesShowInTheTeamsColors();
     void timelineAndWarningsLeadToTheirLines();
     void scriptWithoutWarningsSaysSo();
     void animationDialogPlaysAndOffersAShorterForm();
@@ -74,6 +76,7 @@ void tst_ScriptPlayerWindow::stepsThroughTheNamesAtTheirTimes()
     // The same waits last longer at a lower frame rate: 20 ms frames at com_maxfps 50.
     control<QSpinBox>("framesPerSecond")->setValue(50);
     QCOMPARE(time(), u"1.70 s (170 ticks)"_qs);
+    QCOMPARE(control<QTreeWidget>("timeline")->topLevelItem(2)->text(0), u"1.70 s (170 ticks)"_qs);
     QCOMPARE(control<QLabel>("realRateLabel")->text(), u"20 ms frames, 50.0 a second"_qs);
     control<QSpinBox>("framesPerSecond")->setValue(85);
     QCOMPARE(control<QLabel>("realRateLabel")->text(), u"11 ms frames, 90.9 a second"_qs);
@@ -117,6 +120,50 @@ void tst_ScriptPlayerWindow::boundKeysArePressedByButtons()
     QCOMPARE(shownName(), u"^2Two"_qs);
     key->click();
     QCOMPARE(shownName(), u"^1One"_qs);
+
+    // Restart forgets the presses: the name is as before the first, and the next shows One.
+    control<QPushButton>("restartButton")->click();
+    QCOMPARE(shownName(), QString());
+    key->click();
+    QCOMPARE(shownName(), u"^1One"_qs);
+}
+
+void tst_ScriptPlayerWindow::teamCodesShowInTheTeamsColors_data()
+{
+    QTest::addColumn<QString>("nation");
+    QTest::addColumn<QColor>("allies");
+    QTest::newRow("American") << u"American"_qs << QColor(64, 191, 64);
+    QTest::newRow("British") << u"British"_qs << QColor(64, 64, 191);
+    QTest::newRow("Russian") << u"Russian"_qs << QColor(191, 64, 64);
+}
+
+// ^8 in the allied nation's color, ^9 in the axis's grey: where each shows in the drawn name.
+void tst_ScriptPlayerWindow::teamCodesShowInTheTeamsColors()
+{
+    QFETCH(QString, nation);
+    QFETCH(QColor, allies);
+    const QColor axis(153, 153, 153);
+
+    m_window->setScript(u"set name ^8MMMM^9MMMM\r\n"_qs);
+    control<QComboBox>("alliesBox")->setCurrentText(nation);
+    const QImage drawn = control<GameNameView>("nameView")->grab().toImage();
+    const auto meanColumn = [&drawn](QColor color) {
+        qint64 sum = 0;
+        qint64 count = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (drawn.pixelColor(x, y) == color) {
+                    sum += x;
+                    ++count;
+                }
+            }
+        }
+        return count ? sum / count : -1;
+    };
+    const qint64 alliedAt = meanColumn(allies);
+    const qint64 axisAt = meanColumn(axis);
+    QVERIFY2(alliedAt >= 0 && axisAt >= 0, "both colors show");
+    QVERIFY(alliedAt < axisAt);
 }
 
 void tst_ScriptPlayerWindow::timelineAndWarningsLeadToTheirLines()
