@@ -221,7 +221,8 @@ void bench_Tintmark::animation_data()
     };
     for (const auto &[name, effect] : effects) {
         QTest::addRow("%s", name) << int(effect) << true;
-        QTest::addRow("%s, its script checked", name) << int(effect) << false;
+        // Qt Test's CSV does not quote a comma: the rows' names hold none.
+        QTest::addRow("%s script checked", name) << int(effect) << false;
     }
 }
 

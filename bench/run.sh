@@ -131,7 +131,7 @@ done
 IFS=';'
 for effect in $effects; do
     unset IFS
-    pairs animation "$effect" "$effect, its script checked" |
+    pairs animation "$effect" "$effect script checked" |
         awk '{ print $1 * 1000, $2 * 1000 }' >"$work/rounds"
     report "animate: $effect vs check its script" "$work/rounds" us 2
     IFS=';'
