@@ -6,8 +6,34 @@
 #include "fixedlayout.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QSettings>
+
+namespace {
+
+// The icon from its raw pixels, which need no image reader: reading an image file at start-up
+// brings in Qt's image readers and plugins, half a megabyte of memory.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : { 16, 32 }) {
+        QFile file(u":/tintmark-%1.rgba"_qs.arg(size));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray pixels = file.readAll();
+        if (pixels.size() != size * size * 4)
+            continue;
+        const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size,
+            QImage::Format_RGBA8888);
+        icon.addPixmap(QPixmap::fromImage(image.copy()));
+    }
+    return icon;
+}
+
+} // namespace
 
 TintmarkProgram::TintmarkProgram(SaveFileChooser &saveChooser, OpenFileChooser &openChooser,
     FailureReporter &reporter, InstalledGames &games)
@@ -29,7 +55,7 @@ void TintmarkProgram::setUpApplication()
     // Some widgets lay out text in the application font before they take their window's font;
     // one font for both spares loading a second family at start-up.
     QApplication::setFont(fixedLayoutFont());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tintmark.ico")));
+    QApplication::setWindowIcon(windowIcon());
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tintmark.Tintmark"));
 }

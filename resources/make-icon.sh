@@ -14,6 +14,8 @@ for size in 16 32 48 256; do
     convert "$work/stone-$size.png" -depth 8 "rgba:$work/stone-$size.rgba"
 done
 python3 make-icon.py tintmark.ico "$work/stone-16.rgba" "$work/stone-32.rgba"
+cp "$work/stone-16.rgba" tintmark-16.rgba
+cp "$work/stone-32.rgba" tintmark-32.rgba
 mkdir -p hicolor
 for size in 16 32 48 256; do
     cp "$work/stone-$size.png" "hicolor/tintmark-$size.png"
