@@ -45,6 +45,8 @@ constexpr int frameMilliseconds(int maxFps) { return maxFps > 0 ? std::max(1, 10
 // seta, sets and setu do nothing unless given exactly a name and a value, and the name the game
 // shows loses ^8 as it loses ^0.
 enum class ConsoleGame { Cod2, Cod13, Cod11 };
+inline constexpr ConsoleGame consoleGames[]
+    = { ConsoleGame::Cod2, ConsoleGame::Cod13, ConsoleGame::Cod11 };
 inline constexpr ConsoleGame defaultGame = ConsoleGame::Cod2;
 
 struct GameRules {
@@ -74,8 +76,12 @@ constexpr GameRules rulesOf(ConsoleGame game)
 }
 
 // The most any of the games reads of a script: of a longer one, it runs nothing.
-constexpr qsizetype largestBufferBytes = std::max({ rulesOf(ConsoleGame::Cod2).bufferBytes,
-    rulesOf(ConsoleGame::Cod13).bufferBytes, rulesOf(ConsoleGame::Cod11).bufferBytes });
+constexpr qsizetype largestBufferBytes = [] {
+    qsizetype largest = 0;
+    for (const ConsoleGame game : consoleGames)
+        largest = std::max(largest, rulesOf(game).bufferBytes);
+    return largest;
+}();
 
 // Commands that set a variable to the rest of the line.
 inline constexpr std::initializer_list<QStringView> setCommands

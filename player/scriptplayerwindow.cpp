@@ -96,8 +96,7 @@ void ScriptPlayerWindow::createControls()
     // The console rules differ between the games.
     m_game = new QComboBox(this);
     named(m_game, "gameBox");
-    for (const auto game : { ConsoleRules::ConsoleGame::Cod2, ConsoleRules::ConsoleGame::Cod13,
-             ConsoleRules::ConsoleGame::Cod11 })
+    for (const auto game : ConsoleRules::consoleGames)
         m_game->addItem(ScriptChecker::gameName(game), int(game));
     connect(m_game, &QComboBox::currentIndexChanged, this, [this] {
         rerun();
