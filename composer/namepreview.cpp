@@ -49,11 +49,7 @@ QString namePreviewHtml(const QString &typed)
                     .arg(tr("COD 2 cuts off the end:"), cut.toHtmlEscaped());
     }
 
-    QStringList refused;
-    for (const char16_t c : ConsoleRules::removedFromNames) {
-        if (typed.contains(QChar(c)))
-            refused << QString(QChar(c));
-    }
+    const QStringList refused = removedCharactersIn(typed);
     if (!refused.isEmpty()) {
         html += QStringLiteral("<p>%1</p>")
                     .arg(tr("The games refuse %1 in a name.")

@@ -171,12 +171,10 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
                         cleaned.sliced(ConsoleRules::nameBytes)),
                 {} });
         }
-        QStringList removed;
-        for (const char16_t c : ConsoleRules::removedFromNames) {
-            // A name kept whole lost nothing.
-            if (cleaned.size() != change.name.size() && change.name.contains(QChar(c)))
-                removed << QString(QChar(c));
-        }
+        // A name kept whole lost nothing.
+        const QStringList removed = cleaned.size() != change.name.size()
+            ? removedCharactersIn(change.name)
+            : QStringList();
         if (!removed.isEmpty()) {
             add({ Kind::RemovedCharacters, change.line,
                 tr("The game removes %1 from names: this one shows as \"%2\". Leave them out.")

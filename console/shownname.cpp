@@ -99,3 +99,13 @@ QString shownName(const QString &name, ConsoleGame game)
         return unnamedPlayer.toString();
     return shown;
 }
+
+QStringList removedCharactersIn(QStringView name)
+{
+    QStringList removed;
+    for (const char16_t c : removedFromNames) {
+        if (name.contains(QChar(c)))
+            removed << QString(QChar(c));
+    }
+    return removed;
+}

@@ -6,7 +6,7 @@
 
 #include "consolerules.h"
 
-#include <QString>
+#include <QStringList>
 
 // The name the game shows for a name a script sets: leading spaces dropped, the characters the
 // game removes taken out, cut to the bytes it keeps, and "UnnamedPlayer" for a name that shows
@@ -16,5 +16,8 @@ QString shownName(const QString &name, ConsoleRules::ConsoleGame game = ConsoleR
 // The name without leading spaces and the characters the game removes, before it is cut.
 QString cleanedName(
     const QString &name, ConsoleRules::ConsoleGame game = ConsoleRules::defaultGame);
+
+// The characters the game removes from names that name holds, each once.
+QStringList removedCharactersIn(QStringView name);
 
 #endif // SHOWNNAME_H
