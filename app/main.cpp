@@ -5,7 +5,6 @@
 #include "commandline.h"
 #include "consolestart.h"
 #include "installedgames.h"
-#include "messageboxreporter.h"
 #include "tintmarkprogram.h"
 
 #include <QApplication>
@@ -35,9 +34,8 @@ int main(int argc, char *argv[])
     TintmarkProgram::setUpApplication();
 
     InstalledGames games;
-    CfgFileDialog fileDialogs(games);
-    MessageBoxReporter failureReporter;
-    TintmarkProgram program(fileDialogs, fileDialogs, failureReporter, games);
+    CfgFileDialog dialogs(games);
+    TintmarkProgram program(dialogs, games);
     program.mainWindow().show();
     // What is left is the script to open, as "Open with" passes it; its name comes whole from
     // the wide command line on Windows.

@@ -35,10 +35,9 @@ QIcon windowIcon()
 
 } // namespace
 
-TintmarkProgram::TintmarkProgram(SaveFileChooser &saveChooser, OpenFileChooser &openChooser,
-    FailureReporter &reporter, InstalledGames &games)
-    : m_saver(saveChooser, reporter, games)
-    , m_opener(openChooser, reporter)
+TintmarkProgram::TintmarkProgram(PlayerDialogs &dialogs, InstalledGames &games)
+    : m_saver(dialogs, games)
+    , m_opener(dialogs)
     , m_mainWindow(m_saver)
     , m_editorHandOff(m_mainWindow, m_saver, m_opener)
 {

@@ -10,17 +10,14 @@
 #include "scriptopener.h"
 #include "scriptsaver.h"
 
-class FailureReporter;
-class OpenFileChooser;
-class SaveFileChooser;
+class PlayerDialogs;
 
 // The assembled program: the main window, the one save operation that both windows share, the
-// editor's open operation and the hand-off to the script editor. main() makes it with the file
-// dialogs, a message box and the games of this computer; tests make it with their own.
+// editor's open operation and the hand-off to the script editor. main() makes it with the
+// program's dialogs and the games of this computer; tests make it with their own.
 class TintmarkProgram {
 public:
-    TintmarkProgram(SaveFileChooser &saveChooser, OpenFileChooser &openChooser,
-        FailureReporter &reporter, InstalledGames &games);
+    TintmarkProgram(PlayerDialogs &dialogs, InstalledGames &games);
 
     frmNameScript &mainWindow() { return m_mainWindow; }
     // Opens a script in the editor, as "tintmark FILE" does.

@@ -13,7 +13,7 @@
 #include "frmeditor.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
-#include "savefakes.h"
+#include "fakedialogs.h"
 #include "scriptchecker.h"
 #include "scripteditorhandoff.h"
 #include "scriptopener.h"
@@ -90,11 +90,10 @@ void bench_Tintmark::handOff()
     QFETCH(qsizetype, scriptSize);
     QFETCH(QString, name);
 
-    FakeChooser chooser;
-    RecordingReporter reporter;
+    FakeDialogs dialogs;
     InstalledGames games { GameSearch() };
-    ScriptSaver saver(chooser, reporter, games);
-    ScriptOpener opener(chooser, reporter);
+    ScriptSaver saver(dialogs, games);
+    ScriptOpener opener(dialogs);
     frmNameScript mainWindow(saver);
     ScriptEditorHandOff editorHandOff(mainWindow, saver, opener);
     mainWindow.show();
@@ -277,12 +276,11 @@ void bench_Tintmark::openBig()
                  path, [] { return animatedScript(8 * mebibyte); }, &error),
         qPrintable(error));
 
-    FakeChooser chooser;
-    chooser.path = path;
-    RecordingReporter reporter;
+    FakeDialogs dialogs;
+    dialogs.path = path;
     InstalledGames games { GameSearch() };
-    ScriptSaver saver(chooser, reporter, games);
-    ScriptOpener opener(chooser, reporter);
+    ScriptSaver saver(dialogs, games);
+    ScriptOpener opener(dialogs);
     frmEditor editor(saver, opener);
     if (inTintmark) {
         editor.show();
@@ -292,7 +290,7 @@ void bench_Tintmark::openBig()
             editor.openScript();
             QCoreApplication::processEvents();
         }
-        QVERIFY(reporter.messages.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
     } else {
         QPlainTextEdit bare;
         bare.resize(editor.findChild<QPlainTextEdit *>(QStringLiteral("txtEditor"))->size());

@@ -228,11 +228,11 @@ bool frmEditor::settleChanges()
     if (!txtEditor->document()->isModified())
         return true;
     switch (m_opener.askToSaveChanges(this)) {
-    case OpenFileChooser::ChangesAnswer::Save:
+    case PlayerDialogs::ChangesAnswer::Save:
         return saveScript();
-    case OpenFileChooser::ChangesAnswer::Discard:
+    case PlayerDialogs::ChangesAnswer::Discard:
         return true;
-    case OpenFileChooser::ChangesAnswer::Cancel:
+    case PlayerDialogs::ChangesAnswer::Cancel:
         break;
     }
     return false;

@@ -67,7 +67,7 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     const GamePalette palette = gamePalette();
     for (const QChar digit : codeDigits) {
         auto *button = new QToolButton(this);
-        button->setIcon(swatch(palette[digit.unicode() - u'0']));
+        button->setIcon(swatch(QColor(palette[digit.unicode() - u'0'])));
         button->setText(u"^"_qs + digit);
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setObjectName(u"color_"_qs + digit);

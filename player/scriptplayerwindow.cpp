@@ -28,14 +28,14 @@ constexpr int columnRole = Qt::UserRole + 1;
 // games' stock team colors.
 struct AlliedNation {
     const char *name;
-    QColor color;
+    GameColor color;
 };
 const AlliedNation alliedNations[] = {
-    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "American"), QColor(64, 191, 64) },
-    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "British"), QColor(64, 64, 191) },
-    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "Russian"), QColor(191, 64, 64) },
+    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "American"), 0x40bf40 },
+    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "British"), 0x4040bf },
+    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "Russian"), 0xbf4040 },
 };
-const QColor axisColor(153, 153, 153);
+constexpr GameColor axisColor = 0x999999;
 
 } // namespace
 
@@ -116,7 +116,7 @@ void ScriptPlayerWindow::createControls()
                             "nation; ^9 in the color of the axis team."));
     connect(m_allies, &QComboBox::currentIndexChanged, this, [this] {
         GamePalette palette = gamePalette();
-        palette[8] = m_allies->currentData().value<QColor>();
+        palette[8] = m_allies->currentData().value<GameColor>();
         palette[9] = axisColor;
         m_name->setPalette(palette);
     });

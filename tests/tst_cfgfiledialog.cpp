@@ -4,7 +4,8 @@
 #include "cfgfiledialog.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
-#include "savefakes.h"
+#include "fakedialogs.h"
+#include "treefile.h"
 #include "scriptsaver.h"
 
 #include <QApplication>
@@ -183,9 +184,13 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
         = m_dir->filePath(u"home/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs);
     QVERIFY(writeTreeFile(main + u"/iw_00.iwd"_qs, {}));
 
-    CfgFileDialog chooser(*m_games);
-    RecordingReporter reporter;
-    ScriptSaver saver(chooser, reporter, *m_games);
+    // The real dialogs, with the failures recorded instead of shown.
+    struct RecordingDialogs : CfgFileDialog {
+        using CfgFileDialog::CfgFileDialog;
+        void reportFailure(QWidget *, const QString &message) override { messages << message; }
+        QStringList messages;
+    } chooser(*m_games);
+    ScriptSaver saver(chooser, *m_games);
     frmNameScript window(saver);
     window.show();
     window.findChild<QLineEdit *>(u"Text1"_qs)->setText(u"^1Sniper"_qs);
@@ -208,7 +213,7 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     const auto *notice = window.findChild<QLabel *>(u"saveNotice"_qs);
     QVERIFY(notice && notice->isVisible());
     QVERIFY2(notice->text().contains(u"type: /exec sniper.cfg"_qs), qPrintable(notice->text()));
-    QCOMPARE(reporter.messages, QStringList());
+    QCOMPARE(chooser.messages, QStringList());
 
     // Once the player chose another folder, the dialogs start there, in later runs too.
     whenModal<QFileDialog>([&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"x"_qs); });

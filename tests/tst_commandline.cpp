@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "savefakes.h"
 #include "scriptplayerwindow.h"
+#include "treefile.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -3,7 +3,8 @@
 
 #include "animationdialog.h"
 #include "clippedlabels.h"
-#include "savefakes.h"
+#include "fakedialogs.h"
+#include "treefile.h"
 #include "scriptline.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
@@ -95,8 +96,7 @@ private:
 
     QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_dir;
-    FakeChooser m_chooser;
-    RecordingReporter m_reporter;
+    FakeDialogs m_dialogs;
     InstalledGames m_games { GameSearch() }; // none
     std::unique_ptr<TintmarkProgram> m_program;
     QWidget *m_mainWindow = nullptr;
@@ -114,9 +114,8 @@ void tst_frmEditor::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_chooser = {};
-    m_reporter = {};
-    m_program = std::make_unique<TintmarkProgram>(m_chooser, m_chooser, m_reporter, m_games);
+    m_dialogs = {};
+    m_program = std::make_unique<TintmarkProgram>(m_dialogs, m_games);
     m_mainWindow = &m_program->mainWindow();
     m_mainWindow->show();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
@@ -160,10 +159,10 @@ QString tst_frmEditor::writeFile(const QString &name, const QByteArray &bytes)
 
 QByteArray tst_frmEditor::saveEditor()
 {
-    m_chooser.path = m_dir->filePath(u"animated.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"animated.cfg"_qs);
     QTest::mouseClick(
         editor()->findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
-    QFile file(m_chooser.path);
+    QFile file(m_dialogs.path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
@@ -355,7 +354,7 @@ void tst_frmEditor::enterTypesANewLineAndEscapeDoesNothing()
     QTest::keyClick(script(), Qt::Key_Return);
     QTest::keyClick(script(), Qt::Key_Escape);
     QVERIFY(script()->toPlainText().endsWith(u" set name A\n"_qs));
-    QCOMPARE(m_chooser.calls, 0);
+    QCOMPARE(m_dialogs.calls, 0);
     QVERIFY(editor());
 }
 
@@ -363,7 +362,7 @@ void tst_frmEditor::enterTypesANewLineAndEscapeDoesNothing()
 void tst_frmEditor::savesTheTextAsItIsOnceTheDialogCloses()
 {
     handOff(u"A"_qs);
-    m_chooser.whileOpen = [this] { script()->setPlainText(u"set name ^3Late\nwait 5"_qs); };
+    m_dialogs.whileOpen = [this] { script()->setPlainText(u"set name ^3Late\nwait 5"_qs); };
     QCOMPARE(saveEditor(), QByteArray("set name ^3Late\r\nwait 5\r\n"));
 }
 
@@ -375,16 +374,16 @@ void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
     const QString text = script()->toPlainText();
 
     QCOMPARE(saveEditor(), QByteArray("<missing>"));
-    QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(m_reporter.messages.first().contains(u"U+2192"_qs),
-        qPrintable(m_reporter.messages.first()));
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages.first().contains(u"U+2192"_qs),
+        qPrintable(m_dialogs.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
 
     // Cancel is silent.
-    m_chooser.path.clear();
+    m_dialogs.path.clear();
     QTest::keyClick(editor(), Qt::Key_S, Qt::AltModifier);
-    QTRY_COMPARE(m_chooser.calls, 2);
-    QCOMPARE(m_reporter.messages.size(), 1);
+    QTRY_COMPARE(m_dialogs.calls, 2);
+    QCOMPARE(m_dialogs.messages.size(), 1);
 }
 
 // A short script that the system cuts short leaves the old script whole and says why.
@@ -399,20 +398,20 @@ void tst_frmEditor::failedWriteKeepsTheOldScript()
     const QString text = script()->toPlainText();
     QPushButton *save = editor()->findChild<QPushButton *>(QStringLiteral("cmdSave"));
     const FaultedSave saved = saveUnderFault(
-        fault, old, m_dir->path(), m_chooser, [save] { QTest::mouseClick(save, Qt::LeftButton); });
+        fault, old, m_dir->path(), m_dialogs, [save] { QTest::mouseClick(save, Qt::LeftButton); });
     if (saved.notMade)
         QSKIP(saved.notMade);
     QCOMPARE(saved.kept, old);
     QCOMPARE(saved.files, QStringList { "old.cfg" });
-    QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(m_reporter.messages.first().contains(saved.reason),
-        qPrintable(m_reporter.messages.first()));
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages.first().contains(saved.reason),
+        qPrintable(m_dialogs.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
 }
 
 void tst_frmEditor::closingAsksAboutChanges_data()
 {
-    using Answer = OpenFileChooser::ChangesAnswer;
+    using Answer = PlayerDialogs::ChangesAnswer;
     QTest::addColumn<QString>("change");
     QTest::addColumn<Answer>("answer");
     QTest::addColumn<QString>("saveAs"); // empty: the Save dialog is cancelled
@@ -439,7 +438,7 @@ void tst_frmEditor::closingAsksAboutChanges_data()
 void tst_frmEditor::closingAsksAboutChanges()
 {
     QFETCH(QString, change);
-    QFETCH(OpenFileChooser::ChangesAnswer, answer);
+    QFETCH(PlayerDialogs::ChangesAnswer, answer);
     QFETCH(QString, saveAs);
     QFETCH(bool, closes);
     QFETCH(QByteArray, saved);
@@ -453,13 +452,13 @@ void tst_frmEditor::closingAsksAboutChanges()
     if (change == u"handed off")
         handOff(u"B"_qs);
     const QString text = script()->toPlainText();
-    m_chooser.changesAnswer = answer;
-    m_chooser.path = saveAs.isEmpty() ? QString() : m_dir->filePath(saveAs);
+    m_dialogs.changesAnswer = answer;
+    m_dialogs.path = saveAs.isEmpty() ? QString() : m_dir->filePath(saveAs);
 
     QPointer<QWidget> window = editor();
     QCOMPARE(window->close(), closes);
-    QCOMPARE(m_chooser.saveQuestions, change == u"none" || change.endsWith(u"undone") ? 0 : 1);
-    QCOMPARE(m_reporter.messages.size(), saveAs.startsWith(u"missing") ? 1 : 0);
+    QCOMPARE(m_dialogs.saveQuestions, change == u"none" || change.endsWith(u"undone") ? 0 : 1);
+    QCOMPARE(m_dialogs.messages.size(), saveAs.startsWith(u"missing") ? 1 : 0);
     if (closes)
         QTRY_VERIFY(!window);
     else
@@ -476,13 +475,13 @@ void tst_frmEditor::closingTheMainWindowEndsTheProgram()
     // The editor's changes are asked about first; Cancel keeps both windows open.
     QVERIFY(!m_mainWindow->close());
     QVERIFY(m_mainWindow->isVisible() && openEditor->isVisible());
-    QCOMPARE(m_chooser.saveQuestions, 1);
+    QCOMPARE(m_dialogs.saveQuestions, 1);
 
-    m_chooser.changesAnswer = OpenFileChooser::ChangesAnswer::Discard;
+    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
     QTimer::singleShot(0, m_mainWindow, &QWidget::close);
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
-    QCOMPARE(m_chooser.saveQuestions, 2);
+    QCOMPARE(m_dialogs.saveQuestions, 2);
     m_program.reset();
     QVERIFY(!openEditor);
 }
@@ -493,7 +492,7 @@ void tst_frmEditor::recentScriptsAreOffered()
 {
     handOff(u"A"_qs);
     for (int i = 1; i <= 6; ++i) {
-        m_chooser.path = m_dir->filePath(u"saved%1.cfg"_qs.arg(i));
+        m_dialogs.path = m_dir->filePath(u"saved%1.cfg"_qs.arg(i));
         QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
     }
     const QString opened = writeFile(u"opened.cfg"_qs, "set name Opened\r\n");
@@ -581,7 +580,7 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
 
     handOff(u"A"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
-    m_chooser.path = path;
+    m_dialogs.path = path;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
     QVERIFY(script()->toPlainText().startsWith(u"// \u201cquoted\u201d \u20ac and"_qs));
     QCOMPARE(saveEditor(), bytes);
@@ -611,11 +610,11 @@ void tst_frmEditor::refusesAFileThatIsNotText()
     handOff(u"A"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     const QString text = script()->toPlainText();
-    m_chooser.path = path;
+    m_dialogs.path = path;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(m_reporter.messages.first().contains(named + u" at offset 3"_qs),
-        qPrintable(m_reporter.messages.first()));
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages.first().contains(named + u" at offset 3"_qs),
+        qPrintable(m_dialogs.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
 }
 
@@ -629,22 +628,22 @@ void tst_frmEditor::asksBeforeChangedTextGoes()
     QTest::keyClicks(script(), "mine");
     const QString edited = script()->toPlainText();
     // The hand-off and the typing are the player's: they go only when the player agrees.
-    m_chooser.path = path;
-    m_chooser.replaceChanges = false;
+    m_dialogs.path = path;
+    m_dialogs.replaceChanges = false;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(m_chooser.questions, 1);
-    QCOMPARE(m_chooser.calls, 0);
+    QCOMPARE(m_dialogs.questions, 1);
+    QCOMPARE(m_dialogs.calls, 0);
     QCOMPARE(script()->toPlainText(), edited);
 
-    m_chooser.replaceChanges = true;
+    m_dialogs.replaceChanges = true;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(script()->toPlainText(), u"set name Other"_qs);
 
     // Once saved, the text may go without a question.
     saveEditor();
-    m_chooser.path = path;
+    m_dialogs.path = path;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(m_chooser.questions, 2);
+    QCOMPARE(m_dialogs.questions, 2);
 }
 
 void tst_frmEditor::opensADroppedScript()
@@ -737,7 +736,7 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
     QVERIFY(player);
     editor()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(editor()));
-    m_chooser.path = path;
+    m_dialogs.path = path;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(script()->document()->lastBlock().text(), u"set name ^2End"_qs);
 

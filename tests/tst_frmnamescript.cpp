@@ -6,7 +6,8 @@
 #include "fixedlayout.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
-#include "savefakes.h"
+#include "fakedialogs.h"
+#include "treefile.h"
 #include "scriptsaver.h"
 #include "windows1252.h"
 #include "writefaults.h"
@@ -92,8 +93,7 @@ private:
     QByteArray savedBytes() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    FakeChooser m_chooser;
-    RecordingReporter m_reporter;
+    FakeDialogs m_dialogs;
     std::unique_ptr<InstalledGames> m_games;
     std::unique_ptr<ScriptSaver> m_saver;
     std::unique_ptr<frmNameScript> m_window;
@@ -103,14 +103,13 @@ void tst_frmNameScript::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_chooser = {};
-    m_reporter = {};
+    m_dialogs = {};
     // The games' folders stand in the test's own folder, which holds none to begin with.
     GameSearch search;
     search.home = m_dir->path();
     search.winePrefixes = { m_dir->filePath(u".wine"_qs) };
     m_games = std::make_unique<InstalledGames>(search);
-    m_saver = std::make_unique<ScriptSaver>(m_chooser, m_reporter, *m_games);
+    m_saver = std::make_unique<ScriptSaver>(m_dialogs, *m_games);
     m_window = std::make_unique<frmNameScript>(*m_saver);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -125,7 +124,7 @@ void tst_frmNameScript::cleanup()
 
 QByteArray tst_frmNameScript::savedBytes() const
 {
-    QFile file(m_chooser.path);
+    QFile file(m_dialogs.path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
@@ -405,20 +404,20 @@ void tst_frmNameScript::lineBreaksNeverEnterTheName()
 
 void tst_frmNameScript::altSSavesTheLine()
 {
-    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
     QTest::keyClicks(nameBox(), "Pla");
     QTest::mouseClick(control("picBlue"), Qt::LeftButton);
     QTest::keyClicks(nameBox(), "yer");
     nameBox()->setText(u"^1"_qs + nameBox()->text());
     QTest::keyClick(m_window.get(), Qt::Key_S, Qt::AltModifier);
     // The access key presses the button visibly, so the click follows a moment later.
-    QTRY_COMPARE(m_chooser.calls, 1);
+    QTRY_COMPARE(m_dialogs.calls, 1);
     QCOMPARE(savedBytes(), QByteArray("set name ^1Pla^4yer\r\n"));
 
     nameBox()->clear();
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(savedBytes(), QByteArray("set name \r\n"));
-    QVERIFY(m_reporter.messages.isEmpty());
+    QVERIFY(m_dialogs.messages.isEmpty());
 }
 
 // The console model judges the line: quoted where the game would split or merge the name,
@@ -452,7 +451,7 @@ void tst_frmNameScript::savesWhatTheGameSets()
     QFETCH(QString, refusal);
 
     QSignalSpy handedOff(m_window.get(), &frmNameScript::scriptEditorRequested);
-    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
     nameBox()->setText(name);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QTest::mouseClick(control("Command1"), Qt::LeftButton);
@@ -460,24 +459,24 @@ void tst_frmNameScript::savesWhatTheGameSets()
     QCOMPARE(handedOff.size(), saved.isEmpty() ? 0 : 1);
     if (!saved.isEmpty())
         QCOMPARE(Windows1252::encode(handedOff.first().first().toString()) + "\r\n", saved);
-    QCOMPARE(m_reporter.messages.size(), saved.isEmpty() ? 2 : 0);
+    QCOMPARE(m_dialogs.messages.size(), saved.isEmpty() ? 2 : 0);
     if (saved.isEmpty()) {
         QVERIFY2(
-            m_reporter.messages.first().contains(refusal), qPrintable(m_reporter.messages.first()));
+            m_dialogs.messages.first().contains(refusal), qPrintable(m_dialogs.messages.first()));
         QVERIFY(nameBox()->toolTip().contains(refusal.toHtmlEscaped()));
     }
 }
 
 void tst_frmNameScript::enterAndEscapePressNothing()
 {
-    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
     for (const char *name : { "Text1", "Command1", "cmdSave" }) {
         control(name)->setFocus();
         QTest::keyClick(control(name), Qt::Key_Return);
         QTest::keyClick(control(name), Qt::Key_Enter);
         QTest::keyClick(control(name), Qt::Key_Escape);
     }
-    QCOMPARE(m_chooser.calls, 0);
+    QCOMPARE(m_dialogs.calls, 0);
     QVERIFY(m_window->isVisible());
 }
 
@@ -485,8 +484,8 @@ void tst_frmNameScript::cancelIsSilent()
 {
     QTest::keyClicks(nameBox(), "Player");
     QTest::keyClick(m_window.get(), Qt::Key_S, Qt::AltModifier);
-    QTRY_COMPARE(m_chooser.calls, 1);
-    QVERIFY(m_reporter.messages.isEmpty());
+    QTRY_COMPARE(m_dialogs.calls, 1);
+    QVERIFY(m_dialogs.messages.isEmpty());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
     QCOMPARE(nameBox()->text(), u"Player"_qs);
 }
@@ -494,9 +493,9 @@ void tst_frmNameScript::cancelIsSilent()
 // The line holds the name as it is when the dialog has closed, not when Save was pressed.
 void tst_frmNameScript::savesTheNameAsItIsOnceTheDialogCloses()
 {
-    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
     QTest::keyClicks(nameBox(), "Before");
-    m_chooser.whileOpen = [this] { nameBox()->setText(u"^2After"_qs); };
+    m_dialogs.whileOpen = [this] { nameBox()->setText(u"^2After"_qs); };
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(savedBytes(), QByteArray("set name ^2After\r\n"));
 }
@@ -504,7 +503,7 @@ void tst_frmNameScript::savesTheNameAsItIsOnceTheDialogCloses()
 // The game cuts a name at 31 bytes, but the script holds what the player typed.
 void tst_frmNameScript::savesANameLongerThanTheGameKeeps()
 {
-    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
     const QByteArray name = "^1Forty^2characters^3long^4name^5for^6yo";
     QCOMPARE(name.size(), 40);
     QTest::keyClicks(nameBox(), QString::fromLatin1(name));
@@ -515,24 +514,24 @@ void tst_frmNameScript::savesANameLongerThanTheGameKeeps()
 void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
 {
     QTest::keyClicks(nameBox(), "Player");
-    m_chooser.path = m_dir->filePath(u"missing/player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"missing/player.cfg"_qs);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
-    QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(m_reporter.messages.first().contains(QDir::toNativeSeparators(m_chooser.path)),
-        qPrintable(m_reporter.messages.first()));
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages.first().contains(QDir::toNativeSeparators(m_dialogs.path)),
+        qPrintable(m_dialogs.messages.first()));
     QCOMPARE(nameBox()->text(), u"Player"_qs);
 
     nameBox()->setText(u"Pl\u03a9yer"_qs);
-    m_chooser.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
-    QCOMPARE(m_reporter.messages.size(), 2);
+    QCOMPARE(m_dialogs.messages.size(), 2);
     QVERIFY2(
-        m_reporter.messages.last().contains(u"U+03A9"_qs), qPrintable(m_reporter.messages.last()));
-    QVERIFY(!QFile::exists(m_chooser.path));
+        m_dialogs.messages.last().contains(u"U+03A9"_qs), qPrintable(m_dialogs.messages.last()));
+    QVERIFY(!QFile::exists(m_dialogs.path));
 
     nameBox()->setText(u"Player"_qs);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
-    QCOMPARE(m_reporter.messages.size(), 2);
+    QCOMPARE(m_dialogs.messages.size(), 2);
     QCOMPARE(savedBytes(), QByteArray("set name Player\r\n"));
 }
 
@@ -545,15 +544,15 @@ void tst_frmNameScript::failedWriteKeepsTheOldScript()
 
     const QByteArray old = "set name ^1Old\r\n";
     QTest::keyClicks(nameBox(), "^2New");
-    const FaultedSave saved = saveUnderFault(fault, old, m_dir->path(), m_chooser,
+    const FaultedSave saved = saveUnderFault(fault, old, m_dir->path(), m_dialogs,
         [this] { QTest::mouseClick(control("cmdSave"), Qt::LeftButton); });
     if (saved.notMade)
         QSKIP(saved.notMade);
     QCOMPARE(saved.kept, old);
     QCOMPARE(saved.files, QStringList { "old.cfg" });
-    QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(m_reporter.messages.first().contains(saved.reason),
-        qPrintable(m_reporter.messages.first()));
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages.first().contains(saved.reason),
+        qPrintable(m_dialogs.messages.first()));
     QCOMPARE(nameBox()->text(), u"^2New"_qs);
 }
 

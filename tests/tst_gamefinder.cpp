@@ -3,8 +3,8 @@
 
 #include "gamefinder.h"
 #include "installedgames.h"
-#include "savefakes.h"
-#include "savenotice.h"
+#include "saveinstructions.h"
+#include "treefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -211,7 +211,7 @@ void tst_GameFinder::noticeSaysHowToRunTheScript()
     InstalledGames games(m_search);
     const QString saved = games.scriptPath(m_root->filePath(path));
     QCOMPARE(saved.contains(u"VirtualStore"_qs), path.startsWith(u"Program Files"_qs));
-    const QString text = SaveNotice::instructions(saved, script, games);
+    const QString text = SaveInstructions::forScript(saved, script, games);
     QVERIFY2(text.contains(withRoot(said)), qPrintable(text));
 }
 

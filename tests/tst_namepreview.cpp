@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(QList<ColorRun>)
 namespace QTest {
 template <> char *toString(const ColorRun &run)
 {
-    return qstrdup(qPrintable(u"%1 \"%2\""_qs.arg(run.color.name(), run.text)));
+    return qstrdup(qPrintable(u"%1 \"%2\""_qs.arg(QColor(run.color).name(), run.text)));
 }
 } // namespace QTest
 
@@ -37,7 +37,7 @@ void tst_NamePreview::runs_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QList<ColorRun>>("runs");
 
-    const QColor white(255, 255, 255), red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255);
+    const GameColor white = 0xffffff, red = 0xff0000, green = 0x00ff00, blue = 0x0000ff;
     QTest::newRow("empty name") << u""_qs << QList<ColorRun>();
     QTest::newRow("no codes is white")
         << u"Player"_qs << QList<ColorRun> { { u"Player"_qs, white } };
@@ -71,7 +71,7 @@ void tst_NamePreview::palette()
     const QStringList expected = { "#000000", "#ff0000", "#00ff00", "#ffff00", "#0000ff", "#00ffff",
         "#ff00ff", "#ffffff", "#800080", "#808080" };
     for (char16_t digit = u'0'; digit <= u'9'; ++digit)
-        QCOMPARE(gameColor(QChar(digit)).name(), expected.at(digit - u'0'));
+        QCOMPARE(QColor(gameColor(QChar(digit))).name(), expected.at(digit - u'0'));
 }
 
 // The preview as a rich-text view lays it out: each letter in its code's color, in a box of the

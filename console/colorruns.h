@@ -4,22 +4,24 @@
 #ifndef COLORRUNS_H
 #define COLORRUNS_H
 
-#include <QColor>
 #include <QList>
 #include <QString>
 
 #include <array>
 
+// A color as the game draws it, 0xRRGGBB: QColor takes it as it is.
+using GameColor = quint32;
+
 // A stretch of a player name that the game shows in one color.
 struct ColorRun {
     QString text;
-    QColor color;
+    GameColor color;
 
     friend bool operator==(const ColorRun &, const ColorRun &) = default;
 };
 
 // The colors the game shows for the codes ^0 to ^9.
-using GamePalette = std::array<QColor, 10>;
+using GamePalette = std::array<GameColor, 10>;
 
 // The game's palette; ^8 and ^9 show as their swatch colors.
 GamePalette gamePalette();
@@ -30,6 +32,6 @@ GamePalette gamePalette();
 QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette = gamePalette());
 
 // The color the game shows for the code of digit ('0' to '9').
-QColor gameColor(QChar digit);
+GameColor gameColor(QChar digit);
 
 #endif // COLORRUNS_H

@@ -8,6 +8,7 @@
 #include "setnameline.h"
 #include "shownname.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -23,7 +24,7 @@ QString coloredName(const QString &name)
     QString html;
     for (const ColorRun &run : colorRuns(name)) {
         html += QStringLiteral("<span style=\"color:%1\">%2</span>")
-                    .arg(run.color.name(), run.text.toHtmlEscaped());
+                    .arg(QColor(run.color).name(), run.text.toHtmlEscaped());
     }
     return html;
 }

@@ -10,20 +10,20 @@ GamePalette gamePalette()
     // ^6 is magenta in the games, though its swatch is dark red; ^8 and ^9 follow the team
     // colors in COD 2, and show as their swatch colors otherwise.
     return {
-        QColor(0, 0, 0),
-        QColor(255, 0, 0),
-        QColor(0, 255, 0),
-        QColor(255, 255, 0),
-        QColor(0, 0, 255),
-        QColor(0, 255, 255),
-        QColor(255, 0, 255),
-        QColor(255, 255, 255),
-        QColor(128, 0, 128),
-        QColor(128, 128, 128),
+        0x000000,
+        0xff0000,
+        0x00ff00,
+        0xffff00,
+        0x0000ff,
+        0x00ffff,
+        0xff00ff,
+        0xffffff,
+        0x800080,
+        0x808080,
     };
 }
 
-QColor gameColor(QChar digit)
+GameColor gameColor(QChar digit)
 {
     static const GamePalette palette = gamePalette();
     return palette[digit.unicode() - u'0'];
@@ -32,7 +32,7 @@ QColor gameColor(QChar digit)
 QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette)
 {
     QList<ColorRun> runs;
-    QColor color = Qt::white;
+    GameColor color = 0xffffff;
     qsizetype runStart = 0;
     const auto endRun = [&](qsizetype end) {
         if (end == runStart)

@@ -3,23 +3,22 @@
 
 #include "scriptsaver.h"
 
-#include "failurereporter.h"
 #include "installedgames.h"
-#include "savefilechooser.h"
+#include "playerdialogs.h"
+#include "saveinstructions.h"
 #include "savenotice.h"
 
 #include <QDir>
 
-ScriptSaver::ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter, InstalledGames &games)
-    : m_chooser(chooser)
-    , m_reporter(reporter)
+ScriptSaver::ScriptSaver(PlayerDialogs &dialogs, InstalledGames &games)
+    : m_dialogs(dialogs)
     , m_games(games)
 {
 }
 
 QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText)
 {
-    const QString chosen = m_chooser.chooseSavePath(window);
+    const QString chosen = m_dialogs.chooseSavePath(window);
     if (chosen.isEmpty())
         return {};
     // Not "Access denied" in an old install under Program Files: the game reads its scripts
@@ -33,15 +32,15 @@ QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText
         return text;
     };
     if (!CfgWriter::write(path, keepText, &reason)) {
-        m_reporter.reportFailure(
+        m_dialogs.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return {};
     }
-    SaveNotice::showBelow(window, SaveNotice::instructions(path, text, m_games));
+    SaveNotice::showBelow(window, SaveInstructions::forScript(path, text, m_games));
     return path;
 }
 
 void ScriptSaver::refuse(QWidget *window, const QString &reason)
 {
-    m_reporter.reportFailure(window, reason);
+    m_dialogs.reportFailure(window, reason);
 }

@@ -1,26 +1,32 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#ifndef OPENFILECHOOSER_H
-#define OPENFILECHOOSER_H
+#ifndef PLAYERDIALOGS_H
+#define PLAYERDIALOGS_H
 
 #include <QString>
 
 class QWidget;
 
-// Asks the player which script to open, and whether changed text may go. Tests answer instead.
-class OpenFileChooser {
+// Everything the windows ask of the player, or tell them, in a dialog of its own: where a script
+// goes, which one to open, whether changed text may go, and why something failed. The program
+// shows dialogs; tests answer instead.
+class PlayerDialogs {
 public:
     enum class ChangesAnswer { Save, Discard, Cancel };
 
-    virtual ~OpenFileChooser() = default;
+    virtual ~PlayerDialogs() = default;
 
     // The chosen path, or an empty string when the player cancelled.
+    virtual QString chooseSavePath(QWidget *parent) = 0;
     virtual QString chooseOpenPath(QWidget *parent) = 0;
     // True when the player agrees to replace text they changed and did not save.
     virtual bool confirmReplacingChanges(QWidget *parent) = 0;
     // Whether text the player changed is saved before its window closes, let go, or kept open.
     virtual ChangesAnswer askToSaveChanges(QWidget *parent) = 0;
+    // Tells the player that a save or an open failed, or why a window does not do what it was
+    // asked.
+    virtual void reportFailure(QWidget *parent, const QString &message) = 0;
 };
 
-#endif // OPENFILECHOOSER_H
+#endif // PLAYERDIALOGS_H

@@ -4,36 +4,34 @@
 #include "scriptopener.h"
 
 #include "cfgreader.h"
-#include "failurereporter.h"
 
 #include <QDir>
 
-ScriptOpener::ScriptOpener(OpenFileChooser &chooser, FailureReporter &reporter)
-    : m_chooser(chooser)
-    , m_reporter(reporter)
+ScriptOpener::ScriptOpener(PlayerDialogs &dialogs)
+    : m_dialogs(dialogs)
 {
 }
 
 std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges, QString path)
 {
-    if (hasChanges && !m_chooser.confirmReplacingChanges(window))
+    if (hasChanges && !m_dialogs.confirmReplacingChanges(window))
         return std::nullopt;
     if (path.isEmpty())
-        path = m_chooser.chooseOpenPath(window);
+        path = m_dialogs.chooseOpenPath(window);
     if (path.isEmpty())
         return std::nullopt;
 
     QString reason;
     const std::optional<QString> text = CfgReader::read(path, &reason);
     if (!text) {
-        m_reporter.reportFailure(
+        m_dialogs.reportFailure(
             window, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return std::nullopt;
     }
     return OpenedScript { path, CfgReader::editorText(*text) };
 }
 
-OpenFileChooser::ChangesAnswer ScriptOpener::askToSaveChanges(QWidget *window)
+PlayerDialogs::ChangesAnswer ScriptOpener::askToSaveChanges(QWidget *window)
 {
-    return m_chooser.askToSaveChanges(window);
+    return m_dialogs.askToSaveChanges(window);
 }

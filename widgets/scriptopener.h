@@ -4,14 +4,13 @@
 #ifndef SCRIPTOPENER_H
 #define SCRIPTOPENER_H
 
+#include "playerdialogs.h"
+
 #include <QCoreApplication>
 
 #include <optional>
 
-#include "openfilechooser.h"
-
 class QWidget;
-class FailureReporter;
 
 // A script read from a file, in the editor's form.
 struct OpenedScript {
@@ -25,18 +24,17 @@ class ScriptOpener {
     Q_DECLARE_TR_FUNCTIONS(ScriptOpener)
 
 public:
-    ScriptOpener(OpenFileChooser &chooser, FailureReporter &reporter);
+    explicit ScriptOpener(PlayerDialogs &dialogs);
 
     // The script, or nothing when the player cancelled or the file could not be read.
     // hasChanges: the editor holds text the player changed. path: a file the player dropped on
     // the editor or chose otherwise, or empty to ask which.
     std::optional<OpenedScript> open(QWidget *window, bool hasChanges, QString path = {});
     // Before a window with changed text closes: save it, let it go, or keep the window open.
-    OpenFileChooser::ChangesAnswer askToSaveChanges(QWidget *window);
+    PlayerDialogs::ChangesAnswer askToSaveChanges(QWidget *window);
 
 private:
-    OpenFileChooser &m_chooser;
-    FailureReporter &m_reporter;
+    PlayerDialogs &m_dialogs;
 };
 
 #endif // SCRIPTOPENER_H

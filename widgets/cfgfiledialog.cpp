@@ -113,7 +113,7 @@ bool CfgFileDialog::confirmReplacingChanges(QWidget *parent)
         == QMessageBox::Open;
 }
 
-OpenFileChooser::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
+PlayerDialogs::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
 {
     switch (QMessageBox::question(parent, tr("Tintmark"), tr("Save changes to the script?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
@@ -124,4 +124,9 @@ OpenFileChooser::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
     default:
         return ChangesAnswer::Cancel;
     }
+}
+
+void CfgFileDialog::reportFailure(QWidget *parent, const QString &message)
+{
+    QMessageBox::warning(parent, tr("Tintmark"), message);
 }

@@ -52,7 +52,7 @@ void GameNameView::paintEvent(QPaintEvent *)
     int x = margin;
     const int baseline = (height() + metrics.ascent() - metrics.descent()) / 2;
     for (const ColorRun &run : colorRuns(m_name, m_palette)) {
-        painter.setPen(run.color);
+        painter.setPen(QColor(run.color));
         painter.drawText(x, baseline, run.text);
         x += metrics.horizontalAdvance(run.text);
     }

@@ -9,9 +9,8 @@
 #include <QCoreApplication>
 
 class QWidget;
-class FailureReporter;
 class InstalledGames;
-class SaveFileChooser;
+class PlayerDialogs;
 
 // The one save operation of both windows: ask where the script goes, then write the window's
 // text there and say how to run it in the game. Cancel ends it quietly; any other failure is
@@ -20,7 +19,7 @@ class ScriptSaver {
     Q_DECLARE_TR_FUNCTIONS(ScriptSaver)
 
 public:
-    ScriptSaver(SaveFileChooser &chooser, FailureReporter &reporter, InstalledGames &games);
+    ScriptSaver(PlayerDialogs &dialogs, InstalledGames &games);
 
     // takeText is asked for the text only once the file is open. Returns the file the script was
     // saved to, or an empty string when it was not saved.
@@ -31,8 +30,7 @@ public:
     void refuse(QWidget *window, const QString &reason);
 
 private:
-    SaveFileChooser &m_chooser;
-    FailureReporter &m_reporter;
+    PlayerDialogs &m_dialogs;
     InstalledGames &m_games;
 };
 

@@ -4,16 +4,15 @@
 #ifndef CFGFILEDIALOG_H
 #define CFGFILEDIALOG_H
 
-#include "openfilechooser.h"
-#include "savefilechooser.h"
+#include "playerdialogs.h"
 
 class InstalledGames;
 class QFileDialog;
 
-// The program's dialogs for .cfg scripts: Save, Open, and the questions before changes go. The
-// dialogs list the games' main folders among their places and start in the last folder used, or
-// in a game's folder before the player chose one.
-class CfgFileDialog : public SaveFileChooser, public OpenFileChooser {
+// The program's dialogs for .cfg scripts: Save, Open, the questions before changes go, and a
+// warning box for a failure. The file dialogs list the games' main folders among their places
+// and start in the last folder used, or in a game's folder before the player chose one.
+class CfgFileDialog : public PlayerDialogs {
 public:
     explicit CfgFileDialog(InstalledGames &games);
 
@@ -21,6 +20,7 @@ public:
     QString chooseOpenPath(QWidget *parent) override;
     bool confirmReplacingChanges(QWidget *parent) override;
     ChangesAnswer askToSaveChanges(QWidget *parent) override;
+    void reportFailure(QWidget *parent, const QString &message) override;
 
 private:
     void prepare(QFileDialog &dialog);

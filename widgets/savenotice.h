@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QTimer>
 
-class InstalledGames;
-
 // Says, after a save, where the script went and what to type in the game to run it. It shows
 // for a while just below the window, over nothing of it, and needs no click: a click or a new
 // notice ends it sooner.
@@ -18,9 +16,6 @@ class SaveNotice : public QLabel {
 public:
     // Shows text below window, in the window's one notice.
     static void showBelow(QWidget *window, const QString &text);
-    // What to do with the script saved at path, holding script: "/exec sniper.cfg" in the game's
-    // console when it is in a game's folder, else to put it there first; and the keys it binds.
-    static QString instructions(const QString &path, QStringView script, InstalledGames &games);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

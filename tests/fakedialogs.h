@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef FAKEDIALOGS_H
+#define FAKEDIALOGS_H
+
+#include "playerdialogs.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Stands in for the program's dialogs: the Save and Open dialogs answer with a path set by the
+// test, or cancel with an empty one; the questions answer as the test says; failures are
+// recorded instead of shown. whileOpen runs as if the player did something while a file dialog
+// was open.
+class FakeDialogs : public PlayerDialogs {
+public:
+    QString chooseOpenPath(QWidget *parent) override { return chooseSavePath(parent); }
+    bool confirmReplacingChanges(QWidget *) override
+    {
+        ++questions;
+        return replaceChanges;
+    }
+    ChangesAnswer askToSaveChanges(QWidget *) override
+    {
+        ++saveQuestions;
+        return changesAnswer;
+    }
+    QString chooseSavePath(QWidget *) override
+    {
+        ++calls;
+        if (whileOpen)
+            whileOpen();
+        return path;
+    }
+    void reportFailure(QWidget *, const QString &message) override { messages << message; }
+
+    QString path;
+    std::function<void()> whileOpen;
+    int calls = 0;
+    bool replaceChanges = true;
+    int questions = 0;
+    ChangesAnswer changesAnswer = ChangesAnswer::Cancel;
+    int saveQuestions = 0;
+    QStringList messages; // the failures the player would be shown
+};
+
+#endif // FAKEDIALOGS_H
