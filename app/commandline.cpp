@@ -21,14 +21,14 @@ constexpr int someWarnings = 1;
 constexpr int unreadable = 2;
 
 // The games --game names, as players write them.
-const std::pair<QStringView, ConsoleRules::ConsoleGame> gameOptions[] = {
-    { u"cod2", ConsoleRules::ConsoleGame::Cod2 },
-    { u"cod1.3", ConsoleRules::ConsoleGame::Cod13 },
-    { u"cod1.1", ConsoleRules::ConsoleGame::Cod11 },
+const std::pair<QStringView, GameVersion> gameOptions[] = {
+    { u"cod2", GameVersion::Cod2 },
+    { u"cod1.3", GameVersion::Cod13 },
+    { u"cod1.1", GameVersion::Cod11 },
 };
 
 int checkFiles(
-    const QStringList &files, ConsoleRules::ConsoleGame game, QTextStream &out, QTextStream &err)
+    const QStringList &files, GameVersion game, QTextStream &out, QTextStream &err)
 {
     int status = noWarnings;
     for (const QString &file : files) {

@@ -190,7 +190,7 @@ void bench_Tintmark::check()
         const QString lines
             = u"set name ^%1Tint^7mark%2\r\nwait 5\r\n"_qs.arg(frame % 10).arg(frame);
         if (script.size() + lines.size()
-            > ConsoleRules::rulesOf(ConsoleRules::defaultGame).bufferBytes)
+            > ConsoleRules::rulesOf(defaultGameVersion).bufferBytes)
             break;
         script += lines;
     }

@@ -264,9 +264,9 @@ void frmNameScript::showNameMenu(const QPoint &position)
     QMenu *names = menu->addMenu(tr("&Names from the Games"));
     names->setObjectName(QStringLiteral("gameNamesMenu"));
     // The name a player already has is a good start for a new one.
-    const QList<std::pair<Game, QString>> found = m_saver.installedGames().namesInConfigs();
+    const QList<std::pair<GameFamily, QString>> found = m_saver.installedGames().namesInConfigs();
     for (const auto &[game, name] : found) {
-        names->addAction(tr("%1: %2").arg(gameName(game), name), Text1,
+        names->addAction(tr("%1: %2").arg(GameNames::of(game), name), Text1,
             [this, name] { Text1->setText(name.left(Text1->maxLength())); });
     }
     names->setEnabled(!found.isEmpty());

@@ -4,6 +4,8 @@
 #ifndef CONSOLERULES_H
 #define CONSOLERULES_H
 
+#include "gameversion.h"
+
 #include <QChar>
 #include <QStringView>
 #include <QtGlobal>
@@ -39,15 +41,10 @@ constexpr int ticksPerFrame = 2;
 constexpr int defaultMaxFps = 85;
 constexpr int frameMilliseconds(int maxFps) { return maxFps > 0 ? std::max(1, 1000 / maxFps) : 1; }
 
-// The games whose consoles differ where a script can tell. COD 1.1 (its open rebuild,
-// PrawyCoD1/opencod1) has a command buffer of 16,384 bytes and commands of 1,023; patch 1.3
-// raised the buffer to 65,536. In COD a variable's own command takes one word ("name X Y" sets X),
-// seta, sets and setu do nothing unless given exactly a name and a value, and the name the game
-// shows loses ^8 as it loses ^0.
-enum class ConsoleGame { Cod2, Cod13, Cod11 };
-inline constexpr ConsoleGame consoleGames[]
-    = { ConsoleGame::Cod2, ConsoleGame::Cod13, ConsoleGame::Cod11 };
-inline constexpr ConsoleGame defaultGame = ConsoleGame::Cod2;
+// Where the versions' consoles differ. COD 1.1 (its open rebuild, PrawyCoD1/opencod1) has a
+// command buffer of 16,384 bytes and commands of 1,023; patch 1.3 raised the buffer to 65,536. In
+// COD a variable's own command takes one word ("name X Y" sets X), seta, sets and setu do nothing
+// unless given exactly a name and a value, and the name the game shows loses ^8 as it loses ^0.
 
 struct GameRules {
     // The command buffer (COD 2's Cbuf: MAX_CMD_BUFFER 0x10000): exec of a script of this size or
@@ -62,14 +59,14 @@ struct GameRules {
     QStringView droppedCodeDigits; // the codes the shown name loses
 };
 
-constexpr GameRules rulesOf(ConsoleGame game)
+constexpr GameRules rulesOf(GameVersion game)
 {
     switch (game) {
-    case ConsoleGame::Cod11:
+    case GameVersion::Cod11:
         return { 16'384, 1'023, true, true, u"08" };
-    case ConsoleGame::Cod13:
+    case GameVersion::Cod13:
         return { 65'536, 1'023, true, true, u"08" };
-    case ConsoleGame::Cod2:
+    case GameVersion::Cod2:
         break;
     }
     return { 65'536, 4'095, false, false, u"0" };
@@ -78,7 +75,7 @@ constexpr GameRules rulesOf(ConsoleGame game)
 // The most any of the games reads of a script: of a longer one, it runs nothing.
 constexpr qsizetype largestBufferBytes = [] {
     qsizetype largest = 0;
-    for (const ConsoleGame game : consoleGames)
+    for (const GameVersion game : gameVersions)
         largest = std::max(largest, rulesOf(game).bufferBytes);
     return largest;
 }();

@@ -108,7 +108,7 @@ bool isCommentLine(QStringView script, const ScriptCommand &command)
 
 class Console {
 public:
-    Console(QStringView script, const QList<KeyPress> &presses, ConsoleRules::ConsoleGame game);
+    Console(QStringView script, const QList<KeyPress> &presses, GameVersion game);
     ConsoleRun run();
 
 private:
@@ -154,7 +154,7 @@ private:
     qsizetype m_leftAtTheEnd = 0; // of it, behind every frame: left by finished frames
 };
 
-Console::Console(QStringView script, const QList<KeyPress> &presses, ConsoleRules::ConsoleGame game)
+Console::Console(QStringView script, const QList<KeyPress> &presses, GameVersion game)
     : m_rules(ConsoleRules::rulesOf(game))
     , m_presses(presses)
 {
@@ -536,7 +536,7 @@ QList<KeyBinding> ConsoleRun::finalBindings() const
 }
 
 ConsoleRun runScript(
-    QStringView script, const QList<KeyPress> &presses, ConsoleRules::ConsoleGame game)
+    QStringView script, const QList<KeyPress> &presses, GameVersion game)
 {
     return Console(script, presses, game).run();
 }

@@ -67,7 +67,7 @@ struct ConsoleRun {
         TickBound, // the model stopped at its latest tick
     };
 
-    ConsoleRules::ConsoleGame game = ConsoleRules::defaultGame; // whose console ran it
+    GameVersion game = defaultGameVersion; // whose console ran it
     QList<NameChange> nameChanges;
     QList<KeyBinding> bindings; // each bind as it runs, in order
     QList<RecordedCommand> recorded;
@@ -104,7 +104,7 @@ std::optional<RunTogether> runTogetherIn(
 // the player presses, in the order of their ticks. The run is bounded in commands and ticks and
 // ends when the console's state comes again.
 ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses = {},
-    ConsoleRules::ConsoleGame game = ConsoleRules::defaultGame);
+    GameVersion game = defaultGameVersion);
 
 // Seconds of a number of ticks at a com_maxfps.
 double secondsOfTicks(qint64 ticks, int maxFps);

@@ -99,7 +99,7 @@ QStringList ScriptChecker::namesOfPresses(
 }
 
 ScriptCheck ScriptChecker::check(
-    QStringView script, int framesPerSecond, ConsoleRules::ConsoleGame game)
+    QStringView script, int framesPerSecond, GameVersion game)
 {
     ScriptCheck checked { runScript(script, {}, game), {}, {} };
     addWarnings(checked.run, {}, 0, framesPerSecond, checked.warnings);
@@ -266,19 +266,6 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
     }
 }
 
-QString ScriptChecker::gameName(ConsoleRules::ConsoleGame game)
-{
-    switch (game) {
-    case ConsoleRules::ConsoleGame::Cod11:
-        return tr("COD 1.1");
-    case ConsoleRules::ConsoleGame::Cod13:
-        return tr("COD 1.3");
-    case ConsoleRules::ConsoleGame::Cod2:
-        break;
-    }
-    return tr("COD 2");
-}
-
 QString ScriptChecker::describe(const ScriptWarning &warning)
 {
     return tr("line %1: %2").arg(warning.line).arg(warning.text);
@@ -296,7 +283,7 @@ QString ScriptChecker::report(const ScriptCheck &check, int framesPerSecond)
     QString text;
     const auto item = [&text](const QString &line) { text += QLatin1String("  ") + line + u'\n'; };
     text += tr("Names in %1 at com_maxfps %2, frames of %3 ms, %4 frames a second:")
-                .arg(gameName(check.run.game))
+                .arg(GameNames::of(check.run.game))
                 .arg(framesPerSecond)
                 .arg(ConsoleRules::frameMilliseconds(framesPerSecond))
                 .arg(framesPerSecondOf(framesPerSecond), 0, 'f', 1)

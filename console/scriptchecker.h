@@ -59,9 +59,7 @@ class ScriptChecker {
 public:
     // framesPerSecond: the game's com_maxfps.
     static ScriptCheck check(QStringView script, int framesPerSecond,
-        ConsoleRules::ConsoleGame game = ConsoleRules::defaultGame);
-    // "COD 2", "COD 1.3", "COD 1.1"
-    static QString gameName(ConsoleRules::ConsoleGame game);
+        GameVersion game = defaultGameVersion);
 
     // "line N: " and the warning's text, as the window and the command line show it.
     static QString describe(const ScriptWarning &warning);

@@ -70,6 +70,6 @@ struct ScriptCommands {
 // quotes, and each command into words as its tokenizer does (see consolerules.h). Commands without
 // words are left out. Lines count from firstLine; a lone CR ends a line too.
 ScriptCommands splitCommands(QStringView text, int firstLine = 1,
-    qsizetype commandBytes = ConsoleRules::rulesOf(ConsoleRules::defaultGame).commandBytes);
+    qsizetype commandBytes = ConsoleRules::rulesOf(defaultGameVersion).commandBytes);
 
 #endif // SCRIPTCOMMANDS_H

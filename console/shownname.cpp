@@ -55,7 +55,7 @@ bool needsCleaning(QStringView name, QStringView droppedDigits)
 
 } // namespace
 
-QString cleanedName(const QString &name, ConsoleGame game)
+QString cleanedName(const QString &name, GameVersion game)
 {
     const QStringView droppedDigits = rulesOf(game).droppedCodeDigits;
     // Most names need nothing removed: they are kept, not copied.
@@ -85,7 +85,7 @@ QString cleanedName(const QString &name, ConsoleGame game)
     return cleaned;
 }
 
-QString shownName(const QString &name, ConsoleGame game)
+QString shownName(const QString &name, GameVersion game)
 {
     QString shown = cleanedName(name, game);
     if (shown.size() > nameBytes) {

@@ -3,7 +3,6 @@
 
 #include "gamefinder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +18,7 @@ namespace {
 
 // Every place where the games are looked for, with where it comes from.
 struct GameLayout {
-    Game game;
+    GameVersion version;
     // Steam installs a game in steamapps/common/<its name> of one of its libraries (the
     // "installdir" of the game's appmanifest: "Call of Duty 2" for app 2630, "Call of Duty" for
     // app 2620).
@@ -35,10 +34,10 @@ struct GameLayout {
 };
 
 const GameLayout gameLayouts[] = {
-    { Game::Cod2, QStringLiteral("Call of Duty 2"),
+    { GameVersion::Cod2, QStringLiteral("Call of Duty 2"),
         QStringLiteral("SOFTWARE\\Activision\\Call of Duty 2"),
         QStringLiteral("Activision/Call of Duty 2"), QStringLiteral("*.iwd") },
-    { Game::Cod, QStringLiteral("Call of Duty"),
+    { GameVersion::Cod13, QStringLiteral("Call of Duty"),
         QStringLiteral("SOFTWARE\\Activision\\Call of Duty"),
         QStringLiteral("Activision/Call of Duty"), QStringLiteral("*.pk3") },
 };
@@ -209,19 +208,13 @@ QList<GameInstall> findGames(const GameSearch &search)
                 continue;
             seen.insert(canonical);
             const QString mainFolder = QDir::cleanPath(main.absoluteFilePath());
-            found << GameInstall { layout.game, mainFolder,
+            found << GameInstall { layout.version, mainFolder,
                 virtualStoreFolder(mainFolder, search) };
             break;
         }
     }
-    std::ranges::stable_sort(found, {}, &GameInstall::game);
+    std::ranges::stable_sort(found, {}, &GameInstall::version);
     return found;
-}
-
-QString gameName(Game game)
-{
-    return game == Game::Cod2 ? QCoreApplication::translate("GameFinder", "COD 2")
-                              : QCoreApplication::translate("GameFinder", "COD");
 }
 
 bool canCreateFilesIn(const QString &folder)

@@ -4,21 +4,25 @@
 #ifndef GAMEFINDER_H
 #define GAMEFINDER_H
 
+#include "gameversion.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
-enum class Game { Cod2, Cod };
-
 // An installed game: the folder its exec reads scripts from.
 struct GameInstall {
-    Game game = Game::Cod2;
+    // COD is taken as patched to 1.3: its configs and names follow the rules that 1.1 and 1.3
+    // share, and only the command buffer, which the finder cannot see, differs between them.
+    GameVersion version = GameVersion::Cod2;
     QString mainFolder; // the game's own main folder
     // Where a script goes for exec to find it: mainFolder, or on Windows the player's
     // VirtualStore copy of it when mainFolder cannot be written (see findGames()).
     QString scriptFolder;
+
+    GameFamily family() const { return familyOf(version); }
 
     friend bool operator==(const GameInstall &, const GameInstall &) = default;
 };
@@ -53,9 +57,6 @@ struct GameSearch {
 // The installed games, COD 2's first, each main folder once. A folder counts as a game when its
 // main folder holds the game's data archives: COD 2's .iwd files, COD's .pk3 files.
 QList<GameInstall> findGames(const GameSearch &search);
-
-// The name players know the game by: "COD 2" or "COD".
-QString gameName(Game game);
 
 // Whether a program can create files in folder, found by trying: on Windows the folder's
 // attributes do not say whether its permissions let this account write.

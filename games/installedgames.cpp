@@ -15,7 +15,7 @@ namespace {
 // COD 2 in a folder for each player profile, COD in main itself.
 QStringList configFiles(const GameInstall &game, const QString &mainFolder)
 {
-    if (game.game == Game::Cod)
+    if (game.family() == GameFamily::Cod)
         return { mainFolder + u"/config_mp.cfg"_qs };
     QStringList files;
     const QDir players(mainFolder + u"/players"_qs);
@@ -59,9 +59,9 @@ QString InstalledGames::scriptPath(const QString &path)
     return QDir(held->first.scriptFolder).filePath(held->second);
 }
 
-QList<std::pair<Game, QString>> InstalledGames::namesInConfigs()
+QList<std::pair<GameFamily, QString>> InstalledGames::namesInConfigs()
 {
-    QList<std::pair<Game, QString>> names;
+    QList<std::pair<GameFamily, QString>> names;
     for (const GameInstall &game : games()) {
         // Windows keeps what an old game writes into Program Files in the VirtualStore copy.
         QStringList folders { game.scriptFolder };
@@ -73,10 +73,10 @@ QList<std::pair<Game, QString>> InstalledGames::namesInConfigs()
                 const std::optional<QString> config = CfgReader::read(file, &reason);
                 if (!config)
                     continue;
-                const ConsoleRun run = runScript(*config);
+                const ConsoleRun run = runScript(*config, {}, game.version);
                 if (run.nameChanges.isEmpty())
                     continue;
-                const std::pair named(game.game, run.nameChanges.constLast().name);
+                const std::pair named(game.family(), run.nameChanges.constLast().name);
                 if (!names.contains(named))
                     names << named;
             }

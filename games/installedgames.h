@@ -21,9 +21,9 @@ public:
     // Where a script chosen at path goes: a game's main folder that Windows redirects the game's
     // writes from gives the same place in its VirtualStore copy, where the game reads it.
     QString scriptPath(const QString &path);
-    // The names the games' own configs set, as the console sets them, each once: COD 2 keeps
-    // one config for each player profile.
-    QList<std::pair<Game, QString>> namesInConfigs();
+    // The names the games' own configs set, as the game's console sets them, each once: COD 2
+    // keeps one config for each player profile.
+    QList<std::pair<GameFamily, QString>> namesInConfigs();
 
 private:
     GameSearch m_search;

@@ -26,9 +26,10 @@ QString SaveInstructions::forScript(const QString &path, QStringView script, Ins
 {
     const QString file = QFileInfo(path).fileName();
     QStringList lines;
-    if (const auto held = games.gameHolding(path)) {
+    const auto held = games.gameHolding(path);
+    if (held) {
         const GameInstall &game = held->first;
-        lines << tr("Saved %1 in the main folder of %2.").arg(file, gameName(game.game));
+        lines << tr("Saved %1 in the main folder of %2.").arg(file, GameNames::of(game.family()));
         if (game.scriptFolder != game.mainFolder) {
             lines << tr("Windows keeps it for the game in %1, since the game's own folder is "
                         "protected; the game finds it there.")
@@ -46,13 +47,15 @@ QString SaveInstructions::forScript(const QString &path, QStringView script, Ins
         } else {
             lines << tr("Put it in the main folder of %1 first (%2), then in the game open the "
                         "console (~) and type: %3")
-                         .arg(gameName(installed.first().game),
+                         .arg(GameNames::of(installed.first().family()),
                              QDir::toNativeSeparators(installed.first().scriptFolder),
                              execCommand(file));
         }
     }
+    // The keys as the console of the game the script is for binds them.
+    const GameVersion game = held ? held->first.version : defaultGameVersion;
     QStringList keys;
-    for (const KeyBinding &binding : runScript(script).finalBindings())
+    for (const KeyBinding &binding : runScript(script, {}, game).finalBindings())
         keys << keyName(binding.key);
     if (!keys.isEmpty())
         lines << tr("Then press %1 to play it.").arg(keys.join(tr(" or ")));

@@ -96,8 +96,8 @@ void ScriptPlayerWindow::createControls()
     // The console rules differ between the games.
     m_game = new QComboBox(this);
     named(m_game, "gameBox");
-    for (const auto game : ConsoleRules::consoleGames)
-        m_game->addItem(ScriptChecker::gameName(game), int(game));
+    for (const auto game : gameVersions)
+        m_game->addItem(GameNames::of(game), int(game));
     connect(m_game, &QComboBox::currentIndexChanged, this, [this] {
         rerun();
         recheck();
@@ -200,9 +200,9 @@ void ScriptPlayerWindow::setScript(const QString &fileText)
 
 int ScriptPlayerWindow::framesPerSecond() const { return m_framesPerSecond->value(); }
 
-ConsoleRules::ConsoleGame ScriptPlayerWindow::game() const
+GameVersion ScriptPlayerWindow::game() const
 {
-    return ConsoleRules::ConsoleGame(m_game->currentData().toInt());
+    return GameVersion(m_game->currentData().toInt());
 }
 
 qint64 ScriptPlayerWindow::currentTick() const

@@ -59,7 +59,7 @@ private:
     void fillKeys();
     void setTick(qint64 tick);
     int framesPerSecond() const;
-    ConsoleRules::ConsoleGame game() const;
+    GameVersion game() const;
     // Where a tick falls in the run's timeline: inside an endless loop, time goes round it.
     qint64 timelineTick(qint64 tick) const;
 

@@ -14,7 +14,7 @@
 using Kind = ScriptWarning::Kind;
 Q_DECLARE_METATYPE(QList<KeyPress>)
 Q_DECLARE_METATYPE(ConsoleRun::End)
-Q_DECLARE_METATYPE(ConsoleRules::ConsoleGame)
+Q_DECLARE_METATYPE(GameVersion)
 
 namespace {
 
@@ -71,14 +71,14 @@ void tst_ConsoleRun::runs_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<ConsoleRun::End>("end");
     QTest::addColumn<QStringList>("warned");
-    QTest::addColumn<ConsoleRules::ConsoleGame>("game");
+    QTest::addColumn<GameVersion>("game");
 
     using End = ConsoleRun::End;
     const QString templ = scriptTemplate();
     const auto row = [](const char *name, const QString &script, const QStringList &names,
                          End end = End::Finished, const QStringList &warned = {},
                          const QList<KeyPress> &presses = {},
-                         ConsoleRules::ConsoleGame game = ConsoleRules::ConsoleGame::Cod2) {
+                         GameVersion game = GameVersion::Cod2) {
         QTest::newRow(name) << saved(script) << presses << names << end << warned << game;
     };
 
@@ -137,7 +137,7 @@ void tst_ConsoleRun::runs_data()
     row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
         { warning(Kind::ModelBound, 1) });
     // COD 1.1 and 1.3, as the open rebuild of COD 1.1 runs them.
-    const auto cod = ConsoleRules::ConsoleGame::Cod11;
+    const auto cod = GameVersion::Cod11;
     row("COD: a variable's command takes one word", u"name ^1X Y"_qs, { "0 1 ^1X" }, End::Finished,
         {}, {}, cod);
     row("COD: seta takes exactly a name and a value", u"seta name A B\nseta name C"_qs, { "0 2 C" },
@@ -203,7 +203,7 @@ void tst_ConsoleRun::runs()
     QFETCH(QStringList, names);
     QFETCH(ConsoleRun::End, end);
     QFETCH(QStringList, warned);
-    QFETCH(ConsoleRules::ConsoleGame, game);
+    QFETCH(GameVersion, game);
 
     const ConsoleRun run = runScript(script, presses, game);
     QCOMPARE(timeline(run), names);
@@ -296,10 +296,10 @@ void tst_ConsoleRun::limits_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("warned");
-    QTest::addColumn<ConsoleRules::ConsoleGame>("game");
-    const auto cod2 = ConsoleRules::ConsoleGame::Cod2;
-    const auto cod11 = ConsoleRules::ConsoleGame::Cod11;
-    const auto cod13 = ConsoleRules::ConsoleGame::Cod13;
+    QTest::addColumn<GameVersion>("game");
+    const auto cod2 = GameVersion::Cod2;
+    const auto cod11 = GameVersion::Cod11;
+    const auto cod13 = GameVersion::Cod13;
 
     // A script of exactly size bytes that ends by setting the name to Late.
     const auto scriptOf = [](qsizetype size) {
@@ -361,7 +361,7 @@ void tst_ConsoleRun::limits()
     QFETCH(QString, script);
     QFETCH(QStringList, names);
     QFETCH(QStringList, warned);
-    QFETCH(ConsoleRules::ConsoleGame, game);
+    QFETCH(GameVersion, game);
 
     const ScriptCheck check = ScriptChecker::check(script, 85, game);
     QCOMPARE(timeline(check.run), names);

@@ -602,7 +602,9 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
         std::initializer_list<std::pair<QString, QByteArray>> { { cod2 + u"/iw_00.iwd"_qs, "" },
             { cod2 + u"/players/one/config_mp.cfg"_qs, "seta name \"^1Old \xa7\"\r\n" },
             { cod + u"/pak0.pk3"_qs, "" },
-            { cod + u"/config_mp.cfg"_qs, "bind k kill\r\nseta name \"^2Cod\"\r\n" } })
+                        // COD's seta takes exactly a name and a value: the second line sets nothing there.
+            { cod + u"/config_mp.cfg"_qs,
+                "bind k kill\r\nseta name \"^2Cod\"\r\nseta name ^3Two words\r\n" } })
         QVERIFY(writeTreeFile(m_dir->path() + file, bytes));
     emit nameBox()->customContextMenuRequested(QPoint(4, 4));
     QMenu *names = nullptr;

@@ -164,7 +164,7 @@ void tst_GameFinder::findsTheGames()
     QStringList games;
     const QDir root(m_root->path());
     for (const GameInstall &game : findGames(m_search)) {
-        QString line = gameName(game.game) + u' ' + root.relativeFilePath(game.mainFolder);
+        QString line = GameNames::of(game.family()) + u' ' + root.relativeFilePath(game.mainFolder);
         if (game.scriptFolder != game.mainFolder)
             line += u' ' + root.relativeFilePath(game.scriptFolder);
         games << line;

@@ -34,7 +34,7 @@ void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
             const QString folder = index.data(Qt::UserRole + 1).toUrl().toLocalFile();
             for (const GameInstall &game : games) {
                 const QString name = QCoreApplication::translate("CfgFileDialog", "%1 main")
-                                         .arg(gameName(game.game));
+                                         .arg(GameNames::of(game.family()));
                 if (QDir(folder) == QDir(game.scriptFolder) && index.data().toString() != name)
                     model->setData(index, name, Qt::DisplayRole);
             }
