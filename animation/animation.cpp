@@ -25,7 +25,7 @@ QList<Letter> lettersOf(const QString &name)
     QList<Letter> letters;
     std::optional<QChar> color;
     for (qsizetype i = 0; i < name.size(); ++i) {
-        if (name[i] == u'^' && i + 1 < name.size() && isCodeDigit(name[i + 1])) {
+        if (ConsoleRules::startsColorCode(name, i)) {
             color = name[++i];
             continue;
         }

@@ -146,11 +146,11 @@ void frmNameScript::createControls()
     Text1->setValidator(new SingleLineValidator(Text1));
     Text1->setAccessibleName(tr("Player name"));
     // The tooltip always previews the name as the game shows it.
-    Text1->setToolTip(namePreviewHtml(QString()));
+    Text1->setToolTip(NamePreview::html(QString()));
     connect(Text1, &QLineEdit::textChanged, Text1, [this](const QString &name) {
         // A preview on screen follows the name instead of showing the old one.
         const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
-        Text1->setToolTip(namePreviewHtml(name));
+        Text1->setToolTip(NamePreview::html(name));
         if (previewShown)
             showPreview();
     });

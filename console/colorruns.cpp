@@ -23,6 +23,20 @@ GamePalette gamePalette()
     };
 }
 
+namespace {
+
+// The palette entry of the character after a code's caret: a digit's own, and for any other
+// character the entry Quake III's ColorIndex, ((c) - '0') & 7, picks, as the games' renderer
+// derives from it.
+qsizetype paletteIndex(QChar code)
+{
+    if (ConsoleRules::isCodeDigit(code))
+        return code.unicode() - u'0';
+    return (code.unicode() - u'0') & 7;
+}
+
+} // namespace
+
 GameColor gameColor(QChar digit)
 {
     static const GamePalette palette = gamePalette();
@@ -45,9 +59,9 @@ QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette)
     };
 
     for (qsizetype i = 0; i < name.size(); ++i) {
-        if (name[i] == u'^' && i + 1 < name.size() && ConsoleRules::isCodeDigit(name[i + 1])) {
+        if (ConsoleRules::startsColorCode(name, i)) {
             endRun(i);
-            color = palette[name[i + 1].unicode() - u'0'];
+            color = palette[paletteIndex(name[i + 1])];
             runStart = ++i + 1;
         }
     }

@@ -26,8 +26,9 @@ using GamePalette = std::array<GameColor, 10>;
 // The game's palette; ^8 and ^9 show as their swatch colors.
 GamePalette gamePalette();
 
-// Splits a name into the runs the game shows: text before any code is white; a caret and a digit
-// is a code, not shown, that colors what follows; a caret without a digit is shown as it is.
+// Splits a name into the runs the game shows: text before any code is white; a color code (see
+// ConsoleRules::startsColorCode) is not shown and colors what follows; a caret that starts no code
+// is shown as it is.
 // Codes that show nothing leave no run; neighbours of one color make one run.
 QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette = gamePalette());
 

@@ -27,7 +27,7 @@ constexpr qsizetype maximumWords = 512;
 constexpr qsizetype vstrValueBytes = 1'023;
 // A player name: the game keeps this many bytes, a color code counting two.
 constexpr qsizetype nameBytes = 31;
-// A color code is a caret and one of these digits.
+// The ten codes of the palette and the swatches are a caret and one of these digits.
 constexpr bool isCodeDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 // What the game calls a player whose name is empty or only color codes.
 inline constexpr QStringView unnamedPlayer = u"UnnamedPlayer";
@@ -115,9 +115,11 @@ inline constexpr std::initializer_list<QStringView> sessionCommands = { u"quit",
 // Characters the game removes from a name (the userinfo string keeps none of them).
 inline constexpr std::initializer_list<char16_t> removedFromNames = { u';', u'"', u'\\' };
 // The name the game shows also loses ^0 (and in COD ^8), every space after the third in a row and a
-// caret that ends it; its cut to nameBytes never splits a color code, and a caret followed by
-// anything but a caret counts as a code (Q_IsColorString).
+// caret that ends it; its cut to nameBytes never splits a color code.
 constexpr qsizetype spacesInARow = 3;
+// A color code: a caret followed by anything but a caret (Q_IsColorString of the games' engine and
+// of Quake III's code/game/q_shared.h), the one definition the names, their colors, the preview
+// and the generator all follow.
 constexpr bool startsColorCode(QStringView text, qsizetype i)
 {
     return text[i] == u'^' && i + 1 < text.size() && text[i + 1] != u'^';

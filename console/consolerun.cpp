@@ -325,7 +325,7 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
         m_changedVariables << key;
     }
     if (key == u"name")
-        m_run.nameChanges << NameChange { m_now, value, shownName(value, m_run.game),
+        m_run.nameChanges << NameChange { m_now, value, ShownName::of(value, m_run.game).shown,
             command.line };
 }
 

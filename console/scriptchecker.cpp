@@ -161,24 +161,19 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
         // Most names show as set: nothing to say about them.
         if (change.shown == change.name)
             continue;
-        const QString cleaned = cleanedName(change.name, run.game);
-        if (cleaned.size() > ConsoleRules::nameBytes) {
+        const ShownName shown = ShownName::of(change.name, run.game);
+        if (!shown.cutOff.isEmpty()) {
             add({ Kind::LongName, change.line,
                 tr("The name \"%1\" takes %2 bytes; the game keeps %3 and cuts off \"%4\". Use "
                    "fewer letters or color codes.")
-                    .arg(cleaned, QString::number(cleaned.size()),
-                        QString::number(ConsoleRules::nameBytes),
-                        cleaned.sliced(ConsoleRules::nameBytes)),
+                    .arg(shown.cleaned, QString::number(shown.bytes()),
+                        QString::number(ConsoleRules::nameBytes), shown.cutOff),
                 {} });
         }
-        // A name kept whole lost nothing.
-        const QStringList removed = cleaned.size() != change.name.size()
-            ? removedCharactersIn(change.name)
-            : QStringList();
-        if (!removed.isEmpty()) {
+        if (!shown.removed.isEmpty()) {
             add({ Kind::RemovedCharacters, change.line,
                 tr("The game removes %1 from names: this one shows as \"%2\". Leave them out.")
-                    .arg(removed.join(u' '), change.shown),
+                    .arg(shown.removed.join(u' '), change.shown),
                 {} });
         }
     }

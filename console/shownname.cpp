@@ -53,8 +53,6 @@ bool needsCleaning(QStringView name, QStringView droppedDigits)
     return false;
 }
 
-} // namespace
-
 QString cleanedName(const QString &name, GameVersion game)
 {
     const QStringView droppedDigits = rulesOf(game).droppedCodeDigits;
@@ -85,21 +83,6 @@ QString cleanedName(const QString &name, GameVersion game)
     return cleaned;
 }
 
-QString shownName(const QString &name, GameVersion game)
-{
-    QString shown = cleanedName(name, game);
-    if (shown.size() > nameBytes) {
-        // A code that the cut would split goes whole.
-        qsizetype i = 0;
-        while (i < nameBytes)
-            i += startsColorCode(shown, i) ? 2 : 1;
-        shown.truncate(i > nameBytes ? i - 2 : nameBytes);
-    }
-    if (isOnlyColorCodes(shown))
-        return unnamedPlayer.toString();
-    return shown;
-}
-
 QStringList removedCharactersIn(QStringView name)
 {
     QStringList removed;
@@ -108,4 +91,27 @@ QStringList removedCharactersIn(QStringView name)
             removed << QString(QChar(c));
     }
     return removed;
+}
+
+} // namespace
+
+ShownName ShownName::of(const QString &name, GameVersion game)
+{
+    ShownName result;
+    result.cleaned = cleanedName(name, game);
+    result.shown = result.cleaned;
+    if (result.shown.size() > nameBytes) {
+        // A code that the cut would split goes whole.
+        qsizetype i = 0;
+        while (i < nameBytes)
+            i += startsColorCode(result.shown, i) ? 2 : 1;
+        result.shown.truncate(i > nameBytes ? i - 2 : nameBytes);
+        result.cutOff = result.cleaned.sliced(result.shown.size());
+    }
+    if (isOnlyColorCodes(result.shown))
+        result.shown = unnamedPlayer.toString();
+    // A name kept whole lost nothing.
+    if (result.cleaned.size() != name.size())
+        result.removed = removedCharactersIn(name);
+    return result;
 }

@@ -8,16 +8,20 @@
 
 #include <QStringList>
 
-// The name the game shows for a name a script sets: leading spaces dropped, the characters the
-// game removes taken out, cut to the bytes it keeps, and "UnnamedPlayer" for a name that shows
-// nothing (empty or only color codes).
-QString shownName(const QString &name, GameVersion game = defaultGameVersion);
+// A name a script sets, as the game shows it, and what the game does to it on the way: leading
+// spaces dropped, the characters it removes taken out, cut to the bytes it keeps without
+// splitting a color code, and "UnnamedPlayer" for a name that shows nothing (empty or only color
+// codes).
+struct ShownName {
+    QString shown;
+    QString cleaned; // without what the game removes, before the cut
+    QString cutOff; // the end of cleaned that the cut loses
+    QStringList removed; // the characters the game removes that the name held, each once
 
-// The name without leading spaces and the characters the game removes, before it is cut.
-QString cleanedName(
-    const QString &name, GameVersion game = defaultGameVersion);
+    // The bytes the game counts, a color code counting two.
+    qsizetype bytes() const { return cleaned.size(); }
 
-// The characters the game removes from names that name holds, each once.
-QStringList removedCharactersIn(QStringView name);
+    static ShownName of(const QString &name, GameVersion game = defaultGameVersion);
+};
 
 #endif // SHOWNNAME_H

@@ -183,7 +183,7 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     const auto *help = static_cast<QHelpEvent *>(event);
     const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
     if (const std::optional<QString> name = nameSetByLine(line))
-        QToolTip::showText(help->globalPos(), namePreviewHtml(*name), txtEditor->viewport());
+        QToolTip::showText(help->globalPos(), NamePreview::html(*name), txtEditor->viewport());
     else
         QToolTip::hideText();
     return true;

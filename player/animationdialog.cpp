@@ -248,5 +248,6 @@ void AnimationDialog::showNextFrame()
     const qsizetype count = m_animation.frames.size();
     const qsizetype position = m_frame++ % (2 * count);
     m_preview->setName(
-        shownName(position < count ? m_animation.frames[position] : m_animation.restingName));
+        ShownName::of(position < count ? m_animation.frames[position] : m_animation.restingName)
+            .shown);
 }

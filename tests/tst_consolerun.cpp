@@ -273,7 +273,7 @@ void tst_ConsoleRun::shownName()
 {
     QFETCH(QString, name);
     QFETCH(QString, shown);
-    QCOMPARE(::shownName(name), shown);
+    QCOMPARE(ShownName::of(name).shown, shown);
 }
 
 void tst_ConsoleRun::runTogetherCanBeSplitAtItsColumn()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "colorruns.h"
+#include "consolerun.h"
 #include "namepreview.h"
 
 #include <QTest>
@@ -26,6 +27,8 @@ private slots:
     void runs();
     void palette();
     void previewShowsEveryCodeOnItsGround();
+    void previewShowsWhatTheGameShows_data();
+    void previewShowsWhatTheGameShows();
     void length_data();
     void length();
     void refusedCharacters_data();
@@ -49,13 +52,14 @@ void tst_NamePreview::runs_data()
     QTest::newRow("trailing caret is shown") << u"^1A^"_qs << QList<ColorRun> { { u"A^"_qs, red } };
     QTest::newRow("caret caret digit digit")
         << u"^^11"_qs << QList<ColorRun> { { u"^"_qs, white }, { u"1"_qs, red } };
-    QTest::newRow("caret before a letter is shown")
-        << u"a^b"_qs << QList<ColorRun> { { u"a^b"_qs, white } };
+    // Any character but a caret makes a code, as in the games; a letter colors as Quake III's
+    // ColorIndex picks: ('b' - '0') & 7 is 2, green.
+    QTest::newRow("caret and a letter is a code")
+        << u"a^bc"_qs << QList<ColorRun> { { u"a"_qs, white }, { u"c"_qs, green } };
     QTest::newRow("same color twice makes one run")
         << u"^1A^1B"_qs << QList<ColorRun> { { u"AB"_qs, red } };
     QTest::newRow("white code after text") << u"A^7B"_qs << QList<ColorRun> { { u"AB"_qs, white } };
-    QTest::newRow("non-ASCII digit is no code")
-        << u"^\u0661A"_qs << QList<ColorRun> { { u"^\u0661A"_qs, white } };
+    QTest::newRow("caret and a sign is a code") << u"^!A"_qs << QList<ColorRun> { { u"A"_qs, red } };
 }
 
 void tst_NamePreview::runs()
@@ -79,7 +83,7 @@ void tst_NamePreview::palette()
 void tst_NamePreview::previewShowsEveryCodeOnItsGround()
 {
     QTextDocument preview;
-    preview.setHtml(namePreviewHtml(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs));
+    preview.setHtml(NamePreview::html(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     const QTextTableCell cell = table->cellAt(0, 0);
@@ -100,6 +104,46 @@ void tst_NamePreview::previewShowsEveryCodeOnItsGround()
             "g #ff00ff", "h #ffffff", "i #800080", "j #808080" }));
 }
 
+void tst_NamePreview::previewShowsWhatTheGameShows_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cutOff");
+
+    QTest::newRow("37 bytes: the last 6 cut off") << QString(31, u'a') + u"^1BCDE"_qs << u"^1BCDE"_qs;
+    QTest::newRow("32 bytes: a code at the cut goes whole")
+        << QString(30, u'a') + u"^1B"_qs << u"^1B"_qs;
+    QTest::newRow("a caret and a letter shows nothing") << u"^a"_qs << QString();
+    QTest::newRow("codes only") << u"^1^2"_qs << QString();
+    QTest::newRow("leading spaces and a trailing caret") << u"  ^1Bob^"_qs << QString();
+}
+
+// The preview draws the name the player window shows for a script that sets it, and marks the
+// end the game cuts off after it.
+void tst_NamePreview::previewShowsWhatTheGameShows()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, cutOff);
+
+    QTextDocument preview;
+    preview.setHtml(NamePreview::html(name));
+    const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
+    QVERIFY(table);
+    QString shown;
+    QString struck;
+    const QTextBlock block = table->cellAt(0, 0).firstCursorPosition().block();
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+        const bool cut = fragment.fragment().charFormat().fontStrikeOut();
+        (cut ? struck : shown) += fragment.fragment().text();
+    }
+    const ConsoleRun run = runScript(u"set name \""_qs + name + u'"');
+    QCOMPARE(run.nameChanges.size(), 1);
+    QString drawn; // what the player window draws of that name
+    for (const ColorRun &colored : colorRuns(run.nameChanges.first().shown))
+        drawn += colored.text;
+    QCOMPARE(shown, drawn);
+    QCOMPARE(struck, cutOff);
+}
+
 void tst_NamePreview::length_data()
 {
     QTest::addColumn<QString>("name");
@@ -110,7 +154,8 @@ void tst_NamePreview::length_data()
     QTest::newRow("codes count two each") << u"^1Pla^4yer"_qs << 10 << QString();
     QTest::newRow("exactly the limit") << QString(31, u'a') << 31 << QString();
     QTest::newRow("one past the limit") << QString(31, u'a') + u"Z"_qs << 32 << u"Z"_qs;
-    QTest::newRow("cut inside a code") << QString(30, u'a') + u"^1Red"_qs << 35 << u"1Red"_qs;
+    QTest::newRow("a code the cut would split goes whole")
+        << QString(30, u'a') + u"^1Red"_qs << 35 << u"^1Red"_qs;
     QTest::newRow("one byte per Windows-1252 letter") << u"J\u00fcrgen\u20ac"_qs << 7 << QString();
 }
 
@@ -120,7 +165,7 @@ void tst_NamePreview::length()
     QFETCH(int, length);
     QFETCH(QString, cutOff);
 
-    const QString html = namePreviewHtml(name);
+    const QString html = NamePreview::html(name);
     QVERIFY2(html.contains(u"<p>%1 / 31</p>"_qs.arg(length)), qPrintable(html));
     QCOMPARE(html.contains(u"cuts off"_qs), !cutOff.isEmpty());
     if (!cutOff.isEmpty())
@@ -143,7 +188,7 @@ void tst_NamePreview::refusedCharacters()
     QFETCH(QString, name);
     QFETCH(QString, warning);
 
-    const QString html = namePreviewHtml(name);
+    const QString html = NamePreview::html(name);
     if (warning.isEmpty())
         QVERIFY2(!html.contains(u"refuse"_qs), qPrintable(html));
     else

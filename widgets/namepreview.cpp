@@ -9,15 +9,14 @@
 #include "shownname.h"
 
 #include <QColor>
-#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("NamePreview", text); }
-
 // Dark enough for white and yellow, light enough that ^0's black still shows.
 const char previewGround[] = "#505050";
+// The end the game cuts off: struck through, in a grey that is no color of the game's.
+const char cutOffColor[] = "#b0b0b0";
 
 QString coloredName(const QString &name)
 {
@@ -31,30 +30,29 @@ QString coloredName(const QString &name)
 
 } // namespace
 
-QString namePreviewHtml(const QString &typed)
+QString NamePreview::html(const QString &typed)
 {
     // The name as the game shows it, and what the game would do with the line.
-    const QString name = cleanedName(typed);
-    QString html = QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
-                                  "style=\"white-space:pre; font-weight:bold; font-size:large\">%2"
-                                  "</td></tr></table>")
-                       .arg(QLatin1String(previewGround), coloredName(name));
-
-    const QList<uint> characters = name.toUcs4();
-    html += QStringLiteral("<p>%1 / %2</p>").arg(characters.size()).arg(ConsoleRules::nameBytes);
-    if (characters.size() > ConsoleRules::nameBytes) {
-        const auto *kept = reinterpret_cast<const char32_t *>(characters.constData());
-        const QString cut = QString::fromUcs4(
-            kept + ConsoleRules::nameBytes, characters.size() - ConsoleRules::nameBytes);
-        html += QStringLiteral("<p>%1 <b style=\"white-space:pre\">%2</b></p>")
-                    .arg(tr("COD 2 cuts off the end:"), cut.toHtmlEscaped());
+    const ShownName name = ShownName::of(typed);
+    QString cut;
+    if (!name.cutOff.isEmpty()) {
+        cut = QStringLiteral("<s style=\"color:%1\">%2</s>")
+                  .arg(QLatin1String(cutOffColor), name.cutOff.toHtmlEscaped());
     }
+    QString html = QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
+                                  "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
+                                  "</td></tr></table>")
+                       .arg(QLatin1String(previewGround), coloredName(name.shown), cut);
 
-    const QStringList refused = removedCharactersIn(typed);
-    if (!refused.isEmpty()) {
+    html += QStringLiteral("<p>%1 / %2</p>").arg(name.bytes()).arg(ConsoleRules::nameBytes);
+    if (!name.cutOff.isEmpty()) {
+        html += QStringLiteral("<p>%1 <b style=\"white-space:pre\">%2</b></p>")
+                    .arg(tr("COD 2 cuts off the end:"), name.cutOff.toHtmlEscaped());
+    }
+    if (!name.removed.isEmpty()) {
         html += QStringLiteral("<p>%1</p>")
                     .arg(tr("The games refuse %1 in a name.")
-                             .arg(refused.join(tr(" and ")).toHtmlEscaped()));
+                             .arg(name.removed.join(tr(" and ")).toHtmlEscaped()));
     }
     const QString refusal = SetNameLine::forName(u"set name"_qs, typed).refusal;
     if (!refusal.isEmpty())

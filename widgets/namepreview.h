@@ -4,11 +4,17 @@
 #ifndef NAMEPREVIEW_H
 #define NAMEPREVIEW_H
 
+#include <QCoreApplication>
 #include <QString>
 
-// A rich-text preview of the name as the game shows it, with its length as the game counts it,
-// what the game cuts off, and the characters it refuses. Only a hint: the script holds the name
-// exactly as typed.
-QString namePreviewHtml(const QString &name);
+// A rich-text preview of the name as the game shows it, the end it cuts off marked after it, with
+// its length as the game counts it and the characters it refuses. Only a hint: the script holds
+// the name exactly as typed.
+class NamePreview {
+    Q_DECLARE_TR_FUNCTIONS(NamePreview)
+
+public:
+    static QString html(const QString &name);
+};
 
 #endif // NAMEPREVIEW_H
