@@ -205,10 +205,10 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
         const QString wait = QString::number(settings.delayTicks);
         script.reserve((animation.longestFrame + 24) * (animation.frames.size() + 1));
         for (const QString &frame : std::as_const(animation.frames)) {
-            addLine(script, { u"set name \"", frame, u"\"" });
+            addLine(script, { ConsoleRules::setNameCommand, u" \"", frame, u"\"" });
             addLine(script, { u"wait ", wait });
         }
-        addLine(script, { u"set name \"", animation.restingName, u"\"" });
+        addLine(script, { ConsoleRules::setNameCommand, u" \"", animation.restingName, u"\"" });
     } else {
         // Each step sets the name and points the step variable at the next step; the last
         // points back at the first. Nothing runs until the key is pressed.
@@ -219,7 +219,8 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
                 = i < animation.frames.size() ? animation.frames[i] : animation.restingName;
             // Joined, not formatted: a name may hold "%1".
             addLine(script,
-                { u"set ", settings.prefix, QString::number(i + 1), u" \"set name ", frame,
+                { u"set ", settings.prefix, QString::number(i + 1), u" \"",
+                    ConsoleRules::setNameCommand, u" ", frame,
                     u"; set ", step, u" vstr ", settings.prefix,
                     QString::number((i + 1) % count + 1), u"\"" });
         }

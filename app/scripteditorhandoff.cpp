@@ -34,10 +34,10 @@ frmEditor *ScriptEditorHandOff::editor()
     return m_editor;
 }
 
-void ScriptEditorHandOff::handOff(const QString &command)
+void ScriptEditorHandOff::handOff(const SetNameLine &line)
 {
     const bool made = !m_editor;
-    editor()->appendCommand(command);
+    editor()->appendCommand(line);
     // The template with the first command is where the player starts: nothing to save yet.
     if (made)
         m_editor->markUnchanged();

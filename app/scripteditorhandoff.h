@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class QSessionManager;
+struct SetNameLine;
 class ScriptOpener;
 class ScriptSaver;
 class frmEditor;
@@ -31,7 +32,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
-    void handOff(const QString &command);
+    void handOff(const SetNameLine &line);
 
 private:
     frmEditor *editor();

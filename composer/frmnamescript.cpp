@@ -208,11 +208,11 @@ QString frmNameScript::setNameCommand() const
     return SetNameLine::forName(lblSet->text(), Text1->text()).line;
 }
 
-std::optional<QString> frmNameScript::lineSettingTheName()
+std::optional<SetNameLine> frmNameScript::lineSettingTheName()
 {
     const SetNameLine judged = SetNameLine::forName(lblSet->text(), Text1->text());
     if (judged.refusal.isEmpty())
-        return judged.line;
+        return judged;
     m_saver.refuse(this, tr("Tintmark does not save this name. %1.").arg(judged.refusal));
     return std::nullopt;
 }
@@ -294,6 +294,6 @@ void frmNameScript::cmdSave_Click()
 
 void frmNameScript::Command1_Click()
 {
-    if (const std::optional<QString> line = lineSettingTheName())
+    if (const std::optional<SetNameLine> line = lineSettingTheName())
         emit scriptEditorRequested(*line);
 }

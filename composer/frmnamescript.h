@@ -4,6 +4,8 @@
 #ifndef FRMNAMESCRIPT_H
 #define FRMNAMESCRIPT_H
 
+#include "setnameline.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -30,8 +32,8 @@ public:
     QString setNameCommand() const;
 
 signals:
-    // The player asked for the script editor with this window's command.
-    void scriptEditorRequested(const QString &command);
+    // The player asked for the script editor with this window's name and its line.
+    void scriptEditorRequested(const SetNameLine &line);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -58,7 +60,7 @@ private:
     void showPreview();
     void appendColorCode(QString (picColor::*code)() const);
     // The line, when the game sets the name as typed; otherwise says what it would do instead.
-    std::optional<QString> lineSettingTheName();
+    std::optional<SetNameLine> lineSettingTheName();
 
     ScriptSaver &m_saver;
     std::unique_ptr<picColor> m_colors; // created on the first swatch click

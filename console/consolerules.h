@@ -80,6 +80,8 @@ constexpr qsizetype largestBufferBytes = [] {
     return largest;
 }();
 
+// The command a name script sets the name with.
+inline constexpr QStringView setNameCommand = u"set name";
 // Commands that set a variable to the rest of the line.
 inline constexpr std::initializer_list<QStringView> setCommands
     = { u"set", u"seta", u"sets", u"setu" };

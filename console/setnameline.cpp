@@ -21,16 +21,16 @@ SetNameLine SetNameLine::forName(const QString &commandWord, const QString &name
     const QString plain = commandWord + u' ' + name;
     // An empty name is handed on as it is: there is nothing to set yet.
     if (name.isEmpty())
-        return { plain, {} };
+        return { name, plain, {} };
     const ConsoleRun run = runScript(plain);
     if (setsOnly(run, name))
-        return { plain, {} };
+        return { name, plain, {} };
     // Quotes keep what the console would split or merge; a name that would run a command or end
     // the quotes is refused instead.
     if (!name.contains(u';') && !name.contains(u"//"_qs) && !name.contains(u'"')) {
         const QString quoted = commandWord + u" \""_qs + name + u'"';
         if (setsOnly(runScript(quoted), name))
-            return { quoted, {} };
+            return { name, quoted, {} };
     }
 
     QStringList others;
@@ -46,5 +46,13 @@ SetNameLine SetNameLine::forName(const QString &commandWord, const QString &name
         refusal += tr(" and then run: %1").arg(others.join(u"; "_qs));
     else if (!set.isEmpty())
         refusal += tr(", not to %1").arg(name);
-    return { plain, refusal };
+    return { name, plain, refusal };
+}
+
+std::optional<QString> SetNameLine::nameSetBy(QStringView line, GameVersion game)
+{
+    const ConsoleRun run = runScript(line, {}, game);
+    if (run.nameChanges.isEmpty())
+        return std::nullopt;
+    return run.nameChanges.constLast().name;
 }

@@ -9,11 +9,11 @@
 #include "fixedlayout.h"
 #include "namepreview.h"
 #include "recentscripts.h"
-#include "scriptline.h"
 #include "scriptopener.h"
 #include "scriptplayerwindow.h"
 #include "scriptsaver.h"
 #include "scripttemplate.h"
+#include "setnameline.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,10 +128,9 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
     fitFontsOnFirstPaint(this, { { Label1 } });
 }
 
-void frmEditor::appendCommand(const QString &command)
+void frmEditor::appendCommand(const SetNameLine &line)
 {
-    // The command is the command word, a space and the name; the name may hold spaces.
-    m_lastHandedOffName = command.section(u' ', 2);
+    m_lastHandedOffName = line.name;
     // A cursor of its own inserts at the end without resetting the document, so the player's
     // undo history survives and the cost follows the command, not the size of the script. The
     // edit block keeps the command from merging with the player's typing into one undo step.
@@ -143,7 +142,7 @@ void frmEditor::appendCommand(const QString &command)
     const bool endsLine = document->isEmpty()
         || document->characterAt(document->characterCount() - 2) == QChar::ParagraphSeparator;
     end.beginEditBlock();
-    end.insertText((endsLine ? u" "_qs : u"\n "_qs) + command);
+    end.insertText((endsLine ? u" "_qs : u"\n "_qs) + line.line);
     end.endEditBlock();
     txtEditor->setTextCursor(end);
     txtEditor->ensureCursorVisible();
@@ -182,7 +181,7 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
 
     const auto *help = static_cast<QHelpEvent *>(event);
     const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
-    if (const std::optional<QString> name = nameSetByLine(line))
+    if (const std::optional<QString> name = SetNameLine::nameSetBy(line))
         QToolTip::showText(help->globalPos(), NamePreview::html(*name), txtEditor->viewport());
     else
         QToolTip::hideText();

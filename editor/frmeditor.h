@@ -15,6 +15,7 @@ class QPushButton;
 class ScriptOpener;
 class ScriptPlayerWindow;
 class ScriptSaver;
+struct SetNameLine;
 
 // The script editor: a free-text script for animated names, started from the template. It
 // receives the main window's commands at its end and saves its whole text. Hovering over a
@@ -27,9 +28,9 @@ class frmEditor : public QWidget {
 public:
     frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent = nullptr);
 
-    // Appends a space and the command at the very end of the script, whatever the caret, on a
-    // line of its own.
-    void appendCommand(const QString &command);
+    // Appends a space and the line's command at the very end of the script, whatever the caret,
+    // on a line of its own; its name is the one Insert Animation starts from.
+    void appendCommand(const SetNameLine &line);
     // Takes the text as it stands as the script's unchanged state, as a fresh editor's.
     void markUnchanged();
     // Asks which script to open (unless given one) and puts it in place of the text, as one

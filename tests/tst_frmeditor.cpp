@@ -4,8 +4,8 @@
 #include "animationdialog.h"
 #include "clippedlabels.h"
 #include "fakedialogs.h"
+#include "templateliteral.h"
 #include "treefile.h"
-#include "scriptline.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
 #include "tintmarkprogram.h"
@@ -29,20 +29,6 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
-namespace {
-
-// The template, written out by hand as the player reads it.
-const char templateLiteral[] = "// Tarvik Script Editor\r\n"
-                               "// for your liking, you can now make animated scripts. \r\n"
-                               "// Animated Example\r\n"
-                               "// set name ^1T^1a^1r^1v^1i^1k\r\n"
-                               "// time wait 5 or 10 or 15 <- time Delay\r\n"
-                               "// set name ^2T^2a^2r^2v^2i^2k\r\n"
-                               "// time wait 5 or 10 or 15 <- time delay\r\n"
-                               "// if you have any question or just confused i will write a "
-                               "better example\r\n";
-
-} // namespace
 
 // The script editor, driven from the main window of the assembled program as the player uses it.
 class tst_frmEditor : public QObject {
@@ -82,9 +68,8 @@ private slots:
     void playerFollowsTheScriptAndLeadsToItsLines();
     void openedScriptReachesThePlayerAsTheGameReadsIt_data();
     void openedScriptReachesThePlayerAsTheGameReadsIt();
+    void insertsAnAnimationAtTheCaretAsOneUndoStep_data();
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
-    void nameSetByLine_data();
-    void nameSetByLine();
     void hoverPreviewsASetNameLine();
 
 private:
@@ -515,33 +500,6 @@ void tst_frmEditor::recentScriptsAreOffered()
     recent->parentWidget()->close();
 }
 
-void tst_frmEditor::nameSetByLine_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<std::optional<QString>>("name");
-
-    QTest::newRow("plain") << u"set name ^1A"_qs << std::optional(u"^1A"_qs);
-    QTest::newRow("handed-off line") << u" set name ^1A"_qs << std::optional(u"^1A"_qs);
-    QTest::newRow("empty name") << u" set name "_qs << std::optional(QString());
-    QTest::newRow("two on one line")
-        << u" set name A set name B"_qs << std::optional(u"A set name B"_qs);
-    QTest::newRow("any case, any spacing")
-        << u"SET  Name\t^2Bo   b "_qs << std::optional(u"^2Bo b"_qs);
-    QTest::newRow("ends at a semicolon") << u"set name ^3C; wait 5"_qs << std::optional(u"^3C"_qs);
-    QTest::newRow("quoted") << u"set name \"^4D  E\"; wait"_qs << std::optional(u"^4D  E"_qs);
-    QTest::newRow("comment") << u"// set name ^1T^1a"_qs << std::optional<QString>();
-    QTest::newRow("other command") << u"wait 5"_qs << std::optional<QString>();
-    QTest::newRow("other variable") << u"set namecolor 1"_qs << std::optional<QString>();
-}
-
-void tst_frmEditor::nameSetByLine()
-{
-    QFETCH(QString, line);
-    QFETCH(std::optional<QString>, name);
-
-    QCOMPARE(::nameSetByLine(line), name);
-}
-
 void tst_frmEditor::hoverPreviewsASetNameLine()
 {
     handOff(u"^1Red^4Blue"_qs);
@@ -749,9 +707,18 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
     QVERIFY2(warning.startsWith(firstWarning), qPrintable(warning));
 }
 
+void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a plain name") << u"^1Ab"_qs;
+    // Handed off in quotes: the dialog gets the name, not the quotes.
+    QTest::newRow("a name the console would split") << u"^1Tint^7mark \u20ac"_qs;
+}
+
 void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
 {
-    handOff(u"^1Ab"_qs);
+    QFETCH(QString, name);
+    handOff(name);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     const QString before = script()->toPlainText();
     // The caret inside the template's first line, which stays whole.
@@ -762,9 +729,11 @@ void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
     QTest::keyClick(script(), Qt::Key_I, Qt::ControlModifier);
     auto *dialog = editor()->findChild<AnimationDialog *>();
     QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->text(), u"^1Ab"_qs);
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->text(), name);
     const QString animation = dialog->script();
-    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    QPushButton *insert = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QVERIFY(insert->isEnabled());
+    insert->click();
 
     const QStringList lines = script()->toPlainText().split(u'\n');
     QCOMPARE(lines.value(0), u"// Tarvik Script Editor"_qs);

@@ -458,7 +458,8 @@ void tst_frmNameScript::savesWhatTheGameSets()
     QCOMPARE(savedBytes(), saved.isEmpty() ? QByteArray("<missing>") : saved);
     QCOMPARE(handedOff.size(), saved.isEmpty() ? 0 : 1);
     if (!saved.isEmpty())
-        QCOMPARE(Windows1252::encode(handedOff.first().first().toString()) + "\r\n", saved);
+        QCOMPARE(Windows1252::encode(handedOff.first().first().value<SetNameLine>().line) + "\r\n",
+            saved);
     QCOMPARE(m_dialogs.messages.size(), saved.isEmpty() ? 2 : 0);
     if (saved.isEmpty()) {
         QVERIFY2(

@@ -54,7 +54,7 @@ QString NamePreview::html(const QString &typed)
                     .arg(tr("The games refuse %1 in a name.")
                              .arg(name.removed.join(tr(" and ")).toHtmlEscaped()));
     }
-    const QString refusal = SetNameLine::forName(u"set name"_qs, typed).refusal;
+    const QString refusal = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed).refusal;
     if (!refusal.isEmpty())
         html += QStringLiteral("<p>%1.</p>").arg(refusal.toHtmlEscaped());
     return html;
