@@ -8,6 +8,7 @@
 #include "shownname.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -97,15 +98,6 @@ qint64 leadingNumber(QStringView word)
     return negative ? -number : number;
 }
 
-// The command stands on a line that starts as a comment: the buffer still hands over what
-// follows a ';' on it.
-bool isCommentLine(QStringView script, const ScriptCommand &command)
-{
-    const qsizetype lineStart = command.text.data() - script.data() - command.column;
-    const QStringView before = script.sliced(lineStart, command.column).trimmed();
-    return before.startsWith(u"//");
-}
-
 class Console {
 public:
     Console(QStringView script, const QList<KeyPress> &presses, GameVersion game);
@@ -113,6 +105,7 @@ public:
 
 private:
     void execute(const ScriptCommand &command, const CommandSource &source);
+    void find(ScriptFinding finding);
     void setVariable(QStringView name, const ScriptCommand &command, qsizetype valueFrom,
         const CommandSource &source);
     void runVariable(const ScriptCommand &command);
@@ -127,6 +120,7 @@ private:
     const QString &variableKey(QStringView name);
 
     ConsoleRun m_run;
+    QSet<ScriptFinding> m_found; // of m_run.findings
     ConsoleRules::GameRules m_rules; // of m_run.game
     QList<KeyPress> m_presses;
     qsizetype m_nextPress = 0;
@@ -162,28 +156,12 @@ Console::Console(QStringView script, const QList<KeyPress> &presses, GameVersion
     auto source = std::make_shared<CommandSource>();
     // exec inserts the whole script or, when it does not fit the buffer, nothing of it.
     if (script.size() >= m_rules.bufferBytes) {
-        m_run.scriptTooLong = true;
+        find({ ScriptFinding::Kind::LongScript, 1, {}, {} });
         script = {};
     }
     source->text = script;
     source->split = splitCommands(source->text, 1, m_rules.commandBytes);
     source->inScript = true;
-    // Commands run together are found on every line of the script, also on those the run never
-    // reaches; values run from variables are looked at as they run.
-    for (const ScriptCommand &command : source->split.commands) {
-        if (command.splitAtHighByte && !m_run.highByteLines.contains(command.line))
-            m_run.highByteLines << command.line;
-        if (command.column > 0 && isCommentLine(source->text, command))
-            m_run.commentThatRunsLines << command.line;
-        const QStringView verb = command.words.first();
-        const qsizetype valueFrom = ConsoleRules::isOneOf(verb, ConsoleRules::setCommands) ? 2
-            : ConsoleRules::isOneOf(verb, ConsoleRules::knownVariables)                    ? 1
-                                                                                           : 0;
-        if (valueFrom && command.words.size() > valueFrom) {
-            if (auto together = runTogetherIn(command, valueFrom, true))
-                m_run.runTogether << *together;
-        }
-    }
     m_script = source;
     // exec inserts the script and a line break.
     push(std::move(source), 1);
@@ -229,9 +207,8 @@ ConsoleRun Console::run()
 void Console::execute(const ScriptCommand &command, const CommandSource &source)
 {
     using namespace ConsoleRules;
-    if (command.cut
-        && (m_run.cutCommandLines.isEmpty() || m_run.cutCommandLines.last() != command.line))
-        m_run.cutCommandLines << command.line;
+    if (command.cut)
+        find({ ScriptFinding::Kind::LongCommand, command.line, {}, {} });
 
     const CommandWords &words = command.words;
     if (words.size() >= maximumWords)
@@ -249,7 +226,7 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         // Cmd_Wait_f reads its number only when it is the one word after "wait".
         const qint64 ticks = words.size() == 2 ? leadingNumber(words[1]) : 1;
         if (ticks < 0) {
-            m_run.negativeWaitLines << command.line;
+            find({ ScriptFinding::Kind::NegativeWait, command.line, {}, {} });
             m_run.end = ConsoleRun::End::Stalled;
             m_stopped = true;
         } else {
@@ -307,9 +284,11 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
     const QString value = joined(command.words, valueFrom);
     const QString &key = variableKey(name);
 
+    // Commands run together in the script's own lines are the checker's to find, whether the
+    // run reaches them or not; those in values are found as the values run.
     if (!source.inScript) {
         if (auto together = runTogetherIn(command, valueFrom, false))
-            m_run.runTogether << *together;
+            find(*together);
     }
 
     auto variable = m_variables.find(key);
@@ -337,19 +316,17 @@ void Console::runVariable(const ScriptCommand &command)
     if (!m_run.variablesRead.contains(key))
         m_run.variablesRead << key;
     if (variable == m_variables.cend()) {
-        m_run.unsetVariables << std::pair { command.line, name.toString() };
+        find({ ScriptFinding::Kind::UnsetVariable, command.line, {}, { name.toString() } });
         return;
     }
-    if (variable->value.size() > ConsoleRules::vstrValueBytes
-        && !m_run.longValueLines.contains(variable->line))
-        m_run.longValueLines << variable->line;
+    if (variable->value.size() > ConsoleRules::vstrValueBytes)
+        find({ ScriptFinding::Kind::LongValue, variable->line, {}, {} });
     popFinished();
     // vstr inserts the value through va("%s\n"), and Cbuf_InsertText adds a line break of its
     // own; text that does not fit the buffer is not inserted at all.
     const QString value = variable->value.left(ConsoleRules::vstrValueBytes);
     if (m_bufferBytes + value.size() + 2 > m_rules.bufferBytes) {
-        if (!m_run.bufferFills.contains(command.line))
-            m_run.bufferFills << command.line;
+        find({ ScriptFinding::Kind::BufferFilled, command.line, {}, {} });
         return;
     }
     if (!push(parsed(value, variable->line), 2))
@@ -369,8 +346,7 @@ void Console::runVariable(const ScriptCommand &command)
         // left in the buffer runs.
         const Frame inserted = m_stack.takeLast();
         m_bufferBytes -= inserted.bytes;
-        if (!m_run.bufferFills.contains(command.line))
-            m_run.bufferFills << command.line;
+        find({ ScriptFinding::Kind::BufferFilled, command.line, {}, {} });
         m_seen.clear();
         return;
     }
@@ -382,6 +358,14 @@ void Console::runVariable(const ScriptCommand &command)
     m_run.loop = loop;
     m_run.end = ConsoleRun::End::Looping;
     m_stopped = true;
+}
+
+void Console::find(ScriptFinding finding)
+{
+    if (!m_found.contains(finding)) {
+        m_found.insert(finding);
+        m_run.findings << std::move(finding);
+    }
 }
 
 void Console::deliverPresses()
@@ -501,7 +485,7 @@ SourcePointer Console::parsed(const QString &text, int line)
 
 } // namespace
 
-std::optional<RunTogether> runTogetherIn(
+std::optional<ScriptFinding> runTogetherIn(
     const ScriptCommand &command, qsizetype valueFrom, bool inScript)
 {
     // A command word after the first word of the value: two commands written on one line.
@@ -511,8 +495,9 @@ std::optional<RunTogether> runTogetherIn(
             continue;
         const qsizetype offset = words[i].data() - command.text.data();
         const bool inText = offset >= 0 && offset < command.text.size();
-        RunTogether found { command.line, joined(words, valueFrom),
-            inText ? command.text.sliced(offset).toString() : joined(words, i), {} };
+        ScriptFinding found { ScriptFinding::Kind::RunTogether, command.line, {},
+            { joined(words, valueFrom),
+                inText ? command.text.sliced(offset).toString() : joined(words, i) } };
         if (inScript && inText)
             found.column = command.column + int(offset);
         return found;
@@ -535,8 +520,7 @@ QList<KeyBinding> ConsoleRun::finalBindings() const
     return final;
 }
 
-ConsoleRun runScript(
-    QStringView script, const QList<KeyPress> &presses, GameVersion game)
+ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses, GameVersion game)
 {
     return Console(script, presses, game).run();
 }

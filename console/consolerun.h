@@ -5,6 +5,7 @@
 #define CONSOLERUN_H
 
 #include "consolerules.h"
+#include "scriptfinding.h"
 
 #include <QList>
 #include <QString>
@@ -42,14 +43,6 @@ struct RecordedCommand {
     QString verb; // its first word
 };
 
-// A set command whose value holds another command, as two commands written on one line do.
-struct RunTogether {
-    int line = 0;
-    QString value; // the name or value the first command sets
-    QString second; // the second command, from its first word on
-    std::optional<int> column; // where the second command starts on its line, when in the script
-};
-
 // A stretch of the script that runs again and again for ever.
 struct EndlessLoop {
     qint64 firstTick = 0;
@@ -74,16 +67,12 @@ struct ConsoleRun {
     End end = End::Finished;
     qint64 endTick = 0;
     std::optional<EndlessLoop> loop;
-    QList<int> negativeWaitLines;
-    QList<std::pair<int, QString>> unsetVariables; // line and name of each vstr of nothing
-    QList<RunTogether> runTogether;
-    QList<int> cutCommandLines; // commands longer than the game takes
-    bool scriptTooLong = false; // larger than the command buffer: nothing of it runs
-    QList<int> longValueLines; // vstr of values longer than the game inserts, by the set's line
+    // What the run found that misbehaves, each once, in the order found: negative waits, vstr of
+    // variables not set, values holding a second command, commands longer than the game takes,
+    // a script larger than the command buffer, vstr of values longer than the game inserts, and
+    // vstr that the full command buffer turned away.
+    QList<ScriptFinding> findings;
     int lastLine = 0; // of the last command run
-    QList<int> bufferFills; // vstr that the full command buffer turned away
-    QList<int> highByteLines; // a byte from 0x80 outside quotes separates words there
-    QList<int> commentThatRunsLines; // a line that starts with // and still runs after a ';'
     QList<std::pair<int, QString>> variablesSet; // the first set of each variable but the name
     QStringList variablesRead; // by vstr, in lower case
     int commandsRun = 0;
@@ -95,16 +84,16 @@ struct ConsoleRun {
 struct ScriptCommand;
 
 // Of a command that sets a variable, its value starting at word valueFrom: the second command
-// in it, when the value holds one after its first word. inScript: the command stands in the
-// script's text, so the second command's column is known.
-std::optional<RunTogether> runTogetherIn(
+// in it, when the value holds one after its first word, as a RunTogether finding. inScript: the
+// command stands in the script's text, so the second command's column is known.
+std::optional<ScriptFinding> runTogetherIn(
     const ScriptCommand &command, qsizetype valueFrom, bool inScript);
 
 // Runs a script as the games' console runs it: script is the text of the file, presses the keys
 // the player presses, in the order of their ticks. The run is bounded in commands and ticks and
 // ends when the console's state comes again.
-ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses = {},
-    GameVersion game = defaultGameVersion);
+ConsoleRun runScript(
+    QStringView script, const QList<KeyPress> &presses = {}, GameVersion game = defaultGameVersion);
 
 // Seconds of a number of ticks at a com_maxfps.
 double secondsOfTicks(qint64 ticks, int maxFps);

@@ -12,8 +12,8 @@
 enum class GameFamily { Cod2, Cod };
 enum class GameVersion { Cod2, Cod13, Cod11 };
 
-inline constexpr GameVersion gameVersions[] = { GameVersion::Cod2, GameVersion::Cod13,
-    GameVersion::Cod11 };
+inline constexpr GameVersion gameVersions[]
+    = { GameVersion::Cod2, GameVersion::Cod13, GameVersion::Cod11 };
 inline constexpr GameVersion defaultGameVersion = GameVersion::Cod2;
 
 constexpr GameFamily familyOf(GameVersion version)

@@ -4,6 +4,7 @@
 #include "scriptchecker.h"
 
 #include "consolerules.h"
+#include "scriptcommands.h"
 #include "shownname.h"
 
 #include <QStringList>
@@ -58,6 +59,15 @@ std::optional<QString> misspelled(QStringView word, std::initializer_list<QStrin
     return std::nullopt;
 }
 
+// The command stands on a line that starts as a comment: the buffer still hands over what
+// follows a ';' on it.
+bool isCommentLine(QStringView script, const ScriptCommand &command)
+{
+    const qsizetype lineStart = command.text.data() - script.data() - command.column;
+    const QStringView before = script.sliced(lineStart, command.column).trimmed();
+    return before.startsWith(u"//");
+}
+
 QString whatEndsTheSession(QStringView command)
 {
     using ConsoleRules::isWord;
@@ -98,17 +108,18 @@ QStringList ScriptChecker::namesOfPresses(
     return names;
 }
 
-ScriptCheck ScriptChecker::check(
-    QStringView script, int framesPerSecond, GameVersion game)
+ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVersion game)
 {
     ScriptCheck checked { runScript(script, {}, game), {}, {} };
-    addWarnings(checked.run, {}, 0, framesPerSecond, checked.warnings);
+    addWarnings(findingsInTheText(script, game) + findingsOfTheRun(checked.run, 0, framesPerSecond),
+        {}, game, checked.warnings);
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
             const ConsoleRun pressed
                 = runScript(script, { KeyPress { pressedAt, binding.key } }, game);
-            addWarnings(pressed, binding.key, pressedAt, framesPerSecond, checked.warnings);
+            addWarnings(findingsOfTheRun(pressed, pressedAt, framesPerSecond), binding.key, game,
+                checked.warnings);
             checked.keyNames << std::pair { binding.key,
                 namesOfPresses(script, checked.run, binding.key) };
         }
@@ -117,45 +128,44 @@ ScriptCheck ScriptChecker::check(
     return checked;
 }
 
-void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey, qint64 pressedAt,
-    int framesPerSecond, QList<ScriptWarning> &warnings)
+QList<ScriptFinding> ScriptChecker::findingsInTheText(QStringView script, GameVersion game)
 {
-    using Kind = ScriptWarning::Kind;
-    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(run.game);
-    const auto add = [&warnings](ScriptWarning warning) {
-        if (!warnings.contains(warning))
-            warnings << warning;
-    };
-    // The same warning on each of these lines.
-    const auto addOnLines = [&add](const QList<int> &lines, Kind kind, const QString &text) {
-        for (int line : lines)
-            add({ kind, line, text, {} });
-    };
+    using Kind = ScriptFinding::Kind;
+    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
+    // Of a script larger than the buffer, the game runs nothing: there is nothing to split.
+    if (script.size() >= rules.bufferBytes)
+        return {};
+    // Commands run together are found on every line of the script, also on those the run never
+    // reaches.
+    QList<ScriptFinding> found;
+    const ScriptCommands split = splitCommands(script, 1, rules.commandBytes);
+    for (const ScriptCommand &command : split.commands) {
+        if (command.splitAtHighByte)
+            found << ScriptFinding { Kind::HighBytes, command.line, {}, {} };
+        if (command.column > 0 && isCommentLine(script, command))
+            found << ScriptFinding { Kind::CommentThatRuns, command.line, {}, {} };
+        const QStringView verb = command.words.first();
+        const qsizetype valueFrom = ConsoleRules::isOneOf(verb, ConsoleRules::setCommands) ? 2
+            : ConsoleRules::isOneOf(verb, ConsoleRules::knownVariables)                    ? 1
+                                                                                           : 0;
+        if (valueFrom && command.words.size() > valueFrom) {
+            if (auto together = runTogetherIn(command, valueFrom, true))
+                found << *together;
+        }
+    }
+    return found;
+}
 
+QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
+    const ConsoleRun &run, qint64 pressedAt, int framesPerSecond)
+{
+    using Kind = ScriptFinding::Kind;
+    QList<ScriptFinding> found = run.findings;
     if (run.loop) {
         QList<int> lines = run.loop->lines;
         std::ranges::sort(lines);
-        // A loop without a wait fills the buffer instead: every endless loop waits.
-        const QString cycle
-            = tr("an endless loop (%1): it repeats every %2, for ever. The game would stop "
-                 "answering keys and the console until it is restarted. Let the last step set "
-                 "the resting name without another vstr, or step through the frames with a "
-                 "bound key.")
-                  .arg(linesList(lines), time(run.loop->periodTicks, framesPerSecond));
-        const QString text = pressedKey.isEmpty()
-            ? tr("The script runs %1").arg(cycle)
-            : tr("Pressing %1 starts %2").arg(pressedKey, cycle);
-        add({ Kind::EndlessLoop, lines.first(), text, {} });
-    }
-    addOnLines(run.negativeWaitLines, Kind::NegativeWait,
-        tr("A wait with a negative number stops the rest of the script for good (some "
-           "versions of the game wait one tick instead). Use a positive number of ticks."));
-    for (const RunTogether &together : run.runTogether) {
-        add({ Kind::RunTogether, together.line,
-            tr("Two commands run together on one line: the game sets the whole \"%1\" as one "
-               "value. Put \"%2\" on a line of its own.")
-                .arg(together.value, together.second),
-            together.column });
+        found << ScriptFinding { Kind::EndlessLoop, lines.first(), {},
+            { linesList(lines), time(run.loop->periodTicks, framesPerSecond) } };
     }
     for (const NameChange &change : run.nameChanges) {
         // Most names show as set: nothing to say about them.
@@ -163,34 +173,14 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
             continue;
         const ShownName shown = ShownName::of(change.name, run.game);
         if (!shown.cutOff.isEmpty()) {
-            add({ Kind::LongName, change.line,
-                tr("The name \"%1\" takes %2 bytes; the game keeps %3 and cuts off \"%4\". Use "
-                   "fewer letters or color codes.")
-                    .arg(shown.cleaned, QString::number(shown.bytes()),
-                        QString::number(ConsoleRules::nameBytes), shown.cutOff),
-                {} });
+            found << ScriptFinding { Kind::LongName, change.line, {},
+                { shown.cleaned, QString::number(shown.bytes()), shown.cutOff } };
         }
         if (!shown.removed.isEmpty()) {
-            add({ Kind::RemovedCharacters, change.line,
-                tr("The game removes %1 from names: this one shows as \"%2\". Leave them out.")
-                    .arg(shown.removed.join(u' '), change.shown),
-                {} });
+            found << ScriptFinding { Kind::RemovedCharacters, change.line, {},
+                { shown.removed.join(u' '), change.shown } };
         }
     }
-    if (run.scriptTooLong) {
-        add({ Kind::LongScript, 1,
-            tr("The script takes %1 bytes or more, more than the game's command buffer holds: "
-               "exec runs none of it. Move part of it into a second script and exec that from "
-               "this one.")
-                .arg(rules.bufferBytes),
-            {} });
-    }
-    addOnLines(run.cutCommandLines, Kind::LongCommand,
-        tr("A command here is longer than %1 bytes: the game cuts it there, loses the next "
-           "byte and runs the rest as a command of its own. Split it into shorter commands.")
-            .arg(rules.commandBytes));
-    const QString whenPressed
-        = pressedKey.isEmpty() ? QString() : tr("When %1 is pressed: ").arg(pressedKey);
     for (const RecordedCommand &command : run.recorded) {
         // What ran before the key was pressed is the script's own, warned about without it.
         if (command.tick < pressedAt)
@@ -198,67 +188,128 @@ void ScriptChecker::addWarnings(const ConsoleRun &run, const QString &pressedKey
         const QStringView verb = command.verb;
         if ((verb.startsWith(u'/') || verb.startsWith(u'\\'))
             && ConsoleRules::isOneOf(verb.sliced(1), ConsoleRules::engineCommands)) {
-            add({ Kind::LeadingSlash, command.line,
-                whenPressed
-                    + tr("\"%1\": a leading %2 works only when typed in the console; in a script "
-                         "the game knows no such command. Write \"%3\".")
-                          .arg(verb, verb.first(1), verb.sliced(1)),
-                {} });
+            found << ScriptFinding { Kind::LeadingSlash, command.line, {}, { command.verb } };
         } else if (ConsoleRules::isOneOf(verb, ConsoleRules::sessionCommands)) {
-            add({ Kind::SessionCommand, command.line,
-                whenPressed
-                    + tr("%1 %2 when the script runs it. Leave it out of a name script.")
-                          .arg(verb, whatEndsTheSession(verb)),
-                {} });
+            found << ScriptFinding { Kind::SessionCommand, command.line, {}, { command.verb } };
         } else if (const auto meant = misspelled(verb, ConsoleRules::engineCommands)) {
-            add({ Kind::UnknownCommand, command.line,
-                whenPressed
-                    + tr("The game has no command \"%1\": it sends the line to the server "
-                         "instead, which shows it as chat or ignores it. Did you mean \"%2\"?")
-                          .arg(verb, *meant),
-                {} });
+            found << ScriptFinding { Kind::UnknownCommand, command.line, {},
+                { command.verb, *meant } };
         }
     }
     for (const auto &[line, name] : run.variablesSet) {
         if (run.variablesRead.contains(name.toLower()))
             continue;
-        if (const auto meant = misspelled(name, ConsoleRules::knownVariables)) {
-            add({ Kind::UnknownVariable, line,
-                tr("This sets \"%1\", which nothing reads. Did you mean \"%2\"?").arg(name, *meant),
-                {} });
-        }
+        if (const auto meant = misspelled(name, ConsoleRules::knownVariables))
+            found << ScriptFinding { Kind::UnknownVariable, line, {}, { name, *meant } };
     }
-    addOnLines(run.highByteLines, Kind::HighBytes,
-        tr("A character such as \u00e9 or \u20ac outside quotes splits the words here: the "
-           "game drops it and keeps the words around it apart. Put the value in quotes."));
-    addOnLines(run.commentThatRunsLines, Kind::CommentThatRuns,
-        tr("This line starts as a comment, but the game still runs what follows a ';' on "
-           "it. Take out the ';' or start the rest with // too."));
-    addOnLines(run.bufferFills, Kind::BufferFilled,
-        tr("This vstr runs again and again without a wait until it fills the game's "
-           "command buffer of %1 bytes: the game hangs for a moment while it does, then "
-           "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")
-            .arg(rules.bufferBytes));
-    addOnLines(run.longValueLines, Kind::LongValue,
-        tr("The variable set here holds more than %1 bytes: vstr runs only its first %1. "
-           "Split it into two variables.")
-            .arg(ConsoleRules::vstrValueBytes));
     if (run.end == ConsoleRun::End::CommandBound || run.end == ConsoleRun::End::TickBound) {
-        add({ Kind::ModelBound, run.lastLine,
-            whenPressed
-                + tr("The check stopped here after %1 commands and %2 without reaching the end: "
-                     "it cannot tell what the rest does in the game.")
-                      .arg(run.commandsRun)
-                      .arg(time(run.endTick, framesPerSecond)),
-            {} });
+        found << ScriptFinding { Kind::ModelBound, run.lastLine, {},
+            { QString::number(run.commandsRun), time(run.endTick, framesPerSecond) } };
     }
-    for (const auto &[line, name] : run.unsetVariables) {
-        add({ Kind::UnsetVariable, line,
-            tr("vstr %1 runs a variable that is not set at that moment, so nothing happens. Set "
-               "%1 before this line, or check its spelling.")
-                .arg(name),
-            {} });
+    return found;
+}
+
+void ScriptChecker::addWarnings(QList<ScriptFinding> findings, const QString &pressedKey,
+    GameVersion game, QList<ScriptWarning> &warnings)
+{
+    // The warnings of a line in the order of their kinds.
+    std::ranges::stable_sort(findings, {}, &ScriptFinding::kind);
+    for (const ScriptFinding &finding : std::as_const(findings)) {
+        const ScriptWarning warning { finding.kind, finding.line,
+            wordsFor(finding, pressedKey, game), finding.column };
+        if (!warnings.contains(warning))
+            warnings << warning;
     }
+}
+
+QString ScriptChecker::wordsFor(
+    const ScriptFinding &finding, const QString &pressedKey, GameVersion game)
+{
+    using Kind = ScriptFinding::Kind;
+    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
+    const QStringList &details = finding.details;
+    const QString whenPressed
+        = pressedKey.isEmpty() ? QString() : tr("When %1 is pressed: ").arg(pressedKey);
+    switch (finding.kind) {
+    case Kind::EndlessLoop: {
+        // A loop without a wait fills the buffer instead: every endless loop waits.
+        const QString cycle
+            = tr("an endless loop (%1): it repeats every %2, for ever. The game would stop "
+                 "answering keys and the console until it is restarted. Let the last step set "
+                 "the resting name without another vstr, or step through the frames with a "
+                 "bound key.")
+                  .arg(details[0], details[1]);
+        return pressedKey.isEmpty() ? tr("The script runs %1").arg(cycle)
+                                    : tr("Pressing %1 starts %2").arg(pressedKey, cycle);
+    }
+    case Kind::NegativeWait:
+        return tr("A wait with a negative number stops the rest of the script for good (some "
+                  "versions of the game wait one tick instead). Use a positive number of ticks.");
+    case Kind::RunTogether:
+        return tr("Two commands run together on one line: the game sets the whole \"%1\" as one "
+                  "value. Put \"%2\" on a line of its own.")
+            .arg(details[0], details[1]);
+    case Kind::LongName:
+        return tr("The name \"%1\" takes %2 bytes; the game keeps %3 and cuts off \"%4\". Use "
+                  "fewer letters or color codes.")
+            .arg(details[0], details[1], QString::number(ConsoleRules::nameBytes), details[2]);
+    case Kind::RemovedCharacters:
+        return tr("The game removes %1 from names: this one shows as \"%2\". Leave them out.")
+            .arg(details[0], details[1]);
+    case Kind::LongScript:
+        return tr("The script takes %1 bytes or more, more than the game's command buffer holds: "
+                  "exec runs none of it. Move part of it into a second script and exec that from "
+                  "this one.")
+            .arg(rules.bufferBytes);
+    case Kind::LongCommand:
+        return tr("A command here is longer than %1 bytes: the game cuts it there, loses the next "
+                  "byte and runs the rest as a command of its own. Split it into shorter commands.")
+            .arg(rules.commandBytes);
+    case Kind::LeadingSlash: {
+        const QString &verb = details[0];
+        return whenPressed
+            + tr("\"%1\": a leading %2 works only when typed in the console; in a script the "
+                 "game knows no such command. Write \"%3\".")
+                  .arg(verb, verb.first(1), verb.sliced(1));
+    }
+    case Kind::SessionCommand:
+        return whenPressed
+            + tr("%1 %2 when the script runs it. Leave it out of a name script.")
+                  .arg(details[0], whatEndsTheSession(details[0]));
+    case Kind::UnknownCommand:
+        return whenPressed
+            + tr("The game has no command \"%1\": it sends the line to the server instead, "
+                 "which shows it as chat or ignores it. Did you mean \"%2\"?")
+                  .arg(details[0], details[1]);
+    case Kind::UnknownVariable:
+        return tr("This sets \"%1\", which nothing reads. Did you mean \"%2\"?")
+            .arg(details[0], details[1]);
+    case Kind::HighBytes:
+        return tr("A character such as \u00e9 or \u20ac outside quotes splits the words here: the "
+                  "game drops it and keeps the words around it apart. Put the value in quotes.");
+    case Kind::CommentThatRuns:
+        return tr("This line starts as a comment, but the game still runs what follows a ';' on "
+                  "it. Take out the ';' or start the rest with // too.");
+    case Kind::BufferFilled:
+        return tr("This vstr runs again and again without a wait until it fills the game's "
+                  "command buffer of %1 bytes: the game hangs for a moment while it does, then "
+                  "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")
+            .arg(rules.bufferBytes);
+    case Kind::LongValue:
+        return tr("The variable set here holds more than %1 bytes: vstr runs only its first %1. "
+                  "Split it into two variables.")
+            .arg(ConsoleRules::vstrValueBytes);
+    case Kind::ModelBound:
+        return whenPressed
+            + tr("The check stopped here after %1 commands and %2 without reaching the end: it "
+                 "cannot tell what the rest does in the game.")
+                  .arg(details[0], details[1]);
+    case Kind::UnsetVariable:
+        return tr("vstr %1 runs a variable that is not set at that moment, so nothing happens. Set "
+                  "%1 before this line, or check its spelling.")
+            .arg(details[0]);
+    }
+    return {};
 }
 
 QString ScriptChecker::describe(const ScriptWarning &warning)

@@ -14,25 +14,7 @@
 
 // Something in a script that would misbehave in the game, in plain words with what to do.
 struct ScriptWarning {
-    enum class Kind {
-        EndlessLoop,
-        NegativeWait,
-        RunTogether,
-        LongName,
-        RemovedCharacters,
-        LongScript,
-        LongCommand,
-        UnsetVariable,
-        UnknownCommand,
-        UnknownVariable,
-        LeadingSlash,
-        SessionCommand,
-        HighBytes,
-        CommentThatRuns,
-        LongValue,
-        ModelBound,
-        BufferFilled,
-    };
+    using Kind = ScriptFinding::Kind;
 
     Kind kind;
     int line = 0;
@@ -58,8 +40,8 @@ class ScriptChecker {
 
 public:
     // framesPerSecond: the game's com_maxfps.
-    static ScriptCheck check(QStringView script, int framesPerSecond,
-        GameVersion game = defaultGameVersion);
+    static ScriptCheck check(
+        QStringView script, int framesPerSecond, GameVersion game = defaultGameVersion);
 
     // "line N: " and the warning's text, as the window and the command line show it.
     static QString describe(const ScriptWarning &warning);
@@ -73,9 +55,17 @@ public:
 private:
     static QStringList namesOfPresses(
         QStringView script, const ConsoleRun &run, const QString &key);
-    // pressedAt: the tick pressedKey was pressed at; what ran before is the script's own.
-    static void addWarnings(const ConsoleRun &run, const QString &pressedKey, qint64 pressedAt,
-        int framesPerSecond, QList<ScriptWarning> &warnings);
+    // What needs no run: the script's own lines as the console splits them.
+    static QList<ScriptFinding> findingsInTheText(QStringView script, GameVersion game);
+    // What the run found, and what the checker finds in it. pressedAt: the tick a key was
+    // pressed at; what ran before it is the script's own.
+    static QList<ScriptFinding> findingsOfTheRun(
+        const ConsoleRun &run, qint64 pressedAt, int framesPerSecond);
+    // Each finding in words, each warning once; pressedKey: the key the findings follow.
+    static void addWarnings(QList<ScriptFinding> findings, const QString &pressedKey,
+        GameVersion game, QList<ScriptWarning> &warnings);
+    static QString wordsFor(
+        const ScriptFinding &finding, const QString &pressedKey, GameVersion game);
 };
 
 #endif // SCRIPTCHECKER_H

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef SCRIPTFINDING_H
+#define SCRIPTFINDING_H
+
+#include <QHashFunctions>
+#include <QStringList>
+
+#include <optional>
+
+// Something in a script that would misbehave in the game, where it stands: found by the console
+// as it runs the script, or by the checker. The checker puts each into words.
+struct ScriptFinding {
+    // In the order the warnings of one line are listed.
+    enum class Kind {
+        EndlessLoop, // details: the lines of the loop, its period
+        NegativeWait,
+        RunTogether, // details: the value set, the second command; column: where it starts
+        LongName, // details: the name, its bytes, the end cut off
+        RemovedCharacters, // details: the characters, the name as shown
+        LongScript,
+        LongCommand,
+        LeadingSlash, // details: the command
+        SessionCommand, // details: the command
+        UnknownCommand, // details: the command, the nearest real one
+        UnknownVariable, // details: the variable, the nearest real one
+        HighBytes,
+        CommentThatRuns,
+        BufferFilled,
+        LongValue, // at the line that set the variable
+        ModelBound, // details: the commands run, the time reached
+        UnsetVariable, // details: the variable
+    };
+
+    Kind kind;
+    int line = 0;
+    std::optional<int> column;
+    QStringList details;
+
+    friend bool operator==(const ScriptFinding &, const ScriptFinding &) = default;
+};
+
+inline size_t qHash(const ScriptFinding &finding, size_t seed = 0)
+{
+    return qHashMulti(
+        seed, int(finding.kind), finding.line, finding.column.value_or(-1), finding.details);
+}
+
+#endif // SCRIPTFINDING_H
