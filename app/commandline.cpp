@@ -13,8 +13,6 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CommandLine", text); }
-
 // Exit statuses of --check.
 constexpr int noWarnings = 0;
 constexpr int someWarnings = 1;
@@ -27,15 +25,14 @@ const std::pair<QStringView, GameVersion> gameOptions[] = {
     { u"cod1.1", GameVersion::Cod11 },
 };
 
-int checkFiles(
-    const QStringList &files, GameVersion game, QTextStream &out, QTextStream &err)
+int checkFiles(const QStringList &files, GameVersion game, QTextStream &out, QTextStream &err)
 {
     int status = noWarnings;
     for (const QString &file : files) {
         QString reason;
         const std::optional<QString> script = CfgReader::read(file, &reason);
         if (!script) {
-            err << tr("Cannot read %1: %2").arg(file, reason) << Qt::endl;
+            err << CommandLine::tr("Cannot read %1: %2").arg(file, reason) << Qt::endl;
             status = unreadable;
             continue;
         }
@@ -50,9 +47,10 @@ int checkFiles(
 
 } // namespace
 
-QString programVersionLine() { return u"tintmark "_qs + QLatin1String(TINTMARK_VERSION); }
+QString CommandLine::versionLine() { return u"tintmark "_qs + QLatin1String(TINTMARK_VERSION); }
 
-std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
+std::optional<int> CommandLine::run(
+    const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     // Qt's own options (-platform and the like) are for the windows: only these are ours.
     const bool asked = std::ranges::any_of(arguments.mid(1), [](const QString &argument) {
@@ -97,7 +95,7 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
         return noWarnings;
     }
     if (parser.isSet(version)) {
-        out << programVersionLine() << Qt::endl;
+        out << versionLine() << Qt::endl;
         return noWarnings;
     }
     if (parser.positionalArguments().isEmpty()) {

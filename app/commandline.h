@@ -4,6 +4,7 @@
 #ifndef COMMANDLINE_H
 #define COMMANDLINE_H
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <optional>
@@ -11,10 +12,16 @@
 class QTextStream;
 
 // What "tintmark" does without a window: "--check FILE..." checks scripts, "--help" lists the
-// options, "--version" names the version. Returns the exit status when it handled the arguments,
-// nothing when the program should start its windows. "tintmark 1.0.0"
-QString programVersionLine();
+// options, "--version" names the version.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
-std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err);
+public:
+    // The exit status when it handled the arguments, nothing when the program should start its
+    // windows.
+    static std::optional<int> run(const QStringList &arguments, QTextStream &out, QTextStream &err);
+    // "tintmark 1.0.0"
+    static QString versionLine();
+};
 
 #endif // COMMANDLINE_H

@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
         QString errorText;
         QTextStream out(&outText);
         QTextStream err(&errorText);
-        const std::optional<int> status = runCommandLine(arguments, out, err);
+        const std::optional<int> status = CommandLine::run(arguments, out, err);
         out.flush();
         err.flush();
         writeStandard(StandardStream::Output, outText);

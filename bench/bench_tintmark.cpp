@@ -10,10 +10,11 @@
 #include "animation.h"
 #include "cfgwriter.h"
 #include "consolerules.h"
+#include "fakedialogs.h"
+#include "filetext.h"
 #include "frmeditor.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
-#include "fakedialogs.h"
 #include "scriptchecker.h"
 #include "scripteditorhandoff.h"
 #include "scriptopener.h"
@@ -189,8 +190,7 @@ void bench_Tintmark::check()
     for (int frame = 0;; ++frame) {
         const QString lines
             = u"set name ^%1Tint^7mark%2\r\nwait 5\r\n"_qs.arg(frame % 10).arg(frame);
-        if (script.size() + lines.size()
-            > ConsoleRules::rulesOf(defaultGameVersion).bufferBytes)
+        if (script.size() + lines.size() > ConsoleRules::rulesOf(defaultGameVersion).bufferBytes)
             break;
         script += lines;
     }
@@ -246,7 +246,7 @@ void bench_Tintmark::animation()
             QVERIFY(!AnimationGenerator::generate(settings).script.isEmpty());
         }
     } else {
-        const QString script = CfgWriter::fileText(made.script);
+        const QString script = fileTextOf(made.script);
         QBENCHMARK {
             QVERIFY(!ScriptChecker::check(script, 85).run.nameChanges.isEmpty());
         }

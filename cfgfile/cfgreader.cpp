@@ -5,14 +5,11 @@
 
 #include "windows1252.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
 
 namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("CfgReader", text); }
 
 // Far beyond any script: the game reads 64 KiB of one.
 constexpr qint64 largestFile = 64 * 1024 * 1024;

@@ -4,21 +4,24 @@
 #ifndef CFGREADER_H
 #define CFGREADER_H
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
 
 // Reads a console script as the games read it: Windows-1252 text, each byte one character.
-namespace CfgReader {
+class CfgReader {
+    Q_DECLARE_TR_FUNCTIONS(CfgReader)
 
-// The file's text exactly, line ends as they stand. A file that is not text, such as one that
-// holds NUL bytes, is refused: nothing, and errorString says why.
-std::optional<QString> read(const QString &path, QString *errorString);
+public:
+    // The file's text exactly, line ends as they stand. A file that is not text, such as one
+    // that holds NUL bytes, is refused: nothing, and errorString says why.
+    static std::optional<QString> read(const QString &path, QString *errorString);
 
-// The text of a file as the editor holds it: '\n' between lines, without the one line end that
-// saving adds after the text, so that a script saved by Tintmark saves again byte for byte.
-QString editorText(QStringView fileText);
-
-} // namespace CfgReader
+    // The text of a file as the editor holds it: '\n' between lines, without the one line end
+    // that saving adds after the text, so that a script saved by Tintmark saves again byte for
+    // byte.
+    static QString editorText(QStringView fileText);
+};
 
 #endif // CFGREADER_H

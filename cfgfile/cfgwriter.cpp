@@ -5,7 +5,6 @@
 
 #include "windows1252.h"
 
-#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -17,8 +16,6 @@
 #endif
 
 namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("CfgWriter", text); }
 
 // Writes all of data, or fails with the reason in the file's errorString(). A write that the
 // system cuts short is repeated for the rest, so that the failure, say of a full disk, reports
@@ -145,8 +142,9 @@ QString describeUnencodable(char32_t codePoint)
     const bool printable = QChar::isPrint(codePoint) && !QChar::isSurrogate(codePoint);
     const QString character
         = printable ? QStringLiteral("\u201c%1\u201d (%2)").arg(shown, hex) : hex;
-    return tr("The text holds the character %1, which a script cannot hold: the games read "
-              "scripts in Windows-1252. Nothing was saved; replace that character and save again.")
+    return CfgWriter::tr(
+        "The text holds the character %1, which a script cannot hold: the games read "
+        "scripts in Windows-1252. Nothing was saved; replace that character and save again.")
         .arg(character);
 }
 
@@ -182,9 +180,4 @@ bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *
         ? tr("The script could not be written completely.")
         : file.errorString();
     return false;
-}
-
-QString CfgWriter::fileText(QStringView text)
-{
-    return text.toString().replace(u'\n', u"\r\n"_qs) + u"\r\n"_qs;
 }

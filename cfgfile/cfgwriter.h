@@ -4,29 +4,28 @@
 #ifndef CFGWRITER_H
 #define CFGWRITER_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
 #include <functional>
 
-// Writes a console script as the games read it: Windows-1252, no byte-order mark, CR LF line
-// ends and one CR LF after the text. The text goes to a temporary file that replaces the target
-// only when complete, so a failed write leaves an existing script as it was.
-namespace CfgWriter {
+// Writes a console script as the games read it: Windows-1252, no byte-order mark, and the
+// characters fileTextOf() gives for the editor's text. The text goes to a temporary file that
+// replaces the target only when complete, so a failed write leaves an existing script as it was.
+class CfgWriter {
+    Q_DECLARE_TR_FUNCTIONS(CfgWriter)
 
-using TextSource = std::function<QString()>;
+public:
+    using TextSource = std::function<QString()>;
 
-// The writer encodes and writes a long script in pieces of this many characters.
-constexpr qsizetype chunkCharacters = 512 * 1024;
+    // The writer encodes and writes a long script in pieces of this many characters.
+    static constexpr qsizetype chunkCharacters = 512 * 1024;
 
-// Writes the text that takeText returns; it is called once the file is open, so the script holds
-// the text as it is at that moment. The text's line breaks are '\n', as Qt's text widgets give
-// them. On failure returns false and says why in errorString.
-bool write(const QString &path, const TextSource &takeText, QString *errorString);
-
-// The characters that write() puts in the file for text: CR LF line ends and one more after it.
-QString fileText(QStringView text);
-
-} // namespace CfgWriter
+    // Writes the text that takeText returns; it is called once the file is open, so the script
+    // holds the text as it is at that moment. The text's line breaks are '\n', as Qt's text
+    // widgets give them. On failure returns false and says why in errorString.
+    static bool write(const QString &path, const TextSource &takeText, QString *errorString);
+};
 
 #endif // CFGWRITER_H

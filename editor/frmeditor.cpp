@@ -4,8 +4,8 @@
 #include "frmeditor.h"
 
 #include "animationdialog.h"
-#include "cfgwriter.h"
 #include "consolerules.h"
+#include "filetext.h"
 #include "fixedlayout.h"
 #include "namepreview.h"
 #include "recentscripts.h"
@@ -54,18 +54,27 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
     , m_opener(opener)
-    , txtEditor(new QPlainTextEdit(this))
-    , cmdSave(new QPushButton(tr("&Save"), this))
-    , Label1(new QLabel(tr("This is where you can you add Animation to your script CFG file. Then "
-                           "you can save it by hitting the save button."),
-          this))
 {
     setObjectName(QStringLiteral("frmEditor"));
     setWindowTitle(tr("Tintmark Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(fixedLayoutFont());
     setFixedSize(rectFromTwips(0, 0, 8625, 5025).size());
+    createControls();
+    createActions();
 
+    m_typingPause.setSingleShot(true);
+    m_typingPause.setInterval(typingPause);
+    connect(txtEditor->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_player)
+            m_typingPause.start();
+    });
+    connect(&m_typingPause, &QTimer::timeout, this, &frmEditor::updatePlayer);
+}
+
+void frmEditor::createControls()
+{
+    txtEditor = new QPlainTextEdit(this);
     txtEditor->setObjectName(QStringLiteral("txtEditor"));
     txtEditor->setGeometry(rectFromTwips(120, 120, 8295, 4335));
     // Long lines wrap on screen only; the script breaks lines where it holds a line break.
@@ -88,6 +97,24 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
     connect(
         txtEditor, &QPlainTextEdit::customContextMenuRequested, this, &frmEditor::showContextMenu);
 
+    cmdSave = new QPushButton(tr("&Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setGeometry(rectFromTwips(6960, 4560, 1455, 375));
+    cmdSave->setAutoDefault(false);
+    connect(cmdSave, &QPushButton::clicked, this, &frmEditor::cmdSave_Click);
+
+    Label1 = new QLabel(tr("This is where you can you add Animation to your script CFG file. Then "
+                           "you can save it by hitting the save button."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(rectFromTwips(120, 4560, 6735, 375));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    fitFontsOnFirstPaint(this, { { Label1 } });
+}
+
+void frmEditor::createActions()
+{
     // The layout stays as it is: the new commands live in the context menu and on keys.
     m_openAction = new QAction(tr("&Open Script..."), this);
     m_openAction->setShortcut(QKeySequence::Open);
@@ -107,25 +134,6 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
-
-    m_typingPause.setSingleShot(true);
-    m_typingPause.setInterval(typingPause);
-    connect(txtEditor->document(), &QTextDocument::contentsChanged, this, [this] {
-        if (m_player)
-            m_typingPause.start();
-    });
-    connect(&m_typingPause, &QTimer::timeout, this, &frmEditor::updatePlayer);
-
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setGeometry(rectFromTwips(6960, 4560, 1455, 375));
-    cmdSave->setAutoDefault(false);
-    connect(cmdSave, &QPushButton::clicked, this, &frmEditor::cmdSave_Click);
-
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(rectFromTwips(120, 4560, 6735, 375));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setWordWrap(true);
-    fitFontsOnFirstPaint(this, { { Label1 } });
 }
 
 void frmEditor::appendCommand(const SetNameLine &line)
@@ -198,7 +206,7 @@ QString frmEditor::gameText() const
         ConsoleRules::largestBufferBytes, txtEditor->document()->characterCount() - 1);
     QTextCursor read(txtEditor->document());
     read.setPosition(int(characters), QTextCursor::KeepAnchor);
-    return CfgWriter::fileText(withLineBreaks(read.selectedText()));
+    return fileTextOf(withLineBreaks(read.selectedText()));
 }
 
 void frmEditor::updatePlayer()
@@ -387,6 +395,6 @@ void frmEditor::splitLine(int line, int column)
     txtEditor->setTextCursor(cursor);
     if (m_player) {
         m_typingPause.stop();
-        m_player->setScript(CfgWriter::fileText(scriptText()));
+        m_player->setScript(fileTextOf(scriptText()));
     }
 }

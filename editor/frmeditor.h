@@ -53,6 +53,8 @@ private slots:
     void cmdSave_Click();
 
 private:
+    void createControls();
+    void createActions();
     // The script as the player sees it, with '\n' between lines.
     QString scriptText() const;
     // The script's file text as far as the games read it, for the player window.
@@ -68,14 +70,14 @@ private:
 
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
-    QPlainTextEdit *txtEditor;
-    QPushButton *cmdSave;
-    QLabel *Label1;
-    QAction *m_openAction;
-    QAction *m_playAction;
-    QAction *m_animationAction;
-    QAction *m_aboutAction;
-    QAction *m_aboutQtAction;
+    QPlainTextEdit *txtEditor = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QLabel *Label1 = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_playAction = nullptr;
+    QAction *m_animationAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_aboutQtAction = nullptr;
     QString m_lastHandedOffName;
     QPointer<ScriptPlayerWindow> m_player; // made when first asked for
     QTimer m_typingPause; // the player window follows the text once typing pauses

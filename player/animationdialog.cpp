@@ -3,10 +3,10 @@
 
 #include "animationdialog.h"
 
-#include "cfgwriter.h"
 #include "colorruns.h"
 #include "consolerules.h"
 #include "consolerun.h"
+#include "filetext.h"
 #include "gamenameview.h"
 #include "scriptchecker.h"
 #include "shownname.h"
@@ -205,8 +205,8 @@ void AnimationDialog::regenerate()
     QString problem = m_animation.problem;
     if (problem.isEmpty()) {
         // What goes into a script must pass the checker.
-        const ScriptCheck check = ScriptChecker::check(
-            CfgWriter::fileText(m_animation.script), m_framesPerSecond->value());
+        const ScriptCheck check
+            = ScriptChecker::check(fileTextOf(m_animation.script), m_framesPerSecond->value());
         if (!check.warnings.isEmpty())
             problem = ScriptChecker::describe(check.warnings.first());
     }
@@ -224,7 +224,7 @@ void AnimationDialog::regenerate()
             : tr("%1 frames, %2 lines, %3 bytes; the longest frame takes %4 of %5 bytes.")
                   .arg(m_animation.frames.size())
                   .arg(m_animation.script.count(u'\n') + 1)
-                  .arg(CfgWriter::fileText(m_animation.script).size())
+                  .arg(fileTextOf(m_animation.script).size())
                   .arg(m_animation.longestFrame)
                   .arg(ConsoleRules::nameBytes));
 

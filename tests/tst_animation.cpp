@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "animation.h"
-#include "cfgwriter.h"
 #include "consolerun.h"
+#include "filetext.h"
 #include "scriptchecker.h"
 
 #include <QTest>
@@ -77,7 +77,7 @@ void tst_Animation::effects()
     const Animation timed = AnimationGenerator::generate(settings);
     QCOMPARE(timed.problem, QString());
     QCOMPARE(timed.frames, frames);
-    const QString timedScript = CfgWriter::fileText(timed.script);
+    const QString timedScript = fileTextOf(timed.script);
     const ConsoleRun once = runScript(timedScript);
     QCOMPARE(namesOf(once), frames + QStringList { "Ab^2C" });
     QCOMPARE(once.nameChanges.last().tick, 15 * frames.size());
@@ -89,7 +89,7 @@ void tst_Animation::effects()
     settings.key = u"F6"_qs;
     const Animation stepped = AnimationGenerator::generate(settings);
     QCOMPARE(stepped.problem, QString());
-    const QString steppedScript = CfgWriter::fileText(stepped.script);
+    const QString steppedScript = fileTextOf(stepped.script);
     QCOMPARE(namesOf(runScript(steppedScript)), QStringList());
     QList<KeyPress> presses;
     for (qsizetype i = 0; i < frames.size() + 2; ++i)

@@ -15,8 +15,6 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CfgFileDialog", text); }
-
 const QString lastFolderKey = QStringLiteral("files/lastFolder");
 
 // The places entries name each folder by its last part, and every game's is "main": name them by
@@ -33,8 +31,7 @@ void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
             // The places list keeps each entry's folder in the role after Qt::UserRole.
             const QString folder = index.data(Qt::UserRole + 1).toUrl().toLocalFile();
             for (const GameInstall &game : games) {
-                const QString name = QCoreApplication::translate("CfgFileDialog", "%1 main")
-                                         .arg(GameNames::of(game.family()));
+                const QString name = CfgFileDialog::tr("%1 main").arg(GameNames::of(game.family()));
                 if (QDir(folder) == QDir(game.scriptFolder) && index.data().toString() != name)
                     model->setData(index, name, Qt::DisplayRole);
             }

@@ -6,6 +6,8 @@
 
 #include "playerdialogs.h"
 
+#include <QCoreApplication>
+
 class InstalledGames;
 class QFileDialog;
 
@@ -13,6 +15,8 @@ class QFileDialog;
 // warning box for a failure. The file dialogs list the games' main folders among their places
 // and start in the last folder used, or in a game's folder before the player chose one.
 class CfgFileDialog : public PlayerDialogs {
+    Q_DECLARE_TR_FUNCTIONS(CfgFileDialog)
+
 public:
     explicit CfgFileDialog(InstalledGames &games);
 

@@ -39,10 +39,11 @@ QString NamePreview::html(const QString &typed)
         cut = QStringLiteral("<s style=\"color:%1\">%2</s>")
                   .arg(QLatin1String(cutOffColor), name.cutOff.toHtmlEscaped());
     }
-    QString html = QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
-                                  "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
-                                  "</td></tr></table>")
-                       .arg(QLatin1String(previewGround), coloredName(name.shown), cut);
+    QString html
+        = QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
+                         "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
+                         "</td></tr></table>")
+              .arg(QLatin1String(previewGround), coloredName(name.shown), cut);
 
     html += QStringLiteral("<p>%1 / %2</p>").arg(name.bytes()).arg(ConsoleRules::nameBytes);
     if (!name.cutOff.isEmpty()) {
@@ -54,7 +55,8 @@ QString NamePreview::html(const QString &typed)
                     .arg(tr("The games refuse %1 in a name.")
                              .arg(name.removed.join(tr(" and ")).toHtmlEscaped()));
     }
-    const QString refusal = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed).refusal;
+    const QString refusal
+        = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed).refusal;
     if (!refusal.isEmpty())
         html += QStringLiteral("<p>%1.</p>").arg(refusal.toHtmlEscaped());
     return html;

@@ -1,0 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "filetext.h"
+
+QString fileTextOf(QStringView editorText)
+{
+    return editorText.toString().replace(u'\n', u"\r\n"_qs) + u"\r\n"_qs;
+}
