@@ -3,6 +3,8 @@
 
 #include "gamenameview.h"
 
+#include "consolerules.h"
+
 #include <QPainter>
 
 namespace {
@@ -40,7 +42,7 @@ void GameNameView::setPalette(const GamePalette &palette)
 
 QSize GameNameView::sizeHint() const
 {
-    return { 31 * fontMetrics().averageCharWidth() + 2 * margin,
+    return { int(ConsoleRules::nameBytes) * fontMetrics().averageCharWidth() + 2 * margin,
         fontMetrics().height() + 2 * margin };
 }
 
