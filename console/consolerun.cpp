@@ -21,7 +21,8 @@ namespace {
 struct CommandSource {
     QString value;
     QStringView text; // what the commands view
-    ScriptCommands split;
+    ScriptCommands parsed; // the commands of a value, or of a script the run split itself
+    const ScriptCommands *split = &parsed; // parsed, or the caller's split of the script
     bool inScript = false; // the commands' columns are columns of the script's lines
 };
 using SourcePointer = std::shared_ptr<const CommandSource>;
@@ -100,7 +101,8 @@ qint64 leadingNumber(QStringView word)
 
 class Console {
 public:
-    Console(QStringView script, const QList<KeyPress> &presses, GameVersion game);
+    Console(QStringView script, const ScriptCommands *split, const QList<KeyPress> &presses,
+        GameVersion game);
     ConsoleRun run();
 
 private:
@@ -148,7 +150,8 @@ private:
     qsizetype m_leftAtTheEnd = 0; // of it, behind every frame: left by finished frames
 };
 
-Console::Console(QStringView script, const QList<KeyPress> &presses, GameVersion game)
+Console::Console(QStringView script, const ScriptCommands *split, const QList<KeyPress> &presses,
+    GameVersion game)
     : m_rules(ConsoleRules::rulesOf(game))
     , m_presses(presses)
 {
@@ -158,9 +161,13 @@ Console::Console(QStringView script, const QList<KeyPress> &presses, GameVersion
     if (script.size() >= m_rules.bufferBytes) {
         find({ ScriptFinding::Kind::LongScript, 1, {}, {} });
         script = {};
+        split = nullptr;
     }
     source->text = script;
-    source->split = splitCommands(source->text, 1, m_rules.commandBytes);
+    if (split)
+        source->split = split;
+    else
+        source->parsed = splitCommands(source->text, 1, m_rules.commandBytes);
     source->inScript = true;
     m_script = source;
     // exec inserts the script and a line break.
@@ -189,7 +196,7 @@ ConsoleRun Console::run()
         }
         Frame &top = m_stack.last();
         const CommandSource &source = *top.source;
-        const ScriptCommand &command = source.split.commands[top.next++];
+        const ScriptCommand &command = source.split->commands[top.next++];
         handOver(top, command);
         ++m_run.commandsRun;
         m_executedLines << command.line;
@@ -384,7 +391,7 @@ void Console::deliverPresses()
         if (m_bufferBytes + source->text.size() >= m_rules.bufferBytes)
             continue;
         m_bufferBytes += bytes;
-        if (!source->split.commands.empty()) {
+        if (!source->split->commands.empty()) {
             // What finished frames left at the end now comes before the key's command.
             m_stack.prepend({ source, 0, 0, bytes, 0, m_leftAtTheEnd });
             m_leftAtTheEnd = 0;
@@ -401,7 +408,7 @@ bool Console::push(SourcePointer source, qsizetype lineBreaks)
 {
     const qsizetype bytes = source->text.size() + lineBreaks;
     m_bufferBytes += bytes;
-    if (source->split.commands.empty()) {
+    if (source->split->commands.empty()) {
         leaveBehind(bytes);
         return false;
     }
@@ -432,7 +439,7 @@ void Console::handOver(Frame &frame, const ScriptCommand &command)
 void Console::popFinished()
 {
     while (!m_stack.isEmpty()
-        && std::size_t(m_stack.last().next) == m_stack.last().source->split.commands.size()) {
+        && std::size_t(m_stack.last().next) == m_stack.last().source->split->commands.size()) {
         const Frame finished = m_stack.takeLast();
         leaveBehind(finished.bytes - finished.consumed + finished.leftAbove);
     }
@@ -476,7 +483,7 @@ SourcePointer Console::parsed(const QString &text, int line)
         auto made = std::make_shared<CommandSource>();
         made->value = text;
         made->text = made->value;
-        made->split = splitCommands(made->text, line, m_rules.commandBytes);
+        made->parsed = splitCommands(made->text, line, m_rules.commandBytes);
         // A value has no line breaks: its commands all stand on the line that set it.
         source = std::move(made);
     }
@@ -522,7 +529,13 @@ QList<KeyBinding> ConsoleRun::finalBindings() const
 
 ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses, GameVersion game)
 {
-    return Console(script, presses, game).run();
+    return Console(script, nullptr, presses, game).run();
+}
+
+ConsoleRun runScript(QStringView script, const ScriptCommands &split,
+    const QList<KeyPress> &presses, GameVersion game)
+{
+    return Console(script, &split, presses, game).run();
 }
 
 double secondsOfTicks(qint64 ticks, int maxFps)

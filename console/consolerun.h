@@ -82,6 +82,7 @@ struct ConsoleRun {
 };
 
 struct ScriptCommand;
+struct ScriptCommands;
 
 // Of a command that sets a variable, its value starting at word valueFrom: the second command
 // in it, when the value holds one after its first word, as a RunTogether finding. inScript: the
@@ -94,6 +95,10 @@ std::optional<ScriptFinding> runTogetherIn(
 // ends when the console's state comes again.
 ConsoleRun runScript(
     QStringView script, const QList<KeyPress> &presses = {}, GameVersion game = defaultGameVersion);
+// The same for a script its caller split for the game (splitCommands() with the game's command
+// bytes), so that a script run again and again, once for each key, is split once.
+ConsoleRun runScript(QStringView script, const ScriptCommands &split,
+    const QList<KeyPress> &presses, GameVersion game);
 
 // Seconds of a number of ticks at a com_maxfps.
 double secondsOfTicks(qint64 ticks, int maxFps);

@@ -85,7 +85,7 @@ QString whatEndsTheSession(QStringView command)
 } // namespace
 
 QStringList ScriptChecker::namesOfPresses(
-    QStringView script, const ConsoleRun &run, const QString &key)
+    QStringView script, const ScriptCommands &split, const ConsoleRun &run, const QString &key)
 {
     // Presses far apart, each after what the one before started; the list ends where the names
     // come round again.
@@ -94,7 +94,7 @@ QStringList ScriptChecker::namesOfPresses(
     QList<KeyPress> pressing;
     for (int i = 0; i < presses; ++i)
         pressing << KeyPress { run.endTick + 1 + i * apart, key };
-    const ConsoleRun pressed = runScript(script, pressing, run.game);
+    const ConsoleRun pressed = runScript(script, split, pressing, run.game);
     QStringList names;
     for (const NameChange &change : pressed.nameChanges) {
         if (change.tick <= run.endTick)
@@ -110,35 +110,37 @@ QStringList ScriptChecker::namesOfPresses(
 
 ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVersion game)
 {
-    ScriptCheck checked { runScript(script, {}, game), {}, {} };
-    addWarnings(findingsInTheText(script, game) + findingsOfTheRun(checked.run, 0, framesPerSecond),
-        {}, game, checked.warnings);
+    // Of a script larger than the buffer, the game runs nothing: there is nothing to split.
+    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
+    const ScriptCommands split = script.size() < rules.bufferBytes
+        ? splitCommands(script, 1, rules.commandBytes)
+        : ScriptCommands();
+    ScriptCheck checked { runScript(script, split, {}, game), {}, {} };
+    addWarnings(
+        findingsInTheText(script, split) + findingsOfTheRun(checked.run, 0, framesPerSecond), {},
+        game, checked.warnings);
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
             const ConsoleRun pressed
-                = runScript(script, { KeyPress { pressedAt, binding.key } }, game);
+                = runScript(script, split, { KeyPress { pressedAt, binding.key } }, game);
             addWarnings(findingsOfTheRun(pressed, pressedAt, framesPerSecond), binding.key, game,
                 checked.warnings);
             checked.keyNames << std::pair { binding.key,
-                namesOfPresses(script, checked.run, binding.key) };
+                namesOfPresses(script, split, checked.run, binding.key) };
         }
     }
     std::ranges::stable_sort(checked.warnings, {}, &ScriptWarning::line);
     return checked;
 }
 
-QList<ScriptFinding> ScriptChecker::findingsInTheText(QStringView script, GameVersion game)
+QList<ScriptFinding> ScriptChecker::findingsInTheText(
+    QStringView script, const ScriptCommands &split)
 {
     using Kind = ScriptFinding::Kind;
-    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
-    // Of a script larger than the buffer, the game runs nothing: there is nothing to split.
-    if (script.size() >= rules.bufferBytes)
-        return {};
     // Commands run together are found on every line of the script, also on those the run never
     // reaches.
     QList<ScriptFinding> found;
-    const ScriptCommands split = splitCommands(script, 1, rules.commandBytes);
     for (const ScriptCommand &command : split.commands) {
         if (command.splitAtHighByte)
             found << ScriptFinding { Kind::HighBytes, command.line, {}, {} };

@@ -54,9 +54,9 @@ public:
 
 private:
     static QStringList namesOfPresses(
-        QStringView script, const ConsoleRun &run, const QString &key);
+        QStringView script, const ScriptCommands &split, const ConsoleRun &run, const QString &key);
     // What needs no run: the script's own lines as the console splits them.
-    static QList<ScriptFinding> findingsInTheText(QStringView script, GameVersion game);
+    static QList<ScriptFinding> findingsInTheText(QStringView script, const ScriptCommands &split);
     // What the run found, and what the checker finds in it. pressedAt: the tick a key was
     // pressed at; what ran before it is the script's own.
     static QList<ScriptFinding> findingsOfTheRun(
