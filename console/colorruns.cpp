@@ -25,14 +25,13 @@ GamePalette gamePalette()
 
 namespace {
 
-// The palette entry of the character after a code's caret: a digit's own, and for any other
-// character the entry Quake III's ColorIndex, ((c) - '0') & 7, picks, as the games' renderer
-// derives from it.
+// The palette entry of the character after a code's caret, as COD 2's ColorIndex gives it: a
+// digit's own, white for the letters and signs players write (ColorIndex in
+// voron00/CoD2rev_Server src/universal/q_shared.cpp).
 qsizetype paletteIndex(QChar code)
 {
-    if (ConsoleRules::isCodeDigit(code))
-        return code.unicode() - u'0';
-    return (code.unicode() - u'0') & 7;
+    constexpr qsizetype white = 7;
+    return ConsoleRules::isCodeDigit(code) ? code.unicode() - u'0' : white;
 }
 
 } // namespace

@@ -56,20 +56,23 @@ struct GameRules {
     qsizetype commandBytes;
     bool variableTakesOneWord;
     bool setNeedsExactWords;
-    QStringView droppedCodeDigits; // the codes the shown name loses
+    // The name cleaning drops a color code whose palette entry is black: COD 2's ColorIndex
+    // gives only '0' that entry, COD's (Quake III's, ((c) - '0') & 7) every character whose
+    // byte is a multiple of eight: '0', '8', 'h', 'x', a space...
+    bool colorIndexOfThreeBits;
 };
 
 constexpr GameRules rulesOf(GameVersion game)
 {
     switch (game) {
     case GameVersion::Cod11:
-        return { 16'384, 1'023, true, true, u"08" };
+        return { 16'384, 1'023, true, true, true };
     case GameVersion::Cod13:
-        return { 65'536, 1'023, true, true, u"08" };
+        return { 65'536, 1'023, true, true, true };
     case GameVersion::Cod2:
         break;
     }
-    return { 65'536, 4'095, false, false, u"0" };
+    return { 65'536, 4'095, false, false, false };
 }
 
 // The most any of the games reads of a script: of a longer one, it runs nothing.
@@ -116,9 +119,20 @@ inline constexpr std::initializer_list<QStringView> sessionCommands = { u"quit",
 
 // Characters the game removes from a name (the userinfo string keeps none of them).
 inline constexpr std::initializer_list<char16_t> removedFromNames = { u';', u'"', u'\\' };
-// The name the game shows also loses ^0 (and in COD ^8), every space after the third in a row and a
-// caret that ends it; its cut to nameBytes never splits a color code.
+// The name the game shows also loses the black codes (see GameRules), every space after the third
+// in a row and a caret that ends it; its cut to nameBytes never splits a color code.
 constexpr qsizetype spacesInARow = 3;
+// Whether the name cleaning drops the code of a caret and c: its palette entry is black.
+constexpr bool dropsColorCode(const GameRules &rules, QChar c)
+{
+    const char16_t code = c.unicode();
+    if (!rules.colorIndexOfThreeBits)
+        return code == u'0';
+    // The three Windows-1252 characters of bytes 0x80, 0x88 and 0x98 stand above Latin-1.
+    if (code == 0x20ac || code == 0x02c6 || code == 0x02dc)
+        return true;
+    return code < 0x100 && code % 8 == 0;
+}
 // A color code: a caret followed by anything but a caret (Q_IsColorString of the games' engine and
 // of Quake III's code/game/q_shared.h), the one definition the names, their colors, the preview
 // and the generator all follow.

@@ -5,83 +5,9 @@
 
 #include "consolerules.h"
 
-#include <algorithm>
-
 using namespace ConsoleRules;
 
 namespace {
-
-bool isOnlyColorCodes(QStringView name)
-{
-    for (qsizetype i = 0; i < name.size(); i += 2) {
-        if (!startsColorCode(name, i))
-            return false;
-    }
-    return true;
-}
-
-bool isDroppedCode(QStringView name, qsizetype i, QStringView droppedDigits)
-{
-    if (name[i] != u'^' || i + 1 == name.size())
-        return false;
-    for (const QChar digit : droppedDigits) {
-        if (name[i + 1] == digit)
-            return true;
-    }
-    return false;
-}
-
-bool needsCleaning(QStringView name, QStringView droppedDigits)
-{
-    if (name.startsWith(u' ') || name.endsWith(u'^'))
-        return true;
-    qsizetype spaces = 0;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t c = name[i].unicode();
-        if (c == u' ') {
-            if (++spaces > spacesInARow)
-                return true;
-            continue;
-        }
-        spaces = 0;
-        // Letters and most signs need nothing: what the game removes is at '^' or below.
-        if (c > u'^')
-            continue;
-        if (c == u'^' ? isDroppedCode(name, i, droppedDigits) : isRemovedFromNames(c))
-            return true;
-    }
-    return false;
-}
-
-QString cleanedName(const QString &name, GameVersion game)
-{
-    const QStringView droppedDigits = rulesOf(game).droppedCodeDigits;
-    // Most names need nothing removed: they are kept, not copied.
-    if (!needsCleaning(name, droppedDigits))
-        return name;
-
-    QString cleaned(name.size(), Qt::Uninitialized);
-    QChar *const begin = cleaned.data();
-    QChar *out = begin;
-    qsizetype spaces = 0;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name[i];
-        if (isRemovedFromNames(c.unicode()))
-            continue;
-        if (isDroppedCode(name, i, droppedDigits)) {
-            ++i;
-            continue;
-        }
-        spaces = c == u' ' ? spaces + 1 : 0;
-        if (c == u' ' && (out == begin || spaces > spacesInARow))
-            continue;
-        *out++ = c;
-    }
-    cleaned.truncate(out - begin);
-    if (cleaned.endsWith(u'^'))
-        cleaned.chop(1);
-    return cleaned;
-}
 
 QStringList removedCharactersIn(QStringView name)
 {
@@ -93,25 +19,102 @@ QStringList removedCharactersIn(QStringView name)
     return removed;
 }
 
+// The output of the cleaning: the name itself as long as nothing is left out, a copy from the
+// first character that is. Most names lose nothing and are not copied.
+class CleanedName {
+public:
+    explicit CleanedName(const QString &name)
+        : m_name(name)
+    {
+    }
+
+    qsizetype size() const { return m_size; }
+    void keep(qsizetype i)
+    {
+        if (m_copy.isNull() && i != m_size) {
+            m_copy = QString(m_name.size(), Qt::Uninitialized);
+            std::copy_n(m_name.constData(), m_size, m_copy.data());
+        }
+        if (!m_copy.isNull())
+            m_copy[m_size] = m_name[i];
+        ++m_size;
+    }
+    QString text() const
+    {
+        if (m_copy.isNull())
+            return m_size == m_name.size() ? m_name : m_name.first(m_size);
+        return m_copy.first(m_size);
+    }
+
+private:
+    const QString &m_name;
+    QString m_copy;
+    qsizetype m_size = 0;
+};
+
 } // namespace
 
+// The games' ClientCleanName (voron00/CoD2rev_Server src/game/g_client_mp.cpp; for COD,
+// PrawyCoD1/opencod1 src/game_mp/g_client_mp.c, RTCW's), rule by rule, on the name as the
+// userinfo string carries it: Info_SetValueForKey has taken out ';', '"' and '\' (COD 2, and COD
+// 1.1 alike: opencod1 src/universal/q_shared.c). Leading spaces go; a caret takes the next
+// character with it, whatever it is, as a code that the cut never splits, or drops both when the
+// code is black; a caret that ends the name is dropped; spaces after the third in a row go, and
+// codes between them do not break the row; 31 bytes are kept, and a name without a character
+// outside codes is "UnnamedPlayer".
 ShownName ShownName::of(const QString &name, GameVersion game)
 {
+    const GameRules rules = rulesOf(game);
     ShownName result;
-    result.cleaned = cleanedName(name, game);
-    result.shown = result.cleaned;
-    if (result.shown.size() > nameBytes) {
-        // A code that the cut would split goes whole.
-        qsizetype i = 0;
-        while (i < nameBytes)
-            i += startsColorCode(result.shown, i) ? 2 : 1;
-        result.shown.truncate(i > nameBytes ? i - 2 : nameBytes);
-        result.cutOff = result.cleaned.sliced(result.shown.size());
+    CleanedName cleaned(name);
+    qsizetype kept = -1; // the size the cut keeps, once the cut is reached
+    qsizetype keptLetters = 0; // characters outside codes within the cut
+    qsizetype spaces = 0;
+    bool removed = false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (isRemovedFromNames(c.unicode())) {
+            removed = true;
+            continue;
+        }
+        if (c == u' ' && cleaned.size() == 0)
+            continue;
+        if (c == u'^') {
+            qsizetype next = i + 1;
+            while (next < name.size() && isRemovedFromNames(name[next].unicode())) {
+                removed = true;
+                ++next;
+            }
+            if (next == name.size())
+                break;
+            if (!dropsColorCode(rules, name[next])) {
+                if (kept < 0 && cleaned.size() > nameBytes - 2)
+                    kept = cleaned.size();
+                cleaned.keep(i);
+                cleaned.keep(next);
+            }
+            i = next;
+            continue;
+        }
+        if (c == u' ') {
+            if (++spaces > spacesInARow)
+                continue;
+        } else {
+            spaces = 0;
+        }
+        if (kept < 0 && cleaned.size() > nameBytes - 1)
+            kept = cleaned.size();
+        if (kept < 0)
+            ++keptLetters;
+        cleaned.keep(i);
     }
-    if (isOnlyColorCodes(result.shown))
+    result.cleaned = cleaned.text();
+    result.shown = kept < 0 ? result.cleaned : result.cleaned.first(kept);
+    if (kept >= 0)
+        result.cutOff = result.cleaned.sliced(kept);
+    if (keptLetters == 0)
         result.shown = unnamedPlayer.toString();
-    // A name kept whole lost nothing.
-    if (result.cleaned.size() != name.size())
+    if (removed)
         result.removed = removedCharactersIn(name);
     return result;
 }

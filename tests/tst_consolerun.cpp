@@ -78,12 +78,12 @@ void tst_ConsoleRun::runs_data()
 
     using End = ConsoleRun::End;
     const QString templ = QString::fromLatin1(templateLiteral);
-    const auto row = [](const char *name, const QString &script, const QStringList &names,
-                         End end = End::Finished, const QStringList &warned = {},
-                         const QList<KeyPress> &presses = {},
-                         GameVersion game = GameVersion::Cod2) {
-        QTest::newRow(name) << saved(script) << presses << names << end << warned << game;
-    };
+    const auto row
+        = [](const char *name, const QString &script, const QStringList &names,
+              End end = End::Finished, const QStringList &warned = {},
+              const QList<KeyPress> &presses = {}, GameVersion game = GameVersion::Cod2) {
+              QTest::newRow(name) << saved(script) << presses << names << end << warned << game;
+          };
 
     row("template", templ, {});
     row("template and a hand-off", templ + u" set name ^1A"_qs, { "0 9 ^1A" });
@@ -248,35 +248,58 @@ void tst_ConsoleRun::shownName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<GameVersion>("game");
+    const auto cod2 = GameVersion::Cod2;
+    const auto cod = GameVersion::Cod11;
 
-    QTest::newRow("plain") << u"^1Bob"_qs << u"^1Bob"_qs;
-    QTest::newRow("leading spaces dropped") << u"   ^1Bob "_qs << u"^1Bob "_qs;
-    QTest::newRow("quotes and backslashes removed") << u"a\"b\\c"_qs << u"abc"_qs;
-    QTest::newRow("exactly 31 bytes") << QString(31, u'x') << QString(31, u'x');
-    QTest::newRow("32 bytes cut to 31") << QString(32, u'x') << QString(31, u'x');
+    QTest::newRow("plain") << u"^1Bob"_qs << u"^1Bob"_qs << cod2;
+    QTest::newRow("leading spaces dropped") << u"   ^1Bob "_qs << u"^1Bob "_qs << cod2;
+    QTest::newRow("quotes and backslashes removed") << u"a\"b\\c"_qs << u"abc"_qs << cod2;
+    QTest::newRow("exactly 31 bytes") << QString(31, u'x') << QString(31, u'x') << cod2;
+    QTest::newRow("32 bytes cut to 31") << QString(32, u'x') << QString(31, u'x') << cod2;
     QTest::newRow("a code counts two")
-        << u"^1"_qs + QString(30, u'x') << u"^1"_qs + QString(29, u'x');
-    QTest::newRow("empty") << QString() << u"UnnamedPlayer"_qs;
-    QTest::newRow("codes only") << u"^1^2^0"_qs << u"UnnamedPlayer"_qs;
-    QTest::newRow("spaces only") << u"   "_qs << u"UnnamedPlayer"_qs;
-    QTest::newRow("a caret at the end dropped") << u"^1A^"_qs << u"^1A"_qs;
-    QTest::newRow("a caret alone dropped") << u"^"_qs << u"UnnamedPlayer"_qs;
-    QTest::newRow("^0 dropped") << u"^0Black^1Red"_qs << u"Black^1Red"_qs;
-    QTest::newRow("semicolon dropped") << u"A;B"_qs << u"AB"_qs;
+        << u"^1"_qs + QString(30, u'x') << u"^1"_qs + QString(29, u'x') << cod2;
+    QTest::newRow("empty") << QString() << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("codes only") << u"^1^2^0"_qs << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("spaces only") << u"   "_qs << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("a caret at the end dropped") << u"^1A^"_qs << u"^1A"_qs << cod2;
+    QTest::newRow("a caret alone dropped") << u"^"_qs << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("^0 dropped") << u"^0Black^1Red"_qs << u"Black^1Red"_qs << cod2;
+    QTest::newRow("semicolon dropped") << u"A;B"_qs << u"AB"_qs << cod2;
     QTest::newRow("three spaces in a row kept, the fourth dropped")
-        << u"A   B    C"_qs << u"A   B   C"_qs;
+        << u"A   B    C"_qs << u"A   B   C"_qs << cod2;
     QTest::newRow("cut before a code it would split")
-        << QString(30, u'x') + u"^1y"_qs << QString(30, u'x');
+        << QString(30, u'x') + u"^1y"_qs << QString(30, u'x') << cod2;
     QTest::newRow("a code just within the cut")
-        << QString(29, u'x') + u"^1y"_qs << QString(29, u'x') + u"^1"_qs;
-    QTest::newRow("caret and a letter count as a code") << u"^a^b"_qs << u"UnnamedPlayer"_qs;
+        << QString(29, u'x') + u"^1y"_qs << QString(29, u'x') + u"^1"_qs << cod2;
+    QTest::newRow("caret and a letter count as a code")
+        << u"^a^b"_qs << u"UnnamedPlayer"_qs << cod2;
+    // ClientCleanName, rule by rule, where the name differs from what was set.
+    QTest::newRow("a caret takes a caret as its code: chat colors keep both pairs")
+        << u"^^33Cy^^00NutroN"_qs << u"^^33Cy^^00NutroN"_qs << cod2;
+    QTest::newRow("COD: ^^88 keeps both pairs too") << u"^^88"_qs << u"^^88"_qs << cod;
+    QTest::newRow("two carets alone are a code") << u"^^"_qs << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("codes do not break a row of spaces") << u"A  ^1  B"_qs << u"A  ^1 B"_qs << cod2;
+    QTest::newRow("a caret and a space are a code, not a space")
+        << u"A^    B"_qs << u"A^    B"_qs << cod2;
+    QTest::newRow("leading spaces after a dropped code go too") << u"^0  A"_qs << u"A"_qs << cod2;
+    QTest::newRow("COD 2 keeps ^8") << u"^8Team"_qs << u"^8Team"_qs << cod2;
+    QTest::newRow("COD drops ^8") << u"^8Team"_qs << u"Team"_qs << cod;
+    // COD's ColorIndex keeps three bits: every character of a byte that is a multiple of eight
+    // is black.
+    QTest::newRow("COD drops ^x and ^h") << u"^xA^hB"_qs << u"AB"_qs << cod;
+    QTest::newRow("COD 2 keeps ^x") << u"^xA"_qs << u"^xA"_qs << cod2;
+    QTest::newRow("COD drops a caret and \u20ac, byte 0x80") << u"^\u20acA"_qs << u"A"_qs << cod;
+    // opencod1's Info_SetValueForKey takes the characters out, as COD 2 does.
+    QTest::newRow("COD drops ; from a name") << u"A;B"_qs << u"AB"_qs << cod;
 }
 
 void tst_ConsoleRun::shownName()
 {
     QFETCH(QString, name);
     QFETCH(QString, shown);
-    QCOMPARE(ShownName::of(name).shown, shown);
+    QFETCH(GameVersion, game);
+    QCOMPARE(ShownName::of(name, game).shown, shown);
 }
 
 void tst_ConsoleRun::runTogetherCanBeSplitAtItsColumn()
@@ -312,8 +335,8 @@ void tst_ConsoleRun::nameSetByLine_data()
     QTest::newRow("seta") << u"seta name ^5F"_qs << std::optional(u"^5F"_qs);
     QTest::newRow("the variable's own command") << u"name ^6G"_qs << std::optional(u"^6G"_qs);
     QTest::newRow("an escaped quote") << u"set name \"a\\\"b\""_qs << std::optional(u"a\"b"_qs);
-    QTest::newRow("a byte from 0x80 ends the word") << u"set name B\u00e9"_qs
-                                                  << std::optional(u"B"_qs);
+    QTest::newRow("a byte from 0x80 ends the word")
+        << u"set name B\u00e9"_qs << std::optional(u"B"_qs);
     QTest::newRow("a comment after the name") << u"set name H//x"_qs << std::optional(u"H"_qs);
     QTest::newRow("comment") << u"// set name ^1T^1a"_qs << std::optional<QString>();
     QTest::newRow("a binding") << u"bind k \"set name K\""_qs << std::optional<QString>();

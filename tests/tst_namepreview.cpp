@@ -52,14 +52,14 @@ void tst_NamePreview::runs_data()
     QTest::newRow("trailing caret is shown") << u"^1A^"_qs << QList<ColorRun> { { u"A^"_qs, red } };
     QTest::newRow("caret caret digit digit")
         << u"^^11"_qs << QList<ColorRun> { { u"^"_qs, white }, { u"1"_qs, red } };
-    // Any character but a caret makes a code, as in the games; a letter colors as Quake III's
-    // ColorIndex picks: ('b' - '0') & 7 is 2, green.
+    // Any character but a caret makes a code, as in the games; COD 2 draws a letter's code white.
     QTest::newRow("caret and a letter is a code")
-        << u"a^bc"_qs << QList<ColorRun> { { u"a"_qs, white }, { u"c"_qs, green } };
+        << u"^1a^bc"_qs << QList<ColorRun> { { u"a"_qs, red }, { u"c"_qs, white } };
     QTest::newRow("same color twice makes one run")
         << u"^1A^1B"_qs << QList<ColorRun> { { u"AB"_qs, red } };
     QTest::newRow("white code after text") << u"A^7B"_qs << QList<ColorRun> { { u"AB"_qs, white } };
-    QTest::newRow("caret and a sign is a code") << u"^!A"_qs << QList<ColorRun> { { u"A"_qs, red } };
+    QTest::newRow("caret and a sign is a code")
+        << u"^1^!A"_qs << QList<ColorRun> { { u"A"_qs, white } };
 }
 
 void tst_NamePreview::runs()
