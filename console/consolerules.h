@@ -60,19 +60,21 @@ struct GameRules {
     // gives only '0' that entry, COD's (Quake III's, ((c) - '0') & 7) every character whose
     // byte is a multiple of eight: '0', '8', 'h', 'x', a space...
     bool colorIndexOfThreeBits;
+    // toggle as COD's Quake III code has it (see Console::execute), not as COD 2's.
+    bool togglesAsCod;
 };
 
 constexpr GameRules rulesOf(GameVersion game)
 {
     switch (game) {
     case GameVersion::Cod11:
-        return { 16'384, 1'023, true, true, true };
+        return { 16'384, 1'023, true, true, true, true };
     case GameVersion::Cod13:
-        return { 65'536, 1'023, true, true, true };
+        return { 65'536, 1'023, true, true, true, true };
     case GameVersion::Cod2:
         break;
     }
-    return { 65'536, 4'095, false, false, false };
+    return { 65'536, 4'095, false, false, false, false };
 }
 
 // The most any of the games reads of a script: of a longer one, it runs nothing.

@@ -244,19 +244,26 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         if (words.size() == 2)
             runVariable(command);
     } else if (isWord(verb, u"toggle") && words.size() >= 2) {
-        // COD 2 toggles only a variable that exists, and finds its value in the list whatever
-        // its case.
+        // COD 2 toggles only a variable that exists, finds its value in the list whatever its
+        // case, and toggles no string without a list (Dvar_ToggleInternal, CoD2rev_Server
+        // src/universal/dvar_cmds.cpp): every variable a script sets, the name too, is a string.
+        // COD makes the variable it does not find, compares in case, and without a list sets
+        // 0 or 1 (Cvar_Toggle_f, opencod1 src/qcommon/cvar_cmds.c).
         const auto current = m_variables.constFind(lowerCase(words[1]));
         const bool known = current != m_variables.cend() || isOneOf(words[1], knownVariables);
-        if (!known)
+        if (!known && !m_rules.togglesAsCod)
             return;
         const QString value = current == m_variables.cend() ? QString() : current->value;
         QString next;
         if (words.size() == 2) {
-            next = value.toInt() ? u"0"_qs : u"1"_qs;
+            if (!m_rules.togglesAsCod)
+                return;
+            next = leadingNumber(value) ? u"0"_qs : u"1"_qs;
         } else {
+            const Qt::CaseSensitivity sensitivity
+                = m_rules.togglesAsCod ? Qt::CaseSensitive : Qt::CaseInsensitive;
             qsizetype at = 2;
-            while (at < words.size() && words[at].compare(value, Qt::CaseInsensitive) != 0)
+            while (at < words.size() && words[at].compare(value, sensitivity) != 0)
                 ++at;
             next = words[at < words.size() - 1 ? at + 1 : 2].toString();
         }

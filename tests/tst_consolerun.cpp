@@ -116,6 +116,8 @@ void tst_ConsoleRun::runs_data()
         { warning(Kind::LongName, 3) });
     row("toggle finds the value whatever its case", u"set name ^1A\ntoggle name ^1a ^2B"_qs,
         { "0 1 ^1A", "0 2 ^2B" });
+    row("toggle leaves a string without a list alone", u"set name 0\ntoggle name"_qs,
+        { "0 1 0" });
     // va() keeps 1,023 bytes of the value: "set name A;", spaces, "set name B".
     const auto longValue = [](int spaces) {
         return u"set a \"set name A;"_qs + QString(spaces, u' ') + u"set name B\"\nvstr a"_qs;
@@ -148,6 +150,12 @@ void tst_ConsoleRun::runs_data()
     row("COD: ^8 dropped from the shown name as ^0", u"set name ^8A^0B^1C"_qs, { "0 1 AB^1C" },
         End::Finished, {}, {}, cod);
     row("COD 2: ^8 shown", u"set name ^8A^1C"_qs, { "0 1 ^8A^1C" });
+    row("COD: toggle without a list sets 0 or 1", u"set name 0\ntoggle name"_qs,
+        { "0 1 0", "0 2 1" }, End::Finished, {}, {}, cod);
+    row("COD: toggle compares in case", u"set name ^1A\ntoggle name ^1a ^2B"_qs,
+        { "0 1 ^1A", "0 2 ^1a" }, End::Finished, {}, {}, cod);
+    row("COD: toggle makes a variable it does not find",
+        u"toggle v \"set name ^3V\"\nvstr v"_qs, { "0 1 ^3V" }, End::Finished, {}, {}, cod);
     row("comments", u"// set name X\nset name A // set name B\nset name \"a//b\""_qs,
         { "0 2 A", "0 3 a//b" });
     row("waits and their timing",
