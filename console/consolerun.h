@@ -43,6 +43,13 @@ struct RecordedCommand {
     QString verb; // its first word
 };
 
+// A variable set for the first time, at a line, to a value.
+struct VariableSet {
+    int line = 0;
+    QString name;
+    QString value;
+};
+
 // A stretch of the script that runs again and again for ever.
 struct EndlessLoop {
     qint64 firstTick = 0;
@@ -73,7 +80,7 @@ struct ConsoleRun {
     // vstr that the full command buffer turned away.
     QList<ScriptFinding> findings;
     int lastLine = 0; // of the last command run
-    QList<std::pair<int, QString>> variablesSet; // the first set of each variable but the name
+    QList<VariableSet> variablesSet; // the first set of each variable but the name
     QStringList variablesRead; // by vstr, in lower case
     int commandsRun = 0;
 

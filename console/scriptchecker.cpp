@@ -7,6 +7,7 @@
 #include "scriptcommands.h"
 #include "shownname.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -59,13 +60,32 @@ std::optional<QString> misspelled(QStringView word, std::initializer_list<QStrin
     return std::nullopt;
 }
 
-// The command stands on a line that starts as a comment: the buffer still hands over what
-// follows a ';' on it.
-bool isCommentLine(QStringView script, const ScriptCommand &command)
+// The same warning on consecutive lines, said once for all of them.
+void mergeConsecutiveLines(QList<ScriptWarning> &warnings)
 {
-    const qsizetype lineStart = command.text.data() - script.data() - command.column;
-    const QStringView before = script.sliced(lineStart, command.column).trimmed();
-    return before.startsWith(u"//");
+    QHash<std::pair<int, QString>, qsizetype> last; // the warning that says it, by kind and text
+    QList<ScriptWarning> merged;
+    for (const ScriptWarning &warning : std::as_const(warnings)) {
+        const std::pair key { int(warning.kind), warning.text };
+        if (const auto kept = last.constFind(key); kept != last.cend()) {
+            ScriptWarning &earlier = merged[*kept];
+            if (std::max(earlier.line, earlier.throughLine) + 1 == warning.line
+                && !warning.splitColumn) {
+                earlier.throughLine = warning.line;
+                continue;
+            }
+        }
+        last.insert(key, merged.size());
+        merged << warning;
+    }
+    warnings = merged;
+}
+
+// One word of letters, digits and signs, as a player name is: not a command or a list of them.
+bool looksLikeAName(QStringView value)
+{
+    return !value.isEmpty() && !value.startsWith(u'+') && !value.startsWith(u'-')
+        && std::ranges::none_of(value, [](QChar c) { return c == u' ' || c == u';'; });
 }
 
 QString whatEndsTheSession(QStringView command)
@@ -99,8 +119,10 @@ QStringList ScriptChecker::namesOfPresses(
     for (const NameChange &change : pressed.nameChanges) {
         if (change.tick <= run.endTick)
             continue;
-        if (!names.isEmpty() && change.shown == names.first() && names.size() > 1) {
-            names << tr("and so on");
+        if (!names.isEmpty() && change.shown == names.first()) {
+            // A key that shows one name shows it at every press.
+            if (names.size() > 1)
+                names << tr("and so on");
             break;
         }
         names << change.shown;
@@ -116,41 +138,60 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         ? splitCommands(script, 1, rules.commandBytes)
         : ScriptCommands();
     ScriptCheck checked { runScript(script, split, {}, game), {}, {} };
-    addWarnings(
-        findingsInTheText(script, split) + findingsOfTheRun(checked.run, 0, framesPerSecond), {},
-        game, checked.warnings);
+    addWarnings(findingsInTheText(split, game) + findingsOfTheRun(checked.run, 0, framesPerSecond),
+        {}, game, checked.warnings);
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
             const ConsoleRun pressed
                 = runScript(script, split, { KeyPress { pressedAt, binding.key } }, game);
-            addWarnings(findingsOfTheRun(pressed, pressedAt, framesPerSecond), binding.key, game,
-                checked.warnings);
+            QList<ScriptFinding> found = findingsOfTheRun(pressed, pressedAt, framesPerSecond);
+            // A key bound to just quit or disconnect is the player's own way out.
+            const QString bound = binding.command.trimmed();
+            if (ConsoleRules::isWord(bound, u"quit") || ConsoleRules::isWord(bound, u"disconnect"))
+                found.removeIf([](const ScriptFinding &finding) {
+                    return finding.kind == ScriptFinding::Kind::SessionCommand;
+                });
+            addWarnings(found, binding.key, game, checked.warnings);
             checked.keyNames << std::pair { binding.key,
                 namesOfPresses(script, split, checked.run, binding.key) };
         }
     }
     std::ranges::stable_sort(checked.warnings, {}, &ScriptWarning::line);
+    mergeConsecutiveLines(checked.warnings);
     return checked;
 }
 
-QList<ScriptFinding> ScriptChecker::findingsInTheText(
-    QStringView script, const ScriptCommands &split)
+QList<ScriptFinding> ScriptChecker::findingsInTheText(const ScriptCommands &split, GameVersion game)
 {
     using Kind = ScriptFinding::Kind;
-    // Commands run together are found on every line of the script, also on those the run never
-    // reaches.
+    using ConsoleRules::isOneOf;
+    using ConsoleRules::isWord;
+    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
+    // Every line of the script, also those the run never reaches.
     QList<ScriptFinding> found;
     for (const ScriptCommand &command : split.commands) {
+        const QString text = command.text.trimmed().toString();
         if (command.splitAtHighByte)
             found << ScriptFinding { Kind::HighBytes, command.line, {}, {} };
-        if (command.column > 0 && isCommentLine(script, command))
-            found << ScriptFinding { Kind::CommentThatRuns, command.line, {}, {} };
-        const QStringView verb = command.words.first();
-        const qsizetype valueFrom = ConsoleRules::isOneOf(verb, ConsoleRules::setCommands) ? 2
-            : ConsoleRules::isOneOf(verb, ConsoleRules::knownVariables)                    ? 1
-                                                                                           : 0;
-        if (valueFrom && command.words.size() > valueFrom) {
+        if (command.afterComment)
+            found << ScriptFinding { Kind::CommentThatRuns, command.line, {}, { text } };
+        if (command.inBlockComment)
+            found << ScriptFinding { Kind::BlockCommentThatRuns, command.line, {}, { text } };
+        const CommandWords &words = command.words;
+        const QStringView verb = words.first();
+        // Cmd_Wait_f reads its number only when it is the one word after "wait".
+        if (isWord(verb, u"wait") && words.size() > 2)
+            found << ScriptFinding { Kind::WaitWithMoreWords, command.line, {}, { text } };
+        // set takes a name and a value; COD's seta, sets and setu exactly those two.
+        const bool exactWords = rules.setNeedsExactWords && !isWord(verb, u"set");
+        if (isOneOf(verb, ConsoleRules::setCommands)
+            && (words.size() < 3 || (exactWords && words.size() > 3)))
+            found << ScriptFinding { Kind::SetsNothing, command.line, {}, { text } };
+        const qsizetype valueFrom = isOneOf(verb, ConsoleRules::setCommands) ? 2
+            : isOneOf(verb, ConsoleRules::knownVariables)                    ? 1
+                                                                             : 0;
+        if (valueFrom && words.size() > valueFrom) {
             if (auto together = runTogetherIn(command, valueFrom, true))
                 found << *together;
         }
@@ -191,18 +232,31 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
         if ((verb.startsWith(u'/') || verb.startsWith(u'\\'))
             && ConsoleRules::isOneOf(verb.sliced(1), ConsoleRules::engineCommands)) {
             found << ScriptFinding { Kind::LeadingSlash, command.line, {}, { command.verb } };
+        } else if (ConsoleRules::isWord(verb, u"exec")) {
+            const QString file
+                = command.text.trimmed().section(u' ', 1, 1, QString::SectionSkipEmpty);
+            found << ScriptFinding { Kind::Exec, command.line, {}, { file } };
         } else if (ConsoleRules::isOneOf(verb, ConsoleRules::sessionCommands)) {
-            found << ScriptFinding { Kind::SessionCommand, command.line, {}, { command.verb } };
+            // The config the game writes starts with unbindall and then binds every key again.
+            const bool boundAgain = ConsoleRules::isWord(verb, u"unbindall")
+                && std::ranges::any_of(run.bindings,
+                    [&](const KeyBinding &binding) { return binding.line > command.line; });
+            if (!boundAgain)
+                found << ScriptFinding { Kind::SessionCommand, command.line, {}, { command.verb } };
         } else if (const auto meant = misspelled(verb, ConsoleRules::engineCommands)) {
             found << ScriptFinding { Kind::UnknownCommand, command.line, {},
                 { command.verb, *meant } };
         }
     }
-    for (const auto &[line, name] : run.variablesSet) {
-        if (run.variablesRead.contains(name.toLower()))
+    for (const VariableSet &set : run.variablesSet) {
+        // A variable that holds commands, or that a vstr or a key reads, is no misspelt name.
+        if (!looksLikeAName(set.value) || run.variablesRead.contains(set.name.toLower())
+            || std::ranges::any_of(run.bindings, [&](const KeyBinding &binding) {
+                   return binding.command.contains(set.name, Qt::CaseInsensitive);
+               }))
             continue;
-        if (const auto meant = misspelled(name, ConsoleRules::knownVariables))
-            found << ScriptFinding { Kind::UnknownVariable, line, {}, { name, *meant } };
+        if (const auto meant = misspelled(set.name, ConsoleRules::knownVariables))
+            found << ScriptFinding { Kind::UnknownVariable, set.line, {}, { set.name, *meant } };
     }
     if (run.end == ConsoleRun::End::CommandBound || run.end == ConsoleRun::End::TickBound) {
         found << ScriptFinding { Kind::ModelBound, run.lastLine, {},
@@ -218,7 +272,7 @@ void ScriptChecker::addWarnings(QList<ScriptFinding> findings, const QString &pr
     std::ranges::stable_sort(findings, {}, &ScriptFinding::kind);
     for (const ScriptFinding &finding : std::as_const(findings)) {
         const ScriptWarning warning { finding.kind, finding.line,
-            wordsFor(finding, pressedKey, game), finding.column };
+            wordsFor(finding, pressedKey, game), 0, finding.column };
         if (!warnings.contains(warning))
             warnings << warning;
     }
@@ -290,8 +344,26 @@ QString ScriptChecker::wordsFor(
         return tr("A character such as \u00e9 or \u20ac outside quotes splits the words here: the "
                   "game drops it and keeps the words around it apart. Put the value in quotes.");
     case Kind::CommentThatRuns:
-        return tr("This line starts as a comment, but the game still runs what follows a ';' on "
-                  "it. Take out the ';' or start the rest with // too.");
+        return tr("A // comment ends at the ';' after it: the game runs \"%1\" as a command. Take "
+                  "out the ';' or start the rest with // too.")
+            .arg(details[0]);
+    case Kind::BlockCommentThatRuns:
+        return tr("A /* comment ends with its line: the game runs \"%1\" as a command. Start each "
+                  "line of the comment with // instead.")
+            .arg(details[0]);
+    case Kind::SetsNothing:
+        return tr("\"%1\" sets nothing: the game's set takes a name and then a value, and COD's "
+                  "seta exactly one value. Give it its value, in quotes if it has spaces.")
+            .arg(details[0]);
+    case Kind::WaitWithMoreWords:
+        return tr("\"%1\": wait reads its number only when nothing follows it, so it waits one "
+                  "tick and the rest runs nothing. Put a ';' or a line break after the number.")
+            .arg(details[0]);
+    case Kind::Exec:
+        return whenPressed
+            + tr("exec %1 runs another script, which this check cannot see into. Check that "
+                 "one too.")
+                  .arg(details[0]);
     case Kind::BufferFilled:
         return tr("This vstr runs again and again without a wait until it fills the game's "
                   "command buffer of %1 bytes: the game hangs for a moment while it does, then "
@@ -316,6 +388,11 @@ QString ScriptChecker::wordsFor(
 
 QString ScriptChecker::describe(const ScriptWarning &warning)
 {
+    if (warning.throughLine > warning.line)
+        return tr("lines %1 to %2: %3")
+            .arg(warning.line)
+            .arg(warning.throughLine)
+            .arg(warning.text);
     return tr("line %1: %2").arg(warning.line).arg(warning.text);
 }
 

@@ -19,6 +19,8 @@ struct ScriptWarning {
     Kind kind;
     int line = 0;
     QString text;
+    // The same warning on each line from line on to this one, said once.
+    int throughLine = 0;
     // Of commands run together on a line of the script: the second starts at this column.
     std::optional<int> splitColumn;
 
@@ -56,7 +58,7 @@ private:
     static QStringList namesOfPresses(
         QStringView script, const ScriptCommands &split, const ConsoleRun &run, const QString &key);
     // What needs no run: the script's own lines as the console splits them.
-    static QList<ScriptFinding> findingsInTheText(QStringView script, const ScriptCommands &split);
+    static QList<ScriptFinding> findingsInTheText(const ScriptCommands &split, GameVersion game);
     // What the run found, and what the checker finds in it. pressedAt: the tick a key was
     // pressed at; what ran before it is the script's own.
     static QList<ScriptFinding> findingsOfTheRun(

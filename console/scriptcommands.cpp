@@ -20,25 +20,37 @@ bool startsBlockComment(const char16_t *at, const char16_t *end)
     return at + 1 < end && at[0] == u'/' && at[1] == u'*';
 }
 
-// The words of one command, as the console's tokenizer finds them. True when a byte from 0x80
-// outside quotes separated them.
-bool tokenize(QStringView command, ScriptCommands &split)
+// What the tokenizer met in a command besides its words.
+struct Tokenized {
+    bool highByte = false; // a byte from 0x80 outside quotes separated words
+    bool lineComment = false; // a // ended it
+    bool openBlockComment = false; // a /* that it does not close ended it
+};
+
+// The words of one command, as the console's tokenizer finds them.
+Tokenized tokenize(QStringView command, ScriptCommands &split)
 {
     const char16_t *const begin = command.utf16();
     const char16_t *const end = begin + command.size();
     const char16_t *at = begin;
-    bool highByte = false;
+    Tokenized found;
     while (true) {
         for (; at < end && isTokenSpace(*at); ++at)
-            highByte = highByte || *at >= 0x80;
-        if (at == end || startsComment(at, end, begin))
-            return highByte;
+            found.highByte = found.highByte || *at >= 0x80;
+        if (at == end)
+            return found;
+        if (startsComment(at, end, begin)) {
+            found.lineComment = true;
+            return found;
+        }
         if (startsBlockComment(at, end)) {
             at += 2;
             while (at + 1 < end && !(at[0] == u'*' && at[1] == u'/'))
                 ++at;
-            if (at + 1 >= end)
-                return highByte;
+            if (at + 1 >= end) {
+                found.openBlockComment = true;
+                return found;
+            }
             at += 2;
             continue;
         }
@@ -61,7 +73,7 @@ bool tokenize(QStringView command, ScriptCommands &split)
                 split.words.push_back(word);
             }
             if (at == end)
-                return highByte;
+                return found;
             ++at;
             continue;
         }
@@ -99,6 +111,8 @@ ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandB
     int line = firstLine;
     qsizetype lineStart = 0;
     qsizetype start = 0;
+    bool commentOnLine = false; // a // ended a command before on this line
+    bool inBlockComment = false; // a /* opened and not closed yet
     while (start <= size) {
         // The buffer hands over text up to a line break, or a ';' outside quotes. The quotes are
         // counted from where the command starts, comments or not.
@@ -118,11 +132,18 @@ ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandB
         const qsizetype end = cut ? start + commandBytes : i;
         const QStringView command(characters + start, end - start);
         const std::size_t firstWord = split.words.size();
-        const bool highByte = tokenize(command, split);
+        const Tokenized tokenized = tokenize(command, split);
+        // The command that holds the */ that closes a block comment still reads as inside it.
+        const bool insideBlock = inBlockComment;
+        if (inBlockComment && command.contains(u"*/"))
+            inBlockComment = false;
         if (split.words.size() > firstWord) {
             firstWords.push_back(firstWord);
-            split.commands.push_back({ command, {}, line, int(start - lineStart), cut, highByte });
+            split.commands.push_back({ command, {}, line, int(start - lineStart), cut,
+                tokenized.highByte, commentOnLine, insideBlock });
         }
+        commentOnLine = commentOnLine || tokenized.lineComment;
+        inBlockComment = inBlockComment || tokenized.openBlockComment;
         if (cut) {
             start = end + 1;
             continue;
@@ -133,6 +154,7 @@ ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandB
                 ++i;
             ++line;
             lineStart = i + 1;
+            commentOnLine = false;
         }
         start = i + 1;
     }

@@ -48,6 +48,11 @@ struct ScriptCommand {
     int column = 0; // where it starts on its line, counting from 0
     bool cut = false; // it was longer than a command may be
     bool splitAtHighByte = false; // a byte from 0x80 outside quotes separated its words
+    // It reads as commented out but runs: it follows a // comment on its line after a ';' (the
+    // buffer ends a command at the ';' whatever the comment), or it stands after a /* that its
+    // own command did not close (the tokenizer skips a block comment within one command only).
+    bool afterComment = false;
+    bool inBlockComment = false;
 };
 
 // The commands of a text, whose words are kept together in one list: a script has thousands of

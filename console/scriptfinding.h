@@ -25,8 +25,12 @@ struct ScriptFinding {
         SessionCommand, // details: the command
         UnknownCommand, // details: the command, the nearest real one
         UnknownVariable, // details: the variable, the nearest real one
+        SetsNothing, // details: the command
+        WaitWithMoreWords, // details: the command
+        Exec, // details: the script it runs
         HighBytes,
-        CommentThatRuns,
+        CommentThatRuns, // details: the command that runs
+        BlockCommentThatRuns, // details: the command that runs
         BufferFilled,
         LongValue, // at the line that set the variable
         ModelBound, // details: the commands run, the time reached

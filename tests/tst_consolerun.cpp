@@ -95,8 +95,7 @@ void tst_ConsoleRun::runs_data()
         { "0 1 ^1AB", "0 2 C", "0 2 D" }, End::Finished, { warning(Kind::RemovedCharacters, 1) });
     // The engine's tokenizer and commands, each with a script where the model used to differ.
     row("bytes from 0x80 separate words", u"set name B\u00e9\nset name ^1Tint^7mark \u20ac"_qs,
-        { "0 1 B", "0 2 ^1Tint^7mark" }, End::Finished,
-        { warning(Kind::HighBytes, 1), warning(Kind::HighBytes, 2) });
+        { "0 1 B", "0 2 ^1Tint^7mark" }, End::Finished, { warning(Kind::HighBytes, 1) });
     row("bytes from 0x80 kept in quotes", u"set name \"^1Tint^7mark \u20ac\""_qs,
         { "0 1 ^1Tint^7mark \u20ac" });
     row("a comment ends its command only", u"// old; set name ^2Shown"_qs, { "0 1 ^2Shown" },
@@ -107,7 +106,20 @@ void tst_ConsoleRun::runs_data()
     row("an escaped quote in quotes", u"set name \"^1a\\\"b\""_qs, { "0 1 ^1ab" }, End::Finished,
         { warning(Kind::RemovedCharacters, 1) });
     row("wait with two words waits one tick", u"set name A\nwait 30 x\nset name B"_qs,
-        { "0 1 A", "1 3 B" });
+        { "0 1 A", "1 3 B" }, End::Finished, { warning(Kind::WaitWithMoreWords, 2) });
+    // What reads as commented out or harmless and is not.
+    row("a comment after a command ends at a ';'",
+        u"set scr_difficulty \"4\" // Difficulty; 1 = hardest"_qs, {}, End::Finished,
+        { warning(Kind::CommentThatRuns, 1) });
+    row("a block comment ends with its line", u"/*\nset name ^1Hidden\n*/"_qs, { "0 2 ^1Hidden" },
+        End::Finished,
+        { warning(Kind::BlockCommentThatRuns, 2), warning(Kind::BlockCommentThatRuns, 3) });
+    row("a wait glued to a command", u"wait 50set name ^4Glued"_qs, {}, End::Finished,
+        { warning(Kind::WaitWithMoreWords, 1) });
+    row("set without a value", u"set name"_qs, {}, End::Finished,
+        { warning(Kind::SetsNothing, 1) });
+    row("exec of a script the check cannot see", u"exec other.cfg\nset name A"_qs, { "0 2 A" },
+        End::Finished, { warning(Kind::Exec, 1) });
     row("vstr with two words does nothing", u"set a \"set name A\"\nvstr a b\nset name B"_qs,
         { "0 3 B" });
     row("a lone CR ends a line, for warnings too",
@@ -116,8 +128,7 @@ void tst_ConsoleRun::runs_data()
         { warning(Kind::LongName, 3) });
     row("toggle finds the value whatever its case", u"set name ^1A\ntoggle name ^1a ^2B"_qs,
         { "0 1 ^1A", "0 2 ^2B" });
-    row("toggle leaves a string without a list alone", u"set name 0\ntoggle name"_qs,
-        { "0 1 0" });
+    row("toggle leaves a string without a list alone", u"set name 0\ntoggle name"_qs, { "0 1 0" });
     // va() keeps 1,023 bytes of the value: "set name A;", spaces, "set name B".
     const auto longValue = [](int spaces) {
         return u"set a \"set name A;"_qs + QString(spaces, u' ') + u"set name B\"\nvstr a"_qs;
@@ -137,6 +148,16 @@ void tst_ConsoleRun::runs_data()
         End::Finished, { warning(Kind::SessionCommand, 1) });
     row("a key that ends the session", u"bind k \"unbindall\""_qs, {}, End::Finished,
         { warning(Kind::SessionCommand, 1) });
+    // What the config the game writes holds, and players' own choices.
+    row("unbindall and then binds, as the game writes its config",
+        u"unbindall\nunbindall\nbind W \"+forward\""_qs, {});
+    row("unbindall with no bind after it", u"bind W \"+forward\"\nunbindall"_qs, {}, End::Finished,
+        { warning(Kind::SessionCommand, 2) });
+    row("a key bound to quit is the player's own", u"bind F10 \"quit\""_qs, {});
+    row("a variable that holds commands is no misspelt name",
+        u"seta nade2 \"+gostand; wait; -attack\""_qs, {});
+    row("a variable a key reads is no misspelt name", u"seta nmae ^2X\nbind k \"vstr nmae\""_qs,
+        {});
     row("a game command and a variable of the game are no misspellings",
         u"say hi\ncg_fov 80\nset name A"_qs, { "0 3 A" });
     row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
@@ -146,7 +167,7 @@ void tst_ConsoleRun::runs_data()
     row("COD: a variable's command takes one word", u"name ^1X Y"_qs, { "0 1 ^1X" }, End::Finished,
         {}, {}, cod);
     row("COD: seta takes exactly a name and a value", u"seta name A B\nseta name C"_qs, { "0 2 C" },
-        End::Finished, {}, {}, cod);
+        End::Finished, { warning(Kind::SetsNothing, 1) }, {}, cod);
     row("COD: ^8 dropped from the shown name as ^0", u"set name ^8A^0B^1C"_qs, { "0 1 AB^1C" },
         End::Finished, {}, {}, cod);
     row("COD 2: ^8 shown", u"set name ^8A^1C"_qs, { "0 1 ^8A^1C" });
@@ -154,8 +175,8 @@ void tst_ConsoleRun::runs_data()
         { "0 1 0", "0 2 1" }, End::Finished, {}, {}, cod);
     row("COD: toggle compares in case", u"set name ^1A\ntoggle name ^1a ^2B"_qs,
         { "0 1 ^1A", "0 2 ^1a" }, End::Finished, {}, {}, cod);
-    row("COD: toggle makes a variable it does not find",
-        u"toggle v \"set name ^3V\"\nvstr v"_qs, { "0 1 ^3V" }, End::Finished, {}, {}, cod);
+    row("COD: toggle makes a variable it does not find", u"toggle v \"set name ^3V\"\nvstr v"_qs,
+        { "0 1 ^3V" }, End::Finished, {}, {}, cod);
     row("comments", u"// set name X\nset name A // set name B\nset name \"a//b\""_qs,
         { "0 2 A", "0 3 a//b" });
     row("waits and their timing",
@@ -454,6 +475,10 @@ void tst_ConsoleRun::reportNamesTimesAndWarnings()
         "name C\" as one value. Put \"set name C\" on a line of its own.\n"_qs);
     QVERIFY(ScriptChecker::report(ScriptChecker::check(u"set name A"_qs, 85), 85)
                 .endsWith(u"Warnings:\n  No warnings: the script runs as written.\n"_qs));
+    // The same warning on consecutive lines is said once, for all of them.
+    QVERIFY(ScriptChecker::report(
+        ScriptChecker::check(u"set name B\u00e9\r\nset name C\u00e9\r\nwait\r\n"_qs, 85), 85)
+                .contains(u"  lines 1 to 2: A character such as"_qs));
 
     // The keys a script binds, and the names one press after another shows.
     const QString stepped = u"set s1 \"set name ^1A; set step vstr s2\"\r\n"
