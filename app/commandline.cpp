@@ -9,6 +9,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -25,10 +27,11 @@ const std::pair<QStringView, GameVersion> gameOptions[] = {
     { u"cod1.1", GameVersion::Cod11 },
 };
 
-int checkFiles(const QStringList &files, GameVersion game, QTextStream &out, QTextStream &err)
+int checkFiles(QStringList files, GameVersion game, QTextStream &out, QTextStream &err)
 {
     int status = noWarnings;
-    for (const QString &file : files) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
         QString reason;
         const std::optional<QString> script = CfgReader::read(file, &reason);
         if (!script) {
@@ -38,9 +41,30 @@ int checkFiles(const QStringList &files, GameVersion game, QTextStream &out, QTe
         }
         const int framesPerSecond = ConsoleRules::defaultMaxFps;
         const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond, game);
-        out << file << u'\n' << ScriptChecker::report(check, framesPerSecond) << Qt::endl;
-        if (!check.warnings.isEmpty() && status == noWarnings)
+        out << file << u'\n';
+        const bool utf8 = CfgReader::isSavedAsUtf8(*script);
+        if (utf8) {
+            out << CommandLine::tr("It was saved as UTF-8, but the games read Windows-1252: they "
+                                   "show each character such as \u00e9 as two (\u00c3\u00a9). "
+                                   "Open it in Tintmark, which reads it as UTF-8, and save it "
+                                   "again.")
+                << u'\n';
+        }
+        out << ScriptChecker::report(check, framesPerSecond) << Qt::endl;
+        if ((utf8 || !check.warnings.isEmpty()) && status == noWarnings)
             status = someWarnings;
+        // The scripts it execs from its own folder are checked too, each once; exec adds .cfg
+        // to a name without an extension, as the games' Cmd_Exec_f does.
+        for (const RecordedCommand &command : check.run.recorded) {
+            if (!ConsoleRules::isWord(command.verb, u"exec"))
+                continue;
+            QString name = command.text.trimmed().section(u' ', 1, 1, QString::SectionSkipEmpty);
+            if (QFileInfo(name).suffix().isEmpty())
+                name += u".cfg"_qs;
+            const QString beside = QFileInfo(file).dir().filePath(name);
+            if (QFileInfo::exists(beside) && !files.contains(beside))
+                files << beside;
+        }
     }
     return status;
 }

@@ -6,6 +6,7 @@
 #include "windows1252.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -58,4 +59,18 @@ QString CfgReader::editorText(QStringView fileText)
     if (text.endsWith(u'\n'))
         text.chop(1);
     return text;
+}
+
+bool CfgReader::isSavedAsUtf8(QStringView fileText)
+{
+    if (std::ranges::all_of(fileText, [](QChar c) { return c.unicode() < 0x80; }))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(Windows1252::encode(fileText));
+    return !utf8.hasError();
+}
+
+QString CfgReader::fromUtf8(QStringView fileText)
+{
+    return QString::fromUtf8(Windows1252::encode(fileText));
 }

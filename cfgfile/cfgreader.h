@@ -22,6 +22,13 @@ public:
     // that saving adds after the text, so that a script saved by Tintmark saves again byte for
     // byte.
     static QString editorText(QStringView fileText);
+
+    // The file's text, read as the game reads it, holds characters from 0x80 that are all UTF-8
+    // sequences: it was saved as UTF-8, and the game shows each such character as two or three
+    // ("Ã©" for "é").
+    static bool isSavedAsUtf8(QStringView fileText);
+    // That text as the player wrote it.
+    static QString fromUtf8(QStringView fileText);
 };
 
 #endif // CFGREADER_H

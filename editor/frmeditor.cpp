@@ -284,7 +284,9 @@ void frmEditor::openScript(const QString &path)
     all.select(QTextCursor::Document);
     all.insertText(opened->text);
     txtEditor->moveCursor(QTextCursor::Start);
-    markUnchanged();
+    // Read as UTF-8, the text is not yet what the file holds.
+    if (!opened->readAsUtf8)
+        markUnchanged();
     RecentScripts::add(opened->path);
     // Opening is not typing: the player window plays the script at once.
     updatePlayer();

@@ -34,6 +34,11 @@ public:
             whileOpen();
         return path;
     }
+    bool confirmReadingAsUtf8(QWidget *, const QString &) override
+    {
+        ++utf8Questions;
+        return readAsUtf8;
+    }
     void reportFailure(QWidget *, const QString &message) override { messages << message; }
 
     QString path;
@@ -43,6 +48,8 @@ public:
     int questions = 0;
     ChangesAnswer changesAnswer = ChangesAnswer::Cancel;
     int saveQuestions = 0;
+    bool readAsUtf8 = false;
+    int utf8Questions = 0;
     QStringList messages; // the failures the player would be shown
 };
 

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cfgfiledialog.h"
+#include "fakedialogs.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
-#include "fakedialogs.h"
-#include "treefile.h"
 #include "scriptsaver.h"
+#include "treefile.h"
 
 #include <QApplication>
 #include <QComboBox>

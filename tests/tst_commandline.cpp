@@ -21,6 +21,7 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void warnsInTheWordsOfTheWindow();
+    void checksTheScriptsItExecs();
     void checksForTheGameAsked();
 
 private:
@@ -112,6 +113,8 @@ void tst_CommandLine::exitStatus_data()
     QTest::newRow("a file that cannot be read, then one with a warning")
         << QList<QByteArray> { "<missing>", looping } << 2
         << QStringList { "line 1: The script runs an endless loop" };
+    QTest::newRow("a file saved as UTF-8") << QList<QByteArray> { "set name \"B\xc3\xa9\"\r\n" }
+                                           << 1 << QStringList { "It was saved as UTF-8" };
     QTest::newRow("a file that is not text") << QList<QByteArray> { QByteArray("\x7f"
                                                                                "ELF\0\0",
         6) } << 2 << QStringList();
@@ -144,6 +147,16 @@ void tst_CommandLine::warnsInTheWordsOfTheWindow()
     QCOMPARE(warnings->count(), 2);
     for (int i = 0; i < warnings->count(); ++i)
         QVERIFY2(m_out.contains(u"  "_qs + warnings->item(i)->text() + u'\n'), qPrintable(m_out));
+}
+
+// A script's exec of one beside it is followed: both are checked.
+void tst_CommandLine::checksTheScriptsItExecs()
+{
+    write(u"other.cfg"_qs, "set name ^1Other\r\n");
+    QCOMPARE(run({ u"--check"_qs, write(u"main.cfg"_qs, "exec other\r\n") }), 1);
+    QVERIFY2(m_out.contains(u"exec other runs another script"_qs), qPrintable(m_out));
+    QVERIFY2(m_out.contains(u"other.cfg\nNames in COD 2"_qs), qPrintable(m_out));
+    QVERIFY2(m_out.contains(u"line 1: ^1Other"_qs), qPrintable(m_out));
 }
 
 void tst_CommandLine::checksForTheGameAsked()

@@ -4,11 +4,11 @@
 #include "animationdialog.h"
 #include "clippedlabels.h"
 #include "fakedialogs.h"
-#include "templateliteral.h"
-#include "treefile.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
+#include "templateliteral.h"
 #include "tintmarkprogram.h"
+#include "treefile.h"
 #include "writefaults.h"
 
 #include <QApplication>
@@ -28,7 +28,6 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
-
 
 // The script editor, driven from the main window of the assembled program as the player uses it.
 class tst_frmEditor : public QObject {
@@ -61,6 +60,8 @@ private slots:
     void aboutNamesTheVersionAndLicence();
     void opensAScriptThatSavesAgainByteForByte_data();
     void opensAScriptThatSavesAgainByteForByte();
+    void offersToReadAScriptSavedAsUtf8_data();
+    void offersToReadAScriptSavedAsUtf8();
     void refusesAFileThatIsNotText_data();
     void refusesAFileThatIsNotText();
     void asksBeforeChangedTextGoes();
@@ -360,8 +361,8 @@ void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
 
     QCOMPARE(saveEditor(), QByteArray("<missing>"));
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(m_dialogs.messages.first().contains(u"U+2192"_qs),
-        qPrintable(m_dialogs.messages.first()));
+    QVERIFY2(
+        m_dialogs.messages.first().contains(u"U+2192"_qs), qPrintable(m_dialogs.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
 
     // Cancel is silent.
@@ -389,8 +390,8 @@ void tst_frmEditor::failedWriteKeepsTheOldScript()
     QCOMPARE(saved.kept, old);
     QCOMPARE(saved.files, QStringList { "old.cfg" });
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(m_dialogs.messages.first().contains(saved.reason),
-        qPrintable(m_dialogs.messages.first()));
+    QVERIFY2(
+        m_dialogs.messages.first().contains(saved.reason), qPrintable(m_dialogs.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
 }
 
@@ -541,11 +542,43 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
     m_dialogs.path = path;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
     QVERIFY(script()->toPlainText().startsWith(u"// \u201cquoted\u201d \u20ac and"_qs));
+    QCOMPARE(m_dialogs.utf8Questions, 0);
     QCOMPARE(saveEditor(), bytes);
 
     // Opening is one step that Undo takes back.
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(script()->toPlainText().endsWith(u" set name A"_qs));
+}
+
+void tst_frmEditor::offersToReadAScriptSavedAsUtf8_data()
+{
+    QTest::addColumn<bool>("readAsUtf8");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray utf8 = "set name \"B\xc3\xa9\"\r\n";
+    QTest::newRow("read as UTF-8, saved as the game reads it")
+        << true << u"set name \"B\u00e9\""_qs << QByteArray("set name \"B\xe9\"\r\n");
+    QTest::newRow("read as the game reads it") << false << u"set name \"B\u00c3\u00a9\""_qs << utf8;
+}
+
+void tst_frmEditor::offersToReadAScriptSavedAsUtf8()
+{
+    QFETCH(bool, readAsUtf8);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, saved);
+    const QString path = writeFile(u"utf8.cfg"_qs, "set name \"B\xc3\xa9\"\r\n");
+    QVERIFY(!path.isEmpty());
+
+    handOff(u"A"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    m_dialogs.path = path;
+    m_dialogs.readAsUtf8 = readAsUtf8;
+    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_dialogs.utf8Questions, 1);
+    QCOMPARE(script()->toPlainText(), text);
+    // Read as UTF-8, the text is not what the file holds until it is saved.
+    QCOMPARE(script()->document()->isModified(), readAsUtf8);
+    QCOMPARE(saveEditor(), saved);
 }
 
 void tst_frmEditor::refusesAFileThatIsNotText_data()

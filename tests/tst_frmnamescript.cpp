@@ -3,12 +3,12 @@
 
 #include "clippedlabels.h"
 #include "colorswatch.h"
+#include "fakedialogs.h"
 #include "fixedlayout.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
-#include "fakedialogs.h"
-#include "treefile.h"
 #include "scriptsaver.h"
+#include "treefile.h"
 #include "windows1252.h"
 #include "writefaults.h"
 
@@ -552,8 +552,8 @@ void tst_frmNameScript::failedWriteKeepsTheOldScript()
     QCOMPARE(saved.kept, old);
     QCOMPARE(saved.files, QStringList { "old.cfg" });
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(m_dialogs.messages.first().contains(saved.reason),
-        qPrintable(m_dialogs.messages.first()));
+    QVERIFY2(
+        m_dialogs.messages.first().contains(saved.reason), qPrintable(m_dialogs.messages.first()));
     QCOMPARE(nameBox()->text(), u"^2New"_qs);
 }
 
@@ -603,7 +603,7 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
         std::initializer_list<std::pair<QString, QByteArray>> { { cod2 + u"/iw_00.iwd"_qs, "" },
             { cod2 + u"/players/one/config_mp.cfg"_qs, "seta name \"^1Old \xa7\"\r\n" },
             { cod + u"/pak0.pk3"_qs, "" },
-                        // COD's seta takes exactly a name and a value: the second line sets nothing there.
+            // COD's seta takes exactly a name and a value: the second line sets nothing there.
             { cod + u"/config_mp.cfg"_qs,
                 "bind k kill\r\nseta name \"^2Cod\"\r\nseta name ^3Two words\r\n" } })
         QVERIFY(writeTreeFile(m_dir->path() + file, bytes));

@@ -109,7 +109,8 @@ void tst_NamePreview::previewShowsWhatTheGameShows_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cutOff");
 
-    QTest::newRow("37 bytes: the last 6 cut off") << QString(31, u'a') + u"^1BCDE"_qs << u"^1BCDE"_qs;
+    QTest::newRow("37 bytes: the last 6 cut off")
+        << QString(31, u'a') + u"^1BCDE"_qs << u"^1BCDE"_qs;
     QTest::newRow("32 bytes: a code at the cut goes whole")
         << QString(30, u'a') + u"^1B"_qs << u"^1B"_qs;
     QTest::newRow("a caret and a letter shows nothing") << u"^a"_qs << QString();

@@ -123,6 +123,17 @@ PlayerDialogs::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
     }
 }
 
+bool CfgFileDialog::confirmReadingAsUtf8(QWidget *parent, const QString &path)
+{
+    return QMessageBox::question(parent, tr("Tintmark"),
+               tr("%1 was saved as UTF-8, but the games read Windows-1252: they show each "
+                  "character such as \u00e9 as two (\u00c3\u00a9). Open it as UTF-8, to save it "
+                  "again as the games read it?")
+                   .arg(QDir::toNativeSeparators(path)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
 void CfgFileDialog::reportFailure(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(parent, tr("Tintmark"), message);

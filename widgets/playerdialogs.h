@@ -24,6 +24,8 @@ public:
     virtual bool confirmReplacingChanges(QWidget *parent) = 0;
     // Whether text the player changed is saved before its window closes, let go, or kept open.
     virtual ChangesAnswer askToSaveChanges(QWidget *parent) = 0;
+    // True when the player wants a script that was saved as UTF-8 read as UTF-8.
+    virtual bool confirmReadingAsUtf8(QWidget *parent, const QString &path) = 0;
     // Tells the player that a save or an open failed, or why a window does not do what it was
     // asked.
     virtual void reportFailure(QWidget *parent, const QString &message) = 0;

@@ -28,6 +28,9 @@ std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges,
             window, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return std::nullopt;
     }
+    // A script saved as UTF-8 is offered as the player wrote it, to be saved as the game reads it.
+    if (CfgReader::isSavedAsUtf8(*text) && m_dialogs.confirmReadingAsUtf8(window, path))
+        return OpenedScript { path, CfgReader::editorText(CfgReader::fromUtf8(*text)), true };
     return OpenedScript { path, CfgReader::editorText(*text) };
 }
 

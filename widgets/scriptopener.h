@@ -16,6 +16,7 @@ class QWidget;
 struct OpenedScript {
     QString path;
     QString text;
+    bool readAsUtf8 = false; // a save writes other bytes than the file holds
 };
 
 // Opens a script for the editor: asks before changed text goes, asks which file, reads it.
