@@ -308,7 +308,7 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
     auto variable = m_variables.find(key);
     if (variable == m_variables.end()) {
         if (key != u"name")
-            m_run.variablesSet << VariableSet { command.line, name.toString(), value };
+            m_run.variablesSet << VariableSet { m_now, command.line, name.toString(), value };
         variable = m_variables.insert(key, {});
     }
     variable->value = value;

@@ -45,6 +45,7 @@ struct RecordedCommand {
 
 // A variable set for the first time, at a line, to a value.
 struct VariableSet {
+    qint64 tick = 0;
     int line = 0;
     QString name;
     QString value;

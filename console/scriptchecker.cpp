@@ -138,24 +138,52 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         ? splitCommands(script, 1, rules.commandBytes)
         : ScriptCommands();
     ScriptCheck checked { runScript(script, split, {}, game), {}, {} };
-    addWarnings(findingsInTheText(split, game) + findingsOfTheRun(checked.run, 0, framesPerSecond),
-        {}, game, checked.warnings);
+    // The findings of the script's own run, then of each key it binds pressed once after it.
+    struct Findings {
+        QString key;
+        QList<ScriptFinding> found;
+        QStringList variablesSet; // by the press, in lower case
+    };
+    QList<Findings> runs { { {},
+        findingsInTheText(split, game) + findingsOfTheRun(checked.run, 0, framesPerSecond), {} } };
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
             const ConsoleRun pressed
                 = runScript(script, split, { KeyPress { pressedAt, binding.key } }, game);
-            QList<ScriptFinding> found = findingsOfTheRun(pressed, pressedAt, framesPerSecond);
+            Findings press { binding.key, findingsOfTheRun(pressed, pressedAt, framesPerSecond),
+                {} };
+            for (const VariableSet &set : pressed.variablesSet) {
+                if (set.tick >= pressedAt)
+                    press.variablesSet << set.name.toLower();
+            }
             // A key bound to just quit or disconnect is the player's own way out.
             const QString bound = binding.command.trimmed();
             if (ConsoleRules::isWord(bound, u"quit") || ConsoleRules::isWord(bound, u"disconnect"))
-                found.removeIf([](const ScriptFinding &finding) {
+                press.found.removeIf([](const ScriptFinding &finding) {
                     return finding.kind == ScriptFinding::Kind::SessionCommand;
                 });
-            addWarnings(found, binding.key, game, checked.warnings);
+            runs << press;
             checked.keyNames << std::pair { binding.key,
                 namesOfPresses(script, split, checked.run, binding.key) };
         }
+    }
+    // Presses carry the console's state from one to the next, as the player window's buttons
+    // do: a variable that another key sets is there once that key was pressed.
+    for (Findings &run : runs) {
+        for (ScriptFinding &finding : run.found) {
+            if (finding.kind != ScriptFinding::Kind::UnsetVariable)
+                continue;
+            for (const Findings &other : std::as_const(runs)) {
+                if (other.key != run.key
+                    && other.variablesSet.contains(finding.details[0].toLower())) {
+                    finding.kind = ScriptFinding::Kind::UnsetUntilPressed;
+                    finding.details << other.key;
+                    break;
+                }
+            }
+        }
+        addWarnings(run.found, run.key, game, checked.warnings);
     }
     std::ranges::stable_sort(checked.warnings, {}, &ScriptWarning::line);
     mergeConsecutiveLines(checked.warnings);
@@ -378,6 +406,10 @@ QString ScriptChecker::wordsFor(
             + tr("The check stopped here after %1 commands and %2 without reaching the end: it "
                  "cannot tell what the rest does in the game.")
                   .arg(details[0], details[1]);
+    case Kind::UnsetUntilPressed:
+        return tr("vstr %1 runs nothing until %2 is pressed, which sets %1. Press %2 first, or set "
+                  "%1 in the script itself.")
+            .arg(details[0], details[1]);
     case Kind::UnsetVariable:
         return tr("vstr %1 runs a variable that is not set at that moment, so nothing happens. Set "
                   "%1 before this line, or check its spelling.")

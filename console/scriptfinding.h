@@ -35,6 +35,7 @@ struct ScriptFinding {
         LongValue, // at the line that set the variable
         ModelBound, // details: the commands run, the time reached
         UnsetVariable, // details: the variable
+        UnsetUntilPressed, // details: the variable, the key whose press sets it
     };
 
     Kind kind;

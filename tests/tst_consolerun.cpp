@@ -156,6 +156,9 @@ void tst_ConsoleRun::runs_data()
     row("a key bound to quit is the player's own", u"bind F10 \"quit\""_qs, {});
     row("a variable that holds commands is no misspelt name",
         u"seta nade2 \"+gostand; wait; -attack\""_qs, {});
+    row("a variable another key's press sets",
+        u"bind F1 \"set step vstr s1\"\nbind F2 \"vstr step\"\nset s1 \"set name ^1A\""_qs, {},
+        End::Finished, { warning(Kind::UnsetUntilPressed, 2) });
     row("a variable a key reads is no misspelt name", u"seta nmae ^2X\nbind k \"vstr nmae\""_qs,
         {});
     row("a game command and a variable of the game are no misspellings",
