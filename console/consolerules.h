@@ -113,6 +113,13 @@ inline constexpr std::initializer_list<QStringView> engineCommands = { u"bind", 
     u"seta", u"sets", u"setu", u"snd_restart", u"status", u"stoprecord", u"systeminfo", u"team",
     u"tell", u"toggle", u"toggleconsole", u"unbind", u"unbindall", u"vid_restart", u"vote", u"vstr",
     u"wait", u"writeconfig" };
+// What only a server's config sets or runs: its remote password and its map rotation.
+inline constexpr std::initializer_list<QStringView> serverSettings
+    = { u"rcon_password", u"sv_maprotation", u"sv_maprotationcurrent", u"map_rotate" };
+// Commands a server's config runs that would end a player's session from a name script.
+inline constexpr std::initializer_list<QStringView> serverCommands
+    = { u"map", u"devmap", u"killserver", u"map_rotate" };
+
 // Commands that end or wreck the player's session when a script runs them: leaving the game
 // (quit, disconnect, connect, reconnect, map, devmap, killserver), or losing every key and setting
 // (unbindall, cvar_restart).

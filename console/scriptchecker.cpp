@@ -60,6 +60,19 @@ std::optional<QString> misspelled(QStringView word, std::initializer_list<QStrin
     return std::nullopt;
 }
 
+// The first server setting the script sets or runs, as it writes it.
+QString serverSettingIn(const ScriptCommands &split)
+{
+    for (const ScriptCommand &command : split.commands) {
+        const CommandWords &words = command.words;
+        const bool sets = ConsoleRules::isOneOf(words.first(), ConsoleRules::setCommands);
+        const QStringView setting = sets && words.size() > 1 ? words[1] : words.first();
+        if (ConsoleRules::isOneOf(setting, ConsoleRules::serverSettings))
+            return setting.toString();
+    }
+    return {};
+}
+
 // The same warning on consecutive lines, said once for all of them.
 void mergeConsecutiveLines(QList<ScriptWarning> &warnings)
 {
@@ -166,6 +179,16 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
             runs << press;
             checked.keyNames << std::pair { binding.key,
                 namesOfPresses(script, split, checked.run, binding.key) };
+        }
+    }
+    // A server's config runs what would end a player's session from a name script.
+    checked.serverSetting = serverSettingIn(split);
+    if (!checked.serverSetting.isEmpty()) {
+        for (Findings &run : runs) {
+            run.found.removeIf([](const ScriptFinding &finding) {
+                return finding.kind == ScriptFinding::Kind::SessionCommand
+                    && ConsoleRules::isOneOf(finding.details[0], ConsoleRules::serverCommands);
+            });
         }
     }
     // Presses carry the console's state from one to the next, as the player window's buttons
@@ -428,6 +451,13 @@ QString ScriptChecker::describe(const ScriptWarning &warning)
     return tr("line %1: %2").arg(warning.line).arg(warning.text);
 }
 
+QString ScriptChecker::serverConfig(const ScriptCheck &check)
+{
+    return tr("Read as a server's config: it sets %1. Warnings meant for name scripts, such as "
+              "about map and killserver, are left out.")
+        .arg(check.serverSetting);
+}
+
 QString ScriptChecker::noWarnings() { return tr("No warnings: the script runs as written."); }
 
 QString ScriptChecker::time(qint64 tick, int framesPerSecond)
@@ -439,6 +469,8 @@ QString ScriptChecker::report(const ScriptCheck &check, int framesPerSecond)
 {
     QString text;
     const auto item = [&text](const QString &line) { text += QLatin1String("  ") + line + u'\n'; };
+    if (!check.serverSetting.isEmpty())
+        text += serverConfig(check) + u'\n';
     text += tr("Names in %1 at com_maxfps %2, frames of %3 ms, %4 frames a second:")
                 .arg(GameNames::of(check.run.game))
                 .arg(framesPerSecond)

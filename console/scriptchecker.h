@@ -35,6 +35,9 @@ struct ScriptCheck {
     QList<ScriptWarning> warnings;
     // Each key the script binds, with the names its presses show, one press after another.
     QList<std::pair<QString, QStringList>> keyNames;
+    // The server setting that makes it a server's config, for which the warnings meant for name
+    // scripts are left out; empty for any other script.
+    QString serverSetting;
 };
 
 class ScriptChecker {
@@ -49,6 +52,8 @@ public:
     static QString describe(const ScriptWarning &warning);
     // What a script without warnings gets instead.
     static QString noWarnings();
+    // "Read as a server's config: ...", for a check that read one.
+    static QString serverConfig(const ScriptCheck &check);
     // The names a run sets with their times, then the warnings: what "tintmark --check" prints.
     static QString report(const ScriptCheck &check, int framesPerSecond);
     // "1.18 s (200 ticks)"

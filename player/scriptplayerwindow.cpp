@@ -200,10 +200,7 @@ void ScriptPlayerWindow::setScript(const QString &fileText)
 
 int ScriptPlayerWindow::framesPerSecond() const { return m_framesPerSecond->value(); }
 
-GameVersion ScriptPlayerWindow::game() const
-{
-    return GameVersion(m_game->currentData().toInt());
-}
+GameVersion ScriptPlayerWindow::game() const { return GameVersion(m_game->currentData().toInt()); }
 
 qint64 ScriptPlayerWindow::currentTick() const
 {
@@ -290,6 +287,8 @@ void ScriptPlayerWindow::recheck()
 {
     m_check = ScriptChecker::check(m_script, framesPerSecond(), game());
     m_warnings->clear();
+    if (!m_check.serverSetting.isEmpty())
+        m_warnings->addItem(ScriptChecker::serverConfig(m_check));
     if (m_check.warnings.isEmpty())
         m_warnings->addItem(ScriptChecker::noWarnings());
     for (const ScriptWarning &warning : m_check.warnings) {

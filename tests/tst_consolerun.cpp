@@ -154,6 +154,11 @@ void tst_ConsoleRun::runs_data()
     row("unbindall with no bind after it", u"bind W \"+forward\"\nunbindall"_qs, {}, End::Finished,
         { warning(Kind::SessionCommand, 2) });
     row("a key bound to quit is the player's own", u"bind F10 \"quit\""_qs, {});
+    row("a server's config runs map_rotate and map",
+        u"set rcon_password \"x\"\nset sv_hostname \"My server\"\nmap mp_toujane\nmap_rotate"_qs,
+        {});
+    row("a name script that runs map", u"set name A\nmap mp_toujane"_qs, { "0 1 A" }, End::Finished,
+        { warning(Kind::SessionCommand, 2) });
     row("a variable that holds commands is no misspelt name",
         u"seta nade2 \"+gostand; wait; -attack\""_qs, {});
     row("a variable another key's press sets",
@@ -478,6 +483,10 @@ void tst_ConsoleRun::reportNamesTimesAndWarnings()
         "name C\" as one value. Put \"set name C\" on a line of its own.\n"_qs);
     QVERIFY(ScriptChecker::report(ScriptChecker::check(u"set name A"_qs, 85), 85)
                 .endsWith(u"Warnings:\n  No warnings: the script runs as written.\n"_qs));
+    // A server's config says so at the top.
+    QVERIFY(ScriptChecker::report(
+        ScriptChecker::check(u"set rcon_password x\r\nmap_rotate\r\n"_qs, 85), 85)
+                .startsWith(u"Read as a server's config: it sets rcon_password."_qs));
     // The same warning on consecutive lines is said once, for all of them.
     QVERIFY(ScriptChecker::report(
         ScriptChecker::check(u"set name B\u00e9\r\nset name C\u00e9\r\nwait\r\n"_qs, 85), 85)
