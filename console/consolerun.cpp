@@ -103,7 +103,13 @@ class Console {
 public:
     Console(QStringView script, const ScriptCommands *split, const QList<KeyPress> &presses,
         GameVersion game);
-    ConsoleRun run();
+    // Runs what the buffer holds and the keys pressed, until nothing is left or a bound.
+    void runUntilIdle();
+    // More keys, pressed after what ran so far.
+    void press(const QList<KeyPress> &presses) { m_presses += presses; }
+    // The run so far.
+    ConsoleRun result() const;
+    ConsoleRun takeResult();
 
 private:
     void execute(const ScriptCommand &command, const CommandSource &source);
@@ -174,7 +180,7 @@ Console::Console(QStringView script, const ScriptCommands *split, const QList<Ke
     push(std::move(source), 1);
 }
 
-ConsoleRun Console::run()
+void Console::runUntilIdle()
 {
     while (!m_stopped) {
         popFinished();
@@ -206,6 +212,18 @@ ConsoleRun Console::run()
             break;
         }
     }
+}
+
+ConsoleRun Console::result() const
+{
+    ConsoleRun run = m_run;
+    run.endTick = m_now;
+    run.lastLine = m_executedLines.isEmpty() ? 0 : m_executedLines.last();
+    return run;
+}
+
+ConsoleRun Console::takeResult()
+{
     m_run.endTick = m_now;
     m_run.lastLine = m_executedLines.isEmpty() ? 0 : m_executedLines.last();
     return std::move(m_run);
@@ -536,13 +554,34 @@ QList<KeyBinding> ConsoleRun::finalBindings() const
 
 ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses, GameVersion game)
 {
-    return Console(script, nullptr, presses, game).run();
+    Console console(script, nullptr, presses, game);
+    console.runUntilIdle();
+    return console.takeResult();
 }
 
-ConsoleRun runScript(QStringView script, const ScriptCommands &split,
-    const QList<KeyPress> &presses, GameVersion game)
+struct ScriptSession::State {
+    Console console;
+    ConsoleRun run;
+};
+
+ScriptSession::ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game)
+    : m_state(std::make_unique<State>(State { Console(script, &split, {}, game), {} }))
 {
-    return Console(script, &split, presses, game).run();
+    m_state->console.runUntilIdle();
+    m_state->run = m_state->console.result();
+}
+
+ScriptSession::~ScriptSession() = default;
+
+const ConsoleRun &ScriptSession::run() const { return m_state->run; }
+
+ConsoleRun ScriptSession::pressing(const QList<KeyPress> &presses) const
+{
+    // The console's state is shared until the presses change it.
+    Console console = m_state->console;
+    console.press(presses);
+    console.runUntilIdle();
+    return console.takeResult();
 }
 
 double secondsOfTicks(qint64 ticks, int maxFps)

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // A key the player presses while a script runs, at a tick of the console's clock.
@@ -103,10 +104,26 @@ std::optional<ScriptFinding> runTogetherIn(
 // ends when the console's state comes again.
 ConsoleRun runScript(
     QStringView script, const QList<KeyPress> &presses = {}, GameVersion game = defaultGameVersion);
-// The same for a script its caller split for the game (splitCommands() with the game's command
-// bytes), so that a script run again and again, once for each key, is split once.
-ConsoleRun runScript(QStringView script, const ScriptCommands &split,
-    const QList<KeyPress> &presses, GameVersion game);
+// A script run once, then, as often as asked, keys pressed from the state the run left: the
+// checker presses each key the script binds, and a run of the whole script for each would cost
+// the script times its keys. The script and its split (splitCommands() with the game's command
+// bytes) must outlive the session.
+class ScriptSession {
+public:
+    ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game);
+    ~ScriptSession();
+    ScriptSession(const ScriptSession &) = delete;
+    ScriptSession &operator=(const ScriptSession &) = delete;
+
+    // The script's own run, with no key pressed.
+    const ConsoleRun &run() const;
+    // The run as it goes on with these presses, whose ticks come after its end.
+    ConsoleRun pressing(const QList<KeyPress> &presses) const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
 
 // Seconds of a number of ticks at a com_maxfps.
 double secondsOfTicks(qint64 ticks, int maxFps);

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -54,6 +55,9 @@ std::optional<QString> misspelled(QStringView word, std::initializer_list<QStrin
         return std::nullopt;
     const qsizetype allowed = word.size() <= 4 ? 1 : 2;
     for (QStringView known : list) {
+        // Each edit changes the length by one at most: most words are too far for any.
+        if (std::abs(word.size() - known.size()) > allowed)
+            continue;
         if (editsBetween(word, known) <= allowed)
             return known.toString();
     }
@@ -117,17 +121,17 @@ QString whatEndsTheSession(QStringView command)
 
 } // namespace
 
-QStringList ScriptChecker::namesOfPresses(
-    QStringView script, const ScriptCommands &split, const ConsoleRun &run, const QString &key)
+QStringList ScriptChecker::namesOfPresses(const ScriptSession &session, const QString &key)
 {
     // Presses far apart, each after what the one before started; the list ends where the names
     // come round again.
     constexpr int presses = 12;
     constexpr qint64 apart = 100'000;
+    const ConsoleRun &run = session.run();
     QList<KeyPress> pressing;
     for (int i = 0; i < presses; ++i)
         pressing << KeyPress { run.endTick + 1 + i * apart, key };
-    const ConsoleRun pressed = runScript(script, split, pressing, run.game);
+    const ConsoleRun pressed = session.pressing(pressing);
     QStringList names;
     for (const NameChange &change : pressed.nameChanges) {
         if (change.tick <= run.endTick)
@@ -150,7 +154,8 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
     const ScriptCommands split = script.size() < rules.bufferBytes
         ? splitCommands(script, 1, rules.commandBytes)
         : ScriptCommands();
-    ScriptCheck checked { runScript(script, split, {}, game), {}, {} };
+    const ScriptSession session(script, split, game);
+    ScriptCheck checked { session.run(), {}, {} };
     // The findings of the script's own run, then of each key it binds pressed once after it.
     struct Findings {
         QString key;
@@ -162,8 +167,7 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
-            const ConsoleRun pressed
-                = runScript(script, split, { KeyPress { pressedAt, binding.key } }, game);
+            const ConsoleRun pressed = session.pressing({ KeyPress { pressedAt, binding.key } });
             Findings press { binding.key, findingsOfTheRun(pressed, pressedAt, framesPerSecond),
                 {} };
             for (const VariableSet &set : pressed.variablesSet) {
@@ -177,8 +181,7 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
                     return finding.kind == ScriptFinding::Kind::SessionCommand;
                 });
             runs << press;
-            checked.keyNames << std::pair { binding.key,
-                namesOfPresses(script, split, checked.run, binding.key) };
+            checked.keyNames << std::pair { binding.key, namesOfPresses(session, binding.key) };
         }
     }
     // A server's config runs what would end a player's session from a name script.
@@ -300,6 +303,9 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
         }
     }
     for (const VariableSet &set : run.variablesSet) {
+        // What the script set before the key was pressed is its own, looked at without it.
+        if (set.tick < pressedAt)
+            continue;
         // A variable that holds commands, or that a vstr or a key reads, is no misspelt name.
         if (!looksLikeAName(set.value) || run.variablesRead.contains(set.name.toLower())
             || std::ranges::any_of(run.bindings, [&](const KeyBinding &binding) {

@@ -60,8 +60,7 @@ public:
     static QString time(qint64 tick, int framesPerSecond);
 
 private:
-    static QStringList namesOfPresses(
-        QStringView script, const ScriptCommands &split, const ConsoleRun &run, const QString &key);
+    static QStringList namesOfPresses(const ScriptSession &session, const QString &key);
     // What needs no run: the script's own lines as the console splits them.
     static QList<ScriptFinding> findingsInTheText(const ScriptCommands &split, GameVersion game);
     // What the run found, and what the checker finds in it. pressedAt: the tick a key was
