@@ -90,8 +90,11 @@ inline constexpr QStringView setNameCommand = u"set name";
 // Commands that set a variable to the rest of the line.
 inline constexpr std::initializer_list<QStringView> setCommands
     = { u"set", u"seta", u"sets", u"setu" };
-// Variables the game knows without a script setting them: "name ^1Bob" sets the name.
-inline constexpr std::initializer_list<QStringView> knownVariables = { u"name" };
+// Variables the game knows without a script setting them: "name ^1Bob" sets the name, and
+// "com_maxfps 125" the frame rate.
+inline constexpr std::initializer_list<QStringView> knownVariables = { u"name", u"com_maxfps" };
+// The most com_maxfps takes.
+constexpr int largestMaxFps = 1000;
 // The commands the model follows or records by name; anything else is an unknown command.
 inline constexpr std::initializer_list<QStringView> commands
     = { u"set", u"seta", u"sets", u"setu", u"wait", u"vstr", u"toggle", u"bind", u"exec", u"echo" };

@@ -335,6 +335,11 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
         variable->changed = true;
         m_changedVariables << key;
     }
+    // Com_Frame reads com_maxfps anew every frame.
+    if (key == u"com_maxfps") {
+        m_run.frameRates << FrameRateChange { m_now,
+            int(std::clamp<qint64>(leadingNumber(value), 0, ConsoleRules::largestMaxFps)) };
+    }
     if (key == u"name")
         m_run.nameChanges << NameChange { m_now, value, ShownName::of(value, m_run.game).shown,
             command.line };
@@ -582,6 +587,36 @@ ConsoleRun ScriptSession::pressing(const QList<KeyPress> &presses) const
     console.press(presses);
     console.runUntilIdle();
     return console.takeResult();
+}
+
+double ConsoleRun::millisecondsAt(qint64 tick, int maxFps) const
+{
+    double milliseconds = 0;
+    qint64 from = 0;
+    for (const FrameRateChange &change : frameRates) {
+        if (change.tick >= tick)
+            break;
+        milliseconds += secondsOfTicks(change.tick - from, maxFps) * 1000;
+        from = change.tick;
+        maxFps = change.maxFps;
+    }
+    return milliseconds + secondsOfTicks(tick - from, maxFps) * 1000;
+}
+
+qint64 ConsoleRun::tickAt(double milliseconds, int maxFps) const
+{
+    qint64 from = 0;
+    for (const FrameRateChange &change : frameRates) {
+        const double lasting = secondsOfTicks(change.tick - from, maxFps) * 1000;
+        if (milliseconds < lasting)
+            break;
+        milliseconds -= lasting;
+        from = change.tick;
+        maxFps = change.maxFps;
+    }
+    return from
+        + qint64(
+            milliseconds * ConsoleRules::ticksPerFrame / ConsoleRules::frameMilliseconds(maxFps));
 }
 
 double secondsOfTicks(qint64 ticks, int maxFps)

@@ -44,6 +44,12 @@ struct RecordedCommand {
     QString verb; // its first word
 };
 
+// The script setting com_maxfps: frames last 1000 / maxFps milliseconds from that tick on.
+struct FrameRateChange {
+    qint64 tick = 0;
+    int maxFps = 0;
+};
+
 // A variable set for the first time, at a line, to a value.
 struct VariableSet {
     qint64 tick = 0;
@@ -83,11 +89,16 @@ struct ConsoleRun {
     QList<ScriptFinding> findings;
     int lastLine = 0; // of the last command run
     QList<VariableSet> variablesSet; // the first set of each variable but the name
+    QList<FrameRateChange> frameRates; // in the order the script sets them
     QStringList variablesRead; // by vstr, in lower case
     int commandsRun = 0;
 
     // The key bindings in force at the end, one for each key, in the order first bound.
     QList<KeyBinding> finalBindings() const;
+    // Milliseconds from the start to a tick, at maxFps until the script sets com_maxfps.
+    double millisecondsAt(qint64 tick, int maxFps) const;
+    // The tick the console has reached after this many milliseconds.
+    qint64 tickAt(double milliseconds, int maxFps) const;
 };
 
 struct ScriptCommand;

@@ -225,23 +225,24 @@ QList<ScriptFinding> ScriptChecker::findingsInTheText(const ScriptCommands &spli
     // Every line of the script, also those the run never reaches.
     QList<ScriptFinding> found;
     for (const ScriptCommand &command : split.commands) {
-        const QString text = command.text.trimmed().toString();
+        // Most commands are fine: their text is copied only for a finding that quotes it.
+        const auto text = [&command] { return command.text.trimmed().toString(); };
         if (command.splitAtHighByte)
             found << ScriptFinding { Kind::HighBytes, command.line, {}, {} };
         if (command.afterComment)
-            found << ScriptFinding { Kind::CommentThatRuns, command.line, {}, { text } };
+            found << ScriptFinding { Kind::CommentThatRuns, command.line, {}, { text() } };
         if (command.inBlockComment)
-            found << ScriptFinding { Kind::BlockCommentThatRuns, command.line, {}, { text } };
+            found << ScriptFinding { Kind::BlockCommentThatRuns, command.line, {}, { text() } };
         const CommandWords &words = command.words;
         const QStringView verb = words.first();
         // Cmd_Wait_f reads its number only when it is the one word after "wait".
         if (isWord(verb, u"wait") && words.size() > 2)
-            found << ScriptFinding { Kind::WaitWithMoreWords, command.line, {}, { text } };
+            found << ScriptFinding { Kind::WaitWithMoreWords, command.line, {}, { text() } };
         // set takes a name and a value; COD's seta, sets and setu exactly those two.
         const bool exactWords = rules.setNeedsExactWords && !isWord(verb, u"set");
         if (isOneOf(verb, ConsoleRules::setCommands)
             && (words.size() < 3 || (exactWords && words.size() > 3)))
-            found << ScriptFinding { Kind::SetsNothing, command.line, {}, { text } };
+            found << ScriptFinding { Kind::SetsNothing, command.line, {}, { text() } };
         const qsizetype valueFrom = isOneOf(verb, ConsoleRules::setCommands) ? 2
             : isOneOf(verb, ConsoleRules::knownVariables)                    ? 1
                                                                              : 0;
@@ -317,7 +318,7 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
     }
     if (run.end == ConsoleRun::End::CommandBound || run.end == ConsoleRun::End::TickBound) {
         found << ScriptFinding { Kind::ModelBound, run.lastLine, {},
-            { QString::number(run.commandsRun), time(run.endTick, framesPerSecond) } };
+            { QString::number(run.commandsRun), time(run, run.endTick, framesPerSecond) } };
     }
     return found;
 }
@@ -466,6 +467,13 @@ QString ScriptChecker::serverConfig(const ScriptCheck &check)
 
 QString ScriptChecker::noWarnings() { return tr("No warnings: the script runs as written."); }
 
+QString ScriptChecker::time(const ConsoleRun &run, qint64 tick, int framesPerSecond)
+{
+    return tr("%1 s (%2 ticks)")
+        .arg(run.millisecondsAt(tick, framesPerSecond) / 1000, 0, 'f', 2)
+        .arg(tick);
+}
+
 QString ScriptChecker::time(qint64 tick, int framesPerSecond)
 {
     return tr("%1 s (%2 ticks)").arg(secondsOfTicks(tick, framesPerSecond), 0, 'f', 2).arg(tick);
@@ -487,7 +495,7 @@ QString ScriptChecker::report(const ScriptCheck &check, int framesPerSecond)
         item(tr("The script sets no name."));
     for (const NameChange &change : check.run.nameChanges) {
         item(tr("%1, line %2: %3")
-                 .arg(time(change.tick, framesPerSecond))
+                 .arg(time(check.run, change.tick, framesPerSecond))
                  .arg(change.line)
                  .arg(change.shown));
     }

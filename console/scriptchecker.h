@@ -56,8 +56,10 @@ public:
     static QString serverConfig(const ScriptCheck &check);
     // The names a run sets with their times, then the warnings: what "tintmark --check" prints.
     static QString report(const ScriptCheck &check, int framesPerSecond);
-    // "1.18 s (200 ticks)"
+    // "1.18 s (200 ticks)": ticks at com_maxfps framesPerSecond
     static QString time(qint64 tick, int framesPerSecond);
+    // The time of a tick of a run, which follows the frame rates the script sets.
+    static QString time(const ConsoleRun &run, qint64 tick, int framesPerSecond);
 
 private:
     static QStringList namesOfPresses(const ScriptSession &session, const QString &key);

@@ -206,9 +206,9 @@ qint64 ScriptPlayerWindow::currentTick() const
 {
     if (!m_playing)
         return m_tick;
-    return m_tick
-        + m_clock.elapsed() * ConsoleRules::ticksPerFrame
-        / ConsoleRules::frameMilliseconds(framesPerSecond());
+    // The clock goes at the frame rates the script sets.
+    return m_run.tickAt(
+        m_run.millisecondsAt(m_tick, framesPerSecond()) + m_clock.elapsed(), framesPerSecond());
 }
 
 void ScriptPlayerWindow::setTick(qint64 tick)
@@ -305,8 +305,8 @@ void ScriptPlayerWindow::fillTimeline()
     m_timeline->clear();
     for (const NameChange &change : m_run.nameChanges) {
         auto *item = new QTreeWidgetItem(m_timeline,
-            { ScriptChecker::time(change.tick, framesPerSecond()), QString::number(change.line),
-                change.shown });
+            { ScriptChecker::time(m_run, change.tick, framesPerSecond()),
+                QString::number(change.line), change.shown });
         item->setData(1, lineRole, change.line);
     }
     if (m_run.loop)
@@ -357,7 +357,7 @@ void ScriptPlayerWindow::showFrame()
         current = &change;
     }
     m_name->setName(current ? current->shown : QString());
-    m_time->setText(ScriptChecker::time(tick, framesPerSecond()));
+    m_time->setText(ScriptChecker::time(m_run, tick, framesPerSecond()));
     m_play->setEnabled(!m_playing);
     m_pause->setEnabled(m_playing);
     if (current) {

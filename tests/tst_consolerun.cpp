@@ -56,6 +56,8 @@ private slots:
     void runs();
     void secondsAtFrameRates_data();
     void secondsAtFrameRates();
+    void timesFollowTheScriptsFrameRate_data();
+    void timesFollowTheScriptsFrameRate();
     void shownName_data();
     void shownName();
     void runTogetherCanBeSplitAtItsColumn();
@@ -279,6 +281,35 @@ void tst_ConsoleRun::secondsAtFrameRates()
     QCOMPARE(secondsOfTicks(ticks, maxFps) * 1000, milliseconds);
     QCOMPARE(ScriptChecker::time(ticks, maxFps), shown);
     QCOMPARE(qRound(framesPerSecondOf(85) * 10), 909);
+}
+
+// A script that sets com_maxfps changes the frames from that command on: the times worked out by
+// hand, 11 ms frames at 85, 8 at 125, 4 at 250, two ticks a frame.
+void tst_ConsoleRun::timesFollowTheScriptsFrameRate_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("seta com_maxfps 250 from the start")
+        << u"seta com_maxfps 250\nwait 250\nset name B"_qs << u"0.50 s (250 ticks), line 3: B"_qs;
+    QTest::newRow("com_maxfps 125 after 100 ticks at 85")
+        << u"wait 100\ncom_maxfps 125\nwait 250\nset name B"_qs
+        << u"1.55 s (350 ticks), line 4: B"_qs;
+    QTest::newRow("the number at the start of the value")
+        << u"set com_maxfps \"250 x\"\nwait 250\nset name B"_qs
+        << u"0.50 s (250 ticks), line 3: B"_qs;
+}
+
+void tst_ConsoleRun::timesFollowTheScriptsFrameRate()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, shown);
+    const ScriptCheck check = ScriptChecker::check(script, 85);
+    QVERIFY2(ScriptChecker::report(check, 85).contains(shown),
+        qPrintable(ScriptChecker::report(check, 85)));
+    // The player window's clock runs back the same way.
+    const qint64 tick = check.run.nameChanges.constLast().tick;
+    QCOMPARE(check.run.tickAt(check.run.millisecondsAt(tick, 85), 85), tick);
 }
 
 void tst_ConsoleRun::shownName_data()
