@@ -105,7 +105,9 @@ inline constexpr std::initializer_list<QStringView> commands
 // (id-Software/Quake-III-Arena: CL_Init in code/client/cl_main.c, CL_InitKeyCommands in
 // code/client/cl_keys.c, Con_Init in code/client/cl_console.c, Com_Init in code/qcommon/common.c,
 // Cvar_Init in code/qcommon/cvar.c, SV_AddOperatorCommands in code/server/sv_ccmds.c, and the
-// player commands of ClientCommand in code/game/g_cmds.c).
+// player commands of ClientCommand in code/game/g_cmds.c); COD 2's dvar commands (Dvar_AddCommands
+// in CoD2rev_Server src/universal/dvar_cmds.cpp) and COD's cvar commands (Cvar_AddCommands in
+// PrawyCoD1/opencod1 src/qcommon/cvar_cmds.c); and map_rotate, which servers' configs run.
 inline constexpr std::initializer_list<QStringView> engineCommands = { u"bind", u"bindlist",
     u"callvote", u"cinematic", u"clear", u"clientinfo", u"cmd", u"cmdlist", u"condump",
     u"configstrings", u"connect", u"crash", u"cvar_restart", u"cvarlist", u"demo", u"devmap",
@@ -115,7 +117,8 @@ inline constexpr std::initializer_list<QStringView> engineCommands = { u"bind", 
     u"quit", u"rcon", u"reconnect", u"record", u"reset", u"say", u"say_team", u"serverinfo", u"set",
     u"seta", u"sets", u"setu", u"snd_restart", u"status", u"stoprecord", u"systeminfo", u"team",
     u"tell", u"toggle", u"toggleconsole", u"unbind", u"unbindall", u"vid_restart", u"vote", u"vstr",
-    u"wait", u"writeconfig" };
+    u"wait", u"writeconfig", u"togglep", u"setfromdvar", u"dvarlist", u"dvardump", u"dvar_bool",
+    u"dvar_int", u"dvar_float", u"setfromcvar", u"cvardump", u"map_rotate" };
 // What only a server's config sets or runs: its remote password and its map rotation.
 inline constexpr std::initializer_list<QStringView> serverSettings
     = { u"rcon_password", u"sv_maprotation", u"sv_maprotationcurrent", u"map_rotate" };

@@ -168,6 +168,8 @@ void tst_ConsoleRun::runs_data()
         End::Finished, { warning(Kind::UnsetUntilPressed, 2) });
     row("a variable a key reads is no misspelt name", u"seta nmae ^2X\nbind k \"vstr nmae\""_qs,
         {});
+    row("COD 2's dvar commands and COD's cvar commands are no misspellings",
+        u"dvarlist\ndvardump\nsetfromdvar a b\ncvardump\nset name A"_qs, { "0 5 A" });
     row("a game command and a variable of the game are no misspellings",
         u"say hi\ncg_fov 80\nset name A"_qs, { "0 3 A" });
     row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
