@@ -8,6 +8,7 @@
 #include "shownname.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -75,6 +76,21 @@ QString serverSettingIn(const ScriptCommands &split)
             return setting.toString();
     }
     return {};
+}
+
+// A misspelt word is said once, at its first line, however often the script writes it.
+void sayMisspellingsOnce(QList<ScriptWarning> &warnings)
+{
+    QSet<QString> said;
+    warnings.removeIf([&said](const ScriptWarning &warning) {
+        if (warning.kind != ScriptWarning::Kind::UnknownCommand
+            && warning.kind != ScriptWarning::Kind::UnknownVariable)
+            return false;
+        if (said.contains(warning.text))
+            return true;
+        said.insert(warning.text);
+        return false;
+    });
 }
 
 // The same warning on consecutive lines, said once for all of them.
@@ -212,6 +228,7 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         addWarnings(run.found, run.key, game, checked.warnings);
     }
     std::ranges::stable_sort(checked.warnings, {}, &ScriptWarning::line);
+    sayMisspellingsOnce(checked.warnings);
     mergeConsecutiveLines(checked.warnings);
     return checked;
 }

@@ -142,6 +142,8 @@ void tst_ConsoleRun::runs_data()
     row("a misspelled command, once though a key replays the script",
         u"wiat 50\nset name A\nbind k \"set name K\""_qs, { "0 2 A" }, End::Finished,
         { warning(Kind::UnknownCommand, 1) });
+    row("a misspelled command said once", u"wiat 50\nset name A\nwiat 50"_qs, { "0 2 A" },
+        End::Finished, { warning(Kind::UnknownCommand, 1) });
     row("a misspelled variable", u"set nmae ^2X"_qs, {}, End::Finished,
         { warning(Kind::UnknownVariable, 1) });
     row("a leading slash", u"/set name ^3B"_qs, {}, End::Finished,
