@@ -241,14 +241,23 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
     const QStringView verb = words.first();
     // Commands come first, as in the console; a variable's name sets it only when no command has
     // that name.
-    // COD's seta, sets and setu take exactly a name and a value.
+    // COD's seta, sets and setu take exactly a name and a value. A set or a wait that does
+    // nothing is the script's own mistake where the script writes it; in a value, the cut that
+    // made it so is found instead.
     const bool setTakesIt = m_rules.setNeedsExactWords && !isWord(verb, u"set") ? words.size() == 3
                                                                                 : words.size() >= 3;
     if (isOneOf(verb, setCommands)) {
         if (setTakesIt)
             setVariable(words[1], command, 2, source);
+        else if (source.inScript)
+            find({ ScriptFinding::Kind::SetsNothing, command.line, {},
+                { command.text.trimmed().toString() } });
     } else if (isWord(verb, u"wait")) {
         // Cmd_Wait_f reads its number only when it is the one word after "wait".
+        if (words.size() > 2 && source.inScript) {
+            find({ ScriptFinding::Kind::WaitWithMoreWords, command.line, {},
+                { command.text.trimmed().toString() } });
+        }
         const qint64 ticks = words.size() == 2 ? leadingNumber(words[1]) : 1;
         if (ticks < 0) {
             find({ ScriptFinding::Kind::NegativeWait, command.line, {}, {} });

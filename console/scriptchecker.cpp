@@ -171,7 +171,7 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         ? splitCommands(script, 1, rules.commandBytes)
         : ScriptCommands();
     const ScriptSession session(script, split, game);
-    ScriptCheck checked { session.run(), {}, {} };
+    ScriptCheck checked { session.run(), {}, {}, {} };
     // The findings of the script's own run, then of each key it binds pressed once after it.
     struct Findings {
         QString key;
@@ -179,7 +179,7 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         QStringList variablesSet; // by the press, in lower case
     };
     QList<Findings> runs { { {},
-        findingsInTheText(split, game) + findingsOfTheRun(checked.run, 0, framesPerSecond), {} } };
+        findingsInTheText(split) + findingsOfTheRun(checked.run, 0, framesPerSecond), {} } };
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
@@ -233,12 +233,10 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
     return checked;
 }
 
-QList<ScriptFinding> ScriptChecker::findingsInTheText(const ScriptCommands &split, GameVersion game)
+QList<ScriptFinding> ScriptChecker::findingsInTheText(const ScriptCommands &split)
 {
     using Kind = ScriptFinding::Kind;
     using ConsoleRules::isOneOf;
-    using ConsoleRules::isWord;
-    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
     // Every line of the script, also those the run never reaches.
     QList<ScriptFinding> found;
     for (const ScriptCommand &command : split.commands) {
@@ -252,14 +250,6 @@ QList<ScriptFinding> ScriptChecker::findingsInTheText(const ScriptCommands &spli
             found << ScriptFinding { Kind::BlockCommentThatRuns, command.line, {}, { text() } };
         const CommandWords &words = command.words;
         const QStringView verb = words.first();
-        // Cmd_Wait_f reads its number only when it is the one word after "wait".
-        if (isWord(verb, u"wait") && words.size() > 2)
-            found << ScriptFinding { Kind::WaitWithMoreWords, command.line, {}, { text() } };
-        // set takes a name and a value; COD's seta, sets and setu exactly those two.
-        const bool exactWords = rules.setNeedsExactWords && !isWord(verb, u"set");
-        if (isOneOf(verb, ConsoleRules::setCommands)
-            && (words.size() < 3 || (exactWords && words.size() > 3)))
-            found << ScriptFinding { Kind::SetsNothing, command.line, {}, { text() } };
         const qsizetype valueFrom = isOneOf(verb, ConsoleRules::setCommands) ? 2
             : isOneOf(verb, ConsoleRules::knownVariables)                    ? 1
                                                                              : 0;

@@ -64,7 +64,7 @@ public:
 private:
     static QStringList namesOfPresses(const ScriptSession &session, const QString &key);
     // What needs no run: the script's own lines as the console splits them.
-    static QList<ScriptFinding> findingsInTheText(const ScriptCommands &split, GameVersion game);
+    static QList<ScriptFinding> findingsInTheText(const ScriptCommands &split);
     // What the run found, and what the checker finds in it. pressedAt: the tick a key was
     // pressed at; what ran before it is the script's own.
     static QList<ScriptFinding> findingsOfTheRun(
