@@ -53,14 +53,8 @@ int checkFiles(QStringList files, GameVersion game, QTextStream &out, QTextStrea
         out << ScriptChecker::report(check, framesPerSecond) << Qt::endl;
         if ((utf8 || !check.warnings.isEmpty()) && status == noWarnings)
             status = someWarnings;
-        // The scripts it execs from its own folder are checked too, each once; exec adds .cfg
-        // to a name without an extension, as the games' Cmd_Exec_f does.
-        for (const RecordedCommand &command : check.run.recorded) {
-            if (!ConsoleRules::isWord(command.verb, u"exec"))
-                continue;
-            QString name = command.text.trimmed().section(u' ', 1, 1, QString::SectionSkipEmpty);
-            if (QFileInfo(name).suffix().isEmpty())
-                name += u".cfg"_qs;
+        // The scripts it execs from its own folder are checked too, each once.
+        for (const QString &name : check.execs) {
             const QString beside = QFileInfo(file).dir().filePath(name);
             if (QFileInfo::exists(beside) && !files.contains(beside))
                 files << beside;

@@ -65,6 +65,14 @@ std::optional<QString> misspelled(QStringView word, std::initializer_list<QStrin
     return std::nullopt;
 }
 
+// The file exec runs for a name: Cmd_Exec_f adds ".cfg" to a name without an extension
+// (Com_DefaultExtension, which looks back to the last '/').
+QString execFileName(const QString &name)
+{
+    const QStringView file = QStringView(name).sliced(name.lastIndexOf(u'/') + 1);
+    return file.contains(u'.') ? name : name + u".cfg"_qs;
+}
+
 // The first server setting the script sets or runs, as it writes it.
 QString serverSettingIn(const ScriptCommands &split)
 {
@@ -171,7 +179,7 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         ? splitCommands(script, 1, rules.commandBytes)
         : ScriptCommands();
     const ScriptSession session(script, split, game);
-    ScriptCheck checked { session.run(), {}, {}, {} };
+    ScriptCheck checked { session.run(), {}, {}, {}, {} };
     // The findings of the script's own run, then of each key it binds pressed once after it.
     struct Findings {
         QString key;
@@ -214,6 +222,9 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
     // do: a variable that another key sets is there once that key was pressed.
     for (Findings &run : runs) {
         for (ScriptFinding &finding : run.found) {
+            if (finding.kind == ScriptFinding::Kind::Exec
+                && !checked.execs.contains(finding.details[1]))
+                checked.execs << finding.details[1];
             if (finding.kind != ScriptFinding::Kind::UnsetVariable)
                 continue;
             for (const Findings &other : std::as_const(runs)) {
@@ -297,7 +308,7 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
         } else if (ConsoleRules::isWord(verb, u"exec")) {
             const QString file
                 = command.text.trimmed().section(u' ', 1, 1, QString::SectionSkipEmpty);
-            found << ScriptFinding { Kind::Exec, command.line, {}, { file } };
+            found << ScriptFinding { Kind::Exec, command.line, {}, { file, execFileName(file) } };
         } else if (ConsoleRules::isOneOf(verb, ConsoleRules::sessionCommands)) {
             // The config the game writes starts with unbindall and then binds every key again.
             const bool boundAgain = ConsoleRules::isWord(verb, u"unbindall")

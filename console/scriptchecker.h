@@ -35,6 +35,8 @@ struct ScriptCheck {
     QList<ScriptWarning> warnings;
     // Each key the script binds, with the names its presses show, one press after another.
     QList<std::pair<QString, QStringList>> keyNames;
+    // The scripts it runs with exec, each once, as exec names their files.
+    QStringList execs;
     // The server setting that makes it a server's config, for which the warnings meant for name
     // scripts are left out; empty for any other script.
     QString serverSetting;
