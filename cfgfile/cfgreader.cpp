@@ -66,7 +66,8 @@ bool CfgReader::isSavedAsUtf8(QStringView fileText)
     if (std::ranges::all_of(fileText, [](QChar c) { return c.unicode() < 0x80; }))
         return false;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8(Windows1252::encode(fileText));
+    // Decoding is what tells whether the bytes are UTF-8; the text itself is not needed here.
+    QString(utf8(Windows1252::encode(fileText)));
     return !utf8.hasError();
 }
 

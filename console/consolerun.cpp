@@ -216,10 +216,8 @@ void Console::runUntilIdle()
 
 ConsoleRun Console::result() const
 {
-    ConsoleRun run = m_run;
-    run.endTick = m_now;
-    run.lastLine = m_executedLines.isEmpty() ? 0 : m_executedLines.last();
-    return run;
+    Console copy = *this;
+    return copy.takeResult();
 }
 
 ConsoleRun Console::takeResult()
