@@ -4,6 +4,7 @@
 #include "scriptchecker.h"
 
 #include "consolerules.h"
+#include "gamewords.h"
 #include "scriptcommands.h"
 #include "shownname.h"
 
@@ -27,42 +28,6 @@ QString linesList(const QList<int> &lines)
     if (numbers.isEmpty())
         return ScriptChecker::tr("line %1").arg(last);
     return ScriptChecker::tr("lines %1 and %2").arg(numbers.join(u", "), last);
-}
-
-// The edits between two words, an exchange of neighbours counting one, in any case.
-qsizetype editsBetween(QStringView a, QStringView b)
-{
-    QList<QList<qsizetype>> d(a.size() + 1, QList<qsizetype>(b.size() + 1));
-    for (qsizetype i = 0; i <= a.size(); ++i)
-        d[i][0] = i;
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        d[0][j] = j;
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const bool same = a[i - 1].toLower() == b[j - 1].toLower();
-            d[i][j] = std::min({ d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + !same });
-            if (i > 1 && j > 1 && a[i - 1].toLower() == b[j - 2].toLower()
-                && a[i - 2].toLower() == b[j - 1].toLower())
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-        }
-    }
-    return d[a.size()][b.size()];
-}
-
-// The word of the list that word is a misspelling of: one edit away, two for longer words.
-std::optional<QString> misspelled(QStringView word, std::initializer_list<QStringView> list)
-{
-    if (ConsoleRules::isOneOf(word, list))
-        return std::nullopt;
-    const qsizetype allowed = word.size() <= 4 ? 1 : 2;
-    for (QStringView known : list) {
-        // Each edit changes the length by one at most: most words are too far for any.
-        if (std::abs(word.size() - known.size()) > allowed)
-            continue;
-        if (editsBetween(word, known) <= allowed)
-            return known.toString();
-    }
-    return std::nullopt;
 }
 
 // The file exec runs for a name: Cmd_Exec_f adds ".cfg" to a name without an extension
@@ -188,6 +153,17 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
     };
     QList<Findings> runs { { {},
         findingsInTheText(split) + findingsOfTheRun(checked.run, 0, framesPerSecond), {} } };
+    // The warning about a comment that runs already names the command it runs.
+    QSet<int> commentsThatRun;
+    for (const ScriptFinding &finding : std::as_const(runs.first().found)) {
+        if (finding.kind == ScriptFinding::Kind::CommentThatRuns
+            || finding.kind == ScriptFinding::Kind::BlockCommentThatRuns)
+            commentsThatRun.insert(finding.line);
+    }
+    runs.first().found.removeIf([&commentsThatRun](const ScriptFinding &finding) {
+        return finding.kind == ScriptFinding::Kind::UnknownCommand
+            && commentsThatRun.contains(finding.line);
+    });
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
@@ -206,6 +182,15 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
                 });
             runs << press;
             checked.keyNames << std::pair { binding.key, namesOfPresses(session, binding.key) };
+        }
+    }
+    // The config the game writes sets each variable as the player's scripts named it: any
+    // misspelling was made elsewhere, and the variable is the player's own by now.
+    if (script.startsWith(ConsoleRules::writtenByTheGame)) {
+        for (Findings &run : runs) {
+            run.found.removeIf([](const ScriptFinding &finding) {
+                return finding.kind == ScriptFinding::Kind::UnknownVariable;
+            });
         }
     }
     // A server's config runs what would end a player's session from a name script.
@@ -297,13 +282,17 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
                 { shown.removed.join(u' '), change.shown } };
         }
     }
+    const GameWords &words = GameWords::of(familyOf(run.game));
+    QSet<QString> variablesOfTheScript;
+    for (const VariableSet &set : run.variablesSet)
+        variablesOfTheScript.insert(set.name.toLower());
     for (const RecordedCommand &command : run.recorded) {
         // What ran before the key was pressed is the script's own, warned about without it.
         if (command.tick < pressedAt)
             continue;
         const QStringView verb = command.verb;
         if ((verb.startsWith(u'/') || verb.startsWith(u'\\'))
-            && ConsoleRules::isOneOf(verb.sliced(1), ConsoleRules::engineCommands)) {
+            && (words.isCommand(verb.sliced(1)) || words.isVariable(verb.sliced(1)))) {
             found << ScriptFinding { Kind::LeadingSlash, command.line, {}, { command.verb } };
         } else if (ConsoleRules::isWord(verb, u"exec")) {
             const QString file
@@ -316,22 +305,35 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
                     [&](const KeyBinding &binding) { return binding.line > command.line; });
             if (!boundAgain)
                 found << ScriptFinding { Kind::SessionCommand, command.line, {}, { command.verb } };
-        } else if (const auto meant = misspelled(verb, ConsoleRules::engineCommands)) {
+        } else if (!words.isCommand(verb) && !words.isVariable(verb)
+            && !variablesOfTheScript.contains(verb.toString().toLower())) {
             found << ScriptFinding { Kind::UnknownCommand, command.line, {},
-                { command.verb, *meant } };
+                { command.verb, words.nearestWord(verb).value_or(QString()) } };
         }
     }
     for (const VariableSet &set : run.variablesSet) {
         // What the script set before the key was pressed is its own, looked at without it.
         if (set.tick < pressedAt)
             continue;
-        // A variable that holds commands, or that a vstr or a key reads, is no misspelt name.
-        if (!looksLikeAName(set.value) || run.variablesRead.contains(set.name.toLower())
+        // A variable that a vstr or a key reads is the script's own.
+        if (run.variablesRead.contains(set.name.toLower())
             || std::ranges::any_of(run.bindings, [&](const KeyBinding &binding) {
                    return binding.command.contains(set.name, Qt::CaseInsensitive);
                }))
             continue;
-        if (const auto meant = misspelled(set.name, ConsoleRules::knownVariables))
+        // Nor is one that holds commands for a vstr the player types.
+        const QString firstWord = set.value.trimmed().section(u' ', 0, 0);
+        const std::optional<QString> meant = words.nearestVariable(set.name);
+        if (!meant || set.value.contains(u';') || words.isCommand(firstWord))
+            continue;
+        // A misspelt name holds a name. A misspelt setting keeps its prefix (cg_, r_): a word
+        // of another prefix is another game's; the script's own short names ("s1", "anim")
+        // are too near too many of the game's to be taken for misspellings of them.
+        const qsizetype prefix = set.name.indexOf(u'_') + 1;
+        const bool likely = ConsoleRules::isWord(*meant, u"name") ? looksLikeAName(set.value)
+            : prefix > 0 ? meant->startsWith(set.name.first(prefix), Qt::CaseInsensitive)
+                         : set.name.size() >= 6;
+        if (likely)
             found << ScriptFinding { Kind::UnknownVariable, set.line, {}, { set.name, *meant } };
     }
     if (run.end == ConsoleRun::End::CommandBound || run.end == ConsoleRun::End::TickBound) {
@@ -408,11 +410,14 @@ QString ScriptChecker::wordsFor(
         return whenPressed
             + tr("%1 %2 when the script runs it. Leave it out of a name script.")
                   .arg(details[0], whatEndsTheSession(details[0]));
-    case Kind::UnknownCommand:
-        return whenPressed
-            + tr("The game has no command \"%1\": it sends the line to the server instead, "
-                 "which shows it as chat or ignores it. Did you mean \"%2\"?")
-                  .arg(details[0], details[1]);
+    case Kind::UnknownCommand: {
+        const QString notACommand
+            = tr("\"%1\" is not a command of the game: it sends the line to the server, which "
+                 "shows it as chat or ignores it, unless a mod there knows it.")
+                  .arg(details[0]);
+        return whenPressed + notACommand
+            + (details[1].isEmpty() ? QString() : tr(" Did you mean \"%1\"?").arg(details[1]));
+    }
     case Kind::UnknownVariable:
         return tr("This sets \"%1\", which nothing reads. Did you mean \"%2\"?")
             .arg(details[0], details[1]);

@@ -23,7 +23,7 @@ struct ScriptFinding {
         LongCommand,
         LeadingSlash, // details: the command
         SessionCommand, // details: the command
-        UnknownCommand, // details: the command, the nearest real one
+        UnknownCommand, // details: the command, the nearest known word or nothing
         UnknownVariable, // details: the variable, the nearest real one
         SetsNothing, // details: the command
         WaitWithMoreWords, // details: the command
