@@ -17,6 +17,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -92,8 +93,43 @@ private:
     bool m_mounted = false;
     bool m_full = false;
 };
+
+// A script "old.cfg" with the given bytes in folder, with another file of the same bytes mounted
+// over it while this lives: a save opens, writes and flushes its temporary file as usual, and
+// only its last step, the rename over the script, fails (EBUSY), as when the folder changes
+// under the save. Mounting needs root; isReady() says whether it worked.
+class MountedOverScript {
+public:
+    MountedOverScript(const QByteArray &oldBytes, const QString &folder)
+        : m_path(QDir(folder).filePath(QStringLiteral("old.cfg")))
+    {
+        const auto write = [&oldBytes](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size();
+        };
+        const QString over = m_elsewhere.filePath(QStringLiteral("over.cfg"));
+        m_ready = m_elsewhere.isValid() && write(m_path) && write(over)
+            && mount(qPrintable(over), qPrintable(m_path), nullptr, MS_BIND, nullptr) == 0;
+    }
+    ~MountedOverScript()
+    {
+        if (m_ready)
+            umount(qPrintable(m_path));
+    }
+    MountedOverScript(const MountedOverScript &) = delete;
+    MountedOverScript &operator=(const MountedOverScript &) = delete;
+
+    bool isReady() const { return m_ready; }
+    QString path() const { return m_path; }
+    static QString reason() { return QString::fromLocal8Bit(std::strerror(EBUSY)); }
+
+private:
+    QString m_path;
+    QTemporaryDir m_elsewhere;
+    bool m_ready = false;
+};
 #else
-// Elsewhere the tests cannot make either fault: the tests that need one are skipped.
+// Elsewhere the tests cannot make these faults: the tests that need one are skipped.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(qint64) { }
@@ -109,15 +145,25 @@ public:
     QStringList files() const { return {}; }
     static QString reason() { return QString::fromLocal8Bit(std::strerror(ENOSPC)); }
 };
+
+class MountedOverScript {
+public:
+    MountedOverScript(const QByteArray &, const QString &) { }
+    bool isReady() const { return false; }
+    QString path() const { return {}; }
+    static QString reason() { return QString::fromLocal8Bit(std::strerror(EBUSY)); }
+};
 #endif
 
 // Why a test could not make a fault.
 constexpr const char *noFileSizeLimit = "A file size limit that the kernel enforces needs Linux.";
 constexpr const char *noFullFileSystem
     = "Mounting a small file system to fill needs Linux and root.";
+constexpr const char *noMountOverScript = "Mounting a file over the script needs Linux and root.";
 
-// The two faults, made around a save that replaces a script.
-enum class WriteFault { FileSizeLimit, FullDisk };
+// The faults, made around a save that replaces a script: while writing, while flushing the last
+// bytes, and at the commit that replaces the script.
+enum class WriteFault { FileSizeLimit, FullDisk, CommitFails };
 Q_DECLARE_METATYPE(WriteFault)
 
 struct FaultedSave {
@@ -125,6 +171,7 @@ struct FaultedSave {
     QByteArray kept; // what the script holds afterwards
     QStringList files; // the files in its folder, but the one that fills the disk
     QString reason; // the words a message about the fault must hold
+    QByteArray savedAfter; // what a save writes once the fault is gone, where it can go
 };
 
 // The rows of a test that saves under each fault.
@@ -133,6 +180,7 @@ inline void addWriteFaultRows()
     QTest::addColumn<WriteFault>("fault");
     QTest::newRow("file size limit") << WriteFault::FileSizeLimit;
     QTest::newRow("full disk") << WriteFault::FullDisk;
+    QTest::newRow("commit fails") << WriteFault::CommitFails;
 }
 
 // Makes the fault, points the chooser at a script "old.cfg" that holds oldBytes and runs save,
@@ -159,6 +207,23 @@ FaultedSave saveUnderFault(WriteFault fault, const QByteArray &oldBytes, const Q
         saved.files = disk.files();
         saved.files.removeAll(QStringLiteral("filler"));
         saved.reason = FullFileSystem::reason();
+    } else if (fault == WriteFault::CommitFails) {
+        {
+            MountedOverScript mounted(oldBytes, folder);
+            if (!mounted.isReady()) {
+                saved.notMade = noMountOverScript;
+                return saved;
+            }
+            chooser.path = mounted.path();
+            save();
+            read(chooser.path);
+            saved.files = QDir(folder).entryList(QDir::Files);
+            saved.reason = MountedOverScript::reason();
+        }
+        const QByteArray kept = saved.kept;
+        save();
+        read(chooser.path);
+        saved.savedAfter = std::exchange(saved.kept, kept);
     } else {
         chooser.path = QDir(folder).filePath(QStringLiteral("old.cfg"));
         QFile old(chooser.path);
@@ -176,6 +241,10 @@ FaultedSave saveUnderFault(WriteFault fault, const QByteArray &oldBytes, const Q
         read(chooser.path);
         saved.files = QDir(folder).entryList(QDir::Files);
         saved.reason = FileSizeLimit::reason();
+        const QByteArray kept = saved.kept;
+        save();
+        read(chooser.path);
+        saved.savedAfter = std::exchange(saved.kept, kept);
     }
     return saved;
 }
