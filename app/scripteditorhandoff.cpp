@@ -5,6 +5,7 @@
 
 #include "frmeditor.h"
 #include "frmnamescript.h"
+#include "sessionend.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,7 +21,7 @@ ScriptEditorHandOff::ScriptEditorHandOff(
     mainWindow.installEventFilter(this);
 #if QT_CONFIG(sessionmanager)
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-        &ScriptEditorHandOff::settleBeforeSessionEnds);
+        &ScriptEditorHandOff::answerSessionManager);
 #endif
 }
 
@@ -66,14 +67,32 @@ bool ScriptEditorHandOff::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void ScriptEditorHandOff::settleBeforeSessionEnds(QSessionManager &manager)
+void ScriptEditorHandOff::settleBeforeSessionEnds(SessionEnd &end)
+{
+    if (m_editor && end.allowsInteraction()) {
+        if (!m_editor->settleChanges())
+            end.cancel();
+        end.release();
+    }
+}
+
+void ScriptEditorHandOff::answerSessionManager(QSessionManager &manager)
 {
 #if QT_CONFIG(sessionmanager)
-    if (m_editor && manager.allowsInteraction()) {
-        if (!m_editor->settleChanges())
-            manager.cancel();
-        manager.release();
-    }
+    class Manager : public SessionEnd {
+    public:
+        explicit Manager(QSessionManager &manager)
+            : m_manager(manager)
+        {
+        }
+        bool allowsInteraction() override { return m_manager.allowsInteraction(); }
+        void cancel() override { m_manager.cancel(); }
+        void release() override { m_manager.release(); }
+
+    private:
+        QSessionManager &m_manager;
+    } end(manager);
+    settleBeforeSessionEnds(end);
 #else
     Q_UNUSED(manager);
 #endif

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class QSessionManager;
+class SessionEnd;
 struct SetNameLine;
 class ScriptOpener;
 class ScriptSaver;
@@ -27,6 +28,9 @@ public:
 
     // Opens the script at path in the editor, made for it when none is open.
     void openInEditor(const QString &path);
+    // Before the session ends: the editor's changes are settled, asking the player when the
+    // session allows it, and a player who keeps the editor keeps the session going.
+    void settleBeforeSessionEnds(SessionEnd &end);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,7 +40,7 @@ private slots:
 
 private:
     frmEditor *editor();
-    void settleBeforeSessionEnds(QSessionManager &manager);
+    void answerSessionManager(QSessionManager &manager);
 
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;

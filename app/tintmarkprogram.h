@@ -22,6 +22,7 @@ public:
     frmNameScript &mainWindow() { return m_mainWindow; }
     // Opens a script in the editor, as "tintmark FILE" does.
     void openInEditor(const QString &path) { m_editorHandOff.openInEditor(path); }
+    void settleBeforeSessionEnds(SessionEnd &end) { m_editorHandOff.settleBeforeSessionEnds(end); }
 
     // What belongs to the application as a whole: its name, version, font and icon.
     static void setUpApplication();

@@ -6,6 +6,7 @@
 #include "fakedialogs.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
+#include "sessionend.h"
 #include "templateliteral.h"
 #include "tintmarkprogram.h"
 #include "treefile.h"
@@ -28,6 +29,21 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
+
+namespace {
+
+// The session manager's request as the end of a desktop session makes it, recording the answer.
+class FakeSessionEnd : public SessionEnd {
+public:
+    bool allowsInteraction() override { return true; }
+    void cancel() override { cancelled = true; }
+    void release() override { released = true; }
+
+    bool cancelled = false;
+    bool released = false;
+};
+
+} // namespace
 
 // The script editor, driven from the main window of the assembled program as the player uses it.
 class tst_frmEditor : public QObject {
@@ -393,6 +409,9 @@ void tst_frmEditor::failedWriteKeepsTheOldScript()
     QVERIFY2(
         m_dialogs.messages.first().contains(saved.reason), qPrintable(m_dialogs.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
+    // Once the fault is gone, the same save works (the full disk goes with its fault).
+    if (fault != WriteFault::FullDisk)
+        QVERIFY2(saved.savedAfter.contains("^2New"), saved.savedAfter.constData());
 }
 
 void tst_frmEditor::closingAsksAboutChanges_data()
@@ -403,22 +422,34 @@ void tst_frmEditor::closingAsksAboutChanges_data()
     QTest::addColumn<QString>("saveAs"); // empty: the Save dialog is cancelled
     QTest::addColumn<bool>("closes");
     QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<bool>("sessionEnds"); // asked as the desktop session ends, not on closing
 
     const QByteArray none = "<missing>";
-    QTest::newRow("unchanged closes") << u"none"_qs << Answer::Cancel << u""_qs << true << none;
+    QTest::newRow("unchanged closes")
+        << u"none"_qs << Answer::Cancel << u""_qs << true << none << false;
     QTest::newRow("typing undone closes")
-        << u"typed and undone"_qs << Answer::Cancel << u""_qs << true << none;
-    QTest::newRow("Cancel keeps it") << u"typed"_qs << Answer::Cancel << u""_qs << false << none;
-    QTest::newRow("Discard closes") << u"typed"_qs << Answer::Discard << u""_qs << true << none;
+        << u"typed and undone"_qs << Answer::Cancel << u""_qs << true << none << false;
+    QTest::newRow("Cancel keeps it")
+        << u"typed"_qs << Answer::Cancel << u""_qs << false << none << false;
+    QTest::newRow("Discard closes")
+        << u"typed"_qs << Answer::Discard << u""_qs << true << none << false;
     QTest::newRow("Save saves and closes")
         << u"typed"_qs << Answer::Save << u"animated.cfg"_qs << true
-        << QByteArray(templateLiteral) + " set name A!\r\n";
+        << QByteArray(templateLiteral) + " set name A!\r\n"
+        << false;
     QTest::newRow("cancelled Save keeps it")
-        << u"typed"_qs << Answer::Save << u""_qs << false << none;
+        << u"typed"_qs << Answer::Save << u""_qs << false << none << false;
     QTest::newRow("failed Save keeps it")
-        << u"typed"_qs << Answer::Save << u"missing/animated.cfg"_qs << false << none;
+        << u"typed"_qs << Answer::Save << u"missing/animated.cfg"_qs << false << none << false;
     QTest::newRow("a second hand-off is a change")
-        << u"handed off"_qs << Answer::Cancel << u""_qs << false << none;
+        << u"handed off"_qs << Answer::Cancel << u""_qs << false << none << false;
+    // "closes" is then whether the session may end.
+    QTest::newRow("session end: Cancel keeps it and the session")
+        << u"typed"_qs << Answer::Cancel << u""_qs << false << none << true;
+    QTest::newRow("session end: failed Save keeps it and the session")
+        << u"typed"_qs << Answer::Save << u"missing/animated.cfg"_qs << false << none << true;
+    QTest::newRow("session end: Discard lets it end")
+        << u"typed"_qs << Answer::Discard << u""_qs << true << none << true;
 }
 
 void tst_frmEditor::closingAsksAboutChanges()
@@ -428,6 +459,7 @@ void tst_frmEditor::closingAsksAboutChanges()
     QFETCH(QString, saveAs);
     QFETCH(bool, closes);
     QFETCH(QByteArray, saved);
+    QFETCH(bool, sessionEnds);
 
     handOff(u"A"_qs);
     script()->moveCursor(QTextCursor::End);
@@ -442,12 +474,19 @@ void tst_frmEditor::closingAsksAboutChanges()
     m_dialogs.path = saveAs.isEmpty() ? QString() : m_dir->filePath(saveAs);
 
     QPointer<QWidget> window = editor();
-    QCOMPARE(window->close(), closes);
+    FakeSessionEnd session;
+    if (sessionEnds) {
+        m_program->settleBeforeSessionEnds(session);
+        QCOMPARE(session.cancelled, !closes);
+        QVERIFY(session.released);
+    } else {
+        QCOMPARE(window->close(), closes);
+    }
     QCOMPARE(m_dialogs.saveQuestions, change == u"none" || change.endsWith(u"undone") ? 0 : 1);
     QCOMPARE(m_dialogs.messages.size(), saveAs.startsWith(u"missing") ? 1 : 0);
-    if (closes)
+    if (closes && !sessionEnds)
         QTRY_VERIFY(!window);
-    else
+    else if (!closes)
         QCOMPARE(script()->toPlainText(), text);
     QFile file(m_dir->filePath(u"animated.cfg"_qs));
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>"), saved);
