@@ -195,6 +195,13 @@ FaultedSave saveUnderFault(WriteFault fault, const QByteArray &oldBytes, const Q
         if (file.open(QIODevice::ReadOnly))
             saved.kept = file.readAll();
     };
+    // Once the fault is gone, the same save again.
+    const auto saveAgain = [&] {
+        const QByteArray kept = saved.kept;
+        save();
+        read(chooser.path);
+        saved.savedAfter = std::exchange(saved.kept, kept);
+    };
     if (fault == WriteFault::FullDisk) {
         FullFileSystem disk(oldBytes);
         if (!disk.isReady()) {
@@ -220,10 +227,7 @@ FaultedSave saveUnderFault(WriteFault fault, const QByteArray &oldBytes, const Q
             saved.files = QDir(folder).entryList(QDir::Files);
             saved.reason = MountedOverScript::reason();
         }
-        const QByteArray kept = saved.kept;
-        save();
-        read(chooser.path);
-        saved.savedAfter = std::exchange(saved.kept, kept);
+        saveAgain();
     } else {
         chooser.path = QDir(folder).filePath(QStringLiteral("old.cfg"));
         QFile old(chooser.path);
@@ -241,10 +245,7 @@ FaultedSave saveUnderFault(WriteFault fault, const QByteArray &oldBytes, const Q
         read(chooser.path);
         saved.files = QDir(folder).entryList(QDir::Files);
         saved.reason = FileSizeLimit::reason();
-        const QByteArray kept = saved.kept;
-        save();
-        read(chooser.path);
-        saved.savedAfter = std::exchange(saved.kept, kept);
+        saveAgain();
     }
     return saved;
 }
