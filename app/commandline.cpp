@@ -27,7 +27,14 @@ const std::pair<QStringView, GameVersion> gameOptions[] = {
     { u"cod1.1", GameVersion::Cod11 },
 };
 
-int checkFiles(QStringList files, GameVersion game, QTextStream &out, QTextStream &err)
+// The servers --server names.
+const std::pair<QStringView, ConsoleRules::ServerKind> serverOptions[] = {
+    { u"stock", ConsoleRules::ServerKind::Stock },
+    { u"competitive", ConsoleRules::ServerKind::Competitive },
+};
+
+int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer server,
+    QTextStream &out, QTextStream &err)
 {
     int status = noWarnings;
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -39,8 +46,9 @@ int checkFiles(QStringList files, GameVersion game, QTextStream &out, QTextStrea
             status = unreadable;
             continue;
         }
-        const int framesPerSecond = ConsoleRules::defaultMaxFps;
-        const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond, game);
+        const int framesPerSecond
+            = ConsoleRules::maxFpsOn(server.kind, ConsoleRules::defaultMaxFps);
+        const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond, game, server);
         out << file << u'\n';
         const bool utf8 = CfgReader::isSavedAsUtf8(*script);
         if (utf8) {
@@ -93,10 +101,23 @@ std::optional<int> CommandLine::run(
         tr("With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 "
            "or cod1.1."),
         tr("GAME"), u"cod2"_qs);
+    const QCommandLineOption serverOption(u"server"_qs,
+        tr("With --check: the server the player is on: stock (the default), or competitive for "
+           "a CoD2x server with competitive settings, where wait does nothing and com_maxfps is "
+           "125 to 250."),
+        tr("SERVER"), u"stock"_qs);
+    const QCommandLineOption snapshotsOption(u"sv-fps"_qs,
+        tr("With --check: the server's sv_fps, the snapshots a second that show others the "
+           "names: 20 (the default), from %1 to %2.")
+            .arg(ConsoleRules::fewestSnapshotsPerSecond)
+            .arg(ConsoleRules::mostSnapshotsPerSecond),
+        tr("N"), QString::number(ConsoleRules::defaultSnapshotsPerSecond));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(check);
     parser.addOption(gameOption);
+    parser.addOption(serverOption);
+    parser.addOption(snapshotsOption);
     parser.addPositionalArgument(u"files"_qs,
         tr("The script to open, or with --check the scripts to check."), tr("[FILE...]"));
     if (!parser.parse(arguments)) {
@@ -128,5 +149,25 @@ std::optional<int> CommandLine::run(
             << Qt::endl;
         return unreadable;
     }
-    return checkFiles(parser.positionalArguments(), game->second, out, err);
+    const auto server = std::ranges::find_if(serverOptions, [&](const auto &option) {
+        return option.first.compare(parser.value(serverOption), Qt::CaseInsensitive) == 0;
+    });
+    if (server == std::end(serverOptions)) {
+        err << tr("--server takes stock or competitive, not %1.").arg(parser.value(serverOption))
+            << Qt::endl;
+        return unreadable;
+    }
+    bool isNumber = false;
+    const int snapshotsPerSecond = parser.value(snapshotsOption).toInt(&isNumber);
+    if (!isNumber || snapshotsPerSecond < ConsoleRules::fewestSnapshotsPerSecond
+        || snapshotsPerSecond > ConsoleRules::mostSnapshotsPerSecond) {
+        err << tr("--sv-fps takes a number from %1 to %2, not %3.")
+                   .arg(ConsoleRules::fewestSnapshotsPerSecond)
+                   .arg(ConsoleRules::mostSnapshotsPerSecond)
+                   .arg(parser.value(snapshotsOption))
+            << Qt::endl;
+        return unreadable;
+    }
+    return checkFiles(parser.positionalArguments(), game->second,
+        { server->second, snapshotsPerSecond }, out, err);
 }

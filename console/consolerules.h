@@ -62,19 +62,23 @@ struct GameRules {
     bool colorIndexOfThreeBits;
     // toggle as COD's Quake III code has it (see Console::execute), not as COD 2's.
     bool togglesAsCod;
+    // The reliable commands a client keeps until the server acknowledges them; one more and it
+    // disconnects itself (CL_AddReliableCommand: COD 2's "too many commands" past 128 in
+    // yctn/cod2-mp-macho PC/client_mp/cl_main_mp.c; Quake III's MAX_RELIABLE_COMMANDS 64).
+    int reliableCommands;
 };
 
 constexpr GameRules rulesOf(GameVersion game)
 {
     switch (game) {
     case GameVersion::Cod11:
-        return { 16'384, 1'023, true, true, true, true };
+        return { 16'384, 1'023, true, true, true, true, 64 };
     case GameVersion::Cod13:
-        return { 65'536, 1'023, true, true, true, true };
+        return { 65'536, 1'023, true, true, true, true, 64 };
     case GameVersion::Cod2:
         break;
     }
-    return { 65'536, 4'095, false, false, false, false };
+    return { 65'536, 4'095, false, false, false, false, 128 };
 }
 
 // The most any of the games reads of a script: of a longer one, it runs nothing.
@@ -84,6 +88,46 @@ constexpr qsizetype largestBufferBytes = [] {
         largest = std::max(largest, rulesOf(game).bufferBytes);
     return largest;
 }();
+
+// What the server makes of the name. The client sends its userinfo, the name in it, as one
+// reliable command at most once a client frame and only when it changed (Quake III's
+// CL_CheckUserinfo in code/client/cl_main.c, which COD's and COD 2's clients keep): of the names
+// set within one frame, only the last is sent. The server runs a frame every 1000 / sv_fps ms,
+// an integer division (SV_Frame in voron00/CoD2rev_Server src/server/sv_main_mp.cpp), and the
+// snapshots it sends the others carry each player's name as that frame left it: a name replaced
+// before the next server frame is never seen.
+// sv_fps: 20, from 10 to 1000 (SV_Init, src/server/sv_init_mp.cpp).
+constexpr int defaultSnapshotsPerSecond = 20;
+constexpr int fewestSnapshotsPerSecond = 10;
+constexpr int mostSnapshotsPerSecond = 1000;
+constexpr int snapshotMilliseconds(int snapshotsPerSecond) { return 1000 / snapshotsPerSecond; }
+// After a client command the server ignores that client's text commands (chat, team chat,
+// votes) for this long; the userinfo itself still goes through, and its arrival starts the time
+// again once it has run out (SV_ClientCommand in src/server/sv_client_mp.cpp, sv_floodProtect on
+// by default).
+constexpr int floodProtectMilliseconds = 800;
+// A key pressed while a script runs reaches the console behind all that the script still has to
+// run: CL_KeyEvent appends its command with Cbuf_AddText (yctn/cod2-mp-macho
+// PC/client_mp/cl_keys_mp.c). While a script paced by wait runs, the player cannot move, fire or
+// chat; a key that steps through the names holds nothing back.
+
+// The server the player plays on. CoD2x's competitive settings (g_competitive 1, which
+// competitive mods set) turn wait into nothing while connected (competitive_cmd_wait) and set a
+// com_maxfps outside 125-250 to 250 (competitive_frame; luka-kusulja/CoD2x
+// src/mss32/competitive.cpp).
+enum class ServerKind { Stock, Competitive };
+struct GameServer {
+    ServerKind kind = ServerKind::Stock;
+    int snapshotsPerSecond = defaultSnapshotsPerSecond; // its sv_fps
+};
+constexpr bool waitPauses(ServerKind server) { return server == ServerKind::Stock; }
+constexpr int competitiveMaxFps = 250;
+constexpr int maxFpsOn(ServerKind server, int maxFps)
+{
+    return server == ServerKind::Competitive && (maxFps < 125 || maxFps > competitiveMaxFps)
+        ? competitiveMaxFps
+        : maxFps;
+}
 
 // The command a name script sets the name with.
 inline constexpr QStringView setNameCommand = u"set name";

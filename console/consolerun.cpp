@@ -102,7 +102,7 @@ qint64 leadingNumber(QStringView word)
 class Console {
 public:
     Console(QStringView script, const ScriptCommands *split, const QList<KeyPress> &presses,
-        GameVersion game);
+        GameVersion game, ConsoleRules::ServerKind server);
     // Runs what the buffer holds and the keys pressed, until nothing is left or a bound.
     void runUntilIdle();
     // More keys, pressed after what ran so far.
@@ -154,14 +154,16 @@ private:
     QString m_lastKey; // scripts set the same variable, the name, again and again
     qsizetype m_bufferBytes = 0; // in the game's command buffer
     qsizetype m_leftAtTheEnd = 0; // of it, behind every frame: left by finished frames
+    bool m_waitIgnored = false; // found once, at the first wait the server turns into nothing
 };
 
 Console::Console(QStringView script, const ScriptCommands *split, const QList<KeyPress> &presses,
-    GameVersion game)
+    GameVersion game, ConsoleRules::ServerKind server)
     : m_rules(ConsoleRules::rulesOf(game))
     , m_presses(presses)
 {
     m_run.game = game;
+    m_run.server = server;
     auto source = std::make_shared<CommandSource>();
     // exec inserts the whole script or, when it does not fit the buffer, nothing of it.
     if (script.size() >= m_rules.bufferBytes) {
@@ -261,8 +263,11 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
             find({ ScriptFinding::Kind::NegativeWait, command.line, {}, {} });
             m_run.end = ConsoleRun::End::Stalled;
             m_stopped = true;
-        } else {
+        } else if (waitPauses(m_run.server)) {
             m_now += ticks;
+        } else if (ticks > 0 && !m_waitIgnored) {
+            m_waitIgnored = true;
+            find({ ScriptFinding::Kind::WaitIgnored, command.line, {}, {} });
         }
     } else if (isWord(verb, u"vstr")) {
         // Cmd_Vstr_f runs only "vstr <name>", nothing with more words.
@@ -344,8 +349,9 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
     }
     // Com_Frame reads com_maxfps anew every frame.
     if (key == u"com_maxfps") {
-        m_run.frameRates << FrameRateChange { m_now,
-            int(std::clamp<qint64>(leadingNumber(value), 0, ConsoleRules::largestMaxFps)) };
+        const auto maxFps
+            = int(std::clamp<qint64>(leadingNumber(value), 0, ConsoleRules::largestMaxFps));
+        m_run.frameRates << FrameRateChange { m_now, ConsoleRules::maxFpsOn(m_run.server, maxFps) };
     }
     if (key == u"name")
         m_run.nameChanges << NameChange { m_now, value, ShownName::of(value, m_run.game).shown,
@@ -564,9 +570,10 @@ QList<KeyBinding> ConsoleRun::finalBindings() const
     return final;
 }
 
-ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses, GameVersion game)
+ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses, GameVersion game,
+    ConsoleRules::ServerKind server)
 {
-    Console console(script, nullptr, presses, game);
+    Console console(script, nullptr, presses, game, server);
     console.runUntilIdle();
     return console.takeResult();
 }
@@ -576,8 +583,9 @@ struct ScriptSession::State {
     ConsoleRun run;
 };
 
-ScriptSession::ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game)
-    : m_state(std::make_unique<State>(State { Console(script, &split, {}, game), {} }))
+ScriptSession::ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game,
+    ConsoleRules::ServerKind server)
+    : m_state(std::make_unique<State>(State { Console(script, &split, {}, game, server), {} }))
 {
     m_state->console.runUntilIdle();
     m_state->run = m_state->console.result();

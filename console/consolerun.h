@@ -76,6 +76,7 @@ struct ConsoleRun {
     };
 
     GameVersion game = defaultGameVersion; // whose console ran it
+    ConsoleRules::ServerKind server = ConsoleRules::ServerKind::Stock; // connected to
     QList<NameChange> nameChanges;
     QList<KeyBinding> bindings; // each bind as it runs, in order
     QList<RecordedCommand> recorded;
@@ -113,15 +114,17 @@ std::optional<ScriptFinding> runTogetherIn(
 // Runs a script as the games' console runs it: script is the text of the file, presses the keys
 // the player presses, in the order of their ticks. The run is bounded in commands and ticks and
 // ends when the console's state comes again.
-ConsoleRun runScript(
-    QStringView script, const QList<KeyPress> &presses = {}, GameVersion game = defaultGameVersion);
+ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses = {},
+    GameVersion game = defaultGameVersion,
+    ConsoleRules::ServerKind server = ConsoleRules::ServerKind::Stock);
 // A script run once, then, as often as asked, keys pressed from the state the run left: the
 // checker presses each key the script binds, and a run of the whole script for each would cost
 // the script times its keys. The script and its split (splitCommands() with the game's command
 // bytes) must outlive the session.
 class ScriptSession {
 public:
-    ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game);
+    ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game,
+        ConsoleRules::ServerKind server = ConsoleRules::ServerKind::Stock);
     ~ScriptSession();
     ScriptSession(const ScriptSession &) = delete;
     ScriptSession &operator=(const ScriptSession &) = delete;

@@ -136,15 +136,18 @@ QStringList ScriptChecker::namesOfPresses(const ScriptSession &session, const QS
     return names;
 }
 
-ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVersion game)
+ScriptCheck ScriptChecker::check(
+    QStringView script, int framesPerSecond, GameVersion game, ConsoleRules::GameServer server)
 {
+    framesPerSecond = ConsoleRules::maxFpsOn(server.kind, framesPerSecond);
     // Of a script larger than the buffer, the game runs nothing: there is nothing to split.
     const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
     const ScriptCommands split = script.size() < rules.bufferBytes
         ? splitCommands(script, 1, rules.commandBytes)
         : ScriptCommands();
-    const ScriptSession session(script, split, game);
-    ScriptCheck checked { session.run(), {}, {}, {}, {} };
+    const ScriptSession session(script, split, game, server.kind);
+    ScriptCheck checked { session.run(), {}, {}, {}, {},
+        ServerView::of(session.run(), framesPerSecond, server.snapshotsPerSecond), {} };
     // The findings of the script's own run, then of each key it binds pressed once after it.
     struct Findings {
         QString key;
@@ -152,7 +155,9 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         QStringList variablesSet; // by the press, in lower case
     };
     QList<Findings> runs { { {},
-        findingsInTheText(split) + findingsOfTheRun(checked.run, 0, framesPerSecond), {} } };
+        findingsInTheText(split) + findingsOfTheRun(checked.run, 0, framesPerSecond)
+            + findingsOnTheServer(checked.run, 0, framesPerSecond, server.snapshotsPerSecond),
+        {} } };
     // The warning about a comment that runs already names the command it runs.
     QSet<int> commentsThatRun;
     for (const ScriptFinding &finding : std::as_const(runs.first().found)) {
@@ -168,7 +173,10 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
             const ConsoleRun pressed = session.pressing({ KeyPress { pressedAt, binding.key } });
-            Findings press { binding.key, findingsOfTheRun(pressed, pressedAt, framesPerSecond),
+            Findings press { binding.key,
+                findingsOfTheRun(pressed, pressedAt, framesPerSecond)
+                    + findingsOnTheServer(
+                        pressed, pressedAt, framesPerSecond, server.snapshotsPerSecond),
                 {} };
             for (const VariableSet &set : pressed.variablesSet) {
                 if (set.tick >= pressedAt)
@@ -203,6 +211,39 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
             });
         }
     }
+    // Where wait does nothing, that warning already says that the names come at once.
+    for (Findings &run : runs) {
+        if (std::ranges::any_of(run.found, [](const ScriptFinding &finding) {
+                return finding.kind == ScriptFinding::Kind::WaitIgnored
+                    || finding.kind == ScriptFinding::Kind::WaitLoopFreezes;
+            }))
+            run.found.removeIf([](const ScriptFinding &finding) {
+                return finding.kind == ScriptFinding::Kind::NamesSkipped;
+            });
+    }
+    // What goes for every animation is said once, at the first that shows it; a key that steps
+    // through names shows one name a press, and says it too.
+    const auto isOnce = [](const ScriptFinding &finding) {
+        return finding.kind == ScriptFinding::Kind::RoundBasedModes
+            || finding.kind == ScriptFinding::Kind::LastNameKept;
+    };
+    bool saidOnce = false;
+    for (Findings &run : runs) {
+        if (saidOnce)
+            run.found.removeIf(isOnce);
+        saidOnce = saidOnce || std::ranges::any_of(run.found, isOnce);
+    }
+    const auto stepping = std::ranges::find_if(
+        checked.keyNames, [](const auto &keyNames) { return keyNames.second.size() >= 2; });
+    if (!saidOnce && stepping != checked.keyNames.end()) {
+        const QList<KeyBinding> bindings = checked.run.finalBindings();
+        const auto binding = std::ranges::find_if(
+            bindings, [&](const KeyBinding &bound) { return bound.key == stepping->first; });
+        runs.first().found << ScriptFinding { ScriptFinding::Kind::RoundBasedModes, binding->line,
+            {}, {}, true }
+                           << ScriptFinding { ScriptFinding::Kind::LastNameKept, binding->line, {},
+                                  { QString() }, true };
+    }
     // Presses carry the console's state from one to the next, as the player window's buttons
     // do: a variable that another key sets is there once that key was pressed.
     for (Findings &run : runs) {
@@ -221,9 +262,10 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
                 }
             }
         }
-        addWarnings(run.found, run.key, game, checked.warnings);
+        addWarnings(run.found, run.key, game, checked.warnings, checked.notes);
     }
     std::ranges::stable_sort(checked.warnings, {}, &ScriptWarning::line);
+    std::ranges::stable_sort(checked.notes, {}, &ScriptWarning::line);
     sayMisspellingsOnce(checked.warnings);
     mergeConsecutiveLines(checked.warnings);
     return checked;
@@ -262,6 +304,15 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
 {
     using Kind = ScriptFinding::Kind;
     QList<ScriptFinding> found = run.findings;
+    // Where wait does nothing, a loop paced by it fills the buffer within one frame.
+    const auto filled = std::ranges::find(found, Kind::BufferFilled, &ScriptFinding::kind);
+    if (filled != found.end() && std::ranges::any_of(found, [](const ScriptFinding &finding) {
+            return finding.kind == Kind::WaitIgnored;
+        })) {
+        filled->kind = Kind::WaitLoopFreezes;
+        found.removeIf(
+            [](const ScriptFinding &finding) { return finding.kind == Kind::WaitIgnored; });
+    }
     if (run.loop) {
         QList<int> lines = run.loop->lines;
         std::ranges::sort(lines);
@@ -343,16 +394,72 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
     return found;
 }
 
+QList<ScriptFinding> ScriptChecker::findingsOnTheServer(
+    const ConsoleRun &run, qint64 pressedAt, int framesPerSecond, int snapshotsPerSecond)
+{
+    using Kind = ScriptFinding::Kind;
+    QList<ScriptFinding> found;
+    const ServerView server = ServerView::of(run, framesPerSecond, snapshotsPerSecond, pressedAt);
+    const auto seconds
+        = [](double milliseconds) { return tr("%1 s").arg(milliseconds / 1000, 0, 'f', 2); };
+    const bool animates = server.sent.size() >= 2;
+    const int firstLine = server.sent.isEmpty() ? run.lastLine : server.sent.first().line;
+    // A loop holds the keys back for ever, as its own warning says.
+    if (!run.loop && run.end == ConsoleRun::End::Finished && run.endTick > pressedAt) {
+        const double heldBack = run.millisecondsAt(run.endTick, framesPerSecond)
+            - run.millisecondsAt(pressedAt, framesPerSecond);
+        const bool warn = heldBack > 1000;
+        if (warn || animates)
+            found << ScriptFinding { Kind::KeysHeldBack, firstLine, {}, { seconds(heldBack) },
+                !warn };
+    }
+    // Of the names the player's own game shows, each for a frame or more; a name replaced within
+    // its frame shows nowhere.
+    if (server.namesSeen < server.sent.size()) {
+        QList<int> skipped;
+        for (const SentName &name : server.sent) {
+            if (!name.seenFrom && !skipped.contains(name.line))
+                skipped << name.line;
+        }
+        std::ranges::sort(skipped);
+        found << ScriptFinding { Kind::NamesSkipped, skipped.first(), {},
+            { QString::number(server.namesSeen), QString::number(server.sent.size()),
+                QString::number(ConsoleRules::snapshotMilliseconds(snapshotsPerSecond)),
+                QString::number(snapshotsPerSecond), linesList(skipped) } };
+    }
+    if (!animates)
+        return found;
+    if (server.shortestGap < ConsoleRules::floodProtectMilliseconds) {
+        // Chat stays dropped until the flood protection's time after the last name has passed.
+        const double dropped = server.sent.last().milliseconds - server.sent.first().milliseconds
+            + ConsoleRules::floodProtectMilliseconds;
+        const bool warn = run.loop || dropped > 5000;
+        found << ScriptFinding { Kind::ChatDropped, firstLine, {},
+            { seconds(server.shortestGap), run.loop ? QString() : seconds(dropped) }, !warn };
+    }
+    const int unacknowledged = ConsoleRules::rulesOf(run.game).reliableCommands;
+    if (server.mostPerSecond > unacknowledged / 2) {
+        found << ScriptFinding { Kind::DisconnectRisk, firstLine, {},
+            { QString::number(qRound(server.mostPerSecond)), QString::number(unacknowledged),
+                QString::number(unacknowledged / server.mostPerSecond, 'f', 1) } };
+    }
+    found << ScriptFinding { Kind::RoundBasedModes, firstLine, {}, {}, true };
+    found << ScriptFinding { Kind::LastNameKept, server.sent.last().line, {},
+        { run.loop ? QString() : server.sent.last().shown }, true };
+    return found;
+}
+
 void ScriptChecker::addWarnings(QList<ScriptFinding> findings, const QString &pressedKey,
-    GameVersion game, QList<ScriptWarning> &warnings)
+    GameVersion game, QList<ScriptWarning> &warnings, QList<ScriptWarning> &notes)
 {
     // The warnings of a line in the order of their kinds.
     std::ranges::stable_sort(findings, {}, &ScriptFinding::kind);
     for (const ScriptFinding &finding : std::as_const(findings)) {
         const ScriptWarning warning { finding.kind, finding.line,
             wordsFor(finding, pressedKey, game), 0, finding.column };
-        if (!warnings.contains(warning))
-            warnings << warning;
+        QList<ScriptWarning> &list = finding.note ? notes : warnings;
+        if (!list.contains(warning))
+            list << warning;
     }
 }
 
@@ -467,6 +574,47 @@ QString ScriptChecker::wordsFor(
         return tr("vstr %1 runs a variable that is not set at that moment, so nothing happens. Set "
                   "%1 before this line, or check its spelling.")
             .arg(details[0]);
+    case Kind::WaitIgnored:
+        return tr("On a competitive server wait does nothing: what the script paces with it runs "
+                  "at once, so an animation shows only its last name there. Step through the "
+                  "names with a bound key instead, which works on every server.");
+    case Kind::WaitLoopFreezes:
+        return tr("On a competitive server wait does nothing: this loop then runs again and again "
+                  "within one frame until it fills the game's command buffer, and the game "
+                  "freezes meanwhile. Step through the names with a bound key instead, which "
+                  "works on every server.");
+    case Kind::KeysHeldBack:
+        return tr("While the script runs, for %1, your keys wait behind it: you cannot move, fire "
+                  "or chat until it ends. Step through the names with a bound key instead, "
+                  "which holds nothing back.")
+            .arg(details[0]);
+    case Kind::NamesSkipped:
+        return tr("Others on the server see %1 of these %2 names: names that last less than one "
+                  "snapshot (%3 ms at sv_fps %4) are skipped (%5). Let each name last longer.")
+            .arg(details[0], details[1], details[2], details[3], details[4]);
+    case Kind::ChatDropped: {
+        const QString lasting = details[1].isEmpty() ? tr("for as long as it runs, for ever")
+                                                     : tr("for %1").arg(details[1]);
+        return tr("The names change as often as every %1, more often than every 0.8 s: the "
+                  "server's flood protection then ignores your chat, team chat and votes %2. "
+                  "Let each name last 0.8 s or more to keep chat working.")
+            .arg(details[0], lasting);
+    }
+    case Kind::DisconnectRisk:
+        return tr("The script sends about %1 names a second. Each waits for the server to "
+                  "acknowledge it, and the client keeps %2 at most: a lag spike of %3 s fills "
+                  "them, and the game disconnects you. Let each name last longer.")
+            .arg(details[0], details[1], details[2]);
+    case Kind::RoundBasedModes:
+        return tr("In round-based modes (Search and Destroy and the like) the server takes a new "
+                  "name only at the next round: others see no animation there.");
+    case Kind::LastNameKept:
+        if (details[0].isEmpty())
+            return tr("The game saves the name you have when you leave in config_mp.cfg: "
+                      "whichever of these names shows then is your name at the next start.");
+        return tr("The game saves the name you have when you leave in config_mp.cfg: after "
+                  "this script, \"%1\", your name at the next start.")
+            .arg(details[0]);
     }
     return {};
 }
@@ -530,10 +678,32 @@ QString ScriptChecker::report(const ScriptCheck &check, int framesPerSecond)
             item(tr("%1: %2").arg(key, names.isEmpty() ? tr("no name") : names.join(u", "_qs)));
         }
     }
+    if (check.server.namesSet > 1) {
+        text += tr("Names as others on the server see them, at sv_fps %1 (a snapshot every %2 "
+                   "ms):")
+                    .arg(check.server.snapshotsPerSecond)
+                    .arg(ConsoleRules::snapshotMilliseconds(check.server.snapshotsPerSecond))
+            + u'\n';
+        for (const SentName &name : check.server.sent) {
+            if (name.seenFrom) {
+                item(tr("%1 s, line %2: %3")
+                         .arg(*name.seenFrom / 1000, 0, 'f', 2)
+                         .arg(name.line)
+                         .arg(name.shown));
+            }
+        }
+        if (check.run.loop)
+            item(tr("... and so on for ever."));
+    }
     text += tr("Warnings:") + u'\n';
     if (check.warnings.isEmpty())
         item(noWarnings());
     for (const ScriptWarning &warning : check.warnings)
         item(describe(warning));
+    if (!check.notes.isEmpty()) {
+        text += tr("Notes:") + u'\n';
+        for (const ScriptWarning &note : check.notes)
+            item(describe(note));
+    }
     return text;
 }

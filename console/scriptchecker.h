@@ -5,6 +5,7 @@
 #define SCRIPTCHECKER_H
 
 #include "consolerun.h"
+#include "serverview.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -40,15 +41,19 @@ struct ScriptCheck {
     // The server setting that makes it a server's config, for which the warnings meant for name
     // scripts are left out; empty for any other script.
     QString serverSetting;
+    // What the others on the server see of the run's names.
+    ServerView server;
+    // What is worth knowing but no fault, in the order of their lines.
+    QList<ScriptWarning> notes;
 };
 
 class ScriptChecker {
     Q_DECLARE_TR_FUNCTIONS(ScriptChecker)
 
 public:
-    // framesPerSecond: the game's com_maxfps.
-    static ScriptCheck check(
-        QStringView script, int framesPerSecond, GameVersion game = defaultGameVersion);
+    // framesPerSecond: the player's com_maxfps, which the server may force into its range.
+    static ScriptCheck check(QStringView script, int framesPerSecond,
+        GameVersion game = defaultGameVersion, ConsoleRules::GameServer server = {});
 
     // "line N: " and the warning's text, as the window and the command line show it.
     static QString describe(const ScriptWarning &warning);
@@ -71,9 +76,13 @@ private:
     // pressed at; what ran before it is the script's own.
     static QList<ScriptFinding> findingsOfTheRun(
         const ConsoleRun &run, qint64 pressedAt, int framesPerSecond);
+    // What sending the names the run sets from pressedAt on does, as the others and the player
+    // meet it on a server of this sv_fps.
+    static QList<ScriptFinding> findingsOnTheServer(
+        const ConsoleRun &run, qint64 pressedAt, int framesPerSecond, int snapshotsPerSecond);
     // Each finding in words, each warning once; pressedKey: the key the findings follow.
     static void addWarnings(QList<ScriptFinding> findings, const QString &pressedKey,
-        GameVersion game, QList<ScriptWarning> &warnings);
+        GameVersion game, QList<ScriptWarning> &warnings, QList<ScriptWarning> &notes);
     static QString wordsFor(
         const ScriptFinding &finding, const QString &pressedKey, GameVersion game);
 };

@@ -36,20 +36,30 @@ struct ScriptFinding {
         ModelBound, // details: the commands run, the time reached
         UnsetVariable, // details: the variable
         UnsetUntilPressed, // details: the variable, the key whose press sets it
+        WaitIgnored, // at the first wait that a competitive server turns into nothing
+        WaitLoopFreezes, // details: the lines of the loop
+        // What the server makes of the names; a note rather than a warning where marked so.
+        KeysHeldBack, // details: how long
+        NamesSkipped, // details: names seen, names set, snapshot ms, sv_fps, lines skipped
+        ChatDropped, // details: the shortest gap, for how long (empty: for ever)
+        DisconnectRisk, // details: names a second, the client's slots, the lag that fills them
+        RoundBasedModes,
+        LastNameKept, // details: the name
     };
 
     Kind kind;
     int line = 0;
     std::optional<int> column;
     QStringList details;
+    bool note = false; // worth knowing, not a fault: it leaves "No warnings" standing
 
     friend bool operator==(const ScriptFinding &, const ScriptFinding &) = default;
 };
 
 inline size_t qHash(const ScriptFinding &finding, size_t seed = 0)
 {
-    return qHashMulti(
-        seed, int(finding.kind), finding.line, finding.column.value_or(-1), finding.details);
+    return qHashMulti(seed, int(finding.kind), finding.line, finding.column.value_or(-1),
+        finding.details, finding.note);
 }
 
 #endif // SCRIPTFINDING_H

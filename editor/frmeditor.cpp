@@ -7,6 +7,7 @@
 #include "consolerules.h"
 #include "filetext.h"
 #include "fixedlayout.h"
+#include "installedgames.h"
 #include "namepreview.h"
 #include "recentscripts.h"
 #include "scriptopener.h"
@@ -301,6 +302,7 @@ void frmEditor::playScript()
         m_player->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_player, &ScriptPlayerWindow::lineActivated, this, &frmEditor::goToLine);
         connect(m_player, &ScriptPlayerWindow::splitRequested, this, &frmEditor::splitLine);
+        m_player->setFramesPerSecond(m_saver.installedGames().maxFpsInConfigs());
         placePlayerBeside();
     }
     updatePlayer();
@@ -344,6 +346,7 @@ void frmEditor::insertAnimation()
 {
     // Made when asked for, so that it costs nothing before.
     auto *dialog = new AnimationDialog(m_lastHandedOffName, this);
+    dialog->setFramesPerSecond(m_saver.installedGames().maxFpsInConfigs());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         // The animation's lines go in as one undo step, on lines of their own: on an empty

@@ -59,9 +59,9 @@ QString InstalledGames::scriptPath(const QString &path)
     return QDir(held->first.scriptFolder).filePath(held->second);
 }
 
-QList<std::pair<GameFamily, QString>> InstalledGames::namesInConfigs()
+void InstalledGames::runEachConfig(
+    const std::function<void(const GameInstall &, const ConsoleRun &)> &use)
 {
-    QList<std::pair<GameFamily, QString>> names;
     for (const GameInstall &game : games()) {
         // Windows keeps what an old game writes into Program Files in the VirtualStore copy.
         QStringList folders { game.scriptFolder };
@@ -70,17 +70,35 @@ QList<std::pair<GameFamily, QString>> InstalledGames::namesInConfigs()
         for (const QString &folder : folders) {
             for (const QString &file : configFiles(game, folder)) {
                 QString reason;
-                const std::optional<QString> config = CfgReader::read(file, &reason);
-                if (!config)
-                    continue;
-                const ConsoleRun run = runScript(*config, {}, game.version);
-                if (run.nameChanges.isEmpty())
-                    continue;
-                const std::pair named(game.family(), run.nameChanges.constLast().name);
-                if (!names.contains(named))
-                    names << named;
+                if (const std::optional<QString> config = CfgReader::read(file, &reason))
+                    use(game, runScript(*config, {}, game.version));
             }
         }
     }
+}
+
+QList<std::pair<GameFamily, QString>> InstalledGames::namesInConfigs()
+{
+    QList<std::pair<GameFamily, QString>> names;
+    runEachConfig([&names](const GameInstall &game, const ConsoleRun &run) {
+        if (run.nameChanges.isEmpty())
+            return;
+        const std::pair named(game.family(), run.nameChanges.constLast().name);
+        if (!names.contains(named))
+            names << named;
+    });
     return names;
+}
+
+int InstalledGames::maxFpsInConfigs()
+{
+    int maxFps = ConsoleRules::defaultMaxFps;
+    runEachConfig([&maxFps](const GameInstall &, const ConsoleRun &run) {
+        // 0 caps nothing: frames of a millisecond, as at the most it takes.
+        if (!run.frameRates.isEmpty()) {
+            const int set = run.frameRates.constLast().maxFps;
+            maxFps = set > 0 ? set : ConsoleRules::largestMaxFps;
+        }
+    });
+    return maxFps;
 }

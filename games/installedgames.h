@@ -4,7 +4,10 @@
 #ifndef INSTALLEDGAMES_H
 #define INSTALLEDGAMES_H
 
+#include "consolerun.h"
 #include "gamefinder.h"
+
+#include <functional>
 
 #include <optional>
 
@@ -24,8 +27,13 @@ public:
     // The names the games' own configs set, as the game's console sets them, each once: COD 2
     // keeps one config for each player profile.
     QList<std::pair<GameFamily, QString>> namesInConfigs();
+    // The com_maxfps the games' configs set, the last one found; the game's default without.
+    int maxFpsInConfigs();
 
 private:
+    // Each config of each game, as the game's console runs it.
+    void runEachConfig(const std::function<void(const GameInstall &, const ConsoleRun &)> &use);
+
     GameSearch m_search;
     std::optional<QList<GameInstall>> m_games;
 };

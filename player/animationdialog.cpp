@@ -29,6 +29,13 @@ namespace {
 
 constexpr QStringView codeDigits = u"1234567890";
 
+// What a pace costs the player on a server: the dialog says it, and leaves the choice to them.
+bool isCostOfThePace(ScriptWarning::Kind kind)
+{
+    using Kind = ScriptWarning::Kind;
+    return kind == Kind::KeysHeldBack || kind == Kind::NamesSkipped || kind == Kind::ChatDropped;
+}
+
 QIcon swatch(const QColor &color)
 {
     QPixmap pixmap(14, 14);
@@ -88,9 +95,14 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     m_framesPerSecond->setValue(ConsoleRules::defaultMaxFps);
     m_framesPerSecond->setPrefix(tr("com_maxfps "));
     m_seconds = named(new QLabel(this), "secondsLabel");
+    m_chatSafe = named(new QPushButton(tr("C&hat-safe pace"), this), "chatSafeButton");
+    m_chatSafe->setToolTip(tr("Each frame lasts 0.8 s or more: the server's flood protection then "
+                              "lets your chat through."));
+    connect(m_chatSafe, &QAbstractButton::clicked, this, &AnimationDialog::useChatSafePace);
     auto *delay = new QHBoxLayout;
     delay->addWidget(m_delay);
     delay->addWidget(m_seconds);
+    delay->addWidget(m_chatSafe);
     delay->addStretch();
     delay->addWidget(new QLabel(tr("at"), this));
     delay->addWidget(m_framesPerSecond);
@@ -127,6 +139,8 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     m_problem->setStyleSheet(QStringLiteral("color: #b00000"));
     m_shorter = named(new QPushButton(tr("Use a &shorter form"), this), "shorterButton");
     connect(m_shorter, &QAbstractButton::clicked, this, &AnimationDialog::useShorterForm);
+    m_pace = named(new QLabel(this), "paceLabel");
+    m_pace->setWordWrap(true);
     m_script = named(new QPlainTextEdit(this), "scriptPreview");
     m_script->setReadOnly(true);
     m_script->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -150,6 +164,7 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     layout->addLayout(form);
     layout->addWidget(m_preview);
     layout->addWidget(m_size);
+    layout->addWidget(m_pace);
     layout->addWidget(m_problem);
     layout->addWidget(m_shorter, 0, Qt::AlignLeft);
     layout->addWidget(m_script, 1);
@@ -203,12 +218,17 @@ void AnimationDialog::regenerate()
         secondsOfTicks(current.delayTicks, m_framesPerSecond->value()), 0, 'f', 2));
 
     QString problem = m_animation.problem;
+    m_pace->clear();
     if (problem.isEmpty()) {
-        // What goes into a script must pass the checker.
+        // What goes into a script must pass the checker, but for what the pace costs, which is
+        // the player's to weigh.
         const ScriptCheck check
             = ScriptChecker::check(fileTextOf(m_animation.script), m_framesPerSecond->value());
-        if (!check.warnings.isEmpty())
-            problem = ScriptChecker::describe(check.warnings.first());
+        const auto fault = std::ranges::find_if(check.warnings,
+            [](const ScriptWarning &warning) { return !isCostOfThePace(warning.kind); });
+        if (fault != check.warnings.end())
+            problem = ScriptChecker::describe(*fault);
+        m_pace->setText(paceCosts(check));
     }
     const bool tooLong = m_animation.longestFrame > ConsoleRules::nameBytes;
     m_problem->setText(problem);
@@ -237,6 +257,43 @@ void AnimationDialog::regenerate()
 }
 
 void AnimationDialog::useShorterForm() { setSettings(AnimationGenerator::shorterForm(settings())); }
+
+void AnimationDialog::setFramesPerSecond(int maxFps) { m_framesPerSecond->setValue(maxFps); }
+
+void AnimationDialog::useChatSafePace()
+{
+    const int frame = ConsoleRules::frameMilliseconds(m_framesPerSecond->value());
+    const int frames = (ConsoleRules::floodProtectMilliseconds + frame - 1) / frame;
+    m_delay->setValue(frames * ConsoleRules::ticksPerFrame);
+}
+
+QString AnimationDialog::paceCosts(const ScriptCheck &check) const
+{
+    if (settings().form == AnimationForm::KeyStep)
+        return tr("One frame a press: it holds none of your keys back, lets chat through and "
+                  "works on every server.");
+    const auto found = [&check](ScriptWarning::Kind kind) {
+        const auto isKind = [kind](const ScriptWarning &warning) { return warning.kind == kind; };
+        return std::ranges::any_of(check.warnings, isKind)
+            || std::ranges::any_of(check.notes, isKind);
+    };
+    const int snapshots = check.server.snapshotsPerSecond;
+    QStringList costs;
+    costs << (found(ScriptWarning::Kind::NamesSkipped)
+            ? tr("Others on the server miss frames: they see only names that last a snapshot "
+                 "(%1 ms at sv_fps %2) or more.")
+                  .arg(ConsoleRules::snapshotMilliseconds(snapshots))
+                  .arg(snapshots)
+            : tr("Others on the server see every frame."));
+    costs << (found(ScriptWarning::Kind::ChatDropped)
+            ? tr("Your chat is dropped while it plays: frames under 0.8 s set off the server's "
+                 "flood protection.")
+            : tr("Chat keeps working."));
+    costs << tr("Your keys wait behind it while it plays, for %1.")
+                 .arg(
+                     ScriptChecker::time(check.run, check.run.endTick, m_framesPerSecond->value()));
+    return costs.join(u' ');
+}
 
 void AnimationDialog::showNextFrame()
 {

@@ -5,6 +5,7 @@
 #define ANIMATIONDIALOG_H
 
 #include "animation.h"
+#include "scriptchecker.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -30,14 +31,19 @@ public:
 
     // The script to insert, with '\n' between its lines.
     QString script() const { return m_animation.script; }
+    // The player's own com_maxfps, as the game's config sets it.
+    void setFramesPerSecond(int maxFps);
 
 private slots:
     void regenerate();
     void useShorterForm();
+    void useChatSafePace();
     void showNextFrame();
 
 private:
     AnimationSettings settings() const;
+    // What the pace costs on a server: what the others see, chat, the player's keys.
+    QString paceCosts(const ScriptCheck &check) const;
     void setSettings(const AnimationSettings &settings);
 
     Animation m_animation;
@@ -58,6 +64,8 @@ private:
     GameNameView *m_preview;
     QLabel *m_size;
     QLabel *m_problem;
+    QLabel *m_pace;
+    QAbstractButton *m_chatSafe;
     QAbstractButton *m_shorter;
     QPlainTextEdit *m_script;
     QDialogButtonBox *m_buttons;

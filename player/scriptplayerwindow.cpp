@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -58,6 +59,10 @@ void ScriptPlayerWindow::createControls()
     };
     m_name = new GameNameView(this);
     named(m_name, "nameView");
+    m_othersSee = new GameNameView(this);
+    named(m_othersSee, "othersNameView");
+    m_othersSee->setToolTip(tr("The name as the server's last snapshot showed it to the others "
+                               "on the server."));
 
     m_play = new QPushButton(tr("&Play"), this);
     m_pause = new QPushButton(tr("P&ause"), this);
@@ -82,17 +87,22 @@ void ScriptPlayerWindow::createControls()
     m_realRate = new QLabel(this);
     named(m_realRate, "realRateLabel");
     const auto showRealRate = [this] {
-        m_realRate->setText(tr("%1 ms frames, %2 a second")
-                                .arg(ConsoleRules::frameMilliseconds(framesPerSecond()))
-                                .arg(framesPerSecondOf(framesPerSecond()), 0, 'f', 1));
+        const QString rate = tr("%1 ms frames, %2 a second")
+                                 .arg(ConsoleRules::frameMilliseconds(framesPerSecond()))
+                                 .arg(framesPerSecondOf(framesPerSecond()), 0, 'f', 1);
+        m_realRate->setText(framesPerSecond() == m_framesPerSecond->value()
+                ? rate
+                : tr("%1 (the server makes it %2)").arg(rate).arg(framesPerSecond()));
     };
-    showRealRate();
-    connect(m_framesPerSecond, &QSpinBox::valueChanged, this, [this, showRealRate] {
+    const auto paceChanged = [this, showRealRate] {
         showRealRate();
         // The clock goes on from the same tick at the new pace.
-        setTick(currentTick());
+        const qint64 tick = currentTick();
+        rerun();
+        setTick(tick);
         recheck();
-    });
+    };
+    connect(m_framesPerSecond, &QSpinBox::valueChanged, this, paceChanged);
     // The console rules differ between the games.
     m_game = new QComboBox(this);
     named(m_game, "gameBox");
@@ -103,6 +113,25 @@ void ScriptPlayerWindow::createControls()
         recheck();
         fillKeys();
     });
+    // What others see depends on the server the player is on.
+    m_server = new QComboBox(this);
+    named(m_server, "serverBox");
+    m_server->addItem(tr("Stock server"), int(ConsoleRules::ServerKind::Stock));
+    m_server->addItem(tr("CoD2x competitive server"), int(ConsoleRules::ServerKind::Competitive));
+    m_server->setToolTip(tr("A CoD2x server with competitive settings makes wait do nothing "
+                            "and keeps com_maxfps from 125 to 250."));
+    m_snapshotsPerSecond = new QSpinBox(this);
+    named(m_snapshotsPerSecond, "snapshotsPerSecond");
+    m_snapshotsPerSecond->setRange(
+        ConsoleRules::fewestSnapshotsPerSecond, ConsoleRules::mostSnapshotsPerSecond);
+    m_snapshotsPerSecond->setValue(ConsoleRules::defaultSnapshotsPerSecond);
+    m_snapshotsPerSecond->setToolTip(tr("The server's sv_fps: the snapshots a second that show "
+                                        "the others your name, 20 on most servers."));
+    connect(m_server, &QComboBox::currentIndexChanged, this, [this, paceChanged] {
+        paceChanged();
+        fillKeys();
+    });
+    connect(m_snapshotsPerSecond, &QSpinBox::valueChanged, this, paceChanged);
     m_time = new QLabel(this);
     named(m_time, "timeLabel");
     m_time->setMinimumWidth(fontMetrics().horizontalAdvance(u"0000.00 s (000000 ticks)"_qs));
@@ -142,6 +171,17 @@ void ScriptPlayerWindow::createControls()
              static_cast<QWidget *>(m_allies) })
         settings->addWidget(widget);
     settings->addStretch();
+    auto *onTheServer = new QHBoxLayout;
+    auto *serverLabel = new QLabel(tr("Ser&ver:"), this);
+    serverLabel->setBuddy(m_server);
+    auto *snapshotsLabel = new QLabel(tr("s&v_fps:"), this);
+    snapshotsLabel->setBuddy(m_snapshotsPerSecond);
+    auto *othersLabel = new QLabel(tr("Others see:"), this);
+    for (QWidget *widget : { static_cast<QWidget *>(serverLabel), static_cast<QWidget *>(m_server),
+             static_cast<QWidget *>(snapshotsLabel), static_cast<QWidget *>(m_snapshotsPerSecond),
+             static_cast<QWidget *>(othersLabel) })
+        onTheServer->addWidget(widget);
+    onTheServer->addWidget(m_othersSee, 1);
 
     m_keys = new QHBoxLayout;
     m_keys->addWidget(new QLabel(tr("Keys the script binds:"), this));
@@ -149,7 +189,7 @@ void ScriptPlayerWindow::createControls()
 
     m_timeline = new QTreeWidget(this);
     named(m_timeline, "timeline");
-    m_timeline->setHeaderLabels({ tr("Time"), tr("Line"), tr("Name") });
+    m_timeline->setHeaderLabels({ tr("Time"), tr("Line"), tr("Name"), tr("Others see it") });
     m_timeline->setRootIsDecorated(false);
     m_timeline->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_timeline, &QTreeWidget::itemClicked, this,
@@ -180,6 +220,7 @@ void ScriptPlayerWindow::createControls()
     layout->addWidget(m_name);
     layout->addLayout(controls);
     layout->addLayout(settings);
+    layout->addLayout(onTheServer);
     layout->addLayout(m_keys);
     layout->addWidget(new QLabel(tr("Names as the game shows them:"), this));
     layout->addWidget(m_timeline, 3);
@@ -198,9 +239,20 @@ void ScriptPlayerWindow::setScript(const QString &fileText)
     fillKeys();
 }
 
-int ScriptPlayerWindow::framesPerSecond() const { return m_framesPerSecond->value(); }
+void ScriptPlayerWindow::setFramesPerSecond(int maxFps) { m_framesPerSecond->setValue(maxFps); }
+
+int ScriptPlayerWindow::framesPerSecond() const
+{
+    return ConsoleRules::maxFpsOn(server().kind, m_framesPerSecond->value());
+}
 
 GameVersion ScriptPlayerWindow::game() const { return GameVersion(m_game->currentData().toInt()); }
+
+ConsoleRules::GameServer ScriptPlayerWindow::server() const
+{
+    return { ConsoleRules::ServerKind(m_server->currentData().toInt()),
+        m_snapshotsPerSecond->value() };
+}
 
 qint64 ScriptPlayerWindow::currentTick() const
 {
@@ -278,14 +330,15 @@ void ScriptPlayerWindow::pressKey(const QString &key)
 
 void ScriptPlayerWindow::rerun()
 {
-    m_run = runScript(m_script, m_presses, game());
+    m_run = runScript(m_script, m_presses, game(), server().kind);
+    m_seenByOthers = ServerView::of(m_run, framesPerSecond(), server().snapshotsPerSecond);
     fillTimeline();
     showFrame();
 }
 
 void ScriptPlayerWindow::recheck()
 {
-    m_check = ScriptChecker::check(m_script, framesPerSecond(), game());
+    m_check = ScriptChecker::check(m_script, framesPerSecond(), game(), server());
     m_warnings->clear();
     if (!m_check.serverSetting.isEmpty())
         m_warnings->addItem(ScriptChecker::serverConfig(m_check));
@@ -297,17 +350,35 @@ void ScriptPlayerWindow::recheck()
         if (warning.splitColumn)
             item->setData(columnRole, *warning.splitColumn);
     }
+    // Notes after the warnings, set apart: worth knowing, but no fault.
+    for (const ScriptWarning &note : m_check.notes) {
+        auto *item = new QListWidgetItem(ScriptChecker::describe(note), m_warnings);
+        item->setData(lineRole, note.line);
+        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+        item->setToolTip(tr("A note: worth knowing, no fault."));
+    }
     fillTimeline();
 }
 
 void ScriptPlayerWindow::fillTimeline()
 {
     m_timeline->clear();
-    for (const NameChange &change : m_run.nameChanges) {
+    // Whether, and from when, the others on the server see each name.
+    QList<QString> others(m_run.nameChanges.size(), tr("never: replaced within its frame"));
+    QList<bool> seen(m_run.nameChanges.size(), false);
+    for (const SentName &sent : std::as_const(m_seenByOthers.sent)) {
+        seen[sent.change] = sent.seenFrom.has_value();
+        others[sent.change] = sent.seenFrom ? tr("from %1 s").arg(*sent.seenFrom / 1000, 0, 'f', 2)
+                                            : tr("never: it lasts less than a snapshot");
+    }
+    for (qsizetype i = 0; i < m_run.nameChanges.size(); ++i) {
+        const NameChange &change = m_run.nameChanges[i];
         auto *item = new QTreeWidgetItem(m_timeline,
             { ScriptChecker::time(m_run, change.tick, framesPerSecond()),
-                QString::number(change.line), change.shown });
+                QString::number(change.line), change.shown, others[i] });
         item->setData(1, lineRole, change.line);
+        if (!seen[i])
+            item->setForeground(3, palette().brush(QPalette::Disabled, QPalette::Text));
     }
     if (m_run.loop)
         new QTreeWidgetItem(m_timeline, { {}, {}, tr("... and so on for ever") });
@@ -357,6 +428,8 @@ void ScriptPlayerWindow::showFrame()
         current = &change;
     }
     m_name->setName(current ? current->shown : QString());
+    const SentName *seen = m_seenByOthers.seenAt(m_run.millisecondsAt(shown, framesPerSecond()));
+    m_othersSee->setName(seen ? seen->shown : QString());
     m_time->setText(ScriptChecker::time(m_run, tick, framesPerSecond()));
     m_play->setEnabled(!m_playing);
     m_pause->setEnabled(m_playing);

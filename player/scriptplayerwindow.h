@@ -7,6 +7,7 @@
 #include "consolerules.h"
 #include "consolerun.h"
 #include "scriptchecker.h"
+#include "serverview.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -34,6 +35,8 @@ public:
     void setScript(const QString &fileText);
     // The console's clock, in ticks.
     qint64 currentTick() const;
+    // The player's own com_maxfps, as the game's config sets it.
+    void setFramesPerSecond(int maxFps);
 
 public slots:
     void play();
@@ -58,14 +61,17 @@ private:
     void fillTimeline();
     void fillKeys();
     void setTick(qint64 tick);
+    // The player's com_maxfps as the server leaves it.
     int framesPerSecond() const;
     GameVersion game() const;
+    ConsoleRules::GameServer server() const;
     // Where a tick falls in the run's timeline: inside an endless loop, time goes round it.
     qint64 timelineTick(qint64 tick) const;
 
     QString m_script;
     QList<KeyPress> m_presses;
     ConsoleRun m_run;
+    ServerView m_seenByOthers; // of m_run
     ScriptCheck m_check;
     qint64 m_tick = 0; // while paused, or when playing started
     bool m_playing = false;
@@ -73,11 +79,14 @@ private:
     QTimer m_frames;
 
     GameNameView *m_name;
+    GameNameView *m_othersSee;
     QPushButton *m_play;
     QPushButton *m_pause;
     QSpinBox *m_framesPerSecond; // the game's com_maxfps
     QLabel *m_realRate;
     QComboBox *m_game;
+    QComboBox *m_server;
+    QSpinBox *m_snapshotsPerSecond; // the server's sv_fps
     QLabel *m_time;
     QComboBox *m_allies;
     QHBoxLayout *m_keys;
