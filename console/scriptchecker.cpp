@@ -21,9 +21,14 @@ namespace {
 // "line 4", "lines 1, 4 and 7"
 QString linesList(const QList<int> &lines)
 {
+    // A long list names its first lines: the rest are alike, and the player window has them all.
+    constexpr qsizetype named = 8;
     QStringList numbers;
-    for (int line : lines)
+    for (int line : lines.first(std::min(named, lines.size())))
         numbers << QString::number(line);
+    if (lines.size() > named)
+        return ScriptChecker::tr("lines %1 and %n more", nullptr, int(lines.size() - named))
+            .arg(numbers.join(u", "));
     const QString last = numbers.takeLast();
     if (numbers.isEmpty())
         return ScriptChecker::tr("line %1").arg(last);

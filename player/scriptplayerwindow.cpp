@@ -92,7 +92,7 @@ void ScriptPlayerWindow::createControls()
                                  .arg(framesPerSecondOf(framesPerSecond()), 0, 'f', 1);
         m_realRate->setText(framesPerSecond() == m_framesPerSecond->value()
                 ? rate
-                : tr("%1 (the server makes it %2)").arg(rate).arg(framesPerSecond()));
+                : tr("%1: the server makes com_maxfps %2").arg(rate).arg(framesPerSecond()));
     };
     const auto paceChanged = [this, showRealRate] {
         showRealRate();

@@ -99,25 +99,52 @@ void tst_CommandLine::exitStatus_data()
     QTest::addColumn<QList<QByteArray>>("files"); // "<missing>" stands for a missing file
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<QStringList>("options");
 
+    // Notes leave the status alone.
     QTest::newRow("no warnings") << QList<QByteArray> { animated } << 0
                                  << QStringList { "0.00 s (0 ticks), line 2: ^1A",
                                         "0.94 s (170 ticks), line 4: ^2B",
-                                        "No warnings: the script runs as written." };
+                                        "No warnings: the script runs as written.\nNotes:\n",
+                                        "  0.95 s, line 4: ^2B" }
+                                 << QStringList();
+    const QByteArray everyFrame = "set a \"set name ^1A; wait 2; vstr b\"\r\n"
+                                  "set b \"set name ^2B; wait 2; vstr a\"\r\nvstr a\r\n";
+    QTest::newRow("a loop of names 0.28 s apart drops chat")
+        << QList<QByteArray> { QByteArray(looping).replace("wait 10", "wait 50") } << 1
+        << QStringList { "flood protection then ignores your chat" } << QStringList();
+    QTest::newRow("a name a frame disconnects")
+        << QList<QByteArray> { everyFrame } << 1
+        << QStringList { "about 91 names a second", "the game disconnects you" } << QStringList();
+    QTest::newRow("on a competitive server, a loop paced by wait freezes")
+        << QList<QByteArray> { looping } << 1
+        << QStringList { "com_maxfps 250", "the game freezes meanwhile" }
+        << QStringList { u"--server"_qs, u"competitive"_qs };
+    QTest::newRow("--sv-fps 40") << QList<QByteArray> { animated } << 0
+                                 << QStringList { "at sv_fps 40 (a snapshot every 25 ms)" }
+                                 << QStringList { u"--sv-fps"_qs, u"40"_qs };
+    QTest::newRow("--sv-fps below the game's 10")
+        << QList<QByteArray> { animated } << 2 << QStringList()
+        << QStringList { u"--sv-fps"_qs, u"9"_qs };
+    QTest::newRow("--server of no known kind")
+        << QList<QByteArray> { animated } << 2 << QStringList()
+        << QStringList { u"--server"_qs, u"pam"_qs };
     QTest::newRow("a warning in one of two")
         << QList<QByteArray> { animated, looping } << 1
         << QStringList { "line 1: The script runs an endless loop",
-               "line 4: Two commands run together" };
-    QTest::newRow("a file that cannot be read")
-        << QList<QByteArray> { "<missing>", animated } << 2 << QStringList { "line 4: ^2B" };
+               "line 4: Two commands run together" }
+        << QStringList();
+    QTest::newRow("a file that cannot be read") << QList<QByteArray> { "<missing>", animated } << 2
+                                                << QStringList { "line 4: ^2B" } << QStringList();
     QTest::newRow("a file that cannot be read, then one with a warning")
         << QList<QByteArray> { "<missing>", looping } << 2
-        << QStringList { "line 1: The script runs an endless loop" };
-    QTest::newRow("a file saved as UTF-8") << QList<QByteArray> { "set name \"B\xc3\xa9\"\r\n" }
-                                           << 1 << QStringList { "It was saved as UTF-8" };
+        << QStringList { "line 1: The script runs an endless loop" } << QStringList();
+    QTest::newRow("a file saved as UTF-8")
+        << QList<QByteArray> { "set name \"B\xc3\xa9\"\r\n" } << 1
+        << QStringList { "It was saved as UTF-8" } << QStringList();
     QTest::newRow("a file that is not text") << QList<QByteArray> { QByteArray("\x7f"
                                                                                "ELF\0\0",
-        6) } << 2 << QStringList();
+        6) } << 2 << QStringList() << QStringList();
 }
 
 void tst_CommandLine::exitStatus()
@@ -125,8 +152,9 @@ void tst_CommandLine::exitStatus()
     QFETCH(QList<QByteArray>, files);
     QFETCH(int, status);
     QFETCH(QStringList, printed);
+    QFETCH(QStringList, options);
 
-    QStringList arguments { u"--check"_qs };
+    QStringList arguments = QStringList { u"--check"_qs } + options;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString name = u"script%1.cfg"_qs.arg(i);
         arguments << (files[i] == "<missing>" ? m_dir.filePath(u"missing.cfg"_qs)

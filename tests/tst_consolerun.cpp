@@ -16,6 +16,7 @@ using Kind = ScriptWarning::Kind;
 Q_DECLARE_METATYPE(QList<KeyPress>)
 Q_DECLARE_METATYPE(ConsoleRun::End)
 Q_DECLARE_METATYPE(GameVersion)
+Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
 
 namespace {
 
@@ -38,6 +39,14 @@ QStringList warnings(const ScriptCheck &check)
 }
 
 QString warning(Kind kind, int line) { return u"%1@%2"_qs.arg(int(kind)).arg(line); }
+
+QStringList notes(const ScriptCheck &check)
+{
+    QStringList found;
+    for (const ScriptWarning &note : check.notes)
+        found << warning(note.kind, note.line);
+    return found;
+}
 
 // Scripts are checked as saved: CR LF line ends.
 QString saved(QString text)
@@ -68,6 +77,10 @@ private slots:
     void limits_data();
     void limits();
     void reportNamesTimesAndWarnings();
+    void whatOthersOnTheServerSee_data();
+    void whatOthersOnTheServerSee();
+    void competitiveServerForcesTheFrameRate_data();
+    void competitiveServerForcesTheFrameRate();
     void hostileScriptsStayWithinBounds();
 };
 
@@ -555,6 +568,151 @@ void tst_ConsoleRun::limits()
     found.removeAll(warning(Kind::LongName, 1));
     warned.removeAll(warning(Kind::LongName, 1));
     QCOMPARE(found, warned);
+}
+
+// Worked out by hand: at com_maxfps 85 a frame lasts 11 ms and two ticks, at 100 10 ms, at 66
+// 15 ms, at 62 16 ms; sv_fps 20 takes a snapshot every 50 ms.
+void tst_ConsoleRun::whatOthersOnTheServerSee_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("maxFps");
+    QTest::addColumn<ConsoleRules::ServerKind>("server");
+    QTest::addColumn<QStringList>("seen"); // "from milliseconds: line"
+    QTest::addColumn<QStringList>("warned");
+    QTest::addColumn<QStringList>("noted");
+    using enum ConsoleRules::ServerKind;
+    const auto everyTicks = [](int ticks) {
+        return u"set name ^1A\nwait %1\nset name ^2B\nwait %1\nset name ^3C"_qs.arg(ticks);
+    };
+    const auto loopEveryTicks = [](int ticks) {
+        return u"set a1 \"set name ^1A; wait %1; vstr a2\"\n"
+               "set a2 \"set name ^2B; wait %1; vstr a1\"\nvstr a1"_qs.arg(ticks);
+    };
+    const QString keyStep = u"set a1 \"set name ^1A; set nx vstr a2\"\n"
+                            "set a2 \"set name ^2B; set nx vstr a1\"\nset nx vstr a1\n"
+                            "bind F1 vstr nx"_qs;
+    const QStringList onceNoted { warning(Kind::RoundBasedModes, 1),
+        warning(Kind::LastNameKept, 5) };
+
+    // Names of 11 ms: the last stays; chat is dropped for 22 + 800 ms, the keys held for 22.
+    QTest::newRow("every 2 ticks: two of three skipped")
+        << everyTicks(2) << 85 << Stock << QStringList { u"50: 5"_qs }
+        << QStringList { warning(Kind::NamesSkipped, 1) }
+        << QStringList { warning(Kind::KeysHeldBack, 1), warning(Kind::ChatDropped, 1) }
+            + onceNoted;
+    QTest::newRow("every 10 ticks: each lasts 55 ms, all seen")
+        << everyTicks(10) << 85 << Stock << QStringList { u"0: 1"_qs, u"100: 3"_qs, u"150: 5"_qs }
+        << QStringList()
+        << QStringList { warning(Kind::KeysHeldBack, 1), warning(Kind::ChatDropped, 1) }
+            + onceNoted;
+    QTest::newRow("names of 50 ms, one snapshot, are seen")
+        << everyTicks(10) << 100 << Stock << QStringList { u"0: 1"_qs, u"50: 3"_qs, u"100: 5"_qs }
+        << QStringList()
+        << QStringList { warning(Kind::KeysHeldBack, 1), warning(Kind::ChatDropped, 1) }
+            + onceNoted;
+    QTest::newRow("names of 40 ms are skipped")
+        << everyTicks(8) << 100 << Stock << QStringList { u"100: 5"_qs }
+        << QStringList { warning(Kind::NamesSkipped, 1) }
+        << QStringList { warning(Kind::KeysHeldBack, 1), warning(Kind::ChatDropped, 1) }
+            + onceNoted;
+    // 2.2 s of keys held back is a warning; names 1.1 s apart leave chat alone.
+    QTest::newRow("every 200 ticks") << everyTicks(200) << 85 << Stock
+                                     << QStringList { u"0: 1"_qs, u"1100: 3"_qs, u"2200: 5"_qs }
+                                     << QStringList { warning(Kind::KeysHeldBack, 1) } << onceNoted;
+    // 81 frames, 891 ms: a note; 364 frames, 4,004 ms: a warning.
+    QTest::newRow("keys held back for 0.9 s")
+        << u"set name ^1A\nwait 162\nset name ^2B"_qs << 85 << Stock
+        << QStringList { u"0: 1"_qs, u"900: 3"_qs } << QStringList()
+        << QStringList { warning(Kind::KeysHeldBack, 1), warning(Kind::RoundBasedModes, 1),
+               warning(Kind::LastNameKept, 3) };
+    QTest::newRow("keys held back for 4 s")
+        << u"set name ^1A\nwait 728\nset name ^2B"_qs << 85 << Stock
+        << QStringList { u"0: 1"_qs, u"4050: 3"_qs }
+        << QStringList { warning(Kind::KeysHeldBack, 1) }
+        << QStringList { warning(Kind::RoundBasedModes, 1), warning(Kind::LastNameKept, 3) };
+    // 80 frames of 10 ms are the flood protection's 800 ms: chat goes through.
+    QTest::newRow("names 800 ms apart keep chat")
+        << everyTicks(160) << 100 << Stock
+        << QStringList { u"0: 1"_qs, u"800: 3"_qs, u"1600: 5"_qs }
+        << QStringList { warning(Kind::KeysHeldBack, 1) } << onceNoted;
+    QTest::newRow("names 790 ms apart drop chat for 2.38 s, a note")
+        << everyTicks(158) << 100 << Stock
+        << QStringList { u"0: 1"_qs, u"800: 3"_qs, u"1600: 5"_qs }
+        << QStringList { warning(Kind::KeysHeldBack, 1) }
+        << QStringList { warning(Kind::ChatDropped, 1) } + onceNoted;
+    QTest::newRow("a loop of names 790 ms apart drops chat for ever, a warning")
+        << loopEveryTicks(158) << 100 << Stock
+        << QStringList { u"0: 1"_qs, u"800: 2"_qs, u"1600: 1"_qs }
+        << QStringList { warning(Kind::EndlessLoop, 1), warning(Kind::ChatDropped, 1) }
+        << QStringList { warning(Kind::RoundBasedModes, 1), warning(Kind::LastNameKept, 1) };
+    // A name a frame: 2 names in 30 ms are 66.7 a second, over COD 2's 64; in 32 ms, 62.5.
+    const QStringList everyFrame { warning(Kind::EndlessLoop, 1), warning(Kind::NamesSkipped, 1),
+        warning(Kind::ChatDropped, 1) };
+    QTest::newRow("a name a frame at 66 fps risks a disconnect")
+        << loopEveryTicks(2) << 66 << Stock << QStringList()
+        << everyFrame + QStringList { warning(Kind::DisconnectRisk, 1) }
+        << QStringList { warning(Kind::RoundBasedModes, 1), warning(Kind::LastNameKept, 1) };
+    QTest::newRow("a name a frame at 62 fps does not")
+        << loopEveryTicks(2) << 62 << Stock << QStringList() << everyFrame
+        << QStringList { warning(Kind::RoundBasedModes, 1), warning(Kind::LastNameKept, 1) };
+    QTest::newRow("a key that steps holds nothing back")
+        << keyStep << 85 << Stock << QStringList() << QStringList()
+        << QStringList { warning(Kind::RoundBasedModes, 4), warning(Kind::LastNameKept, 4) };
+    // Where wait does nothing, every name comes at once.
+    QTest::newRow("competitive: a loop paced by wait freezes")
+        << loopEveryTicks(50) << 85 << Competitive << QStringList { u"0: 1"_qs }
+        << QStringList { warning(Kind::WaitLoopFreezes, 1) } << QStringList();
+    QTest::newRow("competitive: a timed animation shows its last name")
+        << everyTicks(50) << 85 << Competitive << QStringList { u"0: 5"_qs }
+        << QStringList { warning(Kind::WaitIgnored, 2) } << QStringList();
+    QTest::newRow("competitive: a key that steps still works")
+        << keyStep << 85 << Competitive << QStringList() << QStringList()
+        << QStringList { warning(Kind::RoundBasedModes, 4), warning(Kind::LastNameKept, 4) };
+}
+
+void tst_ConsoleRun::whatOthersOnTheServerSee()
+{
+    QFETCH(QString, script);
+    QFETCH(int, maxFps);
+    QFETCH(ConsoleRules::ServerKind, server);
+    QFETCH(QStringList, seen);
+    QFETCH(QStringList, warned);
+    QFETCH(QStringList, noted);
+
+    const ScriptCheck check
+        = ScriptChecker::check(script, maxFps, GameVersion::Cod2, { server, 20 });
+    QStringList seenFrom;
+    for (const SentName &name : check.server.sent) {
+        if (name.seenFrom)
+            seenFrom << u"%1: %2"_qs.arg(*name.seenFrom).arg(name.line);
+    }
+    QCOMPARE(seenFrom, seen);
+    QCOMPARE(warnings(check), warned);
+    QCOMPARE(notes(check), noted);
+}
+
+void tst_ConsoleRun::competitiveServerForcesTheFrameRate_data()
+{
+    QTest::addColumn<int>("maxFps");
+    QTest::addColumn<int>("forced");
+    QTest::newRow("0, no cap") << 0 << 250;
+    QTest::newRow("124") << 124 << 250;
+    QTest::newRow("125") << 125 << 125;
+    QTest::newRow("250") << 250 << 250;
+    QTest::newRow("251") << 251 << 250;
+}
+
+void tst_ConsoleRun::competitiveServerForcesTheFrameRate()
+{
+    QFETCH(int, maxFps);
+    QFETCH(int, forced);
+    using enum ConsoleRules::ServerKind;
+    QCOMPARE(ConsoleRules::maxFpsOn(Competitive, maxFps), forced);
+    QCOMPARE(ConsoleRules::maxFpsOn(Stock, maxFps), maxFps);
+    // The script's own com_maxfps too.
+    const ConsoleRun run
+        = runScript(u"com_maxfps %1"_qs.arg(maxFps), {}, GameVersion::Cod2, Competitive);
+    QCOMPARE(run.frameRates.constFirst().maxFps, forced);
 }
 
 void tst_ConsoleRun::reportNamesTimesAndWarnings()

@@ -604,7 +604,8 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
     const QString cod = u"/.wine/drive_c/Program Files/Activision/Call of Duty/main"_qs;
     for (const auto &[file, bytes] :
         std::initializer_list<std::pair<QString, QByteArray>> { { cod2 + u"/iw_00.iwd"_qs, "" },
-            { cod2 + u"/players/one/config_mp.cfg"_qs, "seta name \"^1Old \xa7\"\r\n" },
+            { cod2 + u"/players/one/config_mp.cfg"_qs,
+                "seta com_maxfps \"125\"\r\nseta name \"^1Old \xa7\"\r\n" },
             { cod + u"/pak0.pk3"_qs, "" },
             // COD's seta takes exactly a name and a value: the second line sets nothing there.
             { cod + u"/config_mp.cfg"_qs,
@@ -622,6 +623,8 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
     actions[0]->trigger();
     QCOMPARE(nameBox()->text(), u"^1Old \u00a7"_qs);
     names->parentWidget()->close();
+    // The player window and the animations go at the player's own frame rate.
+    QCOMPARE(m_games->maxFpsInConfigs(), 125);
 }
 
 void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()

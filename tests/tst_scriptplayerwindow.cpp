@@ -33,6 +33,8 @@ private slots:
     void timelineAndWarningsLeadToTheirLines();
     void scriptWithoutWarningsSaysSo();
     void animationDialogPlaysAndOffersAShorterForm();
+    void othersSeeTheNamesOfTheServersSnapshots();
+    void animationDialogSaysWhatItsPaceCosts();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -231,6 +233,64 @@ void tst_ScriptPlayerWindow::animationDialogPlaysAndOffersAShorterForm()
     qobject_cast<QComboBox *>(find("formBox"))->setCurrentIndex(1);
     QVERIFY(dialog.script().endsWith(u"\nbind F5 \"vstr tmstep\""_qs));
     QVERIFY(insert->isEnabled());
+}
+
+void tst_ScriptPlayerWindow::othersSeeTheNamesOfTheServersSnapshots()
+{
+    // Names of 11 ms at com_maxfps 85, then one of 55 ms, then the last; a snapshot every 50 ms.
+    m_window->setScript(u"set name ^1A\r\nwait 2\r\nset name ^2B\r\nwait 10\r\nset name ^3C\r\n"
+                        "wait 10\r\nset name ^4D\r\n"_qs);
+    const auto *timeline = control<QTreeWidget>("timeline");
+    QStringList others;
+    for (int i = 0; i < timeline->topLevelItemCount(); ++i)
+        others << timeline->topLevelItem(i)->text(3);
+    QCOMPARE(others,
+        QStringList({ u"never: it lasts less than a snapshot"_qs, u"from 0.05 s"_qs,
+            u"from 0.10 s"_qs, u"from 0.15 s"_qs }));
+    // Others see nothing new until a snapshot carries it.
+    const auto othersSee = [this] { return control<GameNameView>("othersNameView")->name(); };
+    QCOMPARE(othersSee(), QString());
+    QPushButton *next = control<QPushButton>("stepButton");
+    next->click(); // ^2B at 11 ms
+    QCOMPARE(othersSee(), QString());
+    next->click(); // ^3C at 66 ms: the snapshot at 50 carried ^2B
+    QCOMPARE(shownName(), u"^3C"_qs);
+    QCOMPARE(othersSee(), u"^2B"_qs);
+
+    // Where wait does nothing, all comes at once, and the frame rate is forced.
+    control<QComboBox>("serverBox")->setCurrentIndex(1);
+    QCOMPARE(timeline->topLevelItem(3)->text(0), u"0.00 s (0 ticks)"_qs);
+    QCOMPARE(timeline->topLevelItem(3)->text(3), u"from 0.00 s"_qs);
+    QCOMPARE(control<QLabel>("realRateLabel")->text(),
+        u"4 ms frames, 250.0 a second: the server makes com_maxfps 250"_qs);
+    const auto *warnings = control<QListWidget>("warnings");
+    QVERIFY(warnings->item(0)->text().contains(u"competitive server wait does nothing"_qs));
+}
+
+void tst_ScriptPlayerWindow::animationDialogSaysWhatItsPaceCosts()
+{
+    AnimationDialog dialog(u"^1Pace"_qs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const auto *pace = dialog.findChild<QLabel *>(u"paceLabel"_qs);
+    QPushButton *insert = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    // 20 ticks, 110 ms a frame: others see every frame, chat is dropped, and the keys wait; it
+    // is the player's choice, and goes in.
+    QVERIFY2(pace->text().startsWith(u"Others on the server see every frame. Your chat is "
+                                     "dropped while it plays"_qs),
+        qPrintable(pace->text()));
+    QVERIFY(insert->isEnabled());
+    // 0.8 s is 73 frames of 11 ms.
+    dialog.findChild<QPushButton *>(u"chatSafeButton"_qs)->click();
+    QCOMPARE(dialog.findChild<QSpinBox *>(u"delaySpin"_qs)->value(), 146);
+    QVERIFY2(pace->text().contains(u"Chat keeps working."_qs), qPrintable(pace->text()));
+    QVERIFY(insert->isEnabled());
+    // Too fast for the snapshots: 1 tick, under a frame.
+    dialog.findChild<QSpinBox *>(u"delaySpin"_qs)->setValue(4);
+    QVERIFY2(
+        pace->text().startsWith(u"Others on the server miss frames"_qs), qPrintable(pace->text()));
+    dialog.findChild<QComboBox *>(u"formBox"_qs)->setCurrentIndex(1);
+    QVERIFY(pace->text().contains(u"works on every server"_qs));
 }
 
 QTEST_MAIN(tst_ScriptPlayerWindow)
