@@ -175,7 +175,9 @@ void frmNameScript::createControls()
         widget->setObjectName(QLatin1String(swatch.name));
         widget->setGeometry(swatch.geometry);
         widget->setAccessibleName(swatch.description);
-        widget->setToolTip(swatch.description);
+        const QString about = NamePreview::aboutCode(swatch.description.back());
+        widget->setToolTip(
+            about.isEmpty() ? swatch.description : swatch.description + u'\n' + about);
         connect(widget, &ColorSwatch::clicked, this, swatch.handler);
         tabOrder.emplace_back(swatch.tab, widget);
     }

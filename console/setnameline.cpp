@@ -25,9 +25,13 @@ SetNameLine SetNameLine::forName(const QString &commandWord, const QString &name
     const ConsoleRun run = runScript(plain);
     if (setsOnly(run, name))
         return { name, plain, {} };
-    // Quotes keep what the console would split or merge; a name that would run a command or end
-    // the quotes is refused instead.
-    if (!name.contains(u';') && !name.contains(u"//"_qs) && !name.contains(u'"')) {
+    // A name typed in quotes is the quoting itself: the game drops them and sets what is inside.
+    if (name.size() > 2 && name.startsWith(u'"') && name.endsWith(u'"')
+        && setsOnly(run, name.sliced(1, name.size() - 2)))
+        return { name, plain, {} };
+    // Quotes keep what the console would split, merge or take for a comment; a name that would
+    // run a command or end the quotes is refused instead.
+    if (!name.contains(u';') && !name.contains(u'"')) {
         const QString quoted = commandWord + u" \""_qs + name + u'"';
         if (setsOnly(runScript(quoted), name))
             return { name, quoted, {} };

@@ -179,9 +179,13 @@ void tst_NamePreview::refusedCharacters_data()
     QTest::addColumn<QString>("warning");
 
     QTest::newRow("none") << u"^1Player"_qs << QString();
-    QTest::newRow("semicolon") << u"a;quit"_qs << u"refuse ; in a name"_qs;
-    QTest::newRow("quote") << u"\"a\""_qs << u"refuse &quot; in a name"_qs;
-    QTest::newRow("backslash and semicolon") << u"a\\b;"_qs << u"refuse ; and \\ in a name"_qs;
+    // The preview shows the name the saved line sets: up to the ;, the // kept in quotes, and a
+    // name typed in quotes without them.
+    QTest::newRow("semicolon") << u"a;quit"_qs << u">a</span></td>"_qs;
+    QTest::newRow("comment") << u"a//b"_qs << u">a//b</span></td>"_qs;
+    QTest::newRow("quoted") << u"\"a\""_qs << u">a</span></td>"_qs;
+    QTest::newRow("backslash and semicolon") << u"a\\b;"_qs << u"refuse \\ in a name"_qs;
+    QTest::newRow("codes only") << u"^1^2"_qs << u">UnnamedPlayer</span>"_qs;
 }
 
 void tst_NamePreview::refusedCharacters()

@@ -53,7 +53,12 @@ void GameNameView::paintEvent(QPaintEvent *)
     const QFontMetrics metrics = fontMetrics();
     int x = margin;
     const int baseline = (height() + metrics.ascent() - metrics.descent()) / 2;
+    // The game draws names with a black shadow below and to the right, which keeps a dark color
+    // such as ^4's blue readable on a dark ground.
+    const int shadow = std::max(1, metrics.height() / 16);
     for (const ColorRun &run : colorRuns(m_name, m_palette)) {
+        painter.setPen(Qt::black);
+        painter.drawText(x + shadow, baseline + shadow, run.text);
         painter.setPen(QColor(run.color));
         painter.drawText(x, baseline, run.text);
         x += metrics.horizontalAdvance(run.text);

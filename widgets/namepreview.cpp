@@ -30,10 +30,27 @@ QString coloredName(const QString &name)
 
 } // namespace
 
+QString NamePreview::aboutCode(QChar digit)
+{
+    switch (digit.unicode()) {
+    case u'6':
+        return tr("The game shows ^6 magenta; its swatch is dark red.");
+    case u'8':
+        return tr("In COD 2, ^8 shows in the allied team's color (green for the Americans, blue "
+                  "for the British, red for the Russians); COD removes it.");
+    case u'9':
+        return tr("^9 shows in the axis team's grey.");
+    case u'0':
+        return tr("The game removes ^0 from names.");
+    }
+    return {};
+}
+
 QString NamePreview::html(const QString &typed)
 {
-    // The name as the game shows it, and what the game would do with the line.
-    const ShownName name = ShownName::of(typed);
+    // The name as the game sets it from the line that is saved, and as it shows it.
+    const SetNameLine line = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed);
+    const ShownName name = ShownName::of(SetNameLine::nameSetBy(line.line).value_or(QString()));
     QString cut;
     if (!name.cutOff.isEmpty()) {
         cut = QStringLiteral("<s style=\"color:%1\">%2</s>")
@@ -55,9 +72,18 @@ QString NamePreview::html(const QString &typed)
                     .arg(tr("The games refuse %1 in a name.")
                              .arg(name.removed.join(tr(" and ")).toHtmlEscaped()));
     }
-    const QString refusal
-        = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed).refusal;
-    if (!refusal.isEmpty())
-        html += QStringLiteral("<p>%1.</p>").arg(refusal.toHtmlEscaped());
+    if (!line.refusal.isEmpty())
+        html += QStringLiteral("<p>%1.</p>").arg(line.refusal.toHtmlEscaped());
+    // Each code once, in the order typed.
+    QString codes;
+    for (qsizetype at = typed.indexOf(u'^'); at >= 0 && at + 1 < typed.size();
+         at = typed.indexOf(u'^', at + 2)) {
+        if (!codes.contains(typed[at + 1]))
+            codes += typed[at + 1];
+    }
+    for (const QChar digit : std::as_const(codes)) {
+        if (const QString about = aboutCode(digit); !about.isEmpty())
+            html += QStringLiteral("<p>%1</p>").arg(about.toHtmlEscaped());
+    }
     return html;
 }

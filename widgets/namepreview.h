@@ -15,6 +15,9 @@ class NamePreview {
 
 public:
     static QString html(const QString &name);
+    // What the game does with a color code that its swatch does not show: ^6's color, the team
+    // colors of ^8 and ^9, ^0 removed; empty for the others.
+    static QString aboutCode(QChar digit);
 };
 
 #endif // NAMEPREVIEW_H
