@@ -13,11 +13,14 @@
 #include "singlelinevalidator.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolTip>
 
 #include <algorithm>
@@ -158,6 +161,11 @@ void frmNameScript::createControls()
     connect(Text1, &QWidget::customContextMenuRequested, this, &frmNameScript::showNameMenu);
     Text1->setEnabled(false);
 
+    // Back to the name from anywhere in the window; the caption keeps its text as it is.
+    auto *toName = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_N), this);
+    connect(
+        toName, &QShortcut::activated, Text1, [this] { Text1->setFocus(Qt::ShortcutFocusReason); });
+
     Command1 = createButton(tr("CFG &Editor"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(rectFromTwips(7320, 1080, 1095, 375));
@@ -179,6 +187,7 @@ void frmNameScript::createControls()
         widget->setToolTip(
             about.isEmpty() ? swatch.description : swatch.description + u'\n' + about);
         connect(widget, &ColorSwatch::clicked, this, swatch.handler);
+        widget->installEventFilter(this);
         tabOrder.emplace_back(swatch.tab, widget);
     }
     // The codes share one size, so that ^8 and ^0 in their lower boxes match the others.
@@ -221,6 +230,25 @@ std::optional<SetNameLine> frmNameScript::lineSettingTheName()
 
 void frmNameScript::Form_Load() { Text1->setEnabled(true); }
 
+bool frmNameScript::eventFilter(QObject *watched, QEvent *event)
+{
+    // A key typed on a focused swatch is meant for the name: only Space (and Tab) are the
+    // swatch's own.
+    if (event->type() == QEvent::KeyPress && qobject_cast<ColorSwatch *>(watched)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool forName = (!key->text().isEmpty() && key->text() != u" "_qs
+                                 && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+            || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+        if (forName && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            Text1->setFocus(Qt::OtherFocusReason);
+            Text1->end(false);
+            QCoreApplication::sendEvent(Text1, event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void frmNameScript::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
@@ -244,11 +272,40 @@ void frmNameScript::appendColorCode(QString (picColor::*code)() const)
         QApplication::beep();
         return;
     }
+    // Shift+click colors what is selected, as web colorizers do.
+    if ((QApplication::keyboardModifiers() & Qt::ShiftModifier) && Text1->hasSelectedText()) {
+        colorSelection(colorCode);
+        return;
+    }
     // Always at the end, whatever the caret or selection; inserting keeps the box's undo history.
     Text1->end(false);
     Text1->insert(colorCode);
 
     // Show the effect of the click at once, just below the name box.
+    showPreview();
+}
+
+void frmNameScript::colorSelection(const QString &colorCode)
+{
+    const QString name = Text1->text();
+    const qsizetype start = Text1->selectionStart();
+    const qsizetype end = Text1->selectionEnd();
+    // The code in force where the selection ends, white before any, colors the rest again.
+    QString restore = u"^7"_qs;
+    for (qsizetype at = 0; at + 1 < end; ++at) {
+        if (name[at] == u'^') {
+            if (name[at + 1].isDigit())
+                restore = name.sliced(at, 2);
+            ++at; // a caret takes the next character with it
+        }
+    }
+    const QString colored
+        = colorCode + name.sliced(start, end - start) + (end < name.size() ? restore : QString());
+    if (name.size() - (end - start) + colored.size() > Text1->maxLength()) {
+        QApplication::beep();
+        return;
+    }
+    Text1->insert(colored); // in place of the selection, as one undo step
     showPreview();
 }
 
@@ -263,6 +320,12 @@ void frmNameScript::showNameMenu(const QPoint &position)
     QMenu *menu = Text1->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
+    // The console command sets the name at once, without a file.
+    const SetNameLine consoleLine = SetNameLine::forName(u"name"_qs, Text1->text());
+    QAction *copy = menu->addAction(tr("Copy the Console &Command"), Text1,
+        [consoleLine] { QGuiApplication::clipboard()->setText(u'/' + consoleLine.line); });
+    copy->setObjectName(QStringLiteral("copyConsoleCommand"));
+    copy->setEnabled(!Text1->text().isEmpty() && consoleLine.refusal.isEmpty());
     QMenu *names = menu->addMenu(tr("&Names from the Games"));
     names->setObjectName(QStringLiteral("gameNamesMenu"));
     // The name a player already has is a good start for a new one.

@@ -37,6 +37,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void Form_Load();
@@ -59,6 +60,8 @@ private:
     void showNameMenu(const QPoint &position);
     void showPreview();
     void appendColorCode(QString (picColor::*code)() const);
+    // Colors the selected part of the name, the rest keeping the color it had.
+    void colorSelection(const QString &colorCode);
     // The line, when the game sets the name as typed; otherwise says what it would do instead.
     std::optional<SetNameLine> lineSettingTheName();
 

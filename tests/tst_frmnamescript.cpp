@@ -81,6 +81,8 @@ private slots:
     void swatchClickShowsThePreview();
     void nameMenuOffersTheGamesNames();
     void spaceOnAFocusedSwatchAppendsItsCode();
+    void shiftClickColorsTheSelection_data();
+    void shiftClickColorsTheSelection();
     void accessibleNames_data();
     void accessibleNames();
 
@@ -643,6 +645,54 @@ void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()
     const QImage focused = control("picRed")->grab().toImage();
     QVERIFY(focused.pixelColor(2 * focused.devicePixelRatio(), focused.height() / 2)
         != QColor(255, 0, 0));
+
+    // Any other key is meant for the name.
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    QCOMPARE(nameBox()->text(), u"A^1x"_qs);
+    QCOMPARE(QApplication::focusWidget(), nameBox());
+    // Alt+N comes back to the name from a swatch.
+    control("picRed")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), nameBox());
+}
+
+void tst_frmNameScript::shiftClickColorsTheSelection_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("colored"); // by ^4, with Shift
+    QTest::newRow("the start: the rest white again") << u"Sniper"_qs << 0 << 3 << u"^4Sni^7per"_qs;
+    QTest::newRow("the end: nothing to restore") << u"Sniper"_qs << 3 << 3 << u"Sni^4per"_qs;
+    QTest::newRow("the middle of a colored name") << u"^1Sniper"_qs << 3 << 2 << u"^1S^4ni^1per"_qs;
+    QTest::newRow("no selection: appended") << u"Sniper"_qs << 0 << 0 << u"Sniper^4"_qs;
+}
+
+void tst_frmNameScript::shiftClickColorsTheSelection()
+{
+    QFETCH(QString, name);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, colored);
+    nameBox()->setFocus();
+    nameBox()->setText(name);
+    nameBox()->setSelection(start, length);
+    QTest::mouseClick(control("picBlue"), Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(nameBox()->text(), colored);
+    // One undo step takes it back.
+    nameBox()->undo();
+    QCOMPARE(nameBox()->text(), name);
+
+    // The console command for the name, to paste in the game's console without a file.
+    nameBox()->setText(colored);
+    emit nameBox()->customContextMenuRequested(QPoint(4, 4));
+    QAction *copy = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        copy = copy ? copy : window->findChild<QAction *>(u"copyConsoleCommand"_qs);
+    QVERIFY(copy);
+    copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"/name "_qs + colored);
+    qobject_cast<QWidget *>(copy->parent())->close();
 }
 
 void tst_frmNameScript::accessibleNames_data()
