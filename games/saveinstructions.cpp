@@ -5,6 +5,7 @@
 
 #include "consolerun.h"
 #include "installedgames.h"
+#include "scriptchecker.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,14 @@ QString keyName(const QString &key) { return key.size() == 1 ? key.toUpper() : k
 
 } // namespace
 
+QString SaveInstructions::consoleCommand(const QString &path, InstalledGames &games)
+{
+    // The game's exec goes from its main folder.
+    const auto held = games.gameHolding(path);
+    return execCommand(
+        held ? QDir::fromNativeSeparators(held->second) : QFileInfo(path).fileName());
+}
+
 QString SaveInstructions::forScript(const QString &path, QStringView script, InstalledGames &games)
 {
     const QString file = QFileInfo(path).fileName();
@@ -36,20 +45,20 @@ QString SaveInstructions::forScript(const QString &path, QStringView script, Ins
                          .arg(QDir::toNativeSeparators(game.scriptFolder));
         }
         lines << tr("In the game, open the console (~) and type: %1")
-                     .arg(execCommand(QDir::fromNativeSeparators(held->second)));
+                     .arg(consoleCommand(path, games));
     } else {
         lines << tr("Saved %1.").arg(QDir::toNativeSeparators(path));
         const QList<GameInstall> &installed = games.games();
         if (installed.isEmpty()) {
             lines << tr("Put it in the game's main folder first, then in the game open the "
                         "console (~) and type: %1")
-                         .arg(execCommand(file));
+                         .arg(consoleCommand(path, games));
         } else {
             lines << tr("Put it in the main folder of %1 first (%2), then in the game open the "
                         "console (~) and type: %3")
                          .arg(GameNames::of(installed.first().family()),
                              QDir::toNativeSeparators(installed.first().scriptFolder),
-                             execCommand(file));
+                             consoleCommand(path, games));
         }
     }
     // The keys as the console of the game the script is for binds them.
@@ -59,5 +68,16 @@ QString SaveInstructions::forScript(const QString &path, QStringView script, Ins
         keys << keyName(binding.key);
     if (!keys.isEmpty())
         lines << tr("Then press %1 to play it.").arg(keys.join(tr(" or ")));
+    // What the checker finds, without keeping the script from being saved.
+    const ScriptCheck check = ScriptChecker::check(script, ConsoleRules::defaultMaxFps, game);
+    if (check.warnings.size() == 1) {
+        const ScriptWarning &warning = check.warnings.first();
+        lines << tr("The checker warns: %1")
+                     .arg(script.contains(u'\n') ? ScriptChecker::describe(warning) : warning.text);
+    } else if (check.warnings.size() > 1) {
+        lines << tr("The checker finds %n warnings: Play and Check (F5) in the editor lists "
+                    "them.",
+            nullptr, int(check.warnings.size()));
+    }
     return lines.join(u'\n');
 }

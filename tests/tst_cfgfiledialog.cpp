@@ -214,6 +214,9 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     QVERIFY(notice && notice->isVisible());
     QVERIFY2(notice->text().contains(u"type: /exec sniper.cfg"_qs), qPrintable(notice->text()));
     QCOMPARE(chooser.messages, QStringList());
+    // The player's next key in the window ends the notice.
+    QTest::keyClick(window.findChild<QLineEdit *>(u"Text1"_qs), Qt::Key_X);
+    QVERIFY(!notice->isVisible());
 
     // Once the player chose another folder, the dialogs start there, in later runs too.
     whenModal<QFileDialog>([&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"x"_qs); });

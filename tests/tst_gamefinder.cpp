@@ -196,6 +196,13 @@ void tst_GameFinder::noticeSaysHowToRunTheScript_data()
     QTest::newRow("keys to press")
         << main + u"a.cfg"_qs << u"bind k vstr a\nset a \"set name A\"\nbind F5 \"vstr a\""_qs
         << u"/exec a.cfg\nThen press K or F5 to play it."_qs;
+    // What the checker finds, in its words: the line only where there are lines.
+    QTest::newRow("a name the game cuts")
+        << main + u"a.cfg"_qs << u"set name ^1abcdefghijklmnopqrstuvwxyz12345"_qs
+        << u"/exec a.cfg\nThe checker warns: The name \"^1abcdefghijklmnopqrstuvwxyz12345\" takes 33 bytes; the game keeps 31 and cuts off \"45\"."_qs;
+    QTest::newRow("a script with warnings")
+        << main + u"a.cfg"_qs << u"set name A\nwiat 5\nset name ;"_qs
+        << u"/exec a.cfg\nThe checker finds 2 warnings: Play and Check (F5)"_qs;
 }
 
 void tst_GameFinder::noticeSaysHowToRunTheScript()

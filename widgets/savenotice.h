@@ -5,24 +5,28 @@
 #define SAVENOTICE_H
 
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 
-// Says, after a save, where the script went and what to type in the game to run it. It shows
-// for a while just below the window, over nothing of it, and needs no click: a click or a new
-// notice ends it sooner.
+// The one notice below a window after a save: what to do in the game, with its command to copy.
+// Its text can be selected; it goes at the player's next click or key in the window, when the
+// window moves or another window comes over it, or after a while.
 class SaveNotice : public QLabel {
     Q_OBJECT
 
 public:
-    // Shows text below window, in the window's one notice.
-    static void showBelow(QWidget *window, const QString &text);
+    // Shows text below window, in the window's one notice; command is offered to copy.
+    static void showBelow(QWidget *window, const QString &text, const QString &command);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     explicit SaveNotice(QWidget *window);
 
+    QPointer<QWidget> m_window;
+    QString m_command;
     QTimer m_hide;
 };
 

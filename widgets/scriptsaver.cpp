@@ -36,7 +36,8 @@ QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return {};
     }
-    SaveNotice::showBelow(window, SaveInstructions::forScript(path, text, m_games));
+    SaveNotice::showBelow(window, SaveInstructions::forScript(path, text, m_games),
+        SaveInstructions::consoleCommand(path, m_games));
     return path;
 }
 
