@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -126,12 +127,16 @@ void frmEditor::createActions()
     m_animationAction = new QAction(tr("&Insert Animation..."), this);
     m_animationAction->setShortcut(Qt::CTRL | Qt::Key_I);
     connect(m_animationAction, &QAction::triggered, this, &frmEditor::insertAnimation);
+    // The Save button asks where; Ctrl+S saves again where the script came from.
+    m_saveAction = new QAction(tr("&Save"), this);
+    m_saveAction->setShortcut(QKeySequence::Save);
+    connect(m_saveAction, &QAction::triggered, this, [this] { saveScript(true); });
     m_aboutAction = new QAction(tr("&About Tintmark..."), this);
     m_aboutAction->setObjectName(QStringLiteral("aboutAction"));
     connect(m_aboutAction, &QAction::triggered, this, &frmEditor::showAbout);
     m_aboutQtAction = new QAction(tr("About &Qt..."), this);
     connect(m_aboutQtAction, &QAction::triggered, qApp, &QApplication::aboutQt);
-    for (QAction *action : { m_openAction, m_playAction, m_animationAction }) {
+    for (QAction *action : { m_openAction, m_saveAction, m_playAction, m_animationAction }) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
@@ -221,13 +226,18 @@ void frmEditor::markUnchanged() { txtEditor->document()->setModified(false); }
 
 void frmEditor::cmdSave_Click() { saveScript(); }
 
-bool frmEditor::saveScript()
+bool frmEditor::saveScript(bool toTheSameFile)
 {
-    const QString path = m_saver.save(this, [this] { return scriptText(); });
+    const CfgWriter::TextSource text = [this] { return scriptText(); };
+    QString path = m_scriptPath;
+    if (!toTheSameFile || path.isEmpty())
+        path = m_saver.save(this, text);
+    else if (!m_saver.saveTo(this, path, text))
+        path.clear();
     if (path.isEmpty())
         return false;
+    m_scriptPath = path;
     markUnchanged();
-    RecentScripts::add(path);
     return true;
 }
 
@@ -263,9 +273,14 @@ void frmEditor::showContextMenu(const QPoint &position)
     recent->setObjectName(QStringLiteral("recentMenu"));
     const QStringList recentPaths = RecentScripts::paths();
     for (const QString &path : recentPaths) {
-        recent->addAction(QDir::toNativeSeparators(path), this, [this, path] { openScript(path); });
+        // By file name, the folder in the tooltip.
+        QAction *open = recent->addAction(
+            QFileInfo(path).fileName(), this, [this, path] { openScript(path); });
+        open->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     }
+    recent->setToolTipsVisible(true);
     recent->setEnabled(!recentPaths.isEmpty());
+    menu->addAction(m_saveAction);
     menu->addAction(m_playAction);
     menu->addAction(m_animationAction);
     menu->addSeparator();
@@ -289,6 +304,7 @@ void frmEditor::openScript(const QString &path)
     if (!opened->readAsUtf8)
         markUnchanged();
     RecentScripts::add(opened->path);
+    m_scriptPath = opened->path;
     // Opening is not typing: the player window plays the script at once.
     updatePlayer();
 }

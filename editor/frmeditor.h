@@ -60,7 +60,8 @@ private:
     // The script's file text as far as the games read it, for the player window.
     QString gameText() const;
     void updatePlayer();
-    bool saveScript();
+    // Asks where, or with toTheSameFile saves to the script last opened or saved here.
+    bool saveScript(bool toTheSameFile = false);
     void showContextMenu(const QPoint &position);
     void placePlayerBeside();
     void showAbout();
@@ -76,9 +77,11 @@ private:
     QAction *m_openAction = nullptr;
     QAction *m_playAction = nullptr;
     QAction *m_animationAction = nullptr;
+    QAction *m_saveAction = nullptr;
     QAction *m_aboutAction = nullptr;
     QAction *m_aboutQtAction = nullptr;
     QString m_lastHandedOffName;
+    QString m_scriptPath; // last opened or saved here
     QPointer<ScriptPlayerWindow> m_player; // made when first asked for
     QTimer m_typingPause; // the player window follows the text once typing pauses
 };

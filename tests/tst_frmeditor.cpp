@@ -520,9 +520,25 @@ void tst_frmEditor::recentScriptsAreOffered()
         m_dialogs.path = m_dir->filePath(u"saved%1.cfg"_qs.arg(i));
         QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
     }
+    // A save from the main window is listed too.
+    m_dialogs.path = m_dir->filePath(u"main.cfg"_qs);
+    QTest::mouseClick(m_mainWindow->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
     const QString opened = writeFile(u"opened.cfg"_qs, "set name Opened\r\n");
     m_program->openInEditor(opened);
     QCOMPARE(script()->toPlainText(), u"set name Opened"_qs);
+
+    // Ctrl+S saves to the script opened, without asking where.
+    const int asked = m_dialogs.calls;
+    editor()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    script()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(script(), u"X"_qs);
+    QTest::keyClick(script(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_dialogs.calls, asked);
+    QFile saved(opened);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("set name OpenedX\r\n"));
+    QVERIFY(!script()->document()->isModified());
 
     emit script()->customContextMenuRequested(QPoint(4, 4));
     QMenu *recent = nullptr;
@@ -530,10 +546,12 @@ void tst_frmEditor::recentScriptsAreOffered()
         recent = recent ? recent : window->findChild<QMenu *>(u"recentMenu"_qs);
     QVERIFY(recent);
     QStringList shown;
-    for (const QAction *action : recent->actions())
-        shown << QFileInfo(action->text()).fileName();
+    for (const QAction *action : recent->actions()) {
+        shown << action->text();
+        QCOMPARE(action->toolTip(), QDir::toNativeSeparators(m_dir->path()));
+    }
     QCOMPARE(shown,
-        (QStringList { "opened.cfg", "saved6.cfg", "saved5.cfg", "saved4.cfg", "saved3.cfg" }));
+        (QStringList { "opened.cfg", "main.cfg", "saved6.cfg", "saved5.cfg", "saved4.cfg" }));
     recent->actions().constLast()->trigger();
     QCOMPARE(script()->toPlainText(),
         QString::fromLatin1(templateLiteral).replace(u"\r\n"_qs, u"\n"_qs) + u" set name A"_qs);

@@ -5,6 +5,7 @@
 
 #include "installedgames.h"
 #include "playerdialogs.h"
+#include "recentscripts.h"
 #include "saveinstructions.h"
 #include "savenotice.h"
 
@@ -24,7 +25,12 @@ QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText
     // Not "Access denied" in an old install under Program Files: the game reads its scripts
     // from the copy of its folder that Windows keeps for it, and the notice says so.
     const QString path = m_games.scriptPath(chosen);
+    return saveTo(window, path, takeText) ? path : QString();
+}
 
+bool ScriptSaver::saveTo(
+    QWidget *window, const QString &path, const CfgWriter::TextSource &takeText)
+{
     QString text;
     QString reason;
     const auto keepText = [&] {
@@ -34,11 +40,12 @@ QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText
     if (!CfgWriter::write(path, keepText, &reason)) {
         m_dialogs.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
-        return {};
+        return false;
     }
+    RecentScripts::add(path);
     SaveNotice::showBelow(window, SaveInstructions::forScript(path, text, m_games),
         SaveInstructions::consoleCommand(path, m_games));
-    return path;
+    return true;
 }
 
 void ScriptSaver::refuse(QWidget *window, const QString &reason)

@@ -24,6 +24,8 @@ public:
     // takeText is asked for the text only once the file is open. Returns the file the script was
     // saved to, or an empty string when it was not saved.
     QString save(QWidget *window, const CfgWriter::TextSource &takeText);
+    // Saves to path without asking where; returns whether it was saved.
+    bool saveTo(QWidget *window, const QString &path, const CfgWriter::TextSource &takeText);
 
     InstalledGames &installedGames() { return m_games; }
     // Tells the player why a window does not save or hand on what it holds.

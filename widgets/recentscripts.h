@@ -6,7 +6,8 @@
 
 #include <QStringList>
 
-// The scripts last opened or saved in the editor, newest first, kept across runs.
+// The scripts last opened in the editor or saved from either window, newest first, kept across
+// runs.
 namespace RecentScripts {
 
 constexpr int kept = 5;
