@@ -9,6 +9,7 @@
 #include "fixedlayout.h"
 #include "installedgames.h"
 #include "namepreview.h"
+#include "numberedtextedit.h"
 #include "recentscripts.h"
 #include "scriptopener.h"
 #include "scriptplayerwindow.h"
@@ -76,7 +77,7 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
 
 void frmEditor::createControls()
 {
-    txtEditor = new QPlainTextEdit(this);
+    txtEditor = new NumberedTextEdit(this);
     txtEditor->setObjectName(QStringLiteral("txtEditor"));
     txtEditor->setGeometry(rectFromTwips(120, 120, 8295, 4335));
     // Long lines wrap on screen only; the script breaks lines where it holds a line break.
@@ -346,8 +347,13 @@ void frmEditor::placePlayerBeside()
     // lines and the editor must stay in view to follow them.
     const QRect editor = frameGeometry();
     const QRect screen = this->screen()->availableGeometry();
-    // The player has no frame before it shows: take the editor's.
-    const QSize size = m_player->size() + (editor.size() - this->size());
+    // The player has no frame before it shows: take the editor's. Its layout may need more than
+    // the size it asks for, and the screen may have less.
+    const QSize frame = editor.size() - this->size();
+    m_player->resize(m_player->size()
+            .expandedTo(m_player->minimumSizeHint())
+            .boundedTo(screen.size() - frame));
+    const QSize size = m_player->size() + frame;
     QPoint at(editor.right() + 1, editor.top());
     if (at.x() + size.width() - 1 > screen.right())
         at.setX(editor.left() - size.width());

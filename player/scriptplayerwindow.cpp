@@ -4,6 +4,7 @@
 #include "scriptplayerwindow.h"
 
 #include "consolerules.h"
+#include "gamenamedelegate.h"
 #include "gamenameview.h"
 
 #include <QComboBox>
@@ -132,6 +133,8 @@ void ScriptPlayerWindow::createControls()
         fillKeys();
     });
     connect(m_snapshotsPerSecond, &QSpinBox::valueChanged, this, paceChanged);
+    m_status = new QLabel(this);
+    named(m_status, "statusLabel");
     m_time = new QLabel(this);
     named(m_time, "timeLabel");
     m_time->setMinimumWidth(fontMetrics().horizontalAdvance(u"0000.00 s (000000 ticks)"_qs));
@@ -148,14 +151,17 @@ void ScriptPlayerWindow::createControls()
         palette[8] = m_allies->currentData().value<GameColor>();
         palette[9] = axisColor;
         m_name->setPalette(palette);
+        m_othersSee->setPalette(palette);
+        m_names->setPalette(palette);
+        m_timeline->viewport()->update();
     });
-    emit m_allies->currentIndexChanged(0);
 
     auto *controls = new QHBoxLayout;
     for (QWidget *widget : { static_cast<QWidget *>(m_play), static_cast<QWidget *>(m_pause),
              static_cast<QWidget *>(step), static_cast<QWidget *>(restart) })
         controls->addWidget(widget);
     controls->addStretch();
+    controls->addWidget(m_status);
     controls->addWidget(m_time);
 
     auto *settings = new QHBoxLayout;
@@ -192,6 +198,8 @@ void ScriptPlayerWindow::createControls()
     m_timeline->setHeaderLabels({ tr("Time"), tr("Line"), tr("Name"), tr("Others see it") });
     m_timeline->setRootIsDecorated(false);
     m_timeline->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_names = new GameNameDelegate(m_timeline);
+    m_timeline->setItemDelegateForColumn(2, m_names);
     connect(m_timeline, &QTreeWidget::itemClicked, this,
         [this](QTreeWidgetItem *item) { emit lineActivated(item->data(1, lineRole).toInt()); });
 
@@ -227,6 +235,7 @@ void ScriptPlayerWindow::createControls()
     layout->addWidget(new QLabel(tr("Warnings:"), this));
     layout->addWidget(m_warnings, 2);
     layout->addWidget(m_split, 0, Qt::AlignRight);
+    emit m_allies->currentIndexChanged(0);
 }
 
 void ScriptPlayerWindow::setScript(const QString &fileText)
@@ -234,9 +243,12 @@ void ScriptPlayerWindow::setScript(const QString &fileText)
     if (fileText == m_script)
         return;
     m_script = fileText;
+    // Earlier presses were of the old script: the new one plays from the top.
+    m_presses.clear();
     rerun();
     recheck();
     fillKeys();
+    setTick(0);
 }
 
 void ScriptPlayerWindow::setFramesPerSecond(int maxFps) { m_framesPerSecond->setValue(maxFps); }
@@ -305,12 +317,15 @@ void ScriptPlayerWindow::stepToNextChange()
         m_run.nameChanges, [now](const NameChange &change) { return change.tick > now; });
     if (next != m_run.nameChanges.end()) {
         setTick(m_tick + next->tick - now);
+        return;
     } else if (m_run.loop && m_run.loop->periodTicks > 0) {
         // Round the loop to its first change.
         const auto first = std::ranges::find_if(m_run.nameChanges,
             [this](const NameChange &change) { return change.tick >= m_run.loop->firstTick; });
         if (first != m_run.nameChanges.end())
             setTick(m_tick + first->tick + m_run.loop->periodTicks - now);
+    } else {
+        m_status->setText(tr("No change after this one."));
     }
 }
 
@@ -331,6 +346,7 @@ void ScriptPlayerWindow::pressKey(const QString &key)
 void ScriptPlayerWindow::rerun()
 {
     m_run = runScript(m_script, m_presses, game(), server().kind);
+    m_bindsKeys = !m_run.bindings.isEmpty();
     m_seenByOthers = ServerView::of(m_run, framesPerSecond(), server().snapshotsPerSecond);
     fillTimeline();
     showFrame();
@@ -414,12 +430,16 @@ void ScriptPlayerWindow::showFrame()
 {
     qint64 tick = currentTick();
     // A script that has ended and binds no key has nothing more to show.
-    if (m_playing && !m_run.loop && m_run.end == ConsoleRun::End::Finished
-        && m_run.finalBindings().isEmpty() && tick >= m_run.endTick) {
+    const bool ended
+        = !m_run.loop && m_run.end == ConsoleRun::End::Finished && tick >= m_run.endTick;
+    if (m_playing && ended && !m_bindsKeys) {
         m_tick = tick = m_run.endTick;
         m_playing = false;
         m_frames.stop();
     }
+    m_status->setText(!ended ? QString()
+            : m_bindsKeys    ? tr("The script has run: press a key it binds.")
+                             : tr("The animation has ended."));
     const qint64 shown = timelineTick(tick);
     const NameChange *current = nullptr;
     for (const NameChange &change : m_run.nameChanges) {

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class GameNameDelegate;
 class GameNameView;
 class QComboBox;
 class QHBoxLayout;
@@ -71,6 +72,7 @@ private:
     QString m_script;
     QList<KeyPress> m_presses;
     ConsoleRun m_run;
+    bool m_bindsKeys = false; // of m_run, asked at every frame
     ServerView m_seenByOthers; // of m_run
     ScriptCheck m_check;
     qint64 m_tick = 0; // while paused, or when playing started
@@ -79,6 +81,8 @@ private:
     QTimer m_frames;
 
     GameNameView *m_name;
+    GameNameDelegate *m_names; // draws the timeline's names
+    QLabel *m_status; // the end of the animation, and the like
     GameNameView *m_othersSee;
     QPushButton *m_play;
     QPushButton *m_pause;

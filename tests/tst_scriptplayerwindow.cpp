@@ -74,6 +74,10 @@ void tst_ScriptPlayerWindow::stepsThroughTheNamesAtTheirTimes()
     next->click();
     QCOMPARE(shownName(), u"C"_qs);
     QCOMPARE(time(), u"0.94 s (170 ticks)"_qs); // 170 ticks of 11 ms / 2
+    QCOMPARE(control<QLabel>("statusLabel")->text(), u"The animation has ended."_qs);
+    next->click();
+    QCOMPARE(control<QLabel>("statusLabel")->text(), u"No change after this one."_qs);
+    QCOMPARE(time(), u"0.94 s (170 ticks)"_qs);
 
     // The same waits last longer at a lower frame rate: 20 ms frames at com_maxfps 50.
     control<QSpinBox>("framesPerSecond")->setValue(50);
@@ -128,6 +132,13 @@ void tst_ScriptPlayerWindow::boundKeysArePressedByButtons()
     QCOMPARE(shownName(), QString());
     key->click();
     QCOMPARE(shownName(), u"^1One"_qs);
+    QCOMPARE(
+        control<QLabel>("statusLabel")->text(), u"The script has run: press a key it binds."_qs);
+
+    // An edit plays the new script from the top, without the old presses.
+    m_window->setScript(u"set s1 \"set name ^3Three\"\r\nbind F1 \"vstr s1\"\r\n"_qs);
+    QCOMPARE(shownName(), QString());
+    QCOMPARE(m_window->currentTick(), 0);
 }
 
 void tst_ScriptPlayerWindow::teamCodesShowInTheTeamsColors_data()

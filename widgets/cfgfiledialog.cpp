@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QSplitter>
 
 namespace {
 
@@ -64,6 +65,13 @@ void CfgFileDialog::prepare(QFileDialog &dialog)
         dialog.setDirectory(lastFolder);
     else if (!games.isEmpty())
         dialog.setDirectory(games.first().scriptFolder);
+    else
+        dialog.setDirectory(QDir::homePath());
+
+    // Room for the places' names ("COD 2 main") and the file columns.
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 480)));
+    if (auto *splitter = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+        splitter->setSizes({ 200, 620 });
 }
 
 QString CfgFileDialog::chosenPath(QFileDialog &dialog)
@@ -103,17 +111,26 @@ QString CfgFileDialog::chooseOpenPath(QWidget *parent)
 
 bool CfgFileDialog::confirmReplacingChanges(QWidget *parent)
 {
-    return QMessageBox::question(parent, tr("Tintmark"),
-               tr("The script has changes that are not saved. Open another script in its "
-                  "place and lose them?"),
-               QMessageBox::Open | QMessageBox::Cancel, QMessageBox::Cancel)
-        == QMessageBox::Open;
+    QMessageBox question(QMessageBox::Question, tr("Tintmark"),
+        tr("The script has changes that are not saved. Open another script in its place and "
+           "lose them?"),
+        QMessageBox::Open | QMessageBox::Cancel, parent);
+    question.setDefaultButton(QMessageBox::Cancel);
+    question.button(QMessageBox::Open)->setText(tr("&Open"));
+    question.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
+    return question.exec() == QMessageBox::Open;
 }
 
 PlayerDialogs::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
 {
-    switch (QMessageBox::question(parent, tr("Tintmark"), tr("Save changes to the script?"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
+    QMessageBox question(QMessageBox::Question, tr("Tintmark"), tr("Save changes to the script?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    question.setDefaultButton(QMessageBox::Save);
+    // Keys for each answer, as the player reads them.
+    question.button(QMessageBox::Save)->setText(tr("&Save"));
+    question.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    question.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
+    switch (question.exec()) {
     case QMessageBox::Save:
         return ChangesAnswer::Save;
     case QMessageBox::Discard:

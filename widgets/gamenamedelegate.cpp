@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gamenamedelegate.h"
+
+#include <QPainter>
+
+void GameNameDelegate::paint(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    // The ground of the game's scoreboard, framed in the highlight when selected.
+    painter->save();
+    painter->fillRect(option.rect, QColor(30, 30, 30));
+    if (option.state & QStyle::State_Selected) {
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+        painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+    }
+    const QFontMetrics metrics = option.fontMetrics;
+    const int baseline
+        = option.rect.top() + (option.rect.height() + metrics.ascent() - metrics.descent()) / 2;
+    int x = option.rect.left() + 4;
+    for (const ColorRun &run : colorRuns(index.data().toString(), m_palette)) {
+        painter->setPen(Qt::black);
+        painter->drawText(x + 1, baseline + 1, run.text);
+        painter->setPen(QColor(run.color));
+        painter->drawText(x, baseline, run.text);
+        x += metrics.horizontalAdvance(run.text);
+    }
+    painter->restore();
+}

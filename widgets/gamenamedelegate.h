@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef GAMENAMEDELEGATE_H
+#define GAMENAMEDELEGATE_H
+
+#include "colorruns.h"
+
+#include <QStyledItemDelegate>
+
+// Draws a list's names as the game shows them, in its colors and with its shadow, on a dark
+// ground.
+class GameNameDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setPalette(const GamePalette &palette) { m_palette = palette; }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+        const QModelIndex &index) const override;
+
+private:
+    GamePalette m_palette = gamePalette();
+};
+
+#endif // GAMENAMEDELEGATE_H
