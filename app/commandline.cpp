@@ -127,8 +127,9 @@ std::optional<int> CommandLine::run(
     if (parser.isSet(help)) {
         // The usage line names the program as players call it, whatever its file is called.
         QString help = parser.helpText();
-        help.replace(
-            0, help.indexOf(u'\n'), tr("Usage: tintmark [FILE | --check FILE... | --version]"));
+        help.replace(0, help.indexOf(u'\n'),
+            tr("Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] "
+               "FILE... | --version | --help]"));
         out << help;
         out.flush();
         return noWarnings;

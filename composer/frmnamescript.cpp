@@ -8,6 +8,7 @@
 #include "installedgames.h"
 #include "namepreview.h"
 #include "piccolor.h"
+#include "pinnedpreview.h"
 #include "scriptsaver.h"
 #include "setnameline.h"
 #include "singlelinevalidator.h"
@@ -75,6 +76,7 @@ frmNameScript::frmNameScript(ScriptSaver &saver, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmNameScript"));
     setWindowTitle(tr("Tintmark for COD 2 and COD"));
+    keepFromMaximizing(this);
     setFont(fixedLayoutFont());
     createControls();
     setGeometry(QRect(QPoint(232, 342), rectFromTwips(0, 0, 9960, 1635).size()));
@@ -156,11 +158,15 @@ void frmNameScript::createControls()
         Text1->setToolTip(NamePreview::html(name));
         if (previewShown)
             showPreview();
+        if (m_pinned)
+            m_pinned->setName(name);
     });
     Text1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Text1, &QWidget::customContextMenuRequested, this, &frmNameScript::showNameMenu);
     Text1->setEnabled(false);
 
+    auto *pin = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_P), this);
+    connect(pin, &QShortcut::activated, this, &frmNameScript::pinPreview);
     // Back to the name from anywhere in the window; the caption keeps its text as it is.
     auto *toName = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_N), this);
     connect(
@@ -315,6 +321,18 @@ void frmNameScript::showPreview()
         previewDisplayTime);
 }
 
+void frmNameScript::pinPreview()
+{
+    if (!m_pinned) {
+        m_pinned = new PinnedPreview(this);
+        m_pinned->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_pinned->setName(Text1->text());
+    m_pinned->placeBeside(this);
+    m_pinned->show();
+    QToolTip::hideText();
+}
+
 void frmNameScript::showNameMenu(const QPoint &position)
 {
     QMenu *menu = Text1->createStandardContextMenu();
@@ -326,6 +344,10 @@ void frmNameScript::showNameMenu(const QPoint &position)
         [consoleLine] { QGuiApplication::clipboard()->setText(u'/' + consoleLine.line); });
     copy->setObjectName(QStringLiteral("copyConsoleCommand"));
     copy->setEnabled(!Text1->text().isEmpty() && consoleLine.refusal.isEmpty());
+    QAction *keep
+        = menu->addAction(tr("&Keep the Preview on Screen"), this, &frmNameScript::pinPreview);
+    keep->setObjectName(QStringLiteral("pinPreview"));
+    keep->setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
     QMenu *names = menu->addMenu(tr("&Names from the Games"));
     names->setObjectName(QStringLiteral("gameNamesMenu"));
     // The name a player already has is a good start for a new one.

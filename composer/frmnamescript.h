@@ -6,6 +6,7 @@
 
 #include "setnameline.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -13,6 +14,7 @@
 
 class QLabel;
 class QLineEdit;
+class PinnedPreview;
 class QPushButton;
 class ScriptSaver;
 class picColor;
@@ -59,6 +61,8 @@ private:
     void createControls();
     void showNameMenu(const QPoint &position);
     void showPreview();
+    // Keeps the preview on screen beside the window, following the name.
+    void pinPreview();
     void appendColorCode(QString (picColor::*code)() const);
     // Colors the selected part of the name, the rest keeping the color it had.
     void colorSelection(const QString &colorCode);
@@ -71,6 +75,7 @@ private:
     QPushButton *Command1 = nullptr;
     QPushButton *cmdSave = nullptr;
     QLabel *lblSet = nullptr;
+    QPointer<PinnedPreview> m_pinned; // while the player keeps it
 };
 
 #endif // FRMNAMESCRIPT_H

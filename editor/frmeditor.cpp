@@ -63,6 +63,7 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(fixedLayoutFont());
     setFixedSize(rectFromTwips(0, 0, 8625, 5025).size());
+    keepFromMaximizing(this);
     createControls();
     createActions();
 

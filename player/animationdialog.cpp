@@ -76,11 +76,16 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
         auto *button = new QToolButton(this);
         button->setIcon(swatch(QColor(palette[digit.unicode() - u'0'])));
         button->setText(u"^"_qs + digit);
+        // A picked color is marked, beyond the pressed look some styles barely show.
+        connect(button, &QToolButton::toggled, button, [button, digit](bool picked) {
+            button->setText((picked ? u"\u2713 ^"_qs : u"^"_qs) + digit);
+        });
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setObjectName(u"color_"_qs + digit);
         button->setCheckable(true);
         // Green first, so that a chase or a blink shows on the usual red and white names.
         button->setChecked(QStringView(u"2356").contains(digit));
+        button->setText((button->isChecked() ? u"\u2713 ^"_qs : u"^"_qs) + digit);
         connect(button, &QToolButton::toggled, this, &AnimationDialog::regenerate);
         colors->addWidget(button);
         m_colors << button;
@@ -114,6 +119,13 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     m_prefix = named(new QLineEdit(u"tm"_qs, this), "prefixEdit");
     m_prefix->setToolTip(tr("Begins the names of the variables the script sets, so that two "
                             "animations in one script keep apart."));
+    auto *noLoop = named(new QLabel(tr("No endless timed loop: a vstr loop with waits holds back "
+                                       "every key you press, the key to stop it included, for as "
+                                       "long as it runs. To keep a name moving while you play, "
+                                       "step it with a key."),
+                             this),
+        "noLoopLabel");
+    noLoop->setWordWrap(true);
     auto *keyStep = new QHBoxLayout;
     keyStep->addWidget(new QLabel(tr("Key:"), this));
     keyStep->addWidget(m_key);
@@ -159,6 +171,7 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     form->addRow(delayLabel, delay);
     form->addRow(tr("&Plays:"), m_form);
     form->addRow(QString(), keyStep);
+    form->addRow(QString(), noLoop);
     form->addRow(tr("Shorter:"), shorter);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -180,7 +193,10 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     connect(&m_frames, &QTimer::timeout, this, &AnimationDialog::showNextFrame);
 
     regenerate();
-    resize(560, 560);
+    // The first form offered goes into the game: the shorter one when the name needs it.
+    if (m_animation.longestFrame > ConsoleRules::nameBytes)
+        useShorterForm();
+    resize(560, 600);
 }
 
 AnimationSettings AnimationDialog::settings() const
@@ -214,10 +230,20 @@ void AnimationDialog::regenerate()
     m_animation = AnimationGenerator::generate(current);
     m_key->setEnabled(current.form == AnimationForm::KeyStep);
     m_prefix->setEnabled(current.form == AnimationForm::KeyStep);
+    m_delay->setEnabled(current.form == AnimationForm::TimedSequence);
+    m_chatSafe->setEnabled(current.form == AnimationForm::TimedSequence);
     m_seconds->setText(tr("= %1 s").arg(
         secondsOfTicks(current.delayTicks, m_framesPerSecond->value()), 0, 'f', 2));
 
     QString problem = m_animation.problem;
+    // Frames that all look alike animate nothing: a chase in a color the name already has.
+    const auto looksLikeTheFirst = [this](const QString &frame) {
+        return ShownName::of(frame).shown == ShownName::of(m_animation.frames.first()).shown;
+    };
+    if (problem.isEmpty() && m_animation.frames.size() > 1
+        && std::ranges::all_of(m_animation.frames, looksLikeTheFirst))
+        problem = tr("Every frame looks the same: the name already shows these colors. Pick "
+                     "another color or effect.");
     m_pace->clear();
     if (problem.isEmpty()) {
         // What goes into a script must pass the checker, but for what the pace costs, which is

@@ -6,6 +6,7 @@
 #include "fakedialogs.h"
 #include "fixedlayout.h"
 #include "frmnamescript.h"
+#include "gamenameview.h"
 #include "installedgames.h"
 #include "scriptsaver.h"
 #include "treefile.h"
@@ -83,6 +84,7 @@ private slots:
     void spaceOnAFocusedSwatchAppendsItsCode();
     void shiftClickColorsTheSelection_data();
     void shiftClickColorsTheSelection();
+    void pinnedPreviewFollowsTheName();
     void accessibleNames_data();
     void accessibleNames();
 
@@ -693,6 +695,28 @@ void tst_frmNameScript::shiftClickColorsTheSelection()
     copy->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), u"/name "_qs + colored);
     qobject_cast<QWidget *>(copy->parent())->close();
+}
+
+void tst_frmNameScript::pinnedPreviewFollowsTheName()
+{
+    nameBox()->setFocus();
+    QTest::keyClicks(nameBox(), "^4A");
+    QTest::keyClick(nameBox(), Qt::Key_P, Qt::AltModifier);
+    auto *pinned = m_window->findChild<QWidget *>(u"pinnedPreview"_qs);
+    QVERIFY(pinned && pinned->isVisible());
+    QVERIFY(!pinned->frameGeometry().intersects(m_window->geometry()));
+    const auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_qs);
+    QCOMPARE(name->name(), u"^4A"_qs);
+    // It follows the typing, and shows what the game makes of the name.
+    QTest::keyClicks(nameBox(), "//B");
+    QCOMPARE(name->name(), u"^4A//B"_qs);
+    // Not saved: the comment ends at the ;, and x runs.
+    QTest::keyClicks(nameBox(), ";x");
+    QCOMPARE(name->name(), u"^4A"_qs);
+    QVERIFY(pinned->findChild<QLabel *>(u"pinnedDetails"_qs)
+                ->text()
+                .contains(u"would set the name to ^4A and then run: x"_qs));
+    pinned->close();
 }
 
 void tst_frmNameScript::accessibleNames_data()

@@ -217,33 +217,49 @@ void tst_ScriptPlayerWindow::scriptWithoutWarningsSaysSo()
 
 void tst_ScriptPlayerWindow::animationDialogPlaysAndOffersAShorterForm()
 {
-    AnimationDialog dialog(u"^1abcdefghijklmnop"_qs);
+    AnimationDialog dialog(u"^1abcdefghijklmnopqr"_qs); // 20 bytes
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const auto find
         = [&dialog](const char *name) { return dialog.findChild<QWidget *>(QLatin1String(name)); };
     QPushButton *insert = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
 
-    // A code for every letter of a chase makes 48 bytes: too long, and said so.
+    // The chase offered first fits the game's 31 bytes: codes only where the color changes.
     QCOMPARE(qobject_cast<QComboBox *>(find("effectBox"))->currentText().left(5), u"Chase"_qs);
+    auto *compact = qobject_cast<QCheckBox *>(find("compactBox"));
+    QVERIFY(compact->isChecked());
+    QVERIFY(insert->isEnabled());
+    // A code for each of the 18 letters makes 54 bytes: too long, and said so, with the way back.
+    compact->setChecked(false);
     QVERIFY(!insert->isEnabled());
-    QVERIFY(qobject_cast<QLabel *>(find("problemLabel"))->text().contains(u"48 bytes"_qs));
+    QVERIFY2(qobject_cast<QLabel *>(find("problemLabel"))->text().contains(u"54 bytes"_qs),
+        qPrintable(qobject_cast<QLabel *>(find("problemLabel"))->text()));
     auto *shorter = qobject_cast<QPushButton *>(find("shorterButton"));
     QVERIFY(shorter->isVisible() && shorter->isEnabled());
     shorter->click();
-    QVERIFY(qobject_cast<QCheckBox *>(find("compactBox"))->isChecked());
+    QVERIFY(compact->isChecked());
     QVERIFY(insert->isEnabled());
-    QVERIFY(dialog.script().startsWith(u"set name \"^2a^1bcdefghijklmnop\"\nwait 20\n"_qs));
+    QVERIFY(dialog.script().startsWith(u"set name \"^2a^1bcdefghijklmnopqr\"\nwait 20\n"_qs));
 
     // The preview plays: the chase moves on to the next letter.
     auto *preview = qobject_cast<GameNameView *>(find("preview"));
-    QCOMPARE(preview->name(), u"^2a^1bcdefghijklmnop"_qs);
-    QTRY_COMPARE(preview->name(), u"^1a^2b^1cdefghijklmnop"_qs);
+    QCOMPARE(preview->name(), u"^2a^1bcdefghijklmnopqr"_qs);
+    QTRY_COMPARE(preview->name(), u"^1a^2b^1cdefghijklmnopqr"_qs);
 
     // One step for each press of a key: a bind, no loop.
     qobject_cast<QComboBox *>(find("formBox"))->setCurrentIndex(1);
     QVERIFY(dialog.script().endsWith(u"\nbind F5 \"vstr tmstep\""_qs));
     QVERIFY(insert->isEnabled());
+    QVERIFY(!find("delaySpin")->isEnabled());
+
+    // A chase in the name's own red alone would show the same name in every frame.
+    for (const char *color : { "color_2", "color_3", "color_5", "color_6" })
+        qobject_cast<QAbstractButton *>(find(color))->setChecked(false);
+    qobject_cast<QAbstractButton *>(find("color_1"))->setChecked(true);
+    QVERIFY(!insert->isEnabled());
+    QVERIFY(qobject_cast<QLabel *>(find("problemLabel"))
+                ->text()
+                .startsWith(u"Every frame looks the same"_qs));
 }
 
 void tst_ScriptPlayerWindow::othersSeeTheNamesOfTheServersSnapshots()

@@ -109,3 +109,10 @@ void fitFontsOnFirstPaint(QWidget *window, const QList<QList<QLabel *>> &groups)
 {
     new FirstPaintFitter(window, groups);
 }
+
+void keepFromMaximizing(QWidget *window)
+{
+    // Naming the hints replaces the defaults, which include maximizing.
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}

@@ -36,4 +36,8 @@ QFont fixedLayoutFont();
 // measuring them loads them, which would otherwise delay the window's showing.
 void fitFontsOnFirstPaint(QWidget *window, const QList<QList<QLabel *>> &groups);
 
+// A window of fixed size has nothing to maximize: its frame offers the other buttons only. Call
+// before the window's geometry is set, as the flags make it anew.
+void keepFromMaximizing(QWidget *window);
+
 #endif // FIXEDLAYOUT_H

@@ -28,6 +28,14 @@ QString coloredName(const QString &name)
     return html;
 }
 
+// The line a save writes for the name typed, and the name the game shows from it.
+std::pair<SetNameLine, ShownName> judged(const QString &typed)
+{
+    SetNameLine line = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed);
+    ShownName name = ShownName::of(SetNameLine::nameSetBy(line.line).value_or(QString()));
+    return { std::move(line), std::move(name) };
+}
+
 } // namespace
 
 QString NamePreview::aboutCode(QChar digit)
@@ -46,23 +54,28 @@ QString NamePreview::aboutCode(QChar digit)
     return {};
 }
 
+QString NamePreview::shownName(const QString &typed) { return judged(typed).second.shown; }
+
 QString NamePreview::html(const QString &typed)
 {
     // The name as the game sets it from the line that is saved, and as it shows it.
-    const SetNameLine line = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed);
-    const ShownName name = ShownName::of(SetNameLine::nameSetBy(line.line).value_or(QString()));
+    const ShownName name = judged(typed).second;
     QString cut;
     if (!name.cutOff.isEmpty()) {
         cut = QStringLiteral("<s style=\"color:%1\">%2</s>")
                   .arg(QLatin1String(cutOffColor), name.cutOff.toHtmlEscaped());
     }
-    QString html
-        = QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
-                         "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
-                         "</td></tr></table>")
-              .arg(QLatin1String(previewGround), coloredName(name.shown), cut);
+    return QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
+                          "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
+                          "</td></tr></table>")
+               .arg(QLatin1String(previewGround), coloredName(name.shown), cut)
+        + detailsHtml(typed);
+}
 
-    html += QStringLiteral("<p>%1 / %2</p>").arg(name.bytes()).arg(ConsoleRules::nameBytes);
+QString NamePreview::detailsHtml(const QString &typed)
+{
+    const auto [line, name] = judged(typed);
+    QString html = QStringLiteral("<p>%1 / %2</p>").arg(name.bytes()).arg(ConsoleRules::nameBytes);
     if (!name.cutOff.isEmpty()) {
         html += QStringLiteral("<p>%1 <b style=\"white-space:pre\">%2</b></p>")
                     .arg(tr("COD 2 cuts off the end:"), name.cutOff.toHtmlEscaped());

@@ -15,6 +15,10 @@ class NamePreview {
 
 public:
     static QString html(const QString &name);
+    // The name as the game shows it, from the line a save writes.
+    static QString shownName(const QString &typed);
+    // The html's text below the drawn name: length, cut, refusal and the codes' notes.
+    static QString detailsHtml(const QString &typed);
     // What the game does with a color code that its swatch does not show: ^6's color, the team
     // colors of ^8 and ^9, ^0 removed; empty for the others.
     static QString aboutCode(QChar digit);

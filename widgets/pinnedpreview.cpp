@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "pinnedpreview.h"
+
+#include "gamenameview.h"
+#include "namepreview.h"
+#include "setnameline.h"
+#include "shownname.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+PinnedPreview::PinnedPreview(QWidget *window)
+    : QWidget(window, Qt::Tool)
+    , m_name(new GameNameView(this))
+    , m_details(new QLabel(this))
+{
+    setObjectName(QStringLiteral("pinnedPreview"));
+    setWindowTitle(tr("Tintmark Preview"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_name->setObjectName(QStringLiteral("pinnedName"));
+    m_details->setObjectName(QStringLiteral("pinnedDetails"));
+    m_details->setWordWrap(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_name);
+    layout->addWidget(m_details);
+}
+
+void PinnedPreview::setName(const QString &typed)
+{
+    m_name->setName(NamePreview::shownName(typed));
+    m_details->setText(NamePreview::detailsHtml(typed));
+}
+
+void PinnedPreview::placeBeside(QWidget *window)
+{
+    adjustSize();
+    const QRect frame = window->frameGeometry();
+    const QRect screen = window->screen()->availableGeometry();
+    // The window has no frame before it shows: take its window's.
+    const QSize size = this->size() + (frame.size() - window->size());
+    QPoint at(frame.left(), frame.top() - size.height());
+    if (at.y() < screen.top())
+        at.setY(frame.bottom() + 1);
+    at.setX(
+        std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width())));
+    at.setY(
+        std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height())));
+    move(at);
+}

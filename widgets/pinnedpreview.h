@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PINNEDPREVIEW_H
+#define PINNEDPREVIEW_H
+
+#include <QWidget>
+
+class GameNameView;
+class QLabel;
+
+// The name preview kept on screen in a small window of its own beside its window, following the
+// name as it is typed, until the player closes it.
+class PinnedPreview : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PinnedPreview(QWidget *window);
+
+    void setName(const QString &typed);
+    // Just above the window, or below it where the screen ends.
+    void placeBeside(QWidget *window);
+
+private:
+    GameNameView *m_name;
+    QLabel *m_details;
+};
+
+#endif // PINNEDPREVIEW_H
