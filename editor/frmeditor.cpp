@@ -172,6 +172,13 @@ bool frmEditor::isDroppedScript(const QEvent *event) const
 
 bool frmEditor::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_player) {
+        if (event->type() == QEvent::WindowActivate) {
+            m_player->removeEventFilter(this);
+            placePlayerBeside();
+        }
+        return false;
+    }
     if (watched != txtEditor->viewport())
         return QWidget::eventFilter(watched, event);
 
@@ -322,6 +329,8 @@ void frmEditor::playScript()
         connect(m_player, &ScriptPlayerWindow::splitRequested, this, &frmEditor::splitLine);
         m_player->setFramesPerSecond(m_saver.installedGames().maxFpsInConfigs());
         placePlayerBeside();
+        // Once the window manager has framed it, at its first activation, its own frame counts.
+        m_player->installEventFilter(this);
     }
     updatePlayer();
     m_player->show();
@@ -350,10 +359,10 @@ void frmEditor::placePlayerBeside()
     const QRect screen = this->screen()->availableGeometry();
     // The player has no frame before it shows: take the editor's. Its layout may need more than
     // the size it asks for, and the screen may have less.
-    const QSize frame = editor.size() - this->size();
-    m_player->resize(m_player->size()
-            .expandedTo(m_player->minimumSizeHint())
-            .boundedTo(screen.size() - frame));
+    const QSize frame = m_player->isVisible() ? m_player->frameGeometry().size() - m_player->size()
+                                              : editor.size() - this->size();
+    m_player->resize(
+        m_player->size().expandedTo(m_player->minimumSizeHint()).boundedTo(screen.size() - frame));
     const QSize size = m_player->size() + frame;
     QPoint at(editor.right() + 1, editor.top());
     if (at.x() + size.width() - 1 > screen.right())

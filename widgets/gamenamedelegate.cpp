@@ -5,6 +5,15 @@
 
 #include <QPainter>
 
+QSize GameNameDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    // The name as drawn: its codes take no room, its margin and shadow do.
+    int width = 0;
+    for (const ColorRun &run : colorRuns(index.data().toString(), m_palette))
+        width += option.fontMetrics.horizontalAdvance(run.text);
+    return { width + 10, QStyledItemDelegate::sizeHint(option, index).height() };
+}
+
 void GameNameDelegate::paint(
     QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {

@@ -19,6 +19,7 @@ public:
     void setPalette(const GamePalette &palette) { m_palette = palette; }
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
     GamePalette m_palette = gamePalette();
