@@ -6,14 +6,12 @@
 #include "windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
 
 namespace {
-
-// Far beyond any script: the game reads 64 KiB of one.
-constexpr qint64 largestFile = 64 * 1024 * 1024;
 
 // Control codes other than tab and line ends do not occur in text.
 bool isText(char byte)
@@ -26,21 +24,42 @@ bool isText(char byte)
 
 std::optional<QString> CfgReader::read(const QString &path, QString *errorString)
 {
+    // Opening a pipe waits for a writer, and a device such as /dev/zero never ends: only a
+    // regular file is opened at all.
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        *errorString = tr("It is a folder, not a script.");
+        return std::nullopt;
+    }
+    const auto notAFile = [errorString] {
+        *errorString = tr("It is not a file but a pipe, a device or a socket; scripts are files.");
+        return std::nullopt;
+    };
+    if (info.exists() && !info.isFile())
+        return notAFile();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *errorString = file.errorString();
         return std::nullopt;
     }
-    if (file.size() > largestFile) {
-        *errorString = tr("The file is %1 MiB, far larger than any script.")
-                           .arg(file.size() / (1024 * 1024));
+    if (file.isSequential())
+        return notAFile();
+    const auto tooLarge = [errorString](qint64 bytes) {
+        *errorString = tr("The file is %1 MiB, far larger than any script (the games read at "
+                          "most 64 KiB of one).")
+                           .arg(bytes / (1024 * 1024));
         return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
+    };
+    if (file.size() > largestFile)
+        return tooLarge(file.size());
+    // A file that grows while it is read is read no further than the limit.
+    const QByteArray bytes = file.read(largestFile + 1);
     if (file.error() != QFileDevice::NoError) {
-        *errorString = file.errorString();
+        *errorString = tr("Reading stopped partway: %1").arg(file.errorString());
         return std::nullopt;
     }
+    if (bytes.size() > largestFile)
+        return tooLarge(bytes.size());
     if (const auto binary = std::ranges::find_if_not(bytes, isText); binary != bytes.end()) {
         *errorString = tr("This is not a script: it holds the byte 0x%1 at offset %2, which "
                           "text does not hold.")

@@ -14,8 +14,13 @@ class CfgReader {
     Q_DECLARE_TR_FUNCTIONS(CfgReader)
 
 public:
-    // The file's text exactly, line ends as they stand. A file that is not text, such as one
-    // that holds NUL bytes, is refused: nothing, and errorString says why.
+    // The most a script file may hold, far beyond the 64 KiB any of the games reads of one.
+    static constexpr qint64 largestFile = 64 * 1024 * 1024;
+
+    // The file's text exactly, line ends as they stand. Only a regular file of at most
+    // largestFile bytes is read, without blocking: a folder, a pipe, a device or a socket is
+    // refused at once, as is a file that is not text, such as one that holds NUL bytes: nothing,
+    // and errorString says why.
     static std::optional<QString> read(const QString &path, QString *errorString);
 
     // The text of a file as the editor holds it: '\n' between lines, without the one line end
