@@ -4,6 +4,7 @@
 #include "cfgfiledialog.h"
 #include "commandline.h"
 #include "consolestart.h"
+#include "endrequests.h"
 #include "installedgames.h"
 #include "tintmarkprogram.h"
 
@@ -36,7 +37,13 @@ int main(int argc, char *argv[])
     InstalledGames games;
     CfgFileDialog dialogs(games);
     TintmarkProgram program(dialogs, games);
+    // Ended from outside, the program closes as the player would close it, the unsaved script
+    // copied first.
+    EndRequests endRequests;
+    QObject::connect(
+        &endRequests, &EndRequests::endRequested, &app, [&program] { program.endInOrder(); });
     program.mainWindow().show();
+    program.offerRecoveredScripts();
     // What is left is the script to open, as "Open with" passes it; its name comes whole from
     // the wide command line on Windows.
     if (argc > 1)

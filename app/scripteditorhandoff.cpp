@@ -5,16 +5,19 @@
 
 #include "frmeditor.h"
 #include "frmnamescript.h"
+#include "playerdialogs.h"
 #include "sessionend.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QSessionManager>
 
-ScriptEditorHandOff::ScriptEditorHandOff(
-    frmNameScript &mainWindow, ScriptSaver &saver, ScriptOpener &opener)
+ScriptEditorHandOff::ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver,
+    ScriptOpener &opener, const QString &recoveryFolder)
     : m_saver(saver)
     , m_opener(opener)
+    , m_mainWindow(mainWindow)
+    , m_recovery(recoveryFolder)
 {
     connect(
         &mainWindow, &frmNameScript::scriptEditorRequested, this, &ScriptEditorHandOff::handOff);
@@ -31,7 +34,7 @@ frmEditor *ScriptEditorHandOff::editor()
 {
     // No owner window: both windows stay usable, and the editor gets a taskbar entry of its own.
     if (!m_editor)
-        m_editor = new frmEditor(m_saver, m_opener);
+        m_editor = new frmEditor(m_saver, m_opener, m_recovery);
     return m_editor;
 }
 
@@ -46,6 +49,37 @@ void ScriptEditorHandOff::handOff(const SetNameLine &line)
     m_editor->show();
     m_editor->raise();
     m_editor->activateWindow();
+}
+
+void ScriptEditorHandOff::offerRecoveredScripts(PlayerDialogs &dialogs)
+{
+    for (const RecoveryCopy::Left &copy : m_recovery.leftBehind()) {
+        if (!dialogs.confirmRecovering(&m_mainWindow, copy.written)) {
+            RecoveryCopy::discard(copy);
+            continue;
+        }
+        editor()->show();
+        m_editor->recover(copy.text);
+        // The editor keeps a copy of its own now.
+        RecoveryCopy::discard(copy);
+        m_editor->raise();
+        m_editor->activateWindow();
+        return;
+    }
+}
+
+void ScriptEditorHandOff::endInOrder()
+{
+    if (m_editor)
+        m_editor->keepRecoveryCopyNow();
+    // Asked again while the close question is open, the program ends: the copy is kept.
+    if (m_ending) {
+        QCoreApplication::exit(1);
+        return;
+    }
+    m_ending = true;
+    m_mainWindow.close();
+    m_ending = false;
 }
 
 void ScriptEditorHandOff::openInEditor(const QString &path)

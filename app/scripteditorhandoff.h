@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include "recoverycopy.h"
+
+class PlayerDialogs;
 class QSessionManager;
 class SessionEnd;
 struct SetNameLine;
@@ -23,7 +26,10 @@ class ScriptEditorHandOff : public QObject {
     Q_OBJECT
 
 public:
-    ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver, ScriptOpener &opener);
+    // recoveryFolder: where the editor keeps copies of unsaved scripts; the program's data
+    // folder when empty.
+    ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver, ScriptOpener &opener,
+        const QString &recoveryFolder = {});
     ~ScriptEditorHandOff() override;
 
     // Opens the script at path in the editor, made for it when none is open.
@@ -31,6 +37,12 @@ public:
     // Before the session ends: the editor's changes are settled, asking the player when the
     // session allows it, and a player who keeps the editor keeps the session going.
     void settleBeforeSessionEnds(SessionEnd &end);
+    // Offers back, one at a time, the scripts that programs ended without saving left: the
+    // first recovered opens in the editor as changed, and any others wait for the next start.
+    void offerRecoveredScripts(PlayerDialogs &dialogs);
+    // Before the program is ended from outside (a signal, a closed console): the editor's
+    // changes are copied first, then the main window closes as the player would close it.
+    void endInOrder();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,6 +56,9 @@ private:
 
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
+    frmNameScript &m_mainWindow;
+    RecoveryCopy m_recovery;
+    bool m_ending = false; // while endInOrder() closes the main window
     QPointer<frmEditor> m_editor; // null once the player closes the editor
 };
 

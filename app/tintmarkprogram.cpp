@@ -35,11 +35,13 @@ QIcon windowIcon()
 
 } // namespace
 
-TintmarkProgram::TintmarkProgram(PlayerDialogs &dialogs, InstalledGames &games)
-    : m_saver(dialogs, games)
+TintmarkProgram::TintmarkProgram(
+    PlayerDialogs &dialogs, InstalledGames &games, const QString &recoveryFolder)
+    : m_dialogs(dialogs)
+    , m_saver(dialogs, games)
     , m_opener(dialogs)
     , m_mainWindow(m_saver)
-    , m_editorHandOff(m_mainWindow, m_saver, m_opener)
+    , m_editorHandOff(m_mainWindow, m_saver, m_opener, recoveryFolder)
 {
 }
 

@@ -17,17 +17,24 @@ class PlayerDialogs;
 // program's dialogs and the games of this computer; tests make it with their own.
 class TintmarkProgram {
 public:
-    TintmarkProgram(PlayerDialogs &dialogs, InstalledGames &games);
+    // recoveryFolder: where unsaved scripts are copied; the program's data folder when empty.
+    TintmarkProgram(
+        PlayerDialogs &dialogs, InstalledGames &games, const QString &recoveryFolder = {});
 
     frmNameScript &mainWindow() { return m_mainWindow; }
     // Opens a script in the editor, as "tintmark FILE" does.
     void openInEditor(const QString &path) { m_editorHandOff.openInEditor(path); }
     void settleBeforeSessionEnds(SessionEnd &end) { m_editorHandOff.settleBeforeSessionEnds(end); }
+    // Offers the scripts that earlier runs ended without saving.
+    void offerRecoveredScripts() { m_editorHandOff.offerRecoveredScripts(m_dialogs); }
+    // Ends the program from outside as the player would, the unsaved script copied first.
+    void endInOrder() { m_editorHandOff.endInOrder(); }
 
     // What belongs to the application as a whole: its name, version, font and icon.
     static void setUpApplication();
 
 private:
+    PlayerDialogs &m_dialogs;
     ScriptSaver m_saver;
     ScriptOpener m_opener;
     frmNameScript m_mainWindow;

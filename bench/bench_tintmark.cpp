@@ -13,6 +13,7 @@
 #include "fakedialogs.h"
 #include "filetext.h"
 #include "frmeditor.h"
+#include "recoverycopy.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
 #include "scriptchecker.h"
@@ -281,7 +282,8 @@ void bench_Tintmark::openBig()
     InstalledGames games { GameSearch() };
     ScriptSaver saver(dialogs, games);
     ScriptOpener opener(dialogs);
-    frmEditor editor(saver, opener);
+    RecoveryCopy recovery(folder.filePath(QStringLiteral("recovery")));
+    frmEditor editor(saver, opener, recovery);
     if (inTintmark) {
         editor.show();
         editor.playScript();

@@ -11,6 +11,7 @@
 #include "namepreview.h"
 #include "numberedtextedit.h"
 #include "recentscripts.h"
+#include "recoverycopy.h"
 #include "scriptopener.h"
 #include "scriptplayerwindow.h"
 #include "scriptsaver.h"
@@ -39,6 +40,7 @@ namespace {
 
 // How long typing must pause before the player window takes the text again.
 constexpr int typingPause = 400; // milliseconds
+constexpr int recoveryPause = 3000; // milliseconds
 
 // toPlainText() would also make every no-break space a plain space, so the script would not hold
 // what the player typed. Only the document's own separators become line breaks.
@@ -53,10 +55,12 @@ QString withLineBreaks(QString text)
 
 } // namespace
 
-frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
+frmEditor::frmEditor(
+    ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
     , m_opener(opener)
+    , m_recovery(recovery)
 {
     setObjectName(QStringLiteral("frmEditor"));
     setWindowTitle(tr("Tintmark Editor"));
@@ -74,6 +78,40 @@ frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent)
             m_typingPause.start();
     });
     connect(&m_typingPause, &QTimer::timeout, this, &frmEditor::updatePlayer);
+
+    // Unsaved changes are copied a moment after the typing pauses; the copy goes once they are
+    // saved or let go.
+    m_recoveryPause.setSingleShot(true);
+    m_recoveryPause.setInterval(recoveryPause);
+    connect(txtEditor->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (txtEditor->document()->isModified())
+            m_recoveryPause.start();
+    });
+    connect(&m_recoveryPause, &QTimer::timeout, this, &frmEditor::keepRecoveryCopyNow);
+    connect(txtEditor->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
+        if (!changed) {
+            m_recoveryPause.stop();
+            m_recovery.remove();
+        }
+    });
+}
+
+void frmEditor::keepRecoveryCopyNow()
+{
+    m_recoveryPause.stop();
+    if (txtEditor->document()->isModified())
+        m_recovery.write(txtEditor->toPlainText());
+}
+
+void frmEditor::recover(const QString &text)
+{
+    QTextCursor all(txtEditor->document());
+    all.select(QTextCursor::Document);
+    all.insertText(text);
+    txtEditor->moveCursor(QTextCursor::Start);
+    txtEditor->document()->setModified(true);
+    keepRecoveryCopyNow();
+    updatePlayer();
 }
 
 void frmEditor::createControls()
@@ -267,10 +305,14 @@ bool frmEditor::settleChanges()
 
 void frmEditor::closeEvent(QCloseEvent *event)
 {
-    if (settleChanges())
+    if (settleChanges()) {
+        // Saved or let go: nothing is left to recover.
+        m_recoveryPause.stop();
+        m_recovery.remove();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void frmEditor::showContextMenu(const QPoint &position)

@@ -14,6 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class ScriptOpener;
 class ScriptPlayerWindow;
+class RecoveryCopy;
 class ScriptSaver;
 struct SetNameLine;
 
@@ -26,7 +27,14 @@ class frmEditor : public QWidget {
     Q_OBJECT
 
 public:
-    frmEditor(ScriptSaver &saver, ScriptOpener &opener, QWidget *parent = nullptr);
+    // recovery: where the editor keeps a copy of changes it has not saved.
+    frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery,
+        QWidget *parent = nullptr);
+
+    // Takes a script recovered from a program that ended without saving it, as changed text.
+    void recover(const QString &text);
+    // Writes the recovery copy of unsaved changes at once, before the program is ended.
+    void keepRecoveryCopyNow();
 
     // Appends a space and the line's command at the very end of the script, whatever the caret,
     // on a line of its own; its name is the one Insert Animation starts from.
@@ -71,6 +79,8 @@ private:
 
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
+    RecoveryCopy &m_recovery;
+    QTimer m_recoveryPause; // the copy is written once typing pauses, not at every key
     QPlainTextEdit *txtEditor = nullptr;
     QPushButton *cmdSave = nullptr;
     QLabel *Label1 = nullptr;

@@ -22,6 +22,11 @@ public:
         ++questions;
         return replaceChanges;
     }
+    bool confirmRecovering(QWidget *, const QDateTime &) override
+    {
+        ++recoverQuestions;
+        return recover;
+    }
     ChangesAnswer askToSaveChanges(QWidget *) override
     {
         ++saveQuestions;
@@ -42,6 +47,8 @@ public:
     void reportFailure(QWidget *, const QString &message) override { messages << message; }
 
     QString path;
+    int recoverQuestions = 0;
+    bool recover = true;
     std::function<void()> whileOpen;
     int calls = 0;
     bool replaceChanges = true;

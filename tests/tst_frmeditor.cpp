@@ -3,6 +3,7 @@
 
 #include "animationdialog.h"
 #include "clippedlabels.h"
+#include "endrequests.h"
 #include "fakedialogs.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
@@ -25,10 +26,12 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <csignal>
 
 namespace {
 
@@ -88,6 +91,12 @@ private slots:
     void insertsAnAnimationAtTheCaretAsOneUndoStep_data();
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
     void hoverPreviewsASetNameLine();
+    void unsavedChangesAreCopiedUntilSavedOrLetGo();
+    void aScriptLeftUnsavedIsOfferedBack_data();
+    void aScriptLeftUnsavedIsOfferedBack();
+#ifdef Q_OS_UNIX
+    void sigtermAsksAndKeepsTheCopy();
+#endif
 
 private:
     void handOff(const QString &name);
@@ -95,6 +104,11 @@ private:
     QPlainTextEdit *script() const;
     QByteArray saveEditor();
     QString writeFile(const QString &name, const QByteArray &bytes);
+    QString recoveryFolder() const { return m_dir->filePath(u"recovery"_qs); }
+    QStringList recoveryCopies() const
+    {
+        return QDir(recoveryFolder()).entryList({ u"*.recovery"_qs }, QDir::Files);
+    }
 
     QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -117,7 +131,7 @@ void tst_frmEditor::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_dialogs = {};
-    m_program = std::make_unique<TintmarkProgram>(m_dialogs, m_games);
+    m_program = std::make_unique<TintmarkProgram>(m_dialogs, m_games, recoveryFolder());
     m_mainWindow = &m_program->mainWindow();
     m_mainWindow->show();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
@@ -557,6 +571,79 @@ void tst_frmEditor::recentScriptsAreOffered()
         QString::fromLatin1(templateLiteral).replace(u"\r\n"_qs, u"\n"_qs) + u" set name A"_qs);
     recent->parentWidget()->close();
 }
+
+void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
+{
+    handOff(u"A"_qs);
+    QVERIFY(recoveryCopies().isEmpty()); // the template and the hand-off are no changes
+    script()->moveCursor(QTextCursor::End);
+    script()->insertPlainText(u"\u00e9\u20ac"_qs);
+    // A moment after the typing, not at once.
+    QVERIFY(recoveryCopies().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(recoveryCopies().size(), 1, 5000);
+    QFile copy(QDir(recoveryFolder()).filePath(recoveryCopies().first()));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(copy.readAll()), script()->toPlainText());
+
+    // Saved, it goes; changed again and let go on closing, it goes too.
+    m_dialogs.path = m_dir->filePath(u"saved.cfg"_qs);
+    QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+    QVERIFY(recoveryCopies().isEmpty());
+    QTest::keyClicks(script(), u"x"_qs);
+    m_program->endInOrder(); // as a signal would: the copy at once, then the close question
+    QCOMPARE(recoveryCopies().size(), 1);
+    QCOMPARE(m_dialogs.saveQuestions, 1);
+    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
+    QVERIFY(editor()->close());
+    QVERIFY(recoveryCopies().isEmpty());
+}
+
+void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack_data()
+{
+    QTest::addColumn<bool>("recover");
+    QTest::newRow("recovered") << true;
+    QTest::newRow("discarded") << false;
+}
+
+void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack()
+{
+    QFETCH(bool, recover);
+    // A copy that a program now gone left: no one holds its lock.
+    const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_qs;
+    QVERIFY(!writeFile(u"recovery/left.recovery"_qs, text.toUtf8()).isEmpty());
+    m_dialogs.recover = recover;
+    m_program->offerRecoveredScripts();
+    QCOMPARE(m_dialogs.recoverQuestions, 1);
+    if (recover) {
+        QVERIFY(editor());
+        QCOMPARE(script()->toPlainText(), text);
+        QVERIFY(script()->document()->isModified());
+        // The editor's own copy replaces the one left.
+        QCOMPARE(recoveryCopies().size(), 1);
+        QVERIFY(recoveryCopies().first() != u"left.recovery"_qs);
+        m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
+    } else {
+        QVERIFY(!editor());
+        QVERIFY(recoveryCopies().isEmpty());
+    }
+}
+
+#ifdef Q_OS_UNIX
+void tst_frmEditor::sigtermAsksAndKeepsTheCopy()
+{
+    EndRequests endRequests;
+    connect(&endRequests, &EndRequests::endRequested, m_mainWindow,
+        [this] { m_program->endInOrder(); });
+    handOff(u"A"_qs);
+    QTest::keyClicks(script(), u"x"_qs);
+    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Cancel;
+    ::raise(SIGTERM);
+    QTRY_COMPARE(m_dialogs.saveQuestions, 1);
+    QCOMPARE(recoveryCopies().size(), 1);
+    QVERIFY(m_mainWindow->isVisible()); // the player kept it
+    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
+}
+#endif
 
 void tst_frmEditor::hoverPreviewsASetNameLine()
 {

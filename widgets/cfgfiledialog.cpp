@@ -140,6 +140,19 @@ PlayerDialogs::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
     }
 }
 
+bool CfgFileDialog::confirmRecovering(QWidget *parent, const QDateTime &written)
+{
+    QMessageBox question(QMessageBox::Question, tr("Tintmark"),
+        tr("Recover the unsaved script from %1?")
+            .arg(QLocale().toString(written, QLocale::ShortFormat)),
+        QMessageBox::NoButton, parent);
+    QPushButton *recover = question.addButton(tr("&Recover"), QMessageBox::AcceptRole);
+    question.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(recover);
+    question.exec();
+    return question.clickedButton() == recover;
+}
+
 bool CfgFileDialog::confirmReadingAsUtf8(QWidget *parent, const QString &path)
 {
     return QMessageBox::question(parent, tr("Tintmark"),

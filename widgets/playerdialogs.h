@@ -4,6 +4,7 @@
 #ifndef PLAYERDIALOGS_H
 #define PLAYERDIALOGS_H
 
+#include <QDateTime>
 #include <QString>
 
 class QWidget;
@@ -24,6 +25,9 @@ public:
     virtual bool confirmReplacingChanges(QWidget *parent) = 0;
     // Whether text the player changed is saved before its window closes, let go, or kept open.
     virtual ChangesAnswer askToSaveChanges(QWidget *parent) = 0;
+    // True when the player recovers the script a program that ended without saving it left,
+    // written at that time; false when they discard it.
+    virtual bool confirmRecovering(QWidget *parent, const QDateTime &written) = 0;
     // True when the player wants a script that was saved as UTF-8 read as UTF-8.
     virtual bool confirmReadingAsUtf8(QWidget *parent, const QString &path) = 0;
     // Tells the player that a save or an open failed, or why a window does not do what it was
