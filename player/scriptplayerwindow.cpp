@@ -12,9 +12,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -408,8 +410,27 @@ void ScriptPlayerWindow::fillKeys()
         delete item;
     }
     const QList<KeyBinding> bindings = m_run.finalBindings();
+    // A handful of buttons; the keys past them in a menu, so that a config binding every key
+    // keeps the window within the screen.
+    constexpr qsizetype buttons = 8;
+    QMenu *more = nullptr;
     for (qsizetype i = 0; i < bindings.size(); ++i) {
         const QString key = bindings[i].key;
+        const QString does = tr("Press %1: %2").arg(key, bindings[i].command);
+        if (i >= buttons) {
+            if (!more) {
+                auto *moreButton = new QToolButton(this);
+                moreButton->setObjectName(QStringLiteral("moreKeys"));
+                moreButton->setText(tr("%n more", nullptr, int(bindings.size() - buttons)));
+                moreButton->setPopupMode(QToolButton::InstantPopup);
+                more = new QMenu(moreButton);
+                moreButton->setMenu(more);
+                m_keys->insertWidget(1 + int(buttons), moreButton);
+            }
+            QAction *press = more->addAction(does, this, [this, key] { pressKey(key); });
+            press->setObjectName(u"key_"_qs + key);
+            continue;
+        }
         auto *button = new QPushButton(key, this);
         button->setObjectName(u"key_"_qs + key);
         // What the key runs, and the names its presses show, as the check found them.
@@ -418,7 +439,7 @@ void ScriptPlayerWindow::fillKeys()
             if (checkedKey.compare(key, Qt::CaseInsensitive) == 0 && !names.isEmpty())
                 shows = u'\n' + tr("Presses show: %1").arg(names.join(u", "_qs));
         }
-        button->setToolTip(tr("Press %1: %2").arg(key, bindings[i].command) + shows);
+        button->setToolTip(does + shows);
         connect(button, &QPushButton::clicked, this, [this, key] { pressKey(key); });
         m_keys->insertWidget(1 + int(i), button);
     }

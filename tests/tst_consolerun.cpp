@@ -81,6 +81,7 @@ private slots:
     void whatOthersOnTheServerSee();
     void competitiveServerForcesTheFrameRate_data();
     void competitiveServerForcesTheFrameRate();
+    void everyKeyOfABigConfigIsChecked();
     void hostileScriptsStayWithinBounds();
 };
 
@@ -713,6 +714,21 @@ void tst_ConsoleRun::competitiveServerForcesTheFrameRate()
     const ConsoleRun run
         = runScript(u"com_maxfps %1"_qs.arg(maxFps), {}, GameVersion::Cod2, Competitive);
     QCOMPARE(run.frameRates.constFirst().maxFps, forced);
+}
+
+// 5,000 one-line binds in 55 KB fit the game's buffer: each key is pressed within the model's
+// bounds, and each says what it does.
+void tst_ConsoleRun::everyKeyOfABigConfigIsChecked()
+{
+    QString script;
+    for (int i = 0; i < 5000; ++i)
+        script += u"bind %1 a\n"_qs.arg(i, 0, 36);
+    QVERIFY(script.size() < 65'536);
+    const ScriptCheck check = ScriptChecker::check(script, 85);
+    QCOMPARE(check.keyNames.size(), 5000);
+    QCOMPARE(check.warnings.size(), 5000); // "a" is no command, whichever key sends it
+    QVERIFY(std::ranges::none_of(check.warnings,
+        [](const ScriptWarning &warning) { return warning.kind == Kind::ModelBound; }));
 }
 
 void tst_ConsoleRun::reportNamesTimesAndWarnings()

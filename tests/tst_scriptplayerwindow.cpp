@@ -11,10 +11,14 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 // The player window as the player uses it: stepping through names, pressing bound keys,
@@ -34,6 +38,7 @@ private slots:
     void scriptWithoutWarningsSaysSo();
     void animationDialogPlaysAndOffersAShorterForm();
     void othersSeeTheNamesOfTheServersSnapshots();
+    void manyKeysFitTheWindow();
     void animationDialogSaysWhatItsPaceCosts();
 
 private:
@@ -292,6 +297,23 @@ void tst_ScriptPlayerWindow::othersSeeTheNamesOfTheServersSnapshots()
         u"4 ms frames, 250.0 a second: the server makes com_maxfps 250"_qs);
     const auto *warnings = control<QListWidget>("warnings");
     QVERIFY(warnings->item(0)->text().contains(u"competitive server wait does nothing"_qs));
+}
+
+void tst_ScriptPlayerWindow::manyKeysFitTheWindow()
+{
+    // 3,000 keys, within the game's buffer: eight buttons, the rest in a menu.
+    QString script = u"set a \"set name ^1Last\"\n"_qs;
+    for (int i = 0; i < 3000; ++i)
+        script += u"bind k%1 a\n"_qs.arg(i);
+    script += u"bind k2999 vstr a\n"_qs;
+    m_window->setScript(script);
+    QCOMPARE(m_window->findChildren<QPushButton *>(QRegularExpression(u"^key_"_qs)).size(), 8);
+    auto *more = control<QToolButton>("moreKeys");
+    QVERIFY(more);
+    QCOMPARE(more->menu()->actions().size(), 2992);
+    QVERIFY(m_window->frameGeometry().width() <= m_window->screen()->availableGeometry().width());
+    more->menu()->findChild<QAction *>(u"key_k2999"_qs)->trigger();
+    QCOMPARE(shownName(), u"^1Last"_qs);
 }
 
 void tst_ScriptPlayerWindow::animationDialogSaysWhatItsPaceCosts()
