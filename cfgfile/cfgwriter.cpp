@@ -5,17 +5,40 @@
 
 #include "windows1252.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <bit>
 #include <optional>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 
 namespace {
+
+// QSaveFile syncs the new file before it renames it over the old one, but the rename itself
+// lives in the folder: until the folder is synced too, a power cut can bring the old script back.
+// Windows' rename is journalled with the file.
+void flushFolderOf(const QString &path)
+{
+#ifdef Q_OS_LINUX
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+        O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+#else
+    Q_UNUSED(path)
+#endif
+}
 
 // Writes all of data, or fails with the reason in the file's errorString(). A write that the
 // system cuts short is repeated for the rest, so that the failure, say of a full disk, reports
@@ -174,8 +197,10 @@ bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *
         *errorString = describeUnencodable(*unencodable);
         return false;
     }
-    if (written && file.error() == QFileDevice::NoError && file.commit())
+    if (written && file.error() == QFileDevice::NoError && file.commit()) {
+        flushFolderOf(path);
         return true;
+    }
     *errorString = file.error() == QFileDevice::NoError
         ? tr("The script could not be written completely.")
         : file.errorString();

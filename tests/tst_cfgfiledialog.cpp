@@ -218,15 +218,22 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     QTest::keyClick(window.findChild<QLineEdit *>(u"Text1"_qs), Qt::Key_X);
     QVERIFY(!notice->isVisible());
 
-    // Once the player chose another folder, the dialogs start there, in later runs too.
+    // Once a save into another folder worked, the dialogs start there, in later runs too; a
+    // folder chosen for a save that failed is not where the next dialog starts.
     whenModal<QFileDialog>([&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"x"_qs); });
-    QCOMPARE(chooser.chooseSavePath(nullptr), m_dir->filePath(u"x.cfg"_qs));
-    whenModal<QFileDialog>([&](QFileDialog *dialog) {
-        startedIn = dialog->directory().absolutePath();
-        dialog->reject();
-    });
-    QVERIFY(CfgFileDialog(*m_games).chooseOpenPath(nullptr).isEmpty());
-    QCOMPARE(startedIn, m_dir->path());
+    const QString chosen = chooser.chooseSavePath(nullptr);
+    QCOMPARE(chosen, m_dir->filePath(u"x.cfg"_qs));
+    const auto startsIn = [&] {
+        whenModal<QFileDialog>([&](QFileDialog *dialog) {
+            startedIn = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        [&] { QVERIFY(CfgFileDialog(*m_games).chooseOpenPath(nullptr).isEmpty()); }();
+        return startedIn;
+    };
+    QCOMPARE(startsIn(), main);
+    chooser.rememberFolderOf(chosen);
+    QCOMPARE(startsIn(), m_dir->path());
 }
 
 QTEST_MAIN(tst_CfgFileDialog)

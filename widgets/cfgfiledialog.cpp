@@ -5,6 +5,7 @@
 
 #include "installedgames.h"
 
+#include <QAbstractFileIconProvider>
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -42,6 +43,24 @@ void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
     QObject::connect(model, &QAbstractItemModel::dataChanged, &dialog, rename);
 }
 
+// Icons and types by name and kind alone: Qt's own provider reads a file's first bytes to tell
+// its type, and a file whose read blocks (as in /proc) would hang the dialog.
+class NameOnlyIconProvider : public QAbstractFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return QAbstractFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo &info) const override
+    {
+        return icon(info.isDir() ? IconType::Folder : IconType::File);
+    }
+    QString type(const QFileInfo &info) const override
+    {
+        if (info.isDir())
+            return CfgFileDialog::tr("Folder");
+        return info.suffix().isEmpty() ? CfgFileDialog::tr("File")
+                                       : CfgFileDialog::tr("%1 File").arg(info.suffix().toUpper());
+    }
+};
+
 } // namespace
 
 CfgFileDialog::CfgFileDialog(InstalledGames &games)
@@ -53,6 +72,8 @@ void CfgFileDialog::prepare(QFileDialog &dialog)
 {
     // Qt's own dialog on every system: the native ones cannot list the games' folders by name.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    static NameOnlyIconProvider icons;
+    dialog.setIconProvider(&icons);
     const QList<GameInstall> &games = m_games.games();
     QList<QUrl> places = dialog.sidebarUrls();
     for (const GameInstall &game : games)
@@ -79,9 +100,16 @@ QString CfgFileDialog::chosenPath(QFileDialog &dialog)
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString path = dialog.selectedFiles().value(0);
-    if (!path.isEmpty())
-        QSettings().setValue(lastFolderKey, QFileInfo(path).absolutePath());
+    // A save's folder is remembered once the save worked: one that failed, in /proc say, is no
+    // place to start the next dialog.
+    if (!path.isEmpty() && dialog.acceptMode() == QFileDialog::AcceptOpen)
+        rememberFolderOf(path);
     return path;
+}
+
+void CfgFileDialog::rememberFolderOf(const QString &path)
+{
+    QSettings().setValue(lastFolderKey, QFileInfo(path).absolutePath());
 }
 
 QString CfgFileDialog::chooseSavePath(QWidget *parent)

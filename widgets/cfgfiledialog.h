@@ -24,6 +24,7 @@ public:
     QString chooseOpenPath(QWidget *parent) override;
     bool confirmReplacingChanges(QWidget *parent) override;
     ChangesAnswer askToSaveChanges(QWidget *parent) override;
+    void rememberFolderOf(const QString &savedPath) override;
     bool confirmRecovering(QWidget *parent, const QDateTime &written) override;
     bool confirmReadingAsUtf8(QWidget *parent, const QString &path) override;
     void reportFailure(QWidget *parent, const QString &message) override;

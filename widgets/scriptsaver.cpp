@@ -43,6 +43,7 @@ bool ScriptSaver::saveTo(
         return false;
     }
     RecentScripts::add(path);
+    m_dialogs.rememberFolderOf(path);
     SaveNotice::showBelow(window, SaveInstructions::forScript(path, text, m_games),
         SaveInstructions::consoleCommand(path, m_games));
     return true;
