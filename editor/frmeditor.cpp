@@ -159,6 +159,7 @@ void frmEditor::createActions()
 {
     // The layout stays as it is: the new commands live in the context menu and on keys.
     m_openAction = new QAction(tr("&Open Script..."), this);
+    m_openAction->setObjectName(QStringLiteral("openAction"));
     m_openAction->setShortcut(QKeySequence::Open);
     connect(m_openAction, &QAction::triggered, this, [this] { openScript(); });
     m_playAction = new QAction(tr("&Play and Check..."), this);

@@ -22,6 +22,11 @@ public:
         ++questions;
         return replaceChanges;
     }
+    bool confirmOpeningLargeScript(QWidget *, const QString &) override
+    {
+        ++largeQuestions;
+        return openLarge;
+    }
     bool confirmRecovering(QWidget *, const QDateTime &) override
     {
         ++recoverQuestions;
@@ -48,6 +53,8 @@ public:
 
     QString path;
     int recoverQuestions = 0;
+    int largeQuestions = 0;
+    bool openLarge = true;
     bool recover = true;
     std::function<void()> whileOpen;
     int calls = 0;

@@ -92,6 +92,8 @@ private slots:
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
     void hoverPreviewsASetNameLine();
     void unsavedChangesAreCopiedUntilSavedOrLetGo();
+    void asksBeforeOpeningWhatNoGameReads_data();
+    void asksBeforeOpeningWhatNoGameReads();
     void aScriptLeftUnsavedIsOfferedBack_data();
     void aScriptLeftUnsavedIsOfferedBack();
 #ifdef Q_OS_UNIX
@@ -570,6 +572,29 @@ void tst_frmEditor::recentScriptsAreOffered()
     QCOMPARE(script()->toPlainText(),
         QString::fromLatin1(templateLiteral).replace(u"\r\n"_qs, u"\n"_qs) + u" set name A"_qs);
     recent->parentWidget()->close();
+}
+
+void tst_frmEditor::asksBeforeOpeningWhatNoGameReads_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("asked");
+    const QByteArray line(64 * 1024, 'x');
+    QTest::newRow("1 MiB in lines of 64 KiB") << (line + '\n').repeated(16).chopped(16) << false;
+    QTest::newRow("a byte more") << (line + '\n').repeated(16).chopped(15) << true;
+    QTest::newRow("a line of 64 KiB and one byte") << line + 'x' << true;
+}
+
+void tst_frmEditor::asksBeforeOpeningWhatNoGameReads()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, asked);
+    handOff(u"A"_qs);
+    const QString before = script()->toPlainText();
+    m_dialogs.path = writeFile(u"big.cfg"_qs, bytes);
+    m_dialogs.openLarge = false;
+    editor()->findChild<QAction *>(u"openAction"_qs)->trigger();
+    QCOMPARE(m_dialogs.largeQuestions, asked ? 1 : 0);
+    QCOMPARE(script()->toPlainText() == before, asked);
 }
 
 void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()

@@ -181,6 +181,19 @@ bool CfgFileDialog::confirmRecovering(QWidget *parent, const QDateTime &written)
     return question.clickedButton() == recover;
 }
 
+bool CfgFileDialog::confirmOpeningLargeScript(QWidget *parent, const QString &path)
+{
+    QMessageBox question(QMessageBox::Question, tr("Tintmark"),
+        tr("%1 is far larger than a script: the game reads at most 65,536 bytes of one. Open it "
+           "all the same?")
+            .arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Open | QMessageBox::Cancel, parent);
+    question.setDefaultButton(QMessageBox::Cancel);
+    question.button(QMessageBox::Open)->setText(tr("&Open"));
+    question.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
+    return question.exec() == QMessageBox::Open;
+}
+
 bool CfgFileDialog::confirmReadingAsUtf8(QWidget *parent, const QString &path)
 {
     return QMessageBox::question(parent, tr("Tintmark"),

@@ -26,6 +26,7 @@ public:
     ChangesAnswer askToSaveChanges(QWidget *parent) override;
     void rememberFolderOf(const QString &savedPath) override;
     bool confirmRecovering(QWidget *parent, const QDateTime &written) override;
+    bool confirmOpeningLargeScript(QWidget *parent, const QString &path) override;
     bool confirmReadingAsUtf8(QWidget *parent, const QString &path) override;
     void reportFailure(QWidget *parent, const QString &message) override;
 

@@ -28,6 +28,9 @@ public:
     // True when the player recovers the script a program that ended without saving it left,
     // written at that time; false when they discard it.
     virtual bool confirmRecovering(QWidget *parent, const QDateTime &written) = 0;
+    // True when the player opens a file far larger than any game reads, or with a line longer
+    // than one.
+    virtual bool confirmOpeningLargeScript(QWidget *parent, const QString &path) = 0;
     // True when the player wants a script that was saved as UTF-8 read as UTF-8.
     virtual bool confirmReadingAsUtf8(QWidget *parent, const QString &path) = 0;
     // A script was saved there: the next dialog may start in its folder.

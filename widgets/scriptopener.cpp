@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 ScriptOpener::ScriptOpener(PlayerDialogs &dialogs)
     : m_dialogs(dialogs)
 {
@@ -28,6 +30,22 @@ std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges,
             window, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return std::nullopt;
     }
+    // Far more than any game reads is likely a log picked by mistake: the player says first.
+    constexpr qsizetype largeScript = 1024 * 1024;
+    constexpr qsizetype longLine = 64 * 1024;
+    const auto longestLine = [&text] {
+        qsizetype longest = 0;
+        for (qsizetype from = 0; from < text->size();) {
+            qsizetype end = text->indexOf(u'\n', from);
+            end = end < 0 ? text->size() : end;
+            longest = std::max(longest, end - from);
+            from = end + 1;
+        }
+        return longest;
+    };
+    if ((text->size() > largeScript || longestLine() > longLine)
+        && !m_dialogs.confirmOpeningLargeScript(window, path))
+        return std::nullopt;
     // A script saved as UTF-8 is offered as the player wrote it, to be saved as the game reads it.
     if (CfgReader::isSavedAsUtf8(*text) && m_dialogs.confirmReadingAsUtf8(window, path))
         return OpenedScript { path, CfgReader::editorText(CfgReader::fromUtf8(*text)), true };
