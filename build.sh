@@ -3,7 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets Tintmark up on Debian 12: installs what is missing, builds a Release build, then
 #   ./build.sh run           starts Tintmark
-#   ./build.sh test          runs the whole test suite (headless)
+#   ./build.sh test          runs the whole test suite (headless), then the models' tests under
+#                            AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz
+#                            target for 20 seconds when clang is there
+#   ./build.sh sanitize      the whole test suite under both sanitizers
+#   ./build.sh fuzz [S]      runs each fuzz target for S seconds (default 600)
 #   ./build.sh package       builds the Debian package build/tintmark_<version>_<arch>.deb
 #   ./build.sh bench         measures start-up, memory, hand-off and save against their baselines
 #   ./build.sh windows       cross-builds the portable Windows program and zips it
@@ -13,9 +17,9 @@ set -eu
 cd "$(dirname "$0")"
 
 case "${1:-}" in
-run | test | package | bench | windows | windows-test) ;;
+run | test | sanitize | fuzz | package | bench | windows | windows-test) ;;
 *)
-    echo "usage: $0 run|test|package|bench|windows|windows-test" >&2
+    echo "usage: $0 run|test|sanitize|fuzz [seconds]|package|bench|windows|windows-test" >&2
     exit 2
     ;;
 esac
@@ -26,6 +30,8 @@ packages="cmake g++ make qt6-base-dev libxcb1-dev fonts-liberation2 desktop-file
 case "$1" in
 # The tests also check the manual page, the AppStream metadata and the package with lintian.
 test | package) packages="$packages man-db appstream lintian" ;;
+# The fuzz targets are built with clang's libFuzzer.
+fuzz) packages="$packages clang" ;;
 # The benchmark also needs an X server, a session bus, a way to press keys, and GNU time.
 bench) packages="$packages xvfb dbus-daemon xdotool time" ;;
 # The Windows build needs the MinGW-w64 cross compiler (posix threads, as Qt needs), Ninja and
@@ -48,6 +54,46 @@ case "$1" in
 windows*) exec windows/build.sh "$1" ;;
 esac
 
+# A Debug build under AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of its own;
+# any report ends the test with a failure. TARGETS: what to build, all when empty.
+sanitized() {
+    flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+    [ -f build-sanitize/CMakeCache.txt ] || cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+    if [ -n "$1" ]; then
+        cmake --build build-sanitize --parallel 2 --target $1
+    else
+        cmake --build build-sanitize --parallel 2
+    fi
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-sanitize --output-on-failure --parallel 2 -R "${2:-.}" -E 'package|install'
+}
+
+# The fuzz targets, built with clang; each runs for SECONDS on its corpus, which keeps every
+# input that reached new code. An input that takes more than a second is a finding too.
+fuzzed() {
+    [ -f build-fuzz/CMakeCache.txt ] || CXX=clang++ cmake -S fuzz -B build-fuzz \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build-fuzz --parallel 2
+    for target in console cfgtext; do
+        mkdir -p "build-fuzz/corpus/$target"
+        build-fuzz/fuzz_$target -max_total_time="$1" -timeout=1 -rss_limit_mb=2048 \
+            -artifact_prefix="build-fuzz/" -print_final_stats=1 \
+            "build-fuzz/corpus/$target" "fuzz/corpus/$target"
+    done
+}
+
+case "$1" in
+sanitize)
+    sanitized "" ""
+    exit 0
+    ;;
+fuzz)
+    fuzzed "${2:-600}"
+    exit 0
+    ;;
+esac
+
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel 2
 
@@ -56,4 +102,11 @@ run) exec build/app/tintmark ;;
 package) cd build && exec cpack -G DEB ;;
 bench) exec bench/run.sh build ;;
 esac
-exec ctest --test-dir build --output-on-failure --parallel 2
+ctest --test-dir build --output-on-failure --parallel 2
+# The models read what players write: their tests run again under the sanitizers, and the fuzz
+# targets a while.
+models="tst_consolerun tst_cfgwriter tst_animation tst_gamefinder"
+sanitized "$models" "^($(echo "$models" | tr ' ' '|'))\$"
+if command -v clang++ >/dev/null; then
+    fuzzed 20
+fi

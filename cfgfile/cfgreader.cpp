@@ -86,7 +86,7 @@ bool CfgReader::isSavedAsUtf8(QStringView fileText)
         return false;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     // Decoding is what tells whether the bytes are UTF-8; the text itself is not needed here.
-    QString(utf8(Windows1252::encode(fileText)));
+    [[maybe_unused]] const QString decoded = utf8(Windows1252::encode(fileText));
     return !utf8.hasError();
 }
 
