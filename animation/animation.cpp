@@ -220,9 +220,8 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
             // Joined, not formatted: a name may hold "%1".
             addLine(script,
                 { u"set ", settings.prefix, QString::number(i + 1), u" \"",
-                    ConsoleRules::setNameCommand, u" ", frame,
-                    u"; set ", step, u" vstr ", settings.prefix,
-                    QString::number((i + 1) % count + 1), u"\"" });
+                    ConsoleRules::setNameCommand, u" ", frame, u"; set ", step, u" vstr ",
+                    settings.prefix, QString::number((i + 1) % count + 1), u"\"" });
         }
         addLine(script, { u"set ", step, u" \"vstr ", settings.prefix, u"1\"" });
         addLine(script, { u"bind ", settings.key, u" \"vstr ", step, u"\"" });
@@ -240,6 +239,26 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
         animation.script.clear();
     }
     return animation;
+}
+
+QString AnimationGenerator::coloredName(
+    const QString &name, const QString &colors, Coloring coloring)
+{
+    const QList<Letter> letters = lettersOf(name);
+    if (colors.isEmpty())
+        return nameOf(letters, restingColors(letters), true);
+    const auto visible = std::ranges::count_if(
+        letters, [](const Letter &letter) { return !letter.character.isSpace(); });
+    QList<std::optional<QChar>> colored;
+    qsizetype seen = 0;
+    for (const Letter &letter : letters) {
+        const qsizetype at = coloring == Coloring::Rainbow
+            ? seen % colors.size()
+            : std::min(colors.size() - 1, seen * colors.size() / std::max<qsizetype>(1, visible));
+        colored << colors[at];
+        seen += !letter.character.isSpace();
+    }
+    return nameOf(letters, colored, true);
 }
 
 AnimationSettings AnimationGenerator::shorterForm(const AnimationSettings &settings)

@@ -53,6 +53,11 @@ public:
     // The nearest settings whose frames all fit the game's name: codes only where the color
     // changes, then fewer colored letters. The same settings when nothing shorter fits.
     static AnimationSettings shorterForm(const AnimationSettings &settings);
+    // One still name from the letters of name in colors (code digits, in order): a rainbow gives
+    // each letter the next color, a gradient each color an equal run of letters. Codes stand
+    // only where the color changes; blanks take none.
+    enum class Coloring { Rainbow, Gradient };
+    static QString coloredName(const QString &name, const QString &colors, Coloring coloring);
 
 private:
     // Why the game would not set the frames as made, after the console model; empty when it

@@ -3,6 +3,7 @@
 
 #include "frmnamescript.h"
 
+#include "animation.h"
 #include "colorswatch.h"
 #include "fixedlayout.h"
 #include "installedgames.h"
@@ -348,6 +349,38 @@ void frmNameScript::showNameMenu(const QPoint &position)
         = menu->addAction(tr("&Keep the Preview on Screen"), this, &frmNameScript::pinPreview);
     keep->setObjectName(QStringLiteral("pinPreview"));
     keep->setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
+    // The whole name in the colors the player clicked: the codes the name holds, in order.
+    const QString typed = Text1->text();
+    QString picked;
+    for (qsizetype at = typed.indexOf(u'^'); at >= 0 && at + 1 < typed.size();
+         at = typed.indexOf(u'^', at + 2)) {
+        if (ConsoleRules::isCodeDigit(typed[at + 1]) && !picked.endsWith(typed[at + 1]))
+            picked += typed[at + 1];
+    }
+    QMenu *coloring = menu->addMenu(tr("Color the &Whole Name"));
+    coloring->setObjectName(QStringLiteral("coloringMenu"));
+    coloring->setToolTipsVisible(true);
+    using Coloring = AnimationGenerator::Coloring;
+    const auto addColoring = [&](const QString &text, Coloring how, const QString &colors) {
+        QAction *action = coloring->addAction(text, Text1, [this, how, colors] {
+            const QString name = AnimationGenerator::coloredName(Text1->text(), colors, how);
+            if (name.size() > Text1->maxLength()) {
+                QApplication::beep();
+                return;
+            }
+            Text1->selectAll();
+            Text1->insert(name); // one undo step
+        });
+        action->setEnabled(typed.size() > picked.size() * 2);
+        return action;
+    };
+    addColoring(tr("&Rainbow"), Coloring::Rainbow, picked.size() >= 2 ? picked : u"132546"_qs)
+        ->setObjectName(QStringLiteral("rainbow"));
+    QAction *gradient = addColoring(tr("&Gradient"), Coloring::Gradient, picked);
+    gradient->setObjectName(QStringLiteral("gradient"));
+    gradient->setEnabled(gradient->isEnabled() && picked.size() >= 2);
+    coloring->setToolTip(tr("In the colors of the codes the name holds, in their order: click "
+                            "the swatches first. A rainbow of six colors without them."));
     QMenu *names = menu->addMenu(tr("&Names from the Games"));
     names->setObjectName(QStringLiteral("gameNamesMenu"));
     // The name a player already has is a good start for a new one.

@@ -85,6 +85,8 @@ private slots:
     void shiftClickColorsTheSelection_data();
     void shiftClickColorsTheSelection();
     void pinnedPreviewFollowsTheName();
+    void wholeNameColoredInThePickedColors_data();
+    void wholeNameColoredInThePickedColors();
     void accessibleNames_data();
     void accessibleNames();
 
@@ -695,6 +697,41 @@ void tst_frmNameScript::shiftClickColorsTheSelection()
     copy->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), u"/name "_qs + colored);
     qobject_cast<QWidget *>(copy->parent())->close();
+}
+
+void tst_frmNameScript::wholeNameColoredInThePickedColors_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("colored");
+    QTest::newRow("rainbow of the codes clicked")
+        << u"Sniper^1^4"_qs << u"rainbow"_qs << u"^1S^4n^1i^4p^1e^4r"_qs;
+    QTest::newRow("gradient: each color half the letters")
+        << u"^1^4Sniper"_qs << u"gradient"_qs << u"^1Sni^4per"_qs;
+    QTest::newRow("rainbow of six without codes")
+        << u"Sniper"_qs << u"rainbow"_qs << u"^1S^3n^2i^5p^4e^6r"_qs;
+    QTest::newRow("a blank takes no code") << u"A B^1^2"_qs << u"rainbow"_qs << u"^1A ^2B"_qs;
+}
+
+void tst_frmNameScript::wholeNameColoredInThePickedColors()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, action);
+    QFETCH(QString, colored);
+    nameBox()->setText(name);
+    emit nameBox()->customContextMenuRequested(QPoint(4, 4));
+    QAction *color = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        color = color ? color : window->findChild<QAction *>(action);
+    QVERIFY(color && color->isEnabled());
+    color->trigger();
+    QCOMPARE(nameBox()->text(), colored);
+    nameBox()->undo();
+    QCOMPARE(nameBox()->text(), name);
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMenu *>(window))
+            window->close();
+    }
 }
 
 void tst_frmNameScript::pinnedPreviewFollowsTheName()
