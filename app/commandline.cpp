@@ -33,6 +33,18 @@ const std::pair<QStringView, ConsoleRules::ServerKind> serverOptions[] = {
     { u"competitive", ConsoleRules::ServerKind::Competitive },
 };
 
+// The value an option's word names, in any case.
+template <typename Value, std::size_t count>
+std::optional<Value> named(
+    const std::pair<QStringView, Value> (&options)[count], const QString &word)
+{
+    for (const auto &[name, value] : options) {
+        if (name.compare(word, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return std::nullopt;
+}
+
 int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer server,
     QTextStream &out, QTextStream &err)
 {
@@ -142,18 +154,15 @@ std::optional<int> CommandLine::run(
         err << tr("--check needs at least one script.") << Qt::endl;
         return unreadable;
     }
-    const auto game = std::ranges::find_if(gameOptions, [&](const auto &option) {
-        return option.first.compare(parser.value(gameOption), Qt::CaseInsensitive) == 0;
-    });
-    if (game == std::end(gameOptions)) {
+    const std::optional<GameVersion> game = named(gameOptions, parser.value(gameOption));
+    if (!game) {
         err << tr("--game takes cod2, cod1.3 or cod1.1, not %1.").arg(parser.value(gameOption))
             << Qt::endl;
         return unreadable;
     }
-    const auto server = std::ranges::find_if(serverOptions, [&](const auto &option) {
-        return option.first.compare(parser.value(serverOption), Qt::CaseInsensitive) == 0;
-    });
-    if (server == std::end(serverOptions)) {
+    const std::optional<ConsoleRules::ServerKind> server
+        = named(serverOptions, parser.value(serverOption));
+    if (!server) {
         err << tr("--server takes stock or competitive, not %1.").arg(parser.value(serverOption))
             << Qt::endl;
         return unreadable;
@@ -169,6 +178,6 @@ std::optional<int> CommandLine::run(
             << Qt::endl;
         return unreadable;
     }
-    return checkFiles(parser.positionalArguments(), game->second,
-        { server->second, snapshotsPerSecond }, out, err);
+    return checkFiles(
+        parser.positionalArguments(), *game, { *server, snapshotsPerSecond }, out, err);
 }
