@@ -161,7 +161,7 @@ ScriptCheck ScriptChecker::check(
     };
     QList<Findings> runs { { {},
         findingsInTheText(split) + findingsOfTheRun(checked.run, 0, framesPerSecond)
-            + findingsOnTheServer(checked.run, 0, framesPerSecond, server.snapshotsPerSecond),
+            + findingsOnTheServer(checked.run, checked.server, 0, framesPerSecond),
         {} } };
     // The warning about a comment that runs already names the command it runs.
     QSet<int> commentsThatRun;
@@ -180,8 +180,10 @@ ScriptCheck ScriptChecker::check(
             const ConsoleRun pressed = session.pressing({ KeyPress { pressedAt, binding.key } });
             Findings press { binding.key,
                 findingsOfTheRun(pressed, pressedAt, framesPerSecond)
-                    + findingsOnTheServer(
-                        pressed, pressedAt, framesPerSecond, server.snapshotsPerSecond),
+                    + findingsOnTheServer(pressed,
+                        ServerView::of(
+                            pressed, framesPerSecond, server.snapshotsPerSecond, pressedAt),
+                        pressedAt, framesPerSecond),
                 {} };
             for (const VariableSet &set : pressed.variablesSet) {
                 if (set.tick >= pressedAt)
@@ -400,11 +402,11 @@ QList<ScriptFinding> ScriptChecker::findingsOfTheRun(
 }
 
 QList<ScriptFinding> ScriptChecker::findingsOnTheServer(
-    const ConsoleRun &run, qint64 pressedAt, int framesPerSecond, int snapshotsPerSecond)
+    const ConsoleRun &run, const ServerView &server, qint64 pressedAt, int framesPerSecond)
 {
     using Kind = ScriptFinding::Kind;
     QList<ScriptFinding> found;
-    const ServerView server = ServerView::of(run, framesPerSecond, snapshotsPerSecond, pressedAt);
+    const int snapshotsPerSecond = server.snapshotsPerSecond;
     const auto seconds
         = [](double milliseconds) { return tr("%1 s").arg(milliseconds / 1000, 0, 'f', 2); };
     const bool animates = server.sent.size() >= 2;

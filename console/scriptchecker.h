@@ -77,9 +77,9 @@ private:
     static QList<ScriptFinding> findingsOfTheRun(
         const ConsoleRun &run, qint64 pressedAt, int framesPerSecond);
     // What sending the names the run sets from pressedAt on does, as the others and the player
-    // meet it on a server of this sv_fps.
+    // meet it; server: what the others see of those names.
     static QList<ScriptFinding> findingsOnTheServer(
-        const ConsoleRun &run, qint64 pressedAt, int framesPerSecond, int snapshotsPerSecond);
+        const ConsoleRun &run, const ServerView &server, qint64 pressedAt, int framesPerSecond);
     // Each finding in words, each warning once; pressedKey: the key the findings follow.
     static void addWarnings(QList<ScriptFinding> findings, const QString &pressedKey,
         GameVersion game, QList<ScriptWarning> &warnings, QList<ScriptWarning> &notes);

@@ -3,6 +3,8 @@
 
 #include "gamenamedelegate.h"
 
+#include "gamenameview.h"
+
 #include <QPainter>
 
 QSize GameNameDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -27,13 +29,7 @@ void GameNameDelegate::paint(
     const QFontMetrics metrics = option.fontMetrics;
     const int baseline
         = option.rect.top() + (option.rect.height() + metrics.ascent() - metrics.descent()) / 2;
-    int x = option.rect.left() + 4;
-    for (const ColorRun &run : colorRuns(index.data().toString(), m_palette)) {
-        painter->setPen(Qt::black);
-        painter->drawText(x + 1, baseline + 1, run.text);
-        painter->setPen(QColor(run.color));
-        painter->drawText(x, baseline, run.text);
-        x += metrics.horizontalAdvance(run.text);
-    }
+    painter->setFont(option.font);
+    paintGameName(*painter, option.rect.left() + 4, baseline, index.data().toString(), m_palette);
     painter->restore();
 }

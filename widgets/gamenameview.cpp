@@ -15,6 +15,23 @@ constexpr int margin = 12;
 
 } // namespace
 
+int paintGameName(
+    QPainter &painter, int x, int baseline, const QString &name, const GamePalette &palette)
+{
+    // The shadow keeps a dark color such as ^4's blue readable on a dark ground.
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int shadow = std::max(1, metrics.height() / 16);
+    const int start = x;
+    for (const ColorRun &run : colorRuns(name, palette)) {
+        painter.setPen(Qt::black);
+        painter.drawText(x + shadow, baseline + shadow, run.text);
+        painter.setPen(QColor(run.color));
+        painter.drawText(x, baseline, run.text);
+        x += metrics.horizontalAdvance(run.text);
+    }
+    return x - start;
+}
+
 GameNameView::GameNameView(QWidget *parent)
     : QWidget(parent)
 {
@@ -51,16 +68,6 @@ void GameNameView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), ground);
     const QFontMetrics metrics = fontMetrics();
-    int x = margin;
-    const int baseline = (height() + metrics.ascent() - metrics.descent()) / 2;
-    // The game draws names with a black shadow below and to the right, which keeps a dark color
-    // such as ^4's blue readable on a dark ground.
-    const int shadow = std::max(1, metrics.height() / 16);
-    for (const ColorRun &run : colorRuns(m_name, m_palette)) {
-        painter.setPen(Qt::black);
-        painter.drawText(x + shadow, baseline + shadow, run.text);
-        painter.setPen(QColor(run.color));
-        painter.drawText(x, baseline, run.text);
-        x += metrics.horizontalAdvance(run.text);
-    }
+    paintGameName(
+        painter, margin, (height() + metrics.ascent() - metrics.descent()) / 2, m_name, m_palette);
 }

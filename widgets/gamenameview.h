@@ -9,6 +9,13 @@
 #include <QWidget>
 
 // A player name drawn as the game draws it: large, in the game's colors, on a dark ground.
+class QPainter;
+
+// Draws name from x on baseline in the painter's font, as the game draws names: in its colors,
+// with a black shadow below and to the right. Returns the width drawn.
+int paintGameName(
+    QPainter &painter, int x, int baseline, const QString &name, const GamePalette &palette);
+
 class GameNameView : public QWidget {
     Q_OBJECT
 
