@@ -4,6 +4,7 @@
 #include "commandline.h"
 
 #include "cfgreader.h"
+#include "checkreport.h"
 #include "consolerules.h"
 #include "scriptchecker.h"
 
@@ -70,7 +71,7 @@ int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer ser
                                    "again.")
                 << u'\n';
         }
-        out << ScriptChecker::report(check, framesPerSecond) << Qt::endl;
+        out << CheckReport::of(check, framesPerSecond) << Qt::endl;
         if ((utf8 || !check.warnings.isEmpty()) && status == noWarnings)
             status = someWarnings;
         // The scripts it execs from its own folder are checked too, each once.

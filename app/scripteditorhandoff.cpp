@@ -103,6 +103,10 @@ bool ScriptEditorHandOff::eventFilter(QObject *watched, QEvent *event)
 
 void ScriptEditorHandOff::settleBeforeSessionEnds(SessionEnd &end)
 {
+    // Without a chance to ask, the session may end the program at any moment: the copy is made
+    // now, not when typing pauses.
+    if (m_editor)
+        m_editor->keepRecoveryCopyNow();
     if (m_editor && end.allowsInteraction()) {
         if (!m_editor->settleChanges())
             end.cancel();

@@ -4,7 +4,8 @@
 // What a player waits for inside Tintmark, each beside a baseline measured in the same run: the
 // hand-off into the editor as the script grows, the save beside plain file writes of the same
 // bytes, the check beside splitting the script into lines, an animation beside checking the
-// script it makes, and opening a big script beside a bare editor given its text. run.sh runs it;
+// script it makes, opening a big script beside a bare editor given its text, and a keystroke in
+// the name box with the preview kept on screen beside one in a bare line edit. run.sh runs it;
 // by hand:
 //   bench_tintmark -platform offscreen -iterations 100 -median 7 handOff
 #include "animation.h"
@@ -13,9 +14,9 @@
 #include "fakedialogs.h"
 #include "filetext.h"
 #include "frmeditor.h"
-#include "recoverycopy.h"
 #include "frmnamescript.h"
 #include "installedgames.h"
+#include "recoverycopy.h"
 #include "scriptchecker.h"
 #include "scripteditorhandoff.h"
 #include "scriptopener.h"
@@ -48,6 +49,8 @@ private slots:
     void animation();
     void openBig_data();
     void openBig();
+    void keystroke_data();
+    void keystroke();
 };
 
 namespace {
@@ -306,6 +309,46 @@ void bench_Tintmark::openBig()
             bare.setPlainText(text);
             QCoreApplication::processEvents();
         }
+    }
+}
+
+void bench_Tintmark::keystroke_data()
+{
+    QTest::addColumn<bool>("inTintmark");
+    QTest::newRow("Tintmark") << true;
+    QTest::newRow("bare") << false;
+}
+
+// A key typed into the name box and taken back, with the preview kept on screen, as the player
+// sees it: the tooltip's preview and the kept preview follow each change. Against the same in a
+// bare QLineEdit.
+void bench_Tintmark::keystroke()
+{
+    QFETCH(bool, inTintmark);
+
+    FakeDialogs dialogs;
+    InstalledGames games { GameSearch() };
+    ScriptSaver saver(dialogs, games);
+    frmNameScript mainWindow(saver);
+    QLineEdit bare;
+    QLineEdit *box = &bare;
+    if (inTintmark) {
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        box = mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"));
+        QTest::keyClick(box, Qt::Key_P, Qt::AltModifier);
+        QVERIFY(mainWindow.findChild<QWidget *>(QStringLiteral("pinnedPreview")));
+    } else {
+        bare.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bare));
+    }
+    box->setText(u"^1Tint^7mark ^2Pl^3ay^4er"_qs);
+    box->setFocus();
+    QCoreApplication::processEvents();
+    QBENCHMARK {
+        QTest::keyClick(box, Qt::Key_X);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCoreApplication::processEvents();
     }
 }
 

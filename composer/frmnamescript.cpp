@@ -4,6 +4,7 @@
 #include "frmnamescript.h"
 
 #include "animation.h"
+#include "colorruns.h"
 #include "colorswatch.h"
 #include "fixedlayout.h"
 #include "installedgames.h"
@@ -152,15 +153,16 @@ void frmNameScript::createControls()
     Text1->setValidator(new SingleLineValidator(Text1));
     Text1->setAccessibleName(tr("Player name"));
     // The tooltip always previews the name as the game shows it.
-    Text1->setToolTip(NamePreview::html(QString()));
+    Text1->setToolTip(NamePreview::html(NamePreview::judge(QString())));
     connect(Text1, &QLineEdit::textChanged, Text1, [this](const QString &name) {
         // A preview on screen follows the name instead of showing the old one.
         const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
-        Text1->setToolTip(NamePreview::html(name));
+        const JudgedName judged = NamePreview::judge(name);
+        Text1->setToolTip(NamePreview::html(judged));
         if (previewShown)
             showPreview();
         if (m_pinned)
-            m_pinned->setName(name);
+            m_pinned->setName(judged);
     });
     Text1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Text1, &QWidget::customContextMenuRequested, this, &frmNameScript::showNameMenu);
@@ -190,7 +192,7 @@ void frmNameScript::createControls()
         widget->setObjectName(QLatin1String(swatch.name));
         widget->setGeometry(swatch.geometry);
         widget->setAccessibleName(swatch.description);
-        const QString about = NamePreview::aboutCode(swatch.description.back());
+        const QString about = aboutColorCode(swatch.description.back());
         widget->setToolTip(
             about.isEmpty() ? swatch.description : swatch.description + u'\n' + about);
         connect(widget, &ColorSwatch::clicked, this, swatch.handler);
@@ -297,15 +299,8 @@ void frmNameScript::colorSelection(const QString &colorCode)
     const QString name = Text1->text();
     const qsizetype start = Text1->selectionStart();
     const qsizetype end = Text1->selectionEnd();
-    // The code in force where the selection ends, white before any, colors the rest again.
-    QString restore = u"^7"_qs;
-    for (qsizetype at = 0; at + 1 < end; ++at) {
-        if (name[at] == u'^') {
-            if (name[at + 1].isDigit())
-                restore = name.sliced(at, 2);
-            ++at; // a caret takes the next character with it
-        }
-    }
+    // The code in force where the selection ends colors the rest again.
+    const QString restore = colorCodeInForce(name, end);
     const QString colored
         = colorCode + name.sliced(start, end - start) + (end < name.size() ? restore : QString());
     if (name.size() - (end - start) + colored.size() > Text1->maxLength()) {
@@ -328,7 +323,7 @@ void frmNameScript::pinPreview()
         m_pinned = new PinnedPreview(this);
         m_pinned->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_pinned->setName(Text1->text());
+    m_pinned->setName(NamePreview::judge(Text1->text()));
     m_pinned->placeBeside(this);
     m_pinned->show();
     QToolTip::hideText();
@@ -352,10 +347,9 @@ void frmNameScript::showNameMenu(const QPoint &position)
     // The whole name in the colors the player clicked: the codes the name holds, in order.
     const QString typed = Text1->text();
     QString picked;
-    for (qsizetype at = typed.indexOf(u'^'); at >= 0 && at + 1 < typed.size();
-         at = typed.indexOf(u'^', at + 2)) {
-        if (ConsoleRules::isCodeDigit(typed[at + 1]) && !picked.endsWith(typed[at + 1]))
-            picked += typed[at + 1];
+    for (const QChar code : colorCodesIn(typed)) {
+        if (ConsoleRules::isCodeDigit(code) && !picked.endsWith(code))
+            picked += code;
     }
     QMenu *coloring = menu->addMenu(tr("Color the &Whole Name"));
     coloring->setObjectName(QStringLiteral("coloringMenu"));

@@ -5,6 +5,8 @@
 
 #include "consolerules.h"
 
+#include <QCoreApplication>
+
 GamePalette gamePalette()
 {
     // ^6 is magenta in the games, though its swatch is dark red; ^8 and ^9 follow the team
@@ -66,4 +68,60 @@ QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette)
     }
     endRun(name.size());
     return runs;
+}
+
+QString colorCodesIn(QStringView name)
+{
+    QString codes;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (ConsoleRules::startsColorCode(name, i))
+            codes += name[++i];
+    }
+    return codes;
+}
+
+QString colorCodeInForce(QStringView name, qsizetype at)
+{
+    QString code = u"^7"_qs;
+    for (qsizetype i = 0; i + 1 < at; ++i) {
+        if (ConsoleRules::startsColorCode(name, i))
+            code = name.sliced(i++, 2).toString();
+    }
+    return code;
+}
+
+std::span<const AlliedNation> alliedNations()
+{
+    static constexpr AlliedNation nations[] = {
+        { QT_TRANSLATE_NOOP("ColorCodes", "American"), 0x40bf40 },
+        { QT_TRANSLATE_NOOP("ColorCodes", "British"), 0x4040bf },
+        { QT_TRANSLATE_NOOP("ColorCodes", "Russian"), 0xbf4040 },
+    };
+    return nations;
+}
+
+GamePalette teamPalette(const AlliedNation &allies)
+{
+    GamePalette palette = gamePalette();
+    palette[8] = allies.color;
+    palette[9] = axisColor;
+    return palette;
+}
+
+QString aboutColorCode(QChar digit)
+{
+    switch (digit.unicode()) {
+    case u'6':
+        return QCoreApplication::translate(
+            "ColorCodes", "The game shows ^6 magenta; its swatch is dark red.");
+    case u'8':
+        return QCoreApplication::translate("ColorCodes",
+            "In COD 2, ^8 shows in the allied team's color (green for the Americans, blue for "
+            "the British, red for the Russians); COD removes it.");
+    case u'9':
+        return QCoreApplication::translate("ColorCodes", "^9 shows in the axis team's grey.");
+    case u'0':
+        return QCoreApplication::translate("ColorCodes", "The game removes ^0 from names.");
+    }
+    return {};
 }

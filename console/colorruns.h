@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <span>
 
 // A color as the game draws it, 0xRRGGBB: QColor takes it as it is.
 using GameColor = quint32;
@@ -34,5 +35,26 @@ QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette = gamePal
 
 // The color the game shows for the code of digit ('0' to '9').
 GameColor gameColor(QChar digit);
+
+// The character after each color code's caret, in the order the name holds them.
+QString colorCodesIn(QStringView name);
+// The color code ("^1") in force at position at of the name: the last that starts before it,
+// "^7" (white) before any.
+QString colorCodeInForce(QStringView name, qsizetype at);
+
+// In COD 2, ^8 shows in the allied team's color, which depends on its nation, and ^9 in the axis
+// team's: the games' stock team colors.
+struct AlliedNation {
+    const char *name; // for QCoreApplication::translate("ColorCodes", name)
+    GameColor color;
+};
+std::span<const AlliedNation> alliedNations();
+constexpr GameColor axisColor = 0x999999;
+// The game's palette with ^8 and ^9 in the team colors of these allies.
+GamePalette teamPalette(const AlliedNation &allies);
+
+// What the game does with a color code that its swatch does not show: ^6's color, the team
+// colors of ^8 and ^9, ^0 removed; empty for the others.
+QString aboutColorCode(QChar digit);
 
 #endif // COLORRUNS_H

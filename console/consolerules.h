@@ -106,6 +106,13 @@ constexpr int snapshotMilliseconds(int snapshotsPerSecond) { return 1000 / snaps
 // again once it has run out (SV_ClientCommand in src/server/sv_client_mp.cpp, sv_floodProtect on
 // by default).
 constexpr int floodProtectMilliseconds = 800;
+// The wait between two names that keeps chat working: whole frames that last the flood
+// protection's time or more.
+constexpr int chatSafeDelayTicks(int maxFps)
+{
+    const int frame = frameMilliseconds(maxFps);
+    return (floodProtectMilliseconds + frame - 1) / frame * ticksPerFrame;
+}
 // A key pressed while a script runs reaches the console behind all that the script still has to
 // run: CL_KeyEvent appends its command with Cbuf_AddText (yctn/cod2-mp-macho
 // PC/client_mp/cl_keys_mp.c). While a script paced by wait runs, the player cannot move, fire or

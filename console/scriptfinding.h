@@ -5,6 +5,7 @@
 #define SCRIPTFINDING_H
 
 #include <QHashFunctions>
+#include <QObject>
 #include <QStringList>
 
 #include <optional>
@@ -12,6 +13,9 @@
 // Something in a script that would misbehave in the game, where it stands: found by the console
 // as it runs the script, or by the checker. The checker puts each into words.
 struct ScriptFinding {
+    Q_GADGET
+
+public:
     // In the order the warnings of one line are listed.
     enum class Kind {
         EndlessLoop, // details: the lines of the loop, its period
@@ -46,6 +50,7 @@ struct ScriptFinding {
         RoundBasedModes,
         LastNameKept, // details: the name
     };
+    Q_ENUM(Kind)
 
     Kind kind;
     int line = 0;

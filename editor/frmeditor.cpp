@@ -100,7 +100,7 @@ void frmEditor::keepRecoveryCopyNow()
 {
     m_recoveryPause.stop();
     if (txtEditor->document()->isModified())
-        m_recovery.write(txtEditor->toPlainText());
+        m_recovery.write(scriptText());
 }
 
 void frmEditor::recover(const QString &text)
@@ -244,7 +244,8 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     const auto *help = static_cast<QHelpEvent *>(event);
     const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
     if (const std::optional<QString> name = SetNameLine::nameSetBy(line))
-        QToolTip::showText(help->globalPos(), NamePreview::html(*name), txtEditor->viewport());
+        QToolTip::showText(
+            help->globalPos(), NamePreview::html(NamePreview::judge(*name)), txtEditor->viewport());
     else
         QToolTip::hideText();
     return true;

@@ -3,6 +3,7 @@
 
 // The console model and the checker on any script: the first byte picks the game and the
 // server, the rest is the file as the game reads it.
+#include "checkreport.h"
 #include "scriptchecker.h"
 #include "windows1252.h"
 
@@ -14,12 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     const GameVersion game = gameVersions[data[0] % std::size(gameVersions)];
-    const ConsoleRules::ServerKind server = data[0] & 0x80 ? ConsoleRules::ServerKind::Competitive
-                                                           : ConsoleRules::ServerKind::Stock;
+    const ConsoleRules::ServerKind server
+        = data[0] & 0x80 ? ConsoleRules::ServerKind::Competitive : ConsoleRules::ServerKind::Stock;
     const QString script = Windows1252::decode(
         QByteArray(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1)));
     const ScriptCheck check
         = ScriptChecker::check(script, ConsoleRules::defaultMaxFps, game, { server, 20 });
-    ScriptChecker::report(check, ConsoleRules::defaultMaxFps);
+    CheckReport::of(check, ConsoleRules::defaultMaxFps);
     return 0;
 }

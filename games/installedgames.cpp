@@ -51,14 +51,6 @@ std::optional<std::pair<GameInstall, QString>> InstalledGames::gameHolding(const
     return std::nullopt;
 }
 
-QString InstalledGames::scriptPath(const QString &path)
-{
-    const auto held = gameHolding(path);
-    if (!held || held->first.scriptFolder == held->first.mainFolder)
-        return path;
-    return QDir(held->first.scriptFolder).filePath(held->second);
-}
-
 void InstalledGames::runEachConfig(
     const std::function<void(const GameInstall &, const ConsoleRun &)> &use)
 {

@@ -21,9 +21,6 @@ public:
     const QList<GameInstall> &games();
     // The game whose script folder holds path, if any, with path relative to that folder.
     std::optional<std::pair<GameInstall, QString>> gameHolding(const QString &path);
-    // Where a script chosen at path goes: a game's main folder that Windows redirects the game's
-    // writes from gives the same place in its VirtualStore copy, where the game reads it.
-    QString scriptPath(const QString &path);
     // The names the games' own configs set, as the game's console sets them, each once: COD 2
     // keeps one config for each player profile.
     QList<std::pair<GameFamily, QString>> namesInConfigs();

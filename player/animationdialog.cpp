@@ -10,6 +10,8 @@
 #include "gamenameview.h"
 #include "scriptchecker.h"
 #include "shownname.h"
+#include "ticktime.h"
+#include "warningtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -232,8 +234,8 @@ void AnimationDialog::regenerate()
     m_prefix->setEnabled(current.form == AnimationForm::KeyStep);
     m_delay->setEnabled(current.form == AnimationForm::TimedSequence);
     m_chatSafe->setEnabled(current.form == AnimationForm::TimedSequence);
-    m_seconds->setText(tr("= %1 s").arg(
-        secondsOfTicks(current.delayTicks, m_framesPerSecond->value()), 0, 'f', 2));
+    m_seconds->setText(tr("= %1").arg(
+        TickTime::seconds(1000 * secondsOfTicks(current.delayTicks, m_framesPerSecond->value()))));
 
     QString problem = m_animation.problem;
     // Frames that all look alike animate nothing: a chase in a color the name already has.
@@ -253,7 +255,7 @@ void AnimationDialog::regenerate()
         const auto fault = std::ranges::find_if(check.warnings,
             [](const ScriptWarning &warning) { return !isCostOfThePace(warning.kind); });
         if (fault != check.warnings.end())
-            problem = ScriptChecker::describe(*fault);
+            problem = WarningText::describe(*fault);
         m_pace->setText(paceCosts(check));
     }
     const bool tooLong = m_animation.longestFrame > ConsoleRules::nameBytes;
@@ -288,9 +290,7 @@ void AnimationDialog::setFramesPerSecond(int maxFps) { m_framesPerSecond->setVal
 
 void AnimationDialog::useChatSafePace()
 {
-    const int frame = ConsoleRules::frameMilliseconds(m_framesPerSecond->value());
-    const int frames = (ConsoleRules::floodProtectMilliseconds + frame - 1) / frame;
-    m_delay->setValue(frames * ConsoleRules::ticksPerFrame);
+    m_delay->setValue(ConsoleRules::chatSafeDelayTicks(m_framesPerSecond->value()));
 }
 
 QString AnimationDialog::paceCosts(const ScriptCheck &check) const
@@ -316,8 +316,7 @@ QString AnimationDialog::paceCosts(const ScriptCheck &check) const
                  "flood protection.")
             : tr("Chat keeps working."));
     costs << tr("Your keys wait behind it while it plays, for %1.")
-                 .arg(
-                     ScriptChecker::time(check.run, check.run.endTick, m_framesPerSecond->value()));
+                 .arg(TickTime::of(check.run, check.run.endTick, m_framesPerSecond->value()));
     return costs.join(u' ');
 }
 

@@ -6,6 +6,8 @@
 #include "consolerules.h"
 #include "gamenamedelegate.h"
 #include "gamenameview.h"
+#include "ticktime.h"
+#include "warningtext.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -27,19 +29,6 @@ namespace {
 constexpr int frameInterval = 20; // milliseconds between two pictures of the name
 constexpr int lineRole = Qt::UserRole;
 constexpr int columnRole = Qt::UserRole + 1;
-
-// ^8 shows in the allied team's color, which depends on its nation, ^9 in the axis team's: the
-// games' stock team colors.
-struct AlliedNation {
-    const char *name;
-    GameColor color;
-};
-const AlliedNation alliedNations[] = {
-    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "American"), 0x40bf40 },
-    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "British"), 0x4040bf },
-    { QT_TRANSLATE_NOOP("ScriptPlayerWindow", "Russian"), 0xbf4040 },
-};
-constexpr GameColor axisColor = 0x999999;
 
 } // namespace
 
@@ -144,14 +133,12 @@ void ScriptPlayerWindow::createControls()
 
     m_allies = new QComboBox(this);
     named(m_allies, "alliesBox");
-    for (const AlliedNation &nation : alliedNations)
-        m_allies->addItem(tr(nation.name), nation.color);
+    for (const AlliedNation &nation : alliedNations())
+        m_allies->addItem(QCoreApplication::translate("ColorCodes", nation.name));
     m_allies->setToolTip(tr("^8 shows in the color of the allied team, which depends on its "
                             "nation; ^9 in the color of the axis team."));
     connect(m_allies, &QComboBox::currentIndexChanged, this, [this] {
-        GamePalette palette = gamePalette();
-        palette[8] = m_allies->currentData().value<GameColor>();
-        palette[9] = axisColor;
+        const GamePalette palette = teamPalette(alliedNations()[m_allies->currentIndex()]);
         m_name->setPalette(palette);
         m_othersSee->setPalette(palette);
         m_names->setPalette(palette);
@@ -359,18 +346,18 @@ void ScriptPlayerWindow::recheck()
     m_check = ScriptChecker::check(m_script, framesPerSecond(), game(), server());
     m_warnings->clear();
     if (!m_check.serverSetting.isEmpty())
-        m_warnings->addItem(ScriptChecker::serverConfig(m_check));
+        m_warnings->addItem(WarningText::serverConfig(m_check.serverSetting));
     if (m_check.warnings.isEmpty())
-        m_warnings->addItem(ScriptChecker::noWarnings());
+        m_warnings->addItem(WarningText::noWarnings());
     for (const ScriptWarning &warning : m_check.warnings) {
-        auto *item = new QListWidgetItem(ScriptChecker::describe(warning), m_warnings);
+        auto *item = new QListWidgetItem(WarningText::describe(warning), m_warnings);
         item->setData(lineRole, warning.line);
         if (warning.splitColumn)
             item->setData(columnRole, *warning.splitColumn);
     }
     // Notes after the warnings, set apart: worth knowing, but no fault.
     for (const ScriptWarning &note : m_check.notes) {
-        auto *item = new QListWidgetItem(ScriptChecker::describe(note), m_warnings);
+        auto *item = new QListWidgetItem(WarningText::describe(note), m_warnings);
         item->setData(lineRole, note.line);
         item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
         item->setToolTip(tr("A note: worth knowing, no fault."));
@@ -392,8 +379,8 @@ void ScriptPlayerWindow::fillTimeline()
     for (qsizetype i = 0; i < m_run.nameChanges.size(); ++i) {
         const NameChange &change = m_run.nameChanges[i];
         auto *item = new QTreeWidgetItem(m_timeline,
-            { ScriptChecker::time(m_run, change.tick, framesPerSecond()),
-                QString::number(change.line), change.shown, others[i] });
+            { TickTime::of(m_run, change.tick, framesPerSecond()), QString::number(change.line),
+                change.shown, others[i] });
         item->setData(1, lineRole, change.line);
         if (!seen[i])
             item->setForeground(3, palette().brush(QPalette::Disabled, QPalette::Text));
@@ -471,7 +458,7 @@ void ScriptPlayerWindow::showFrame()
     m_name->setName(current ? current->shown : QString());
     const SentName *seen = m_seenByOthers.seenAt(m_run.millisecondsAt(shown, framesPerSecond()));
     m_othersSee->setName(seen ? seen->shown : QString());
-    m_time->setText(ScriptChecker::time(m_run, tick, framesPerSecond()));
+    m_time->setText(TickTime::of(m_run, tick, framesPerSecond()));
     m_play->setEnabled(!m_playing);
     m_pause->setEnabled(m_playing);
     if (current) {

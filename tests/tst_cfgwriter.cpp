@@ -56,7 +56,8 @@ private slots:
     void decodesEveryByteBack();
     void writeFailureKeepsOldFile_data();
     void writeFailureKeepsOldFile();
-    void fullDiskKeepsOldFile();
+    void faultsKeepTheOldScript_data();
+    void faultsKeepTheOldScript();
 
 private:
     QString pathOf(const QString &name) const { return m_dir->filePath(name); }
@@ -431,18 +432,34 @@ void tst_CfgWriter::writeFailureKeepsOldFile()
     QCOMPARE(QFileInfo(path).size(), length + 2);
 }
 
-void tst_CfgWriter::fullDiskKeepsOldFile()
-{
-    FullFileSystem disk("set name old\r\n");
-    if (!disk.isReady())
-        QSKIP(noFullFileSystem);
+// Each fault the system can make, while writing, while flushing the last bytes and at the
+// commit that replaces the script: the old script stays whole, the reason is said, and the same
+// write works once the fault is gone.
+void tst_CfgWriter::faultsKeepTheOldScript_data() { addWriteFaultRows(); }
 
+void tst_CfgWriter::faultsKeepTheOldScript()
+{
+    QFETCH(WriteFault, fault);
+
+    const QByteArray old = "set name old\r\n";
+    struct {
+        QString path;
+    } target;
     QString error;
-    QVERIFY(!CfgWriter::write(
-        disk.oldPath(), [] { return u"set name ^1A"_qs; }, &error));
-    QVERIFY2(error.contains(FullFileSystem::reason()), qPrintable(error));
-    QCOMPARE(contentOf(disk.oldPath()), QByteArray("set name old\r\n"));
-    QCOMPARE(disk.files(), (QStringList { "filler", "old.cfg" }));
+    bool written = true;
+    const FaultedSave saved = saveUnderFault(fault, old, m_dir->path(), target, [&] {
+        written = CfgWriter::write(
+            target.path, [] { return u"set name ^1A"_qs; }, &error);
+    });
+    if (saved.notMade)
+        QSKIP(saved.notMade);
+    QCOMPARE(saved.kept, old);
+    QCOMPARE(saved.files, QStringList { "old.cfg" });
+    QVERIFY2(error.contains(saved.reason), qPrintable(error));
+    if (fault != WriteFault::FullDisk) {
+        QVERIFY2(written, qPrintable(error));
+        QCOMPARE(saved.savedAfter, QByteArray("set name ^1A\r\n"));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_CfgWriter)

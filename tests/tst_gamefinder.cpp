@@ -216,9 +216,9 @@ void tst_GameFinder::noticeSaysHowToRunTheScript()
         u"32:"_qs + cod2Key, withRoot(u"{root}/Program Files (x86)/Activision/Call of Duty 2"_qs));
     m_search.canWrite = [](const QString &) { return false; };
     InstalledGames games(m_search);
-    const QString saved = games.scriptPath(m_root->filePath(path));
-    QCOMPARE(saved.contains(u"VirtualStore"_qs), path.startsWith(u"Program Files"_qs));
-    const QString text = SaveInstructions::forScript(saved, script, games);
+    const SaveInstructions where(m_root->filePath(path), games);
+    QCOMPARE(where.path().contains(u"VirtualStore"_qs), path.startsWith(u"Program Files"_qs));
+    const QString text = where.forScript(script);
     QVERIFY2(text.contains(withRoot(said)), qPrintable(text));
 }
 

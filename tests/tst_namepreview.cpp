@@ -83,7 +83,7 @@ void tst_NamePreview::palette()
 void tst_NamePreview::previewShowsEveryCodeOnItsGround()
 {
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs));
+    preview.setHtml(NamePreview::html(NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs)));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     const QTextTableCell cell = table->cellAt(0, 0);
@@ -126,7 +126,7 @@ void tst_NamePreview::previewShowsWhatTheGameShows()
     QFETCH(QString, cutOff);
 
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(name));
+    preview.setHtml(NamePreview::html(NamePreview::judge(name)));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     QString shown;
@@ -166,7 +166,7 @@ void tst_NamePreview::length()
     QFETCH(int, length);
     QFETCH(QString, cutOff);
 
-    const QString html = NamePreview::html(name);
+    const QString html = NamePreview::html(NamePreview::judge(name));
     QVERIFY2(html.contains(u"<p>%1 / 31</p>"_qs.arg(length)), qPrintable(html));
     QCOMPARE(html.contains(u"cuts off"_qs), !cutOff.isEmpty());
     if (!cutOff.isEmpty())
@@ -193,7 +193,7 @@ void tst_NamePreview::refusedCharacters()
     QFETCH(QString, name);
     QFETCH(QString, warning);
 
-    const QString html = NamePreview::html(name);
+    const QString html = NamePreview::html(NamePreview::judge(name));
     if (warning.isEmpty())
         QVERIFY2(!html.contains(u"refuse"_qs), qPrintable(html));
     else

@@ -28,38 +28,19 @@ QString coloredName(const QString &name)
     return html;
 }
 
-// The line a save writes for the name typed, and the name the game shows from it.
-std::pair<SetNameLine, ShownName> judged(const QString &typed)
+} // namespace
+
+JudgedName NamePreview::judge(const QString &typed)
 {
     SetNameLine line = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed);
     ShownName name = ShownName::of(SetNameLine::nameSetBy(line.line).value_or(QString()));
-    return { std::move(line), std::move(name) };
+    return { std::move(line), std::move(name), colorCodesIn(typed) };
 }
 
-} // namespace
-
-QString NamePreview::aboutCode(QChar digit)
-{
-    switch (digit.unicode()) {
-    case u'6':
-        return tr("The game shows ^6 magenta; its swatch is dark red.");
-    case u'8':
-        return tr("In COD 2, ^8 shows in the allied team's color (green for the Americans, blue "
-                  "for the British, red for the Russians); COD removes it.");
-    case u'9':
-        return tr("^9 shows in the axis team's grey.");
-    case u'0':
-        return tr("The game removes ^0 from names.");
-    }
-    return {};
-}
-
-QString NamePreview::shownName(const QString &typed) { return judged(typed).second.shown; }
-
-QString NamePreview::html(const QString &typed)
+QString NamePreview::html(const JudgedName &judged)
 {
     // The name as the game sets it from the line that is saved, and as it shows it.
-    const ShownName name = judged(typed).second;
+    const ShownName &name = judged.name;
     QString cut;
     if (!name.cutOff.isEmpty()) {
         cut = QStringLiteral("<s style=\"color:%1\">%2</s>")
@@ -69,12 +50,12 @@ QString NamePreview::html(const QString &typed)
                           "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
                           "</td></tr></table>")
                .arg(QLatin1String(previewGround), coloredName(name.shown), cut)
-        + detailsHtml(typed);
+        + detailsHtml(judged);
 }
 
-QString NamePreview::detailsHtml(const QString &typed)
+QString NamePreview::detailsHtml(const JudgedName &judged)
 {
-    const auto [line, name] = judged(typed);
+    const auto &[line, name, typedCodes] = judged;
     QString html = QStringLiteral("<p>%1 / %2</p>").arg(name.bytes()).arg(ConsoleRules::nameBytes);
     if (!name.cutOff.isEmpty()) {
         html += QStringLiteral("<p>%1 <b style=\"white-space:pre\">%2</b></p>")
@@ -89,13 +70,12 @@ QString NamePreview::detailsHtml(const QString &typed)
         html += QStringLiteral("<p>%1.</p>").arg(line.refusal.toHtmlEscaped());
     // Each code once, in the order typed.
     QString codes;
-    for (qsizetype at = typed.indexOf(u'^'); at >= 0 && at + 1 < typed.size();
-         at = typed.indexOf(u'^', at + 2)) {
-        if (!codes.contains(typed[at + 1]))
-            codes += typed[at + 1];
+    for (const QChar code : typedCodes) {
+        if (!codes.contains(code))
+            codes += code;
     }
-    for (const QChar digit : std::as_const(codes)) {
-        if (const QString about = aboutCode(digit); !about.isEmpty())
+    for (const QChar code : std::as_const(codes)) {
+        if (const QString about = aboutColorCode(code); !about.isEmpty())
             html += QStringLiteral("<p>%1</p>").arg(about.toHtmlEscaped());
     }
     return html;

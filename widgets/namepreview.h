@@ -4,8 +4,19 @@
 #ifndef NAMEPREVIEW_H
 #define NAMEPREVIEW_H
 
+#include "setnameline.h"
+#include "shownname.h"
+
 #include <QCoreApplication>
 #include <QString>
+
+// A typed name as the console judges it, once per change: the line a save writes, the name the
+// game shows from it, and the color codes typed.
+struct JudgedName {
+    SetNameLine line;
+    ShownName name;
+    QString codes;
+};
 
 // A rich-text preview of the name as the game shows it, the end it cuts off marked after it, with
 // its length as the game counts it and the characters it refuses. Only a hint: the script holds
@@ -14,14 +25,10 @@ class NamePreview {
     Q_DECLARE_TR_FUNCTIONS(NamePreview)
 
 public:
-    static QString html(const QString &name);
-    // The name as the game shows it, from the line a save writes.
-    static QString shownName(const QString &typed);
+    static JudgedName judge(const QString &typed);
+    static QString html(const JudgedName &judged);
     // The html's text below the drawn name: length, cut, refusal and the codes' notes.
-    static QString detailsHtml(const QString &typed);
-    // What the game does with a color code that its swatch does not show: ^6's color, the team
-    // colors of ^8 and ^9, ^0 removed; empty for the others.
-    static QString aboutCode(QChar digit);
+    static QString detailsHtml(const JudgedName &judged);
 };
 
 #endif // NAMEPREVIEW_H

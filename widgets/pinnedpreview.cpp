@@ -5,8 +5,6 @@
 
 #include "gamenameview.h"
 #include "namepreview.h"
-#include "setnameline.h"
-#include "shownname.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -28,10 +26,10 @@ PinnedPreview::PinnedPreview(QWidget *window)
     layout->addWidget(m_details);
 }
 
-void PinnedPreview::setName(const QString &typed)
+void PinnedPreview::setName(const JudgedName &judged)
 {
-    m_name->setName(NamePreview::shownName(typed));
-    m_details->setText(NamePreview::detailsHtml(typed));
+    m_name->setName(judged.name.shown);
+    m_details->setText(NamePreview::detailsHtml(judged));
 }
 
 void PinnedPreview::placeBeside(QWidget *window)

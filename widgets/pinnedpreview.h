@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class GameNameView;
+struct JudgedName;
 class QLabel;
 
 // The name preview kept on screen in a small window of its own beside its window, following the
@@ -17,7 +18,7 @@ class PinnedPreview : public QWidget {
 public:
     explicit PinnedPreview(QWidget *window);
 
-    void setName(const QString &typed);
+    void setName(const JudgedName &judged);
     // Just above the window, or below it where the screen ends.
     void placeBeside(QWidget *window);
 

@@ -3,6 +3,7 @@
 
 #include "scriptsaver.h"
 
+#include "filetext.h"
 #include "installedgames.h"
 #include "playerdialogs.h"
 #include "recentscripts.h"
@@ -24,13 +25,20 @@ QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText
         return {};
     // Not "Access denied" in an old install under Program Files: the game reads its scripts
     // from the copy of its folder that Windows keeps for it, and the notice says so.
-    const QString path = m_games.scriptPath(chosen);
-    return saveTo(window, path, takeText) ? path : QString();
+    const SaveInstructions where(chosen, m_games);
+    return write(window, where, takeText) ? where.path() : QString();
 }
 
 bool ScriptSaver::saveTo(
     QWidget *window, const QString &path, const CfgWriter::TextSource &takeText)
 {
+    return write(window, SaveInstructions(path, m_games), takeText);
+}
+
+bool ScriptSaver::write(
+    QWidget *window, const SaveInstructions &where, const CfgWriter::TextSource &takeText)
+{
+    const QString &path = where.path();
     QString text;
     QString reason;
     const auto keepText = [&] {
@@ -44,8 +52,8 @@ bool ScriptSaver::saveTo(
     }
     RecentScripts::add(path);
     m_dialogs.rememberFolderOf(path);
-    SaveNotice::showBelow(window, SaveInstructions::forScript(path, text, m_games),
-        SaveInstructions::consoleCommand(path, m_games));
+    // The notice checks what the game will read: the file as written, line ends and all.
+    SaveNotice::showBelow(window, where.forScript(fileTextOf(text)), where.consoleCommand());
     return true;
 }
 

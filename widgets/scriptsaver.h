@@ -11,6 +11,7 @@
 class QWidget;
 class InstalledGames;
 class PlayerDialogs;
+class SaveInstructions;
 
 // The one save operation of both windows: ask where the script goes, then write the window's
 // text there and say how to run it in the game. Cancel ends it quietly; any other failure is
@@ -32,6 +33,9 @@ public:
     void refuse(QWidget *window, const QString &reason);
 
 private:
+    bool write(
+        QWidget *window, const SaveInstructions &where, const CfgWriter::TextSource &takeText);
+
     PlayerDialogs &m_dialogs;
     InstalledGames &m_games;
 };

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef SCRIPTCHECKER_H
+#define SCRIPTCHECKER_H
+
+#include "consolerun.h"
+#include "scriptwarning.h"
+#include "serverview.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+class ScriptSession;
+
+// A script checked: how it runs with no key pressed, and its warnings in the order of their
+// lines. Each key the script binds is also pressed once after the run, so that a key that starts
+// an endless loop is found too.
+struct ScriptCheck {
+    ConsoleRun run;
+    QList<ScriptWarning> warnings;
+    // Each key the script binds, with the names its presses show, one press after another.
+    QList<std::pair<QString, QStringList>> keyNames;
+    // The scripts it runs with exec, each once, as exec names their files.
+    QStringList execs;
+    // The server setting that makes it a server's config, for which the warnings meant for name
+    // scripts are left out; empty for any other script.
+    QString serverSetting;
+    // What the others on the server see of the run's names.
+    ServerView server;
+    // What is worth knowing but no fault, in the order of their lines.
+    QList<ScriptWarning> notes;
+};
+
+// Runs a script as the game would, presses each key it binds, and keeps what a player needs to
+// hear of what would misbehave.
+class ScriptChecker {
+    Q_DECLARE_TR_FUNCTIONS(ScriptChecker)
+
+public:
+    // framesPerSecond: the player's com_maxfps, which the server may force into its range.
+    static ScriptCheck check(QStringView script, int framesPerSecond,
+        GameVersion game = defaultGameVersion, ConsoleRules::GameServer server = {});
+
+private:
+    static QStringList namesOfPresses(const ScriptSession &session, const QString &key);
+};
+
+#endif // SCRIPTCHECKER_H

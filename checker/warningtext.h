@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef WARNINGTEXT_H
+#define WARNINGTEXT_H
+
+#include "gameversion.h"
+#include "scriptfinding.h"
+#include "scriptwarning.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+// Every finding of the checker in the player's words, with what to do, in one place.
+class WarningText {
+    Q_DECLARE_TR_FUNCTIONS(WarningText)
+
+public:
+    // pressedKey: the key whose press the finding follows, empty for the script's own run.
+    static QString of(const ScriptFinding &finding, const QString &pressedKey, GameVersion game);
+    // "line N: " and the warning's text, as the window and the command line show it.
+    static QString describe(const ScriptWarning &warning);
+    // What a script without warnings gets instead.
+    static QString noWarnings();
+    // "Read as a server's config: ...", for a script that sets this server setting.
+    static QString serverConfig(const QString &setting);
+    // "line 4", "lines 1, 4 and 7"
+    static QString linesList(const QList<int> &lines);
+};
+
+#endif // WARNINGTEXT_H

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ticktime.h"
+
+#include "consolerun.h"
+
+namespace {
+
+QString withTicks(double seconds, qint64 ticks)
+{
+    return TickTime::tr("%1 s (%2 ticks)").arg(seconds, 0, 'f', 2).arg(ticks);
+}
+
+} // namespace
+
+QString TickTime::of(const ConsoleRun &run, qint64 tick, int framesPerSecond)
+{
+    return withTicks(run.millisecondsAt(tick, framesPerSecond) / 1000, tick);
+}
+
+QString TickTime::of(qint64 ticks, int framesPerSecond)
+{
+    return withTicks(secondsOfTicks(ticks, framesPerSecond), ticks);
+}
+
+QString TickTime::seconds(double milliseconds)
+{
+    return tr("%1 s").arg(milliseconds / 1000, 0, 'f', 2);
+}

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef TICKTIME_H
+#define TICKTIME_H
+
+#include <QCoreApplication>
+#include <QString>
+
+struct ConsoleRun;
+
+// The one way every window and the checker say a console time: "1.18 s (200 ticks)", with the
+// frame length the script is running at.
+class TickTime {
+    Q_DECLARE_TR_FUNCTIONS(TickTime)
+
+public:
+    // A tick of a run, which follows the frame rates the script sets.
+    static QString of(const ConsoleRun &run, qint64 tick, int framesPerSecond);
+    // A number of ticks at one frame rate.
+    static QString of(qint64 ticks, int framesPerSecond);
+    // "1.18 s"
+    static QString seconds(double milliseconds);
+};
+
+#endif // TICKTIME_H

@@ -1,0 +1,299 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "findingrows.h"
+#include "scriptchecker.h"
+#include "templateliteral.h"
+
+#include <QTest>
+
+using Kind = ScriptFinding::Kind;
+Q_DECLARE_METATYPE(QList<KeyPress>)
+Q_DECLARE_METATYPE(ConsoleRun::End)
+Q_DECLARE_METATYPE(GameVersion)
+Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
+
+// The checker's findings on scripts as players write them.
+class tst_ScriptChecker : public QObject {
+    Q_OBJECT
+
+private slots:
+    void runs_data();
+    void runs();
+    void misspellingsNameTheWordMeant_data();
+    void misspellingsNameTheWordMeant();
+    void runTogetherCanBeSplitAtItsColumn();
+    void everyKeyOfABigConfigIsChecked();
+};
+
+void tst_ScriptChecker::runs_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QList<KeyPress>>("presses");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<ConsoleRun::End>("end");
+    QTest::addColumn<QStringList>("warned");
+    QTest::addColumn<GameVersion>("game");
+
+    using End = ConsoleRun::End;
+    const QString templ = QString::fromLatin1(templateLiteral);
+    const auto row
+        = [](const char *name, const QString &script, const QStringList &names,
+              End end = End::Finished, const QStringList &warned = {},
+              const QList<KeyPress> &presses = {}, GameVersion game = GameVersion::Cod2) {
+              QTest::newRow(name) << saved(script) << presses << names << end << warned << game;
+          };
+
+    row("template", templ, {});
+    row("template and a hand-off", templ + u" set name ^1A"_qs, { "0 9 ^1A" });
+    row("two hand-offs on one line", templ + u" set name ^1A set name ^2B"_qs,
+        { "0 9 ^1A set name ^2B" }, End::Finished, { finding(Kind::RunTogether, 9) });
+    row("two hand-offs on their own lines", templ + u" set name ^1A\n set name ^2B"_qs,
+        { "0 9 ^1A", "0 10 ^2B" });
+    row("quoted semicolon", u"set name \"^1A;B\"\nset name C;set name D"_qs,
+        { "0 1 ^1AB", "0 2 C", "0 2 D" }, End::Finished, { finding(Kind::RemovedCharacters, 1) });
+    // The engine's tokenizer and commands, each with a script where the model used to differ.
+    row("bytes from 0x80 separate words", u"set name B\u00e9\nset name ^1Tint^7mark \u20ac"_qs,
+        { "0 1 B", "0 2 ^1Tint^7mark" }, End::Finished, { finding(Kind::HighBytes, 1) });
+    row("bytes from 0x80 kept in quotes", u"set name \"^1Tint^7mark \u20ac\""_qs,
+        { "0 1 ^1Tint^7mark \u20ac" });
+    row("a comment ends its command only", u"// old; set name ^2Shown"_qs, { "0 1 ^2Shown" },
+        End::Finished, { finding(Kind::CommentThatRuns, 1) });
+    row("a block comment inside a command", u"set /* the name */ name A"_qs, { "0 1 A" });
+    row("a comment inside a word", u"set name a//b\nset name http://x"_qs,
+        { "0 1 a", "0 2 http://x" });
+    row("an escaped quote in quotes", u"set name \"^1a\\\"b\""_qs, { "0 1 ^1ab" }, End::Finished,
+        { finding(Kind::RemovedCharacters, 1) });
+    row("wait with two words waits one tick", u"set name A\nwait 30 x\nset name B"_qs,
+        { "0 1 A", "1 3 B" }, End::Finished, { finding(Kind::WaitWithMoreWords, 2) });
+    // What reads as commented out or harmless and is not.
+    row("a comment after a command ends at a ';'",
+        u"set scr_difficulty \"4\" // Difficulty; 1 = hardest"_qs, {}, End::Finished,
+        { finding(Kind::CommentThatRuns, 1) });
+    row("a block comment ends with its line", u"/*\nset name ^1Hidden\n*/"_qs, { "0 2 ^1Hidden" },
+        End::Finished,
+        { finding(Kind::BlockCommentThatRuns, 2), finding(Kind::BlockCommentThatRuns, 3) });
+    row("a wait glued to a command", u"wait 50set name ^4Glued"_qs, {}, End::Finished,
+        { finding(Kind::WaitWithMoreWords, 1) });
+    row("set without a value", u"set name"_qs, {}, End::Finished,
+        { finding(Kind::SetsNothing, 1) });
+    row("exec of a script the check cannot see", u"exec other.cfg\nset name A"_qs, { "0 2 A" },
+        End::Finished, { finding(Kind::Exec, 1) });
+    row("vstr with two words does nothing", u"set a \"set name A\"\nvstr a b\nset name B"_qs,
+        { "0 3 B" });
+    row("a lone CR ends a line, for warnings too",
+        u"set name A\rwait 5\rset name ^1abcdefghijklmnopqrstuvwxyz12345"_qs,
+        { "0 1 A", "5 3 ^1abcdefghijklmnopqrstuvwxyz123" }, End::Finished,
+        { finding(Kind::NamesSkipped, 1), finding(Kind::LongName, 3) });
+    row("toggle finds the value whatever its case", u"set name ^1A\ntoggle name ^1a ^2B"_qs,
+        { "0 1 ^1A", "0 2 ^2B" });
+    row("toggle leaves a string without a list alone", u"set name 0\ntoggle name"_qs, { "0 1 0" });
+    // va() keeps 1,023 bytes of the value: "set name A;", spaces, "set name B".
+    const auto longValue = [](int spaces) {
+        return u"set a \"set name A;"_qs + QString(spaces, u' ') + u"set name B\"\nvstr a"_qs;
+    };
+    row("a vstr value of 1,023 bytes runs whole", longValue(1'002), { "0 1 A", "0 1 B" });
+    row("a vstr value of 1,024 bytes loses its end", longValue(1'003), { "0 1 A" }, End::Finished,
+        { finding(Kind::LongValue, 1) });
+    // What players get wrong, each warned about on its line.
+    row("a misspelled command, once though a key replays the script",
+        u"wiat 50\nset name A\nbind k \"set name K\""_qs, { "0 2 A" }, End::Finished,
+        { finding(Kind::UnknownCommand, 1) });
+    row("a misspelled command said once", u"wiat 50\nset name A\nwiat 50"_qs, { "0 2 A" },
+        End::Finished, { finding(Kind::UnknownCommand, 1) });
+    row("a misspelled variable", u"set nmae ^2X"_qs, {}, End::Finished,
+        { finding(Kind::UnknownVariable, 1) });
+    row("a leading slash", u"/set name ^3B"_qs, {}, End::Finished,
+        { finding(Kind::LeadingSlash, 1) });
+    row("a command that ends the session", u"set name ^1Big;quit"_qs, { "0 1 ^1Big" },
+        End::Finished, { finding(Kind::SessionCommand, 1) });
+    row("a key that ends the session", u"bind k \"unbindall\""_qs, {}, End::Finished,
+        { finding(Kind::SessionCommand, 1) });
+    // What the config the game writes holds, and players' own choices.
+    row("unbindall and then binds, as the game writes its config",
+        u"unbindall\nunbindall\nbind W \"+forward\""_qs, {});
+    row("unbindall with no bind after it", u"bind W \"+forward\"\nunbindall"_qs, {}, End::Finished,
+        { finding(Kind::SessionCommand, 2) });
+    row("a key bound to quit is the player's own", u"bind F10 \"quit\""_qs, {});
+    row("a server's config runs map_rotate and map",
+        u"set rcon_password \"x\"\nset sv_hostname \"My server\"\nmap mp_toujane\nmap_rotate"_qs,
+        {});
+    row("a name script that runs map", u"set name A\nmap mp_toujane"_qs, { "0 1 A" }, End::Finished,
+        { finding(Kind::SessionCommand, 2) });
+    row("a variable that holds commands is no misspelt name",
+        u"seta nade2 \"+gostand; wait; -attack\""_qs, {});
+    row("a variable another key's press sets",
+        u"bind F1 \"set step vstr s1\"\nbind F2 \"vstr step\"\nset s1 \"set name ^1A\""_qs, {},
+        End::Finished, { finding(Kind::UnsetUntilPressed, 2) });
+    row("a variable a key reads is no misspelt name",
+        u"seta nmae \"set name ^2X\"\nbind k \"vstr nmae\""_qs, {});
+    row("COD 2's dvar commands are no misspellings",
+        u"dvarlist\ndvardump\nsetfromdvar a b\nset name A"_qs, { "0 4 A" });
+    row("a game command and a variable of the game are no misspellings",
+        u"say hi\ncg_fov 80\nset name A"_qs, { "0 3 A" });
+    row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
+        { finding(Kind::ModelBound, 1) });
+    // COD 1.1 and 1.3, as the open rebuild of COD 1.1 runs them.
+    const auto cod = GameVersion::Cod11;
+    row("COD: a variable's command takes one word", u"name ^1X Y"_qs, { "0 1 ^1X" }, End::Finished,
+        {}, {}, cod);
+    row("COD: seta takes exactly a name and a value", u"seta name A B\nseta name C"_qs, { "0 2 C" },
+        End::Finished, { finding(Kind::SetsNothing, 1) }, {}, cod);
+    row("COD: ^8 dropped from the shown name as ^0", u"set name ^8A^0B^1C"_qs, { "0 1 AB^1C" },
+        End::Finished, {}, {}, cod);
+    row("COD 2: ^8 shown", u"set name ^8A^1C"_qs, { "0 1 ^8A^1C" });
+    row("COD: toggle without a list sets 0 or 1", u"set name 0\ntoggle name"_qs,
+        { "0 1 0", "0 2 1" }, End::Finished, {}, {}, cod);
+    row("COD: toggle compares in case", u"set name ^1A\ntoggle name ^1a ^2B"_qs,
+        { "0 1 ^1A", "0 2 ^1a" }, End::Finished, {}, {}, cod);
+    row("COD: toggle makes a variable it does not find", u"toggle v \"set name ^3V\"\nvstr v"_qs,
+        { "0 1 ^3V" }, End::Finished, {}, {}, cod);
+    row("comments", u"// set name X\nset name A // set name B\nset name \"a//b\""_qs,
+        { "0 2 A", "0 3 a//b" });
+    row("waits and their timing",
+        u"set name ^1A\nwait 100\nset name ^2B\nwait\nset name ^3C\nwait 0\nset name ^4D"_qs,
+        { "0 1 ^1A", "100 3 ^2B", "101 5 ^3C", "101 7 ^4D" });
+    row("any case, blanks and tabs", u"SET  Name\t^1A   b\nSeTa name \"x  y\""_qs,
+        { "0 1 ^1A b", "0 2 x  y" });
+    row("a known variable alone sets it", u"name ^5Bob\nfoo bar"_qs, { "0 1 ^5Bob" }, End::Finished,
+        { finding(Kind::UnknownCommand, 2) });
+    row("variables in any case", u"set frame1 \"set name ^1A\"\nvstr Frame1\nVSTR FRAME1"_qs,
+        { "0 1 ^1A", "0 1 ^1A" });
+    row("vstr chain",
+        u"set a \"set name ^1A; wait 10; vstr b\"\nset b \"set name ^2B; wait 5; vstr c\"\n"
+        "set c \"set name ^3C\"\nvstr a"_qs,
+        { "0 1 ^1A", "10 2 ^2B", "15 3 ^3C" }, End::Finished, { finding(Kind::NamesSkipped, 2) });
+    row("toggle steps through its list",
+        u"toggle name A B C\ntoggle name A B C\ntoggle name A B C\ntoggle name A B C"_qs,
+        { "0 1 A", "0 2 B", "0 3 C", "0 4 A" });
+    row("endless vstr loop with waits",
+        u"set a \"set name ^1A; wait 10; vstr b\"\nset b \"set name ^2B; wait 10; vstr a\"\n"
+        "vstr a"_qs,
+        { "0 1 ^1A", "10 2 ^2B", "20 1 ^1A" }, End::Looping,
+        { finding(Kind::EndlessLoop, 1), finding(Kind::ChatDropped, 1) });
+    // Each round leaves a line break behind, until the buffer is full: then the rest runs.
+    row("a loop without a wait fills the buffer", u"set a \"vstr a\"\nvstr a\nset name After"_qs,
+        { "0 3 After" }, End::Finished, { finding(Kind::BufferFilled, 1) });
+    row("recursion without a wait fills the buffer, then the queued rest runs",
+        u"set a \"vstr a; set n x\"\nvstr a\nset name End"_qs, { "0 3 End" }, End::Finished,
+        { finding(Kind::BufferFilled, 1) });
+    row("negative wait stalls for good", u"set name A\nwait -5\nset name B"_qs, { "0 1 A" },
+        End::Stalled, { finding(Kind::NegativeWait, 2) });
+    row("vstr of a variable never set", u"vstr anim\nset name A"_qs, { "0 2 A" }, End::Finished,
+        { finding(Kind::UnsetVariable, 1) });
+    row("name over 31 bytes", u"set name ^1abcdefghijklmnopqrstuvwxyz12345"_qs,
+        { "0 1 ^1abcdefghijklmnopqrstuvwxyz123" }, End::Finished, { finding(Kind::LongName, 1) });
+    row("characters the game removes", u"set name a\\b"_qs, { "0 1 ab" }, End::Finished,
+        { finding(Kind::RemovedCharacters, 1) });
+    row("bound key pressed", u"bind k \"set name ^3K\"\nset name A"_qs, { "0 2 A", "50 1 ^3K" },
+        End::Finished, {}, { { 50, u"K"_qs } });
+    row("key bound to an endless loop",
+        u"bind k \"vstr a\"\nset a \"set name ^1A; wait 10; vstr a\""_qs, {}, End::Finished,
+        { finding(Kind::EndlessLoop, 2) });
+    row("a loop locks the keys",
+        u"bind k \"set name K\"\nset a \"set name ^1A; wait 10; vstr a\"\nvstr a"_qs,
+        { "0 2 ^1A", "10 2 ^1A" }, End::Looping, { finding(Kind::EndlessLoop, 2) },
+        { { 5, u"k"_qs } });
+    row("key-step cycle",
+        u"set s1 \"set name ^1A; set step vstr s2\"\nset s2 \"set name ^2B; set step vstr s1\"\n"
+        "set step \"vstr s1\"\nbind k \"vstr step\""_qs,
+        { "10 1 ^1A", "20 2 ^2B", "30 1 ^1A" }, End::Finished, {},
+        { { 10, u"k"_qs }, { 20, u"k"_qs }, { 30, u"k"_qs } });
+}
+
+void tst_ScriptChecker::runs()
+{
+    QFETCH(QString, script);
+    QFETCH(QList<KeyPress>, presses);
+    QFETCH(QStringList, names);
+    QFETCH(ConsoleRun::End, end);
+    QFETCH(QStringList, warned);
+    QFETCH(GameVersion, game);
+
+    const ConsoleRun run = runScript(script, presses, game);
+    QCOMPARE(timeline(run), names);
+    QCOMPARE(run.end, end);
+    if (end == ConsoleRun::End::Looping)
+        QVERIFY2(run.commandsRun < 50, "a loop is recognised on its first repeat");
+    QCOMPARE(findings(ScriptChecker::check(script, 85, game).warnings), warned);
+}
+
+// The game's own words are never typos, whatever their case; a near miss names the word meant,
+// whatever its prefix; a word near none is said to be no command.
+void tst_ScriptChecker::misspellingsNameTheWordMeant_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<GameVersion>("game");
+    QTest::addColumn<QString>("said"); // in the warnings; none when empty
+
+    const auto cod = GameVersion::Cod11;
+    QTest::newRow("COD 2's own words") << u"cg_drawfps 1\nscreenshotJPEG\nopenScriptMenu a b\n"
+                                          "bind x \"+melee_breath; chatmodeteam\"\nsnaps 30"_qs
+                                       << GameVersion::Cod2 << QString();
+    QTest::newRow("COD's own words")
+        << u"r_clear\nweaponslot primary\nmessagemode2\ncvardump"_qs << cod << QString();
+    QTest::newRow("a near miss of a variable")
+        << u"cg_drawfsp 1"_qs << GameVersion::Cod2 << u"Did you mean \"cg_drawFPS\"?"_qs;
+    QTest::newRow("a near miss of a command")
+        << u"bind x \"+atack\""_qs << GameVersion::Cod2 << u"Did you mean \"+attack\"?"_qs;
+    QTest::newRow("COD's command in COD 2")
+        << u"cvardump"_qs << GameVersion::Cod2 << u"Did you mean \"dvardump\"?"_qs;
+    QTest::newRow("a word near none")
+        << u"xyzzy"_qs << GameVersion::Cod2 << u"\"xyzzy\" is not a command of the game"_qs;
+    QTest::newRow("a misspelt setting")
+        << u"seta sensitivty 2"_qs << GameVersion::Cod2 << u"Did you mean \"sensitivity\"?"_qs;
+    QTest::newRow("a setting of another game")
+        << u"seta cg_drawdecals 1"_qs << GameVersion::Cod2 << QString();
+    QTest::newRow("a config the game wrote")
+        << u"// generated by Call of Duty, do not modify\nseta r_aasmaples 1"_qs
+        << GameVersion::Cod2 << QString();
+    QTest::newRow("the script's own short names")
+        << u"set s1 1\nset anim 2"_qs << GameVersion::Cod2 << QString();
+}
+
+void tst_ScriptChecker::misspellingsNameTheWordMeant()
+{
+    QFETCH(QString, script);
+    QFETCH(GameVersion, game);
+    QFETCH(QString, said);
+
+    QStringList texts;
+    for (const ScriptWarning &warning : ScriptChecker::check(script, 85, game).warnings)
+        texts << warning.text;
+    if (said.isEmpty())
+        QCOMPARE(texts, QStringList());
+    else
+        QVERIFY2(texts.join(u'\n').contains(said), qPrintable(texts.join(u'\n')));
+}
+
+void tst_ScriptChecker::runTogetherCanBeSplitAtItsColumn()
+{
+    // The column of the second command on its line, counted by hand, also where the first
+    // command does not start the line.
+    for (const auto &[line, column] : { std::pair { u" set name ^1A set name ^2B"_qs, 14 },
+             std::pair { u"wait 5; set name ^1A set name ^2B"_qs, 21 } }) {
+        const ScriptCheck check = ScriptChecker::check(u"// x\r\n"_qs + line + u"\r\n"_qs, 85);
+        QCOMPARE(check.warnings.size(), 1);
+        QCOMPARE(check.warnings.first().splitColumn, std::optional(column));
+        QCOMPARE(line.mid(column), u"set name ^2B"_qs);
+        QVERIFY(check.warnings.first().text.contains(u"\"set name ^2B\""_qs));
+    }
+}
+
+// 5,000 one-line binds in 55 KB fit the game's buffer: each key is pressed within the model's
+// bounds, and each says what it does.
+void tst_ScriptChecker::everyKeyOfABigConfigIsChecked()
+{
+    QString script;
+    for (int i = 0; i < 5000; ++i)
+        script += u"bind %1 a\n"_qs.arg(i, 0, 36);
+    QVERIFY(script.size() < 65'536);
+    const ScriptCheck check = ScriptChecker::check(script, 85);
+    QCOMPARE(check.keyNames.size(), 5000);
+    QCOMPARE(check.warnings.size(), 5000); // "a" is no command, whichever key sends it
+    QVERIFY(std::ranges::none_of(check.warnings,
+        [](const ScriptWarning &warning) { return warning.kind == Kind::ModelBound; }));
+}
+
+QTEST_APPLESS_MAIN(tst_ScriptChecker)
+#include "tst_scriptchecker.moc"

@@ -1,0 +1,201 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "findingrows.h"
+#include "scriptchecker.h"
+#include "serverview.h"
+
+#include <QTest>
+
+using Kind = ScriptFinding::Kind;
+Q_DECLARE_METATYPE(QList<KeyPress>)
+Q_DECLARE_METATYPE(ConsoleRun::End)
+Q_DECLARE_METATYPE(GameVersion)
+Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
+
+// What the others on a server see of the names, and what the server's rules cost the player.
+class tst_ServerView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void whatOthersOnTheServerSee_data();
+    void whatOthersOnTheServerSee();
+    void competitiveServerForcesTheFrameRate_data();
+    void competitiveServerForcesTheFrameRate();
+    void chatSafePace_data();
+    void chatSafePace();
+};
+
+// Worked out by hand: at com_maxfps 85 a frame lasts 11 ms and two ticks, at 100 10 ms, at 66
+// 15 ms, at 62 16 ms; sv_fps 20 takes a snapshot every 50 ms.
+void tst_ServerView::whatOthersOnTheServerSee_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("maxFps");
+    QTest::addColumn<ConsoleRules::ServerKind>("server");
+    QTest::addColumn<QStringList>("seen"); // "from milliseconds: line"
+    QTest::addColumn<QStringList>("warned");
+    QTest::addColumn<QStringList>("noted");
+    using enum ConsoleRules::ServerKind;
+    const auto everyTicks = [](int ticks) {
+        return u"set name ^1A\nwait %1\nset name ^2B\nwait %1\nset name ^3C"_qs.arg(ticks);
+    };
+    const auto loopEveryTicks = [](int ticks) {
+        return u"set a1 \"set name ^1A; wait %1; vstr a2\"\n"
+               "set a2 \"set name ^2B; wait %1; vstr a1\"\nvstr a1"_qs.arg(ticks);
+    };
+    const QString keyStep = u"set a1 \"set name ^1A; set nx vstr a2\"\n"
+                            "set a2 \"set name ^2B; set nx vstr a1\"\nset nx vstr a1\n"
+                            "bind F1 vstr nx"_qs;
+    const QStringList onceNoted { finding(Kind::RoundBasedModes, 1),
+        finding(Kind::LastNameKept, 5) };
+
+    // Names of 11 ms: the last stays; chat is dropped for 22 + 800 ms, the keys held for 22.
+    QTest::newRow("every 2 ticks: two of three skipped")
+        << everyTicks(2) << 85 << Stock << QStringList { u"50: 5"_qs }
+        << QStringList { finding(Kind::NamesSkipped, 1) }
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
+            + onceNoted;
+    QTest::newRow("every 10 ticks: each lasts 55 ms, all seen")
+        << everyTicks(10) << 85 << Stock << QStringList { u"0: 1"_qs, u"100: 3"_qs, u"150: 5"_qs }
+        << QStringList()
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
+            + onceNoted;
+    QTest::newRow("names of 50 ms, one snapshot, are seen")
+        << everyTicks(10) << 100 << Stock << QStringList { u"0: 1"_qs, u"50: 3"_qs, u"100: 5"_qs }
+        << QStringList()
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
+            + onceNoted;
+    QTest::newRow("names of 40 ms are skipped")
+        << everyTicks(8) << 100 << Stock << QStringList { u"100: 5"_qs }
+        << QStringList { finding(Kind::NamesSkipped, 1) }
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
+            + onceNoted;
+    // 2.2 s of keys held back is a warning; names 1.1 s apart leave chat alone.
+    QTest::newRow("every 200 ticks") << everyTicks(200) << 85 << Stock
+                                     << QStringList { u"0: 1"_qs, u"1100: 3"_qs, u"2200: 5"_qs }
+                                     << QStringList { finding(Kind::KeysHeldBack, 1) } << onceNoted;
+    // 81 frames, 891 ms: a note; 364 frames, 4,004 ms: a warning.
+    QTest::newRow("keys held back for 0.9 s")
+        << u"set name ^1A\nwait 162\nset name ^2B"_qs << 85 << Stock
+        << QStringList { u"0: 1"_qs, u"900: 3"_qs } << QStringList()
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::RoundBasedModes, 1),
+               finding(Kind::LastNameKept, 3) };
+    QTest::newRow("keys held back for 4 s")
+        << u"set name ^1A\nwait 728\nset name ^2B"_qs << 85 << Stock
+        << QStringList { u"0: 1"_qs, u"4050: 3"_qs }
+        << QStringList { finding(Kind::KeysHeldBack, 1) }
+        << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 3) };
+    // 80 frames of 10 ms are the flood protection's 800 ms: chat goes through.
+    QTest::newRow("names 800 ms apart keep chat")
+        << everyTicks(160) << 100 << Stock
+        << QStringList { u"0: 1"_qs, u"800: 3"_qs, u"1600: 5"_qs }
+        << QStringList { finding(Kind::KeysHeldBack, 1) } << onceNoted;
+    QTest::newRow("names 790 ms apart drop chat for 2.38 s, a note")
+        << everyTicks(158) << 100 << Stock
+        << QStringList { u"0: 1"_qs, u"800: 3"_qs, u"1600: 5"_qs }
+        << QStringList { finding(Kind::KeysHeldBack, 1) }
+        << QStringList { finding(Kind::ChatDropped, 1) } + onceNoted;
+    QTest::newRow("a loop of names 790 ms apart drops chat for ever, a warning")
+        << loopEveryTicks(158) << 100 << Stock
+        << QStringList { u"0: 1"_qs, u"800: 2"_qs, u"1600: 1"_qs }
+        << QStringList { finding(Kind::EndlessLoop, 1), finding(Kind::ChatDropped, 1) }
+        << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
+    // A name a frame: 2 names in 30 ms are 66.7 a second, over COD 2's 64; in 32 ms, 62.5.
+    const QStringList everyFrame { finding(Kind::EndlessLoop, 1), finding(Kind::NamesSkipped, 1),
+        finding(Kind::ChatDropped, 1) };
+    QTest::newRow("a name a frame at 66 fps risks a disconnect")
+        << loopEveryTicks(2) << 66 << Stock << QStringList()
+        << everyFrame + QStringList { finding(Kind::DisconnectRisk, 1) }
+        << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
+    QTest::newRow("a name a frame at 62 fps does not")
+        << loopEveryTicks(2) << 62 << Stock << QStringList() << everyFrame
+        << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
+    QTest::newRow("a key that steps holds nothing back")
+        << keyStep << 85 << Stock << QStringList() << QStringList()
+        << QStringList { finding(Kind::RoundBasedModes, 4), finding(Kind::LastNameKept, 4) };
+    // Where wait does nothing, every name comes at once.
+    QTest::newRow("competitive: a loop paced by wait freezes")
+        << loopEveryTicks(50) << 85 << Competitive << QStringList { u"0: 1"_qs }
+        << QStringList { finding(Kind::WaitLoopFreezes, 1) } << QStringList();
+    QTest::newRow("competitive: a timed animation shows its last name")
+        << everyTicks(50) << 85 << Competitive << QStringList { u"0: 5"_qs }
+        << QStringList { finding(Kind::WaitIgnored, 2) } << QStringList();
+    QTest::newRow("competitive: a key that steps still works")
+        << keyStep << 85 << Competitive << QStringList() << QStringList()
+        << QStringList { finding(Kind::RoundBasedModes, 4), finding(Kind::LastNameKept, 4) };
+}
+
+void tst_ServerView::whatOthersOnTheServerSee()
+{
+    QFETCH(QString, script);
+    QFETCH(int, maxFps);
+    QFETCH(ConsoleRules::ServerKind, server);
+    QFETCH(QStringList, seen);
+    QFETCH(QStringList, warned);
+    QFETCH(QStringList, noted);
+
+    const ScriptCheck check
+        = ScriptChecker::check(script, maxFps, GameVersion::Cod2, { server, 20 });
+    QStringList seenFrom;
+    for (const SentName &name : check.server.sent) {
+        if (name.seenFrom)
+            seenFrom << u"%1: %2"_qs.arg(*name.seenFrom).arg(name.line);
+    }
+    QCOMPARE(seenFrom, seen);
+    QCOMPARE(findings(check.warnings), warned);
+    QCOMPARE(findings(check.notes), noted);
+}
+
+void tst_ServerView::competitiveServerForcesTheFrameRate_data()
+{
+    QTest::addColumn<int>("maxFps");
+    QTest::addColumn<int>("forced");
+    QTest::newRow("0, no cap") << 0 << 250;
+    QTest::newRow("124") << 124 << 250;
+    QTest::newRow("125") << 125 << 125;
+    QTest::newRow("250") << 250 << 250;
+    QTest::newRow("251") << 251 << 250;
+}
+
+void tst_ServerView::competitiveServerForcesTheFrameRate()
+{
+    QFETCH(int, maxFps);
+    QFETCH(int, forced);
+    using enum ConsoleRules::ServerKind;
+    QCOMPARE(ConsoleRules::maxFpsOn(Competitive, maxFps), forced);
+    QCOMPARE(ConsoleRules::maxFpsOn(Stock, maxFps), maxFps);
+    // The script's own com_maxfps too.
+    const ConsoleRun run
+        = runScript(u"com_maxfps %1"_qs.arg(maxFps), {}, GameVersion::Cod2, Competitive);
+    QCOMPARE(run.frameRates.constFirst().maxFps, forced);
+}
+
+// Whole frames of 800 ms or more, worked out by hand: 73 frames of 11 ms last 803 ms, 72 only
+// 792.
+void tst_ServerView::chatSafePace_data()
+{
+    QTest::addColumn<int>("maxFps");
+    QTest::addColumn<int>("ticks");
+    QTest::newRow("85: 73 frames of 11 ms") << 85 << 146;
+    QTest::newRow("125: 100 frames of 8 ms") << 125 << 200;
+    QTest::newRow("333: 267 frames of 3 ms") << 333 << 534;
+}
+
+void tst_ServerView::chatSafePace()
+{
+    QFETCH(int, maxFps);
+    QFETCH(int, ticks);
+    QCOMPARE(ConsoleRules::chatSafeDelayTicks(maxFps), ticks);
+    // Names that far apart keep chat working; two ticks fewer drop it.
+    const auto chatDropped = [maxFps](int wait) {
+        const ScriptCheck check = ScriptChecker::check(
+            u"set name ^1A\r\nwait %1\r\nset name ^2B\r\n"_qs.arg(wait), maxFps);
+        return findings(check.notes).contains(finding(Kind::ChatDropped, 1));
+    };
+    QVERIFY(!chatDropped(ticks));
+    QVERIFY(chatDropped(ticks - ConsoleRules::ticksPerFrame));
+}
+
+QTEST_APPLESS_MAIN(tst_ServerView)
+#include "tst_serverview.moc"

@@ -1,0 +1,153 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "colorruns.h"
+#include "findingrows.h"
+#include "setnameline.h"
+#include "shownname.h"
+
+#include <QTest>
+
+using Kind = ScriptFinding::Kind;
+Q_DECLARE_METATYPE(QList<KeyPress>)
+Q_DECLARE_METATYPE(ConsoleRun::End)
+Q_DECLARE_METATYPE(GameVersion)
+Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
+
+// The name the game shows, from what a script sets and from the line that sets it.
+class tst_ShownName : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shownName_data();
+    void shownName();
+    void nameSetByLine_data();
+    void nameSetByLine();
+    void colorCodes_data();
+    void colorCodes();
+};
+
+void tst_ShownName::shownName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<GameVersion>("game");
+    const auto cod2 = GameVersion::Cod2;
+    const auto cod = GameVersion::Cod11;
+
+    QTest::newRow("plain") << u"^1Bob"_qs << u"^1Bob"_qs << cod2;
+    QTest::newRow("leading spaces dropped") << u"   ^1Bob "_qs << u"^1Bob "_qs << cod2;
+    QTest::newRow("quotes and backslashes removed") << u"a\"b\\c"_qs << u"abc"_qs << cod2;
+    QTest::newRow("exactly 31 bytes") << QString(31, u'x') << QString(31, u'x') << cod2;
+    QTest::newRow("32 bytes cut to 31") << QString(32, u'x') << QString(31, u'x') << cod2;
+    QTest::newRow("a code counts two")
+        << u"^1"_qs + QString(30, u'x') << u"^1"_qs + QString(29, u'x') << cod2;
+    QTest::newRow("empty") << QString() << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("codes only") << u"^1^2^0"_qs << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("spaces only") << u"   "_qs << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("a caret at the end dropped") << u"^1A^"_qs << u"^1A"_qs << cod2;
+    QTest::newRow("a caret alone dropped") << u"^"_qs << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("^0 dropped") << u"^0Black^1Red"_qs << u"Black^1Red"_qs << cod2;
+    QTest::newRow("semicolon dropped") << u"A;B"_qs << u"AB"_qs << cod2;
+    QTest::newRow("three spaces in a row kept, the fourth dropped")
+        << u"A   B    C"_qs << u"A   B   C"_qs << cod2;
+    QTest::newRow("cut before a code it would split")
+        << QString(30, u'x') + u"^1y"_qs << QString(30, u'x') << cod2;
+    QTest::newRow("a code just within the cut")
+        << QString(29, u'x') + u"^1y"_qs << QString(29, u'x') + u"^1"_qs << cod2;
+    QTest::newRow("caret and a letter count as a code")
+        << u"^a^b"_qs << u"UnnamedPlayer"_qs << cod2;
+    // ClientCleanName, rule by rule, where the name differs from what was set.
+    QTest::newRow("a caret takes a caret as its code: chat colors keep both pairs")
+        << u"^^33Cy^^00NutroN"_qs << u"^^33Cy^^00NutroN"_qs << cod2;
+    QTest::newRow("COD: ^^88 keeps both pairs too") << u"^^88"_qs << u"^^88"_qs << cod;
+    QTest::newRow("two carets alone are a code") << u"^^"_qs << u"UnnamedPlayer"_qs << cod2;
+    QTest::newRow("codes do not break a row of spaces") << u"A  ^1  B"_qs << u"A  ^1 B"_qs << cod2;
+    QTest::newRow("a caret and a space are a code, not a space")
+        << u"A^    B"_qs << u"A^    B"_qs << cod2;
+    QTest::newRow("leading spaces after a dropped code go too") << u"^0  A"_qs << u"A"_qs << cod2;
+    QTest::newRow("COD 2 keeps ^8") << u"^8Team"_qs << u"^8Team"_qs << cod2;
+    QTest::newRow("COD drops ^8") << u"^8Team"_qs << u"Team"_qs << cod;
+    // COD's ColorIndex keeps three bits: every character of a byte that is a multiple of eight
+    // is black.
+    QTest::newRow("COD drops ^x and ^h") << u"^xA^hB"_qs << u"AB"_qs << cod;
+    QTest::newRow("COD 2 keeps ^x") << u"^xA"_qs << u"^xA"_qs << cod2;
+    QTest::newRow("COD drops a caret and \u20ac, byte 0x80") << u"^\u20acA"_qs << u"A"_qs << cod;
+    // opencod1's Info_SetValueForKey takes the characters out, as COD 2 does.
+    QTest::newRow("COD drops ; from a name") << u"A;B"_qs << u"AB"_qs << cod;
+}
+
+void tst_ShownName::shownName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QFETCH(GameVersion, game);
+    QCOMPARE(ShownName::of(name, game).shown, shown);
+}
+
+void tst_ShownName::nameSetByLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<std::optional<QString>>("name");
+
+    QTest::newRow("plain") << u"set name ^1A"_qs << std::optional(u"^1A"_qs);
+    QTest::newRow("handed-off line") << u" set name ^1A"_qs << std::optional(u"^1A"_qs);
+    // set needs a value: the game sets nothing.
+    QTest::newRow("empty name") << u" set name "_qs << std::optional<QString>();
+    QTest::newRow("two on one line")
+        << u" set name A set name B"_qs << std::optional(u"A set name B"_qs);
+    QTest::newRow("any case, any spacing")
+        << u"SET  Name\t^2Bo   b "_qs << std::optional(u"^2Bo b"_qs);
+    QTest::newRow("ends at a semicolon") << u"set name ^3C; wait 5"_qs << std::optional(u"^3C"_qs);
+    QTest::newRow("the last of two") << u"set name ^3C; set name D"_qs << std::optional(u"D"_qs);
+    QTest::newRow("quoted") << u"set name \"^4D  E\"; wait"_qs << std::optional(u"^4D  E"_qs);
+    QTest::newRow("seta") << u"seta name ^5F"_qs << std::optional(u"^5F"_qs);
+    QTest::newRow("the variable's own command") << u"name ^6G"_qs << std::optional(u"^6G"_qs);
+    QTest::newRow("an escaped quote") << u"set name \"a\\\"b\""_qs << std::optional(u"a\"b"_qs);
+    QTest::newRow("a byte from 0x80 ends the word")
+        << u"set name B\u00e9"_qs << std::optional(u"B"_qs);
+    QTest::newRow("a comment after the name") << u"set name H//x"_qs << std::optional(u"H"_qs);
+    QTest::newRow("comment") << u"// set name ^1T^1a"_qs << std::optional<QString>();
+    QTest::newRow("a binding") << u"bind k \"set name K\""_qs << std::optional<QString>();
+    QTest::newRow("other command") << u"wait 5"_qs << std::optional<QString>();
+    QTest::newRow("other variable") << u"set namecolor 1"_qs << std::optional<QString>();
+}
+
+void tst_ShownName::nameSetByLine()
+{
+    QFETCH(QString, line);
+    QFETCH(std::optional<QString>, name);
+
+    QCOMPARE(SetNameLine::nameSetBy(line), name);
+}
+
+// The codes a name holds as the game reads them (Q_IsColorString): a caret takes anything but a
+// caret as its code.
+void tst_ShownName::colorCodes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("codes");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<QString>("inForce"); // at position at
+
+    QTest::newRow("none: white") << u"Sniper"_qs << QString() << 3 << u"^7"_qs;
+    QTest::newRow("the last before the position") << u"^1Sn^2iper"_qs << u"12"_qs << 6 << u"^2"_qs;
+    QTest::newRow("a code that starts at the position is not yet in force")
+        << u"^1Sn^2iper"_qs << u"12"_qs << 4 << u"^1"_qs;
+    QTest::newRow("a shown caret, then a code") << u"^^1ab"_qs << u"1"_qs << 3 << u"^1"_qs;
+    QTest::newRow("letters are codes too") << u"^xA^^B"_qs << u"xB"_qs << 3 << u"^x"_qs;
+    QTest::newRow("a caret at the end is none") << u"A^"_qs << QString() << 2 << u"^7"_qs;
+}
+
+void tst_ShownName::colorCodes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, codes);
+    QFETCH(int, at);
+    QFETCH(QString, inForce);
+    QCOMPARE(colorCodesIn(name), codes);
+    QCOMPARE(colorCodeInForce(name, at), inForce);
+}
+
+QTEST_APPLESS_MAIN(tst_ShownName)
+#include "tst_shownname.moc"
