@@ -44,8 +44,8 @@ QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
             + u'\n';
         for (const SentName &name : check.server.sent) {
             if (name.seenFrom) {
-                item(tr("%1 s, line %2: %3")
-                         .arg(*name.seenFrom / 1000, 0, 'f', 2)
+                item(tr("%1, line %2: %3")
+                         .arg(TickTime::seconds(*name.seenFrom))
                          .arg(name.line)
                          .arg(name.shown));
             }

@@ -373,7 +373,7 @@ void ScriptPlayerWindow::fillTimeline()
     QList<bool> seen(m_run.nameChanges.size(), false);
     for (const SentName &sent : std::as_const(m_seenByOthers.sent)) {
         seen[sent.change] = sent.seenFrom.has_value();
-        others[sent.change] = sent.seenFrom ? tr("from %1 s").arg(*sent.seenFrom / 1000, 0, 'f', 2)
+        others[sent.change] = sent.seenFrom ? tr("from %1").arg(TickTime::seconds(*sent.seenFrom))
                                             : tr("never: it lasts less than a snapshot");
     }
     for (qsizetype i = 0; i < m_run.nameChanges.size(); ++i) {
