@@ -42,11 +42,8 @@ int main(int argc, char *argv[])
     EndRequests endRequests;
     QObject::connect(
         &endRequests, &EndRequests::endRequested, &app, [&program] { program.endInOrder(); });
-    program.mainWindow().show();
-    program.offerRecoveredScripts();
     // What is left is the script to open, as "Open with" passes it; its name comes whole from
     // the wide command line on Windows.
-    if (argc > 1)
-        program.openInEditor(arguments.constLast());
+    program.start(argc > 1 ? arguments.constLast() : QString());
     return app.exec();
 }

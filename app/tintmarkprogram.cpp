@@ -45,6 +45,14 @@ TintmarkProgram::TintmarkProgram(
 {
 }
 
+void TintmarkProgram::start(const QString &script)
+{
+    m_mainWindow.show();
+    offerRecoveredScripts();
+    if (!script.isEmpty())
+        openInEditor(script);
+}
+
 void TintmarkProgram::setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tintmark"));

@@ -22,6 +22,9 @@ public:
         PlayerDialogs &dialogs, InstalledGames &games, const QString &recoveryFolder = {});
 
     frmNameScript &mainWindow() { return m_mainWindow; }
+    // Starts as the player starts it: the main window shows, the scripts that earlier runs ended
+    // without saving are offered back, and the script given, if any, opens in the editor.
+    void start(const QString &script = {});
     // Opens a script in the editor, as "tintmark FILE" does.
     void openInEditor(const QString &path) { m_editorHandOff.openInEditor(path); }
     void settleBeforeSessionEnds(SessionEnd &end) { m_editorHandOff.settleBeforeSessionEnds(end); }

@@ -117,6 +117,12 @@ void tst_ConsoleRun::limits_data()
     QTest::newRow("COD 1.1: command of 1,024 bytes loses its last byte")
         << u"set name "_qs + QString(1'014, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
         << QStringList { finding(Kind::LongCommand, 1) } << cod11;
+    QTest::newRow("COD 1.3: command of 1,023 bytes is whole")
+        << u"set name "_qs + QString(1'014, u'a') << QStringList { u"0 1 "_qs + name31 }
+        << QStringList() << cod13;
+    QTest::newRow("COD 1.3: command of 1,024 bytes loses its last byte")
+        << u"set name "_qs + QString(1'014, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
+        << QStringList { finding(Kind::LongCommand, 1) } << cod13;
 }
 
 void tst_ConsoleRun::limits()

@@ -5,6 +5,7 @@
 #include "clippedlabels.h"
 #include "endrequests.h"
 #include "fakedialogs.h"
+#include "recoverycopy.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
 #include "sessionend.h"
@@ -27,11 +28,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QProcess>
 #include <QTextBlock>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
+
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -46,6 +52,27 @@ public:
     bool cancelled = false;
     bool released = false;
 };
+
+// A program killed while it kept a recovery copy: this test run again in a process of its own,
+// which writes the copy and waits (see initTestCase) until it is killed.
+constexpr char copyFolderVariable[] = "TINTMARK_TEST_KEEP_COPY_IN";
+constexpr char copyTextVariable[] = "TINTMARK_TEST_COPY_TEXT";
+
+bool killAProgramKeepingACopy(const QString &folder, const QString &text)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(copyFolderVariable), folder);
+    environment.insert(QLatin1String(copyTextVariable), text);
+    program.setProcessEnvironment(environment);
+    // Any one test: the copy is written in initTestCase, before it.
+    program.start(QCoreApplication::applicationFilePath(), { u"windowLayout"_qs });
+    QByteArray output;
+    while (!output.contains("copy written") && program.waitForReadyRead(10'000))
+        output += program.readAllStandardOutput();
+    program.kill();
+    return program.waitForFinished(10'000) && output.contains("copy written");
+}
 
 } // namespace
 
@@ -75,6 +102,8 @@ private slots:
     void closingAsksAboutChanges();
     void closingTheMainWindowEndsTheProgram();
     void recentScriptsAreOffered();
+    void ctrlSSavesWhereTheScriptLastWent_data();
+    void ctrlSSavesWhereTheScriptLastWent();
     void aboutNamesTheVersionAndLicence();
     void opensAScriptThatSavesAgainByteForByte_data();
     void opensAScriptThatSavesAgainByteForByte();
@@ -121,6 +150,14 @@ private:
 
 void tst_frmEditor::initTestCase()
 {
+    if (const QString folder = qEnvironmentVariable(copyFolderVariable); !folder.isEmpty()) {
+        RecoveryCopy copy(folder);
+        if (copy.write(qEnvironmentVariable(copyTextVariable)))
+            std::fputs("copy written\n", stdout);
+        std::fflush(stdout);
+        QThread::sleep(60);
+        std::exit(1);
+    }
     TintmarkProgram::setUpApplication();
     // The recent scripts go to the test's own settings.
     QVERIFY(m_settings.isValid());
@@ -533,19 +570,6 @@ void tst_frmEditor::recentScriptsAreOffered()
     m_program->openInEditor(opened);
     QCOMPARE(script()->toPlainText(), u"set name Opened"_qs);
 
-    // Ctrl+S saves to the script opened, without asking where.
-    const int asked = m_dialogs.calls;
-    editor()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(editor()));
-    script()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(script(), u"X"_qs);
-    QTest::keyClick(script(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(m_dialogs.calls, asked);
-    QFile saved(opened);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray("set name OpenedX\r\n"));
-    QVERIFY(!script()->document()->isModified());
-
     emit script()->customContextMenuRequested(QPoint(4, 4));
     QMenu *recent = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -628,18 +652,25 @@ void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
 void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack_data()
 {
     QTest::addColumn<bool>("recover");
-    QTest::newRow("recovered") << true;
-    QTest::newRow("discarded") << false;
+    QTest::addColumn<bool>("killed"); // left by a program really killed, its lock still there
+    QTest::newRow("recovered") << true << false;
+    QTest::newRow("discarded") << false << false;
+    QTest::newRow("left by a killed program, recovered at the next start") << true << true;
 }
 
 void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack()
 {
     QFETCH(bool, recover);
+    QFETCH(bool, killed);
     // A copy that a program now gone left: no one holds its lock.
     const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_qs;
-    QVERIFY(!writeFile(u"recovery/left.recovery"_qs, text.toUtf8()).isEmpty());
+    if (killed)
+        QVERIFY(killAProgramKeepingACopy(recoveryFolder(), text));
+    else
+        QVERIFY(!writeFile(u"recovery/left.recovery"_qs, text.toUtf8()).isEmpty());
+    const QStringList left = recoveryCopies();
     m_dialogs.recover = recover;
-    m_program->offerRecoveredScripts();
+    m_program->start();
     QCOMPARE(m_dialogs.recoverQuestions, 1);
     if (recover) {
         QVERIFY(editor());
@@ -647,7 +678,7 @@ void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack()
         QVERIFY(script()->document()->isModified());
         // The editor's own copy replaces the one left.
         QCOMPARE(recoveryCopies().size(), 1);
-        QVERIFY(recoveryCopies().first() != u"left.recovery"_qs);
+        QVERIFY(recoveryCopies().first() != left.first());
         m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
     } else {
         QVERIFY(!editor());
@@ -695,30 +726,39 @@ void tst_frmEditor::hoverPreviewsASetNameLine()
 void tst_frmEditor::opensAScriptThatSavesAgainByteForByte_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("Windows-1252, tabs and an empty line")
-        << QByteArray("// \x93quoted\x94 \x80 and\xa0no-break\r\n"
-                      "set name ^1A\r\n\r\nwait 50\r\n\tset name \x81\xff\r\n");
+    QTest::addColumn<bool>("fromCommandLine"); // as "tintmark FILE" and "Open with" open it
+    const QByteArray windows1252 = "// \x93quoted\x94 \x80 and\xa0no-break\r\n"
+                                   "set name ^1A\r\n\r\nwait 50\r\n\tset name \x81\xff\r\n";
+    QTest::newRow("Windows-1252, tabs and an empty line") << windows1252 << false;
     QTest::newRow("empty lines at the end")
-        << QByteArray("// \x93quoted\x94 \x80 and\r\nset name ^1A\r\n\r\n\r\n");
+        << QByteArray("// \x93quoted\x94 \x80 and\r\nset name ^1A\r\n\r\n\r\n") << false;
+    QTest::newRow("tintmark FILE") << windows1252 << true;
 }
 
 void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(bool, fromCommandLine);
     const QString path = writeFile(u"friend.cfg"_qs, bytes);
     QVERIFY(!path.isEmpty());
 
-    handOff(u"A"_qs);
-    QVERIFY(QTest::qWaitForWindowActive(editor()));
-    m_dialogs.path = path;
-    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    if (fromCommandLine) {
+        m_program->start(path);
+        QVERIFY(editor());
+    } else {
+        handOff(u"A"_qs);
+        QVERIFY(QTest::qWaitForWindowActive(editor()));
+        m_dialogs.path = path;
+        QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
+    }
     QVERIFY(script()->toPlainText().startsWith(u"// \u201cquoted\u201d \u20ac and"_qs));
     QCOMPARE(m_dialogs.utf8Questions, 0);
     QCOMPARE(saveEditor(), bytes);
 
     // Opening is one step that Undo takes back.
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(script()->toPlainText().endsWith(u" set name A"_qs));
+    QVERIFY(script()->toPlainText().endsWith(u" set name A"_qs) != fromCommandLine);
+    QVERIFY(!script()->toPlainText().startsWith(u"// \u201cquoted"_qs));
 }
 
 void tst_frmEditor::offersToReadAScriptSavedAsUtf8_data()
@@ -953,6 +993,64 @@ void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
 
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(script()->toPlainText(), before);
+}
+
+void tst_frmEditor::ctrlSSavesWhereTheScriptLastWent_data()
+{
+    QTest::addColumn<bool>("savedAs"); // saved under a new name after opening
+    QTest::addColumn<std::optional<WriteFault>>("fault");
+    QTest::newRow("the script opened") << false << std::optional<WriteFault>();
+    QTest::newRow("the new name it was saved as") << true << std::optional<WriteFault>();
+    // A failed save leaves the text unsaved: closing still asks.
+    QTest::newRow("the rename over the script refused")
+        << false << std::optional(WriteFault::CommitFails);
+    QTest::newRow("a full disk") << false << std::optional(WriteFault::FullDisk);
+}
+
+// Ctrl+S writes the script last opened or saved, without asking where.
+void tst_frmEditor::ctrlSSavesWhereTheScriptLastWent()
+{
+    QFETCH(bool, savedAs);
+    QFETCH(std::optional<WriteFault>, fault);
+
+    const QByteArray old = "set name Opened\r\n";
+    handOff(u"A"_qs);
+    std::optional<bool> unsavedAfterFirstSave;
+    const auto openChangeAndSave = [&] {
+        m_program->openInEditor(m_dialogs.path);
+        if (savedAs) {
+            m_dialogs.path = m_dir->filePath(u"new.cfg"_qs);
+            QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+        }
+        editor()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor()));
+        script()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(script(), u"X"_qs);
+        const int asked = m_dialogs.calls;
+        QTest::keyClick(script(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.calls, asked);
+        if (!unsavedAfterFirstSave)
+            unsavedAfterFirstSave = script()->document()->isModified();
+    };
+    if (fault) {
+        const FaultedSave saved
+            = saveUnderFault(*fault, old, m_dir->path(), m_dialogs, openChangeAndSave);
+        if (saved.notMade)
+            QSKIP(saved.notMade);
+        QCOMPARE(saved.kept, old);
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QCOMPARE(unsavedAfterFirstSave, std::optional(true));
+        return;
+    }
+    m_dialogs.path = writeFile(u"opened.cfg"_qs, old);
+    openChangeAndSave();
+    QVERIFY(!script()->document()->isModified());
+    QFile written(m_dir->filePath(savedAs ? u"new.cfg"_qs : u"opened.cfg"_qs));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("set name OpenedX\r\n"));
+    QFile opened(m_dir->filePath(u"opened.cfg"_qs));
+    QVERIFY(opened.open(QIODevice::ReadOnly));
+    QCOMPARE(opened.readAll(), savedAs ? old : QByteArray("set name OpenedX\r\n"));
 }
 
 void tst_frmEditor::aboutNamesTheVersionAndLicence()

@@ -196,6 +196,8 @@ void tst_GameFinder::noticeSaysHowToRunTheScript_data()
     QTest::newRow("keys to press")
         << main + u"a.cfg"_qs << u"bind k vstr a\nset a \"set name A\"\nbind F5 \"vstr a\""_qs
         << u"/exec a.cfg\nThen press K or F5 to play it."_qs;
+    QTest::newRow("one key to press") << main + u"a.cfg"_qs << u"bind F1 \"set name A\"\r\n"_qs
+                                      << u"/exec a.cfg\nThen press F1 to play it."_qs;
     // What the checker finds, in its words: the line only where there are lines.
     QTest::newRow("a name the game cuts")
         << main + u"a.cfg"_qs << u"set name ^1abcdefghijklmnopqrstuvwxyz12345"_qs

@@ -8,6 +8,13 @@
 #include <QTest>
 
 using Kind = ScriptFinding::Kind;
+
+// The server a row plays on, and the game.
+struct Server {
+    ConsoleRules::ServerKind kind;
+    int snapshotsPerSecond = ConsoleRules::defaultSnapshotsPerSecond;
+    GameVersion game = GameVersion::Cod2;
+};
 Q_DECLARE_METATYPE(QList<KeyPress>)
 Q_DECLARE_METATYPE(ConsoleRun::End)
 Q_DECLARE_METATYPE(GameVersion)
@@ -32,7 +39,7 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<int>("maxFps");
-    QTest::addColumn<ConsoleRules::ServerKind>("server");
+    QTest::addColumn<Server>("server");
     QTest::addColumn<QStringList>("seen"); // "from milliseconds: line"
     QTest::addColumn<QStringList>("warned");
     QTest::addColumn<QStringList>("noted");
@@ -44,6 +51,21 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
         return u"set a1 \"set name ^1A; wait %1; vstr a2\"\n"
                "set a2 \"set name ^2B; wait %1; vstr a1\"\nvstr a1"_qs.arg(ticks);
     };
+    // count names, ticks apart, each on a line of its own with its wait, and when others see
+    // each: at its own time, every milliseconds apart, a multiple of the 50 ms snapshots.
+    const auto namesEvery = [](int count, int ticks) {
+        QStringList lines;
+        for (int i = 0; i < count; ++i)
+            lines << u"set name ^%1N%2"_qs.arg(i % 9 + 1).arg(i) << u"wait %1"_qs.arg(ticks);
+        lines.removeLast();
+        return lines.join(u'\n');
+    };
+    const auto seenEvery = [](int count, int milliseconds) {
+        QStringList seen;
+        for (int i = 0; i < count; ++i)
+            seen << u"%1: %2"_qs.arg(i * milliseconds).arg(2 * i + 1);
+        return seen;
+    };
     const QString keyStep = u"set a1 \"set name ^1A; set nx vstr a2\"\n"
                             "set a2 \"set name ^2B; set nx vstr a1\"\nset nx vstr a1\n"
                             "bind F1 vstr nx"_qs;
@@ -52,52 +74,52 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
 
     // Names of 11 ms: the last stays; chat is dropped for 22 + 800 ms, the keys held for 22.
     QTest::newRow("every 2 ticks: two of three skipped")
-        << everyTicks(2) << 85 << Stock << QStringList { u"50: 5"_qs }
+        << everyTicks(2) << 85 << Server { Stock } << QStringList { u"50: 5"_qs }
         << QStringList { finding(Kind::NamesSkipped, 1) }
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("every 10 ticks: each lasts 55 ms, all seen")
-        << everyTicks(10) << 85 << Stock << QStringList { u"0: 1"_qs, u"100: 3"_qs, u"150: 5"_qs }
-        << QStringList()
+        << everyTicks(10) << 85 << Server { Stock }
+        << QStringList { u"0: 1"_qs, u"100: 3"_qs, u"150: 5"_qs } << QStringList()
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("names of 50 ms, one snapshot, are seen")
-        << everyTicks(10) << 100 << Stock << QStringList { u"0: 1"_qs, u"50: 3"_qs, u"100: 5"_qs }
-        << QStringList()
+        << everyTicks(10) << 100 << Server { Stock }
+        << QStringList { u"0: 1"_qs, u"50: 3"_qs, u"100: 5"_qs } << QStringList()
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("names of 40 ms are skipped")
-        << everyTicks(8) << 100 << Stock << QStringList { u"100: 5"_qs }
+        << everyTicks(8) << 100 << Server { Stock } << QStringList { u"100: 5"_qs }
         << QStringList { finding(Kind::NamesSkipped, 1) }
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     // 2.2 s of keys held back is a warning; names 1.1 s apart leave chat alone.
-    QTest::newRow("every 200 ticks") << everyTicks(200) << 85 << Stock
+    QTest::newRow("every 200 ticks") << everyTicks(200) << 85 << Server { Stock }
                                      << QStringList { u"0: 1"_qs, u"1100: 3"_qs, u"2200: 5"_qs }
                                      << QStringList { finding(Kind::KeysHeldBack, 1) } << onceNoted;
     // 81 frames, 891 ms: a note; 364 frames, 4,004 ms: a warning.
     QTest::newRow("keys held back for 0.9 s")
-        << u"set name ^1A\nwait 162\nset name ^2B"_qs << 85 << Stock
+        << u"set name ^1A\nwait 162\nset name ^2B"_qs << 85 << Server { Stock }
         << QStringList { u"0: 1"_qs, u"900: 3"_qs } << QStringList()
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::RoundBasedModes, 1),
                finding(Kind::LastNameKept, 3) };
     QTest::newRow("keys held back for 4 s")
-        << u"set name ^1A\nwait 728\nset name ^2B"_qs << 85 << Stock
+        << u"set name ^1A\nwait 728\nset name ^2B"_qs << 85 << Server { Stock }
         << QStringList { u"0: 1"_qs, u"4050: 3"_qs }
         << QStringList { finding(Kind::KeysHeldBack, 1) }
         << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 3) };
     // 80 frames of 10 ms are the flood protection's 800 ms: chat goes through.
     QTest::newRow("names 800 ms apart keep chat")
-        << everyTicks(160) << 100 << Stock
+        << everyTicks(160) << 100 << Server { Stock }
         << QStringList { u"0: 1"_qs, u"800: 3"_qs, u"1600: 5"_qs }
         << QStringList { finding(Kind::KeysHeldBack, 1) } << onceNoted;
     QTest::newRow("names 790 ms apart drop chat for 2.38 s, a note")
-        << everyTicks(158) << 100 << Stock
+        << everyTicks(158) << 100 << Server { Stock }
         << QStringList { u"0: 1"_qs, u"800: 3"_qs, u"1600: 5"_qs }
         << QStringList { finding(Kind::KeysHeldBack, 1) }
         << QStringList { finding(Kind::ChatDropped, 1) } + onceNoted;
     QTest::newRow("a loop of names 790 ms apart drops chat for ever, a warning")
-        << loopEveryTicks(158) << 100 << Stock
+        << loopEveryTicks(158) << 100 << Server { Stock }
         << QStringList { u"0: 1"_qs, u"800: 2"_qs, u"1600: 1"_qs }
         << QStringList { finding(Kind::EndlessLoop, 1), finding(Kind::ChatDropped, 1) }
         << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
@@ -105,24 +127,60 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
     const QStringList everyFrame { finding(Kind::EndlessLoop, 1), finding(Kind::NamesSkipped, 1),
         finding(Kind::ChatDropped, 1) };
     QTest::newRow("a name a frame at 66 fps risks a disconnect")
-        << loopEveryTicks(2) << 66 << Stock << QStringList()
+        << loopEveryTicks(2) << 66 << Server { Stock } << QStringList()
         << everyFrame + QStringList { finding(Kind::DisconnectRisk, 1) }
         << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
     QTest::newRow("a name a frame at 62 fps does not")
-        << loopEveryTicks(2) << 62 << Stock << QStringList() << everyFrame
+        << loopEveryTicks(2) << 62 << Server { Stock } << QStringList() << everyFrame
         << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
+    // COD keeps 64 unacknowledged commands, half COD 2's: 32 ms frames send 31.25 names a
+    // second, 31 ms frames 32.3.
+    QTest::newRow("COD: a name a frame at 32 fps risks a disconnect")
+        << loopEveryTicks(2) << 32 << Server { Stock, 20, GameVersion::Cod13 } << QStringList()
+        << everyFrame + QStringList { finding(Kind::DisconnectRisk, 1) }
+        << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
+    QTest::newRow("COD: a name a frame at 31 fps does not")
+        << loopEveryTicks(2) << 31 << Server { Stock, 20, GameVersion::Cod13 } << QStringList()
+        << everyFrame
+        << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
+    // Chat stays dropped until 0.8 s after the last name: nine gaps of 550 ms and the 800 ms
+    // after are 5.75 s, over 5 s, a warning; seven are 4.65 s, a note.
+    QTest::newRow("chat dropped for 5.75 s, a warning")
+        << namesEvery(10, 100) << 85 << Server { Stock } << seenEvery(10, 550)
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
+        << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 19) };
+    QTest::newRow("chat dropped for 4.65 s, a note")
+        << namesEvery(8, 100) << 85 << Server { Stock } << seenEvery(8, 550)
+        << QStringList { finding(Kind::KeysHeldBack, 1) }
+        << QStringList { finding(Kind::ChatDropped, 1), finding(Kind::RoundBasedModes, 1),
+               finding(Kind::LastNameKept, 15) };
+    // A name shorter than a snapshot is taken as skipped: B lasts 60 ms, from 100 to 160, less
+    // than sv_fps 10's 100 ms and more than sv_fps 20's 50 ms.
+    const QString sixtyMilliseconds
+        = u"set name ^1A\nwait 20\nset name ^2B\nwait 12\nset name ^3C"_qs;
+    QTest::newRow("sv_fps 10: a name of 60 ms skipped")
+        << sixtyMilliseconds << 100 << Server { Stock, 10 }
+        << QStringList { u"0: 1"_qs, u"200: 5"_qs }
+        << QStringList { finding(Kind::NamesSkipped, 3) }
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
+            + onceNoted;
+    QTest::newRow("sv_fps 20: the same name seen")
+        << sixtyMilliseconds << 100 << Server { Stock, 20 }
+        << QStringList { u"0: 1"_qs, u"100: 3"_qs, u"200: 5"_qs } << QStringList()
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
+            + onceNoted;
     QTest::newRow("a key that steps holds nothing back")
-        << keyStep << 85 << Stock << QStringList() << QStringList()
+        << keyStep << 85 << Server { Stock } << QStringList() << QStringList()
         << QStringList { finding(Kind::RoundBasedModes, 4), finding(Kind::LastNameKept, 4) };
     // Where wait does nothing, every name comes at once.
     QTest::newRow("competitive: a loop paced by wait freezes")
-        << loopEveryTicks(50) << 85 << Competitive << QStringList { u"0: 1"_qs }
+        << loopEveryTicks(50) << 85 << Server { Competitive } << QStringList { u"0: 1"_qs }
         << QStringList { finding(Kind::WaitLoopFreezes, 1) } << QStringList();
     QTest::newRow("competitive: a timed animation shows its last name")
-        << everyTicks(50) << 85 << Competitive << QStringList { u"0: 5"_qs }
+        << everyTicks(50) << 85 << Server { Competitive } << QStringList { u"0: 5"_qs }
         << QStringList { finding(Kind::WaitIgnored, 2) } << QStringList();
     QTest::newRow("competitive: a key that steps still works")
-        << keyStep << 85 << Competitive << QStringList() << QStringList()
+        << keyStep << 85 << Server { Competitive } << QStringList() << QStringList()
         << QStringList { finding(Kind::RoundBasedModes, 4), finding(Kind::LastNameKept, 4) };
 }
 
@@ -130,19 +188,19 @@ void tst_ServerView::whatOthersOnTheServerSee()
 {
     QFETCH(QString, script);
     QFETCH(int, maxFps);
-    QFETCH(ConsoleRules::ServerKind, server);
+    QFETCH(Server, server);
     QFETCH(QStringList, seen);
     QFETCH(QStringList, warned);
     QFETCH(QStringList, noted);
 
-    const ScriptCheck check
-        = ScriptChecker::check(script, maxFps, GameVersion::Cod2, { server, 20 });
+    const ScriptCheck check = ScriptChecker::check(
+        script, maxFps, server.game, { server.kind, server.snapshotsPerSecond });
     QStringList seenFrom;
     for (const SentName &name : check.server.sent) {
         if (name.seenFrom)
             seenFrom << u"%1: %2"_qs.arg(*name.seenFrom).arg(name.line);
     }
-    QCOMPARE(seenFrom, seen);
+    QCOMPARE(seenFrom.join(u", "), seen.join(u", "));
     QCOMPARE(findings(check.warnings), warned);
     QCOMPARE(findings(check.notes), noted);
 }
