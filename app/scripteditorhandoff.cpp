@@ -21,6 +21,8 @@ ScriptEditorHandOff::ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver 
 {
     connect(
         &mainWindow, &frmNameScript::scriptEditorRequested, this, &ScriptEditorHandOff::handOff);
+    connect(
+        &mainWindow, &frmNameScript::openScriptRequested, this, &ScriptEditorHandOff::openInEditor);
     mainWindow.installEventFilter(this);
 #if QT_CONFIG(sessionmanager)
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,

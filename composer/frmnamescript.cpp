@@ -7,10 +7,12 @@
 #include "colorruns.h"
 #include "colorswatch.h"
 #include "fixedlayout.h"
+#include "helpmenu.h"
 #include "installedgames.h"
 #include "namepreview.h"
 #include "piccolor.h"
 #include "pinnedpreview.h"
+#include "recentscripts.h"
 #include "scriptsaver.h"
 #include "setnameline.h"
 #include "singlelinevalidator.h"
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolTip>
@@ -80,15 +83,17 @@ frmNameScript::frmNameScript(ScriptSaver &saver, QWidget *parent)
     setWindowTitle(tr("Tintmark for COD 2 and COD"));
     keepFromMaximizing(this);
     setFont(fixedLayoutFont());
-    createControls();
-    setGeometry(QRect(QPoint(232, 342), rectFromTwips(0, 0, 9960, 1635).size()));
-    setFixedSize(size());
+    // Every command in a menu bar above the layout, which keeps its size.
+    const auto [menuBar, client] = addMenuBarAbove(this, rectFromTwips(0, 0, 9960, 1635).size());
+    createControls(client);
+    createMenus(menuBar);
+    setGeometry(QRect(QPoint(232, 342), sizeHint()));
     Form_Load();
 }
 
 frmNameScript::~frmNameScript() = default;
 
-void frmNameScript::createControls()
+void frmNameScript::createControls(QWidget *client)
 {
     struct Swatch {
         const char *name;
@@ -146,19 +151,23 @@ void frmNameScript::createControls()
             false },
     };
 
-    Text1 = new QLineEdit(this);
+    Text1 = new QLineEdit(client);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(rectFromTwips(3360, 600, 6375, 285));
     Text1->setMaxLength(maximumNameLength);
     Text1->setValidator(new SingleLineValidator(Text1));
     Text1->setAccessibleName(tr("Player name"));
-    // The tooltip always previews the name as the game shows it.
-    Text1->setToolTip(NamePreview::html(NamePreview::judge(QString())));
-    connect(Text1, &QLineEdit::textChanged, Text1, [this](const QString &name) {
+    // Players read "Script Name:" as a file's name: the tooltips say whose name it is. The
+    // name box's tooltip also previews the name as the game shows it.
+    const QString whatTheNameIs = tr("The player name that the script sets in the game, with "
+                                     "its color codes; the file's name is asked for at Save.");
+    Text1->setWhatsThis(whatTheNameIs);
+    Text1->setToolTip(NamePreview::html(NamePreview::judge(QString()), whatTheNameIs));
+    connect(Text1, &QLineEdit::textChanged, Text1, [this, whatTheNameIs](const QString &name) {
         // A preview on screen follows the name instead of showing the old one.
         const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
         const JudgedName judged = NamePreview::judge(name);
-        Text1->setToolTip(NamePreview::html(judged));
+        Text1->setToolTip(NamePreview::html(judged, whatTheNameIs));
         if (previewShown)
             showPreview();
         if (m_pinned)
@@ -168,19 +177,17 @@ void frmNameScript::createControls()
     connect(Text1, &QWidget::customContextMenuRequested, this, &frmNameScript::showNameMenu);
     Text1->setEnabled(false);
 
-    auto *pin = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_P), this);
-    connect(pin, &QShortcut::activated, this, &frmNameScript::pinPreview);
     // Back to the name from anywhere in the window; the caption keeps its text as it is.
     auto *toName = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_N), this);
     connect(
         toName, &QShortcut::activated, Text1, [this] { Text1->setFocus(Qt::ShortcutFocusReason); });
 
-    Command1 = createButton(tr("CFG &Editor"), this);
+    Command1 = createButton(tr("CFG &Editor"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(rectFromTwips(7320, 1080, 1095, 375));
     connect(Command1, &QPushButton::clicked, this, &frmNameScript::Command1_Click);
 
-    cmdSave = createButton(tr("&Save"), this);
+    cmdSave = createButton(tr("&Save"), client);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(rectFromTwips(8640, 1080, 1095, 375));
     connect(cmdSave, &QPushButton::clicked, this, &frmNameScript::cmdSave_Click);
@@ -188,7 +195,7 @@ void frmNameScript::createControls()
     std::vector<std::pair<int, QWidget *>> tabOrder
         = { { 0, Text1 }, { 1, Command1 }, { 2, cmdSave } };
     for (const Swatch &swatch : swatches) {
-        auto *widget = new ColorSwatch(swatch.fill, this);
+        auto *widget = new ColorSwatch(swatch.fill, client);
         widget->setObjectName(QLatin1String(swatch.name));
         widget->setGeometry(swatch.geometry);
         widget->setAccessibleName(swatch.description);
@@ -202,7 +209,7 @@ void frmNameScript::createControls()
     // The codes share one size, so that ^8 and ^0 in their lower boxes match the others.
     QList<QList<QLabel *>> fittedTogether = { {} };
     for (const Caption &caption : captions) {
-        QLabel *label = createLabel(caption.text, this);
+        QLabel *label = createLabel(caption.text, client);
         label->setObjectName(QLatin1String(caption.name));
         label->setGeometry(caption.geometry);
         if (caption.codeFont) {
@@ -213,9 +220,10 @@ void frmNameScript::createControls()
         }
     }
     fitFontsOnFirstPaint(this, fittedTogether);
+    client->findChild<QLabel *>(QStringLiteral("Label11"))->setToolTip(whatTheNameIs);
 
     // lblSet only carries the command word; it is never shown.
-    lblSet = findChild<QLabel *>(QStringLiteral("lblSet"), Qt::FindDirectChildrenOnly);
+    lblSet = client->findChild<QLabel *>(QStringLiteral("lblSet"), Qt::FindDirectChildrenOnly);
     lblSet->setVisible(false);
 
     std::ranges::sort(tabOrder, {}, &std::pair<int, QWidget *>::first);
@@ -329,21 +337,94 @@ void frmNameScript::pinPreview()
     QToolTip::hideText();
 }
 
+void frmNameScript::createMenus(QMenuBar *menuBar)
+{
+    // Access letters apart from the layout's own: Alt+E, Alt+S, Alt+N and Alt+P.
+    QMenu *file = menuBar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    QAction *save
+        = file->addAction(tr("&Save the Name Script..."), this, &frmNameScript::cmdSave_Click);
+    save->setObjectName(QStringLiteral("saveAction"));
+    save->setShortcut(QKeySequence::Save);
+    QAction *editor
+        = file->addAction(tr("Add to the Script &Editor"), this, &frmNameScript::Command1_Click);
+    editor->setObjectName(QStringLiteral("editorAction"));
+    editor->setShortcut(Qt::CTRL | Qt::Key_E);
+    file->addSeparator();
+    QAction *open = file->addAction(
+        tr("&Open Script in the Editor..."), this, [this] { emit openScriptRequested(QString()); });
+    open->setObjectName(QStringLiteral("openAction"));
+    open->setShortcut(QKeySequence::Open);
+    QMenu *recent = file->addMenu(tr("Open &Recent"));
+    recent->setObjectName(QStringLiteral("recentMenu"));
+    connect(recent, &QMenu::aboutToShow, recent, [this, recent] {
+        RecentScripts::fill(
+            recent, [this](const QString &path) { emit openScriptRequested(path); });
+    });
+    file->addSeparator();
+    QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+
+    // The name's commands, as in the name box's context menu.
+    m_copyCommandAction = new QAction(tr("Copy the Console &Command"), this);
+    m_copyCommandAction->setObjectName(QStringLiteral("copyConsoleCommand"));
+    m_copyCommandAction->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    connect(m_copyCommandAction, &QAction::triggered, this, [this] {
+        // The console command sets the name at once, without a file.
+        const SetNameLine consoleLine = SetNameLine::forName(u"name"_qs, Text1->text());
+        if (consoleLine.refusal.isEmpty())
+            QGuiApplication::clipboard()->setText(u'/' + consoleLine.line);
+    });
+    m_pinAction = new QAction(tr("&Keep the Preview on Screen"), this);
+    m_pinAction->setObjectName(QStringLiteral("pinPreview"));
+    m_pinAction->setShortcut(Qt::ALT | Qt::Key_P);
+    connect(m_pinAction, &QAction::triggered, this, &frmNameScript::pinPreview);
+    addActions({ save, editor, open, quit, m_copyCommandAction, m_pinAction });
+
+    m_coloringMenu = new QMenu(tr("Color the &Whole Name"), this);
+    m_coloringMenu->setObjectName(QStringLiteral("coloringMenu"));
+    m_coloringMenu->setToolTipsVisible(true);
+    connect(m_coloringMenu, &QMenu::aboutToShow, this, &frmNameScript::fillColoringMenu);
+    m_gameNamesMenu = new QMenu(tr("&Names from the Games"), this);
+    m_gameNamesMenu->setObjectName(QStringLiteral("gameNamesMenu"));
+    connect(m_gameNamesMenu, &QMenu::aboutToShow, this, &frmNameScript::fillGameNamesMenu);
+
+    QMenu *name = menuBar->addMenu(tr("Na&me"));
+    name->setObjectName(QStringLiteral("nameMenu"));
+    connect(name, &QMenu::aboutToShow, name, [this, name] {
+        name->clear();
+        addNameCommands(name);
+    });
+    HelpMenu::addTo(
+        menuBar, this, m_saver.installedGames(), [] { return RecentScripts::paths().value(0); });
+}
+
 void frmNameScript::showNameMenu(const QPoint &position)
 {
     QMenu *menu = Text1->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    // The console command sets the name at once, without a file.
-    const SetNameLine consoleLine = SetNameLine::forName(u"name"_qs, Text1->text());
-    QAction *copy = menu->addAction(tr("Copy the Console &Command"), Text1,
-        [consoleLine] { QGuiApplication::clipboard()->setText(u'/' + consoleLine.line); });
-    copy->setObjectName(QStringLiteral("copyConsoleCommand"));
-    copy->setEnabled(!Text1->text().isEmpty() && consoleLine.refusal.isEmpty());
-    QAction *keep
-        = menu->addAction(tr("&Keep the Preview on Screen"), this, &frmNameScript::pinPreview);
-    keep->setObjectName(QStringLiteral("pinPreview"));
-    keep->setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
+    addNameCommands(menu);
+    menu->popup(Text1->mapToGlobal(position));
+}
+
+void frmNameScript::addNameCommands(QMenu *menu)
+{
+    const QString typed = Text1->text();
+    m_copyCommandAction->setEnabled(
+        !typed.isEmpty() && SetNameLine::forName(u"name"_qs, typed).refusal.isEmpty());
+    menu->addAction(m_copyCommandAction);
+    menu->addAction(m_pinAction);
+    menu->addMenu(m_coloringMenu);
+    menu->addMenu(m_gameNamesMenu);
+    // The game's own configs are read once, when first asked.
+    m_gameNamesMenu->setEnabled(!m_saver.installedGames().namesInConfigs().isEmpty());
+}
+
+void frmNameScript::fillColoringMenu()
+{
+    m_coloringMenu->clear();
     // The whole name in the colors the player clicked: the codes the name holds, in order.
     const QString typed = Text1->text();
     QString picked;
@@ -351,12 +432,10 @@ void frmNameScript::showNameMenu(const QPoint &position)
         if (ConsoleRules::isCodeDigit(code) && !picked.endsWith(code))
             picked += code;
     }
-    QMenu *coloring = menu->addMenu(tr("Color the &Whole Name"));
-    coloring->setObjectName(QStringLiteral("coloringMenu"));
-    coloring->setToolTipsVisible(true);
     using Coloring = AnimationGenerator::Coloring;
+    const bool lettersToColor = typed.size() > picked.size() * 2;
     const auto addColoring = [&](const QString &text, Coloring how, const QString &colors) {
-        QAction *action = coloring->addAction(text, Text1, [this, how, colors] {
+        QAction *action = m_coloringMenu->addAction(text, Text1, [this, how, colors] {
             const QString name = AnimationGenerator::coloredName(Text1->text(), colors, how);
             if (name.size() > Text1->maxLength()) {
                 QApplication::beep();
@@ -365,26 +444,35 @@ void frmNameScript::showNameMenu(const QPoint &position)
             Text1->selectAll();
             Text1->insert(name); // one undo step
         });
-        action->setEnabled(typed.size() > picked.size() * 2);
+        action->setEnabled(lettersToColor);
         return action;
     };
     addColoring(tr("&Rainbow"), Coloring::Rainbow, picked.size() >= 2 ? picked : u"132546"_qs)
         ->setObjectName(QStringLiteral("rainbow"));
-    QAction *gradient = addColoring(tr("&Gradient"), Coloring::Gradient, picked);
+    // A greyed command says why.
+    const bool twoColors = picked.size() >= 2;
+    QAction *gradient
+        = addColoring(twoColors ? tr("&Gradient") : tr("&Gradient (click two swatches first)"),
+            Coloring::Gradient, picked);
     gradient->setObjectName(QStringLiteral("gradient"));
-    gradient->setEnabled(gradient->isEnabled() && picked.size() >= 2);
-    coloring->setToolTip(tr("In the colors of the codes the name holds, in their order: click "
-                            "the swatches first. A rainbow of six colors without them."));
-    QMenu *names = menu->addMenu(tr("&Names from the Games"));
-    names->setObjectName(QStringLiteral("gameNamesMenu"));
+    gradient->setEnabled(lettersToColor && twoColors);
+    m_coloringMenu->setToolTip(
+        tr("In the colors of the codes the name holds, in their order: "
+           "click the swatches first. A rainbow of six colors without them."));
+    if (!lettersToColor) {
+        m_coloringMenu->addSeparator();
+        m_coloringMenu->addAction(tr("Type the name first"))->setEnabled(false);
+    }
+}
+
+void frmNameScript::fillGameNamesMenu()
+{
+    m_gameNamesMenu->clear();
     // The name a player already has is a good start for a new one.
-    const QList<std::pair<GameFamily, QString>> found = m_saver.installedGames().namesInConfigs();
-    for (const auto &[game, name] : found) {
-        names->addAction(tr("%1: %2").arg(GameNames::of(game), name), Text1,
+    for (const auto &[game, name] : m_saver.installedGames().namesInConfigs()) {
+        m_gameNamesMenu->addAction(tr("%1: %2").arg(GameNames::of(game), name), Text1,
             [this, name] { Text1->setText(name.left(Text1->maxLength())); });
     }
-    names->setEnabled(!found.isEmpty());
-    menu->popup(Text1->mapToGlobal(position));
 }
 
 void frmNameScript::picRed_Click() { appendColorCode(&picColor::One); }

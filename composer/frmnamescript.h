@@ -12,8 +12,11 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class PinnedPreview;
 class QPushButton;
 class ScriptSaver;
@@ -36,6 +39,8 @@ public:
 signals:
     // The player asked for the script editor with this window's name and its line.
     void scriptEditorRequested(const SetNameLine &line);
+    // The player asked to open a script in the editor: the one at path, or one to choose.
+    void openScriptRequested(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -58,8 +63,14 @@ private slots:
     void Command1_Click();
 
 private:
-    void createControls();
+    void createControls(QWidget *client);
+    void createMenus(QMenuBar *menuBar);
     void showNameMenu(const QPoint &position);
+    // The name's commands, in the name box's context menu and the menu bar's Name menu, made
+    // ready for the name as it stands.
+    void addNameCommands(QMenu *menu);
+    void fillColoringMenu();
+    void fillGameNamesMenu();
     void showPreview();
     // Keeps the preview on screen beside the window, following the name.
     void pinPreview();
@@ -75,6 +86,10 @@ private:
     QPushButton *Command1 = nullptr;
     QPushButton *cmdSave = nullptr;
     QLabel *lblSet = nullptr;
+    QAction *m_copyCommandAction = nullptr;
+    QAction *m_pinAction = nullptr;
+    QMenu *m_coloringMenu = nullptr;
+    QMenu *m_gameNamesMenu = nullptr;
     QPointer<PinnedPreview> m_pinned; // while the player keeps it
 };
 

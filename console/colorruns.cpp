@@ -7,10 +7,12 @@
 
 #include <QCoreApplication>
 
-GamePalette gamePalette()
+namespace {
+
+// ^6 is magenta in the games, though its swatch is dark red; ^8 and ^9 follow the team colors,
+// set apart by teamPalette().
+constexpr GamePalette basePalette()
 {
-    // ^6 is magenta in the games, though its swatch is dark red; ^8 and ^9 follow the team
-    // colors in COD 2, and show as their swatch colors otherwise.
     return {
         0x000000,
         0xff0000,
@@ -25,6 +27,10 @@ GamePalette gamePalette()
     };
 }
 
+} // namespace
+
+GamePalette gamePalette() { return teamPalette(alliedNations().front()); }
+
 namespace {
 
 // The palette entry of the character after a code's caret, as COD 2's ColorIndex gives it: a
@@ -37,12 +43,6 @@ qsizetype paletteIndex(QChar code)
 }
 
 } // namespace
-
-GameColor gameColor(QChar digit)
-{
-    static const GamePalette palette = gamePalette();
-    return palette[digit.unicode() - u'0'];
-}
 
 QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette)
 {
@@ -102,10 +102,27 @@ std::span<const AlliedNation> alliedNations()
 
 GamePalette teamPalette(const AlliedNation &allies)
 {
-    GamePalette palette = gamePalette();
+    GamePalette palette = basePalette();
     palette[8] = allies.color;
     palette[9] = axisColor;
     return palette;
+}
+
+QString colorCodeName(QChar digit)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("ColorCodes", "black"),
+        QT_TRANSLATE_NOOP("ColorCodes", "red"),
+        QT_TRANSLATE_NOOP("ColorCodes", "green"),
+        QT_TRANSLATE_NOOP("ColorCodes", "yellow"),
+        QT_TRANSLATE_NOOP("ColorCodes", "blue"),
+        QT_TRANSLATE_NOOP("ColorCodes", "cyan"),
+        QT_TRANSLATE_NOOP("ColorCodes", "magenta"),
+        QT_TRANSLATE_NOOP("ColorCodes", "white"),
+        QT_TRANSLATE_NOOP("ColorCodes", "the allied team's color"),
+        QT_TRANSLATE_NOOP("ColorCodes", "the axis team's grey"),
+    };
+    return QCoreApplication::translate("ColorCodes", names[digit.unicode() - u'0']);
 }
 
 QString aboutColorCode(QChar digit)

@@ -24,7 +24,7 @@ struct ColorRun {
 // The colors the game shows for the codes ^0 to ^9.
 using GamePalette = std::array<GameColor, 10>;
 
-// The game's palette; ^8 and ^9 show as their swatch colors.
+// The game's palette, ^8 in the first allies' team color (see teamPalette()).
 GamePalette gamePalette();
 
 // Splits a name into the runs the game shows: text before any code is white; a color code (see
@@ -32,9 +32,6 @@ GamePalette gamePalette();
 // is shown as it is.
 // Codes that show nothing leave no run; neighbours of one color make one run.
 QList<ColorRun> colorRuns(QStringView name, const GamePalette &palette = gamePalette());
-
-// The color the game shows for the code of digit ('0' to '9').
-GameColor gameColor(QChar digit);
 
 // The character after each color code's caret, in the order the name holds them.
 QString colorCodesIn(QStringView name);
@@ -53,6 +50,8 @@ constexpr GameColor axisColor = 0x999999;
 // The game's palette with ^8 and ^9 in the team colors of these allies.
 GamePalette teamPalette(const AlliedNation &allies);
 
+// The color the game shows for a digit's code, in words.
+QString colorCodeName(QChar digit);
 // What the game does with a color code that its swatch does not show: ^6's color, the team
 // colors of ^8 and ^9, ^0 removed; empty for the others.
 QString aboutColorCode(QChar digit);

@@ -7,6 +7,7 @@
 #include "consolerules.h"
 #include "filetext.h"
 #include "fixedlayout.h"
+#include "helpmenu.h"
 #include "installedgames.h"
 #include "namepreview.h"
 #include "numberedtextedit.h"
@@ -26,7 +27,9 @@
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -66,10 +69,19 @@ frmEditor::frmEditor(
     setWindowTitle(tr("Tintmark Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(fixedLayoutFont());
-    setFixedSize(rectFromTwips(0, 0, 8625, 5025).size());
     keepFromMaximizing(this);
-    createControls();
+    // Every command in a menu bar above the layout, which keeps its size; below it, the file.
+    const auto [menuBar, client] = addMenuBarAbove(this, rectFromTwips(0, 0, 8625, 5025).size());
+    createControls(client);
     createActions();
+    createMenus(menuBar);
+    m_fileState = new QLabel(this);
+    m_fileState->setObjectName(QStringLiteral("fileState"));
+    m_fileState->setContentsMargins(8, 2, 8, 4);
+    layout()->addWidget(m_fileState);
+    connect(txtEditor->document(), &QTextDocument::modificationChanged, this,
+        &frmEditor::showFileState);
+    showFileState();
 
     m_typingPause.setSingleShot(true);
     m_typingPause.setInterval(typingPause);
@@ -109,14 +121,15 @@ void frmEditor::recover(const QString &text)
     all.select(QTextCursor::Document);
     all.insertText(text);
     txtEditor->moveCursor(QTextCursor::Start);
+    m_lastLineBreakShown = false;
     txtEditor->document()->setModified(true);
     keepRecoveryCopyNow();
     updatePlayer();
 }
 
-void frmEditor::createControls()
+void frmEditor::createControls(QWidget *client)
 {
-    txtEditor = new NumberedTextEdit(this);
+    txtEditor = new NumberedTextEdit(client);
     txtEditor->setObjectName(QStringLiteral("txtEditor"));
     txtEditor->setGeometry(rectFromTwips(120, 120, 8295, 4335));
     // Long lines wrap on screen only; the script breaks lines where it holds a line break.
@@ -139,7 +152,7 @@ void frmEditor::createControls()
     connect(
         txtEditor, &QPlainTextEdit::customContextMenuRequested, this, &frmEditor::showContextMenu);
 
-    cmdSave = new QPushButton(tr("&Save"), this);
+    cmdSave = new QPushButton(tr("&Save"), client);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(rectFromTwips(6960, 4560, 1455, 375));
     cmdSave->setAutoDefault(false);
@@ -147,7 +160,7 @@ void frmEditor::createControls()
 
     Label1 = new QLabel(tr("This is where you can you add Animation to your script CFG file. Then "
                            "you can save it by hitting the save button."),
-        this);
+        client);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(rectFromTwips(120, 4560, 6735, 375));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -157,7 +170,7 @@ void frmEditor::createControls()
 
 void frmEditor::createActions()
 {
-    // The layout stays as it is: the new commands live in the context menu and on keys.
+    // Shared by the menu bar and the context menu.
     m_openAction = new QAction(tr("&Open Script..."), this);
     m_openAction->setObjectName(QStringLiteral("openAction"));
     m_openAction->setShortcut(QKeySequence::Open);
@@ -168,19 +181,59 @@ void frmEditor::createActions()
     m_animationAction = new QAction(tr("&Insert Animation..."), this);
     m_animationAction->setShortcut(Qt::CTRL | Qt::Key_I);
     connect(m_animationAction, &QAction::triggered, this, &frmEditor::insertAnimation);
-    // The Save button asks where; Ctrl+S saves again where the script came from.
+    // The Save button asks where, as Save As does; Ctrl+S saves again where the script came from.
     m_saveAction = new QAction(tr("&Save"), this);
+    m_saveAction->setObjectName(QStringLiteral("saveAction"));
     m_saveAction->setShortcut(QKeySequence::Save);
     connect(m_saveAction, &QAction::triggered, this, [this] { saveScript(true); });
-    m_aboutAction = new QAction(tr("&About Tintmark..."), this);
-    m_aboutAction->setObjectName(QStringLiteral("aboutAction"));
-    connect(m_aboutAction, &QAction::triggered, this, &frmEditor::showAbout);
-    m_aboutQtAction = new QAction(tr("About &Qt..."), this);
-    connect(m_aboutQtAction, &QAction::triggered, qApp, &QApplication::aboutQt);
-    for (QAction *action : { m_openAction, m_saveAction, m_playAction, m_animationAction }) {
+    m_saveAsAction = new QAction(tr("Save &As..."), this);
+    m_saveAsAction->setObjectName(QStringLiteral("saveAsAction"));
+    m_saveAsAction->setShortcut(QKeySequence::SaveAs);
+    connect(m_saveAsAction, &QAction::triggered, this, [this] { saveScript(); });
+    for (QAction *action :
+        { m_openAction, m_saveAction, m_saveAsAction, m_playAction, m_animationAction }) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
+}
+
+void frmEditor::createMenus(QMenuBar *menuBar)
+{
+    // Access letters apart from the layout's Alt+S.
+    QMenu *file = menuBar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    file->addAction(m_openAction);
+    QMenu *recent = file->addMenu(tr("Open &Recent"));
+    recent->setObjectName(QStringLiteral("recentMenu"));
+    connect(recent, &QMenu::aboutToShow, recent, [this, recent] {
+        RecentScripts::fill(recent, [this](const QString &path) { openScript(path); });
+    });
+    file->addAction(m_saveAction);
+    file->addAction(m_saveAsAction);
+    file->addSeparator();
+    QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
+    close->setShortcut(QKeySequence::Close);
+    close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(close);
+    QMenu *script = menuBar->addMenu(tr("Scri&pt"));
+    script->setObjectName(QStringLiteral("scriptMenu"));
+    script->addAction(m_playAction);
+    script->addAction(m_animationAction);
+    HelpMenu::addTo(menuBar, this, m_saver.installedGames(), [this] { return m_scriptPath; });
+}
+
+void frmEditor::showFileState()
+{
+    const bool changed = txtEditor->document()->isModified();
+    if (m_scriptPath.isEmpty()) {
+        m_fileState->setText(changed ? tr("New script, not saved yet") : tr("New script"));
+        m_fileState->setToolTip(QString());
+        return;
+    }
+    const QFileInfo file(m_scriptPath);
+    m_fileState->setText(
+        changed ? tr("%1 - unsaved changes").arg(file.fileName()) : file.fileName());
+    m_fileState->setToolTip(QDir::toNativeSeparators(file.absoluteFilePath()));
 }
 
 void frmEditor::appendCommand(const SetNameLine &line)
@@ -251,7 +304,13 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-QString frmEditor::scriptText() const { return withLineBreaks(txtEditor->document()->toRawText()); }
+QString frmEditor::scriptText() const
+{
+    QString text = withLineBreaks(txtEditor->document()->toRawText());
+    if (m_lastLineBreakShown && text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
 
 QString frmEditor::gameText() const
 {
@@ -261,7 +320,10 @@ QString frmEditor::gameText() const
         ConsoleRules::largestBufferBytes, txtEditor->document()->characterCount() - 1);
     QTextCursor read(txtEditor->document());
     read.setPosition(int(characters), QTextCursor::KeepAnchor);
-    return fileTextOf(withLineBreaks(read.selectedText()));
+    QString text = withLineBreaks(read.selectedText());
+    if (m_lastLineBreakShown && read.atEnd() && text.endsWith(u'\n'))
+        text.chop(1);
+    return fileTextOf(text);
 }
 
 void frmEditor::updatePlayer()
@@ -287,6 +349,7 @@ bool frmEditor::saveScript(bool toTheSameFile)
         return false;
     m_scriptPath = path;
     markUnchanged();
+    showFileState();
     return true;
 }
 
@@ -296,7 +359,7 @@ bool frmEditor::settleChanges()
         return true;
     switch (m_opener.askToSaveChanges(this)) {
     case PlayerDialogs::ChangesAnswer::Save:
-        return saveScript();
+        return saveScript(true);
     case PlayerDialogs::ChangesAnswer::Discard:
         return true;
     case PlayerDialogs::ChangesAnswer::Cancel:
@@ -320,26 +383,18 @@ void frmEditor::closeEvent(QCloseEvent *event)
 void frmEditor::showContextMenu(const QPoint &position)
 {
     QMenu *menu = txtEditor->createStandardContextMenu(position);
-    menu->addSeparator();
-    menu->addAction(m_openAction);
-    QMenu *recent = menu->addMenu(tr("Open &Recent"));
-    recent->setObjectName(QStringLiteral("recentMenu"));
-    const QStringList recentPaths = RecentScripts::paths();
-    for (const QString &path : recentPaths) {
-        // By file name, the folder in the tooltip.
-        QAction *open = recent->addAction(
-            QFileInfo(path).fileName(), this, [this, path] { openScript(path); });
-        open->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    }
-    recent->setToolTipsVisible(true);
-    recent->setEnabled(!recentPaths.isEmpty());
-    menu->addAction(m_saveAction);
-    menu->addAction(m_playAction);
-    menu->addAction(m_animationAction);
-    menu->addSeparator();
-    menu->addAction(m_aboutAction);
-    menu->addAction(m_aboutQtAction);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    // The menu bar's commands, but for Close and Help.
+    for (QMenu *fromBar :
+        findChild<QMenuBar *>()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly)) {
+        if (fromBar->objectName() == u"helpMenu")
+            continue;
+        for (QAction *action : fromBar->actions()) {
+            if (action->shortcut() != QKeySequence(QKeySequence::Close))
+                menu->addAction(action);
+        }
+    }
     menu->popup(txtEditor->viewport()->mapToGlobal(position));
 }
 
@@ -351,13 +406,17 @@ void frmEditor::openScript(const QString &path)
         return;
     QTextCursor all(txtEditor->document());
     all.select(QTextCursor::Document);
-    all.insertText(opened->text);
+    // The file's last line break shows as a last, empty line: typing after Ctrl+End starts a
+    // line of its own, as in any editor.
+    all.insertText(opened->endsWithLineBreak ? opened->text + u'\n' : opened->text);
+    m_lastLineBreakShown = opened->endsWithLineBreak;
     txtEditor->moveCursor(QTextCursor::Start);
+    m_scriptPath = opened->path;
     // Read as UTF-8, the text is not yet what the file holds.
     if (!opened->readAsUtf8)
         markUnchanged();
+    showFileState();
     RecentScripts::add(opened->path);
-    m_scriptPath = opened->path;
     // Opening is not typing: the player window plays the script at once.
     updatePlayer();
 }
@@ -382,17 +441,6 @@ void frmEditor::playScript()
     m_player->activateWindow();
     m_player->restart();
     m_player->play();
-}
-
-void frmEditor::showAbout()
-{
-    QMessageBox::about(this, tr("About Tintmark"),
-        tr("<h3>Tintmark %1</h3>"
-           "<p>Colored player names and name scripts for COD and COD 2.</p>"
-           "<p>Tintmark is free software under the GNU General Public License, version 3 or "
-           "later. It comes with no warranty.</p>"
-           "<p>Built with Qt %2, used under the GNU Lesser General Public License, version 3.</p>")
-            .arg(QCoreApplication::applicationVersion(), QLatin1String(QT_VERSION_STR)));
 }
 
 void frmEditor::placePlayerBeside()

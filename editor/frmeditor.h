@@ -10,6 +10,7 @@
 
 class QAction;
 class QLabel;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class ScriptOpener;
@@ -61,8 +62,11 @@ private slots:
     void cmdSave_Click();
 
 private:
-    void createControls();
+    void createControls(QWidget *client);
     void createActions();
+    void createMenus(QMenuBar *menuBar);
+    // The file the editor holds and whether it has unsaved changes, below the layout.
+    void showFileState();
     // The script as the player sees it, with '\n' between lines.
     QString scriptText() const;
     // The script's file text as far as the games read it, for the player window.
@@ -72,7 +76,6 @@ private:
     bool saveScript(bool toTheSameFile = false);
     void showContextMenu(const QPoint &position);
     void placePlayerBeside();
-    void showAbout();
     void goToLine(int line);
     void splitLine(int line, int column);
     bool isDroppedScript(const QEvent *event) const;
@@ -88,10 +91,13 @@ private:
     QAction *m_playAction = nullptr;
     QAction *m_animationAction = nullptr;
     QAction *m_saveAction = nullptr;
-    QAction *m_aboutAction = nullptr;
-    QAction *m_aboutQtAction = nullptr;
+    QAction *m_saveAsAction = nullptr;
+    QLabel *m_fileState = nullptr;
     QString m_lastHandedOffName;
     QString m_scriptPath; // last opened or saved here
+    // The text was opened from a file that ends with a line break, shown as an empty last line
+    // that the caret can reach: the save's own line break stands for it.
+    bool m_lastLineBreakShown = false;
     QPointer<ScriptPlayerWindow> m_player; // made when first asked for
     QTimer m_typingPause; // the player window follows the text once typing pauses
 };

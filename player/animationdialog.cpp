@@ -7,6 +7,7 @@
 #include "consolerules.h"
 #include "consolerun.h"
 #include "filetext.h"
+#include "gamecolors.h"
 #include "gamenameview.h"
 #include "scriptchecker.h"
 #include "shownname.h"
@@ -73,7 +74,7 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     m_effect->setCurrentIndex(1);
 
     auto *colors = new QHBoxLayout;
-    const GamePalette palette = gamePalette();
+    const GamePalette palette = GameColors::instance().palette();
     for (const QChar digit : codeDigits) {
         auto *button = new QToolButton(this);
         button->setIcon(swatch(QColor(palette[digit.unicode() - u'0'])));

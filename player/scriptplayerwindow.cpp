@@ -4,6 +4,7 @@
 #include "scriptplayerwindow.h"
 
 #include "consolerules.h"
+#include "gamecolors.h"
 #include "gamenamedelegate.h"
 #include "gamenameview.h"
 #include "ticktime.h"
@@ -135,13 +136,14 @@ void ScriptPlayerWindow::createControls()
     named(m_allies, "alliesBox");
     for (const AlliedNation &nation : alliedNations())
         m_allies->addItem(QCoreApplication::translate("ColorCodes", nation.name));
+    m_allies->setCurrentIndex(GameColors::instance().allies());
     m_allies->setToolTip(tr("^8 shows in the color of the allied team, which depends on its "
                             "nation; ^9 in the color of the axis team."));
-    connect(m_allies, &QComboBox::currentIndexChanged, this, [this] {
-        const GamePalette palette = teamPalette(alliedNations()[m_allies->currentIndex()]);
-        m_name->setPalette(palette);
-        m_othersSee->setPalette(palette);
-        m_names->setPalette(palette);
+    // One setting for every view of a name, in this window and the others.
+    connect(
+        m_allies, &QComboBox::currentIndexChanged, &GameColors::instance(), &GameColors::setAllies);
+    connect(&GameColors::instance(), &GameColors::changed, this, [this] {
+        m_allies->setCurrentIndex(GameColors::instance().allies());
         m_timeline->viewport()->update();
     });
 
@@ -224,7 +226,6 @@ void ScriptPlayerWindow::createControls()
     layout->addWidget(new QLabel(tr("Warnings:"), this));
     layout->addWidget(m_warnings, 2);
     layout->addWidget(m_split, 0, Qt::AlignRight);
-    emit m_allies->currentIndexChanged(0);
 }
 
 void ScriptPlayerWindow::setScript(const QString &fileText)

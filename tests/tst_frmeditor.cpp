@@ -66,7 +66,8 @@ bool killAProgramKeepingACopy(const QString &folder, const QString &text)
     environment.insert(QLatin1String(copyTextVariable), text);
     program.setProcessEnvironment(environment);
     // Any one test: the copy is written in initTestCase, before it.
-    program.start(QCoreApplication::applicationFilePath(), { u"windowLayout"_qs });
+    program.start(QCoreApplication::applicationFilePath(),
+        { u"-platform"_qs, QGuiApplication::platformName(), u"windowLayout"_qs });
     QByteArray output;
     while (!output.contains("copy written") && program.waitForReadyRead(10'000))
         output += program.readAllStandardOutput();
@@ -224,7 +225,10 @@ void tst_frmEditor::windowLayout()
 {
     handOff(u"A"_qs);
     QCOMPARE(editor()->windowTitle(), u"Tintmark Editor"_qs);
-    QCOMPARE(editor()->size(), QSize(575, 335));
+    // The layout's area keeps its size below the menu bar, the file's state below it.
+    const auto *client = editor()->findChild<QWidget *>(u"clientArea"_qs);
+    QCOMPARE(client->size(), QSize(575, 335));
+    QCOMPARE(client->y(), editor()->findChild<QWidget *>(u"menuBar"_qs)->height());
     QCOMPARE(editor()->minimumSize(), editor()->maximumSize());
     QVERIFY(!editor()->parentWidget());
     QCOMPARE(script()->geometry(), QRect(8, 8, 553, 289));
@@ -568,24 +572,26 @@ void tst_frmEditor::recentScriptsAreOffered()
     QTest::mouseClick(m_mainWindow->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
     const QString opened = writeFile(u"opened.cfg"_qs, "set name Opened\r\n");
     m_program->openInEditor(opened);
-    QCOMPARE(script()->toPlainText(), u"set name Opened"_qs);
+    QCOMPARE(script()->toPlainText(), u"set name Opened\n"_qs);
 
-    emit script()->customContextMenuRequested(QPoint(4, 4));
-    QMenu *recent = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        recent = recent ? recent : window->findChild<QMenu *>(u"recentMenu"_qs);
+    // A second script of the same name is told apart by its folder.
+    m_program->openInEditor(writeFile(u"other/opened.cfg"_qs, "set name Other\r\n"));
+
+    auto *recent = editor()->findChild<QMenu *>(u"recentMenu"_qs);
     QVERIFY(recent);
+    emit recent->aboutToShow();
     QStringList shown;
-    for (const QAction *action : recent->actions()) {
-        shown << action->text();
-        QCOMPARE(action->toolTip(), QDir::toNativeSeparators(m_dir->path()));
-    }
+    for (const QAction *action : recent->actions())
+        shown << action->text() + u" @ "_qs + action->toolTip();
+    const QString folder = QDir::toNativeSeparators(m_dir->path());
+    const QString other = QDir::toNativeSeparators(m_dir->filePath(u"other"_qs));
     QCOMPARE(shown,
-        (QStringList { "opened.cfg", "main.cfg", "saved6.cfg", "saved5.cfg", "saved4.cfg" }));
+        (QStringList { u"opened.cfg (%1) @ %1"_qs.arg(other),
+            u"opened.cfg (%1) @ %1"_qs.arg(folder), u"main.cfg @ "_qs + folder,
+            u"saved6.cfg @ "_qs + folder, u"saved5.cfg @ "_qs + folder }));
     recent->actions().constLast()->trigger();
     QCOMPARE(script()->toPlainText(),
-        QString::fromLatin1(templateLiteral).replace(u"\r\n"_qs, u"\n"_qs) + u" set name A"_qs);
-    recent->parentWidget()->close();
+        QString::fromLatin1(templateLiteral).replace(u"\r\n"_qs, u"\n"_qs) + u" set name A\n"_qs);
 }
 
 void tst_frmEditor::asksBeforeOpeningWhatNoGameReads_data()
@@ -786,7 +792,7 @@ void tst_frmEditor::offersToReadAScriptSavedAsUtf8()
     m_dialogs.readAsUtf8 = readAsUtf8;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(m_dialogs.utf8Questions, 1);
-    QCOMPARE(script()->toPlainText(), text);
+    QCOMPARE(script()->toPlainText(), text + u'\n'); // the file's last line break
     // Read as UTF-8, the text is not what the file holds until it is saved.
     QCOMPARE(script()->document()->isModified(), readAsUtf8);
     QCOMPARE(saveEditor(), saved);
@@ -839,7 +845,7 @@ void tst_frmEditor::asksBeforeChangedTextGoes()
 
     m_dialogs.replaceChanges = true;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(script()->toPlainText(), u"set name Other"_qs);
+    QCOMPARE(script()->toPlainText(), u"set name Other\n"_qs);
 
     // Once saved, the text may go without a question.
     saveEditor();
@@ -862,7 +868,7 @@ void tst_frmEditor::opensADroppedScript()
     QVERIFY(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(script()->viewport(), &drop);
-    QCOMPARE(script()->toPlainText(), u"set name Dropped"_qs);
+    QCOMPARE(script()->toPlainText(), u"set name Dropped\n"_qs);
 }
 
 void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
@@ -940,7 +946,7 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     m_dialogs.path = path;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(script()->document()->lastBlock().text(), u"set name ^2End"_qs);
+    QCOMPARE(script()->document()->lastBlock().previous().text(), u"set name ^2End"_qs);
 
     // At once: opening is not typing.
     auto *timeline = player->findChild<QTreeWidget *>(QStringLiteral("timeline"));
@@ -1047,10 +1053,12 @@ void tst_frmEditor::ctrlSSavesWhereTheScriptLastWent()
     QVERIFY(!script()->document()->isModified());
     QFile written(m_dir->filePath(savedAs ? u"new.cfg"_qs : u"opened.cfg"_qs));
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), QByteArray("set name OpenedX\r\n"));
+    // Typed after Ctrl+End, on a line of its own.
+    const QByteArray changed = "set name Opened\r\nX\r\n";
+    QCOMPARE(written.readAll(), changed);
     QFile opened(m_dir->filePath(u"opened.cfg"_qs));
     QVERIFY(opened.open(QIODevice::ReadOnly));
-    QCOMPARE(opened.readAll(), savedAs ? old : QByteArray("set name OpenedX\r\n"));
+    QCOMPARE(opened.readAll(), savedAs ? old : changed);
 }
 
 void tst_frmEditor::aboutNamesTheVersionAndLicence()

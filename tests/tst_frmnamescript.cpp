@@ -136,9 +136,13 @@ QByteArray tst_frmNameScript::savedBytes() const
 void tst_frmNameScript::windowGeometry()
 {
     QCOMPARE(m_window->windowTitle(), u"Tintmark for COD 2 and COD"_qs);
-    QCOMPARE(m_window->geometry(), QRect(232, 342, 664, 109));
-    QCOMPARE(m_window->minimumSize(), QSize(664, 109));
-    QCOMPARE(m_window->maximumSize(), QSize(664, 109));
+    // The layout's area keeps its size below the menu bar; the window is of fixed size.
+    const QWidget *client = control("clientArea");
+    const QWidget *menuBar = control("menuBar");
+    QCOMPARE(client->size(), QSize(664, 109));
+    QCOMPARE(client->pos(), QPoint(0, menuBar->height()));
+    QCOMPARE(m_window->geometry(), QRect(232, 342, 664, 109 + menuBar->height()));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 }
 
 void tst_frmNameScript::layout_data()
@@ -192,14 +196,15 @@ void tst_frmNameScript::layout()
     QCOMPARE(widget->isVisible(), name != u"lblSet");
     // Wholly inside the window, and over no other visible control: each stays where it can be
     // seen and clicked.
-    QVERIFY(m_window->rect().contains(geometry));
-    for (const QWidget *other : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    QVERIFY(widget->parentWidget()->rect().contains(geometry));
+    for (const QWidget *other :
+        widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (other != widget && other->isVisible() && widget->isVisible())
             QVERIFY2(!other->geometry().intersects(geometry), qPrintable(other->objectName()));
     }
     if (fill.isValid()) {
         // What the player sees: the whole swatch, corners included, is the color.
-        const QImage image = m_window->grab().toImage();
+        const QImage image = widget->parentWidget()->grab().toImage();
         for (const QPoint &point :
             { geometry.topLeft(), geometry.center(), geometry.bottomRight() })
             QCOMPARE(image.pixelColor(point * image.devicePixelRatio()), fill);
@@ -621,18 +626,16 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
             { cod + u"/config_mp.cfg"_qs,
                 "bind k kill\r\nseta name \"^2Cod\"\r\nseta name ^3Two words\r\n" } })
         QVERIFY(writeTreeFile(m_dir->path() + file, bytes));
-    emit nameBox()->customContextMenuRequested(QPoint(4, 4));
-    QMenu *names = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        names = names ? names : window->findChild<QMenu *>(u"gameNamesMenu"_qs);
+    // In the name box's context menu and the menu bar's Name menu alike.
+    auto *names = control<QMenu>("gameNamesMenu");
     QVERIFY(names);
+    emit names->aboutToShow();
     const QList<QAction *> actions = names->actions();
     QCOMPARE(actions.size(), 2);
     QCOMPARE(actions[0]->text(), u"COD 2: ^1Old \u00a7"_qs);
     QCOMPARE(actions[1]->text(), u"COD: ^2Cod"_qs);
     actions[0]->trigger();
     QCOMPARE(nameBox()->text(), u"^1Old \u00a7"_qs);
-    names->parentWidget()->close();
     // The player window and the animations go at the player's own frame rate.
     QCOMPARE(m_games->maxFpsInConfigs(), 125);
 }
@@ -714,6 +717,8 @@ void tst_frmNameScript::wholeNameColoredInThePickedColors_data()
     QTest::newRow("rainbow of six without codes")
         << u"Sniper"_qs << u"rainbow"_qs << u"^1S^3n^2i^5p^4e^6r"_qs;
     QTest::newRow("a blank takes no code") << u"A B^1^2"_qs << u"rainbow"_qs << u"^1A ^2B"_qs;
+    // Greyed, saying why.
+    QTest::newRow("a gradient of one color") << u"^1Sniper"_qs << u"gradient"_qs << QString();
 }
 
 void tst_frmNameScript::wholeNameColoredInThePickedColors()
@@ -722,19 +727,19 @@ void tst_frmNameScript::wholeNameColoredInThePickedColors()
     QFETCH(QString, action);
     QFETCH(QString, colored);
     nameBox()->setText(name);
-    emit nameBox()->customContextMenuRequested(QPoint(4, 4));
-    QAction *color = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        color = color ? color : window->findChild<QAction *>(action);
-    QVERIFY(color && color->isEnabled());
+    auto *coloring = control<QMenu>("coloringMenu");
+    emit coloring->aboutToShow();
+    QAction *color = coloring->findChild<QAction *>(action);
+    QVERIFY(color);
+    QCOMPARE(color->isEnabled(), !colored.isEmpty());
+    if (colored.isEmpty()) {
+        QVERIFY2(color->text().contains(u"two swatches"_qs), qPrintable(color->text()));
+        return;
+    }
     color->trigger();
     QCOMPARE(nameBox()->text(), colored);
     nameBox()->undo();
     QCOMPARE(nameBox()->text(), name);
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QMenu *>(window))
-            window->close();
-    }
 }
 
 void tst_frmNameScript::pinnedPreviewFollowsTheName()

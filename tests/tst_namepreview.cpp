@@ -70,12 +70,14 @@ void tst_NamePreview::runs()
     QCOMPARE(colorRuns(name), runs);
 }
 
+// ^8 in the allies' team color, the American green unless the player picks another nation.
 void tst_NamePreview::palette()
 {
     const QStringList expected = { "#000000", "#ff0000", "#00ff00", "#ffff00", "#0000ff", "#00ffff",
-        "#ff00ff", "#ffffff", "#800080", "#808080" };
-    for (char16_t digit = u'0'; digit <= u'9'; ++digit)
-        QCOMPARE(QColor(gameColor(QChar(digit))).name(), expected.at(digit - u'0'));
+        "#ff00ff", "#ffffff", "#40bf40", "#999999" };
+    for (int digit = 0; digit <= 9; ++digit)
+        QCOMPARE(QColor(gamePalette()[digit]).name(), expected.at(digit));
+    QCOMPARE(QColor(teamPalette(alliedNations()[2])[8]).name(), u"#bf4040"_qs);
 }
 
 // The preview as a rich-text view lays it out: each letter in its code's color, in a box of the
@@ -101,7 +103,7 @@ void tst_NamePreview::previewShowsEveryCodeOnItsGround()
     // The game drops ^0 from names: black never shows.
     QCOMPARE(shown,
         (QStringList { "a #ffffff", "b #ff0000", "c #00ff00", "d #ffff00", "e #0000ff", "f #00ffff",
-            "g #ff00ff", "h #ffffff", "i #800080", "j #808080" }));
+            "g #ff00ff", "h #ffffff", "i #40bf40", "j #999999" }));
 }
 
 void tst_NamePreview::previewShowsWhatTheGameShows_data()

@@ -7,6 +7,8 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -108,6 +110,22 @@ private:
 void fitFontsOnFirstPaint(QWidget *window, const QList<QList<QLabel *>> &groups)
 {
     new FirstPaintFitter(window, groups);
+}
+
+MenuBarAndClient addMenuBarAbove(QWidget *window, QSize clientSize)
+{
+    auto *menuBar = new QMenuBar(window);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    auto *client = new QWidget(window);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(clientSize);
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return { menuBar, client };
 }
 
 void keepFromMaximizing(QWidget *window)

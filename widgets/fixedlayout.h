@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class QLabel;
+class QMenuBar;
 class QWidget;
 
 // The windows have fixed layouts given in twips; 15 twips make one device-independent pixel.
@@ -39,5 +40,13 @@ void fitFontsOnFirstPaint(QWidget *window, const QList<QList<QLabel *>> &groups)
 // A window of fixed size has nothing to maximize: its frame offers the other buttons only. Call
 // before the window's geometry is set, as the flags make it anew.
 void keepFromMaximizing(QWidget *window);
+
+// A menu bar above a window's fixed client area, the area where the controls take the geometry
+// their layout gives them. The window is the menu bar's height taller, and of fixed size.
+struct MenuBarAndClient {
+    QMenuBar *menuBar;
+    QWidget *client;
+};
+MenuBarAndClient addMenuBarAbove(QWidget *window, QSize clientSize);
 
 #endif // FIXEDLAYOUT_H

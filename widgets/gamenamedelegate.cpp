@@ -3,9 +3,19 @@
 
 #include "gamenamedelegate.h"
 
+#include "gamecolors.h"
 #include "gamenameview.h"
 
 #include <QPainter>
+
+GameNameDelegate::GameNameDelegate(QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_palette(GameColors::instance().palette())
+{
+    // The view repaints when the team colors change.
+    connect(&GameColors::instance(), &GameColors::changed, this,
+        [this] { m_palette = GameColors::instance().palette(); });
+}
 
 QSize GameNameDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {

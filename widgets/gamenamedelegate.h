@@ -14,15 +14,14 @@ class GameNameDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit GameNameDelegate(QObject *parent = nullptr);
 
-    void setPalette(const GamePalette &palette) { m_palette = palette; }
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    GamePalette m_palette = gamePalette();
+    GamePalette m_palette;
 };
 
 #endif // GAMENAMEDELEGATE_H

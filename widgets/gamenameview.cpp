@@ -4,6 +4,7 @@
 #include "gamenameview.h"
 
 #include "consolerules.h"
+#include "gamecolors.h"
 
 #include <QPainter>
 
@@ -40,6 +41,11 @@ GameNameView::GameNameView(QWidget *parent)
     large.setBold(true);
     setFont(large);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_palette = GameColors::instance().palette();
+    connect(&GameColors::instance(), &GameColors::changed, this, [this] {
+        m_palette = GameColors::instance().palette();
+        update();
+    });
 }
 
 void GameNameView::setName(const QString &name)
@@ -48,12 +54,6 @@ void GameNameView::setName(const QString &name)
         return;
     m_name = name;
     setAccessibleName(name);
-    update();
-}
-
-void GameNameView::setPalette(const GamePalette &palette)
-{
-    m_palette = palette;
     update();
 }
 

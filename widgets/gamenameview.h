@@ -24,7 +24,6 @@ public:
 
     void setName(const QString &name);
     QString name() const { return m_name; }
-    void setPalette(const GamePalette &palette);
 
     QSize sizeHint() const override;
 
@@ -33,7 +32,7 @@ protected:
 
 private:
     QString m_name;
-    GamePalette m_palette = gamePalette();
+    GamePalette m_palette;
 };
 
 #endif // GAMENAMEVIEW_H

@@ -5,6 +5,7 @@
 
 #include "colorruns.h"
 #include "consolerules.h"
+#include "gamecolors.h"
 #include "setnameline.h"
 #include "shownname.h"
 
@@ -21,7 +22,7 @@ const char cutOffColor[] = "#b0b0b0";
 QString coloredName(const QString &name)
 {
     QString html;
-    for (const ColorRun &run : colorRuns(name)) {
+    for (const ColorRun &run : colorRuns(name, GameColors::instance().palette())) {
         html += QStringLiteral("<span style=\"color:%1\">%2</span>")
                     .arg(QColor(run.color).name(), run.text.toHtmlEscaped());
     }
@@ -37,7 +38,7 @@ JudgedName NamePreview::judge(const QString &typed)
     return { std::move(line), std::move(name), colorCodesIn(typed) };
 }
 
-QString NamePreview::html(const JudgedName &judged)
+QString NamePreview::html(const JudgedName &judged, const QString &heading)
 {
     // The name as the game sets it from the line that is saved, and as it shows it.
     const ShownName &name = judged.name;
@@ -46,10 +47,11 @@ QString NamePreview::html(const JudgedName &judged)
         cut = QStringLiteral("<s style=\"color:%1\">%2</s>")
                   .arg(QLatin1String(cutOffColor), name.cutOff.toHtmlEscaped());
     }
-    return QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
-                          "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
-                          "</td></tr></table>")
-               .arg(QLatin1String(previewGround), coloredName(name.shown), cut)
+    return (heading.isEmpty() ? QString() : u"<p>%1</p>"_qs.arg(heading.toHtmlEscaped()))
+        + QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
+                         "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
+                         "</td></tr></table>")
+              .arg(QLatin1String(previewGround), coloredName(name.shown), cut)
         + detailsHtml(judged);
 }
 

@@ -26,7 +26,8 @@ class NamePreview {
 
 public:
     static JudgedName judge(const QString &typed);
-    static QString html(const JudgedName &judged);
+    // heading: a line above the preview, if any.
+    static QString html(const JudgedName &judged, const QString &heading = {});
     // The html's text below the drawn name: length, cut, refusal and the codes' notes.
     static QString detailsHtml(const JudgedName &judged);
 };

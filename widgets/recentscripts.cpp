@@ -3,7 +3,10 @@
 
 #include "recentscripts.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QSettings>
 
 namespace {
@@ -21,4 +24,27 @@ void RecentScripts::add(const QString &path)
     recent.removeAll(file);
     recent.prepend(file);
     QSettings().setValue(recentKey, recent.mid(0, kept));
+}
+
+void RecentScripts::fill(QMenu *menu, const std::function<void(const QString &)> &open)
+{
+    menu->clear();
+    menu->setToolTipsVisible(true);
+    const QStringList recent = paths();
+    QStringList names;
+    for (const QString &path : recent)
+        names << QFileInfo(path).fileName();
+    for (const QString &path : recent) {
+        const QFileInfo file(path);
+        const QString folder = QDir::toNativeSeparators(file.absolutePath());
+        const QString name = file.fileName();
+        QAction *action = menu->addAction(
+            names.count(name) > 1 ? QStringLiteral("%1 (%2)").arg(name, folder) : name, menu,
+            [open, path] { open(path); });
+        action->setToolTip(folder);
+    }
+    if (recent.isEmpty())
+        menu->addAction(
+                QCoreApplication::translate("RecentScripts", "No scripts opened or saved yet"))
+            ->setEnabled(false);
 }

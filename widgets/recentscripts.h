@@ -6,6 +6,10 @@
 
 #include <QStringList>
 
+#include <functional>
+
+class QMenu;
+
 // The scripts last opened in the editor or saved from either window, newest first, kept across
 // runs.
 namespace RecentScripts {
@@ -14,6 +18,9 @@ constexpr int kept = 5;
 
 QStringList paths();
 void add(const QString &path);
+// Fills menu with the scripts, by file name, and where two share a name, with their folders too;
+// each calls open with its path.
+void fill(QMenu *menu, const std::function<void(const QString &)> &open);
 
 } // namespace RecentScripts
 

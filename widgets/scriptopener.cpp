@@ -47,9 +47,12 @@ std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges,
         && !m_dialogs.confirmOpeningLargeScript(window, path))
         return std::nullopt;
     // A script saved as UTF-8 is offered as the player wrote it, to be saved as the game reads it.
-    if (CfgReader::isSavedAsUtf8(*text) && m_dialogs.confirmReadingAsUtf8(window, path))
-        return OpenedScript { path, CfgReader::editorText(CfgReader::fromUtf8(*text)), true };
-    return OpenedScript { path, CfgReader::editorText(*text) };
+    const bool endsWithLineBreak = text->endsWith(u'\n') || text->endsWith(u'\r');
+    if (CfgReader::isSavedAsUtf8(*text) && m_dialogs.confirmReadingAsUtf8(window, path)) {
+        return OpenedScript { path, CfgReader::editorText(CfgReader::fromUtf8(*text)), true,
+            endsWithLineBreak };
+    }
+    return OpenedScript { path, CfgReader::editorText(*text), false, endsWithLineBreak };
 }
 
 PlayerDialogs::ChangesAnswer ScriptOpener::askToSaveChanges(QWidget *window)

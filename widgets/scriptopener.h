@@ -17,6 +17,8 @@ struct OpenedScript {
     QString path;
     QString text;
     bool readAsUtf8 = false; // a save writes other bytes than the file holds
+    // The file ends with a line break, which text leaves out: a save writes one after the text.
+    bool endsWithLineBreak = false;
 };
 
 // Opens a script for the editor: asks before changed text goes, asks which file, reads it.

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef HELPMENU_H
+#define HELPMENU_H
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <functional>
+
+class InstalledGames;
+class QMenuBar;
+class QWidget;
+
+// The Help menu both windows share: how to run a saved script in the game, what each color code
+// does there, and About.
+class HelpMenu {
+    Q_DECLARE_TR_FUNCTIONS(HelpMenu)
+
+public:
+    // script: the script the window last saved or opened, empty when none.
+    static void addTo(
+        QMenuBar *menuBar, QWidget *window, InstalledGames &games, std::function<QString()> script);
+
+    // The steps in the game for the script at path (any script when empty), with the game
+    // folders found and the exact /exec line.
+    static QString inTheGame(InstalledGames &games, const QString &path);
+    // Each color code as the game draws it, with what the game does with it.
+    static QString colorCodes();
+    static void showAbout(QWidget *window);
+};
+
+#endif // HELPMENU_H
