@@ -431,6 +431,8 @@ void frmEditor::playScript()
         connect(m_player, &ScriptPlayerWindow::lineActivated, this, &frmEditor::goToLine);
         connect(m_player, &ScriptPlayerWindow::splitRequested, this, &frmEditor::splitLine);
         m_player->setFramesPerSecond(m_saver.installedGames().maxFpsInConfigs());
+        // Placed with the script in it, at the size its content takes.
+        updatePlayer();
         placePlayerBeside();
         // Once the window manager has framed it, at its first activation, its own frame counts.
         m_player->installEventFilter(this);
@@ -453,6 +455,8 @@ void frmEditor::placePlayerBeside()
     // the size it asks for, and the screen may have less.
     const QSize frame = m_player->isVisible() ? m_player->frameGeometry().size() - m_player->size()
                                               : editor.size() - this->size();
+    m_player->ensurePolished();
+    m_player->layout()->activate();
     m_player->resize(
         m_player->size().expandedTo(m_player->minimumSizeHint()).boundedTo(screen.size() - frame));
     const QSize size = m_player->size() + frame;
@@ -463,7 +467,14 @@ void frmEditor::placePlayerBeside()
         at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width() + 1)));
     at.setY(std::clamp(
         at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height() + 1)));
-    m_player->move(at);
+    if (m_player->isVisible()) {
+        // Framed: the client area goes where the frame leaves it, as window managers place
+        // a moved frame each their own way.
+        const QPoint client = m_player->geometry().topLeft() - m_player->frameGeometry().topLeft();
+        m_player->setGeometry(QRect(at + client, m_player->size()));
+    } else {
+        m_player->move(at);
+    }
 }
 
 void frmEditor::insertAnimation()
