@@ -761,6 +761,12 @@ void tst_frmNameScript::pinnedPreviewFollowsTheName()
     QVERIFY(pinned->findChild<QLabel *>(u"pinnedDetails"_qs)
                 ->text()
                 .contains(u"would set the name to ^4A and then run: x"_qs));
+    // Four notes and a cut: the name stays whole, and the window keeps its place and size.
+    const QRect before = pinned->frameGeometry();
+    nameBox()->setText(u"^6^8^9^0 \"Tint\" "_qs + QString(40, u'x'));
+    QCOMPARE(pinned->frameGeometry(), before);
+    QVERIFY(name->height() >= name->sizeHint().height());
+    QVERIFY(!pinned->frameGeometry().intersects(m_window->frameGeometry()));
     pinned->close();
 }
 

@@ -8,7 +8,14 @@
 
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int notesLines = 6;
+
+} // namespace
 
 PinnedPreview::PinnedPreview(QWidget *window)
     : QWidget(window, Qt::Tool)
@@ -21,9 +28,21 @@ PinnedPreview::PinnedPreview(QWidget *window)
     m_name->setObjectName(QStringLiteral("pinnedName"));
     m_details->setObjectName(QStringLiteral("pinnedDetails"));
     m_details->setWordWrap(true);
+    m_details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The name always whole; the notes, however many, scroll within room for a few, so that the
+    // window keeps its size and never grows over the window it stands beside.
+    m_name->setMinimumSize(m_name->sizeHint());
+    auto *notes = new QScrollArea(this);
+    notes->setObjectName(QStringLiteral("pinnedNotes"));
+    notes->setWidget(m_details);
+    notes->setWidgetResizable(true);
+    notes->setFrameShape(QFrame::NoFrame);
+    notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    notes->setFixedHeight(fontMetrics().lineSpacing() * notesLines);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_name);
-    layout->addWidget(m_details);
+    layout->addWidget(notes);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void PinnedPreview::setName(const JudgedName &judged)
