@@ -6,6 +6,7 @@
 #include "cfgreader.h"
 #include "checkreport.h"
 #include "consolerules.h"
+#include "installedgames.h"
 #include "scriptchecker.h"
 
 #include <QCommandLineParser>
@@ -46,10 +47,22 @@ std::optional<Value> named(
     return std::nullopt;
 }
 
+// maxFps: the player's com_maxfps as --maxfps gives it; without, the one the game's config
+// beside the script sets, else the installed games' configs, as the player window starts.
 int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer server,
-    QTextStream &out, QTextStream &err)
+    std::optional<int> maxFps, QTextStream &out, QTextStream &err)
 {
     int status = noWarnings;
+    std::optional<int> installedMaxFps;
+    const auto playersMaxFps = [&](const QString &file) {
+        if (maxFps)
+            return *maxFps;
+        if (const std::optional<int> beside = InstalledGames::maxFpsBeside(file))
+            return *beside;
+        if (!installedMaxFps)
+            installedMaxFps = InstalledGames().maxFpsInConfigs();
+        return *installedMaxFps;
+    };
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString file = files[i];
         QString reason;
@@ -59,8 +72,7 @@ int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer ser
             status = unreadable;
             continue;
         }
-        const int framesPerSecond
-            = ConsoleRules::maxFpsOn(server.kind, ConsoleRules::defaultMaxFps);
+        const int framesPerSecond = ConsoleRules::maxFpsOn(server.kind, playersMaxFps(file));
         const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond, game, server);
         out << file << u'\n';
         const bool utf8 = CfgReader::isSavedAsUtf8(*script);
@@ -130,7 +142,14 @@ std::optional<int> CommandLine::run(
     parser.addOption(check);
     parser.addOption(gameOption);
     parser.addOption(serverOption);
+    const QCommandLineOption maxFpsOption(u"maxfps"_qs,
+        tr("With --check: the player's com_maxfps, from 0 to %1; without it, the one the game's "
+           "config in the script's folder sets, else the installed games' configs, else %2.")
+            .arg(ConsoleRules::largestMaxFps)
+            .arg(ConsoleRules::defaultMaxFps),
+        tr("N"));
     parser.addOption(snapshotsOption);
+    parser.addOption(maxFpsOption);
     parser.addPositionalArgument(u"files"_qs,
         tr("The script to open, or with --check the scripts to check."), tr("[FILE...]"));
     if (!parser.parse(arguments)) {
@@ -142,7 +161,7 @@ std::optional<int> CommandLine::run(
         QString help = parser.helpText();
         help.replace(0, help.indexOf(u'\n'),
             tr("Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] "
-               "FILE... | --version | --help]"));
+               "[--maxfps N] FILE... | --version | --help]"));
         out << help;
         out.flush();
         return noWarnings;
@@ -179,6 +198,17 @@ std::optional<int> CommandLine::run(
             << Qt::endl;
         return unreadable;
     }
+    std::optional<int> maxFps;
+    if (parser.isSet(maxFpsOption)) {
+        maxFps = parser.value(maxFpsOption).toInt(&isNumber);
+        if (!isNumber || *maxFps < 0 || *maxFps > ConsoleRules::largestMaxFps) {
+            err << tr("--maxfps takes a number from 0 to %1, not %2.")
+                       .arg(ConsoleRules::largestMaxFps)
+                       .arg(parser.value(maxFpsOption))
+                << Qt::endl;
+            return unreadable;
+        }
+    }
     return checkFiles(
-        parser.positionalArguments(), *game, { *server, snapshotsPerSecond }, out, err);
+        parser.positionalArguments(), *game, { *server, snapshotsPerSecond }, maxFps, out, err);
 }

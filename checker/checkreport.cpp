@@ -20,6 +20,14 @@ QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
                 .arg(ConsoleRules::frameMilliseconds(framesPerSecond))
                 .arg(framesPerSecondOf(framesPerSecond), 0, 'f', 1)
         + u'\n';
+    // From a com_maxfps the script sets on, every time of the report follows its frames.
+    for (const FrameRateChange &change : check.run.frameRates) {
+        text += tr("From %1 the script's own com_maxfps %2 holds: frames of %3 ms.")
+                    .arg(TickTime::of(check.run, change.tick, framesPerSecond))
+                    .arg(change.maxFps)
+                    .arg(ConsoleRules::frameMilliseconds(change.maxFps))
+            + u'\n';
+    }
     if (check.run.nameChanges.isEmpty())
         item(tr("The script sets no name."));
     for (const NameChange &change : check.run.nameChanges) {

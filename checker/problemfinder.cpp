@@ -79,7 +79,8 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
         std::ranges::sort(lines);
         found << ScriptFinding { Kind::EndlessLoop, lines.first(), {},
             { WarningText::linesList(lines),
-                TickTime::of(run.loop->periodTicks, framesPerSecond) } };
+                TickTime::between(run, run.loop->firstTick,
+                    run.loop->firstTick + run.loop->periodTicks, framesPerSecond) } };
     }
     for (const NameChange &change : run.nameChanges) {
         // Most names show as set: nothing to say about them.

@@ -24,6 +24,14 @@ QString TickTime::of(qint64 ticks, int framesPerSecond)
     return withTicks(secondsOfTicks(ticks, framesPerSecond), ticks);
 }
 
+QString TickTime::between(const ConsoleRun &run, qint64 from, qint64 to, int framesPerSecond)
+{
+    return withTicks(
+        (run.millisecondsAt(to, framesPerSecond) - run.millisecondsAt(from, framesPerSecond))
+            / 1000,
+        to - from);
+}
+
 QString TickTime::seconds(double milliseconds)
 {
     return tr("%1 s").arg(milliseconds / 1000, 0, 'f', 2);

@@ -19,6 +19,8 @@ public:
     static QString of(const ConsoleRun &run, qint64 tick, int framesPerSecond);
     // A number of ticks at one frame rate.
     static QString of(qint64 ticks, int framesPerSecond);
+    // The time from one tick of a run to another, at the frame rates the script sets.
+    static QString between(const ConsoleRun &run, qint64 from, qint64 to, int framesPerSecond);
     // "1.18 s"
     static QString seconds(double milliseconds);
 };

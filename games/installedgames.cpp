@@ -13,9 +13,9 @@ namespace {
 
 // Where the games keep the player's settings, name included, relative to their main folder:
 // COD 2 in a folder for each player profile, COD in main itself.
-QStringList configFiles(const GameInstall &game, const QString &mainFolder)
+QStringList configFiles(GameFamily family, const QString &mainFolder)
 {
-    if (game.family() == GameFamily::Cod)
+    if (family == GameFamily::Cod)
         return { mainFolder + u"/config_mp.cfg"_qs };
     QStringList files;
     const QDir players(mainFolder + u"/players"_qs);
@@ -60,7 +60,7 @@ void InstalledGames::runEachConfig(
         if (game.mainFolder != game.scriptFolder)
             folders << game.mainFolder;
         for (const QString &folder : folders) {
-            for (const QString &file : configFiles(game, folder)) {
+            for (const QString &file : configFiles(game.family(), folder)) {
                 QString reason;
                 if (const std::optional<QString> config = CfgReader::read(file, &reason))
                     use(game, runScript(*config, {}, game.version));
@@ -82,15 +82,43 @@ QList<std::pair<GameFamily, QString>> InstalledGames::namesInConfigs()
     return names;
 }
 
+namespace {
+
+// The com_maxfps a config's run leaves, if it sets one; 0 caps nothing: frames of a
+// millisecond, as at the most it takes.
+std::optional<int> maxFpsSetBy(const ConsoleRun &run)
+{
+    if (run.frameRates.isEmpty())
+        return std::nullopt;
+    const int set = run.frameRates.constLast().maxFps;
+    return set > 0 ? set : ConsoleRules::largestMaxFps;
+}
+
+} // namespace
+
 int InstalledGames::maxFpsInConfigs()
 {
     int maxFps = ConsoleRules::defaultMaxFps;
     runEachConfig([&maxFps](const GameInstall &, const ConsoleRun &run) {
-        // 0 caps nothing: frames of a millisecond, as at the most it takes.
-        if (!run.frameRates.isEmpty()) {
-            const int set = run.frameRates.constLast().maxFps;
-            maxFps = set > 0 ? set : ConsoleRules::largestMaxFps;
-        }
+        maxFps = maxFpsSetBy(run).value_or(maxFps);
     });
+    return maxFps;
+}
+
+std::optional<int> InstalledGames::maxFpsBeside(const QString &script)
+{
+    // A script in a game's main folder: COD keeps its config there, COD 2 one for each player.
+    const QString folder = QFileInfo(script).absolutePath();
+    std::optional<int> maxFps;
+    for (const auto &[family, version] : { std::pair { GameFamily::Cod, GameVersion::Cod13 },
+             std::pair { GameFamily::Cod2, GameVersion::Cod2 } }) {
+        for (const QString &file : configFiles(family, folder)) {
+            QString reason;
+            if (const std::optional<QString> config = CfgReader::read(file, &reason)) {
+                if (const std::optional<int> set = maxFpsSetBy(runScript(*config, {}, version)))
+                    maxFps = set;
+            }
+        }
+    }
     return maxFps;
 }

@@ -26,6 +26,9 @@ public:
     QList<std::pair<GameFamily, QString>> namesInConfigs();
     // The com_maxfps the games' configs set, the last one found; the game's default without.
     int maxFpsInConfigs();
+    // The com_maxfps that the configs in the folder of a script set, if the folder is a game's
+    // main folder and they set one.
+    static std::optional<int> maxFpsBeside(const QString &script);
 
 private:
     // Each config of each game, as the game's console runs it.

@@ -74,7 +74,7 @@ void tst_CommandLine::helpAndVersion_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("begins");
     const QString usage
-        = u"Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] FILE... | --version | --help]\n"_qs;
+        = u"Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]\n"_qs;
     QTest::newRow("--help") << u"--help"_qs << usage;
     QTest::newRow("-h") << u"-h"_qs << usage;
     QTest::newRow("--version") << u"--version"_qs << u"tintmark 1.0.0\n"_qs;
@@ -124,6 +124,17 @@ void tst_CommandLine::exitStatus_data()
     QTest::newRow("--sv-fps 40") << QList<QByteArray> { animated } << 0
                                  << QStringList { "at sv_fps 40 (a snapshot every 25 ms)" }
                                  << QStringList { u"--sv-fps"_qs, u"40"_qs };
+    // "<config_mp.cfg TEXT>": the scripts lie in a game's main folder beside that config.
+    QTest::newRow("in a game folder whose config sets com_maxfps 125")
+        << QList<QByteArray> { animated } << 0
+        << QStringList { "at com_maxfps 125, frames of 8 ms", "0.68 s (170 ticks), line 4: ^2B" }
+        << QStringList { u"<config_mp.cfg seta com_maxfps \"125\">"_qs };
+    QTest::newRow("--maxfps over the config's")
+        << QList<QByteArray> { animated } << 0
+        << QStringList { "at com_maxfps 250, frames of 4 ms" }
+        << QStringList { u"<config_mp.cfg seta com_maxfps \"125\">"_qs, u"--maxfps"_qs, u"250"_qs };
+    QTest::newRow("--maxfps over 1000") << QList<QByteArray> { animated } << 2 << QStringList()
+                                        << QStringList { u"--maxfps"_qs, u"1001"_qs };
     QTest::newRow("--sv-fps below the game's 10")
         << QList<QByteArray> { animated } << 2 << QStringList()
         << QStringList { u"--sv-fps"_qs, u"9"_qs };
@@ -155,9 +166,16 @@ void tst_CommandLine::exitStatus()
     QFETCH(QStringList, printed);
     QFETCH(QStringList, options);
 
+    QString folder;
+    const QString config = u"<config_mp.cfg "_qs;
+    if (!options.isEmpty() && options.first().startsWith(config)) {
+        folder = u"game/main/"_qs;
+        write(folder + u"config_mp.cfg"_qs,
+            options.takeFirst().sliced(config.size()).chopped(1).toUtf8());
+    }
     QStringList arguments = QStringList { u"--check"_qs } + options;
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString name = u"script%1.cfg"_qs.arg(i);
+        const QString name = folder + u"script%1.cfg"_qs.arg(i);
         arguments << (files[i] == "<missing>" ? m_dir.filePath(u"missing.cfg"_qs)
                                               : write(name, files[i]));
     }
