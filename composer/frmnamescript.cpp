@@ -173,6 +173,12 @@ void frmNameScript::createControls(QWidget *client)
         if (m_pinned)
             m_pinned->setName(judged);
     });
+    // The text before each edit, to tell a paste from typing.
+    connect(Text1, &QLineEdit::textChanged, Text1,
+        [this](const QString &text) { m_textBeforeEdit = std::exchange(m_text, text); });
+    connect(Text1, &QLineEdit::textEdited, Text1, [this](const QString &after) {
+        takeNameFromPastedCommand(m_text == after ? m_textBeforeEdit : m_text, after);
+    });
     Text1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Text1, &QWidget::customContextMenuRequested, this, &frmNameScript::showNameMenu);
     Text1->setEnabled(false);
@@ -241,8 +247,21 @@ std::optional<SetNameLine> frmNameScript::lineSettingTheName()
     const SetNameLine judged = SetNameLine::forName(lblSet->text(), Text1->text());
     if (judged.refusal.isEmpty())
         return judged;
-    m_saver.refuse(this, tr("Tintmark does not save this name. %1.").arg(judged.refusal));
+    QString refusal = tr("Tintmark does not save this name. %1.").arg(judged.refusal);
+    // The game drops quotes, semicolons and backslashes from names anyway: no dead end.
+    const QString kept = withoutWhatTheGameDrops(Text1->text());
+    if (SetNameLine::forName(lblSet->text(), kept).refusal.isEmpty()) {
+        refusal += u'\n'
+            + tr("Name > Remove What the Game Drops makes it %1, as the game shows it.").arg(kept);
+    }
+    m_saver.refuse(this, refusal);
     return std::nullopt;
+}
+
+QString frmNameScript::withoutWhatTheGameDrops(QString name)
+{
+    name.removeIf([](QChar c) { return ConsoleRules::isRemovedFromNames(c.unicode()); });
+    return name;
 }
 
 void frmNameScript::Form_Load() { Text1->setEnabled(true); }
@@ -294,12 +313,49 @@ void frmNameScript::appendColorCode(QString (picColor::*code)() const)
         colorSelection(colorCode);
         return;
     }
-    // Always at the end, whatever the caret or selection; inserting keeps the box's undo history.
+    // Always at the end, whatever the caret or selection; inserting keeps the box's undo history,
+    // each click a step of its own.
+    endUndoStep();
     Text1->end(false);
     Text1->insert(colorCode);
+    endUndoStep();
 
     // Show the effect of the click at once, just below the name box.
     showPreview();
+}
+
+void frmNameScript::endUndoStep()
+{
+    // QLineEdit merges every insert and key into one undo step until the caret moves: moving it
+    // away and back ends the step.
+    const int at = Text1->cursorPosition();
+    Text1->setCursorPosition(at == 0 ? int(Text1->text().size()) : 0);
+    Text1->setCursorPosition(at);
+}
+
+void frmNameScript::takeNameFromPastedCommand(const QString &before, const QString &after)
+{
+    // A paste, not typing: more than one character at once. Web colorizers hand out the console
+    // command ("/name ^1S^2n"); the name is what the game's console would set from it.
+    if (after.size() < before.size() + 2)
+        return;
+    QStringView line = QStringView(after).trimmed();
+    if (line.startsWith(u'/') || line.startsWith(u'\\'))
+        line = line.sliced(1);
+    const bool setsTheName = std::ranges::any_of(
+        std::initializer_list<QStringView> { u"name ", u"set name ", u"seta name " },
+        [line](QStringView command) { return line.startsWith(command, Qt::CaseInsensitive); });
+    const std::optional<QString> name
+        = setsTheName ? SetNameLine::nameSetBy(line) : std::optional<QString>();
+    if (!name || name->isEmpty())
+        return;
+    endUndoStep();
+    Text1->selectAll();
+    Text1->insert(name->left(Text1->maxLength()));
+    endUndoStep();
+    QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())),
+        tr("The pasted command sets the name %1: the box holds the name alone.").arg(*name), Text1,
+        {}, previewDisplayTime);
 }
 
 void frmNameScript::colorSelection(const QString &colorCode)
@@ -376,6 +432,14 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
         if (consoleLine.refusal.isEmpty())
             QGuiApplication::clipboard()->setText(u'/' + consoleLine.line);
     });
+    m_dropRemovedAction = new QAction(tr("&Remove What the Game Drops"), this);
+    m_dropRemovedAction->setObjectName(QStringLiteral("dropRemoved"));
+    connect(m_dropRemovedAction, &QAction::triggered, this, [this] {
+        endUndoStep();
+        Text1->selectAll();
+        Text1->insert(withoutWhatTheGameDrops(Text1->text()));
+        endUndoStep();
+    });
     m_pinAction = new QAction(tr("&Keep the Preview on Screen"), this);
     m_pinAction->setObjectName(QStringLiteral("pinPreview"));
     m_pinAction->setShortcut(Qt::ALT | Qt::Key_P);
@@ -415,6 +479,10 @@ void frmNameScript::addNameCommands(QMenu *menu)
     m_copyCommandAction->setEnabled(
         !typed.isEmpty() && SetNameLine::forName(u"name"_qs, typed).refusal.isEmpty());
     menu->addAction(m_copyCommandAction);
+    const QString kept = withoutWhatTheGameDrops(typed);
+    m_dropRemovedAction->setEnabled(
+        kept != typed && SetNameLine::forName(lblSet->text(), kept).refusal.isEmpty());
+    menu->addAction(m_dropRemovedAction);
     menu->addAction(m_pinAction);
     menu->addMenu(m_coloringMenu);
     menu->addMenu(m_gameNamesMenu);

@@ -75,6 +75,12 @@ private:
     // Keeps the preview on screen beside the window, following the name.
     void pinPreview();
     void appendColorCode(QString (picColor::*code)() const);
+    // The name without the characters the game removes from names.
+    static QString withoutWhatTheGameDrops(QString name);
+    // Ends the name box's undo step here: the next change is a step of its own.
+    void endUndoStep();
+    // A pasted console command that sets a name ("/name ^1S^2n") gives the name alone.
+    void takeNameFromPastedCommand(const QString &before, const QString &after);
     // Colors the selected part of the name, the rest keeping the color it had.
     void colorSelection(const QString &colorCode);
     // The line, when the game sets the name as typed; otherwise says what it would do instead.
@@ -88,9 +94,12 @@ private:
     QLabel *lblSet = nullptr;
     QAction *m_copyCommandAction = nullptr;
     QAction *m_pinAction = nullptr;
+    QAction *m_dropRemovedAction = nullptr;
     QMenu *m_coloringMenu = nullptr;
     QMenu *m_gameNamesMenu = nullptr;
     QPointer<PinnedPreview> m_pinned; // while the player keeps it
+    QString m_text; // the name box's, and before its last change
+    QString m_textBeforeEdit;
 };
 
 #endif // FRMNAMESCRIPT_H

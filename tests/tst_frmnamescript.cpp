@@ -81,6 +81,8 @@ private slots:
     void swatchClickShowsThePreview();
     void nameMenuOffersTheGamesNames();
     void spaceOnAFocusedSwatchAppendsItsCode();
+    void pastedCommandGivesItsName_data();
+    void pastedCommandGivesItsName();
     void shiftClickColorsTheSelection_data();
     void shiftClickColorsTheSelection();
     void pinnedPreviewFollowsTheName();
@@ -460,6 +462,11 @@ void tst_frmNameScript::savesWhatTheGameSets_data()
         << u"\"^1Sni per\""_qs << QByteArray("set name \"^1Sni per\"\r\n") << QString();
     QTest::newRow("a quote") << u"a\"b"_qs << QByteArray()
                              << u"The game would set the name to a b, not to a\"b"_qs;
+    // Quotes inside the name: no dead end, the name the game shows is offered.
+    QTest::newRow("quotes inside")
+        << u"^1The \"Best\" ^7Sniper"_qs << QByteArray()
+        << u"The game would set the name to ^1The Best ^7Sniper, not to ^1The \"Best\" ^7Sniper.\n"
+           "Name > Remove What the Game Drops makes it ^1The Best ^7Sniper"_qs;
 }
 
 void tst_frmNameScript::savesWhatTheGameSets()
@@ -482,7 +489,17 @@ void tst_frmNameScript::savesWhatTheGameSets()
     if (saved.isEmpty()) {
         QVERIFY2(
             m_dialogs.messages.first().contains(refusal), qPrintable(m_dialogs.messages.first()));
-        QVERIFY(nameBox()->toolTip().contains(refusal.toHtmlEscaped()));
+        QVERIFY(nameBox()->toolTip().contains(refusal.section(u'\n', 0, 0).toHtmlEscaped()));
+        // Where the game would show another name, the menu offers it in one click.
+        auto *dropRemoved = m_window->findChild<QAction *>(u"dropRemoved"_qs);
+        emit control<QMenu>("nameMenu")->aboutToShow();
+        if (refusal.contains(u"Remove What the Game Drops"_qs)) {
+            QVERIFY(dropRemoved->isEnabled());
+            dropRemoved->trigger();
+            QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+            QCOMPARE(savedBytes(),
+                "set name " + Windows1252::encode(refusal.section(u"makes it "_qs, 1)) + "\r\n");
+        }
     }
 }
 
@@ -662,6 +679,36 @@ void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()
     control("picRed")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), nameBox());
+}
+
+void tst_frmNameScript::pastedCommandGivesItsName_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a web colorizer's /name") << u"/name ^1S^2n^3i"_qs << u"^1S^2n^3i"_qs;
+    QTest::newRow("seta name in quotes") << u"seta name \"^1Big Gun\""_qs << u"^1Big Gun"_qs;
+    QTest::newRow("set name") << u"set name ^4Sniper"_qs << u"^4Sniper"_qs;
+    QTest::newRow("a name that is no command") << u"^1Name ^2Tag"_qs << u"^1Name ^2Tag"_qs;
+}
+
+// Pasted, a console command gives its name; each paste and each swatch click is one undo step.
+void tst_frmNameScript::pastedCommandGivesItsName()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, name);
+    nameBox()->setFocus();
+    QTest::keyClicks(nameBox(), u"x"_qs);
+    nameBox()->selectAll();
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(nameBox()->text(), name);
+    QTest::mouseClick(control("picRed"), Qt::LeftButton);
+    QTest::mouseClick(control("picBlue"), Qt::LeftButton);
+    QCOMPARE(nameBox()->text(), name + u"^1^4"_qs);
+    nameBox()->undo();
+    QCOMPARE(nameBox()->text(), name + u"^1"_qs);
+    nameBox()->undo();
+    QCOMPARE(nameBox()->text(), name);
 }
 
 void tst_frmNameScript::shiftClickColorsTheSelection_data()
