@@ -218,22 +218,28 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     QTest::keyClick(window.findChild<QLineEdit *>(u"Text1"_qs), Qt::Key_X);
     QVERIFY(!notice->isVisible());
 
-    // Once a save into another folder worked, the dialogs start there, in later runs too; a
-    // folder chosen for a save that failed is not where the next dialog starts.
-    whenModal<QFileDialog>([&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"x"_qs); });
-    const QString chosen = chooser.chooseSavePath(nullptr);
-    QCOMPARE(chosen, m_dir->filePath(u"x.cfg"_qs));
-    const auto startsIn = [&] {
+    // A save starts in the game's main folder, even after a save or an open elsewhere; an open
+    // starts where the last script was opened.
+    const auto startsIn = [&](bool saving) {
         whenModal<QFileDialog>([&](QFileDialog *dialog) {
             startedIn = dialog->directory().absolutePath();
             dialog->reject();
         });
-        [&] { QVERIFY(CfgFileDialog(*m_games).chooseOpenPath(nullptr).isEmpty()); }();
+        CfgFileDialog dialogs(*m_games);
+        [&] {
+            QVERIFY((saving ? dialogs.chooseSavePath(&window) : dialogs.chooseOpenPath(&window))
+                        .isEmpty());
+        }();
         return startedIn;
     };
-    QCOMPARE(startsIn(), main);
-    chooser.rememberFolderOf(chosen);
-    QCOMPARE(startsIn(), m_dir->path());
+    QVERIFY(writeTreeFile(m_dir->filePath(u"x.cfg"_qs), "set name X\r\n"));
+    chooser.rememberFolderOf(&window, m_dir->filePath(u"x.cfg"_qs));
+    QCOMPARE(startsIn(true), main);
+    whenModal<QFileDialog>(
+        [&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"x.cfg"_qs); });
+    QCOMPARE(chooser.chooseOpenPath(&window), m_dir->filePath(u"x.cfg"_qs));
+    QCOMPARE(startsIn(false), m_dir->path());
+    QCOMPARE(startsIn(true), main);
 }
 
 QTEST_MAIN(tst_CfgFileDialog)

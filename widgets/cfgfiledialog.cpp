@@ -17,7 +17,11 @@
 
 namespace {
 
-const QString lastFolderKey = QStringLiteral("files/lastFolder");
+const QString lastOpenedKey = QStringLiteral("files/lastFolder");
+// Followed by the window's name: each window's saves go where its last one went.
+const QString lastSavedKey = QStringLiteral("files/lastSaveFolder/");
+
+QString windowName(QWidget *window) { return window ? window->window()->objectName() : QString(); }
 
 // The places entries name each folder by its last part, and every game's is "main": name them by
 // their game instead, again whenever the places list reads a folder anew.
@@ -68,7 +72,7 @@ CfgFileDialog::CfgFileDialog(InstalledGames &games)
 {
 }
 
-void CfgFileDialog::prepare(QFileDialog &dialog)
+void CfgFileDialog::prepare(QFileDialog &dialog, QWidget *parent)
 {
     // Qt's own dialog on every system: the native ones cannot list the games' folders by name.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -81,8 +85,13 @@ void CfgFileDialog::prepare(QFileDialog &dialog)
     dialog.setSidebarUrls(places);
     nameGamePlaces(dialog, games);
 
-    const QString lastFolder = QSettings().value(lastFolderKey).toString();
-    if (!lastFolder.isEmpty() && QDir(lastFolder).exists())
+    // The game reads a script from its main folder: a save starts there whenever there is one.
+    const bool saving = dialog.acceptMode() == QFileDialog::AcceptSave;
+    const QString lastFolder
+        = QSettings().value(saving ? lastSavedKey + windowName(parent) : lastOpenedKey).toString();
+    if (saving && !games.isEmpty())
+        dialog.setDirectory(games.first().scriptFolder);
+    else if (!lastFolder.isEmpty() && QDir(lastFolder).exists())
         dialog.setDirectory(lastFolder);
     else if (!games.isEmpty())
         dialog.setDirectory(games.first().scriptFolder);
@@ -103,13 +112,13 @@ QString CfgFileDialog::chosenPath(QFileDialog &dialog)
     // A save's folder is remembered once the save worked: one that failed, in /proc say, is no
     // place to start the next dialog.
     if (!path.isEmpty() && dialog.acceptMode() == QFileDialog::AcceptOpen)
-        rememberFolderOf(path);
+        QSettings().setValue(lastOpenedKey, QFileInfo(path).absolutePath());
     return path;
 }
 
-void CfgFileDialog::rememberFolderOf(const QString &path)
+void CfgFileDialog::rememberFolderOf(QWidget *window, const QString &path)
 {
-    QSettings().setValue(lastFolderKey, QFileInfo(path).absolutePath());
+    QSettings().setValue(lastSavedKey + windowName(window), QFileInfo(path).absolutePath());
 }
 
 QString CfgFileDialog::chooseSavePath(QWidget *parent)
@@ -122,7 +131,7 @@ QString CfgFileDialog::chooseSavePath(QWidget *parent)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(tr("Name CFG(*.cfg)"));
     dialog.setDefaultSuffix(QStringLiteral("cfg"));
-    prepare(dialog);
+    prepare(dialog, parent);
     return chosenPath(dialog);
 }
 
@@ -133,7 +142,7 @@ QString CfgFileDialog::chooseOpenPath(QWidget *parent)
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Players also open config_mp.cfg and scripts saved under other names.
     dialog.setNameFilters({ tr("Name CFG(*.cfg)"), tr("All files (*)") });
-    prepare(dialog);
+    prepare(dialog, parent);
     return chosenPath(dialog);
 }
 

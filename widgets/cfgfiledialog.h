@@ -13,7 +13,8 @@ class QFileDialog;
 
 // The program's dialogs for .cfg scripts: Save, Open, the questions before changes go, and a
 // warning box for a failure. The file dialogs list the games' main folders among their places
-// and start in the last folder used, or in a game's folder before the player chose one.
+// A save starts in the main folder of the game found, else where the window's last save went;
+// an open starts where the last script was opened.
 class CfgFileDialog : public PlayerDialogs {
     Q_DECLARE_TR_FUNCTIONS(CfgFileDialog)
 
@@ -24,14 +25,15 @@ public:
     QString chooseOpenPath(QWidget *parent) override;
     bool confirmReplacingChanges(QWidget *parent) override;
     ChangesAnswer askToSaveChanges(QWidget *parent) override;
-    void rememberFolderOf(const QString &savedPath) override;
+    void rememberFolderOf(QWidget *window, const QString &savedPath) override;
     bool confirmRecovering(QWidget *parent, const QDateTime &written) override;
     bool confirmOpeningLargeScript(QWidget *parent, const QString &path) override;
     bool confirmReadingAsUtf8(QWidget *parent, const QString &path) override;
     void reportFailure(QWidget *parent, const QString &message) override;
 
 private:
-    void prepare(QFileDialog &dialog);
+    // parent: the window whose save or open it is.
+    void prepare(QFileDialog &dialog, QWidget *parent);
     QString chosenPath(QFileDialog &dialog);
 
     InstalledGames &m_games;

@@ -33,8 +33,12 @@ public:
     virtual bool confirmOpeningLargeScript(QWidget *parent, const QString &path) = 0;
     // True when the player wants a script that was saved as UTF-8 read as UTF-8.
     virtual bool confirmReadingAsUtf8(QWidget *parent, const QString &path) = 0;
-    // A script was saved there: the next dialog may start in its folder.
-    virtual void rememberFolderOf(const QString &savedPath) { Q_UNUSED(savedPath) }
+    // A script was saved there from window: where that window's next save may start.
+    virtual void rememberFolderOf(QWidget *window, const QString &savedPath)
+    {
+        Q_UNUSED(window)
+        Q_UNUSED(savedPath)
+    }
     // Tells the player that a save or an open failed, or why a window does not do what it was
     // asked.
     virtual void reportFailure(QWidget *parent, const QString &message) = 0;

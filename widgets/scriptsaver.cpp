@@ -51,7 +51,7 @@ bool ScriptSaver::write(
         return false;
     }
     RecentScripts::add(path);
-    m_dialogs.rememberFolderOf(path);
+    m_dialogs.rememberFolderOf(window, path);
     // The notice checks what the game will read: the file as written, line ends and all.
     SaveNotice::showBelow(window, where.forScript(fileTextOf(text)), where.consoleCommand());
     return true;
