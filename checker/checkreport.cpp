@@ -40,9 +40,12 @@ QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
         item(tr("... and so on for ever."));
     if (!check.keyNames.isEmpty()) {
         text += tr("Keys it binds, and the names their presses show:") + u'\n';
-        for (const auto &[key, names] : check.keyNames) {
+        for (const auto &[key, names] : check.keyNames.first(check.keysOfNote))
             item(tr("%1: %2").arg(key, names.isEmpty() ? tr("no name") : names.join(u", "_qs)));
-        }
+        // Keys that do nothing of note are counted, not listed.
+        if (const qsizetype rest = check.keyNames.size() - check.keysOfNote)
+            item(tr("%n other keys show no name, and the warnings say nothing of them.", nullptr,
+                int(rest)));
     }
     if (check.server.namesSet > 1) {
         text += tr("Names as others on the server see them, at sv_fps %1 (a snapshot every %2 "

@@ -94,6 +94,20 @@ ScriptCheck ScriptChecker::check(
             checked.keyNames << std::pair { binding.key, names };
         }
     }
+    // What matters first: a config binds dozens of keys, and the one that cycles the name is
+    // the one the player looks for.
+    const auto rank = [&runs](const std::pair<QString, QStringList> &keyNames) {
+        if (!keyNames.second.isEmpty())
+            return 0;
+        const auto run = std::ranges::find(runs, keyNames.first, &RunFindings::key);
+        const bool spokenOf = run != runs.end()
+            && std::ranges::any_of(
+                run->found, [](const ScriptFinding &finding) { return !finding.note; });
+        return spokenOf ? 1 : 2;
+    };
+    std::ranges::stable_sort(checked.keyNames, {}, rank);
+    checked.keysOfNote = std::ranges::count_if(
+        checked.keyNames, [&rank](const auto &keyNames) { return rank(keyNames) < 2; });
     for (const RunFindings &run : std::as_const(runs)) {
         for (const ScriptFinding &finding : run.found) {
             if (finding.kind == ScriptFinding::Kind::Exec

@@ -20,7 +20,9 @@ class ScriptSession;
 struct ScriptCheck {
     ConsoleRun run;
     QList<ScriptWarning> warnings;
-    // Each key the script binds, with the names its presses show, one press after another.
+    // Each key the script binds, with the names its presses show, one press after another:
+    // first the keys that show names, then those whose presses the warnings speak of, then the
+    // keys that do nothing of note, in the order bound.
     QList<std::pair<QString, QStringList>> keyNames;
     // The scripts it runs with exec, each once, as exec names their files.
     QStringList execs;
@@ -31,6 +33,8 @@ struct ScriptCheck {
     ServerView server;
     // What is worth knowing but no fault, in the order of their lines.
     QList<ScriptWarning> notes;
+    // How many of keyNames come before the keys that do nothing of note.
+    qsizetype keysOfNote = 0;
 };
 
 // Runs a script as the game would, presses each key it binds, and keeps what a player needs to

@@ -397,7 +397,15 @@ void ScriptPlayerWindow::fillKeys()
         delete item->widget();
         delete item;
     }
-    const QList<KeyBinding> bindings = m_run.finalBindings();
+    // In the checker's order, the keys that matter first.
+    QList<KeyBinding> bindings = m_run.finalBindings();
+    const auto rank = [this](const KeyBinding &binding) {
+        const auto checked = std::ranges::find_if(m_check.keyNames, [&](const auto &keyNames) {
+            return keyNames.first.compare(binding.key, Qt::CaseInsensitive) == 0;
+        });
+        return checked - m_check.keyNames.begin();
+    };
+    std::ranges::stable_sort(bindings, {}, rank);
     // A handful of buttons; the keys past them in a menu, so that a config binding every key
     // keeps the window within the screen.
     constexpr qsizetype buttons = 8;

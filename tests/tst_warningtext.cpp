@@ -100,6 +100,16 @@ void tst_WarningText::reportNamesTimesAndWarnings()
     QVERIFY(CheckReport::of(ScriptChecker::check(stepped, 85), 85)
                 .contains(u"Keys it binds, and the names their presses show:\n"
                           "  k: ^1A, ^2B, and so on\n"_qs));
+    // The key that cycles the name first; keys of a config that do nothing of note, counted.
+    QVERIFY(
+        CheckReport::of(ScriptChecker::check(u"bind TAB +scores\r\nbind ESCAPE togglemenu\r\n"
+                                             "bind SPACE +gostand\r\n"_qs
+                                + QString(stepped).replace(u"bind k"_qs, u"bind F1"_qs),
+                            85),
+            85)
+            .contains(u"Keys it binds, and the names their presses show:\n"
+                      "  F1: ^1A, ^2B, and so on\n"
+                      "  3 other keys show no name, and the warnings say nothing of them.\n"_qs));
 }
 
 QTEST_APPLESS_MAIN(tst_WarningText)
