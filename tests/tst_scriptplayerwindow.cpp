@@ -312,7 +312,9 @@ void tst_ScriptPlayerWindow::manyKeysFitTheWindow()
     QVERIFY(more);
     QCOMPARE(more->menu()->actions().size(), 2992);
     QVERIFY(m_window->frameGeometry().width() <= m_window->screen()->availableGeometry().width());
-    more->menu()->findChild<QAction *>(u"key_k2999"_qs)->trigger();
+    // The key that shows a name comes first, bound last as it is.
+    QVERIFY(!more->menu()->findChild<QAction *>(u"key_k2999"_qs));
+    control<QPushButton>("key_k2999")->click();
     QCOMPARE(shownName(), u"^1Last"_qs);
 }
 
