@@ -488,6 +488,10 @@ void tst_frmEditor::closingAsksAboutChanges_data()
         << u"typed"_qs << Answer::Save << u""_qs << false << none << false;
     QTest::newRow("failed Save keeps it")
         << u"typed"_qs << Answer::Save << u"missing/animated.cfg"_qs << false << none << false;
+    // The script opened is where Save goes, as Ctrl+S: nothing asks where.
+    QTest::newRow("Save writes the script opened")
+        << u"typed into the script opened"_qs << Answer::Save << u""_qs << true
+        << QByteArray("set name Old\r\n!\r\n") << false;
     QTest::newRow("a second hand-off is a change")
         << u"handed off"_qs << Answer::Cancel << u""_qs << false << none << false;
     // "closes" is then whether the session may end.
@@ -509,6 +513,8 @@ void tst_frmEditor::closingAsksAboutChanges()
     QFETCH(bool, sessionEnds);
 
     handOff(u"A"_qs);
+    if (change.endsWith(u"opened"))
+        m_program->openInEditor(writeFile(u"animated.cfg"_qs, "set name Old\r\n"));
     script()->moveCursor(QTextCursor::End);
     if (change.startsWith(u"typed"))
         QTest::keyClicks(script(), "!");
