@@ -482,6 +482,7 @@ void frmEditor::insertAnimation()
     // Made when asked for, so that it costs nothing before.
     auto *dialog = new AnimationDialog(m_lastHandedOffName, this);
     dialog->setFramesPerSecond(m_saver.installedGames().maxFpsInConfigs());
+    dialog->setKeysBoundInTheGame(m_saver.installedGames().bindingsInConfigs());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         // The animation's lines go in as one undo step, on lines of their own: on an empty

@@ -105,6 +105,20 @@ int InstalledGames::maxFpsInConfigs()
     return maxFps;
 }
 
+QList<KeyBinding> InstalledGames::bindingsInConfigs()
+{
+    QList<KeyBinding> bindings;
+    runEachConfig([&bindings](const GameInstall &, const ConsoleRun &run) {
+        for (const KeyBinding &binding : run.finalBindings()) {
+            if (std::ranges::none_of(bindings, [&binding](const KeyBinding &known) {
+                    return known.key.compare(binding.key, Qt::CaseInsensitive) == 0;
+                }))
+                bindings << binding;
+        }
+    });
+    return bindings;
+}
+
 std::optional<int> InstalledGames::maxFpsBeside(const QString &script)
 {
     // A script in a game's main folder: COD keeps its config there, COD 2 one for each player.

@@ -26,6 +26,8 @@ public:
     QList<std::pair<GameFamily, QString>> namesInConfigs();
     // The com_maxfps the games' configs set, the last one found; the game's default without.
     int maxFpsInConfigs();
+    // The keys the games' configs bind, each key once.
+    QList<KeyBinding> bindingsInConfigs();
     // The com_maxfps that the configs in the folder of a script set, if the folder is a game's
     // main folder and they set one.
     static std::optional<int> maxFpsBeside(const QString &script);

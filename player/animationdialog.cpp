@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -118,6 +119,13 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     m_form = named(new QComboBox(this), "formBox");
     m_form->addItem(tr("Play once, then rest on the name"), int(AnimationForm::TimedSequence));
     m_form->addItem(tr("One step for each press of a key"), int(AnimationForm::KeyStep));
+    m_form->setItemData(0,
+        tr("Your keys, moving and firing included, wait behind the script while it plays."),
+        Qt::ToolTipRole);
+    m_form->setItemData(1,
+        tr("Holds none of your keys back; chat goes through when the presses are more than "
+           "0.8 s apart."),
+        Qt::ToolTipRole);
     m_key = named(new QLineEdit(u"F5"_qs, this), "keyEdit");
     m_prefix = named(new QLineEdit(u"tm"_qs, this), "prefixEdit");
     m_prefix->setToolTip(tr("Begins the names of the variables the script sets, so that two "
@@ -162,6 +170,7 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_buttons->button(QDialogButtonBox::Ok)->setText(tr("&Insert"));
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &AnimationDialog::keepChoices);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -195,11 +204,53 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     connect(m_codesOnlyWhereColorChanges, &QCheckBox::toggled, this, &AnimationDialog::regenerate);
     connect(&m_frames, &QTimer::timeout, this, &AnimationDialog::showNextFrame);
 
+    restoreChoices();
     regenerate();
     // The first form offered goes into the game: the shorter one when the name needs it.
     if (m_animation.longestFrame > ConsoleRules::nameBytes)
         useShorterForm();
     resize(560, 600);
+}
+
+namespace {
+
+const QString choicesGroup = QStringLiteral("animation");
+
+} // namespace
+
+void AnimationDialog::restoreChoices()
+{
+    QSettings saved;
+    saved.beginGroup(choicesGroup);
+    if (!saved.contains(u"effect"_qs))
+        return;
+    m_effect->setCurrentIndex(std::max(0, m_effect->findData(saved.value(u"effect"_qs).toInt())));
+    m_form->setCurrentIndex(std::max(0, m_form->findData(saved.value(u"form"_qs).toInt())));
+    const QString colors = saved.value(u"colors"_qs).toString();
+    for (qsizetype i = 0; i < m_colors.size(); ++i)
+        m_colors[i]->setChecked(colors.contains(codeDigits[i]));
+    m_delay->setValue(saved.value(u"delayTicks"_qs, m_delay->value()).toInt());
+    m_key->setText(saved.value(u"key"_qs, m_key->text()).toString());
+    m_prefix->setText(saved.value(u"prefix"_qs, m_prefix->text()).toString());
+}
+
+void AnimationDialog::keepChoices()
+{
+    const AnimationSettings chosen = settings();
+    QSettings saved;
+    saved.beginGroup(choicesGroup);
+    saved.setValue(u"effect"_qs, int(chosen.effect));
+    saved.setValue(u"form"_qs, int(chosen.form));
+    saved.setValue(u"colors"_qs, chosen.colors);
+    saved.setValue(u"delayTicks"_qs, chosen.delayTicks);
+    saved.setValue(u"key"_qs, chosen.key);
+    saved.setValue(u"prefix"_qs, chosen.prefix);
+}
+
+void AnimationDialog::setKeysBoundInTheGame(const QList<KeyBinding> &bindings)
+{
+    m_boundInTheGame = bindings;
+    regenerate();
 }
 
 AnimationSettings AnimationDialog::settings() const
@@ -270,7 +321,9 @@ void AnimationDialog::regenerate()
     m_script->setPlainText(m_animation.script);
     m_size->setText(m_animation.frames.isEmpty()
             ? QString()
-            : tr("%1 frames, %2 lines, %3 bytes; the longest frame takes %4 of %5 bytes.")
+            : tr("%1 names (%2 frames and the name at rest), %3 lines, %4 bytes; the longest "
+                 "name takes %5 of %6 bytes.")
+                  .arg(m_animation.frames.size() + 1)
                   .arg(m_animation.frames.size())
                   .arg(m_animation.script.count(u'\n') + 1)
                   .arg(fileTextOf(m_animation.script).size())
@@ -296,9 +349,23 @@ void AnimationDialog::useChatSafePace()
 
 QString AnimationDialog::paceCosts(const ScriptCheck &check) const
 {
-    if (settings().form == AnimationForm::KeyStep)
-        return tr("One frame a press: it holds none of your keys back, lets chat through and "
-                  "works on every server.");
+    if (settings().form == AnimationForm::KeyStep) {
+        QString costs = tr("One frame a press: it holds none of your keys back and works on every "
+                           "server; chat goes through when you press it more than 0.8 s apart.");
+        // The game's own config may bind the key already: F1 votes yes there.
+        const QString key = settings().key;
+        const auto bound
+            = std::ranges::find_if(m_boundInTheGame, [&key](const KeyBinding &binding) {
+                  return binding.key.compare(key, Qt::CaseInsensitive) == 0;
+              });
+        if (bound != m_boundInTheGame.end()) {
+            costs += u' '
+                + tr("Your game's config binds %1 to \"%2\": this script binds it anew, and %1 no "
+                     "longer does that.")
+                      .arg(bound->key, bound->command.trimmed());
+        }
+        return costs;
+    }
     const auto found = [&check](ScriptWarning::Kind kind) {
         const auto isKind = [kind](const ScriptWarning &warning) { return warning.kind == kind; };
         return std::ranges::any_of(check.warnings, isKind)

@@ -33,6 +33,8 @@ public:
     QString script() const { return m_animation.script; }
     // The player's own com_maxfps, as the game's config sets it.
     void setFramesPerSecond(int maxFps);
+    // The keys the game's own configs bind, which a key-step animation would bind anew.
+    void setKeysBoundInTheGame(const QList<KeyBinding> &bindings);
 
 private slots:
     void regenerate();
@@ -45,8 +47,12 @@ private:
     // What the pace costs on a server: what the others see, chat, the player's keys.
     QString paceCosts(const ScriptCheck &check) const;
     void setSettings(const AnimationSettings &settings);
+    // The last choices inserted, kept in the settings, the name aside.
+    void restoreChoices();
+    void keepChoices();
 
     Animation m_animation;
+    QList<KeyBinding> m_boundInTheGame;
     qsizetype m_frame = 0;
     QTimer m_frames;
 

@@ -3,6 +3,7 @@
 
 #include "animationdialog.h"
 #include "gamenameview.h"
+#include "namepreview.h"
 #include "scriptplayerwindow.h"
 
 #include <QApplication>
@@ -10,13 +11,16 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -27,6 +31,7 @@ class tst_ScriptPlayerWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void stepsThroughTheNamesAtTheirTimes();
@@ -40,6 +45,7 @@ private slots:
     void othersSeeTheNamesOfTheServersSnapshots();
     void manyKeysFitTheWindow();
     void animationDialogSaysWhatItsPaceCosts();
+    void animationDialogRemembersAndCountsItsNames();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -49,8 +55,17 @@ private:
     QString shownName() const { return control<GameNameView>("nameView")->name(); }
     QString time() const { return control<QLabel>("timeLabel")->text(); }
 
+    QTemporaryDir m_settings;
     std::unique_ptr<ScriptPlayerWindow> m_window;
 };
+
+void tst_ScriptPlayerWindow::initTestCase()
+{
+    // The team colors and the dialog's choices go to the test's own settings.
+    QVERIFY(m_settings.isValid());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+}
 
 void tst_ScriptPlayerWindow::init()
 {
@@ -182,6 +197,8 @@ void tst_ScriptPlayerWindow::teamCodesShowInTheTeamsColors()
     const qint64 axisAt = meanColumn(axis);
     QVERIFY2(alliedAt >= 0 && axisAt >= 0, "both colors show");
     QVERIFY(alliedAt < axisAt);
+    // One setting for every view: the main window's preview draws ^8 alike.
+    QVERIFY(NamePreview::html(NamePreview::judge(u"^8M"_qs)).contains(allies.name()));
 }
 
 void tst_ScriptPlayerWindow::timelineAndWarningsLeadToTheirLines()
@@ -342,6 +359,31 @@ void tst_ScriptPlayerWindow::animationDialogSaysWhatItsPaceCosts()
         pace->text().startsWith(u"Others on the server miss frames"_qs), qPrintable(pace->text()));
     dialog.findChild<QComboBox *>(u"formBox"_qs)->setCurrentIndex(1);
     QVERIFY(pace->text().contains(u"works on every server"_qs));
+}
+
+// The dialog counts the names its script writes, warns of a key the game's config binds, and
+// starts from the choices last inserted.
+void tst_ScriptPlayerWindow::animationDialogRemembersAndCountsItsNames()
+{
+    {
+        AnimationDialog dialog(u"^1Tint"_qs);
+        dialog.setKeysBoundInTheGame({ KeyBinding { u"F1"_qs, u"vote yes"_qs } });
+        dialog.findChild<QComboBox *>(u"effectBox"_qs)->setCurrentIndex(0); // color cycle
+        dialog.findChild<QComboBox *>(u"formBox"_qs)->setCurrentIndex(1); // a key's steps
+        dialog.findChild<QLineEdit *>(u"keyEdit"_qs)->setText(u"f1"_qs);
+        const QString size = dialog.findChild<QLabel *>(u"sizeLabel"_qs)->text();
+        QVERIFY2(size.startsWith(u"%1 names"_qs.arg(dialog.script().count(u"set name"_qs))),
+            qPrintable(size + u'\n' + dialog.script()));
+        QVERIFY(dialog.findChild<QLabel *>(u"paceLabel"_qs)
+                    ->text()
+                    .contains(u"Your game's config binds F1 to \"vote yes\""_qs));
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    }
+    AnimationDialog again(u"^2Other"_qs);
+    QCOMPARE(again.findChild<QComboBox *>(u"effectBox"_qs)->currentIndex(), 0);
+    QCOMPARE(again.findChild<QComboBox *>(u"formBox"_qs)->currentIndex(), 1);
+    QCOMPARE(again.findChild<QLineEdit *>(u"keyEdit"_qs)->text(), u"f1"_qs);
+    QCOMPARE(again.findChild<QLineEdit *>(u"nameEdit"_qs)->text(), u"^2Other"_qs);
 }
 
 QTEST_MAIN(tst_ScriptPlayerWindow)
