@@ -475,9 +475,14 @@ void frmNameScript::showNameMenu(const QPoint &position)
 
 void frmNameScript::addNameCommands(QMenu *menu)
 {
+    // A greyed command says why.
     const QString typed = Text1->text();
-    m_copyCommandAction->setEnabled(
-        !typed.isEmpty() && SetNameLine::forName(u"name"_qs, typed).refusal.isEmpty());
+    const bool refused = !SetNameLine::forName(u"name"_qs, typed).refusal.isEmpty();
+    m_copyCommandAction->setEnabled(!typed.isEmpty() && !refused);
+    m_copyCommandAction->setText(typed.isEmpty()
+            ? tr("Copy the Console &Command (type a name first)")
+            : refused ? tr("Copy the Console &Command (the game would not set this name)")
+                      : tr("Copy the Console &Command"));
     menu->addAction(m_copyCommandAction);
     const QString kept = withoutWhatTheGameDrops(typed);
     m_dropRemovedAction->setEnabled(
@@ -487,7 +492,10 @@ void frmNameScript::addNameCommands(QMenu *menu)
     menu->addMenu(m_coloringMenu);
     menu->addMenu(m_gameNamesMenu);
     // The game's own configs are read once, when first asked.
-    m_gameNamesMenu->setEnabled(!m_saver.installedGames().namesInConfigs().isEmpty());
+    const bool namesFound = !m_saver.installedGames().namesInConfigs().isEmpty();
+    m_gameNamesMenu->setEnabled(namesFound);
+    m_gameNamesMenu->setTitle(namesFound ? tr("&Names from the Games")
+                                         : tr("&Names from the Games (no game config found)"));
 }
 
 void frmNameScript::fillColoringMenu()
