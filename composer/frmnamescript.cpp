@@ -487,6 +487,9 @@ void frmNameScript::addNameCommands(QMenu *menu)
     const QString kept = withoutWhatTheGameDrops(typed);
     m_dropRemovedAction->setEnabled(
         kept != typed && SetNameLine::forName(lblSet->text(), kept).refusal.isEmpty());
+    m_dropRemovedAction->setText(m_dropRemovedAction->isEnabled()
+            ? tr("&Remove What the Game Drops")
+            : tr("&Remove What the Game Drops (no quote, ; or \\ to remove)"));
     menu->addAction(m_dropRemovedAction);
     menu->addAction(m_pinAction);
     menu->addMenu(m_coloringMenu);

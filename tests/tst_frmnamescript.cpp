@@ -20,9 +20,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +49,7 @@ class tst_frmNameScript : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void windowGeometry();
@@ -88,6 +91,8 @@ private slots:
     void pinnedPreviewFollowsTheName();
     void wholeNameColoredInThePickedColors_data();
     void wholeNameColoredInThePickedColors();
+    void helpPagesSayWhatToDo_data();
+    void helpPagesSayWhatToDo();
     void accessibleNames_data();
     void accessibleNames();
 
@@ -104,7 +109,16 @@ private:
     std::unique_ptr<InstalledGames> m_games;
     std::unique_ptr<ScriptSaver> m_saver;
     std::unique_ptr<frmNameScript> m_window;
+    QTemporaryDir m_settings;
 };
+
+void tst_frmNameScript::initTestCase()
+{
+    // The recent scripts, the folders and the team colors go to the test's own settings.
+    QVERIFY(m_settings.isValid());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+}
 
 void tst_frmNameScript::init()
 {
@@ -815,6 +829,34 @@ void tst_frmNameScript::pinnedPreviewFollowsTheName()
     QVERIFY(name->height() >= name->sizeHint().height());
     QVERIFY(!pinned->frameGeometry().intersects(m_window->frameGeometry()));
     pinned->close();
+}
+
+void tst_frmNameScript::helpPagesSayWhatToDo_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("says");
+    QTest::newRow("in the game") << u"inTheGameAction"_qs << u"inTheGamePage"_qs
+                                 << QStringList { "<b>main</b>", "/exec name.cfg", "~" };
+    QTest::newRow("color codes") << u"colorCodesAction"_qs << u"colorCodesPage"_qs
+                                 << QStringList { "^1", "^0", "magenta", "allied team" };
+}
+
+// Every command is in the menu bar, Help's pages included, which stay open beside the window.
+void tst_frmNameScript::helpPagesSayWhatToDo()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, page);
+    QFETCH(QStringList, says);
+    QSettings().remove(u"files/recentScripts"_qs);
+    auto *help = control<QMenu>("helpMenu");
+    QVERIFY(help);
+    help->findChild<QAction *>(action)->trigger();
+    auto *shown = m_window->findChild<QMessageBox *>(page);
+    QVERIFY(shown && shown->isVisible() && !shown->isModal());
+    for (const QString &words : says)
+        QVERIFY2(shown->text().contains(words), qPrintable(shown->text()));
+    shown->close();
 }
 
 void tst_frmNameScript::accessibleNames_data()

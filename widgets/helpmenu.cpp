@@ -80,18 +80,17 @@ QString HelpMenu::inTheGame(InstalledGames &games, const QString &path)
 QString HelpMenu::colorCodes()
 {
     QString rows;
-    for (const QChar digit : u"1234567890") {
+    for (const QChar digit : QStringView(u"1234567890")) {
         const QString about = aboutColorCode(digit);
         rows += u"<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td><b>^%2</b></td>"
                 "<td>%3</td></tr>"_qs.arg(
                     QColor(GameColors::instance().palette()[digit.digitValue()]).name(), digit,
-                    (colorCodeName(digit) + (about.isEmpty() ? QString() : u". "_qs + about))
-                        .toHtmlEscaped());
+                    (about.isEmpty() ? colorCodeName(digit) : about).toHtmlEscaped());
     }
     return tr("<p>A caret and a digit color the letters after them in the game:</p>"
               "<table cellspacing=\"4\">%1</table>"
               "<p>A caret and any other character is a code too: COD 2 shows the letters after it "
-              "white. Two carets in a row show one caret.</p>")
+              "white. A caret before another caret shows as it is.</p>")
         .arg(rows);
 }
 
