@@ -114,6 +114,7 @@ private slots:
     void refusesAFileThatIsNotText();
     void asksBeforeChangedTextGoes();
     void opensADroppedScript();
+    void playerFollowsTheScriptAndLeadsToItsLines_data();
     void playerFollowsTheScriptAndLeadsToItsLines();
     void openedScriptReachesThePlayerAsTheGameReadsIt_data();
     void openedScriptReachesThePlayerAsTheGameReadsIt();
@@ -877,12 +878,33 @@ void tst_frmEditor::opensADroppedScript()
     QCOMPARE(script()->toPlainText(), u"set name Dropped\n"_qs);
 }
 
+void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines_data()
+{
+    // The screens of tests/screens.json where the suite runs with it: 1920x1080, then 1366x768.
+    QTest::addColumn<int>("screenIndex");
+    QTest::addColumn<bool>("bottomRight"); // the editor where a desktop may put it
+    QTest::newRow("where the editor opens") << 0 << false;
+    QTest::newRow("editor at the bottom right of 1920x1080") << 0 << true;
+    QTest::newRow("editor at the bottom right of 1366x768") << 1 << true;
+}
+
 void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
 {
+    QFETCH(int, screenIndex);
+    QFETCH(bool, bottomRight);
+    if (screenIndex >= QGuiApplication::screens().size())
+        QSKIP("This platform has one screen.");
     handOff(u"^1A"_qs);
     script()->moveCursor(QTextCursor::End);
     script()->insertPlainText(u" set name ^2B"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
+    if (bottomRight) {
+        const QRect available = QGuiApplication::screens().at(screenIndex)->availableGeometry();
+        const QSize frame = editor()->frameGeometry().size();
+        editor()->move(
+            available.bottomRight() - QPoint(frame.width(), frame.height()) + QPoint(1, 1));
+        QTRY_COMPARE(editor()->screen(), QGuiApplication::screens().at(screenIndex));
+    }
     QTest::keyClick(script(), Qt::Key_F5);
     ScriptPlayerWindow *player = editor()->findChild<ScriptPlayerWindow *>();
     QVERIFY(player && player->isVisible());
