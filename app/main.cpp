@@ -6,6 +6,7 @@
 #include "consolestart.h"
 #include "endrequests.h"
 #include "installedgames.h"
+#include "language.h"
 #include "tintmarkprogram.h"
 
 #include <QApplication>
@@ -13,17 +14,23 @@
 
 int main(int argc, char *argv[])
 {
+    TintmarkProgram::setUpIdentity();
     // Without options, as players start it, it opens its window at once.
     QStringList arguments;
     if (argc > 1) {
         arguments = commandLineArguments(argc, argv);
         QString outText;
         QString errorText;
-        QTextStream out(&outText);
-        QTextStream err(&errorText);
-        const std::optional<int> status = CommandLine::run(arguments, out, err);
-        out.flush();
-        err.flush();
+        std::optional<int> status;
+        {
+            // --check and --help speak the player's language too, without a window.
+            int coreArgc = 1;
+            QCoreApplication core(coreArgc, argv);
+            Language::install();
+            QTextStream out(&outText);
+            QTextStream err(&errorText);
+            status = CommandLine::run(arguments, out, err);
+        }
         writeStandard(StandardStream::Output, outText);
         writeStandard(StandardStream::Error, errorText);
         if (status)
@@ -32,6 +39,7 @@ int main(int argc, char *argv[])
 
     // QApplication takes Qt's own options (-platform and the like) out of argv.
     QApplication app(argc, argv);
+    Language::install();
     TintmarkProgram::setUpApplication();
 
     InstalledGames games;

@@ -53,14 +53,19 @@ void TintmarkProgram::start(const QString &script)
         openInEditor(script);
 }
 
+void TintmarkProgram::setUpIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tintmark"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TINTMARK_VERSION));
+    // The few settings (the folders, the recent scripts, the language) go to a file of their own,
+    // on Windows too, where the portable program leaves the registry alone.
+    QCoreApplication::setOrganizationName(QStringLiteral("Tintmark"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+}
+
 void TintmarkProgram::setUpApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Tintmark"));
-    QApplication::setApplicationVersion(QStringLiteral(TINTMARK_VERSION));
-    // The few settings (the last folder, the recent scripts) go to a file of their own, on
-    // Windows too, where the portable program leaves the registry alone.
-    QApplication::setOrganizationName(QStringLiteral("Tintmark"));
-    QSettings::setDefaultFormat(QSettings::IniFormat);
+    setUpIdentity();
     // Some widgets lay out text in the application font before they take their window's font;
     // one font for both spares loading a second family at start-up.
     QApplication::setFont(fixedLayoutFont());

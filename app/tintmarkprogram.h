@@ -33,7 +33,9 @@ public:
     // Ends the program from outside as the player would, the unsaved script copied first.
     void endInOrder() { m_editorHandOff.endInOrder(); }
 
-    // What belongs to the application as a whole: its name, version, font and icon.
+    // Its name, version and settings, before any application object.
+    static void setUpIdentity();
+    // What belongs to the application as a whole: the identity, the font and the icon.
     static void setUpApplication();
 
 private:

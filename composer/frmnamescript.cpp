@@ -8,6 +8,7 @@
 #include "colorswatch.h"
 #include "fixedlayout.h"
 #include "helpmenu.h"
+#include "languagemenu.h"
 #include "installedgames.h"
 #include "namepreview.h"
 #include "piccolor.h"
@@ -80,7 +81,9 @@ frmNameScript::frmNameScript(ScriptSaver &saver, QWidget *parent)
     , m_saver(saver)
 {
     setObjectName(QStringLiteral("frmNameScript"));
-    setWindowTitle(tr("Tintmark for COD 2 and COD"));
+    // The window's own face stays as it is in every language: its caption, its buttons, its
+    // labels.
+    setWindowTitle(QStringLiteral("Tintmark for COD 2 and COD"));
     keepFromMaximizing(this);
     setFont(fixedLayoutFont());
     // Every command in a menu bar above the layout, which keeps its size.
@@ -144,9 +147,9 @@ void frmNameScript::createControls(QWidget *client)
         { "Label10", rectFromTwips(9480, 120, 255, 255), QStringLiteral("^0"), true },
         // The game's command word, never translated: the game runs only this one.
         { "lblSet", rectFromTwips(1560, 600, 735, 255), QStringLiteral("set name"), false },
-        { "Label11", rectFromTwips(2280, 600, 975, 255), tr("Script Name:"), false },
+        { "Label11", rectFromTwips(2280, 600, 975, 255), QStringLiteral("Script Name:"), false },
         { "Label12", rectFromTwips(1560, 960, 5655, 615),
-            tr("You can set your script here at the Script name, and hit Save and that would be "
+            QStringLiteral("You can set your script here at the Script name, and hit Save and that would be "
                "done, Unless you want to animate than hit CFG Editor, to design your animations."),
             false },
     };
@@ -188,12 +191,12 @@ void frmNameScript::createControls(QWidget *client)
     connect(
         toName, &QShortcut::activated, Text1, [this] { Text1->setFocus(Qt::ShortcutFocusReason); });
 
-    Command1 = createButton(tr("CFG &Editor"), client);
+    Command1 = createButton(QStringLiteral("CFG &Editor"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(rectFromTwips(7320, 1080, 1095, 375));
     connect(Command1, &QPushButton::clicked, this, &frmNameScript::Command1_Click);
 
-    cmdSave = createButton(tr("&Save"), client);
+    cmdSave = createButton(QStringLiteral("&Save"), client);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(rectFromTwips(8640, 1080, 1095, 375));
     connect(cmdSave, &QPushButton::clicked, this, &frmNameScript::cmdSave_Click);
@@ -417,6 +420,8 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
         RecentScripts::fill(
             recent, [this](const QString &path) { emit openScriptRequested(path); });
     });
+    file->addSeparator();
+    LanguageMenu::addTo(file, this);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);

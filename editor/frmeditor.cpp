@@ -8,6 +8,7 @@
 #include "filetext.h"
 #include "fixedlayout.h"
 #include "helpmenu.h"
+#include "languagemenu.h"
 #include "installedgames.h"
 #include "namepreview.h"
 #include "numberedtextedit.h"
@@ -66,7 +67,9 @@ frmEditor::frmEditor(
     , m_recovery(recovery)
 {
     setObjectName(QStringLiteral("frmEditor"));
-    setWindowTitle(tr("Tintmark Editor"));
+    // The window's own face stays as it is in every language: its caption, its button and its
+    // help line.
+    setWindowTitle(QStringLiteral("Tintmark Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(fixedLayoutFont());
     keepFromMaximizing(this);
@@ -152,14 +155,14 @@ void frmEditor::createControls(QWidget *client)
     connect(
         txtEditor, &QPlainTextEdit::customContextMenuRequested, this, &frmEditor::showContextMenu);
 
-    cmdSave = new QPushButton(tr("&Save"), client);
+    cmdSave = new QPushButton(QStringLiteral("&Save"), client);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setGeometry(rectFromTwips(6960, 4560, 1455, 375));
     cmdSave->setAutoDefault(false);
     connect(cmdSave, &QPushButton::clicked, this, &frmEditor::cmdSave_Click);
 
-    Label1 = new QLabel(tr("This is where you can you add Animation to your script CFG file. Then "
-                           "you can save it by hitting the save button."),
+    Label1 = new QLabel(QStringLiteral("This is where you can you add Animation to your script CFG "
+                                       "file. Then you can save it by hitting the save button."),
         client);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(rectFromTwips(120, 4560, 6735, 375));
@@ -210,6 +213,8 @@ void frmEditor::createMenus(QMenuBar *menuBar)
     });
     file->addAction(m_saveAction);
     file->addAction(m_saveAsAction);
+    file->addSeparator();
+    LanguageMenu::addTo(file, this);
     file->addSeparator();
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);

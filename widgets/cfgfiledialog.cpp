@@ -129,7 +129,8 @@ QString CfgFileDialog::chooseSavePath(QWidget *parent)
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(tr("Name CFG(*.cfg)"));
+    // The filter as the program has always written it, in every language.
+    dialog.setNameFilter(QStringLiteral("Name CFG(*.cfg)"));
     dialog.setDefaultSuffix(QStringLiteral("cfg"));
     prepare(dialog, parent);
     return chosenPath(dialog);
@@ -141,7 +142,7 @@ QString CfgFileDialog::chooseOpenPath(QWidget *parent)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Players also open config_mp.cfg and scripts saved under other names.
-    dialog.setNameFilters({ tr("Name CFG(*.cfg)"), tr("All files (*)") });
+    dialog.setNameFilters({ QStringLiteral("Name CFG(*.cfg)"), tr("All files (*)") });
     prepare(dialog, parent);
     return chosenPath(dialog);
 }

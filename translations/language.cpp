@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "language.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+
+const QString languageKey = QStringLiteral("view/language");
+const QString catalogues = QStringLiteral(":/i18n");
+
+} // namespace
+
+void Language::install()
+{
+    // One of each, for the life of the program; loading again replaces what they held.
+    static QTranslator ours;
+    static QTranslator qts;
+    const QString picked = chosen();
+    const QLocale locale = picked.isEmpty() ? QLocale::system() : QLocale(picked);
+    // The C locale, and English, find no catalogue: the texts stay as written.
+    if (ours.load(locale, QStringLiteral("tintmark"), QStringLiteral("_"), catalogues))
+        QCoreApplication::installTranslator(&ours);
+    if (qts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), catalogues))
+        QCoreApplication::installTranslator(&qts);
+}
+
+QStringList Language::available()
+{
+    return { u"de"_qs, u"es"_qs, u"fr"_qs, u"pl"_qs, u"pt_BR"_qs, u"ru"_qs };
+}
+
+QString Language::chosen() { return QSettings().value(languageKey).toString(); }
+
+void Language::choose(const QString &language)
+{
+    if (language.isEmpty())
+        QSettings().remove(languageKey);
+    else
+        QSettings().setValue(languageKey, language);
+}
+
+QString Language::nameOf(const QString &language)
+{
+    const QLocale locale(language);
+    QString name = locale.nativeLanguageName();
+    if (language.contains(u'_'))
+        name += u" ("_qs + locale.nativeTerritoryName() + u')';
+    return name.isEmpty() ? name : name.front().toUpper() + name.sliced(1);
+}
