@@ -26,7 +26,8 @@ esac
 
 # Build tools, Qt, the X headers the start-up timer is built with, the fonts that the fixed
 # layouts are drawn for, and the desktop entry checker.
-packages="cmake g++ make qt6-base-dev libxcb1-dev fonts-liberation2 desktop-file-utils"
+packages="cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libxcb1-dev
+fonts-liberation2 desktop-file-utils"
 case "$1" in
 # The tests also check the manual page, the AppStream metadata and the package with lintian.
 test | package) packages="$packages man-db appstream lintian" ;;

@@ -22,10 +22,12 @@ void Language::install()
     const QString picked = chosen();
     const QLocale locale = picked.isEmpty() ? QLocale::system() : QLocale(picked);
     // The C locale, and English, find no catalogue: the texts stay as written.
-    if (ours.load(locale, QStringLiteral("tintmark"), QStringLiteral("_"), catalogues))
-        QCoreApplication::installTranslator(&ours);
-    if (qts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), catalogues))
-        QCoreApplication::installTranslator(&qts);
+    for (auto [translator, catalogue] : { std::pair { &ours, QStringLiteral("tintmark") },
+             std::pair { &qts, QStringLiteral("qtbase") } }) {
+        QCoreApplication::removeTranslator(translator);
+        if (translator->load(locale, catalogue, QStringLiteral("_"), catalogues))
+            QCoreApplication::installTranslator(translator);
+    }
 }
 
 QStringList Language::available()

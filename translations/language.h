@@ -15,7 +15,8 @@ class Language {
     Q_DECLARE_TR_FUNCTIONS(Language)
 
 public:
-    // Loads the catalogues into the running application; a new application needs them again.
+    // Loads the catalogues into the running application, in place of any before; a new
+    // application needs them again.
     static void install();
     // The languages Tintmark has catalogues for, as "de" or "pt_BR".
     static QStringList available();

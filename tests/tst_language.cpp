@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "animationdialog.h"
+#include "clippedlabels.h"
+#include "fakedialogs.h"
+#include "installedgames.h"
+#include "language.h"
+#include "savenotice.h"
+#include "scriptplayerwindow.h"
+#include "tintmarkprogram.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Tintmark in each language it has a catalogue for: its own texts and Qt's translated, the
+// windows' own face unchanged, and nothing cut off.
+class tst_Language : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void windowsSpeakTheLanguage_data();
+    void windowsSpeakTheLanguage();
+    void checkFollowsTheLanguage_data();
+    void checkFollowsTheLanguage();
+
+private:
+    QTemporaryDir m_settings;
+};
+
+void tst_Language::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    TintmarkProgram::setUpApplication();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+}
+
+void tst_Language::cleanup()
+{
+    Language::choose(QString());
+    Language::install();
+}
+
+void tst_Language::windowsSpeakTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Language::available())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void tst_Language::windowsSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    Language::choose(language);
+    Language::install();
+    // A text of Tintmark's own and one of Qt's.
+    const QString noWarnings = u"No warnings: the script runs as written."_qs;
+    QVERIFY(QCoreApplication::translate("WarningText", qPrintable(noWarnings)) != noWarnings);
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QVERIFY(buttons.button(QDialogButtonBox::Cancel)->text() != u"Cancel"_qs);
+
+    FakeDialogs dialogs;
+    InstalledGames games { GameSearch() };
+    TintmarkProgram program(dialogs, games, m_settings.filePath(u"recovery"_qs));
+    QWidget &main = program.mainWindow();
+    main.show();
+    main.findChild<QLineEdit *>(u"Text1"_qs)->setText(u"^1Tint^7mark"_qs);
+    main.findChild<QPushButton *>(u"Command1"_qs)->click();
+    QWidget *editor = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        editor = window->objectName() == u"frmEditor" ? window : editor;
+    QVERIFY(editor);
+    // The windows' own face stays as the program has always shown it.
+    QCOMPARE(main.windowTitle(), u"Tintmark for COD 2 and COD"_qs);
+    QCOMPARE(editor->windowTitle(), u"Tintmark Editor"_qs);
+    QCOMPARE(main.findChild<QPushButton *>(u"Command1"_qs)->text(), u"CFG &Editor"_qs);
+    QCOMPARE(main.findChild<QPushButton *>(u"cmdSave"_qs)->text(), u"&Save"_qs);
+    QCOMPARE(editor->findChild<QPushButton *>(u"cmdSave"_qs)->text(), u"&Save"_qs);
+    QCOMPARE(main.findChild<QLabel *>(u"Label11"_qs)->text(), u"Script Name:"_qs);
+    // The menus are the program's additions: translated.
+    QVERIFY(main.findChild<QMenuBar *>()->actions().first()->text() != u"&File"_qs);
+
+    ScriptPlayerWindow player;
+    player.setScript(u"set name ^1A\r\nwait 20\r\nset name ^2B\r\nbind F1 \"set name C\"\r\n"_qs);
+    player.show();
+    AnimationDialog animation(u"^1Tint"_qs);
+    animation.show();
+    SaveNotice::showBelow(&main,
+        QCoreApplication::translate(
+            "SaveInstructions", "In the game, open the console (~) and type: %1")
+            .arg(u"/exec a.cfg"_qs),
+        u"/exec a.cfg"_qs);
+    for (QWidget *window :
+        { &main, editor, static_cast<QWidget *>(&player), static_cast<QWidget *>(&animation) }) {
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY2(clippedLabels(window).isEmpty(),
+            qPrintable(window->objectName() + u": "_qs + clippedLabels(window).join(u", ")));
+    }
+}
+
+void tst_Language::checkFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("LANG=C") << u"C"_qs << true;
+    QTest::newRow("LANG=de_DE.UTF-8") << u"de_DE.UTF-8"_qs << false;
+}
+
+// Scripts that read --check's output set LANG=C and get English.
+void tst_Language::checkFollowsTheLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(bool, english);
+    const QString script = m_settings.filePath(u"a.cfg"_qs);
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("set name ^1A\r\n");
+    file.close();
+    QProcess tintmark;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
+        environment.remove(QLatin1String(variable));
+    environment.insert(u"LANG"_qs, lang);
+    tintmark.setProcessEnvironment(environment);
+    tintmark.start(QStringLiteral(TINTMARK), { u"--check"_qs, script });
+    QVERIFY(tintmark.waitForFinished(20000));
+    const QString out = QString::fromUtf8(tintmark.readAllStandardOutput());
+    QCOMPARE(out.contains(u"No warnings: the script runs as written."_qs), english);
+}
+
+QTEST_MAIN(tst_Language)
+#include "tst_language.moc"
