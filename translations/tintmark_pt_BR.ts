@@ -5,686 +5,686 @@
     <name>AnimationDialog</name>
     <message>
         <source>Insert Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir animação</translation>
     </message>
     <message>
         <source>Color cycle: the whole name through the colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de cores: o nome inteiro passa pelas cores</translation>
     </message>
     <message>
         <source>Chase: one letter in the first color, moving along</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrida: uma letra na primeira cor, andando pelo nome</translation>
     </message>
     <message>
         <source>Typewriter: the letters appear one by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de escrever: as letras aparecem uma a uma</translation>
     </message>
     <message>
         <source>Rainbow shift: the letters&apos; colors move along</source>
-        <translation type="unfinished"></translation>
+        <translation>Arco-íris em movimento: as cores das letras vão andando</translation>
     </message>
     <message>
         <source>Blink: the name in the first color and at rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Piscar: o nome na primeira cor e o nome final</translation>
     </message>
     <message>
         <source> ticks</source>
-        <translation type="unfinished"></translation>
+        <translation> ticks</translation>
     </message>
     <message>
         <source>com_maxfps </source>
-        <translation type="unfinished"></translation>
+        <translation>com_maxfps </translation>
     </message>
     <message>
         <source>C&amp;hat-safe pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Não bloquear o c&amp;hat</translation>
     </message>
     <message>
         <source>Each frame lasts 0.8 s or more: the server&apos;s flood protection then lets your chat through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada quadro dura 0.8 s ou mais: assim a proteção contra flood do servidor deixa seu chat passar.</translation>
     </message>
     <message>
         <source>at</source>
-        <translation type="unfinished"></translation>
+        <translation>com</translation>
     </message>
     <message>
         <source>Play once, then rest on the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir uma vez e parar no nome final</translation>
     </message>
     <message>
         <source>One step for each press of a key</source>
-        <translation type="unfinished"></translation>
+        <translation>Um passo a cada toque numa tecla</translation>
     </message>
     <message>
         <source>Your keys, moving and firing included, wait behind the script while it plays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas teclas, inclusive as de andar e atirar, ficam esperando enquanto o script roda.</translation>
     </message>
     <message>
         <source>Holds none of your keys back; chat goes through when the presses are more than 0.8 s apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não segura nenhuma das suas teclas; o chat passa quando os toques têm mais de 0.8 s de intervalo.</translation>
     </message>
     <message>
         <source>Begins the names of the variables the script sets, so that two animations in one script keep apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefixo dos nomes das variáveis que o script define, para que duas animações no mesmo script não se misturem.</translation>
     </message>
     <message>
         <source>No endless timed loop: a vstr loop with waits holds back every key you press, the key to stop it included, for as long as it runs. To keep a name moving while you play, step it with a key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem loop infinito temporizado: um loop de vstr com waits segura todas as teclas que você aperta, inclusive a que serviria para pará-lo, enquanto ele roda. Para manter o nome mudando enquanto você joga, avance-o com uma tecla.</translation>
     </message>
     <message>
         <source>Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla:</translation>
     </message>
     <message>
         <source>Variables begin with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Variáveis começam com:</translation>
     </message>
     <message>
         <source>Codes only where the color changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos só onde a cor muda</translation>
     </message>
     <message>
         <source>Color at most </source>
-        <translation type="unfinished"></translation>
+        <translation>Colorir no máximo </translation>
     </message>
     <message>
         <source> letters</source>
-        <translation type="unfinished"></translation>
+        <translation> letras</translation>
     </message>
     <message>
         <source>Use a &amp;shorter form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar uma forma mais curta</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inserir</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>&amp;Effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Efeito:</translation>
     </message>
     <message>
         <source>Colors:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cores:</translation>
     </message>
     <message>
         <source>&amp;Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter&amp;valo:</translation>
     </message>
     <message>
         <source>&amp;Plays:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprodução:</translation>
     </message>
     <message>
         <source>Shorter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais curto:</translation>
     </message>
     <message>
         <source>= %1</source>
-        <translation type="unfinished"></translation>
+        <translation>= %1</translation>
     </message>
     <message>
         <source>Every frame looks the same: the name already shows these colors. Pick another color or effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os quadros ficam iguais: o nome já mostra essas cores. Escolha outra cor ou outro efeito.</translation>
     </message>
     <message>
         <source>%1 names (%2 frames and the name at rest), %3 lines, %4 bytes; the longest name takes %5 of %6 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nomes (%2 quadros e o nome final), %3 linhas, %4 bytes; o nome mais longo ocupa %5 de %6 bytes.</translation>
     </message>
     <message>
         <source>One frame a press: it holds none of your keys back and works on every server; chat goes through when you press it more than 0.8 s apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um quadro por toque: não segura nenhuma das suas teclas e funciona em qualquer servidor; o chat passa se você apertar a tecla com mais de 0.8 s de intervalo.</translation>
     </message>
     <message>
         <source>Your game&apos;s config binds %1 to &quot;%2&quot;: this script binds it anew, and %1 no longer does that.</source>
-        <translation type="unfinished"></translation>
+        <translation>A config do seu jogo associa %1 a &quot;%2&quot;: este script associa a tecla de novo, e %1 deixa de fazer isso.</translation>
     </message>
     <message>
         <source>Others on the server miss frames: they see only names that last a snapshot (%1 ms at sv_fps %2) or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os outros jogadores perdem quadros: só veem os nomes que duram um snapshot (%1 ms com sv_fps %2) ou mais.</translation>
     </message>
     <message>
         <source>Others on the server see every frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os outros jogadores veem todos os quadros.</translation>
     </message>
     <message>
         <source>Your chat is dropped while it plays: frames under 0.8 s set off the server&apos;s flood protection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu chat é descartado enquanto a animação roda: quadros de menos de 0.8 s disparam a proteção contra flood do servidor.</translation>
     </message>
     <message>
         <source>Chat keeps working.</source>
-        <translation type="unfinished"></translation>
+        <translation>O chat continua funcionando.</translation>
     </message>
     <message>
         <source>Your keys wait behind it while it plays, for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas teclas ficam esperando enquanto a animação roda, por %1.</translation>
     </message>
 </context>
 <context>
     <name>AnimationGenerator</name>
     <message>
         <source>The game would not show frame %1 as made: it would set the name to &quot;%2&quot; instead of &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo não mostraria o quadro %1 como ele foi feito: definiria o nome como &quot;%2&quot; em vez de &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The name has no letters to animate.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome não tem letras para animar.</translation>
     </message>
     <message>
         <source>Names with &quot;, ; or \ cannot be animated: the games refuse them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomes com &quot;, ; ou \ não podem ser animados: os jogos os recusam.</translation>
     </message>
     <message>
         <source>Choose at least one color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha pelo menos uma cor.</translation>
     </message>
     <message>
         <source>Name the key as the game names it, such as F5 or k.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escreva o nome da tecla como o jogo a chama, por exemplo F5 ou k.</translation>
     </message>
     <message>
         <source>The prefix of the variables takes letters, digits and _ only.</source>
-        <translation type="unfinished"></translation>
+        <translation>O prefixo das variáveis aceita só letras, dígitos e _.</translation>
     </message>
     <message>
         <source>The longest frame takes %1 bytes; the game keeps %2 and cuts off the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>O quadro mais longo ocupa %1 bytes; o jogo mantém %2 e corta o resto.</translation>
     </message>
 </context>
 <context>
     <name>CfgFileDialog</name>
     <message>
         <source>%1 main</source>
-        <translation type="unfinished"></translation>
+        <translation>main do %1</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>%1 File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo %1</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Tintmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tintmark</translation>
     </message>
     <message>
         <source>The script has changes that are not saved. Open another script in its place and lose them?</source>
-        <translation type="unfinished"></translation>
+        <translation>O script tem alterações não salvas. Abrir outro script no lugar dele e perder essas alterações?</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Save changes to the script?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações no script?</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>Recover the unsaved script from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar o script não salvo de %1?</translation>
     </message>
     <message>
         <source>&amp;Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recuperar</translation>
     </message>
     <message>
         <source>%1 is far larger than a script: the game reads at most 65,536 bytes of one. Open it all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é muito maior que um script: o jogo lê no máximo 65.536 bytes de um script. Abrir mesmo assim?</translation>
     </message>
     <message>
         <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi salvo em UTF-8, mas os jogos leem Windows-1252: eles trocam cada caractere como o é por dois (Ã©). Abrir como UTF-8, para salvá-lo de novo do jeito que os jogos leem?</translation>
     </message>
 </context>
 <context>
     <name>CfgReader</name>
     <message>
         <source>It is a folder, not a script.</source>
-        <translation type="unfinished"></translation>
+        <translation>É uma pasta, não um script.</translation>
     </message>
     <message>
         <source>It is not a file but a pipe, a device or a socket; scripts are files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo, e sim um pipe, um dispositivo ou um socket; scripts são arquivos.</translation>
     </message>
     <message>
         <source>The file is %1 MiB, far larger than any script (the games read at most 64 KiB of one).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo tem %1 MiB, muito mais que qualquer script (os jogos leem no máximo 64 KiB de um script).</translation>
     </message>
     <message>
         <source>Reading stopped partway: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A leitura parou no meio: %1</translation>
     </message>
     <message>
         <source>This is not a script: it holds the byte 0x%1 at offset %2, which text does not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto não é um script: contém o byte 0x%1 na posição %2, que não aparece em texto.</translation>
     </message>
 </context>
 <context>
     <name>CfgWriter</name>
     <message>
         <source>The text holds the character %1, which a script cannot hold: the games read scripts in Windows-1252. Nothing was saved; replace that character and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O texto contém o caractere %1, que um script não pode conter: os jogos leem scripts em Windows-1252. Nada foi salvo; troque esse caractere e salve de novo.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum nome de arquivo foi informado.</translation>
     </message>
     <message>
         <source>The script could not be written completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o script por completo.</translation>
     </message>
 </context>
 <context>
     <name>CheckReport</name>
     <message>
         <source>Names in %1 at com_maxfps %2, frames of %3 ms, %4 frames a second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomes no %1 com com_maxfps %2, frames de %3 ms, %4 frames por segundo:</translation>
     </message>
     <message>
         <source>From %1 the script&apos;s own com_maxfps %2 holds: frames of %3 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>A partir de %1, vale o com_maxfps %2 do próprio script: frames de %3 ms.</translation>
     </message>
     <message>
         <source>The script sets no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>O script não define nenhum nome.</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, linha %2: %3</translation>
     </message>
     <message>
         <source>... and so on for ever.</source>
-        <translation type="unfinished"></translation>
+        <translation>... e assim por diante, para sempre.</translation>
     </message>
     <message>
         <source>Keys it binds, and the names their presses show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas associadas pelo script e os nomes que elas mostram ao serem apertadas:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum nome</translation>
     </message>
     <message numerus="yes">
         <source>%n other keys show no name, and the warnings say nothing of them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n outra tecla não mostra nenhum nome, e os avisos não falam dela.</numerusform>
+            <numerusform>%n outras teclas não mostram nenhum nome, e os avisos não falam delas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Names as others on the server see them, at sv_fps %1 (a snapshot every %2 ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomes como os outros jogadores os veem, com sv_fps %1 (um snapshot a cada %2 ms):</translation>
     </message>
     <message>
         <source>Warnings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Observações:</translation>
     </message>
 </context>
 <context>
     <name>ColorCodes</name>
     <message>
         <source>American</source>
-        <translation type="unfinished"></translation>
+        <translation>Americanos</translation>
     </message>
     <message>
         <source>British</source>
-        <translation type="unfinished"></translation>
+        <translation>Britânicos</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russos</translation>
     </message>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>preto</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>vermelho</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarelo</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>ciano</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>branco</translation>
     </message>
     <message>
         <source>the allied team&apos;s color</source>
-        <translation type="unfinished"></translation>
+        <translation>a cor do time dos Aliados</translation>
     </message>
     <message>
         <source>the axis team&apos;s grey</source>
-        <translation type="unfinished"></translation>
+        <translation>o cinza do time do Eixo</translation>
     </message>
     <message>
         <source>The game shows ^6 magenta; its swatch is dark red.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo mostra o ^6 em magenta; a amostra dele é vermelho-escura.</translation>
     </message>
     <message>
         <source>In COD 2, ^8 shows in the allied team&apos;s color (green for the Americans, blue for the British, red for the Russians); COD removes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No COD 2, o ^8 aparece na cor do time dos Aliados (verde para os americanos, azul para os britânicos, vermelho para os russos); o COD o remove.</translation>
     </message>
     <message>
         <source>^9 shows in the axis team&apos;s grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ^9 aparece no cinza do time do Eixo.</translation>
     </message>
     <message>
         <source>The game removes ^0 from names.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo remove o ^0 dos nomes.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
         <source>It was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele foi salvo em UTF-8, mas os jogos leem Windows-1252: eles trocam cada caractere como o é por dois (Ã©). Abra-o no Tintmark, que o lê como UTF-8, e salve-o de novo.</translation>
     </message>
     <message>
         <source>Tintmark makes colored player names for COD and COD 2. Without options it opens its window, and a script given as FILE in the script editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tintmark cria nomes de jogador coloridos para COD e COD 2. Sem opções, ele abre sua janela e, se um script for dado como ARQUIVO, abre esse script no editor de scripts.</translation>
     </message>
     <message>
         <source>Shows these options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra estas opções.</translation>
     </message>
     <message>
         <source>Shows the program&apos;s name and version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nome e a versão do programa.</translation>
     </message>
     <message>
         <source>Checks the scripts without opening a window: the names each sets with their times, then its warnings with line numbers. Exit status 0 when no script has a warning, 1 when one has, 2 when a file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica os scripts sem abrir nenhuma janela: os nomes que cada um define, com seus tempos, e depois seus avisos, com os números das linhas. Código de saída 0 quando nenhum script tem aviso, 1 quando algum tem, 2 quando um arquivo não pode ser lido.</translation>
     </message>
     <message>
         <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 or cod1.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --check: o jogo cujo console roda os scripts: cod2 (o padrão), cod1.3 ou cod1.1.</translation>
     </message>
     <message>
         <source>GAME</source>
-        <translation type="unfinished"></translation>
+        <translation>JOGO</translation>
     </message>
     <message>
         <source>With --check: the server the player is on: stock (the default), or competitive for a CoD2x server with competitive settings, where wait does nothing and com_maxfps is 125 to 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --check: o servidor em que o jogador está: stock (o padrão) ou competitive, para um servidor CoD2x com configurações competitivas, onde o wait não faz nada e o com_maxfps fica entre 125 e 250.</translation>
     </message>
     <message>
         <source>SERVER</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVIDOR</translation>
     </message>
     <message>
         <source>With --check: the server&apos;s sv_fps, the snapshots a second that show others the names: 20 (the default), from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --check: o sv_fps do servidor, os snapshots por segundo que mostram os nomes aos outros: 20 (o padrão), de %1 a %2.</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>With --check: the player&apos;s com_maxfps, from 0 to %1; without it, the one the game&apos;s config in the script&apos;s folder sets, else the installed games&apos; configs, else %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --check: o com_maxfps do jogador, de 0 a %1; sem esta opção, vale o que a config do jogo na pasta do script define, senão o das configs dos jogos instalados, senão %2.</translation>
     </message>
     <message>
         <source>The script to open, or with --check the scripts to check.</source>
-        <translation type="unfinished"></translation>
+        <translation>O script a abrir ou, com --check, os scripts a verificar.</translation>
     </message>
     <message>
         <source>[FILE...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ARQUIVO...]</translation>
     </message>
     <message>
         <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tintmark [ARQUIVO | --check [--game JOGO] [--server SERVIDOR] [--sv-fps N] [--maxfps N] ARQUIVO... | --version | --help]</translation>
     </message>
     <message>
         <source>--check needs at least one script.</source>
-        <translation type="unfinished"></translation>
+        <translation>--check precisa de pelo menos um script.</translation>
     </message>
     <message>
         <source>--game takes cod2, cod1.3 or cod1.1, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--game aceita cod2, cod1.3 ou cod1.1, não %1.</translation>
     </message>
     <message>
         <source>--server takes stock or competitive, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--server aceita stock ou competitive, não %1.</translation>
     </message>
     <message>
         <source>--sv-fps takes a number from %1 to %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--sv-fps aceita um número de %1 a %2, não %3.</translation>
     </message>
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--maxfps aceita um número de 0 a %1, não %2.</translation>
     </message>
 </context>
 <context>
     <name>GameNames</name>
     <message>
         <source>COD 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>COD 1.1</translation>
     </message>
     <message>
         <source>COD 1.3</source>
-        <translation type="unfinished"></translation>
+        <translation>COD 1.3</translation>
     </message>
     <message>
         <source>COD 2</source>
-        <translation type="unfinished"></translation>
+        <translation>COD 2</translation>
     </message>
     <message>
         <source>COD</source>
-        <translation type="unfinished"></translation>
+        <translation>COD</translation>
     </message>
 </context>
 <context>
     <name>HelpMenu</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>Using the Script in the &amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar o script no &amp;jogo</translation>
     </message>
     <message>
         <source>Using the Script in the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar o script no jogo</translation>
     </message>
     <message>
         <source>What the &amp;Color Codes Do</source>
-        <translation type="unfinished"></translation>
+        <translation>O que fazem os &amp;códigos de cor</translation>
     </message>
     <message>
         <source>What the Color Codes Do</source>
-        <translation type="unfinished"></translation>
+        <translation>O que fazem os códigos de cor</translation>
     </message>
     <message>
         <source>&amp;About Tintmark...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Tintmark...</translation>
     </message>
     <message>
         <source>About &amp;Qt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o &amp;Qt...</translation>
     </message>
     <message>
         <source>&lt;li&gt;%1: &lt;code&gt;%2&lt;/code&gt;&lt;/li&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;li&gt;%1: &lt;code&gt;%2&lt;/code&gt;&lt;/li&gt;</translation>
     </message>
     <message>
         <source>Tintmark found no game on this computer. The main folder is the folder &lt;code&gt;main&lt;/code&gt; in the folder the game is installed in.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tintmark não encontrou nenhum jogo neste computador. A pasta main é a pasta &lt;code&gt;main&lt;/code&gt; dentro da pasta onde o jogo está instalado.</translation>
     </message>
     <message>
         <source>Tintmark found:&lt;ul&gt;%1&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tintmark encontrou:&lt;ul&gt;%1&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Save the script into the game&apos;s &lt;b&gt;main&lt;/b&gt; folder. %1&lt;/li&gt;&lt;li&gt;Start the game, open the console with &lt;b&gt;~&lt;/b&gt; and type &lt;code&gt;%2&lt;/code&gt;%3.&lt;/li&gt;&lt;li&gt;A script that binds keys, such as an animated name that plays on a key, starts when you press that key.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;The notice after a save shows the command for that script, ready to copy.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ol&gt;&lt;li&gt;Salve o script na pasta &lt;b&gt;main&lt;/b&gt; do jogo. %1&lt;/li&gt;&lt;li&gt;Abra o jogo, abra o console com &lt;b&gt;~&lt;/b&gt; e digite &lt;code&gt;%2&lt;/code&gt;%3.&lt;/li&gt;&lt;li&gt;Um script que associa teclas, como um nome animado que roda ao apertar uma tecla, começa quando você aperta essa tecla.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;A mensagem que aparece depois de salvar mostra o comando desse script, pronto para copiar.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>, with the name you saved</source>
-        <translation type="unfinished"></translation>
+        <translation>, com o nome que você usou ao salvar</translation>
     </message>
     <message>
         <source>&lt;p&gt;A caret and a digit color the letters after them in the game:&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;p&gt;A caret and any other character is a code too: COD 2 shows the letters after it white. A caret before another caret shows as it is.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Um circunflexo (^) seguido de um dígito colore as letras que vêm depois no jogo:&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;p&gt;Um circunflexo seguido de qualquer outro caractere também é um código: o COD 2 mostra as letras depois dele em branco. Um circunflexo antes de outro circunflexo aparece como está.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Tintmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Tintmark</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Colored player names and name scripts for COD and COD 2.&lt;/p&gt;&lt;p&gt;Tintmark is free software under the GNU General Public License, version 3 or later. It comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with Qt %2, used under the GNU Lesser General Public License, version 3.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Nomes de jogador coloridos e scripts de nome para COD e COD 2.&lt;/p&gt;&lt;p&gt;O Tintmark é software livre, sob a GNU General Public License, versão 3 ou posterior. Ele vem sem nenhuma garantia.&lt;/p&gt;&lt;p&gt;Feito com Qt %2, usado sob a GNU Lesser General Public License, versão 3.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;dioma</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Tintmark speaks %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma escolhido: %1. O Tintmark passa a usá-lo na próxima vez que for aberto.</translation>
     </message>
     <message>
         <source>The System&apos;s Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma do sistema</translation>
     </message>
 </context>
 <context>
     <name>NamePreview</name>
     <message>
         <source>COD 2 cuts off the end:</source>
-        <translation type="unfinished"></translation>
+        <translation>O COD 2 corta o final:</translation>
     </message>
     <message>
         <source>The games refuse %1 in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os jogos recusam %1 em nomes.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
 </context>
 <context>
     <name>PinnedPreview</name>
     <message>
         <source>Tintmark Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévia do Tintmark</translation>
     </message>
 </context>
 <context>
     <name>RecentScripts</name>
     <message>
         <source>No scripts opened or saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum script aberto ou salvo ainda</translation>
     </message>
 </context>
 <context>
     <name>SaveInstructions</name>
     <message>
         <source>Saved %1 in the main folder of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salvo na pasta main do %2.</translation>
     </message>
     <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Windows guarda o arquivo para o jogo em %1, porque a pasta do próprio jogo é protegida; o jogo o encontra lá.</translation>
     </message>
     <message>
         <source>In the game, open the console (~) and type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No jogo, abra o console (~) e digite: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salvo.</translation>
     </message>
     <message>
         <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro coloque-o na pasta main do jogo; depois, no jogo, abra o console (~) e digite: %1</translation>
     </message>
     <message>
         <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro coloque-o na pasta main do %1 (%2); depois, no jogo, abra o console (~) e digite: %3</translation>
     </message>
     <message>
         <source>Then press %1 to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois aperte %1 para reproduzi-lo.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>The checker warns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O verificador avisa: %1</translation>
     </message>
     <message numerus="yes">
         <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O verificador encontrou %n aviso: Reproduzir e verificar (F5), no editor, mostra qual é.</numerusform>
+            <numerusform>O verificador encontrou %n avisos: Reproduzir e verificar (F5), no editor, mostra quais são.</numerusform>
         </translation>
     </message>
 </context>
@@ -692,14 +692,14 @@
     <name>SaveNotice</name>
     <message>
         <source>Copy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar %1</translation>
     </message>
 </context>
 <context>
     <name>ScriptChecker</name>
     <message>
         <source>and so on</source>
-        <translation type="unfinished"></translation>
+        <translation>e assim por diante</translation>
     </message>
 </context>
 <context>
@@ -707,173 +707,174 @@
     <message>
         <source>Cannot open %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>ScriptPlayerWindow</name>
     <message>
         <source>Tintmark Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodutor do Tintmark</translation>
     </message>
     <message>
         <source>The name as the server&apos;s last snapshot showed it to the others on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome do jeito que o último snapshot do servidor o mostrou aos outros jogadores.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproduzir</translation>
     </message>
     <message>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ausar</translation>
     </message>
     <message>
         <source>&amp;Next change</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Próxima mudança</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;iniciar</translation>
     </message>
     <message>
         <source>The game&apos;s com_maxfps: it caps the frames in whole milliseconds, and the console runs two ticks a frame, so waits last longer at lower rates.</source>
-        <translation type="unfinished"></translation>
+        <translation>O com_maxfps do jogo: ele limita os frames em milissegundos inteiros, e o console roda dois ticks por frame, então os waits duram mais com taxas menores.</translation>
     </message>
     <message>
         <source>%1 ms frames, %2 a second</source>
-        <translation type="unfinished"></translation>
+        <translation>frames de %1 ms, %2 por segundo</translation>
     </message>
     <message>
         <source>%1: the server makes com_maxfps %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o servidor impõe com_maxfps %2</translation>
     </message>
     <message>
         <source>Stock server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor padrão</translation>
     </message>
     <message>
         <source>CoD2x competitive server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor CoD2x competitivo</translation>
     </message>
     <message>
         <source>A CoD2x server with competitive settings makes wait do nothing and keeps com_maxfps from 125 to 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Num servidor CoD2x com configurações competitivas, o wait não faz nada e o com_maxfps fica entre 125 e 250.</translation>
     </message>
     <message>
         <source>The server&apos;s sv_fps: the snapshots a second that show the others your name, 20 on most servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sv_fps do servidor: os snapshots por segundo que mostram seu nome aos outros; 20 na maioria dos servidores.</translation>
     </message>
     <message>
         <source>^8 shows in the color of the allied team, which depends on its nation; ^9 in the color of the axis team.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ^8 aparece na cor do time dos Aliados, que depende da nação; o ^9, na cor do time do Eixo.</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogo:</translation>
     </message>
     <message>
         <source>com_&amp;maxfps:</source>
-        <translation type="unfinished"></translation>
+        <translation>com_&amp;maxfps:</translation>
     </message>
     <message>
         <source>A&amp;llies:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;liados:</translation>
     </message>
     <message>
         <source>Ser&amp;ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servi&amp;dor:</translation>
     </message>
     <message>
         <source>s&amp;v_fps:</source>
-        <translation type="unfinished"></translation>
+        <translation>s&amp;v_fps:</translation>
     </message>
     <message>
         <source>Others see:</source>
-        <translation type="unfinished"></translation>
+        <translation>Os outros veem:</translation>
     </message>
     <message>
         <source>Keys the script binds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas associadas pelo script:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Others see it</source>
-        <translation type="unfinished"></translation>
+        <translation>Os outros veem</translation>
     </message>
     <message>
         <source>Put the second command on its &amp;own line</source>
-        <translation type="unfinished"></translation>
+        <translation>Pôr o segundo comando em &amp;outra linha</translation>
     </message>
     <message>
         <source>Names as the game shows them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomes como o jogo os mostra:</translation>
     </message>
     <message>
         <source>Warnings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos:</translation>
     </message>
     <message>
         <source>No change after this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma mudança depois desta.</translation>
     </message>
     <message>
         <source>A note: worth knowing, no fault.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observação: bom saber, não é um erro.</translation>
     </message>
     <message>
         <source>never: replaced within its frame</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca: substituído no mesmo frame</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a partir de %1</translation>
     </message>
     <message>
         <source>never: it lasts less than a snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca: dura menos que um snapshot</translation>
     </message>
     <message>
         <source>... and so on for ever</source>
-        <translation type="unfinished"></translation>
+        <translation>... e assim por diante, para sempre</translation>
     </message>
     <message>
         <source>Press %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperte %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mais %n</numerusform>
+            <numerusform>mais %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Presses show: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao apertar, mostra: %1</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma</translation>
     </message>
     <message>
         <source>The script has run: press a key it binds.</source>
-        <translation type="unfinished"></translation>
+        <translation>O script terminou: aperte uma tecla associada por ele.</translation>
     </message>
     <message>
         <source>The animation has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>A animação terminou.</translation>
     </message>
 </context>
 <context>
@@ -881,445 +882,446 @@
     <message>
         <source>Cannot save %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>SetNameLine</name>
     <message>
         <source>The game would not set the name</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo não definiria o nome</translation>
     </message>
     <message>
         <source>The game would set the name to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo definiria o nome como %1</translation>
     </message>
     <message>
         <source> and then run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> e depois executaria: %1</translation>
     </message>
     <message>
         <source>, not to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, e não como %1</translation>
     </message>
 </context>
 <context>
     <name>TickTime</name>
     <message>
         <source>%1 s (%2 ticks)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s (%2 ticks)</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
     <name>WarningText</name>
     <message>
         <source>closes the game</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha o jogo</translation>
     </message>
     <message>
         <source>removes every key binding, moving and firing included</source>
-        <translation type="unfinished"></translation>
+        <translation>remove todos os binds de teclas (inclusive os de andar e atirar)</translation>
     </message>
     <message>
         <source>puts every setting back to its default</source>
-        <translation type="unfinished"></translation>
+        <translation>volta todas as configurações ao padrão</translation>
     </message>
     <message>
         <source>shuts the server down</source>
-        <translation type="unfinished"></translation>
+        <translation>encerra o servidor</translation>
     </message>
     <message>
         <source>leaves the server the player is on</source>
-        <translation type="unfinished"></translation>
+        <translation>faz você sair do servidor em que está</translation>
     </message>
     <message>
         <source>When %1 is pressed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ao apertar %1: </translation>
     </message>
     <message>
         <source>an endless loop (%1): it repeats every %2, for ever. The game would stop answering keys and the console until it is restarted. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation type="unfinished"></translation>
+        <translation>um loop infinito (%1): ele se repete a cada %2, para sempre. O jogo pararia de responder às teclas e ao console até ser reiniciado. Faça o último passo definir o nome final sem outro vstr, ou avance pelos quadros com uma tecla associada.</translation>
     </message>
     <message>
         <source>The script runs %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O script roda %1</translation>
     </message>
     <message>
         <source>Pressing %1 starts %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertar %1 inicia %2</translation>
     </message>
     <message>
         <source>A wait with a negative number stops the rest of the script for good (some versions of the game wait one tick instead). Use a positive number of ticks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um wait com número negativo interrompe de vez o resto do script (algumas versões do jogo esperam um tick em vez disso). Use um número positivo de ticks.</translation>
     </message>
     <message>
         <source>Two commands run together on one line: the game sets the whole &quot;%1&quot; as one value. Put &quot;%2&quot; on a line of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dois comandos ficaram juntos numa linha só: o jogo define todo o &quot;%1&quot; como um único valor. Ponha &quot;%2&quot; numa linha própria.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; takes %2 bytes; the game keeps %3 and cuts off &quot;%4&quot;. Use fewer letters or color codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome &quot;%1&quot; ocupa %2 bytes; o jogo mantém %3 e corta &quot;%4&quot;. Use menos letras ou códigos de cor.</translation>
     </message>
     <message>
         <source>The game removes %1 from names: this one shows as &quot;%2&quot;. Leave them out.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo remove %1 dos nomes: este aparece como &quot;%2&quot;. Deixe-os de fora.</translation>
     </message>
     <message>
         <source>The script takes %1 bytes or more, more than the game&apos;s command buffer holds: exec runs none of it. Move part of it into a second script and exec that from this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>O script ocupa %1 bytes ou mais, mais do que cabe no buffer de comandos do jogo: o exec não roda nada dele. Passe uma parte para um segundo script e chame esse com exec a partir deste.</translation>
     </message>
     <message>
         <source>A command here is longer than %1 bytes: the game cuts it there, loses the next byte and runs the rest as a command of its own. Split it into shorter commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um comando aqui passa de %1 bytes: o jogo o corta nesse ponto, perde o byte seguinte e roda o resto como um comando separado. Divida-o em comandos menores.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: a leading %2 works only when typed in the console; in a script the game knows no such command. Write &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: uma %2 no início só funciona quando digitada no console; num script o jogo não conhece esse comando. Escreva &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>%1 %2 when the script runs it. Leave it out of a name script.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 quando o script o executa. Deixe-o fora de scripts de nome.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a command of the game: it sends the line to the server, which shows it as chat or ignores it, unless a mod there knows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um comando do jogo: a linha vai para o servidor, que a mostra como chat ou a ignora, a não ser que um mod de lá conheça o comando.</translation>
     </message>
     <message>
         <source> Did you mean &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation> Você quis dizer &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>This sets &quot;%1&quot;, which nothing reads. Did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto define &quot;%1&quot;, mas nada lê essa variável. Você quis dizer &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>A character such as é or € outside quotes splits the words here: the game drops it and keeps the words around it apart. Put the value in quotes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um caractere como é ou € fora de aspas separa as palavras aqui: o jogo o descarta e mantém separadas as palavras em volta dele. Ponha o valor entre aspas.</translation>
     </message>
     <message>
         <source>A // comment ends at the &apos;;&apos; after it: the game runs &quot;%1&quot; as a command. Take out the &apos;;&apos; or start the rest with // too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um comentário // termina no &apos;;&apos; que vem depois dele: o jogo roda &quot;%1&quot; como comando. Tire o &apos;;&apos; ou comece o resto também com //.</translation>
     </message>
     <message>
         <source>A /* comment ends with its line: the game runs &quot;%1&quot; as a command. Start each line of the comment with // instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um comentário /* termina junto com a linha: o jogo roda &quot;%1&quot; como comando. Em vez disso, comece cada linha do comentário com //.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; sets nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give it its value, in quotes if it has spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não define nada: o set do jogo recebe um nome e depois um valor, e o seta do COD, exatamente um valor. Dê o valor a ele, entre aspas se tiver espaços.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: wait reads its number only when nothing follows it, so it waits one tick and the rest runs nothing. Put a &apos;;&apos; or a line break after the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: o wait só lê o número quando nada vem depois dele; assim, ele espera um tick e o resto não roda nada. Ponha um &apos;;&apos; ou uma quebra de linha depois do número.</translation>
     </message>
     <message>
         <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1 roda outro script, cujo conteúdo esta verificação não enxerga. Verifique esse também.</translation>
     </message>
     <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este vstr roda sem parar, sem nenhum wait, até encher o buffer de comandos do jogo, de %1 bytes: o jogo trava por um instante enquanto isso, depois o vstr falha e o que sobrou no buffer é executado. Ponha um wait no loop.</translation>
     </message>
     <message>
         <source>The variable set here holds more than %1 bytes: vstr runs only its first %1. Split it into two variables.</source>
-        <translation type="unfinished"></translation>
+        <translation>A variável definida aqui tem mais de %1 bytes: o vstr só roda os primeiros %1. Divida-a em duas variáveis.</translation>
     </message>
     <message>
         <source>The check stopped here after %1 commands and %2 without reaching the end: it cannot tell what the rest does in the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação parou aqui depois de %1 comandos e %2 sem chegar ao fim: ela não tem como dizer o que o resto faz no jogo.</translation>
     </message>
     <message>
         <source>vstr %1 runs nothing until %2 is pressed, which sets %1. Press %2 first, or set %1 in the script itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>vstr %1 não roda nada até você apertar %2, que define %1. Aperte %2 antes ou defina %1 no próprio script.</translation>
     </message>
     <message>
         <source>vstr %1 runs a variable that is not set at that moment, so nothing happens. Set %1 before this line, or check its spelling.</source>
-        <translation type="unfinished"></translation>
+        <translation>vstr %1 roda uma variável que não está definida nesse momento, então nada acontece. Defina %1 antes desta linha ou confira se o nome está certo.</translation>
     </message>
     <message>
         <source>On a competitive server wait does nothing: what the script paces with it runs at once, so an animation shows only its last name there. Step through the names with a bound key instead, which works on every server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Num servidor competitivo o wait não faz nada: o que o script cadencia com ele roda tudo de uma vez, então, nesse servidor, uma animação só mostra o último nome. Em vez disso, avance pelos nomes com uma tecla associada, o que funciona em qualquer servidor.</translation>
     </message>
     <message>
         <source>On a competitive server wait does nothing: this loop then runs again and again within one frame until it fills the game&apos;s command buffer, and the game freezes meanwhile. Step through the names with a bound key instead, which works on every server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Num servidor competitivo o wait não faz nada: este loop então roda sem parar dentro de um único frame até encher o buffer de comandos do jogo, e o jogo congela enquanto isso. Em vez disso, avance pelos nomes com uma tecla associada, o que funciona em qualquer servidor.</translation>
     </message>
     <message>
         <source>While the script runs, for %1, your keys wait behind it: you cannot move, fire or chat until it ends. Step through the names with a bound key instead, which holds nothing back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquanto o script roda, por %1, suas teclas ficam esperando: você não consegue andar, atirar nem usar o chat até ele terminar. Em vez disso, avance pelos nomes com uma tecla associada, que não segura nada.</translation>
     </message>
     <message>
         <source>Others on the server see %1 of these %2 names: names that last less than one snapshot (%3 ms at sv_fps %4) are skipped (%5). Let each name last longer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os outros jogadores veem %1 destes %2 nomes: os nomes que duram menos de um snapshot (%3 ms com sv_fps %4) são pulados (%5). Faça cada nome durar mais.</translation>
     </message>
     <message>
         <source>for as long as it runs, for ever</source>
-        <translation type="unfinished"></translation>
+        <translation>enquanto o script rodar, ou seja, para sempre</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>por %1</translation>
     </message>
     <message>
         <source>The names change as often as every %1, more often than every 0.8 s: the server&apos;s flood protection then ignores your chat, team chat and votes %2. Let each name last 0.8 s or more to keep chat working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nomes chegam a mudar a cada %1, mais de uma vez a cada 0.8 s: assim a proteção contra flood do servidor ignora seu chat, o chat do time e seus votos %2. Faça cada nome durar 0.8 s ou mais para manter o chat funcionando.</translation>
     </message>
     <message>
         <source>The script sends about %1 names a second. Each waits for the server to acknowledge it, and the client keeps %2 at most: a lag spike of %3 s fills them, and the game disconnects you. Let each name last longer.</source>
-        <translation type="unfinished"></translation>
+        <translation>O script envia cerca de %1 nomes por segundo. Cada um espera a confirmação do servidor, e o cliente guarda no máximo %2 pendentes: um pico de lag de %3 s basta para lotar essa fila, e o jogo desconecta você. Faça cada nome durar mais.</translation>
     </message>
     <message>
         <source>In round-based modes (Search and Destroy and the like) the server takes a new name only at the next round: others see no animation there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em modos por rodada (Search and Destroy e parecidos), o servidor só aceita um nome novo na rodada seguinte: nesses modos, os outros não veem animação nenhuma.</translation>
     </message>
     <message>
         <source>The game saves the name you have when you leave in config_mp.cfg: whichever of these names shows then is your name at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo salva em config_mp.cfg o nome que você tiver ao sair: o nome que estiver aparecendo nessa hora, seja qual for, será o seu na próxima vez que você abrir o jogo.</translation>
     </message>
     <message>
         <source>The game saves the name you have when you leave in config_mp.cfg: after this script, &quot;%1&quot;, your name at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo salva em config_mp.cfg o nome que você tiver ao sair: depois deste script, &quot;%1&quot; será seu nome na próxima vez que você abrir o jogo.</translation>
     </message>
     <message>
         <source>lines %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>linhas %1 a %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: %2</translation>
     </message>
     <message>
         <source>Read as a server&apos;s config: it sets %1. Warnings meant for name scripts, such as about map and killserver, are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lido como config de servidor: ele define %1. Os avisos próprios de scripts de nome, como os sobre map e killserver, ficam de fora.</translation>
     </message>
     <message>
         <source>No warnings: the script runs as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum aviso: o script roda como foi escrito.</translation>
     </message>
     <message numerus="yes">
         <source>lines %1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>linhas %1 e mais %n</numerusform>
+            <numerusform>linhas %1 e mais %n</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1</translation>
     </message>
     <message>
         <source>lines %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>linhas %1 e %2</translation>
     </message>
 </context>
 <context>
     <name>frmEditor</name>
     <message>
         <source>Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Script</translation>
     </message>
     <message>
         <source>&amp;Open Script...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir script...</translation>
     </message>
     <message>
         <source>&amp;Play and Check...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproduzir e verificar...</translation>
     </message>
     <message>
         <source>&amp;Insert Animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inserir animação...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar c&amp;omo...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recente</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>Scri&amp;pt</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;cript</translation>
     </message>
     <message>
         <source>New script, not saved yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo script, ainda não salvo</translation>
     </message>
     <message>
         <source>New script</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo script</translation>
     </message>
     <message>
         <source>%1 - unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - alterações não salvas</translation>
     </message>
 </context>
 <context>
     <name>frmNameScript</name>
     <message>
         <source>Red, ^1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho, ^1</translation>
     </message>
     <message>
         <source>Green, ^2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde, ^2</translation>
     </message>
     <message>
         <source>Yellow, ^3</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarelo, ^3</translation>
     </message>
     <message>
         <source>Blue, ^4</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul, ^4</translation>
     </message>
     <message>
         <source>Cyan, ^5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano, ^5</translation>
     </message>
     <message>
         <source>Magenta, ^6</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta, ^6</translation>
     </message>
     <message>
         <source>White, ^7</source>
-        <translation type="unfinished"></translation>
+        <translation>Branco, ^7</translation>
     </message>
     <message>
         <source>Purple, ^8</source>
-        <translation type="unfinished"></translation>
+        <translation>Roxo, ^8</translation>
     </message>
     <message>
         <source>Gray, ^9</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinza, ^9</translation>
     </message>
     <message>
         <source>Black, ^0</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto, ^0</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do jogador</translation>
     </message>
     <message>
         <source>The player name that the script sets in the game, with its color codes; the file&apos;s name is asked for at Save.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome de jogador que o script define no jogo, com os códigos de cor; o nome do arquivo é pedido ao clicar em Save.</translation>
     </message>
     <message>
         <source>Tintmark does not save this name. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tintmark não salva este nome. %1.</translation>
     </message>
     <message>
         <source>Name &gt; Remove What the Game Drops makes it %1, as the game shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome &gt; Remover o que o jogo descarta o deixa como %1, do jeito que o jogo o mostra.</translation>
     </message>
     <message>
         <source>The pasted command sets the name %1: the box holds the name alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>O comando colado define o nome %1: a caixa guarda só o nome.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Save the Name Script...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar o script de nome...</translation>
     </message>
     <message>
         <source>Add to the Script &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar ao &amp;editor de scripts</translation>
     </message>
     <message>
         <source>&amp;Open Script in the Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir script no editor...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recente</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ir</translation>
     </message>
     <message>
         <source>Copy the Console &amp;Command</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar o comando do console</translation>
     </message>
     <message>
         <source>&amp;Remove What the Game Drops</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover o que o jogo descarta</translation>
     </message>
     <message>
         <source>&amp;Keep the Preview on Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manter a prévia na tela</translation>
     </message>
     <message>
         <source>Color the &amp;Whole Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorir o nome &amp;inteiro</translation>
     </message>
     <message>
         <source>&amp;Names from the Games</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nomes dos jogos</translation>
     </message>
     <message>
         <source>Na&amp;me</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ome</translation>
     </message>
     <message>
         <source>Copy the Console &amp;Command (type a name first)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar o comando do console (digite um nome antes)</translation>
     </message>
     <message>
         <source>Copy the Console &amp;Command (the game would not set this name)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar o comando do console (o jogo não definiria este nome)</translation>
     </message>
     <message>
         <source>&amp;Remove What the Game Drops (no quote, ; or \ to remove)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover o que o jogo descarta (não há aspas, ; ou \ para remover)</translation>
     </message>
     <message>
         <source>&amp;Names from the Games (no game config found)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nomes dos jogos (nenhuma config de jogo encontrada)</translation>
     </message>
     <message>
         <source>&amp;Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arco-íris</translation>
     </message>
     <message>
         <source>&amp;Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Degradê</translation>
     </message>
     <message>
         <source>&amp;Gradient (click two swatches first)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Degradê (clique antes em duas amostras)</translation>
     </message>
     <message>
         <source>In the colors of the codes the name holds, in their order: click the swatches first. A rainbow of six colors without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nas cores dos códigos que o nome contém, na ordem deles: clique antes nas amostras. Sem códigos, um arco-íris de seis cores.</translation>
     </message>
     <message>
         <source>Type the name first</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome antes</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>
