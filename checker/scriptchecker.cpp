@@ -95,19 +95,27 @@ ScriptCheck ScriptChecker::check(
         }
     }
     // What matters first: a config binds dozens of keys, and the one that cycles the name is
-    // the one the player looks for.
-    const auto rank = [&runs](const std::pair<QString, QStringList> &keyNames) {
-        if (!keyNames.second.isEmpty())
-            return 0;
-        const auto run = std::ranges::find(runs, keyNames.first, &RunFindings::key);
-        const bool spokenOf = run != runs.end()
-            && std::ranges::any_of(
-                run->found, [](const ScriptFinding &finding) { return !finding.note; });
-        return spokenOf ? 1 : 2;
-    };
-    std::ranges::stable_sort(checked.keyNames, {}, rank);
-    checked.keysOfNote = std::ranges::count_if(
-        checked.keyNames, [&rank](const auto &keyNames) { return rank(keyNames) < 2; });
+    // the one the player looks for. Each key's press is the run after the script's own, in the
+    // order of keyNames; a press's run holds the script's own findings too, which are no word of
+    // the key's.
+    const QList<ScriptFinding> &ownFindings = runs.first().found;
+    QList<std::pair<int, std::pair<QString, QStringList>>> ranked;
+    for (qsizetype i = 0; i < checked.keyNames.size(); ++i) {
+        const bool spokenOf
+            = std::ranges::any_of(runs[i + 1].found, [&ownFindings](const ScriptFinding &finding) {
+                  return !finding.note && !ownFindings.contains(finding);
+              });
+        ranked.append({ !checked.keyNames[i].second.isEmpty() ? 0
+                : spokenOf                                    ? 1
+                                                              : 2,
+            std::move(checked.keyNames[i]) });
+    }
+    std::ranges::stable_sort(ranked, {}, &decltype(ranked)::value_type::first);
+    checked.keyNames.clear();
+    for (auto &[rank, keyNames] : ranked) {
+        checked.keysOfNote += rank < 2;
+        checked.keyNames << std::move(keyNames);
+    }
     for (const RunFindings &run : std::as_const(runs)) {
         for (const ScriptFinding &finding : run.found) {
             if (finding.kind == ScriptFinding::Kind::Exec

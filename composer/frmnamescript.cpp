@@ -8,8 +8,8 @@
 #include "colorswatch.h"
 #include "fixedlayout.h"
 #include "helpmenu.h"
-#include "languagemenu.h"
 #include "installedgames.h"
+#include "languagemenu.h"
 #include "namepreview.h"
 #include "piccolor.h"
 #include "pinnedpreview.h"
@@ -149,8 +149,9 @@ void frmNameScript::createControls(QWidget *client)
         { "lblSet", rectFromTwips(1560, 600, 735, 255), QStringLiteral("set name"), false },
         { "Label11", rectFromTwips(2280, 600, 975, 255), QStringLiteral("Script Name:"), false },
         { "Label12", rectFromTwips(1560, 960, 5655, 615),
-            QStringLiteral("You can set your script here at the Script name, and hit Save and that would be "
-               "done, Unless you want to animate than hit CFG Editor, to design your animations."),
+            QStringLiteral(
+                "You can set your script here at the Script name, and hit Save and that would be "
+                "done, Unless you want to animate than hit CFG Editor, to design your animations."),
             false },
     };
 
@@ -179,6 +180,12 @@ void frmNameScript::createControls(QWidget *client)
     // The text before each edit, to tell a paste from typing.
     connect(Text1, &QLineEdit::textChanged, Text1,
         [this](const QString &text) { m_textBeforeEdit = std::exchange(m_text, text); });
+    // The name's commands are judged when a menu shows them; between menus the shortcut
+    // judges the name itself.
+    connect(Text1, &QLineEdit::textChanged, Text1, [this] {
+        if (m_copyCommandAction)
+            m_copyCommandAction->setEnabled(true);
+    });
     connect(Text1, &QLineEdit::textEdited, Text1, [this](const QString &after) {
         takeNameFromPastedCommand(m_text == after ? m_textBeforeEdit : m_text, after);
     });
@@ -434,8 +441,11 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
     connect(m_copyCommandAction, &QAction::triggered, this, [this] {
         // The console command sets the name at once, without a file.
         const SetNameLine consoleLine = SetNameLine::forName(u"name"_qs, Text1->text());
-        if (consoleLine.refusal.isEmpty())
-            QGuiApplication::clipboard()->setText(u'/' + consoleLine.line);
+        if (Text1->text().isEmpty() || !consoleLine.refusal.isEmpty()) {
+            QApplication::beep();
+            return;
+        }
+        QGuiApplication::clipboard()->setText(u'/' + consoleLine.line);
     });
     m_dropRemovedAction = new QAction(tr("&Remove What the Game Drops"), this);
     m_dropRemovedAction->setObjectName(QStringLiteral("dropRemoved"));

@@ -8,8 +8,8 @@
 #include "filetext.h"
 #include "fixedlayout.h"
 #include "helpmenu.h"
-#include "languagemenu.h"
 #include "installedgames.h"
+#include "languagemenu.h"
 #include "namepreview.h"
 #include "numberedtextedit.h"
 #include "recentscripts.h"
@@ -81,6 +81,8 @@ frmEditor::frmEditor(
     m_fileState = new QLabel(this);
     m_fileState->setObjectName(QStringLiteral("fileState"));
     m_fileState->setContentsMargins(8, 2, 8, 4);
+    // The layout keeps its width: a long name is shortened, the whole path in the tooltip.
+    m_fileState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout()->addWidget(m_fileState);
     connect(txtEditor->document(), &QTextDocument::modificationChanged, this,
         &frmEditor::showFileState);
@@ -236,8 +238,10 @@ void frmEditor::showFileState()
         return;
     }
     const QFileInfo file(m_scriptPath);
-    m_fileState->setText(
-        changed ? tr("%1 - unsaved changes").arg(file.fileName()) : file.fileName());
+    const QString text
+        = changed ? tr("%1 - unsaved changes").arg(file.fileName()) : file.fileName();
+    m_fileState->setText(m_fileState->fontMetrics().elidedText(
+        text, Qt::ElideMiddle, width() - m_fileState->contentsMargins().left() * 2));
     m_fileState->setToolTip(QDir::toNativeSeparators(file.absoluteFilePath()));
 }
 

@@ -58,6 +58,12 @@ int tst_CommandLine::run(const QStringList &arguments)
     environment.remove(u"DISPLAY"_qs);
     environment.remove(u"WAYLAND_DISPLAY"_qs);
     environment.remove(u"QT_QPA_PLATFORM"_qs);
+    // English, and none of the developer's settings or installed games.
+    for (const char *variable : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
+        environment.remove(QLatin1String(variable));
+    environment.insert(u"LANG"_qs, u"C"_qs);
+    for (const char *folder : { "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "APPDATA" })
+        environment.insert(QLatin1String(folder), m_dir.filePath(u"home"_qs));
     tintmark.setProcessEnvironment(environment);
     // Text mode reads Windows' CR LF line ends as the line breaks they are.
     tintmark.start(QStringLiteral(TINTMARK), arguments, QIODevice::ReadOnly | QIODevice::Text);

@@ -120,6 +120,9 @@ void tst_Language::checkFollowsTheLanguage()
 {
     QFETCH(QString, lang);
     QFETCH(bool, english);
+#ifdef Q_OS_WIN
+    QSKIP("Windows takes the language from its own settings, not from LANG.");
+#endif
     const QString script = m_settings.filePath(u"a.cfg"_qs);
     QFile file(script);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -130,6 +133,9 @@ void tst_Language::checkFollowsTheLanguage()
     for (const char *variable : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
         environment.remove(QLatin1String(variable));
     environment.insert(u"LANG"_qs, lang);
+    // None of the developer's settings: no language picked.
+    for (const char *folder : { "HOME", "XDG_CONFIG_HOME" })
+        environment.insert(QLatin1String(folder), m_settings.filePath(u"home"_qs));
     tintmark.setProcessEnvironment(environment);
     tintmark.start(QStringLiteral(TINTMARK), { u"--check"_qs, script });
     QVERIFY(tintmark.waitForFinished(20000));
