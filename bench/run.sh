@@ -289,8 +289,8 @@ tintmarkPeak() {
     /usr/bin/time -f %M -o "$work/rss" "$tintmark" &
     timer=$!
     main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tintmark for COD 2 and COD$' | head -n 1)
-    # A click in the middle of "CFG Editor" (7320 + 1095 / 2, 1080 + 375 / 2 twips).
-    xdotool mousemove --window "$main" 524 84 click 1
+    # "CFG &Editor" by its access key, wherever the menu bar puts the layout.
+    xdotool windowactivate --sync "$main" key alt+e
     timeout 20 xdotool search --sync --onlyvisible --name '^Tintmark Editor$' >/dev/null
     endTimed "$timer"
 }
