@@ -28,6 +28,9 @@ trap 'exit 130' INT TERM
 # Qt wants a private runtime folder and warns on every start without one.
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Settings and data of their own: a recovery copy the player's Tintmark left would otherwise be
+# offered at every start and hold the windows back.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 
 missed=0
 # report FIGURE ROUNDS UNIT TARGET: ROUNDS is a file with a line "TINTMARK BASELINE" for each
