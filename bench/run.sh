@@ -293,7 +293,7 @@ tintmarkPeak() {
     timer=$!
     main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tintmark for COD 2 and COD$' | head -n 1)
     # "CFG &Editor" by its access key, wherever the menu bar puts the layout.
-    xdotool windowactivate --sync "$main" key alt+e
+    xdotool windowfocus --sync "$main" key alt+e
     timeout 20 xdotool search --sync --onlyvisible --name '^Tintmark Editor$' >/dev/null
     endTimed "$timer"
 }
