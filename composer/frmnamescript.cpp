@@ -421,12 +421,7 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
         tr("&Open Script in the Editor..."), this, [this] { emit openScriptRequested(QString()); });
     open->setObjectName(QStringLiteral("openAction"));
     open->setShortcut(QKeySequence::Open);
-    QMenu *recent = file->addMenu(tr("Open &Recent"));
-    recent->setObjectName(QStringLiteral("recentMenu"));
-    connect(recent, &QMenu::aboutToShow, recent, [this, recent] {
-        RecentScripts::fill(
-            recent, [this](const QString &path) { emit openScriptRequested(path); });
-    });
+    RecentScripts::addMenu(file, [this](const QString &path) { emit openScriptRequested(path); });
     file->addSeparator();
     LanguageMenu::addTo(file, this);
     file->addSeparator();

@@ -208,11 +208,7 @@ void frmEditor::createMenus(QMenuBar *menuBar)
     QMenu *file = menuBar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
     file->addAction(m_openAction);
-    QMenu *recent = file->addMenu(tr("Open &Recent"));
-    recent->setObjectName(QStringLiteral("recentMenu"));
-    connect(recent, &QMenu::aboutToShow, recent, [this, recent] {
-        RecentScripts::fill(recent, [this](const QString &path) { openScript(path); });
-    });
+    RecentScripts::addMenu(file, [this](const QString &path) { openScript(path); });
     file->addAction(m_saveAction);
     file->addAction(m_saveAsAction);
     file->addSeparator();

@@ -641,6 +641,10 @@
         <source>No scripts opened or saved yet</source>
         <translation>Noch keine Skripte geöffnet oder gespeichert</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>SaveInstructions</name>
@@ -1149,10 +1153,6 @@
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
@@ -1250,10 +1250,6 @@
     <message>
         <source>&amp;Open Script in the Editor...</source>
         <translation>Skript im Editor ö&amp;ffnen...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Quit</source>

@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>%1 is far larger than a script: the game reads at most 65,536 bytes of one. Open it all the same?</source>
-        <translation>%1 es mucho más grande que un script: el juego lee como máximo 65 536 bytes de uno. ¿Abrirlo de todos modos?</translation>
+        <translation>%1 es mucho más grande que un script: el juego lee como máximo 65&#xa0;536 bytes de uno. ¿Abrirlo de todos modos?</translation>
     </message>
     <message>
         <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
@@ -640,6 +640,10 @@
     <message>
         <source>No scripts opened or saved yet</source>
         <translation>Aún no hay scripts abiertos ni guardados</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recientes</translation>
     </message>
 </context>
 <context>
@@ -1149,10 +1153,6 @@
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;recientes</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
@@ -1250,10 +1250,6 @@
     <message>
         <source>&amp;Open Script in the Editor...</source>
         <translation>&amp;Abrir script en el editor...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;recientes</translation>
     </message>
     <message>
         <source>&amp;Quit</source>

@@ -9,23 +9,23 @@
     </message>
     <message>
         <source>Color cycle: the whole name through the colors</source>
-        <translation>Cycle de couleurs : tout le nom passe par chaque couleur</translation>
+        <translation>Cycle de couleurs&#xa0;: tout le nom passe par chaque couleur</translation>
     </message>
     <message>
         <source>Chase: one letter in the first color, moving along</source>
-        <translation>Chenillard : une lettre dans la première couleur parcourt le nom</translation>
+        <translation>Chenillard&#xa0;: une lettre dans la première couleur parcourt le nom</translation>
     </message>
     <message>
         <source>Typewriter: the letters appear one by one</source>
-        <translation>Machine à écrire : les lettres apparaissent une à une</translation>
+        <translation>Machine à écrire&#xa0;: les lettres apparaissent une à une</translation>
     </message>
     <message>
         <source>Rainbow shift: the letters&apos; colors move along</source>
-        <translation>Arc-en-ciel défilant : les couleurs glissent de lettre en lettre</translation>
+        <translation>Arc-en-ciel défilant&#xa0;: les couleurs glissent de lettre en lettre</translation>
     </message>
     <message>
         <source>Blink: the name in the first color and at rest</source>
-        <translation>Clignotement : le nom dans la première couleur, puis tel quel</translation>
+        <translation>Clignotement&#xa0;: le nom dans la première couleur, puis tel quel</translation>
     </message>
     <message>
         <source> ticks</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Each frame lasts 0.8 s or more: the server&apos;s flood protection then lets your chat through.</source>
-        <translation>Chaque image dure 0.8 s ou plus : la protection anti-flood du serveur laisse alors passer vos messages de chat.</translation>
+        <translation>Chaque image dure 0.8 s ou plus&#xa0;: la protection anti-flood du serveur laisse alors passer vos messages de chat.</translation>
     </message>
     <message>
         <source>at</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Holds none of your keys back; chat goes through when the presses are more than 0.8 s apart.</source>
-        <translation>Ne bloque aucune de vos touches ; le chat passe quand les appuis sont espacés de plus de 0.8 s.</translation>
+        <translation>Ne bloque aucune de vos touches&#xa0;; le chat passe quand les appuis sont espacés de plus de 0.8 s.</translation>
     </message>
     <message>
         <source>Begins the names of the variables the script sets, so that two animations in one script keep apart.</source>
@@ -69,15 +69,15 @@
     </message>
     <message>
         <source>No endless timed loop: a vstr loop with waits holds back every key you press, the key to stop it included, for as long as it runs. To keep a name moving while you play, step it with a key.</source>
-        <translation>Pas de boucle temporisée sans fin : une boucle vstr avec des wait bloque toutes les touches que vous pressez, y compris celle qui devrait l&apos;arrêter, tant qu&apos;elle tourne. Pour animer un nom pendant que vous jouez, faites-le avancer avec une touche.</translation>
+        <translation>Pas de boucle temporisée sans fin&#xa0;: une boucle vstr avec des wait bloque toutes les touches que vous pressez, y compris celle qui devrait l&apos;arrêter, tant qu&apos;elle tourne. Pour animer un nom pendant que vous jouez, faites-le avancer avec une touche.</translation>
     </message>
     <message>
         <source>Key:</source>
-        <translation>Touche :</translation>
+        <translation>Touche&#xa0;:</translation>
     </message>
     <message>
         <source>Variables begin with:</source>
-        <translation>Préfixe des variables :</translation>
+        <translation>Préfixe des variables&#xa0;:</translation>
     </message>
     <message>
         <source>Codes only where the color changes</source>
@@ -101,27 +101,27 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Effect:</source>
-        <translation>&amp;Effet :</translation>
+        <translation>&amp;Effet&#xa0;:</translation>
     </message>
     <message>
         <source>Colors:</source>
-        <translation>Couleurs :</translation>
+        <translation>Couleurs&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Delay:</source>
-        <translation>&amp;Délai :</translation>
+        <translation>&amp;Délai&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Plays:</source>
-        <translation>&amp;Lecture :</translation>
+        <translation>&amp;Lecture&#xa0;:</translation>
     </message>
     <message>
         <source>Shorter:</source>
-        <translation>Plus court :</translation>
+        <translation>Plus court&#xa0;:</translation>
     </message>
     <message>
         <source>= %1</source>
@@ -129,23 +129,23 @@
     </message>
     <message>
         <source>Every frame looks the same: the name already shows these colors. Pick another color or effect.</source>
-        <translation>Toutes les images se ressemblent : le nom a déjà ces couleurs. Choisissez une autre couleur ou un autre effet.</translation>
+        <translation>Toutes les images se ressemblent&#xa0;: le nom a déjà ces couleurs. Choisissez une autre couleur ou un autre effet.</translation>
     </message>
     <message>
         <source>%1 names (%2 frames and the name at rest), %3 lines, %4 bytes; the longest name takes %5 of %6 bytes.</source>
-        <translation>%1 noms (%2 images et le nom final), %3 lignes, %4 octets ; le nom le plus long occupe %5 octets sur %6.</translation>
+        <translation>%1 noms (%2 images et le nom final), %3 lignes, %4 octets&#xa0;; le nom le plus long occupe %5 octets sur %6.</translation>
     </message>
     <message>
         <source>One frame a press: it holds none of your keys back and works on every server; chat goes through when you press it more than 0.8 s apart.</source>
-        <translation>Une image par appui : aucune de vos touches n&apos;est bloquée et cela fonctionne sur tous les serveurs ; le chat passe si vous espacez les appuis de plus de 0.8 s.</translation>
+        <translation>Une image par appui&#xa0;: aucune de vos touches n&apos;est bloquée et cela fonctionne sur tous les serveurs&#xa0;; le chat passe si vous espacez les appuis de plus de 0.8 s.</translation>
     </message>
     <message>
         <source>Your game&apos;s config binds %1 to &quot;%2&quot;: this script binds it anew, and %1 no longer does that.</source>
-        <translation>La config de votre jeu assigne %1 à &quot;%2&quot; : ce script réassigne %1, qui ne fera plus cela.</translation>
+        <translation>La config de votre jeu assigne %1 à &quot;%2&quot;&#xa0;: ce script réassigne %1, qui ne fera plus cela.</translation>
     </message>
     <message>
         <source>Others on the server miss frames: they see only names that last a snapshot (%1 ms at sv_fps %2) or more.</source>
-        <translation>Les autres joueurs du serveur ratent des images : ils ne voient que les noms qui durent au moins un snapshot (%1 ms à sv_fps %2).</translation>
+        <translation>Les autres joueurs du serveur ratent des images&#xa0;: ils ne voient que les noms qui durent au moins un snapshot (%1 ms à sv_fps %2).</translation>
     </message>
     <message>
         <source>Others on the server see every frame.</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Your chat is dropped while it plays: frames under 0.8 s set off the server&apos;s flood protection.</source>
-        <translation>Votre chat est ignoré pendant l&apos;animation : des images de moins de 0.8 s déclenchent la protection anti-flood du serveur.</translation>
+        <translation>Votre chat est ignoré pendant l&apos;animation&#xa0;: des images de moins de 0.8 s déclenchent la protection anti-flood du serveur.</translation>
     </message>
     <message>
         <source>Chat keeps working.</source>
@@ -168,7 +168,7 @@
     <name>AnimationGenerator</name>
     <message>
         <source>The game would not show frame %1 as made: it would set the name to &quot;%2&quot; instead of &quot;%3&quot;.</source>
-        <translation>Le jeu n&apos;afficherait pas l&apos;image %1 telle quelle : il changerait le nom en &quot;%2&quot; au lieu de &quot;%3&quot;.</translation>
+        <translation>Le jeu n&apos;afficherait pas l&apos;image %1 telle quelle&#xa0;: il changerait le nom en &quot;%2&quot; au lieu de &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The name has no letters to animate.</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Names with &quot;, ; or \ cannot be animated: the games refuse them.</source>
-        <translation>Les noms contenant &quot;, ; ou \ ne peuvent pas être animés : les jeux les refusent.</translation>
+        <translation>Les noms contenant &quot;, ; ou \ ne peuvent pas être animés&#xa0;: les jeux les refusent.</translation>
     </message>
     <message>
         <source>Choose at least one color.</source>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>The longest frame takes %1 bytes; the game keeps %2 and cuts off the rest.</source>
-        <translation>L&apos;image la plus longue occupe %1 octets ; le jeu en garde %2 et coupe le reste.</translation>
+        <translation>L&apos;image la plus longue occupe %1 octets&#xa0;; le jeu en garde %2 et coupe le reste.</translation>
     </message>
 </context>
 <context>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>The script has changes that are not saved. Open another script in its place and lose them?</source>
-        <translation>Le script contient des modifications non enregistrées. Ouvrir un autre script à sa place et les perdre ?</translation>
+        <translation>Le script contient des modifications non enregistrées. Ouvrir un autre script à sa place et les perdre&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Save changes to the script?</source>
-        <translation>Enregistrer les modifications du script ?</translation>
+        <translation>Enregistrer les modifications du script&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Recover the unsaved script from %1?</source>
-        <translation>Récupérer le script non enregistré du %1 ?</translation>
+        <translation>Récupérer le script non enregistré du %1&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Recover</source>
@@ -255,11 +255,11 @@
     </message>
     <message>
         <source>%1 is far larger than a script: the game reads at most 65,536 bytes of one. Open it all the same?</source>
-        <translation>%1 est bien plus gros qu&apos;un script : le jeu lit au plus 65 536 octets d&apos;un script. L&apos;ouvrir quand même ?</translation>
+        <translation>%1 est bien plus gros qu&apos;un script&#xa0;: le jeu lit au plus 65&#xa0;536 octets d&apos;un script. L&apos;ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
-        <translation>%1 a été enregistré en UTF-8, mais les jeux lisent le Windows-1252 : ils affichent chaque caractère comme é en deux (Ã©). L&apos;ouvrir en UTF-8, pour le réenregistrer comme les jeux le lisent ?</translation>
+        <translation>%1 a été enregistré en UTF-8, mais les jeux lisent le Windows-1252&#xa0;: ils affichent chaque caractère comme é en deux (Ã©). L&apos;ouvrir en UTF-8, pour le réenregistrer comme les jeux le lisent&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>It is not a file but a pipe, a device or a socket; scripts are files.</source>
-        <translation>Ce n&apos;est pas un fichier mais un tube, un périphérique ou un socket ; les scripts sont des fichiers.</translation>
+        <translation>Ce n&apos;est pas un fichier mais un tube, un périphérique ou un socket&#xa0;; les scripts sont des fichiers.</translation>
     </message>
     <message>
         <source>The file is %1 MiB, far larger than any script (the games read at most 64 KiB of one).</source>
@@ -278,18 +278,18 @@
     </message>
     <message>
         <source>Reading stopped partway: %1</source>
-        <translation>La lecture s&apos;est arrêtée en cours de route : %1</translation>
+        <translation>La lecture s&apos;est arrêtée en cours de route&#xa0;: %1</translation>
     </message>
     <message>
         <source>This is not a script: it holds the byte 0x%1 at offset %2, which text does not hold.</source>
-        <translation>Ce n&apos;est pas un script : il contient l&apos;octet 0x%1 à la position %2, ce qu&apos;un texte ne contient pas.</translation>
+        <translation>Ce n&apos;est pas un script&#xa0;: il contient l&apos;octet 0x%1 à la position %2, ce qu&apos;un texte ne contient pas.</translation>
     </message>
 </context>
 <context>
     <name>CfgWriter</name>
     <message>
         <source>The text holds the character %1, which a script cannot hold: the games read scripts in Windows-1252. Nothing was saved; replace that character and save again.</source>
-        <translation>Le texte contient le caractère %1, qu&apos;un script ne peut pas contenir : les jeux lisent les scripts en Windows-1252. Rien n&apos;a été enregistré ; remplacez ce caractère et enregistrez à nouveau.</translation>
+        <translation>Le texte contient le caractère %1, qu&apos;un script ne peut pas contenir&#xa0;: les jeux lisent les scripts en Windows-1252. Rien n&apos;a été enregistré&#xa0;; remplacez ce caractère et enregistrez à nouveau.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
@@ -304,11 +304,11 @@
     <name>CheckReport</name>
     <message>
         <source>Names in %1 at com_maxfps %2, frames of %3 ms, %4 frames a second:</source>
-        <translation>Noms dans %1 à com_maxfps %2, frames de %3 ms, %4 frames par seconde :</translation>
+        <translation>Noms dans %1 à com_maxfps %2, frames de %3 ms, %4 frames par seconde&#xa0;:</translation>
     </message>
     <message>
         <source>From %1 the script&apos;s own com_maxfps %2 holds: frames of %3 ms.</source>
-        <translation>À partir de %1, le com_maxfps %2 du script s&apos;applique : frames de %3 ms.</translation>
+        <translation>À partir de %1, le com_maxfps %2 du script s&apos;applique&#xa0;: frames de %3 ms.</translation>
     </message>
     <message>
         <source>The script sets no name.</source>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation>%1, ligne %2 : %3</translation>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>... and so on for ever.</source>
@@ -324,11 +324,11 @@
     </message>
     <message>
         <source>Keys it binds, and the names their presses show:</source>
-        <translation>Touches assignées par le script, et noms affichés à chaque appui :</translation>
+        <translation>Touches assignées par le script, et noms affichés à chaque appui&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no name</source>
@@ -343,15 +343,15 @@
     </message>
     <message>
         <source>Names as others on the server see them, at sv_fps %1 (a snapshot every %2 ms):</source>
-        <translation>Noms tels que les autres joueurs du serveur les voient, à sv_fps %1 (un snapshot toutes les %2 ms) :</translation>
+        <translation>Noms tels que les autres joueurs du serveur les voient, à sv_fps %1 (un snapshot toutes les %2 ms)&#xa0;:</translation>
     </message>
     <message>
         <source>Warnings:</source>
-        <translation>Avertissements :</translation>
+        <translation>Avertissements&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Remarques :</translation>
+        <translation>Remarques&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -410,11 +410,11 @@
     </message>
     <message>
         <source>The game shows ^6 magenta; its swatch is dark red.</source>
-        <translation>Le jeu affiche ^6 en magenta ; sa case est rouge foncé.</translation>
+        <translation>Le jeu affiche ^6 en magenta&#xa0;; sa case est rouge foncé.</translation>
     </message>
     <message>
         <source>In COD 2, ^8 shows in the allied team&apos;s color (green for the Americans, blue for the British, red for the Russians); COD removes it.</source>
-        <translation>Dans COD 2, ^8 s&apos;affiche dans la couleur de l&apos;équipe alliée (vert pour les Américains, bleu pour les Britanniques, rouge pour les Russes) ; COD le retire.</translation>
+        <translation>Dans COD 2, ^8 s&apos;affiche dans la couleur de l&apos;équipe alliée (vert pour les Américains, bleu pour les Britanniques, rouge pour les Russes)&#xa0;; COD le retire.</translation>
     </message>
     <message>
         <source>^9 shows in the axis team&apos;s grey.</source>
@@ -429,11 +429,11 @@
     <name>CommandLine</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>It was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Il a été enregistré en UTF-8, mais les jeux lisent le Windows-1252 : ils affichent chaque caractère comme é en deux (Ã©). Ouvrez-le dans Tintmark, qui le lit en UTF-8, et enregistrez-le à nouveau.</translation>
+        <translation>Il a été enregistré en UTF-8, mais les jeux lisent le Windows-1252&#xa0;: ils affichent chaque caractère comme é en deux (Ã©). Ouvrez-le dans Tintmark, qui le lit en UTF-8, et enregistrez-le à nouveau.</translation>
     </message>
     <message>
         <source>Tintmark makes colored player names for COD and COD 2. Without options it opens its window, and a script given as FILE in the script editor.</source>
@@ -449,11 +449,11 @@
     </message>
     <message>
         <source>Checks the scripts without opening a window: the names each sets with their times, then its warnings with line numbers. Exit status 0 when no script has a warning, 1 when one has, 2 when a file cannot be read.</source>
-        <translation>Vérifie les scripts sans ouvrir de fenêtre : les noms que chacun définit et à quel moment, puis ses avertissements avec leurs numéros de ligne. Code de sortie 0 si aucun script n&apos;a d&apos;avertissement, 1 si l&apos;un en a, 2 si un fichier ne peut pas être lu.</translation>
+        <translation>Vérifie les scripts sans ouvrir de fenêtre&#xa0;: les noms que chacun définit et à quel moment, puis ses avertissements avec leurs numéros de ligne. Code de sortie 0 si aucun script n&apos;a d&apos;avertissement, 1 si l&apos;un en a, 2 si un fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 or cod1.1.</source>
-        <translation>Avec --check : le jeu dont la console exécute les scripts : cod2 (par défaut), cod1.3 ou cod1.1.</translation>
+        <translation>Avec --check&#xa0;: le jeu dont la console exécute les scripts&#xa0;: cod2 (par défaut), cod1.3 ou cod1.1.</translation>
     </message>
     <message>
         <source>GAME</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>With --check: the server the player is on: stock (the default), or competitive for a CoD2x server with competitive settings, where wait does nothing and com_maxfps is 125 to 250.</source>
-        <translation>Avec --check : le serveur où se trouve le joueur : stock (par défaut), ou competitive pour un serveur CoD2x en réglages compétitifs, où wait ne fait rien et où com_maxfps va de 125 à 250.</translation>
+        <translation>Avec --check&#xa0;: le serveur où se trouve le joueur&#xa0;: stock (par défaut), ou competitive pour un serveur CoD2x en réglages compétitifs, où wait ne fait rien et où com_maxfps va de 125 à 250.</translation>
     </message>
     <message>
         <source>SERVER</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>With --check: the server&apos;s sv_fps, the snapshots a second that show others the names: 20 (the default), from %1 to %2.</source>
-        <translation>Avec --check : le sv_fps du serveur, le nombre de snapshots par seconde qui montrent les noms aux autres : 20 (par défaut), de %1 à %2.</translation>
+        <translation>Avec --check&#xa0;: le sv_fps du serveur, le nombre de snapshots par seconde qui montrent les noms aux autres&#xa0;: 20 (par défaut), de %1 à %2.</translation>
     </message>
     <message>
         <source>N</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>With --check: the player&apos;s com_maxfps, from 0 to %1; without it, the one the game&apos;s config in the script&apos;s folder sets, else the installed games&apos; configs, else %2.</source>
-        <translation>Avec --check : le com_maxfps du joueur, de 0 à %1 ; sans cette option, celui que définit la config du jeu dans le dossier du script, sinon celles des jeux installés, sinon %2.</translation>
+        <translation>Avec --check&#xa0;: le com_maxfps du joueur, de 0 à %1&#xa0;; sans cette option, celui que définit la config du jeu dans le dossier du script, sinon celles des jeux installés, sinon %2.</translation>
     </message>
     <message>
         <source>The script to open, or with --check the scripts to check.</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]</source>
-        <translation>Utilisation : tintmark [FICHIER | --check [--game JEU] [--server SERVEUR] [--sv-fps N] [--maxfps N] FICHIER... | --version | --help]</translation>
+        <translation>Utilisation&#xa0;: tintmark [FICHIER | --check [--game JEU] [--server SERVEUR] [--sv-fps N] [--maxfps N] FICHIER... | --version | --help]</translation>
     </message>
     <message>
         <source>--check needs at least one script.</source>
@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>&lt;li&gt;%1: &lt;code&gt;%2&lt;/code&gt;&lt;/li&gt;</source>
-        <translation>&lt;li&gt;%1 : &lt;code&gt;%2&lt;/code&gt;&lt;/li&gt;</translation>
+        <translation>&lt;li&gt;%1&#xa0;: &lt;code&gt;%2&lt;/code&gt;&lt;/li&gt;</translation>
     </message>
     <message>
         <source>Tintmark found no game on this computer. The main folder is the folder &lt;code&gt;main&lt;/code&gt; in the folder the game is installed in.</source>
@@ -571,7 +571,7 @@
     </message>
     <message>
         <source>Tintmark found:&lt;ul&gt;%1&lt;/ul&gt;</source>
-        <translation>Tintmark a trouvé :&lt;ul&gt;%1&lt;/ul&gt;</translation>
+        <translation>Tintmark a trouvé&#xa0;:&lt;ul&gt;%1&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Save the script into the game&apos;s &lt;b&gt;main&lt;/b&gt; folder. %1&lt;/li&gt;&lt;li&gt;Start the game, open the console with &lt;b&gt;~&lt;/b&gt; and type &lt;code&gt;%2&lt;/code&gt;%3.&lt;/li&gt;&lt;li&gt;A script that binds keys, such as an animated name that plays on a key, starts when you press that key.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;The notice after a save shows the command for that script, ready to copy.&lt;/p&gt;</source>
@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>&lt;p&gt;A caret and a digit color the letters after them in the game:&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;p&gt;A caret and any other character is a code too: COD 2 shows the letters after it white. A caret before another caret shows as it is.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Dans le jeu, un ^ suivi d&apos;un chiffre colore les lettres qui suivent :&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;p&gt;Un ^ suivi de tout autre caractère est aussi un code : COD 2 affiche en blanc les lettres qui suivent. Un ^ placé devant un autre ^ s&apos;affiche tel quel.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Dans le jeu, un ^ suivi d&apos;un chiffre colore les lettres qui suivent&#xa0;:&lt;/p&gt;&lt;table cellspacing=&quot;4&quot;&gt;%1&lt;/table&gt;&lt;p&gt;Un ^ suivi de tout autre caractère est aussi un code&#xa0;: COD 2 affiche en blanc les lettres qui suivent. Un ^ placé devant un autre ^ s&apos;affiche tel quel.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Tintmark</source>
@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Tintmark speaks %1 from its next start.</source>
-        <translation>Langue de Tintmark au prochain démarrage : %1.</translation>
+        <translation>Langue de Tintmark au prochain démarrage&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The System&apos;s Language</source>
@@ -617,7 +617,7 @@
     <name>NamePreview</name>
     <message>
         <source>COD 2 cuts off the end:</source>
-        <translation>COD 2 coupe la fin :</translation>
+        <translation>COD 2 coupe la fin&#xa0;:</translation>
     </message>
     <message>
         <source>The games refuse %1 in a name.</source>
@@ -641,6 +641,10 @@
         <source>No scripts opened or saved yet</source>
         <translation>Aucun script ouvert ou enregistré pour l&apos;instant</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Scripts &amp;récents</translation>
+    </message>
 </context>
 <context>
     <name>SaveInstructions</name>
@@ -650,11 +654,11 @@
     </message>
     <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation>Windows le range pour le jeu dans %1, car le dossier du jeu est protégé ; le jeu l&apos;y trouve.</translation>
+        <translation>Windows le range pour le jeu dans %1, car le dossier du jeu est protégé&#xa0;; le jeu l&apos;y trouve.</translation>
     </message>
     <message>
         <source>In the game, open the console (~) and type: %1</source>
-        <translation>Dans le jeu, ouvrez la console (~ ou ²) et tapez : %1</translation>
+        <translation>Dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
@@ -662,11 +666,11 @@
     </message>
     <message>
         <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation>Placez-le d&apos;abord dans le dossier main du jeu, puis, dans le jeu, ouvrez la console (~ ou ²) et tapez : %1</translation>
+        <translation>Placez-le d&apos;abord dans le dossier main du jeu, puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
     </message>
     <message>
         <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation>Placez-le d&apos;abord dans le dossier main de %1 (%2), puis, dans le jeu, ouvrez la console (~ ou ²) et tapez : %3</translation>
+        <translation>Placez-le d&apos;abord dans le dossier main de %1 (%2), puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %3</translation>
     </message>
     <message>
         <source>Then press %1 to play it.</source>
@@ -678,13 +682,13 @@
     </message>
     <message>
         <source>The checker warns: %1</source>
-        <translation>Le vérificateur signale : %1</translation>
+        <translation>Le vérificateur signale&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
         <translation>
-            <numerusform>Le vérificateur signale %n avertissement : dans l&apos;éditeur, Lire et vérifier (F5) le détaille.</numerusform>
-            <numerusform>Le vérificateur signale %n avertissements : dans l&apos;éditeur, Lire et vérifier (F5) les détaille.</numerusform>
+            <numerusform>Le vérificateur signale %n avertissement&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) le détaille.</numerusform>
+            <numerusform>Le vérificateur signale %n avertissements&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) les détaille.</numerusform>
         </translation>
     </message>
 </context>
@@ -707,7 +711,7 @@
     <message>
         <source>Cannot open %1:
 %2</source>
-        <translation>Impossible d&apos;ouvrir %1 :
+        <translation>Impossible d&apos;ouvrir %1&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -739,7 +743,7 @@
     </message>
     <message>
         <source>The game&apos;s com_maxfps: it caps the frames in whole milliseconds, and the console runs two ticks a frame, so waits last longer at lower rates.</source>
-        <translation>Le com_maxfps du jeu : il limite les frames en millisecondes entières, et la console exécute deux ticks par frame ; les wait durent donc plus longtemps quand les fps sont bas.</translation>
+        <translation>Le com_maxfps du jeu&#xa0;: il limite les frames en millisecondes entières, et la console exécute deux ticks par frame&#xa0;; les wait durent donc plus longtemps quand les fps sont bas.</translation>
     </message>
     <message>
         <source>%1 ms frames, %2 a second</source>
@@ -747,7 +751,7 @@
     </message>
     <message>
         <source>%1: the server makes com_maxfps %2</source>
-        <translation>%1 : le serveur impose com_maxfps %2</translation>
+        <translation>%1&#xa0;: le serveur impose com_maxfps %2</translation>
     </message>
     <message>
         <source>Stock server</source>
@@ -763,39 +767,39 @@
     </message>
     <message>
         <source>The server&apos;s sv_fps: the snapshots a second that show the others your name, 20 on most servers.</source>
-        <translation>Le sv_fps du serveur : le nombre de snapshots par seconde qui montrent votre nom aux autres, 20 sur la plupart des serveurs.</translation>
+        <translation>Le sv_fps du serveur&#xa0;: le nombre de snapshots par seconde qui montrent votre nom aux autres, 20 sur la plupart des serveurs.</translation>
     </message>
     <message>
         <source>^8 shows in the color of the allied team, which depends on its nation; ^9 in the color of the axis team.</source>
-        <translation>^8 s&apos;affiche dans la couleur de l&apos;équipe alliée, qui dépend de sa nation ; ^9 dans celle de l&apos;équipe de l&apos;Axe.</translation>
+        <translation>^8 s&apos;affiche dans la couleur de l&apos;équipe alliée, qui dépend de sa nation&#xa0;; ^9 dans celle de l&apos;équipe de l&apos;Axe.</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation>&amp;Jeu :</translation>
+        <translation>&amp;Jeu&#xa0;:</translation>
     </message>
     <message>
         <source>com_&amp;maxfps:</source>
-        <translation>com_&amp;maxfps :</translation>
+        <translation>com_&amp;maxfps&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;llies:</source>
-        <translation>&amp;Alliés :</translation>
+        <translation>&amp;Alliés&#xa0;:</translation>
     </message>
     <message>
         <source>Ser&amp;ver:</source>
-        <translation>&amp;Serveur :</translation>
+        <translation>&amp;Serveur&#xa0;:</translation>
     </message>
     <message>
         <source>s&amp;v_fps:</source>
-        <translation>s&amp;v_fps :</translation>
+        <translation>s&amp;v_fps&#xa0;:</translation>
     </message>
     <message>
         <source>Others see:</source>
-        <translation>Les autres voient :</translation>
+        <translation>Les autres voient&#xa0;:</translation>
     </message>
     <message>
         <source>Keys the script binds:</source>
-        <translation>Touches assignées par le script :</translation>
+        <translation>Touches assignées par le script&#xa0;:</translation>
     </message>
     <message>
         <source>Time</source>
@@ -819,11 +823,11 @@
     </message>
     <message>
         <source>Names as the game shows them:</source>
-        <translation>Noms tels que le jeu les affiche :</translation>
+        <translation>Noms tels que le jeu les affiche&#xa0;:</translation>
     </message>
     <message>
         <source>Warnings:</source>
-        <translation>Avertissements :</translation>
+        <translation>Avertissements&#xa0;:</translation>
     </message>
     <message>
         <source>No change after this one.</source>
@@ -831,11 +835,11 @@
     </message>
     <message>
         <source>A note: worth knowing, no fault.</source>
-        <translation>Une remarque : bon à savoir, pas une erreur.</translation>
+        <translation>Une remarque&#xa0;: bon à savoir, pas une erreur.</translation>
     </message>
     <message>
         <source>never: replaced within its frame</source>
-        <translation>jamais : remplacé dans la même frame</translation>
+        <translation>jamais&#xa0;: remplacé dans la même frame</translation>
     </message>
     <message>
         <source>from %1</source>
@@ -843,7 +847,7 @@
     </message>
     <message>
         <source>never: it lasts less than a snapshot</source>
-        <translation>jamais : dure moins d&apos;un snapshot</translation>
+        <translation>jamais&#xa0;: dure moins d&apos;un snapshot</translation>
     </message>
     <message>
         <source>... and so on for ever</source>
@@ -851,7 +855,7 @@
     </message>
     <message>
         <source>Press %1: %2</source>
-        <translation>Appui sur %1 : %2</translation>
+        <translation>Appui sur %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
@@ -862,7 +866,7 @@
     </message>
     <message>
         <source>Presses show: %1</source>
-        <translation>Les appuis affichent : %1</translation>
+        <translation>Les appuis affichent&#xa0;: %1</translation>
     </message>
     <message>
         <source>none</source>
@@ -870,7 +874,7 @@
     </message>
     <message>
         <source>The script has run: press a key it binds.</source>
-        <translation>Le script s&apos;est exécuté : appuyez sur une touche qu&apos;il assigne.</translation>
+        <translation>Le script s&apos;est exécuté&#xa0;: appuyez sur une touche qu&apos;il assigne.</translation>
     </message>
     <message>
         <source>The animation has ended.</source>
@@ -882,7 +886,7 @@
     <message>
         <source>Cannot save %1:
 %2</source>
-        <translation>Impossible d&apos;enregistrer %1 :
+        <translation>Impossible d&apos;enregistrer %1&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -898,7 +902,7 @@
     </message>
     <message>
         <source> and then run: %1</source>
-        <translation> puis exécuterait : %1</translation>
+        <translation> puis exécuterait&#xa0;: %1</translation>
     </message>
     <message>
         <source>, not to %1</source>
@@ -940,11 +944,11 @@
     </message>
     <message>
         <source>When %1 is pressed: </source>
-        <translation>Quand vous appuyez sur %1 : </translation>
+        <translation>Quand vous appuyez sur %1&#xa0;: </translation>
     </message>
     <message>
         <source>an endless loop (%1): it repeats every %2, for ever. The game would stop answering keys and the console until it is restarted. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation>une boucle sans fin (%1) : elle se répète toutes les %2, indéfiniment. Le jeu ne répondrait plus aux touches ni à la console jusqu&apos;à son redémarrage. Faites définir le nom final par la dernière étape, sans nouveau vstr, ou faites défiler les images avec une touche assignée.</translation>
+        <translation>une boucle sans fin (%1)&#xa0;: elle se répète toutes les %2, indéfiniment. Le jeu ne répondrait plus aux touches ni à la console jusqu&apos;à son redémarrage. Faites définir le nom final par la dernière étape, sans nouveau vstr, ou faites défiler les images avec une touche assignée.</translation>
     </message>
     <message>
         <source>The script runs %1</source>
@@ -960,27 +964,27 @@
     </message>
     <message>
         <source>Two commands run together on one line: the game sets the whole &quot;%1&quot; as one value. Put &quot;%2&quot; on a line of its own.</source>
-        <translation>Deux commandes collées sur une même ligne : le jeu prend tout &quot;%1&quot; comme une seule valeur. Mettez &quot;%2&quot; sur une ligne à part.</translation>
+        <translation>Deux commandes collées sur une même ligne&#xa0;: le jeu prend tout &quot;%1&quot; comme une seule valeur. Mettez &quot;%2&quot; sur une ligne à part.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; takes %2 bytes; the game keeps %3 and cuts off &quot;%4&quot;. Use fewer letters or color codes.</source>
-        <translation>Le nom &quot;%1&quot; occupe %2 octets ; le jeu en garde %3 et coupe &quot;%4&quot;. Utilisez moins de lettres ou de codes couleur.</translation>
+        <translation>Le nom &quot;%1&quot; occupe %2 octets&#xa0;; le jeu en garde %3 et coupe &quot;%4&quot;. Utilisez moins de lettres ou de codes couleur.</translation>
     </message>
     <message>
         <source>The game removes %1 from names: this one shows as &quot;%2&quot;. Leave them out.</source>
-        <translation>Le jeu retire %1 des noms : celui-ci s&apos;affiche &quot;%2&quot;. Retirez-les.</translation>
+        <translation>Le jeu retire %1 des noms&#xa0;: celui-ci s&apos;affiche &quot;%2&quot;. Retirez-les.</translation>
     </message>
     <message>
         <source>The script takes %1 bytes or more, more than the game&apos;s command buffer holds: exec runs none of it. Move part of it into a second script and exec that from this one.</source>
-        <translation>Le script occupe %1 octets ou plus, davantage que ne peut contenir le tampon de commandes du jeu : exec n&apos;en exécute rien. Déplacez-en une partie dans un second script, et lancez celui-ci par exec depuis le premier.</translation>
+        <translation>Le script occupe %1 octets ou plus, davantage que ne peut contenir le tampon de commandes du jeu&#xa0;: exec n&apos;en exécute rien. Déplacez-en une partie dans un second script, et lancez celui-ci par exec depuis le premier.</translation>
     </message>
     <message>
         <source>A command here is longer than %1 bytes: the game cuts it there, loses the next byte and runs the rest as a command of its own. Split it into shorter commands.</source>
-        <translation>Une commande dépasse ici %1 octets : le jeu la coupe à cet endroit, perd l&apos;octet suivant et exécute le reste comme une commande à part. Découpez-la en commandes plus courtes.</translation>
+        <translation>Une commande dépasse ici %1 octets&#xa0;: le jeu la coupe à cet endroit, perd l&apos;octet suivant et exécute le reste comme une commande à part. Découpez-la en commandes plus courtes.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: a leading %2 works only when typed in the console; in a script the game knows no such command. Write &quot;%3&quot;.</source>
-        <translation>&quot;%1&quot; : un %2 au début ne fonctionne que tapé dans la console ; dans un script, le jeu ne connaît pas cette commande. Écrivez &quot;%3&quot;.</translation>
+        <translation>&quot;%1&quot;&#xa0;: un %2 au début ne fonctionne que tapé dans la console&#xa0;; dans un script, le jeu ne connaît pas cette commande. Écrivez &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>%1 %2 when the script runs it. Leave it out of a name script.</source>
@@ -988,35 +992,35 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a command of the game: it sends the line to the server, which shows it as chat or ignores it, unless a mod there knows it.</source>
-        <translation>&quot;%1&quot; n&apos;est pas une commande du jeu : le jeu envoie la ligne au serveur, qui l&apos;affiche dans le chat ou l&apos;ignore, sauf si un mod du serveur la connaît.</translation>
+        <translation>&quot;%1&quot; n&apos;est pas une commande du jeu&#xa0;: le jeu envoie la ligne au serveur, qui l&apos;affiche dans le chat ou l&apos;ignore, sauf si un mod du serveur la connaît.</translation>
     </message>
     <message>
         <source> Did you mean &quot;%1&quot;?</source>
-        <translation> Vouliez-vous dire &quot;%1&quot; ?</translation>
+        <translation> Vouliez-vous dire &quot;%1&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>This sets &quot;%1&quot;, which nothing reads. Did you mean &quot;%2&quot;?</source>
-        <translation>Ceci définit &quot;%1&quot;, que rien ne lit. Vouliez-vous dire &quot;%2&quot; ?</translation>
+        <translation>Ceci définit &quot;%1&quot;, que rien ne lit. Vouliez-vous dire &quot;%2&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>A character such as é or € outside quotes splits the words here: the game drops it and keeps the words around it apart. Put the value in quotes.</source>
-        <translation>Un caractère comme é ou € hors des guillemets coupe ici les mots : le jeu le supprime et sépare les mots qui l&apos;entourent. Mettez la valeur entre guillemets.</translation>
+        <translation>Un caractère comme é ou € hors des guillemets coupe ici les mots&#xa0;: le jeu le supprime et sépare les mots qui l&apos;entourent. Mettez la valeur entre guillemets.</translation>
     </message>
     <message>
         <source>A // comment ends at the &apos;;&apos; after it: the game runs &quot;%1&quot; as a command. Take out the &apos;;&apos; or start the rest with // too.</source>
-        <translation>Un commentaire // s&apos;arrête au &apos;;&apos; qui le suit : le jeu exécute &quot;%1&quot; comme une commande. Retirez le &apos;;&apos; ou commencez aussi la suite par //.</translation>
+        <translation>Un commentaire // s&apos;arrête au &apos;;&apos; qui le suit&#xa0;: le jeu exécute &quot;%1&quot; comme une commande. Retirez le &apos;;&apos; ou commencez aussi la suite par //.</translation>
     </message>
     <message>
         <source>A /* comment ends with its line: the game runs &quot;%1&quot; as a command. Start each line of the comment with // instead.</source>
-        <translation>Un commentaire /* s&apos;arrête à la fin de sa ligne : le jeu exécute &quot;%1&quot; comme une commande. Commencez plutôt chaque ligne du commentaire par //.</translation>
+        <translation>Un commentaire /* s&apos;arrête à la fin de sa ligne&#xa0;: le jeu exécute &quot;%1&quot; comme une commande. Commencez plutôt chaque ligne du commentaire par //.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; sets nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give it its value, in quotes if it has spaces.</source>
-        <translation>&quot;%1&quot; ne définit rien : le set du jeu attend un nom puis une valeur, et le seta de COD exactement une valeur. Donnez-lui sa valeur, entre guillemets si elle contient des espaces.</translation>
+        <translation>&quot;%1&quot; ne définit rien&#xa0;: le set du jeu attend un nom puis une valeur, et le seta de COD exactement une valeur. Donnez-lui sa valeur, entre guillemets si elle contient des espaces.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: wait reads its number only when nothing follows it, so it waits one tick and the rest runs nothing. Put a &apos;;&apos; or a line break after the number.</source>
-        <translation>&quot;%1&quot; : wait ne lit son nombre que si rien ne le suit ; il attend donc un seul tick et le reste n&apos;exécute rien. Mettez un &apos;;&apos; ou un saut de ligne après le nombre.</translation>
+        <translation>&quot;%1&quot;&#xa0;: wait ne lit son nombre que si rien ne le suit&#xa0;; il attend donc un seul tick et le reste n&apos;exécute rien. Mettez un &apos;;&apos; ou un saut de ligne après le nombre.</translation>
     </message>
     <message>
         <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
@@ -1024,15 +1028,15 @@
     </message>
     <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
-        <translation>Ce vstr se relance encore et encore sans wait jusqu&apos;à remplir le tampon de commandes du jeu (%1 octets) : le jeu se fige un moment pendant ce temps, puis le vstr échoue et ce qui reste dans le tampon s&apos;exécute. Mettez un wait dans la boucle.</translation>
+        <translation>Ce vstr se relance encore et encore sans wait jusqu&apos;à remplir le tampon de commandes du jeu (%1 octets)&#xa0;: le jeu se fige un moment pendant ce temps, puis le vstr échoue et ce qui reste dans le tampon s&apos;exécute. Mettez un wait dans la boucle.</translation>
     </message>
     <message>
         <source>The variable set here holds more than %1 bytes: vstr runs only its first %1. Split it into two variables.</source>
-        <translation>La variable définie ici contient plus de %1 octets : vstr n&apos;en exécute que les %1 premiers. Répartissez-la sur deux variables.</translation>
+        <translation>La variable définie ici contient plus de %1 octets&#xa0;: vstr n&apos;en exécute que les %1 premiers. Répartissez-la sur deux variables.</translation>
     </message>
     <message>
         <source>The check stopped here after %1 commands and %2 without reaching the end: it cannot tell what the rest does in the game.</source>
-        <translation>La vérification s&apos;est arrêtée ici après %1 commandes et %2, sans atteindre la fin : elle ne peut pas dire ce que fait la suite dans le jeu.</translation>
+        <translation>La vérification s&apos;est arrêtée ici après %1 commandes et %2, sans atteindre la fin&#xa0;: elle ne peut pas dire ce que fait la suite dans le jeu.</translation>
     </message>
     <message>
         <source>vstr %1 runs nothing until %2 is pressed, which sets %1. Press %2 first, or set %1 in the script itself.</source>
@@ -1040,23 +1044,23 @@
     </message>
     <message>
         <source>vstr %1 runs a variable that is not set at that moment, so nothing happens. Set %1 before this line, or check its spelling.</source>
-        <translation>vstr %1 exécute une variable qui n&apos;est pas définie à ce moment-là : il ne se passe rien. Définissez %1 avant cette ligne, ou vérifiez son orthographe.</translation>
+        <translation>vstr %1 exécute une variable qui n&apos;est pas définie à ce moment-là&#xa0;: il ne se passe rien. Définissez %1 avant cette ligne, ou vérifiez son orthographe.</translation>
     </message>
     <message>
         <source>On a competitive server wait does nothing: what the script paces with it runs at once, so an animation shows only its last name there. Step through the names with a bound key instead, which works on every server.</source>
-        <translation>Sur un serveur compétitif, wait ne fait rien : tout ce que le script espace avec wait s&apos;exécute d&apos;un coup, et une animation n&apos;y montre donc que son dernier nom. Faites plutôt défiler les noms avec une touche assignée, ce qui fonctionne sur tous les serveurs.</translation>
+        <translation>Sur un serveur compétitif, wait ne fait rien&#xa0;: tout ce que le script espace avec wait s&apos;exécute d&apos;un coup, et une animation n&apos;y montre donc que son dernier nom. Faites plutôt défiler les noms avec une touche assignée, ce qui fonctionne sur tous les serveurs.</translation>
     </message>
     <message>
         <source>On a competitive server wait does nothing: this loop then runs again and again within one frame until it fills the game&apos;s command buffer, and the game freezes meanwhile. Step through the names with a bound key instead, which works on every server.</source>
-        <translation>Sur un serveur compétitif, wait ne fait rien : cette boucle se relance alors encore et encore dans une seule frame jusqu&apos;à remplir le tampon de commandes du jeu, et le jeu se fige pendant ce temps. Faites plutôt défiler les noms avec une touche assignée, ce qui fonctionne sur tous les serveurs.</translation>
+        <translation>Sur un serveur compétitif, wait ne fait rien&#xa0;: cette boucle se relance alors encore et encore dans une seule frame jusqu&apos;à remplir le tampon de commandes du jeu, et le jeu se fige pendant ce temps. Faites plutôt défiler les noms avec une touche assignée, ce qui fonctionne sur tous les serveurs.</translation>
     </message>
     <message>
         <source>While the script runs, for %1, your keys wait behind it: you cannot move, fire or chat until it ends. Step through the names with a bound key instead, which holds nothing back.</source>
-        <translation>Pendant que le script s&apos;exécute, soit %1, vos touches restent en attente derrière lui : impossible de bouger, de tirer ou d&apos;écrire dans le chat avant la fin. Faites plutôt défiler les noms avec une touche assignée, qui ne bloque rien.</translation>
+        <translation>Pendant que le script s&apos;exécute, soit %1, vos touches restent en attente derrière lui&#xa0;: impossible de bouger, de tirer ou d&apos;écrire dans le chat avant la fin. Faites plutôt défiler les noms avec une touche assignée, qui ne bloque rien.</translation>
     </message>
     <message>
         <source>Others on the server see %1 of these %2 names: names that last less than one snapshot (%3 ms at sv_fps %4) are skipped (%5). Let each name last longer.</source>
-        <translation>Les autres joueurs du serveur voient %1 de ces %2 noms : ceux qui durent moins d&apos;un snapshot (%3 ms à sv_fps %4) sont sautés (%5). Faites durer chaque nom plus longtemps.</translation>
+        <translation>Les autres joueurs du serveur voient %1 de ces %2 noms&#xa0;: ceux qui durent moins d&apos;un snapshot (%3 ms à sv_fps %4) sont sautés (%5). Faites durer chaque nom plus longtemps.</translation>
     </message>
     <message>
         <source>for as long as it runs, for ever</source>
@@ -1068,39 +1072,39 @@
     </message>
     <message>
         <source>The names change as often as every %1, more often than every 0.8 s: the server&apos;s flood protection then ignores your chat, team chat and votes %2. Let each name last 0.8 s or more to keep chat working.</source>
-        <translation>Les noms changent jusqu&apos;à toutes les %1, plus souvent que toutes les 0.8 s : la protection anti-flood du serveur ignore alors votre chat, votre chat d&apos;équipe et vos votes %2. Faites durer chaque nom 0.8 s ou plus pour garder le chat utilisable.</translation>
+        <translation>Les noms changent jusqu&apos;à toutes les %1, plus souvent que toutes les 0.8 s&#xa0;: la protection anti-flood du serveur ignore alors votre chat, votre chat d&apos;équipe et vos votes %2. Faites durer chaque nom 0.8 s ou plus pour garder le chat utilisable.</translation>
     </message>
     <message>
         <source>The script sends about %1 names a second. Each waits for the server to acknowledge it, and the client keeps %2 at most: a lag spike of %3 s fills them, and the game disconnects you. Let each name last longer.</source>
-        <translation>Le script envoie environ %1 noms par seconde. Chacun attend que le serveur en accuse réception, et le client en garde %2 au plus en attente : un pic de lag de %3 s suffit à atteindre cette limite, et le jeu vous déconnecte. Faites durer chaque nom plus longtemps.</translation>
+        <translation>Le script envoie environ %1 noms par seconde. Chacun attend que le serveur en accuse réception, et le client en garde %2 au plus en attente&#xa0;: un pic de lag de %3 s suffit à atteindre cette limite, et le jeu vous déconnecte. Faites durer chaque nom plus longtemps.</translation>
     </message>
     <message>
         <source>In round-based modes (Search and Destroy and the like) the server takes a new name only at the next round: others see no animation there.</source>
-        <translation>Dans les modes à manches (Recherche et destruction, etc.), le serveur ne prend un nouveau nom qu&apos;à la manche suivante : les autres n&apos;y voient aucune animation.</translation>
+        <translation>Dans les modes à manches (Recherche et destruction, etc.), le serveur ne prend un nouveau nom qu&apos;à la manche suivante&#xa0;: les autres n&apos;y voient aucune animation.</translation>
     </message>
     <message>
         <source>The game saves the name you have when you leave in config_mp.cfg: whichever of these names shows then is your name at the next start.</source>
-        <translation>Le jeu enregistre dans config_mp.cfg le nom que vous portez en quittant : celui de ces noms qui s&apos;affiche à ce moment-là sera votre nom au prochain lancement.</translation>
+        <translation>Le jeu enregistre dans config_mp.cfg le nom que vous portez en quittant&#xa0;: celui de ces noms qui s&apos;affiche à ce moment-là sera votre nom au prochain lancement.</translation>
     </message>
     <message>
         <source>The game saves the name you have when you leave in config_mp.cfg: after this script, &quot;%1&quot;, your name at the next start.</source>
-        <translation>Le jeu enregistre dans config_mp.cfg le nom que vous portez en quittant : après ce script, votre nom au prochain lancement sera &quot;%1&quot;.</translation>
+        <translation>Le jeu enregistre dans config_mp.cfg le nom que vous portez en quittant&#xa0;: après ce script, votre nom au prochain lancement sera &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>lines %1 to %2: %3</source>
-        <translation>lignes %1 à %2 : %3</translation>
+        <translation>lignes %1 à %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Read as a server&apos;s config: it sets %1. Warnings meant for name scripts, such as about map and killserver, are left out.</source>
-        <translation>Lu comme une config de serveur : il définit %1. Les avertissements propres aux scripts de nom, par exemple sur map et killserver, sont omis.</translation>
+        <translation>Lu comme une config de serveur&#xa0;: il définit %1. Les avertissements propres aux scripts de nom, par exemple sur map et killserver, sont omis.</translation>
     </message>
     <message>
         <source>No warnings: the script runs as written.</source>
-        <translation>Aucun avertissement : le script s&apos;exécute tel qu&apos;il est écrit.</translation>
+        <translation>Aucun avertissement&#xa0;: le script s&apos;exécute tel qu&apos;il est écrit.</translation>
     </message>
     <message numerus="yes">
         <source>lines %1 and %n more</source>
@@ -1147,10 +1151,6 @@
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Scripts &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1221,7 +1221,7 @@
     </message>
     <message>
         <source>The player name that the script sets in the game, with its color codes; the file&apos;s name is asked for at Save.</source>
-        <translation>Le nom de joueur que le script définit dans le jeu, avec ses codes couleur ; le nom du fichier est demandé à l&apos;enregistrement (Save).</translation>
+        <translation>Le nom de joueur que le script définit dans le jeu, avec ses codes couleur&#xa0;; le nom du fichier est demandé à l&apos;enregistrement (Save).</translation>
     </message>
     <message>
         <source>Tintmark does not save this name. %1.</source>
@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>The pasted command sets the name %1: the box holds the name alone.</source>
-        <translation>La commande collée définit le nom %1 : le champ ne contient que le nom.</translation>
+        <translation>La commande collée définit le nom %1&#xa0;: le champ ne contient que le nom.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1250,10 +1250,6 @@
     <message>
         <source>&amp;Open Script in the Editor...</source>
         <translation>&amp;Ouvrir un script dans l&apos;éditeur...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Scripts &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -1313,7 +1309,7 @@
     </message>
     <message>
         <source>In the colors of the codes the name holds, in their order: click the swatches first. A rainbow of six colors without them.</source>
-        <translation>Dans les couleurs des codes que contient le nom, dans leur ordre : cliquez d&apos;abord sur les cases de couleur. Sans elles, un arc-en-ciel de six couleurs.</translation>
+        <translation>Dans les couleurs des codes que contient le nom, dans leur ordre&#xa0;: cliquez d&apos;abord sur les cases de couleur. Sans elles, un arc-en-ciel de six couleurs.</translation>
     </message>
     <message>
         <source>Type the name first</source>
@@ -1321,7 +1317,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>%1 is far larger than a script: the game reads at most 65,536 bytes of one. Open it all the same?</source>
-        <translation>Plik %1 jest znacznie większy niż skrypt: gra czyta najwyżej 65 536 bajtów jednego skryptu. Otworzyć go mimo to?</translation>
+        <translation>Plik %1 jest znacznie większy niż skrypt: gra czyta najwyżej 65&#xa0;536 bajtów jednego skryptu. Otworzyć go mimo to?</translation>
     </message>
     <message>
         <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
@@ -641,6 +641,10 @@
     <message>
         <source>No scripts opened or saved yet</source>
         <translation>Nie otwarto ani nie zapisano jeszcze żadnego skryptu</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ostatnio &amp;używane</translation>
     </message>
 </context>
 <context>
@@ -1153,10 +1157,6 @@
         <translation>P&amp;lik</translation>
     </message>
     <message>
-        <source>Open &amp;Recent</source>
-        <translation>Ostatnio &amp;używane</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>Za&amp;mknij</translation>
     </message>
@@ -1254,10 +1254,6 @@
     <message>
         <source>&amp;Open Script in the Editor...</source>
         <translation>&amp;Otwórz skrypt w edytorze...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Ostatnio &amp;używane</translation>
     </message>
     <message>
         <source>&amp;Quit</source>

@@ -641,6 +641,10 @@
         <source>No scripts opened or saved yet</source>
         <translation>Nenhum script aberto ou salvo ainda</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
 </context>
 <context>
     <name>SaveInstructions</name>
@@ -1149,10 +1153,6 @@
         <translation>&amp;Arquivo</translation>
     </message>
     <message>
-        <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;recente</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Fechar</translation>
     </message>
@@ -1250,10 +1250,6 @@
     <message>
         <source>&amp;Open Script in the Editor...</source>
         <translation>&amp;Abrir script no editor...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;recente</translation>
     </message>
     <message>
         <source>&amp;Quit</source>

@@ -642,6 +642,10 @@
         <source>No scripts opened or saved yet</source>
         <translation>Ещё нет открытых или сохранённых скриптов</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Недавние скрипты</translation>
+    </message>
 </context>
 <context>
     <name>SaveInstructions</name>
@@ -1153,10 +1157,6 @@
         <translation>&amp;Файл</translation>
     </message>
     <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Недавние скрипты</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Закрыть</translation>
     </message>
@@ -1254,10 +1254,6 @@
     <message>
         <source>&amp;Open Script in the Editor...</source>
         <translation>&amp;Открыть скрипт в редакторе...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Недавние скрипты</translation>
     </message>
     <message>
         <source>&amp;Quit</source>

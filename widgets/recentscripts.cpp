@@ -26,11 +26,13 @@ void RecentScripts::add(const QString &path)
     QSettings().setValue(recentKey, recent.mid(0, kept));
 }
 
-void RecentScripts::fill(QMenu *menu, const std::function<void(const QString &)> &open)
+namespace {
+
+void fill(QMenu *menu, const std::function<void(const QString &)> &open)
 {
     menu->clear();
     menu->setToolTipsVisible(true);
-    const QStringList recent = paths();
+    const QStringList recent = RecentScripts::paths();
     QStringList names;
     for (const QString &path : recent)
         names << QFileInfo(path).fileName();
@@ -47,4 +49,13 @@ void RecentScripts::fill(QMenu *menu, const std::function<void(const QString &)>
         menu->addAction(
                 QCoreApplication::translate("RecentScripts", "No scripts opened or saved yet"))
             ->setEnabled(false);
+}
+
+} // namespace
+
+void RecentScripts::addMenu(QMenu *menu, const std::function<void(const QString &)> &open)
+{
+    QMenu *recent = menu->addMenu(QCoreApplication::translate("RecentScripts", "Open &Recent"));
+    recent->setObjectName(QStringLiteral("recentMenu"));
+    QObject::connect(recent, &QMenu::aboutToShow, recent, [recent, open] { fill(recent, open); });
 }

@@ -18,9 +18,9 @@ constexpr int kept = 5;
 
 QStringList paths();
 void add(const QString &path);
-// Fills menu with the scripts, by file name, and where two share a name, with their folders too;
-// each calls open with its path.
-void fill(QMenu *menu, const std::function<void(const QString &)> &open);
+// Adds "Open Recent" to menu: the scripts by file name, and where two share a name with their
+// folders too, read when it opens; each calls open with its path.
+void addMenu(QMenu *menu, const std::function<void(const QString &)> &open);
 
 } // namespace RecentScripts
 
