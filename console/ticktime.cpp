@@ -19,11 +19,6 @@ QString TickTime::of(const ConsoleRun &run, qint64 tick, int framesPerSecond)
     return withTicks(run.millisecondsAt(tick, framesPerSecond) / 1000, tick);
 }
 
-QString TickTime::of(qint64 ticks, int framesPerSecond)
-{
-    return withTicks(secondsOfTicks(ticks, framesPerSecond), ticks);
-}
-
 QString TickTime::between(const ConsoleRun &run, qint64 from, qint64 to, int framesPerSecond)
 {
     return withTicks(

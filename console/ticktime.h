@@ -17,8 +17,6 @@ class TickTime {
 public:
     // A tick of a run, which follows the frame rates the script sets.
     static QString of(const ConsoleRun &run, qint64 tick, int framesPerSecond);
-    // A number of ticks at one frame rate.
-    static QString of(qint64 ticks, int framesPerSecond);
     // The time from one tick of a run to another, at the frame rates the script sets.
     static QString between(const ConsoleRun &run, qint64 from, qint64 to, int framesPerSecond);
     // "1.18 s"
