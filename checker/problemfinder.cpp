@@ -100,10 +100,16 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
     QSet<QString> variablesOfTheScript;
     for (const VariableSet &set : run.variablesSet)
         variablesOfTheScript.insert(set.name.toLower());
+    // A loop runs its commands again and again; each says what it has to say once.
+    QSet<std::pair<int, QString>> looked;
     for (const RecordedCommand &command : run.recorded) {
         // What ran before the key was pressed is the script's own, warned about without it.
         if (command.tick < pressedAt)
             continue;
+        const std::pair<int, QString> seen { command.line, command.text };
+        if (looked.contains(seen))
+            continue;
+        looked.insert(seen);
         const QStringView verb = command.verb;
         if ((verb.startsWith(u'/') || verb.startsWith(u'\\'))
             && (words.isCommand(verb.sliced(1)) || words.isVariable(verb.sliced(1)))) {
