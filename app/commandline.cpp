@@ -6,6 +6,7 @@
 #include "cfgreader.h"
 #include "checkreport.h"
 #include "consolerules.h"
+#include "gamelanguage.h"
 #include "installedgames.h"
 #include "scriptchecker.h"
 
@@ -49,10 +50,24 @@ std::optional<Value> named(
 
 // maxFps: the player's com_maxfps as --maxfps gives it; without, the one the game's config
 // beside the script sets, else the installed games' configs, as the player window starts.
+// language: the game's edition as --language gives it; without, the edition of the game whose
+// folder holds the script, else the one the windows write for.
 int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer server,
-    std::optional<int> maxFps, QTextStream &out, QTextStream &err)
+    std::optional<int> maxFps, std::optional<GameLanguage> language, QTextStream &out,
+    QTextStream &err)
 {
     int status = noWarnings;
+    std::optional<InstalledGames> installed;
+    const auto installedGames = [&installed]() -> InstalledGames & {
+        if (!installed)
+            installed.emplace();
+        return *installed;
+    };
+    const auto codePageOf = [&](const QString &file) {
+        const std::optional<GameLanguage> edition
+            = language ? language : GameLanguage::ofInstall(QFileInfo(file).absolutePath());
+        return (edition ? *edition : GameLanguage::preferred(installedGames())).codePage();
+    };
     std::optional<int> installedMaxFps;
     const auto playersMaxFps = [&](const QString &file) {
         if (maxFps)
@@ -60,13 +75,14 @@ int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer ser
         if (const std::optional<int> beside = InstalledGames::maxFpsBeside(file))
             return *beside;
         if (!installedMaxFps)
-            installedMaxFps = InstalledGames().maxFpsInConfigs();
+            installedMaxFps = installedGames().maxFpsInConfigs();
         return *installedMaxFps;
     };
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString file = files[i];
         QString reason;
-        const std::optional<QString> script = CfgReader::read(file, &reason);
+        const CodePage codePage = codePageOf(file);
+        const std::optional<QString> script = CfgReader::read(file, codePage, &reason);
         if (!script) {
             err << CommandLine::tr("Cannot read %1: %2").arg(file, reason) << Qt::endl;
             status = unreadable;
@@ -75,12 +91,13 @@ int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer ser
         const int framesPerSecond = ConsoleRules::maxFpsOn(server.kind, playersMaxFps(file));
         const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond, game, server);
         out << file << u'\n';
-        const bool utf8 = CfgReader::isSavedAsUtf8(*script);
+        const bool utf8 = CfgReader::isSavedAsUtf8(*script, codePage);
         if (utf8) {
-            out << CommandLine::tr("It was saved as UTF-8, but the games read Windows-1252: they "
-                                   "show each character such as \u00e9 as two (\u00c3\u00a9). "
-                                   "Open it in Tintmark, which reads it as UTF-8, and save it "
-                                   "again.")
+            out << CommandLine::tr("It was saved as UTF-8, but this edition of the game reads "
+                                   "%1: it shows each character such as \u00e9 as two "
+                                   "(\u00c3\u00a9). Open it in Tintmark, which reads it as "
+                                   "UTF-8, and save it again.")
+                       .arg(codePage.name())
                 << u'\n';
         }
         out << CheckReport::of(check, framesPerSecond) << Qt::endl;
@@ -148,8 +165,18 @@ std::optional<int> CommandLine::run(
             .arg(ConsoleRules::largestMaxFps)
             .arg(ConsoleRules::defaultMaxFps),
         tr("N"));
+    QStringList languages;
+    for (const GameLanguage::Id id : GameLanguage::all)
+        languages << GameLanguage(id).key();
+    const QCommandLineOption languageOption(u"language"_qs,
+        tr("With --check: the language of the game's edition, which decides the letters it "
+           "reads scripts in: %1; without it, the edition of the game whose folder holds the "
+           "script, else the one chosen in the windows.")
+            .arg(languages.join(u", "_qs)),
+        tr("NAME"));
     parser.addOption(snapshotsOption);
     parser.addOption(maxFpsOption);
+    parser.addOption(languageOption);
     parser.addPositionalArgument(u"files"_qs,
         tr("The script to open, or with --check the scripts to check."), tr("[FILE...]"));
     if (!parser.parse(arguments)) {
@@ -161,7 +188,7 @@ std::optional<int> CommandLine::run(
         QString help = parser.helpText();
         help.replace(0, help.indexOf(u'\n'),
             tr("Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] "
-               "[--maxfps N] FILE... | --version | --help]"));
+               "[--maxfps N] [--language NAME] FILE... | --version | --help]"));
         out << help;
         out.flush();
         return noWarnings;
@@ -209,6 +236,16 @@ std::optional<int> CommandLine::run(
             return unreadable;
         }
     }
-    return checkFiles(
-        parser.positionalArguments(), *game, { *server, snapshotsPerSecond }, maxFps, out, err);
+    std::optional<GameLanguage> language;
+    if (parser.isSet(languageOption)) {
+        language = GameLanguage::ofKey(parser.value(languageOption));
+        if (!language) {
+            err << tr("--language takes %1, not %2.")
+                       .arg(languages.join(u", "_qs), parser.value(languageOption))
+                << Qt::endl;
+            return unreadable;
+        }
+    }
+    return checkFiles(parser.positionalArguments(), *game, { *server, snapshotsPerSecond }, maxFps,
+        language, out, err);
 }

@@ -4,6 +4,7 @@
 #include "tintmarkprogram.h"
 
 #include "fixedlayout.h"
+#include "gameedition.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,7 +44,11 @@ TintmarkProgram::TintmarkProgram(
     , m_mainWindow(m_saver)
     , m_editorHandOff(m_mainWindow, m_saver, m_opener, recoveryFolder)
 {
+    // The windows write for the edition of the game installed, unless the player chose one.
+    GameEdition::instance().follow(&games);
 }
+
+TintmarkProgram::~TintmarkProgram() { GameEdition::instance().follow(nullptr); }
 
 void TintmarkProgram::start(const QString &script)
 {

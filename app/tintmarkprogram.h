@@ -20,6 +20,7 @@ public:
     // recoveryFolder: where unsaved scripts are copied; the program's data folder when empty.
     TintmarkProgram(
         PlayerDialogs &dialogs, InstalledGames &games, const QString &recoveryFolder = {});
+    ~TintmarkProgram();
 
     frmNameScript &mainWindow() { return m_mainWindow; }
     // Starts as the player starts it: the main window shows, the scripts that earlier runs ended

@@ -141,7 +141,7 @@ void bench_Tintmark::save()
     const QString text = animatedScript(textSize);
     const CfgWriter::TextSource takeText = [&] { return text; };
     QString error;
-    QVERIFY2(CfgWriter::write(path, takeText, &error), qPrintable(error));
+    QVERIFY2(CfgWriter::write(path, takeText, CodePage(), &error), qPrintable(error));
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
@@ -151,7 +151,7 @@ void bench_Tintmark::save()
     // as the save flushes them; and replaced atomically and flushed as the save does.
     std::function<bool()> write;
     if (writer == u"Tintmark") {
-        write = [&] { return CfgWriter::write(path, takeText, &error); };
+        write = [&] { return CfgWriter::write(path, takeText, CodePage(), &error); };
     } else if (writer == u"plain QFile") {
         write = [&] {
             QFile file(path);
@@ -277,7 +277,7 @@ void bench_Tintmark::openBig()
     const QString path = folder.filePath(QStringLiteral("big.cfg"));
     QString error;
     QVERIFY2(CfgWriter::write(
-                 path, [] { return animatedScript(8 * mebibyte); }, &error),
+                 path, [] { return animatedScript(8 * mebibyte); }, CodePage(), &error),
         qPrintable(error));
 
     FakeDialogs dialogs;

@@ -3,8 +3,6 @@
 
 #include "cfgreader.h"
 
-#include "windows1252.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -22,7 +20,7 @@ bool isText(char byte)
 
 } // namespace
 
-std::optional<QString> CfgReader::read(const QString &path, QString *errorString)
+std::optional<QString> CfgReader::read(const QString &path, CodePage codePage, QString *errorString)
 {
     // Opening a pipe waits for a writer, and a device such as /dev/zero never ends: only a
     // regular file is opened at all.
@@ -67,7 +65,7 @@ std::optional<QString> CfgReader::read(const QString &path, QString *errorString
                            .arg(binary - bytes.begin());
         return std::nullopt;
     }
-    return Windows1252::decode(bytes);
+    return codePage.decode(bytes);
 }
 
 QString CfgReader::editorText(QStringView fileText)
@@ -80,17 +78,17 @@ QString CfgReader::editorText(QStringView fileText)
     return text;
 }
 
-bool CfgReader::isSavedAsUtf8(QStringView fileText)
+bool CfgReader::isSavedAsUtf8(QStringView fileText, CodePage codePage)
 {
     if (std::ranges::all_of(fileText, [](QChar c) { return c.unicode() < 0x80; }))
         return false;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     // Decoding is what tells whether the bytes are UTF-8; the text itself is not needed here.
-    [[maybe_unused]] const QString decoded = utf8(Windows1252::encode(fileText));
+    [[maybe_unused]] const QString decoded = utf8(codePage.encode(fileText));
     return !utf8.hasError();
 }
 
-QString CfgReader::fromUtf8(QStringView fileText)
+QString CfgReader::fromUtf8(QStringView fileText, CodePage codePage)
 {
-    return QString::fromUtf8(Windows1252::encode(fileText));
+    return QString::fromUtf8(codePage.encode(fileText));
 }

@@ -4,12 +4,15 @@
 #ifndef CFGREADER_H
 #define CFGREADER_H
 
+#include "codepage.h"
+
 #include <QCoreApplication>
 #include <QString>
 
 #include <optional>
 
-// Reads a console script as the games read it: Windows-1252 text, each byte one character.
+// Reads a console script as the games read it: text in the code page of the game's edition, each
+// byte one character.
 class CfgReader {
     Q_DECLARE_TR_FUNCTIONS(CfgReader)
 
@@ -21,19 +24,21 @@ public:
     // largestFile bytes is read, without blocking: a folder, a pipe, a device or a socket is
     // refused at once, as is a file that is not text, such as one that holds NUL bytes: nothing,
     // and errorString says why.
-    static std::optional<QString> read(const QString &path, QString *errorString);
+    static std::optional<QString> read(
+        const QString &path, CodePage codePage, QString *errorString);
 
     // The text of a file as the editor holds it: '\n' between lines, without the one line end
     // that saving adds after the text, so that a script saved by Tintmark saves again byte for
     // byte.
     static QString editorText(QStringView fileText);
 
-    // The file's text, read as the game reads it, holds characters from 0x80 that are all UTF-8
-    // sequences: it was saved as UTF-8, and the game shows each such character as two or three
+    // The file's text, read in codePage as the game reads it, holds characters from 0x80 that are
+    // all UTF-8 sequences: it was saved as UTF-8, and the game shows each such character as two or
+    // three
     // ("Ã©" for "é").
-    static bool isSavedAsUtf8(QStringView fileText);
+    static bool isSavedAsUtf8(QStringView fileText, CodePage codePage);
     // That text as the player wrote it.
-    static QString fromUtf8(QStringView fileText);
+    static QString fromUtf8(QStringView fileText, CodePage codePage);
 };
 
 #endif // CFGREADER_H

@@ -3,8 +3,6 @@
 
 #include "cfgwriter.h"
 
-#include "windows1252.h"
-
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -57,14 +55,19 @@ bool writeAll(QIODevice &file, const char *data, qsizetype size)
 
 // Copies text to out, each character as one byte and each LF as CR LF, and returns the end of
 // what it wrote; out needs room for twice the text. Text in UTF-16 is narrowed, which encodes it
-// only where it is common to Latin-1 and Windows-1252, as nearly every script is: the copy
-// checks that on the way, and sets commonToLatin1 to false where it is not.
+// only where each character is its own byte in the code page, as nearly every script is: ASCII,
+// and Latin-1 from 0xA0 for a code page that shares it. The copy checks that on the way, and
+// sets narrowed to false where it is not.
 template <typename Char>
-char *copyWithCrLf(const Char *from, const Char *to, char *out, bool *commonToLatin1 = nullptr)
+char *copyWithCrLf(const Char *from, const Char *to, char *out, bool sharesLatin1 = false,
+    bool *narrowed = nullptr)
 {
     constexpr bool narrowing = sizeof(Char) == 2;
-    // Characters beyond Latin-1, and the control codes where Windows-1252 differs from it.
-    const auto isUncommon = [](char16_t c) { return (c & 0xff00) || (c & 0xffe0) == 0x0080; };
+    // Characters beyond what narrows, and the control codes where Windows-1252 differs from
+    // Latin-1.
+    const char16_t highBits = sharesLatin1 ? 0xff00 : 0xff80;
+    const auto isUncommon
+        = [highBits](char16_t c) { return (c & highBits) || (c & 0xffe0) == 0x0080; };
     bool uncommon = false;
 #ifdef __SSE2__
     // Sixteen characters at a time: a block is stored whole, then from each line feed on it is
@@ -86,7 +89,7 @@ char *copyWithCrLf(const Char *from, const Char *to, char *out, bool *commonToLa
             const auto *vectors = reinterpret_cast<const __m128i *>(from);
             for (const __m128i characters :
                 { _mm_loadu_si128(vectors), _mm_loadu_si128(vectors + 1) }) {
-                const __m128i high = _mm_and_si128(characters, _mm_set1_epi16(short(0xff00)));
+                const __m128i high = _mm_and_si128(characters, _mm_set1_epi16(short(highBits)));
                 const __m128i controls
                     = _mm_cmpeq_epi16(_mm_and_si128(characters, _mm_set1_epi16(short(0xffe0))),
                         _mm_set1_epi16(0x0080));
@@ -115,17 +118,18 @@ char *copyWithCrLf(const Char *from, const Char *to, char *out, bool *commonToLa
             *out++ = '\r';
         *out++ = char(*from);
     }
-    if (commonToLatin1)
-        *commonToLatin1 = !uncommon;
+    if (narrowed)
+        *narrowed = !uncommon;
     return out;
 }
 
-// Writes the script in Windows-1252 with each LF as CR LF, and one CR LF after it, a piece at a
+// Writes the script in the code page with each LF as CR LF, and one CR LF after it, a piece at a
 // time: large writes keep the file system's work per call low, while a bounded buffer spares a
 // copy of a large script. A piece that does not narrow is encoded again, character by
-// character. Fails on a write that fails, or on a character Windows-1252 lacks, which it names
+// character. Fails on a write that fails, or on a character the code page lacks, which it names
 // in unencodable.
-bool writeScript(QIODevice &file, QStringView script, std::optional<char32_t> *unencodable)
+bool writeScript(
+    QIODevice &file, QStringView script, CodePage codePage, std::optional<char32_t> *unencodable)
 {
     constexpr qsizetype chunk = CfgWriter::chunkCharacters;
     QByteArray buffer(2 * std::min(script.size(), chunk) + 2, Qt::Uninitialized);
@@ -136,14 +140,14 @@ bool writeScript(QIODevice &file, QStringView script, std::optional<char32_t> *u
         if (to < script.size() && script[to - 1].isHighSurrogate())
             --to;
         const QStringView piece = script.sliced(from, to - from);
-        bool commonToLatin1 = true;
-        char *out = copyWithCrLf(
-            piece.utf16(), piece.utf16() + piece.size(), buffer.data(), &commonToLatin1);
-        if (!commonToLatin1) {
-            if ((*unencodable = Windows1252::firstUnencodable(piece)))
+        bool narrowed = true;
+        char *out = copyWithCrLf(piece.utf16(), piece.utf16() + piece.size(), buffer.data(),
+            codePage.sharesLatin1(), &narrowed);
+        if (!narrowed) {
+            if ((*unencodable = codePage.firstUnencodable(piece)))
                 return false;
-            // LF is one byte in Windows-1252, so line ends can be widened after encoding.
-            const QByteArray encoded = Windows1252::encode(piece);
+            // LF is one byte in each code page, so line ends can be widened after encoding.
+            const QByteArray encoded = codePage.encode(piece);
             out = copyWithCrLf(encoded.cbegin(), encoded.cend(), buffer.data());
         }
         from = to;
@@ -157,7 +161,7 @@ bool writeScript(QIODevice &file, QStringView script, std::optional<char32_t> *u
     return true;
 }
 
-QString describeUnencodable(char32_t codePoint)
+QString describeUnencodable(char32_t codePoint, CodePage codePage)
 {
     const QString hex
         = QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
@@ -166,14 +170,15 @@ QString describeUnencodable(char32_t codePoint)
     const QString character
         = printable ? QStringLiteral("\u201c%1\u201d (%2)").arg(shown, hex) : hex;
     return CfgWriter::tr(
-        "The text holds the character %1, which a script cannot hold: the games read "
-        "scripts in Windows-1252. Nothing was saved; replace that character and save again.")
-        .arg(character);
+        "The text holds the character %1, which a script cannot hold: this edition of the game "
+        "reads scripts in %2. Nothing was saved; replace that character and save again.")
+        .arg(character, codePage.name());
 }
 
 } // namespace
 
-bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *errorString)
+bool CfgWriter::write(
+    const QString &path, const TextSource &takeText, CodePage codePage, QString *errorString)
 {
     // QSaveFile opens an empty name and fails only at commit, after the text was taken.
     if (path.isEmpty()) {
@@ -191,10 +196,10 @@ bool CfgWriter::write(const QString &path, const TextSource &takeText, QString *
 
     const QString script = takeText();
     std::optional<char32_t> unencodable;
-    const bool written = writeScript(file, script, &unencodable);
+    const bool written = writeScript(file, script, codePage, &unencodable);
     if (unencodable) {
         file.cancelWriting();
-        *errorString = describeUnencodable(*unencodable);
+        *errorString = describeUnencodable(*unencodable, codePage);
         return false;
     }
     if (written && file.error() == QFileDevice::NoError && file.commit()) {

@@ -4,15 +4,18 @@
 #ifndef CFGWRITER_H
 #define CFGWRITER_H
 
+#include "codepage.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
 #include <functional>
 
-// Writes a console script as the games read it: Windows-1252, no byte-order mark, and the
-// characters fileTextOf() gives for the editor's text. The text goes to a temporary file that
-// replaces the target only when complete, so a failed write leaves an existing script as it was.
+// Writes a console script as the games read it: in the code page of the game's edition, no
+// byte-order mark, and the characters fileTextOf() gives for the editor's text. The text goes to
+// a temporary file that replaces the target only when complete, so a failed write leaves an
+// existing script as it was.
 class CfgWriter {
     Q_DECLARE_TR_FUNCTIONS(CfgWriter)
 
@@ -25,7 +28,8 @@ public:
     // Writes the text that takeText returns; it is called once the file is open, so the script
     // holds the text as it is at that moment. The text's line breaks are '\n', as Qt's text
     // widgets give them. On failure returns false and says why in errorString.
-    static bool write(const QString &path, const TextSource &takeText, QString *errorString);
+    static bool write(
+        const QString &path, const TextSource &takeText, CodePage codePage, QString *errorString);
 };
 
 #endif // CFGWRITER_H

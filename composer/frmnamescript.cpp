@@ -6,17 +6,19 @@
 #include "animation.h"
 #include "colorruns.h"
 #include "colorswatch.h"
+#include "editionmenu.h"
 #include "fixedlayout.h"
+#include "gameedition.h"
 #include "helpmenu.h"
 #include "installedgames.h"
 #include "languagemenu.h"
+#include "namelettersvalidator.h"
 #include "namepreview.h"
 #include "piccolor.h"
 #include "pinnedpreview.h"
 #include "recentscripts.h"
 #include "scriptsaver.h"
 #include "setnameline.h"
-#include "singlelinevalidator.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolTip>
 
 #include <algorithm>
@@ -159,24 +162,40 @@ void frmNameScript::createControls(QWidget *client)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(rectFromTwips(3360, 600, 6375, 285));
     Text1->setMaxLength(maximumNameLength);
-    Text1->setValidator(new SingleLineValidator(Text1));
+    auto *letters = new NameLettersValidator(Text1);
+    Text1->setValidator(letters);
+    // A character no edition can show is refused as it is typed or pasted, and said at once.
+    connect(Text1, &QLineEdit::inputRejected, Text1, [this, letters] {
+        if (const std::optional<char32_t> refused = letters->refused()) {
+            QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())),
+                tr("No edition of the game can show %1: names hold the letters of one "
+                   "8-bit code page, which has no emoji or Asian characters.")
+                    .arg(NamePreview::nameOfCharacter(*refused)),
+                Text1, {}, previewDisplayTime);
+        }
+    });
     Text1->setAccessibleName(tr("Player name"));
     // Players read "Script Name:" as a file's name: the tooltips say whose name it is. The
     // name box's tooltip also previews the name as the game shows it.
-    const QString whatTheNameIs = tr("The player name that the script sets in the game, with "
-                                     "its color codes; the file's name is asked for at Save.");
-    Text1->setWhatsThis(whatTheNameIs);
-    Text1->setToolTip(NamePreview::html(NamePreview::judge(QString()), whatTheNameIs));
-    connect(Text1, &QLineEdit::textChanged, Text1, [this, whatTheNameIs](const QString &name) {
-        // A preview on screen follows the name instead of showing the old one.
-        const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
-        const JudgedName judged = NamePreview::judge(name);
-        Text1->setToolTip(NamePreview::html(judged, whatTheNameIs));
-        if (previewShown)
-            showPreview();
-        if (m_pinned)
-            m_pinned->setName(judged);
+    Text1->setWhatsThis(whatTheNameIs());
+    // A letter the game's edition cannot show gets a button at the end of the name box that
+    // spells the name in letters it can, shown while there is one.
+    m_respellAction
+        = new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this);
+    m_respellAction->setObjectName(QStringLiteral("respellName"));
+    connect(m_respellAction, &QAction::triggered, this, [this] {
+        const JudgedName judged = NamePreview::judge(Text1->text());
+        if (!judged.unheld)
+            return;
+        endUndoStep();
+        Text1->selectAll();
+        Text1->insert(judged.respelled);
+        endUndoStep();
     });
+    Text1->addAction(m_respellAction, QLineEdit::TrailingPosition);
+    judgeName();
+    connect(Text1, &QLineEdit::textChanged, this, &frmNameScript::judgeName);
+    connect(&GameEdition::instance(), &GameEdition::changed, this, &frmNameScript::judgeName);
     // The text before each edit, to tell a paste from typing.
     connect(Text1, &QLineEdit::textChanged, Text1,
         [this](const QString &text) { m_textBeforeEdit = std::exchange(m_text, text); });
@@ -236,7 +255,7 @@ void frmNameScript::createControls(QWidget *client)
         }
     }
     fitFontsOnFirstPaint(this, fittedTogether);
-    client->findChild<QLabel *>(QStringLiteral("Label11"))->setToolTip(whatTheNameIs);
+    client->findChild<QLabel *>(QStringLiteral("Label11"))->setToolTip(whatTheNameIs());
 
     // lblSet only carries the command word; it is never shown.
     lblSet = client->findChild<QLabel *>(QStringLiteral("lblSet"), Qt::FindDirectChildrenOnly);
@@ -385,6 +404,34 @@ void frmNameScript::colorSelection(const QString &colorCode)
     showPreview();
 }
 
+QString frmNameScript::whatTheNameIs()
+{
+    return tr("The player name that the script sets in the game, with its color codes; the "
+              "file's name is asked for at Save.");
+}
+
+void frmNameScript::judgeName()
+{
+    // A preview on screen follows the name instead of showing the old one.
+    const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
+    const JudgedName judged = NamePreview::judge(Text1->text());
+    Text1->setToolTip(NamePreview::html(judged, whatTheNameIs()));
+    m_respellAction->setVisible(judged.unheld.has_value());
+    if (judged.unheld) {
+        m_respellAction->setText(judged.respelled.isEmpty()
+                ? tr("Leave Out What the Edition Cannot Show")
+                : tr("Spell It \u201c%1\u201d").arg(judged.respelled));
+        m_respellAction->setToolTip(
+            tr("This edition of the game cannot show %1: click to write the name in letters it "
+               "can.")
+                .arg(NamePreview::nameOfCharacter(*judged.unheld)));
+    }
+    if (previewShown)
+        showPreview();
+    if (m_pinned)
+        m_pinned->setName(judged);
+}
+
 void frmNameScript::showPreview()
 {
     QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())), Text1->toolTip(), Text1, {},
@@ -424,6 +471,7 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
     RecentScripts::addMenu(file, [this](const QString &path) { emit openScriptRequested(path); });
     file->addSeparator();
     LanguageMenu::addTo(file, this);
+    EditionMenu::addTo(file);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -501,6 +549,7 @@ void frmNameScript::addNameCommands(QMenu *menu)
             ? tr("&Remove What the Game Drops")
             : tr("&Remove What the Game Drops (no quote, ; or \\ to remove)"));
     menu->addAction(m_dropRemovedAction);
+    menu->addAction(m_respellAction);
     menu->addAction(m_pinAction);
     menu->addMenu(m_coloringMenu);
     menu->addMenu(m_gameNamesMenu);

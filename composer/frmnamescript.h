@@ -71,6 +71,9 @@ private:
     void addNameCommands(QMenu *menu);
     void fillColoringMenu();
     void fillGameNamesMenu();
+    static QString whatTheNameIs();
+    // Judges the name as it stands, for the game's edition: the preview and the respelling.
+    void judgeName();
     void showPreview();
     // Keeps the preview on screen beside the window, following the name.
     void pinPreview();
@@ -95,6 +98,7 @@ private:
     QAction *m_copyCommandAction = nullptr;
     QAction *m_pinAction = nullptr;
     QAction *m_dropRemovedAction = nullptr;
+    QAction *m_respellAction = nullptr;
     QMenu *m_coloringMenu = nullptr;
     QMenu *m_gameNamesMenu = nullptr;
     QPointer<PinnedPreview> m_pinned; // while the player keeps it

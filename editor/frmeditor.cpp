@@ -5,6 +5,7 @@
 
 #include "animationdialog.h"
 #include "consolerules.h"
+#include "editionmenu.h"
 #include "filetext.h"
 #include "fixedlayout.h"
 #include "helpmenu.h"
@@ -213,6 +214,7 @@ void frmEditor::createMenus(QMenuBar *menuBar)
     file->addAction(m_saveAsAction);
     file->addSeparator();
     LanguageMenu::addTo(file, this);
+    EditionMenu::addTo(file);
     file->addSeparator();
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);

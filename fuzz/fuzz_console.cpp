@@ -4,8 +4,8 @@
 // The console model and the checker on any script: the first byte picks the game and the
 // server, the rest is the file as the game reads it.
 #include "checkreport.h"
+#include "codepage.h"
 #include "scriptchecker.h"
-#include "windows1252.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const GameVersion game = gameVersions[data[0] % std::size(gameVersions)];
     const ConsoleRules::ServerKind server
         = data[0] & 0x80 ? ConsoleRules::ServerKind::Competitive : ConsoleRules::ServerKind::Stock;
-    const QString script = Windows1252::decode(
+    const QString script = CodePage().decode(
         QByteArray(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1)));
     const ScriptCheck check
         = ScriptChecker::check(script, ConsoleRules::defaultMaxFps, game, { server, 20 });

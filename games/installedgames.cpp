@@ -5,6 +5,7 @@
 
 #include "cfgreader.h"
 #include "consolerun.h"
+#include "gamelanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,6 +56,9 @@ void InstalledGames::runEachConfig(
     const std::function<void(const GameInstall &, const ConsoleRun &)> &use)
 {
     for (const GameInstall &game : games()) {
+        // The names in a config are in the letters of the game's edition.
+        const CodePage codePage
+            = GameLanguage::ofInstall(game.mainFolder).value_or(GameLanguage()).codePage();
         // Windows keeps what an old game writes into Program Files in the VirtualStore copy.
         QStringList folders { game.scriptFolder };
         if (game.mainFolder != game.scriptFolder)
@@ -62,7 +66,7 @@ void InstalledGames::runEachConfig(
         for (const QString &folder : folders) {
             for (const QString &file : configFiles(game.family(), folder)) {
                 QString reason;
-                if (const std::optional<QString> config = CfgReader::read(file, &reason))
+                if (const std::optional<QString> config = CfgReader::read(file, codePage, &reason))
                     use(game, runScript(*config, {}, game.version));
             }
         }
@@ -128,7 +132,7 @@ std::optional<int> InstalledGames::maxFpsBeside(const QString &script)
              std::pair { GameFamily::Cod2, GameVersion::Cod2 } }) {
         for (const QString &file : configFiles(family, folder)) {
             QString reason;
-            if (const std::optional<QString> config = CfgReader::read(file, &reason)) {
+            if (const std::optional<QString> config = CfgReader::read(file, CodePage(), &reason)) {
                 if (const std::optional<int> set = maxFpsSetBy(runScript(*config, {}, version)))
                     maxFps = set;
             }

@@ -44,9 +44,11 @@ public:
             whileOpen();
         return path;
     }
-    bool confirmReadingAsUtf8(QWidget *, const QString &) override
+    bool confirmReadingAsUtf8(
+        QWidget *, const QString &, CodePage, const QStringList &respellings) override
     {
         ++utf8Questions;
+        utf8Respellings = respellings;
         return readAsUtf8;
     }
     void reportFailure(QWidget *, const QString &message) override { messages << message; }
@@ -64,6 +66,7 @@ public:
     int saveQuestions = 0;
     bool readAsUtf8 = false;
     int utf8Questions = 0;
+    QStringList utf8Respellings;
     QStringList messages; // the failures the player would be shown
 };
 

@@ -80,7 +80,7 @@ void tst_CommandLine::helpAndVersion_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("begins");
     const QString usage
-        = u"Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]\n"_qs;
+        = u"Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]\n"_qs;
     QTest::newRow("--help") << u"--help"_qs << usage;
     QTest::newRow("-h") << u"-h"_qs << usage;
     QTest::newRow("--version") << u"--version"_qs << u"tintmark 1.0.0\n"_qs;

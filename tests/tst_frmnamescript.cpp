@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "clippedlabels.h"
+#include "codepage.h"
 #include "colorswatch.h"
 #include "fakedialogs.h"
 #include "fixedlayout.h"
@@ -10,7 +11,6 @@
 #include "installedgames.h"
 #include "scriptsaver.h"
 #include "treefile.h"
-#include "windows1252.h"
 #include "writefaults.h"
 
 #include <QAccessible>
@@ -497,8 +497,8 @@ void tst_frmNameScript::savesWhatTheGameSets()
     QCOMPARE(savedBytes(), saved.isEmpty() ? QByteArray("<missing>") : saved);
     QCOMPARE(handedOff.size(), saved.isEmpty() ? 0 : 1);
     if (!saved.isEmpty())
-        QCOMPARE(Windows1252::encode(handedOff.first().first().value<SetNameLine>().line) + "\r\n",
-            saved);
+        QCOMPARE(
+            CodePage().encode(handedOff.first().first().value<SetNameLine>().line) + "\r\n", saved);
     QCOMPARE(m_dialogs.messages.size(), saved.isEmpty() ? 2 : 0);
     if (saved.isEmpty()) {
         QVERIFY2(
@@ -512,7 +512,7 @@ void tst_frmNameScript::savesWhatTheGameSets()
             dropRemoved->trigger();
             QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
             QCOMPARE(savedBytes(),
-                "set name " + Windows1252::encode(refusal.section(u"makes it "_qs, 1)) + "\r\n");
+                "set name " + CodePage().encode(refusal.section(u"makes it "_qs, 1)) + "\r\n");
         }
     }
 }

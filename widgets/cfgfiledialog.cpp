@@ -204,13 +204,20 @@ bool CfgFileDialog::confirmOpeningLargeScript(QWidget *parent, const QString &pa
     return question.exec() == QMessageBox::Open;
 }
 
-bool CfgFileDialog::confirmReadingAsUtf8(QWidget *parent, const QString &path)
+bool CfgFileDialog::confirmReadingAsUtf8(
+    QWidget *parent, const QString &path, CodePage codePage, const QStringList &respellings)
 {
-    return QMessageBox::question(parent, tr("Tintmark"),
-               tr("%1 was saved as UTF-8, but the games read Windows-1252: they show each "
-                  "character such as \u00e9 as two (\u00c3\u00a9). Open it as UTF-8, to save it "
-                  "again as the games read it?")
-                   .arg(QDir::toNativeSeparators(path)),
+    QString question = tr("%1 was saved as UTF-8, but this edition of the game reads %2: it "
+                          "shows each character such as \u00e9 as two (\u00c3\u00a9). Open it "
+                          "as UTF-8, to save it again as the game reads it?")
+                           .arg(QDir::toNativeSeparators(path), codePage.name());
+    if (!respellings.isEmpty()) {
+        question += u"\n\n"_qs
+            + tr("The edition has no letter for some of its characters; Tintmark spells them in "
+                 "letters it has: %1.")
+                  .arg(respellings.join(tr(", ")));
+    }
+    return QMessageBox::question(parent, tr("Tintmark"), question,
                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes;
 }

@@ -28,7 +28,8 @@ public:
     void rememberFolderOf(QWidget *window, const QString &savedPath) override;
     bool confirmRecovering(QWidget *parent, const QDateTime &written) override;
     bool confirmOpeningLargeScript(QWidget *parent, const QString &path) override;
-    bool confirmReadingAsUtf8(QWidget *parent, const QString &path) override;
+    bool confirmReadingAsUtf8(QWidget *parent, const QString &path, CodePage codePage,
+        const QStringList &respellings) override;
     void reportFailure(QWidget *parent, const QString &message) override;
 
 private:

@@ -6,11 +6,14 @@
 #include "colorruns.h"
 #include "consolerules.h"
 #include "gamecolors.h"
+#include "gameedition.h"
 #include "setnameline.h"
 #include "shownname.h"
 
 #include <QColor>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,13 +32,60 @@ QString coloredName(const QString &name)
     return html;
 }
 
+// The name drawn as the game draws it, on a ground of its own.
+QString drawn(const QString &nameHtml)
+{
+    return QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
+                          "style=\"white-space:pre; font-weight:bold; font-size:large\">%2"
+                          "</td></tr></table>")
+        .arg(QLatin1String(previewGround), nameHtml);
+}
+
 } // namespace
 
 JudgedName NamePreview::judge(const QString &typed)
 {
+    // A name of ASCII alone reads the same in every edition: the edition is looked up only for
+    // one that needs it.
+    const bool ascii = std::ranges::all_of(typed, [](QChar c) { return c.unicode() < 0x80; });
+    return judge(typed, ascii ? CodePage() : GameEdition::instance().codePage());
+}
+
+JudgedName NamePreview::judge(const QString &typed, CodePage codePage)
+{
     SetNameLine line = SetNameLine::forName(ConsoleRules::setNameCommand.toString(), typed);
     ShownName name = ShownName::of(SetNameLine::nameSetBy(line.line).value_or(QString()));
-    return { std::move(line), std::move(name), colorCodesIn(typed) };
+    JudgedName judged { std::move(line), std::move(name), colorCodesIn(typed), codePage, {}, {},
+        {} };
+    judged.unheld = codePage.firstUnencodable(typed);
+    if (judged.unheld) {
+        judged.respelled = codePage.respelled(typed);
+        return judged;
+    }
+    const QByteArray bytes = codePage.encode(judged.name.shown);
+    for (const CodePage::Id other : CodePage::all) {
+        const QString seen = CodePage(other).decode(bytes);
+        if (seen != judged.name.shown)
+            judged.elsewhere.append({ other, seen });
+    }
+    return judged;
+}
+
+QString NamePreview::nameOfCharacter(char32_t character)
+{
+    const QString shown = QString::fromUcs4(&character, 1);
+    switch (QChar::script(character)) {
+    case QChar::Script_Latin:
+        return tr("the Latin letter \u201c%1\u201d").arg(shown);
+    case QChar::Script_Cyrillic:
+        return tr("the Cyrillic letter \u201c%1\u201d").arg(shown);
+    case QChar::Script_Greek:
+        return tr("the Greek letter \u201c%1\u201d").arg(shown);
+    default:
+        return QChar::isPrint(character) && !QChar::isSurrogate(character)
+            ? tr("the character \u201c%1\u201d").arg(shown)
+            : tr("the character U+%1").arg(uint(character), 4, 16, QLatin1Char('0')).toUpper();
+    }
 }
 
 QString NamePreview::html(const JudgedName &judged, const QString &heading)
@@ -48,16 +98,12 @@ QString NamePreview::html(const JudgedName &judged, const QString &heading)
                   .arg(QLatin1String(cutOffColor), name.cutOff.toHtmlEscaped());
     }
     return (heading.isEmpty() ? QString() : u"<p>%1</p>"_qs.arg(heading.toHtmlEscaped()))
-        + QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"6\"><tr><td "
-                         "style=\"white-space:pre; font-weight:bold; font-size:large\">%2%3"
-                         "</td></tr></table>")
-              .arg(QLatin1String(previewGround), coloredName(name.shown), cut)
-        + detailsHtml(judged);
+        + drawn(coloredName(name.shown) + cut) + detailsHtml(judged);
 }
 
 QString NamePreview::detailsHtml(const JudgedName &judged)
 {
-    const auto &[line, name, typedCodes] = judged;
+    const auto &[line, name, typedCodes, codePage, unheld, respelled, elsewhere] = judged;
     QString html = QStringLiteral("<p>%1 / %2</p>").arg(name.bytes()).arg(ConsoleRules::nameBytes);
     if (!name.cutOff.isEmpty()) {
         html += QStringLiteral("<p>%1 <b style=\"white-space:pre\">%2</b></p>")
@@ -70,6 +116,26 @@ QString NamePreview::detailsHtml(const JudgedName &judged)
     }
     if (!line.refusal.isEmpty())
         html += QStringLiteral("<p>%1.</p>").arg(line.refusal.toHtmlEscaped());
+    if (unheld) {
+        const QString respelling = respelled.isEmpty()
+            ? tr("Leave it out.")
+            : tr("Spell it \u201c%1\u201d (Name menu, or the button at the end of the name "
+                 "box).")
+                  .arg(respelled);
+        html += QStringLiteral("<p><b>%1</b> %2</p>")
+                    .arg(tr("This edition of the game cannot show %1: its names hold %2 letters "
+                            "(%3).")
+                             .arg(nameOfCharacter(*unheld), codePage.letters(), codePage.name())
+                             .toHtmlEscaped(),
+                        respelling.toHtmlEscaped());
+    }
+    for (const auto &[other, seen] : elsewhere) {
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(tr("Players of editions with %1 letters see:")
+                             .arg(other.letters())
+                             .toHtmlEscaped())
+            + drawn(coloredName(seen));
+    }
     // Each code once, in the order typed.
     QString codes;
     for (const QChar code : typedCodes) {

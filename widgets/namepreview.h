@@ -4,11 +4,16 @@
 #ifndef NAMEPREVIEW_H
 #define NAMEPREVIEW_H
 
+#include "codepage.h"
 #include "setnameline.h"
 #include "shownname.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+
+#include <optional>
+#include <utility>
 
 // A typed name as the console judges it, once per change: the line a save writes, the name the
 // game shows from it, and the color codes typed.
@@ -16,6 +21,13 @@ struct JudgedName {
     SetNameLine line;
     ShownName name;
     QString codes;
+    // The edition's letters: the first character of the name it cannot show and the name spelt
+    // in letters it can, or else the name as editions of other letters show the same bytes,
+    // where they differ.
+    CodePage codePage;
+    std::optional<char32_t> unheld;
+    QString respelled;
+    QList<std::pair<CodePage, QString>> elsewhere;
 };
 
 // A rich-text preview of the name as the game shows it, the end it cuts off marked after it, with
@@ -25,7 +37,12 @@ class NamePreview {
     Q_DECLARE_TR_FUNCTIONS(NamePreview)
 
 public:
+    // Judged in the letters of the game's edition.
     static JudgedName judge(const QString &typed);
+    static JudgedName judge(const QString &typed, CodePage codePage);
+    // "the Cyrillic letter “С”": a character named so that a player tells it from one that
+    // looks the same.
+    static QString nameOfCharacter(char32_t character);
     // heading: a line above the preview, if any.
     static QString html(const JudgedName &judged, const QString &heading = {});
     // The html's text below the drawn name: length, cut, refusal and the codes' notes.

@@ -4,8 +4,11 @@
 #ifndef PLAYERDIALOGS_H
 #define PLAYERDIALOGS_H
 
+#include "codepage.h"
+
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -31,8 +34,11 @@ public:
     // True when the player opens a file far larger than any game reads, or with a line longer
     // than one.
     virtual bool confirmOpeningLargeScript(QWidget *parent, const QString &path) = 0;
-    // True when the player wants a script that was saved as UTF-8 read as UTF-8.
-    virtual bool confirmReadingAsUtf8(QWidget *parent, const QString &path) = 0;
+    // True when the player wants a script that was saved as UTF-8 read as UTF-8, to be saved in
+    // the code page, with the letters it lacks spelt as respellings say ("“Ł” as “L”").
+    virtual bool confirmReadingAsUtf8(
+        QWidget *parent, const QString &path, CodePage codePage, const QStringList &respellings)
+        = 0;
     // A script was saved there from window: where that window's next save may start.
     virtual void rememberFolderOf(QWidget *window, const QString &savedPath)
     {

@@ -4,6 +4,7 @@
 #include "scriptopener.h"
 
 #include "cfgreader.h"
+#include "gameedition.h"
 
 #include <QDir>
 
@@ -24,7 +25,8 @@ std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges,
         return std::nullopt;
 
     QString reason;
-    const std::optional<QString> text = CfgReader::read(path, &reason);
+    const CodePage codePage = GameEdition::instance().codePage();
+    const std::optional<QString> text = CfgReader::read(path, codePage, &reason);
     if (!text) {
         m_dialogs.reportFailure(
             window, tr("Cannot open %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
@@ -48,9 +50,23 @@ std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges,
         return std::nullopt;
     // A script saved as UTF-8 is offered as the player wrote it, to be saved as the game reads it.
     const bool endsWithLineBreak = text->endsWith(u'\n') || text->endsWith(u'\r');
-    if (CfgReader::isSavedAsUtf8(*text) && m_dialogs.confirmReadingAsUtf8(window, path)) {
-        return OpenedScript { path, CfgReader::editorText(CfgReader::fromUtf8(*text)), true,
-            endsWithLineBreak };
+    // Letters the edition cannot show are spelt in letters it can, as the player is told first.
+    if (CfgReader::isSavedAsUtf8(*text, codePage)) {
+        const QString written = CfgReader::editorText(CfgReader::fromUtf8(*text, codePage));
+        QStringList respellings;
+        for (const char32_t letter : written.toUcs4()) {
+            const QString shown = QString::fromUcs4(&letter, 1);
+            if (codePage.holds(letter) || respellings.size() == 5
+                || std::ranges::any_of(
+                    respellings, [&shown](const QString &said) { return said.contains(shown); }))
+                continue;
+            const QString respelled = codePage.respelled(shown);
+            respellings << (respelled.isEmpty()
+                    ? tr("\u201c%1\u201d left out").arg(shown)
+                    : tr("\u201c%1\u201d as \u201c%2\u201d").arg(shown, respelled));
+        }
+        if (m_dialogs.confirmReadingAsUtf8(window, path, codePage, respellings))
+            return OpenedScript { path, codePage.respelled(written), true, endsWithLineBreak };
     }
     return OpenedScript { path, CfgReader::editorText(*text), false, endsWithLineBreak };
 }

@@ -4,6 +4,7 @@
 #include "scriptsaver.h"
 
 #include "filetext.h"
+#include "gameedition.h"
 #include "installedgames.h"
 #include "playerdialogs.h"
 #include "recentscripts.h"
@@ -45,7 +46,7 @@ bool ScriptSaver::write(
         text = takeText();
         return text;
     };
-    if (!CfgWriter::write(path, keepText, &reason)) {
+    if (!CfgWriter::write(path, keepText, GameEdition::instance().codePage(), &reason)) {
         m_dialogs.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return false;

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editionmenu.h"
+
+#include "gameedition.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+void EditionMenu::addTo(QMenu *menu)
+{
+    QMenu *editions = menu->addMenu(tr("Game &Edition"));
+    editions->setObjectName(QStringLiteral("editionMenu"));
+    editions->setToolTipsVisible(true);
+    auto *group = new QActionGroup(editions);
+    const auto add = [&](const QString &text, std::optional<GameLanguage> language) {
+        QAction *action = editions->addAction(
+            text, editions, [language] { GameEdition::instance().choose(language); });
+        action->setObjectName(u"edition_"_qs + (language ? language->key() : u"installed"_qs));
+        action->setCheckable(true);
+        group->addAction(action);
+        return action;
+    };
+    QAction *installed = add(tr("As the Game Installed"), std::nullopt);
+    installed->setToolTip(tr("The edition of the game Tintmark finds on this computer."));
+    editions->addSeparator();
+    for (const GameLanguage::Id id : GameLanguage::all) {
+        const GameLanguage language(id);
+        add(tr("%1 (%2 letters)").arg(language.name(), language.codePage().letters()), language);
+    }
+    // The marks follow the choice made in either window.
+    QObject::connect(editions, &QMenu::aboutToShow, editions, [editions, installed] {
+        GameEdition &edition = GameEdition::instance();
+        const QString key = edition.language().key();
+        installed->setChecked(!edition.chosen());
+        installed->setText(edition.chosen()
+                ? tr("As the Game Installed")
+                : tr("As the Game Installed (%1)").arg(edition.language().name()));
+        for (QAction *action : editions->actions()) {
+            if (action != installed && action->isCheckable())
+                action->setChecked(
+                    edition.chosen() && action->objectName() == u"edition_"_qs + key);
+        }
+    });
+}

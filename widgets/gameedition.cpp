@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gameedition.h"
+
+#include "installedgames.h"
+
+#include <QSettings>
+
+GameEdition &GameEdition::instance()
+{
+    static GameEdition edition;
+    return edition;
+}
+
+void GameEdition::follow(InstalledGames *games)
+{
+    m_games = games;
+    m_language.reset();
+}
+
+GameLanguage GameEdition::language()
+{
+    if (!m_language) {
+        InstalledGames none(GameSearch {});
+        m_language = GameLanguage::preferred(m_games ? *m_games : none);
+    }
+    return *m_language;
+}
+
+bool GameEdition::chosen() const { return QSettings().contains(GameLanguage::settingsKey); }
+
+void GameEdition::choose(std::optional<GameLanguage> language)
+{
+    if (language)
+        QSettings().setValue(GameLanguage::settingsKey, language->key());
+    else
+        QSettings().remove(GameLanguage::settingsKey);
+    const GameLanguage before = this->language();
+    m_language.reset();
+    if (this->language() != before)
+        emit changed();
+}
