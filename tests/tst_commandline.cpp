@@ -160,6 +160,21 @@ void tst_CommandLine::exitStatus_data()
     QTest::newRow("a file saved as UTF-8")
         << QList<QByteArray> { "set name \"B\xc3\xa9\"\r\n" } << 1
         << QStringList { "It was saved as UTF-8" } << QStringList();
+    // The letters of the game's edition: --language, else the game folder's, else Western.
+    const QByteArray sniper = "set name \"\xd1\xed\xe0\xe9\xef\xe5\xf0\"\r\n";
+    QTest::newRow("--language russian reads Windows-1251")
+        << QList<QByteArray> { sniper } << 0
+        << QStringList { "line 1: \u0421\u043d\u0430\u0439\u043f\u0435\u0440\n" }
+        << QStringList { u"--language"_qs, u"russian"_qs };
+    QTest::newRow("in the folder of a Russian edition")
+        << QList<QByteArray> { sniper } << 0
+        << QStringList { "line 1: \u0421\u043d\u0430\u0439\u043f\u0435\u0440\n" }
+        << QStringList { u"<config_mp.cfg seta cl_language \"6\">"_qs };
+    QTest::newRow("the same bytes for a Western edition")
+        << QList<QByteArray> { sniper } << 0
+        << QStringList { "line 1: \u00d1\u00ed\u00e0\u00e9\u00ef\u00e5\u00f0\n" } << QStringList();
+    QTest::newRow("--language of no edition") << QList<QByteArray> { sniper } << 2 << QStringList()
+                                              << QStringList { u"--language"_qs, u"klingon"_qs };
     QTest::newRow("a file that is not text") << QList<QByteArray> { QByteArray("\x7f"
                                                                                "ELF\0\0",
         6) } << 2 << QStringList() << QStringList();

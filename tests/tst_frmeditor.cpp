@@ -5,6 +5,7 @@
 #include "clippedlabels.h"
 #include "endrequests.h"
 #include "fakedialogs.h"
+#include "gameedition.h"
 #include "recoverycopy.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
@@ -24,6 +25,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -776,22 +778,45 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
 
 void tst_frmEditor::offersToReadAScriptSavedAsUtf8_data()
 {
+    QTest::addColumn<QString>("edition"); // the player's choice
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("readAsUtf8");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("respellings"); // said in the question
     QTest::addColumn<QByteArray>("saved");
     const QByteArray utf8 = "set name \"B\xc3\xa9\"\r\n";
     QTest::newRow("read as UTF-8, saved as the game reads it")
-        << true << u"set name \"B\u00e9\""_qs << QByteArray("set name \"B\xe9\"\r\n");
-    QTest::newRow("read as the game reads it") << false << u"set name \"B\u00c3\u00a9\""_qs << utf8;
+        << u"english"_qs << utf8 << true << u"set name \"B\u00e9\""_qs << QStringList()
+        << QByteArray("set name \"B\xe9\"\r\n");
+    QTest::newRow("read as the game reads it")
+        << u"english"_qs << utf8 << false << u"set name \"B\u00c3\u00a9\""_qs << QStringList()
+        << utf8;
+    const QByteArray lukasz = "set name \"\xc5\x81ukasz\"\r\n";
+    QTest::newRow("Polish edition: saved in Windows-1250")
+        << u"polish"_qs << lukasz << true << u"set name \"\u0141ukasz\""_qs << QStringList()
+        << QByteArray("set name \"\xa3ukasz\"\r\n");
+    QTest::newRow("Western edition: spelt in its letters, no dead end at Save")
+        << u"english"_qs << lukasz << true << u"set name \"Lukasz\""_qs
+        << QStringList { u"\u201c\u0141\u201d as \u201cL\u201d"_qs }
+        << QByteArray("set name \"Lukasz\"\r\n");
+    QTest::newRow("Russian edition: saved in Windows-1251")
+        << u"russian"_qs << QByteArray("set name \xd0\xa1\xd0\xbd\xd0\xb0\xd0\xb9\r\n") << true
+        << u"set name \u0421\u043d\u0430\u0439"_qs << QStringList()
+        << QByteArray("set name \xd1\xed\xe0\xe9\r\n");
 }
 
 void tst_frmEditor::offersToReadAScriptSavedAsUtf8()
 {
+    QFETCH(QString, edition);
+    QFETCH(QByteArray, file);
     QFETCH(bool, readAsUtf8);
     QFETCH(QString, text);
+    QFETCH(QStringList, respellings);
     QFETCH(QByteArray, saved);
-    const QString path = writeFile(u"utf8.cfg"_qs, "set name \"B\xc3\xa9\"\r\n");
+    const QString path = writeFile(u"utf8.cfg"_qs, file);
     QVERIFY(!path.isEmpty());
+    GameEdition::instance().choose(GameLanguage::ofKey(edition));
+    const auto followTheGame = qScopeGuard([] { GameEdition::instance().choose(std::nullopt); });
 
     handOff(u"A"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
@@ -799,10 +824,12 @@ void tst_frmEditor::offersToReadAScriptSavedAsUtf8()
     m_dialogs.readAsUtf8 = readAsUtf8;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(m_dialogs.utf8Questions, 1);
+    QCOMPARE(m_dialogs.utf8Respellings, respellings);
     QCOMPARE(script()->toPlainText(), text + u'\n'); // the file's last line break
     // Read as UTF-8, the text is not what the file holds until it is saved.
     QCOMPARE(script()->document()->isModified(), readAsUtf8);
     QCOMPARE(saveEditor(), saved);
+    QCOMPARE(m_dialogs.messages, QStringList());
 }
 
 void tst_frmEditor::refusesAFileThatIsNotText_data()

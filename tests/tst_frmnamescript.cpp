@@ -7,6 +7,7 @@
 #include "fakedialogs.h"
 #include "fixedlayout.h"
 #include "frmnamescript.h"
+#include "gameedition.h"
 #include "gamenameview.h"
 #include "installedgames.h"
 #include "scriptsaver.h"
@@ -73,6 +74,8 @@ private slots:
     void altSSavesTheLine();
     void savesWhatTheGameSets_data();
     void savesWhatTheGameSets();
+    void namesInTheEditionsLetters_data();
+    void namesInTheEditionsLetters();
     void enterAndEscapePressNothing();
     void cancelIsSilent();
     void savesTheNameAsItIsOnceTheDialogCloses();
@@ -132,12 +135,14 @@ void tst_frmNameScript::init()
     m_games = std::make_unique<InstalledGames>(search);
     m_saver = std::make_unique<ScriptSaver>(m_dialogs, *m_games);
     m_window = std::make_unique<frmNameScript>(*m_saver);
+    GameEdition::instance().follow(m_games.get());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 void tst_frmNameScript::cleanup()
 {
+    GameEdition::instance().follow(nullptr);
     m_window.reset();
     // A preview tooltip goes once it has faded out.
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -394,31 +399,41 @@ void tst_frmNameScript::lineBreaksNeverEnterTheName_data()
 {
     QTest::addColumn<QString>("inserted");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("said"); // why the box refused it
 
     // The box holds "[]" with the caret between the brackets.
-    QTest::newRow("LF") << u"abc\ndef"_qs << u"[abc]"_qs;
-    QTest::newRow("CR LF") << u"abc\r\ndef"_qs << u"[abc]"_qs;
-    QTest::newRow("CR") << u"abc\rdef"_qs << u"[abc]"_qs;
-    QTest::newRow("line separator") << u"abc\u2028def"_qs << u"[abc]"_qs;
-    QTest::newRow("paragraph separator") << u"abc\u2029def"_qs << u"[abc]"_qs;
+    QTest::newRow("LF") << u"abc\ndef"_qs << u"[abc]"_qs << QString();
+    QTest::newRow("CR LF") << u"abc\r\ndef"_qs << u"[abc]"_qs << QString();
+    QTest::newRow("CR") << u"abc\rdef"_qs << u"[abc]"_qs << QString();
+    QTest::newRow("line separator") << u"abc\u2028def"_qs << u"[abc]"_qs << QString();
+    QTest::newRow("paragraph separator") << u"abc\u2029def"_qs << u"[abc]"_qs << QString();
     // The editor's document takes these as breaks between frames.
-    QTest::newRow("frame start") << u"abc\ufdd0def"_qs << u"[abc]"_qs;
-    QTest::newRow("frame end") << u"abc\ufdd1def"_qs << u"[abc]"_qs;
-    QTest::newRow("break first") << u"\nset name evil"_qs << u"[]"_qs;
-    QTest::newRow("several breaks") << u"a\nb\nc"_qs << u"[a]"_qs;
-    QTest::newRow("no break") << u"abc"_qs << u"[abc]"_qs;
+    QTest::newRow("frame start") << u"abc\ufdd0def"_qs << u"[abc]"_qs << QString();
+    QTest::newRow("frame end") << u"abc\ufdd1def"_qs << u"[abc]"_qs << QString();
+    QTest::newRow("break first") << u"\nset name evil"_qs << u"[]"_qs << QString();
+    QTest::newRow("several breaks") << u"a\nb\nc"_qs << u"[a]"_qs << QString();
+    QTest::newRow("no break") << u"abc"_qs << u"[abc]"_qs << QString();
+    // No edition shows an emoji or a Chinese character: the paste is refused, and why is said.
+    QTest::newRow("emoji") << u"ab\U0001F600c"_qs << u"[]"_qs << u"\u201c\U0001F600\u201d"_qs;
+    QTest::newRow("Chinese") << u"\u4e2d"_qs << u"[]"_qs << u"\u201c\u4e2d\u201d"_qs;
+    QTest::newRow("letters of one edition or another")
+        << u"\u0141\u0421\u00e9"_qs << u"[\u0141\u0421\u00e9]"_qs << QString();
 }
 
 void tst_frmNameScript::lineBreaksNeverEnterTheName()
 {
     QFETCH(QString, inserted);
     QFETCH(QString, name);
+    QFETCH(QString, said);
 
     QTest::keyClicks(nameBox(), "[]");
     nameBox()->setCursorPosition(1);
+    QToolTip::hideText();
     QGuiApplication::clipboard()->setText(inserted);
     QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(nameBox()->text(), name);
+    if (!said.isEmpty())
+        QTRY_VERIFY2(QToolTip::text().contains(said), qPrintable(QToolTip::text()));
 
     nameBox()->setText(u"[]"_qs);
     QMimeData data;
@@ -515,6 +530,75 @@ void tst_frmNameScript::savesWhatTheGameSets()
                 "set name " + CodePage().encode(refusal.section(u"makes it "_qs, 1)) + "\r\n");
         }
     }
+}
+
+void tst_frmNameScript::namesInTheEditionsLetters_data()
+{
+    QTest::addColumn<QString>("edition"); // of the COD 2 installed
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("saved"); // empty: said as typed, and spelt in letters it has
+    QTest::addColumn<QString>("unheld");
+    QTest::addColumn<QByteArray>("respelled");
+
+    const QString lukasz = u"^1\u0141ukasz"_qs;
+    const QString sniper = u"\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_qs;
+    QTest::newRow("Polish edition, Polish name")
+        << u"polish"_qs << lukasz << QByteArray("set name \"^1\xa3ukasz\"\r\n") << QString()
+        << QByteArray();
+    QTest::newRow("Russian edition, Russian name")
+        << u"russian"_qs << sniper << QByteArray("set name \"\xd1\xed\xe0\xe9\xef\xe5\xf0\"\r\n")
+        << QString() << QByteArray();
+    QTest::newRow("English edition, Polish name")
+        << u"english"_qs << lukasz << QByteArray() << u"the Latin letter \u201c\u0141\u201d"_qs
+        << QByteArray("set name ^1Lukasz\r\n");
+    QTest::newRow("English edition, Russian name, its C Cyrillic")
+        << u"english"_qs << sniper << QByteArray() << u"the Cyrillic letter \u201c\u0421\u201d"_qs
+        << QByteArray("set name Snajper\r\n");
+    QTest::newRow("Russian edition, Polish name")
+        << u"russian"_qs << lukasz << QByteArray() << u"the Latin letter \u201c\u0141\u201d"_qs
+        << QByteArray("set name ^1Lukasz\r\n");
+}
+
+// The edition is the one of the game installed: its letters are saved, and a letter it lacks
+// is said as it is typed, with the name spelt in letters it has one click away.
+void tst_frmNameScript::namesInTheEditionsLetters()
+{
+    QFETCH(QString, edition);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, unheld);
+    QFETCH(QByteArray, respelled);
+
+    const QString main
+        = m_dir->path() + u"/.local/share/Steam/steamapps/common/Call of Duty 2/main/"_qs;
+    QVERIFY(writeTreeFile(main + u"iw_00.iwd"_qs, ""));
+    QVERIFY(writeTreeFile(main + u"localized_"_qs + edition + u"_iw00.iwd"_qs, ""));
+    GameEdition::instance().follow(m_games.get());
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
+    for (const QChar letter : name)
+        QTest::sendKeyEvent(QTest::Click, nameBox(), Qt::Key_unknown, letter, Qt::NoModifier);
+    QCOMPARE(nameBox()->text(), name);
+    auto *respell = m_window->findChild<QAction *>(u"respellName"_qs);
+    QCOMPARE(respell->isVisible(), !unheld.isEmpty());
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    if (!saved.isEmpty()) {
+        QCOMPARE(savedBytes(), saved);
+        QVERIFY(!nameBox()->toolTip().contains(u"cannot show"_qs));
+        return;
+    }
+    QCOMPARE(savedBytes(), QByteArray("<missing>"));
+    QVERIFY2(
+        nameBox()->toolTip().contains(unheld.toHtmlEscaped()), qPrintable(nameBox()->toolTip()));
+    QVERIFY(respell->toolTip().contains(unheld));
+    respell->trigger();
+    QVERIFY(!respell->isVisible());
+    m_dialogs.messages.clear();
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.messages, QStringList());
+    QCOMPARE(savedBytes(), respelled);
+    // One undo step takes the respelling back.
+    nameBox()->undo();
+    QCOMPARE(nameBox()->text(), name);
 }
 
 void tst_frmNameScript::enterAndEscapePressNothing()

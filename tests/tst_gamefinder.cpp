@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "gamefinder.h"
+#include "gamelanguage.h"
 #include "installedgames.h"
 #include "saveinstructions.h"
 #include "treefile.h"
@@ -40,6 +41,8 @@ private slots:
     void findsTheGames();
     void noticeSaysHowToRunTheScript_data();
     void noticeSaysHowToRunTheScript();
+    void languageOfTheInstall_data();
+    void languageOfTheInstall();
 
 private:
     // Makes the files, "path" or "path=content", with {root} standing for the tree's folder;
@@ -222,6 +225,46 @@ void tst_GameFinder::noticeSaysHowToRunTheScript()
     QCOMPARE(where.path().contains(u"VirtualStore"_qs), path.startsWith(u"Program Files"_qs));
     const QString text = where.forScript(script);
     QVERIFY2(text.contains(withRoot(said)), qPrintable(text));
+}
+
+void tst_GameFinder::languageOfTheInstall_data()
+{
+    QTest::addColumn<QStringList>("files"); // in the game's main folder
+    QTest::addColumn<QString>("language"); // empty: none found
+
+    const QString cod2Config = u"players/one/config_mp.cfg=seta loc_language \"%1\"\r\n"_qs;
+    QTest::newRow("COD 2, Polish archives")
+        << QStringList { u"iw_00.iwd"_qs, u"localized_polish_iw00.iwd"_qs } << u"polish"_qs;
+    QTest::newRow("COD, Russian archives")
+        << QStringList { u"pak0.pk3"_qs, u"localized_russian_pak0.pk3"_qs } << u"russian"_qs;
+    QTest::newRow("COD 2, the profile's config")
+        << QStringList { u"iw_00.iwd"_qs, cod2Config.arg(6) } << u"russian"_qs;
+    QTest::newRow("COD 2, the active profile's config")
+        << QStringList { u"players/active.txt=two"_qs, cod2Config.arg(6),
+               u"players/two/config_mp.cfg=seta loc_language \"7\""_qs }
+        << u"polish"_qs;
+    QTest::newRow("COD, its config")
+        << QStringList { u"pak0.pk3"_qs, u"config_mp.cfg=seta cl_language \"7\""_qs }
+        << u"polish"_qs;
+    // The game falls back to the first language it has archives of.
+    QTest::newRow("config names a language without archives") << QStringList {
+        u"localized_english_iw00.iwd"_qs, u"localized_russian_iw00.iwd"_qs, cod2Config.arg(7)
+    } << u"english"_qs;
+    QTest::newRow("an Asian edition's number") << QStringList { cod2Config.arg(10) } << QString();
+    QTest::newRow("nothing to tell") << QStringList { u"iw_00.iwd"_qs } << QString();
+}
+
+void tst_GameFinder::languageOfTheInstall()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, language);
+
+    QStringList inMain;
+    for (const QString &file : files)
+        inMain << u"main/"_qs + file;
+    QVERIFY(makeTree(inMain));
+    const std::optional<GameLanguage> found = GameLanguage::ofInstall(m_root->filePath(u"main"_qs));
+    QCOMPARE(found ? found->key() : QString(), language);
 }
 
 QTEST_MAIN(tst_GameFinder)

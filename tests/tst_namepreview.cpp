@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "codepage.h"
 #include "colorruns.h"
 #include "consolerun.h"
 #include "namepreview.h"
@@ -33,6 +34,8 @@ private slots:
     void length();
     void refusedCharacters_data();
     void refusedCharacters();
+    void otherEditionsSeeTheSameBytes_data();
+    void otherEditionsSeeTheSameBytes();
 };
 
 void tst_NamePreview::runs_data()
@@ -200,6 +203,46 @@ void tst_NamePreview::refusedCharacters()
         QVERIFY2(!html.contains(u"refuse"_qs), qPrintable(html));
     else
         QVERIFY2(html.contains(warning), qPrintable(html));
+}
+
+void tst_NamePreview::otherEditionsSeeTheSameBytes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<CodePage>("codePage");
+    QTest::addColumn<QStringList>("elsewhere"); // what each other edition shows
+
+    const CodePage russian = CodePage::Id::Cyrillic;
+    QTest::newRow("Russian name, as Western and Polish players see it")
+        << u"^1\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_qs << russian
+        << QStringList { u"Western European: ^1\u00d1\u00ed\u00e0\u00e9\u00ef\u00e5\u00f0"_qs,
+               u"Central European: ^1\u0143\u00ed\u0155\u00e9\u010f\u013a\u0111"_qs };
+    QTest::newRow("Polish name, as Western players see it")
+        << u"\u0141ukasz"_qs << CodePage(CodePage::Id::CentralEuropean)
+        << QStringList { u"Western European: \u00a3ukasz"_qs, u"Cyrillic: \u0408ukasz"_qs };
+    QTest::newRow("ASCII reads the same everywhere") << u"^1Sniper"_qs << russian << QStringList();
+    QTest::newRow("a letter the edition lacks: no bytes to compare")
+        << u"\u0141ukasz"_qs << CodePage() << QStringList();
+}
+
+void tst_NamePreview::otherEditionsSeeTheSameBytes()
+{
+    QFETCH(QString, name);
+    QFETCH(CodePage, codePage);
+    QFETCH(QStringList, elsewhere);
+
+    const JudgedName judged = NamePreview::judge(name, codePage);
+    QStringList seen;
+    for (const auto &[other, shown] : judged.elsewhere)
+        seen << other.letters() + u": "_qs + shown;
+    QCOMPARE(seen, elsewhere);
+    // The preview says it below the name, each in the colors the game draws.
+    QTextDocument preview;
+    preview.setHtml(NamePreview::html(judged));
+    for (const QString &line : std::as_const(elsewhere)) {
+        QVERIFY2(preview.toPlainText().contains(
+                     u"Players of editions with %1 letters see:"_qs.arg(line.section(u':', 0, 0))),
+            qPrintable(preview.toPlainText()));
+    }
 }
 
 QTEST_MAIN(tst_NamePreview)
