@@ -416,6 +416,8 @@ void frmNameScript::judgeName()
     const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
     const JudgedName judged = NamePreview::judge(Text1->text());
     Text1->setToolTip(NamePreview::html(judged, whatTheNameIs()));
+    // The first letter the edition cannot show is said as it is typed.
+    const bool newlyUnheld = judged.unheld && !m_respellAction->isVisible() && Text1->hasFocus();
     m_respellAction->setVisible(judged.unheld.has_value());
     if (judged.unheld) {
         m_respellAction->setText(judged.respelled.isEmpty()
@@ -426,7 +428,7 @@ void frmNameScript::judgeName()
                "can.")
                 .arg(NamePreview::nameOfCharacter(*judged.unheld)));
     }
-    if (previewShown)
+    if (previewShown || newlyUnheld)
         showPreview();
     if (m_pinned)
         m_pinned->setName(judged);

@@ -129,13 +129,18 @@ std::optional<GameLanguage> GameLanguage::ofInstall(const QString &mainFolder)
     return std::nullopt;
 }
 
+std::optional<GameLanguage> GameLanguage::ofInstalledGames(InstalledGames &games)
+{
+    for (const GameInstall &game : games.games()) {
+        if (const std::optional<GameLanguage> language = ofInstall(game.mainFolder))
+            return language;
+    }
+    return std::nullopt;
+}
+
 GameLanguage GameLanguage::preferred(InstalledGames &games)
 {
     if (const std::optional<GameLanguage> chosen = ofKey(QSettings().value(settingsKey).toString()))
         return *chosen;
-    for (const GameInstall &game : games.games()) {
-        if (const std::optional<GameLanguage> language = ofInstall(game.mainFolder))
-            return *language;
-    }
-    return {};
+    return ofInstalledGames(games).value_or(GameLanguage());
 }

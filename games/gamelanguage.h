@@ -48,6 +48,8 @@ public:
     // The edition whose main folder this is: the language its config keeps (loc_language), or
     // else the one of its localized archives.
     static std::optional<GameLanguage> ofInstall(const QString &mainFolder);
+    // The edition of the first game installed that tells its language.
+    static std::optional<GameLanguage> ofInstalledGames(InstalledGames &games);
     // The edition the program writes for: the player's choice in the settings, or else that of
     // the first game installed, or else English.
     static GameLanguage preferred(InstalledGames &games);

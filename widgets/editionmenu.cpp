@@ -34,9 +34,9 @@ void EditionMenu::addTo(QMenu *menu)
         GameEdition &edition = GameEdition::instance();
         const QString key = edition.language().key();
         installed->setChecked(!edition.chosen());
-        installed->setText(edition.chosen()
-                ? tr("As the Game Installed")
-                : tr("As the Game Installed (%1)").arg(edition.language().name()));
+        const std::optional<GameLanguage> found = edition.installed();
+        installed->setText(found ? tr("As the Game Installed (%1)").arg(found->name())
+                                 : tr("As the Game Installed (none found: English)"));
         for (QAction *action : editions->actions()) {
             if (action != installed && action->isCheckable())
                 action->setChecked(

@@ -28,6 +28,12 @@ GameLanguage GameEdition::language()
     return *m_language;
 }
 
+std::optional<GameLanguage> GameEdition::installed()
+{
+    InstalledGames none(GameSearch {});
+    return GameLanguage::ofInstalledGames(m_games ? *m_games : none);
+}
+
 bool GameEdition::chosen() const { return QSettings().contains(GameLanguage::settingsKey); }
 
 void GameEdition::choose(std::optional<GameLanguage> language)

@@ -25,6 +25,8 @@ public:
     // The installed games to follow when the player chose none.
     void follow(InstalledGames *games);
     GameLanguage language();
+    // The edition of the first game installed that tells its language, if any.
+    std::optional<GameLanguage> installed();
     CodePage codePage() { return language().codePage(); }
     // Whether the player chose the edition, rather than it following the game installed.
     bool chosen() const;

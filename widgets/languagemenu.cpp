@@ -20,8 +20,7 @@ void LanguageMenu::addTo(QMenu *menu, QWidget *window)
             Language::choose(language);
             // The windows are built in one language: the next start speaks the new one.
             auto *said = new QMessageBox(QMessageBox::Information, tr("Language"),
-                tr("Tintmark speaks %1 from its next start.").arg(name), QMessageBox::Ok,
-                window);
+                tr("Tintmark speaks %1 from its next start.").arg(name), QMessageBox::Ok, window);
             said->setObjectName(QStringLiteral("languageChosen"));
             said->setAttribute(Qt::WA_DeleteOnClose);
             said->setModal(false);
