@@ -258,8 +258,16 @@
         <translation>%1 ist weit größer als ein Skript: Das Spiel liest von einem Skript höchstens 65536 Bytes. Trotzdem öffnen?</translation>
     </message>
     <message>
-        <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
-        <translation>%1 wurde als UTF-8 gespeichert, die Spiele lesen aber Windows-1252: Sie zeigen jedes Zeichen wie é als zwei (Ã©). Als UTF-8 öffnen, um die Datei so neu zu speichern, wie die Spiele sie lesen?</translation>
+        <source>%1 was saved as UTF-8, but this edition of the game reads %2: it shows each character such as é as two (Ã©). Open it as UTF-8, to save it again as the game reads it?</source>
+        <translation>%1 wurde als UTF-8 gespeichert, aber diese Sprachversion des Spiels liest %2: Sie zeigt jedes Zeichen wie é als zwei (Ã©). Als UTF-8 öffnen, um es wieder so zu speichern, wie das Spiel es liest?</translation>
+    </message>
+    <message>
+        <source>The edition has no letter for some of its characters; Tintmark spells them in letters it has: %1.</source>
+        <translation>Die Sprachversion hat für einige Zeichen darin keinen Buchstaben; Tintmark schreibt sie mit Buchstaben, die sie hat: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -288,16 +296,16 @@
 <context>
     <name>CfgWriter</name>
     <message>
-        <source>The text holds the character %1, which a script cannot hold: the games read scripts in Windows-1252. Nothing was saved; replace that character and save again.</source>
-        <translation>Der Text enthält das Zeichen %1, das in einem Skript nicht stehen kann: Die Spiele lesen Skripte in Windows-1252. Es wurde nichts gespeichert; ersetze das Zeichen und speichere erneut.</translation>
-    </message>
-    <message>
         <source>No file name was given.</source>
         <translation>Es wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>The script could not be written completely.</source>
         <translation>Das Skript konnte nicht vollständig geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The text holds the character %1, which a script cannot hold: this edition of the game reads scripts in %2. Nothing was saved; replace that character and save again.</source>
+        <translation>Der Text enthält das Zeichen %1, das ein Skript nicht enthalten kann: Diese Sprachversion des Spiels liest Skripte in %2. Es wurde nichts gespeichert; ersetze das Zeichen und speichere noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -352,6 +360,21 @@
     <message>
         <source>Notes:</source>
         <translation>Hinweise:</translation>
+    </message>
+</context>
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>mitteleuropäische</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>kyrillische</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>westeuropäische</translation>
     </message>
 </context>
 <context>
@@ -432,10 +455,6 @@
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>It was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Die Datei wurde als UTF-8 gespeichert, die Spiele lesen aber Windows-1252: Sie zeigen jedes Zeichen wie é als zwei (Ã©). Öffne sie in Tintmark, das sie als UTF-8 liest, und speichere sie erneut.</translation>
-    </message>
-    <message>
         <source>Tintmark makes colored player names for COD and COD 2. Without options it opens its window, and a script given as FILE in the script editor.</source>
         <translation>Tintmark erstellt farbige Spielernamen für COD und COD 2. Ohne Optionen öffnet es sein Fenster und ein als DATEI angegebenes Skript im Skript-Editor.</translation>
     </message>
@@ -488,10 +507,6 @@
         <translation>[DATEI...]</translation>
     </message>
     <message>
-        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]</source>
-        <translation>Aufruf: tintmark [DATEI | --check [--game SPIEL] [--server SERVER] [--sv-fps N] [--maxfps N] DATEI... | --version | --help]</translation>
-    </message>
-    <message>
         <source>--check needs at least one script.</source>
         <translation>--check braucht mindestens ein Skript.</translation>
     </message>
@@ -510,6 +525,88 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps erwartet eine Zahl von 0 bis %1, nicht %2.</translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation>Das Skript wurde als UTF-8 gespeichert, aber diese Sprachversion des Spiels liest %1: Sie zeigt jedes Zeichen wie é als zwei (Ã©). Öffne es in Tintmark, das es als UTF-8 liest, und speichere es erneut.</translation>
+    </message>
+    <message>
+        <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
+        <translation>Mit --check: die Sprache der Sprachversion des Spiels, die bestimmt, in welchen Buchstaben es Skripte liest: %1; ohne diese Option die Sprachversion des Spiels, in dessen Ordner das Skript liegt, sonst die in den Fenstern gewählte.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]</source>
+        <translation>Aufruf: tintmark [DATEI | --check [--game SPIEL] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] DATEI... | --version | --help]</translation>
+    </message>
+    <message>
+        <source>--language takes %1, not %2.</source>
+        <translation>--language erwartet %1, nicht %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditionMenu</name>
+    <message>
+        <source>Game &amp;Edition</source>
+        <translation>Sprach&amp;version des Spiels</translation>
+    </message>
+    <message>
+        <source>As the Game Installed</source>
+        <translation>Wie das installierte Spiel</translation>
+    </message>
+    <message>
+        <source>The edition of the game Tintmark finds on this computer.</source>
+        <translation>Die Sprachversion des Spiels, die Tintmark auf diesem Computer findet.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 letters)</source>
+        <translation>%1 (%2 Buchstaben)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (%1)</source>
+        <translation>Wie das installierte Spiel (%1)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (none found: English)</source>
+        <translation>Wie das installierte Spiel (keines gefunden: Englisch)</translation>
+    </message>
+</context>
+<context>
+    <name>GameLanguage</name>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>British English</source>
+        <translation>Britisches Englisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
     </message>
 </context>
 <context>
@@ -627,6 +724,42 @@
         <source> and </source>
         <translation> und </translation>
     </message>
+    <message>
+        <source>the Latin letter “%1”</source>
+        <translation>den lateinischen Buchstaben „%1“</translation>
+    </message>
+    <message>
+        <source>the Cyrillic letter “%1”</source>
+        <translation>den kyrillischen Buchstaben „%1“</translation>
+    </message>
+    <message>
+        <source>the Greek letter “%1”</source>
+        <translation>den griechischen Buchstaben „%1“</translation>
+    </message>
+    <message>
+        <source>the character “%1”</source>
+        <translation>das Zeichen „%1“</translation>
+    </message>
+    <message>
+        <source>the character U+%1</source>
+        <translation>das Zeichen U+%1</translation>
+    </message>
+    <message>
+        <source>Leave it out.</source>
+        <translation>Lass es weg.</translation>
+    </message>
+    <message>
+        <source>Spell it “%1” (Name menu, or the button at the end of the name box).</source>
+        <translation>Schreib „%1“ (Menü „Name“ oder die Schaltfläche am Ende des Namensfelds).</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: its names hold %2 letters (%3).</source>
+        <translation>Diese Sprachversion des Spiels kann %1 nicht anzeigen: Sie kennt in Namen nur %2 Buchstaben (%3).</translation>
+    </message>
+    <message>
+        <source>Players of editions with %1 letters see:</source>
+        <translation>Spieler mit einer Sprachversion, die %1 Buchstaben verwendet, sehen:</translation>
+    </message>
 </context>
 <context>
     <name>PinnedPreview</name>
@@ -713,6 +846,14 @@
 %2</source>
         <translation>%1 kann nicht geöffnet werden:
 %2</translation>
+    </message>
+    <message>
+        <source>“%1” left out</source>
+        <translation>„%1“ weggelassen</translation>
+    </message>
+    <message>
+        <source>“%1” as “%2”</source>
+        <translation>„%1“ als „%2“</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1459,22 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No edition of the game can show %1: names hold the letters of one 8-bit code page, which has no emoji or Asian characters.</source>
+        <translation>Keine Sprachversion des Spiels kann %1 anzeigen: Namen bestehen aus den Buchstaben einer einzigen 8-Bit-Codepage, die keine Emojis und keine asiatischen Zeichen enthält.</translation>
+    </message>
+    <message>
+        <source>Leave Out What the Edition Cannot Show</source>
+        <translation>Weglassen, was die Sprachversion nicht anzeigen kann</translation>
+    </message>
+    <message>
+        <source>Spell It “%1”</source>
+        <translation>„%1“ schreiben</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
+        <translation>Diese Sprachversion des Spiels kann %1 nicht anzeigen: Klick, um den Namen mit Buchstaben zu schreiben, die sie kennt.</translation>
     </message>
 </context>
 </TS>

@@ -258,8 +258,16 @@
         <translation>%1 es mucho más grande que un script: el juego lee como máximo 65&#xa0;536 bytes de uno. ¿Abrirlo de todos modos?</translation>
     </message>
     <message>
-        <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
-        <translation>%1 se guardó como UTF-8, pero los juegos leen Windows-1252: un carácter como é se ve como dos (Ã©). ¿Abrirlo como UTF-8 para volver a guardarlo como lo leen los juegos?</translation>
+        <source>%1 was saved as UTF-8, but this edition of the game reads %2: it shows each character such as é as two (Ã©). Open it as UTF-8, to save it again as the game reads it?</source>
+        <translation>%1 se guardó como UTF-8, pero esta edición del juego lee %2: en ella, cada carácter como é aparece como dos (Ã©). ¿Abrirlo como UTF-8 para volver a guardarlo tal como lo lee el juego?</translation>
+    </message>
+    <message>
+        <source>The edition has no letter for some of its characters; Tintmark spells them in letters it has: %1.</source>
+        <translation>La edición no tiene letra para algunos de sus caracteres; Tintmark los escribe con letras que sí tiene: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -288,16 +296,16 @@
 <context>
     <name>CfgWriter</name>
     <message>
-        <source>The text holds the character %1, which a script cannot hold: the games read scripts in Windows-1252. Nothing was saved; replace that character and save again.</source>
-        <translation>El texto contiene el carácter %1, que un script no puede contener: los juegos leen los scripts en Windows-1252. No se guardó nada; reemplaza ese carácter y vuelve a guardar.</translation>
-    </message>
-    <message>
         <source>No file name was given.</source>
         <translation>No se indicó ningún nombre de archivo.</translation>
     </message>
     <message>
         <source>The script could not be written completely.</source>
         <translation>No se pudo escribir el script completo.</translation>
+    </message>
+    <message>
+        <source>The text holds the character %1, which a script cannot hold: this edition of the game reads scripts in %2. Nothing was saved; replace that character and save again.</source>
+        <translation>El texto contiene el carácter %1, que un script no puede contener: esta edición del juego lee los scripts en %2. No se guardó nada; reemplaza ese carácter y vuelve a guardar.</translation>
     </message>
 </context>
 <context>
@@ -352,6 +360,21 @@
     <message>
         <source>Notes:</source>
         <translation>Notas:</translation>
+    </message>
+</context>
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>de Europa central</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cirílicas</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>de Europa occidental</translation>
     </message>
 </context>
 <context>
@@ -432,10 +455,6 @@
         <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
-        <source>It was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Se guardó como UTF-8, pero los juegos leen Windows-1252: un carácter como é se ve como dos (Ã©). Ábrelo en Tintmark, que lo lee como UTF-8, y vuelve a guardarlo.</translation>
-    </message>
-    <message>
         <source>Tintmark makes colored player names for COD and COD 2. Without options it opens its window, and a script given as FILE in the script editor.</source>
         <translation>Tintmark crea nombres de jugador de colores para COD y COD 2. Sin opciones abre su ventana, y un script indicado como ARCHIVO lo abre en el editor de scripts.</translation>
     </message>
@@ -488,10 +507,6 @@
         <translation>[ARCHIVO...]</translation>
     </message>
     <message>
-        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]</source>
-        <translation>Uso: tintmark [ARCHIVO | --check [--game JUEGO] [--server SERVIDOR] [--sv-fps N] [--maxfps N] ARCHIVO... | --version | --help]</translation>
-    </message>
-    <message>
         <source>--check needs at least one script.</source>
         <translation>--check necesita al menos un script.</translation>
     </message>
@@ -510,6 +525,88 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps admite un número de 0 a %1, no %2.</translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation>Se guardó como UTF-8, pero esta edición del juego lee %1: en ella, cada carácter como é aparece como dos (Ã©). Ábrelo en Tintmark, que lo lee como UTF-8, y vuelve a guardarlo.</translation>
+    </message>
+    <message>
+        <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
+        <translation>Con --check: el idioma de la edición del juego, que decide con qué letras lee los scripts: %1; sin esta opción, la edición del juego en cuya carpeta está el script; si no, la elegida en las ventanas.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]</source>
+        <translation>Uso: tintmark [ARCHIVO | --check [--game JUEGO] [--server SERVIDOR] [--sv-fps N] [--maxfps N] [--language NOMBRE] ARCHIVO... | --version | --help]</translation>
+    </message>
+    <message>
+        <source>--language takes %1, not %2.</source>
+        <translation>--language admite %1, no %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditionMenu</name>
+    <message>
+        <source>Game &amp;Edition</source>
+        <translation>E&amp;dición del juego</translation>
+    </message>
+    <message>
+        <source>As the Game Installed</source>
+        <translation>Como el juego instalado</translation>
+    </message>
+    <message>
+        <source>The edition of the game Tintmark finds on this computer.</source>
+        <translation>La edición del juego que Tintmark encuentra en este equipo.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 letters)</source>
+        <translation>%1 (letras %2)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (%1)</source>
+        <translation>Como el juego instalado (%1)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (none found: English)</source>
+        <translation>Como el juego instalado (no se encontró ninguno: inglés)</translation>
+    </message>
+</context>
+<context>
+    <name>GameLanguage</name>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>British English</source>
+        <translation>Inglés británico</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polaco</translation>
     </message>
 </context>
 <context>
@@ -627,6 +724,42 @@
         <source> and </source>
         <translation> y </translation>
     </message>
+    <message>
+        <source>the Latin letter “%1”</source>
+        <translation>la letra latina «%1»</translation>
+    </message>
+    <message>
+        <source>the Cyrillic letter “%1”</source>
+        <translation>la letra cirílica «%1»</translation>
+    </message>
+    <message>
+        <source>the Greek letter “%1”</source>
+        <translation>la letra griega «%1»</translation>
+    </message>
+    <message>
+        <source>the character “%1”</source>
+        <translation>el carácter «%1»</translation>
+    </message>
+    <message>
+        <source>the character U+%1</source>
+        <translation>el carácter U+%1</translation>
+    </message>
+    <message>
+        <source>Leave it out.</source>
+        <translation>Quítalo.</translation>
+    </message>
+    <message>
+        <source>Spell it “%1” (Name menu, or the button at the end of the name box).</source>
+        <translation>Escríbelo «%1» (menú Nombre o el botón al final del cuadro del nombre).</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: its names hold %2 letters (%3).</source>
+        <translation>Esta edición del juego no puede mostrar %1: sus nombres usan letras %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Players of editions with %1 letters see:</source>
+        <translation>Los jugadores de ediciones con letras %1 ven:</translation>
+    </message>
 </context>
 <context>
     <name>PinnedPreview</name>
@@ -713,6 +846,14 @@
 %2</source>
         <translation>No se puede abrir %1:
 %2</translation>
+    </message>
+    <message>
+        <source>“%1” left out</source>
+        <translation>«%1» se omite</translation>
+    </message>
+    <message>
+        <source>“%1” as “%2”</source>
+        <translation>«%1» como «%2»</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1459,22 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No edition of the game can show %1: names hold the letters of one 8-bit code page, which has no emoji or Asian characters.</source>
+        <translation>Ninguna edición del juego puede mostrar %1: los nombres usan las letras de una sola página de códigos de 8 bits, que no tiene emojis ni caracteres asiáticos.</translation>
+    </message>
+    <message>
+        <source>Leave Out What the Edition Cannot Show</source>
+        <translation>Quitar lo que la edición no puede mostrar</translation>
+    </message>
+    <message>
+        <source>Spell It “%1”</source>
+        <translation>Escribir «%1»</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
+        <translation>Esta edición del juego no puede mostrar %1: haz clic para escribir el nombre con letras que sí puede mostrar.</translation>
     </message>
 </context>
 </TS>

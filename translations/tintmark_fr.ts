@@ -258,8 +258,16 @@
         <translation>%1 est bien plus gros qu&apos;un script&#xa0;: le jeu lit au plus 65&#xa0;536 octets d&apos;un script. L&apos;ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
-        <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
-        <translation>%1 a été enregistré en UTF-8, mais les jeux lisent le Windows-1252&#xa0;: ils affichent chaque caractère comme é en deux (Ã©). L&apos;ouvrir en UTF-8, pour le réenregistrer comme les jeux le lisent&#xa0;?</translation>
+        <source>%1 was saved as UTF-8, but this edition of the game reads %2: it shows each character such as é as two (Ã©). Open it as UTF-8, to save it again as the game reads it?</source>
+        <translation>%1 a été enregistré en UTF-8, mais cette édition du jeu lit le %2&#xa0;: elle affiche chaque caractère comme é en deux (Ã©). L&apos;ouvrir en UTF-8, pour l&apos;enregistrer à nouveau tel que le jeu le lit&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The edition has no letter for some of its characters; Tintmark spells them in letters it has: %1.</source>
+        <translation>L&apos;édition n&apos;a pas de lettre pour certains de ses caractères&#xa0;; Tintmark les écrit avec des lettres qu&apos;elle possède&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -288,16 +296,16 @@
 <context>
     <name>CfgWriter</name>
     <message>
-        <source>The text holds the character %1, which a script cannot hold: the games read scripts in Windows-1252. Nothing was saved; replace that character and save again.</source>
-        <translation>Le texte contient le caractère %1, qu&apos;un script ne peut pas contenir&#xa0;: les jeux lisent les scripts en Windows-1252. Rien n&apos;a été enregistré&#xa0;; remplacez ce caractère et enregistrez à nouveau.</translation>
-    </message>
-    <message>
         <source>No file name was given.</source>
         <translation>Aucun nom de fichier n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>The script could not be written completely.</source>
         <translation>Le script n&apos;a pas pu être écrit en entier.</translation>
+    </message>
+    <message>
+        <source>The text holds the character %1, which a script cannot hold: this edition of the game reads scripts in %2. Nothing was saved; replace that character and save again.</source>
+        <translation>Le texte contient le caractère %1, qu&apos;un script ne peut pas contenir&#xa0;: cette édition du jeu lit les scripts en %2. Rien n&apos;a été enregistré&#xa0;; remplacez ce caractère et enregistrez à nouveau.</translation>
     </message>
 </context>
 <context>
@@ -352,6 +360,21 @@
     <message>
         <source>Notes:</source>
         <translation>Remarques&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>d&apos;Europe centrale</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cyrilliques</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>d&apos;Europe occidentale</translation>
     </message>
 </context>
 <context>
@@ -432,10 +455,6 @@
         <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>It was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Il a été enregistré en UTF-8, mais les jeux lisent le Windows-1252&#xa0;: ils affichent chaque caractère comme é en deux (Ã©). Ouvrez-le dans Tintmark, qui le lit en UTF-8, et enregistrez-le à nouveau.</translation>
-    </message>
-    <message>
         <source>Tintmark makes colored player names for COD and COD 2. Without options it opens its window, and a script given as FILE in the script editor.</source>
         <translation>Tintmark crée des noms de joueur en couleur pour COD et COD 2. Sans option, il ouvre sa fenêtre, et le script donné comme FICHIER dans l&apos;éditeur de scripts.</translation>
     </message>
@@ -488,10 +507,6 @@
         <translation>[FICHIER...]</translation>
     </message>
     <message>
-        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]</source>
-        <translation>Utilisation&#xa0;: tintmark [FICHIER | --check [--game JEU] [--server SERVEUR] [--sv-fps N] [--maxfps N] FICHIER... | --version | --help]</translation>
-    </message>
-    <message>
         <source>--check needs at least one script.</source>
         <translation>--check demande au moins un script.</translation>
     </message>
@@ -510,6 +525,88 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps accepte un nombre de 0 à %1, pas %2.</translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation>Ce script a été enregistré en UTF-8, mais cette édition du jeu lit le %1&#xa0;: elle affiche chaque caractère comme é en deux (Ã©). Ouvrez-le dans Tintmark, qui le lit en UTF-8, et enregistrez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
+        <translation>Avec --check&#xa0;: la langue de l&apos;édition du jeu, qui détermine les lettres dans lesquelles il lit les scripts&#xa0;: %1&#xa0;; sans cette option, l&apos;édition du jeu dont le dossier contient le script, sinon celle choisie dans les fenêtres.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]</source>
+        <translation>Usage&#xa0;: tintmark [FICHIER | --check [--game JEU] [--server SERVEUR] [--sv-fps N] [--maxfps N] [--language NOM] FICHIER... | --version | --help]</translation>
+    </message>
+    <message>
+        <source>--language takes %1, not %2.</source>
+        <translation>--language accepte %1, pas %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditionMenu</name>
+    <message>
+        <source>Game &amp;Edition</source>
+        <translation>É&amp;dition du jeu</translation>
+    </message>
+    <message>
+        <source>As the Game Installed</source>
+        <translation>Comme le jeu installé</translation>
+    </message>
+    <message>
+        <source>The edition of the game Tintmark finds on this computer.</source>
+        <translation>L&apos;édition du jeu que Tintmark trouve sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 letters)</source>
+        <translation>%1 (lettres %2)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (%1)</source>
+        <translation>Comme le jeu installé (%1)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (none found: English)</source>
+        <translation>Comme le jeu installé (aucun trouvé&#xa0;: anglais)</translation>
+    </message>
+</context>
+<context>
+    <name>GameLanguage</name>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>British English</source>
+        <translation>Anglais britannique</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonais</translation>
     </message>
 </context>
 <context>
@@ -627,6 +724,42 @@
         <source> and </source>
         <translation> et </translation>
     </message>
+    <message>
+        <source>the Latin letter “%1”</source>
+        <translation>la lettre latine &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the Cyrillic letter “%1”</source>
+        <translation>la lettre cyrillique &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the Greek letter “%1”</source>
+        <translation>la lettre grecque &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the character “%1”</source>
+        <translation>le caractère &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the character U+%1</source>
+        <translation>le caractère U+%1</translation>
+    </message>
+    <message>
+        <source>Leave it out.</source>
+        <translation>Retirez-le.</translation>
+    </message>
+    <message>
+        <source>Spell it “%1” (Name menu, or the button at the end of the name box).</source>
+        <translation>Écrivez-le &quot;%1&quot; (menu Nom, ou le bouton au bout du champ du nom).</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: its names hold %2 letters (%3).</source>
+        <translation>Cette édition du jeu ne peut pas afficher %1&#xa0;: ses noms s&apos;écrivent en lettres %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Players of editions with %1 letters see:</source>
+        <translation>Les joueurs des éditions en lettres %1 voient&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>PinnedPreview</name>
@@ -713,6 +846,14 @@
 %2</source>
         <translation>Impossible d&apos;ouvrir %1&#xa0;:
 %2</translation>
+    </message>
+    <message>
+        <source>“%1” left out</source>
+        <translation>&quot;%1&quot; omis</translation>
+    </message>
+    <message>
+        <source>“%1” as “%2”</source>
+        <translation>&quot;%1&quot; en &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1459,22 @@
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No edition of the game can show %1: names hold the letters of one 8-bit code page, which has no emoji or Asian characters.</source>
+        <translation>Aucune édition du jeu ne peut afficher %1&#xa0;: les noms s&apos;écrivent avec les lettres d&apos;une seule page de code 8 bits, sans emoji ni caractères asiatiques.</translation>
+    </message>
+    <message>
+        <source>Leave Out What the Edition Cannot Show</source>
+        <translation>Retirer ce que l&apos;édition ne peut pas afficher</translation>
+    </message>
+    <message>
+        <source>Spell It “%1”</source>
+        <translation>Écrire &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
+        <translation>Cette édition du jeu ne peut pas afficher %1&#xa0;: cliquez pour écrire le nom avec des lettres qu&apos;elle peut afficher.</translation>
     </message>
 </context>
 </TS>

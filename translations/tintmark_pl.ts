@@ -258,8 +258,16 @@
         <translation>Plik %1 jest znacznie większy niż skrypt: gra czyta najwyżej 65&#xa0;536 bajtów jednego skryptu. Otworzyć go mimo to?</translation>
     </message>
     <message>
-        <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
-        <translation>Plik %1 zapisano w UTF-8, a gry czytają Windows-1252: każdy znak taki jak é pokazują jako dwa (Ã©). Otworzyć go jako UTF-8, aby zapisać go ponownie tak, jak czytają go gry?</translation>
+        <source>%1 was saved as UTF-8, but this edition of the game reads %2: it shows each character such as é as two (Ã©). Open it as UTF-8, to save it again as the game reads it?</source>
+        <translation>Plik %1 zapisano w UTF-8, a ta wersja gry czyta skrypty w kodowaniu %2: każdy znak taki jak é pokazuje jako dwa (Ã©). Otworzyć go jako UTF-8, aby zapisać go ponownie tak, jak czyta go gra?</translation>
+    </message>
+    <message>
+        <source>The edition has no letter for some of its characters; Tintmark spells them in letters it has: %1.</source>
+        <translation>Ta wersja gry nie ma liter dla niektórych znaków z pliku; Tintmark zapisze je literami, które ma: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -288,16 +296,16 @@
 <context>
     <name>CfgWriter</name>
     <message>
-        <source>The text holds the character %1, which a script cannot hold: the games read scripts in Windows-1252. Nothing was saved; replace that character and save again.</source>
-        <translation>Tekst zawiera znak %1, którego skrypt nie może zawierać: gry czytają skrypty w kodowaniu Windows-1252. Nic nie zapisano; zamień ten znak i zapisz ponownie.</translation>
-    </message>
-    <message>
         <source>No file name was given.</source>
         <translation>Nie podano nazwy pliku.</translation>
     </message>
     <message>
         <source>The script could not be written completely.</source>
         <translation>Nie udało się zapisać całego skryptu.</translation>
+    </message>
+    <message>
+        <source>The text holds the character %1, which a script cannot hold: this edition of the game reads scripts in %2. Nothing was saved; replace that character and save again.</source>
+        <translation>Tekst zawiera znak %1, którego nie może zawierać żaden skrypt: ta wersja gry czyta skrypty w kodowaniu %2. Niczego nie zapisano; zastąp ten znak i zapisz ponownie.</translation>
     </message>
 </context>
 <context>
@@ -353,6 +361,21 @@
     <message>
         <source>Notes:</source>
         <translation>Uwagi:</translation>
+    </message>
+</context>
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>środkowoeuropejskie</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cyrylickie</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>zachodnioeuropejskie</translation>
     </message>
 </context>
 <context>
@@ -433,10 +456,6 @@
         <translation>Nie można odczytać %1: %2</translation>
     </message>
     <message>
-        <source>It was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Zapisano go w UTF-8, a gry czytają Windows-1252: każdy znak taki jak é pokazują jako dwa (Ã©). Otwórz go w programie Tintmark, który odczyta go jako UTF-8, i zapisz ponownie.</translation>
-    </message>
-    <message>
         <source>Tintmark makes colored player names for COD and COD 2. Without options it opens its window, and a script given as FILE in the script editor.</source>
         <translation>Tintmark tworzy kolorowe nicki graczy do COD i COD 2. Bez opcji otwiera swoje okno, a skrypt podany jako PLIK otwiera w edytorze skryptów.</translation>
     </message>
@@ -489,10 +508,6 @@
         <translation>[PLIK...]</translation>
     </message>
     <message>
-        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]</source>
-        <translation>Użycie: tintmark [PLIK | --check [--game GRA] [--server SERWER] [--sv-fps N] [--maxfps N] PLIK... | --version | --help]</translation>
-    </message>
-    <message>
         <source>--check needs at least one script.</source>
         <translation>--check wymaga co najmniej jednego skryptu.</translation>
     </message>
@@ -511,6 +526,88 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps przyjmuje liczbę od 0 do %1, a nie %2.</translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation>Ten skrypt zapisano w UTF-8, a ta wersja gry czyta skrypty w kodowaniu %1: każdy znak taki jak é pokazuje jako dwa (Ã©). Otwórz go w programie Tintmark, który odczyta go jako UTF-8, i zapisz ponownie.</translation>
+    </message>
+    <message>
+        <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
+        <translation>Z --check: język wersji gry, od którego zależą litery, w jakich czyta ona skrypty: %1; bez tej opcji wersja gry, w której folderze jest skrypt, a w przeciwnym razie wersja wybrana w oknach programu.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>JĘZYK</translation>
+    </message>
+    <message>
+        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]</source>
+        <translation>Użycie: tintmark [PLIK | --check [--game GRA] [--server SERWER] [--sv-fps N] [--maxfps N] [--language JĘZYK] PLIK... | --version | --help]</translation>
+    </message>
+    <message>
+        <source>--language takes %1, not %2.</source>
+        <translation>--language przyjmuje %1, a nie %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditionMenu</name>
+    <message>
+        <source>Game &amp;Edition</source>
+        <translation>&amp;Wersja językowa gry</translation>
+    </message>
+    <message>
+        <source>As the Game Installed</source>
+        <translation>Jak w zainstalowanej grze</translation>
+    </message>
+    <message>
+        <source>The edition of the game Tintmark finds on this computer.</source>
+        <translation>Wersja językowa gry, którą Tintmark znajduje na tym komputerze.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 letters)</source>
+        <translation>%1 (litery %2)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (%1)</source>
+        <translation>Jak w zainstalowanej grze (%1)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (none found: English)</source>
+        <translation>Jak w zainstalowanej grze (nie znaleziono gry, więc angielska)</translation>
+    </message>
+</context>
+<context>
+    <name>GameLanguage</name>
+    <message>
+        <source>English</source>
+        <translation>Angielska</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francuska</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Niemiecka</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Włoska</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Hiszpańska</translation>
+    </message>
+    <message>
+        <source>British English</source>
+        <translation>Brytyjska</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Rosyjska</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polska</translation>
     </message>
 </context>
 <context>
@@ -628,6 +725,42 @@
         <source> and </source>
         <translation> i </translation>
     </message>
+    <message>
+        <source>the Latin letter “%1”</source>
+        <translation>litery łacińskiej „%1”</translation>
+    </message>
+    <message>
+        <source>the Cyrillic letter “%1”</source>
+        <translation>litery cyrylickiej „%1”</translation>
+    </message>
+    <message>
+        <source>the Greek letter “%1”</source>
+        <translation>litery greckiej „%1”</translation>
+    </message>
+    <message>
+        <source>the character “%1”</source>
+        <translation>znaku „%1”</translation>
+    </message>
+    <message>
+        <source>the character U+%1</source>
+        <translation>znaku U+%1</translation>
+    </message>
+    <message>
+        <source>Leave it out.</source>
+        <translation>Pomiń ten znak.</translation>
+    </message>
+    <message>
+        <source>Spell it “%1” (Name menu, or the button at the end of the name box).</source>
+        <translation>Napisz „%1” (menu Nick albo przycisk na końcu pola z nickiem).</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: its names hold %2 letters (%3).</source>
+        <translation>Ta wersja gry nie może pokazać %1: nicki mogą w niej mieć tylko litery %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Players of editions with %1 letters see:</source>
+        <translation>Gracze, których wersja gry ma litery %1, widzą:</translation>
+    </message>
 </context>
 <context>
     <name>PinnedPreview</name>
@@ -715,6 +848,14 @@
 %2</source>
         <translation>Nie można otworzyć %1:
 %2</translation>
+    </message>
+    <message>
+        <source>“%1” left out</source>
+        <translation>bez „%1”</translation>
+    </message>
+    <message>
+        <source>“%1” as “%2”</source>
+        <translation>„%1” jako „%2”</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1463,22 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No edition of the game can show %1: names hold the letters of one 8-bit code page, which has no emoji or Asian characters.</source>
+        <translation>Żadna wersja gry nie może pokazać %1: nicki mogą mieć tylko litery jednej 8-bitowej strony kodowej, a w niej nie ma emoji ani znaków azjatyckich.</translation>
+    </message>
+    <message>
+        <source>Leave Out What the Edition Cannot Show</source>
+        <translation>Pomiń znaki, których ta wersja gry nie pokaże</translation>
+    </message>
+    <message>
+        <source>Spell It “%1”</source>
+        <translation>Napisz „%1”</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
+        <translation>Ta wersja gry nie może pokazać %1: kliknij, aby napisać nick literami, które potrafi pokazać.</translation>
     </message>
 </context>
 </TS>

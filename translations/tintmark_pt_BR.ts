@@ -258,8 +258,16 @@
         <translation>%1 é muito maior que um script: o jogo lê no máximo 65.536 bytes de um script. Abrir mesmo assim?</translation>
     </message>
     <message>
-        <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
-        <translation>%1 foi salvo em UTF-8, mas os jogos leem Windows-1252: eles trocam cada caractere como o é por dois (Ã©). Abrir como UTF-8, para salvá-lo de novo do jeito que os jogos leem?</translation>
+        <source>%1 was saved as UTF-8, but this edition of the game reads %2: it shows each character such as é as two (Ã©). Open it as UTF-8, to save it again as the game reads it?</source>
+        <translation>%1 foi salvo em UTF-8, mas esta edição do jogo lê scripts em %2: ela mostra cada caractere como é como dois (Ã©). Abrir como UTF-8, para salvar de novo do jeito que o jogo lê?</translation>
+    </message>
+    <message>
+        <source>The edition has no letter for some of its characters; Tintmark spells them in letters it has: %1.</source>
+        <translation>A edição não tem letra para alguns caracteres do arquivo; o Tintmark os escreve com letras que ela tem: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -288,16 +296,16 @@
 <context>
     <name>CfgWriter</name>
     <message>
-        <source>The text holds the character %1, which a script cannot hold: the games read scripts in Windows-1252. Nothing was saved; replace that character and save again.</source>
-        <translation>O texto contém o caractere %1, que um script não pode conter: os jogos leem scripts em Windows-1252. Nada foi salvo; troque esse caractere e salve de novo.</translation>
-    </message>
-    <message>
         <source>No file name was given.</source>
         <translation>Nenhum nome de arquivo foi informado.</translation>
     </message>
     <message>
         <source>The script could not be written completely.</source>
         <translation>Não foi possível gravar o script por completo.</translation>
+    </message>
+    <message>
+        <source>The text holds the character %1, which a script cannot hold: this edition of the game reads scripts in %2. Nothing was saved; replace that character and save again.</source>
+        <translation>O texto contém o caractere %1, que um script não pode conter: esta edição do jogo lê scripts em %2. Nada foi salvo; substitua esse caractere e salve de novo.</translation>
     </message>
 </context>
 <context>
@@ -352,6 +360,21 @@
     <message>
         <source>Notes:</source>
         <translation>Observações:</translation>
+    </message>
+</context>
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>centro-europeias</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cirílicas</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>europeias ocidentais</translation>
     </message>
 </context>
 <context>
@@ -432,10 +455,6 @@
         <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
-        <source>It was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Ele foi salvo em UTF-8, mas os jogos leem Windows-1252: eles trocam cada caractere como o é por dois (Ã©). Abra-o no Tintmark, que o lê como UTF-8, e salve-o de novo.</translation>
-    </message>
-    <message>
         <source>Tintmark makes colored player names for COD and COD 2. Without options it opens its window, and a script given as FILE in the script editor.</source>
         <translation>O Tintmark cria nomes de jogador coloridos para COD e COD 2. Sem opções, ele abre sua janela e, se um script for dado como ARQUIVO, abre esse script no editor de scripts.</translation>
     </message>
@@ -488,10 +507,6 @@
         <translation>[ARQUIVO...]</translation>
     </message>
     <message>
-        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]</source>
-        <translation>Uso: tintmark [ARQUIVO | --check [--game JOGO] [--server SERVIDOR] [--sv-fps N] [--maxfps N] ARQUIVO... | --version | --help]</translation>
-    </message>
-    <message>
         <source>--check needs at least one script.</source>
         <translation>--check precisa de pelo menos um script.</translation>
     </message>
@@ -510,6 +525,88 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps aceita um número de 0 a %1, não %2.</translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation>Ele foi salvo em UTF-8, mas esta edição do jogo lê scripts em %1: ela mostra cada caractere como é como dois (Ã©). Abra-o no Tintmark, que o lê como UTF-8, e salve de novo.</translation>
+    </message>
+    <message>
+        <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
+        <translation>Com --check: o idioma da edição do jogo, que define as letras com que ela lê os scripts: %1; sem esta opção, vale a edição do jogo em cuja pasta está o script, senão a escolhida nas janelas.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>IDIOMA</translation>
+    </message>
+    <message>
+        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]</source>
+        <translation>Uso: tintmark [ARQUIVO | --check [--game JOGO] [--server SERVIDOR] [--sv-fps N] [--maxfps N] [--language IDIOMA] ARQUIVO... | --version | --help]</translation>
+    </message>
+    <message>
+        <source>--language takes %1, not %2.</source>
+        <translation>--language aceita %1, não %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditionMenu</name>
+    <message>
+        <source>Game &amp;Edition</source>
+        <translation>Edição do &amp;jogo</translation>
+    </message>
+    <message>
+        <source>As the Game Installed</source>
+        <translation>Como o jogo instalado</translation>
+    </message>
+    <message>
+        <source>The edition of the game Tintmark finds on this computer.</source>
+        <translation>A edição do jogo que o Tintmark encontra neste computador.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 letters)</source>
+        <translation>%1 (letras %2)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (%1)</source>
+        <translation>Como o jogo instalado (%1)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (none found: English)</source>
+        <translation>Como o jogo instalado (nenhum encontrado: inglês)</translation>
+    </message>
+</context>
+<context>
+    <name>GameLanguage</name>
+    <message>
+        <source>English</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francês</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemão</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>British English</source>
+        <translation>Inglês britânico</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonês</translation>
     </message>
 </context>
 <context>
@@ -627,6 +724,42 @@
         <source> and </source>
         <translation> e </translation>
     </message>
+    <message>
+        <source>the Latin letter “%1”</source>
+        <translation>a letra latina “%1”</translation>
+    </message>
+    <message>
+        <source>the Cyrillic letter “%1”</source>
+        <translation>a letra cirílica “%1”</translation>
+    </message>
+    <message>
+        <source>the Greek letter “%1”</source>
+        <translation>a letra grega “%1”</translation>
+    </message>
+    <message>
+        <source>the character “%1”</source>
+        <translation>o caractere “%1”</translation>
+    </message>
+    <message>
+        <source>the character U+%1</source>
+        <translation>o caractere U+%1</translation>
+    </message>
+    <message>
+        <source>Leave it out.</source>
+        <translation>Deixe esse caractere de fora.</translation>
+    </message>
+    <message>
+        <source>Spell it “%1” (Name menu, or the button at the end of the name box).</source>
+        <translation>Escreva “%1” (menu Nome ou o botão no fim da caixa do nome).</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: its names hold %2 letters (%3).</source>
+        <translation>Esta edição do jogo não consegue mostrar %1: os nomes nela usam letras %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Players of editions with %1 letters see:</source>
+        <translation>Jogadores de edições com letras %1 veem:</translation>
+    </message>
 </context>
 <context>
     <name>PinnedPreview</name>
@@ -713,6 +846,14 @@
 %2</source>
         <translation>Não foi possível abrir %1:
 %2</translation>
+    </message>
+    <message>
+        <source>“%1” left out</source>
+        <translation>sem “%1”</translation>
+    </message>
+    <message>
+        <source>“%1” as “%2”</source>
+        <translation>“%1” como “%2”</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1459,22 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No edition of the game can show %1: names hold the letters of one 8-bit code page, which has no emoji or Asian characters.</source>
+        <translation>Nenhuma edição do jogo consegue mostrar %1: os nomes usam as letras de uma única página de código de 8 bits, que não tem emoji nem caracteres asiáticos.</translation>
+    </message>
+    <message>
+        <source>Leave Out What the Edition Cannot Show</source>
+        <translation>Deixar de fora o que a edição não mostra</translation>
+    </message>
+    <message>
+        <source>Spell It “%1”</source>
+        <translation>Escrever “%1”</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
+        <translation>Esta edição do jogo não consegue mostrar %1: clique para escrever o nome com letras que ela mostra.</translation>
     </message>
 </context>
 </TS>

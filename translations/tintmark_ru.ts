@@ -258,8 +258,16 @@
         <translation>%1 намного больше любого скрипта: игра читает из скрипта не больше 65 536 байт. Всё равно открыть?</translation>
     </message>
     <message>
-        <source>%1 was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it as UTF-8, to save it again as the games read it?</source>
-        <translation>Файл %1 сохранён в UTF-8, а игры читают Windows-1252: каждый символ вроде é они показывают как два (Ã©). Открыть его как UTF-8, чтобы пересохранить так, как читают игры?</translation>
+        <source>%1 was saved as UTF-8, but this edition of the game reads %2: it shows each character such as é as two (Ã©). Open it as UTF-8, to save it again as the game reads it?</source>
+        <translation>Файл %1 сохранён в UTF-8, а эта версия игры читает скрипты в кодировке %2: каждый символ вроде é она показывает как два (Ã©). Открыть его как UTF-8, чтобы заново сохранить так, как его читает игра?</translation>
+    </message>
+    <message>
+        <source>The edition has no letter for some of its characters; Tintmark spells them in letters it has: %1.</source>
+        <translation>В этой версии игры нет букв для некоторых символов файла; Tintmark напишет их буквами, которые в ней есть: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -288,16 +296,16 @@
 <context>
     <name>CfgWriter</name>
     <message>
-        <source>The text holds the character %1, which a script cannot hold: the games read scripts in Windows-1252. Nothing was saved; replace that character and save again.</source>
-        <translation>В тексте есть символ %1, которого не может быть в скрипте: игры читают скрипты в Windows-1252. Ничего не сохранено; замени этот символ и сохрани снова.</translation>
-    </message>
-    <message>
         <source>No file name was given.</source>
         <translation>Не указано имя файла.</translation>
     </message>
     <message>
         <source>The script could not be written completely.</source>
         <translation>Не удалось записать скрипт полностью.</translation>
+    </message>
+    <message>
+        <source>The text holds the character %1, which a script cannot hold: this edition of the game reads scripts in %2. Nothing was saved; replace that character and save again.</source>
+        <translation>В тексте есть символ %1, которого не может быть в скрипте: эта версия игры читает скрипты в кодировке %2. Ничего не сохранено; замени этот символ и сохрани снова.</translation>
     </message>
 </context>
 <context>
@@ -353,6 +361,21 @@
     <message>
         <source>Notes:</source>
         <translation>Примечания:</translation>
+    </message>
+</context>
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>Central European</source>
+        <translation>центральноевропейская латиница</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>кириллица</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>западноевропейская латиница</translation>
     </message>
 </context>
 <context>
@@ -433,10 +456,6 @@
         <translation>Не удалось прочитать %1: %2</translation>
     </message>
     <message>
-        <source>It was saved as UTF-8, but the games read Windows-1252: they show each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Файл сохранён в UTF-8, а игры читают Windows-1252: каждый символ вроде é они показывают как два (Ã©). Открой его в Tintmark, который прочитает его как UTF-8, и сохрани снова.</translation>
-    </message>
-    <message>
         <source>Tintmark makes colored player names for COD and COD 2. Without options it opens its window, and a script given as FILE in the script editor.</source>
         <translation>Tintmark создаёт цветные имена игроков для COD и COD 2. Без параметров открывает своё окно, а скрипт, указанный как ФАЙЛ, — в редакторе скриптов.</translation>
     </message>
@@ -489,10 +508,6 @@
         <translation>[ФАЙЛ...]</translation>
     </message>
     <message>
-        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] FILE... | --version | --help]</source>
-        <translation>Использование: tintmark [ФАЙЛ | --check [--game ИГРА] [--server СЕРВЕР] [--sv-fps N] [--maxfps N] ФАЙЛ... | --version | --help]</translation>
-    </message>
-    <message>
         <source>--check needs at least one script.</source>
         <translation>Для --check нужен хотя бы один скрипт.</translation>
     </message>
@@ -511,6 +526,88 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps принимает число от 0 до %1, а не %2.</translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation>Скрипт сохранён в UTF-8, а эта версия игры читает скрипты в кодировке %1: каждый символ вроде é она показывает как два (Ã©). Открой его в Tintmark, который прочитает его как UTF-8, и сохрани снова.</translation>
+    </message>
+    <message>
+        <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
+        <translation>С --check: язык версии игры, от которого зависит набор букв, в котором она читает скрипты: %1; без него — версия игры, в папке которой лежит скрипт, иначе выбранная в окнах программы.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>ЯЗЫК</translation>
+    </message>
+    <message>
+        <source>Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]</source>
+        <translation>Использование: tintmark [ФАЙЛ | --check [--game ИГРА] [--server СЕРВЕР] [--sv-fps N] [--maxfps N] [--language ЯЗЫК] ФАЙЛ... | --version | --help]</translation>
+    </message>
+    <message>
+        <source>--language takes %1, not %2.</source>
+        <translation>--language принимает %1, а не %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EditionMenu</name>
+    <message>
+        <source>Game &amp;Edition</source>
+        <translation>Версия и&amp;гры</translation>
+    </message>
+    <message>
+        <source>As the Game Installed</source>
+        <translation>Как в установленной игре</translation>
+    </message>
+    <message>
+        <source>The edition of the game Tintmark finds on this computer.</source>
+        <translation>Версия игры, которую Tintmark находит на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 letters)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (%1)</source>
+        <translation>Как в установленной игре (%1)</translation>
+    </message>
+    <message>
+        <source>As the Game Installed (none found: English)</source>
+        <translation>Как в установленной игре (игра не найдена, поэтому английская)</translation>
+    </message>
+</context>
+<context>
+    <name>GameLanguage</name>
+    <message>
+        <source>English</source>
+        <translation>Английская</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Французская</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкая</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Итальянская</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испанская</translation>
+    </message>
+    <message>
+        <source>British English</source>
+        <translation>Британская</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русская</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Польская</translation>
     </message>
 </context>
 <context>
@@ -628,6 +725,42 @@
         <source> and </source>
         <translation> и </translation>
     </message>
+    <message>
+        <source>the Latin letter “%1”</source>
+        <translation>латинскую букву «%1»</translation>
+    </message>
+    <message>
+        <source>the Cyrillic letter “%1”</source>
+        <translation>букву кириллицы «%1»</translation>
+    </message>
+    <message>
+        <source>the Greek letter “%1”</source>
+        <translation>греческую букву «%1»</translation>
+    </message>
+    <message>
+        <source>the character “%1”</source>
+        <translation>символ «%1»</translation>
+    </message>
+    <message>
+        <source>the character U+%1</source>
+        <translation>символ U+%1</translation>
+    </message>
+    <message>
+        <source>Leave it out.</source>
+        <translation>Убери этот символ.</translation>
+    </message>
+    <message>
+        <source>Spell it “%1” (Name menu, or the button at the end of the name box).</source>
+        <translation>Напиши «%1» (меню «Имя» или кнопка в конце поля имени).</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: its names hold %2 letters (%3).</source>
+        <translation>Эта версия игры не может показать %1: её набор букв для имён — %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Players of editions with %1 letters see:</source>
+        <translation>Игроки версий, где набор букв — %1, видят:</translation>
+    </message>
 </context>
 <context>
     <name>PinnedPreview</name>
@@ -715,6 +848,14 @@
 %2</source>
         <translation>Не удалось открыть %1:
 %2</translation>
+    </message>
+    <message>
+        <source>“%1” left out</source>
+        <translation>без «%1»</translation>
+    </message>
+    <message>
+        <source>“%1” as “%2”</source>
+        <translation>«%1» как «%2»</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1463,22 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No edition of the game can show %1: names hold the letters of one 8-bit code page, which has no emoji or Asian characters.</source>
+        <translation>Ни одна версия игры не может показать %1: имена пишутся буквами одной 8-битной кодовой страницы, а в ней нет эмодзи и азиатских символов.</translation>
+    </message>
+    <message>
+        <source>Leave Out What the Edition Cannot Show</source>
+        <translation>Убрать то, что версия игры не покажет</translation>
+    </message>
+    <message>
+        <source>Spell It “%1”</source>
+        <translation>Написать «%1»</translation>
+    </message>
+    <message>
+        <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
+        <translation>Эта версия игры не может показать %1: нажми, чтобы написать имя буквами, которые она показывает.</translation>
     </message>
 </context>
 </TS>
