@@ -28,6 +28,7 @@ const std::pair<QStringView, GameVersion> gameOptions[] = {
     { u"cod2", GameVersion::Cod2 },
     { u"cod1.3", GameVersion::Cod13 },
     { u"cod1.1", GameVersion::Cod11 },
+    { u"uo", GameVersion::CodUo },
 };
 
 // The servers --server names.
@@ -140,8 +141,8 @@ std::optional<int> CommandLine::run(
            "then its warnings with line numbers. Exit status 0 when no script has a warning, 1 "
            "when one has, 2 when a file cannot be read."));
     const QCommandLineOption gameOption(u"game"_qs,
-        tr("With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 "
-           "or cod1.1."),
+        tr("With --check: the game whose console runs the scripts: cod2 (the default), cod1.3, "
+           "cod1.1 or uo (United Offensive)."),
         tr("GAME"), u"cod2"_qs);
     const QCommandLineOption serverOption(u"server"_qs,
         tr("With --check: the server the player is on: stock (the default), or competitive for "
@@ -203,7 +204,7 @@ std::optional<int> CommandLine::run(
     }
     const std::optional<GameVersion> game = named(gameOptions, parser.value(gameOption));
     if (!game) {
-        err << tr("--game takes cod2, cod1.3 or cod1.1, not %1.").arg(parser.value(gameOption))
+        err << tr("--game takes cod2, cod1.3, cod1.1 or uo, not %1.").arg(parser.value(gameOption))
             << Qt::endl;
         return unreadable;
     }

@@ -45,6 +45,10 @@ constexpr int frameMilliseconds(int maxFps) { return maxFps > 0 ? std::max(1, 10
 // command buffer of 16,384 bytes and commands of 1,023; patch 1.3 raised the buffer to 65,536. In
 // COD a variable's own command takes one word ("name X Y" sets X), seta, sets and setu do nothing
 // unless given exactly a name and a value, and the name the game shows loses ^8 as it loses ^0.
+// United Offensive (opencoduo/coduomp) keeps COD 1.3's buffer and words, but takes commands of
+// 4,095 bytes as COD 2 does (CBUF_COMMAND_CAPACITY 4096, Cbuf_Execute), and its ColorIndex gives
+// only '0' the black entry: its name cleaning keeps ^8 (ClientCleanName,
+// src/server/game/client_transform.c).
 
 struct GameRules {
     // The command buffer (COD 2's Cbuf: MAX_CMD_BUFFER 0x10000): exec of a script of this size or
@@ -75,6 +79,8 @@ constexpr GameRules rulesOf(GameVersion game)
         return { 16'384, 1'023, true, true, true, true, 64 };
     case GameVersion::Cod13:
         return { 65'536, 1'023, true, true, true, true, 64 };
+    case GameVersion::CodUo:
+        return { 65'536, 4'095, true, true, false, true, 64 };
     case GameVersion::Cod2:
         break;
     }

@@ -11,12 +11,21 @@ QString GameNames::of(GameVersion version)
     case GameVersion::Cod13:
         return tr("COD 1.3");
     case GameVersion::Cod2:
+    case GameVersion::CodUo:
         break;
     }
-    return of(GameFamily::Cod2);
+    return of(familyOf(version));
 }
 
 QString GameNames::of(GameFamily family)
 {
-    return family == GameFamily::Cod2 ? tr("COD 2") : tr("COD");
+    switch (family) {
+    case GameFamily::Cod:
+        return tr("COD");
+    case GameFamily::CodUo:
+        return tr("COD UO");
+    case GameFamily::Cod2:
+        break;
+    }
+    return tr("COD 2");
 }

@@ -29,17 +29,26 @@ struct GameLayout {
     QString registryKey;
     // The installers' default folder under Program Files, for a prefix whose registry says nothing.
     QString usualFolder;
-    // The data archives of the game's main folder: COD 2's iw_00.iwd ..., COD's pak0.pk3 ...
+    // The game's own folder in the install, which exec reads scripts from, and the data archives
+    // in it: COD 2's main/iw_00.iwd ..., COD's main/pak0.pk3 ..., United Offensive's
+    // uo/pakuo00.pk3 ... beside COD's main, which it needs.
+    QString gameFolder;
     QString archivePattern;
 };
 
 const GameLayout gameLayouts[] = {
     { GameVersion::Cod2, QStringLiteral("Call of Duty 2"),
         QStringLiteral("SOFTWARE\\Activision\\Call of Duty 2"),
-        QStringLiteral("Activision/Call of Duty 2"), QStringLiteral("*.iwd") },
+        QStringLiteral("Activision/Call of Duty 2"), QStringLiteral("main"),
+        QStringLiteral("*.iwd") },
     { GameVersion::Cod13, QStringLiteral("Call of Duty"),
         QStringLiteral("SOFTWARE\\Activision\\Call of Duty"),
-        QStringLiteral("Activision/Call of Duty"), QStringLiteral("*.pk3") },
+        QStringLiteral("Activision/Call of Duty"), QStringLiteral("main"),
+        QStringLiteral("*.pk3") },
+    { GameVersion::CodUo, QStringLiteral("Call of Duty United Offensive"),
+        QStringLiteral("SOFTWARE\\Activision\\Call of Duty United Offensive"),
+        QStringLiteral("Activision/Call of Duty United Offensive"), QStringLiteral("uo"),
+        QStringLiteral("*.pk3") },
 };
 
 // Steam's own folder on Linux: ~/.local/share/Steam, where its installer puts it, and
@@ -197,20 +206,20 @@ QList<GameInstall> findGames(const GameSearch &search)
 {
     QList<GameInstall> found;
     QSet<QString> seen;
+    // An install of COD that United Offensive was added to holds both games.
     for (const QString &folder : candidateFolders(search)) {
-        const QFileInfo main(QDir::fromNativeSeparators(folder) + u"/main"_qs);
-        const QString canonical = main.canonicalFilePath();
-        if (canonical.isEmpty() || !main.isDir() || seen.contains(canonical))
-            continue;
-        const QDir mainDir(main.absoluteFilePath());
         for (const GameLayout &layout : gameLayouts) {
-            if (mainDir.entryList({ layout.archivePattern }, QDir::Files).isEmpty())
+            const QFileInfo own(QDir::fromNativeSeparators(folder) + u'/' + layout.gameFolder);
+            const QString canonical = own.canonicalFilePath();
+            if (canonical.isEmpty() || !own.isDir() || seen.contains(canonical)
+                || QDir(own.absoluteFilePath())
+                       .entryList({ layout.archivePattern }, QDir::Files)
+                       .isEmpty())
                 continue;
             seen.insert(canonical);
-            const QString mainFolder = QDir::cleanPath(main.absoluteFilePath());
+            const QString mainFolder = QDir::cleanPath(own.absoluteFilePath());
             found << GameInstall { layout.version, mainFolder,
                 virtualStoreFolder(mainFolder, search) };
-            break;
         }
     }
     std::ranges::stable_sort(found, {}, &GameInstall::version);

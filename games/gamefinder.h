@@ -17,7 +17,7 @@ struct GameInstall {
     // COD is taken as patched to 1.3: its configs and names follow the rules that 1.1 and 1.3
     // share, and only the command buffer, which the finder cannot see, differs between them.
     GameVersion version = GameVersion::Cod2;
-    QString mainFolder; // the game's own main folder
+    QString mainFolder; // the game's own folder: main, or United Offensive's uo
     // Where a script goes for exec to find it: mainFolder, or on Windows the player's
     // VirtualStore copy of it when mainFolder cannot be written (see findGames()).
     QString scriptFolder;
@@ -54,8 +54,9 @@ struct GameSearch {
     static GameSearch ofThisSystem();
 };
 
-// The installed games, COD 2's first, each main folder once. A folder counts as a game when its
-// main folder holds the game's data archives: COD 2's .iwd files, COD's .pk3 files.
+// The installed games, COD 2's first, each game's folder once. A folder counts as a game when its
+// own folder holds the game's data archives: COD 2's .iwd files in main, COD's .pk3 files in
+// main, United Offensive's .pk3 files in uo.
 QList<GameInstall> findGames(const GameSearch &search);
 
 // Whether a program can create files in folder, found by trying: on Windows the folder's

@@ -43,7 +43,8 @@ std::optional<GameLanguage> setIn(const QString &config)
 }
 
 // The player's config: COD 2 keeps one in each profile and names the active profile in
-// players/active.txt (Com_InitPlayerProfiles); COD keeps one in main.
+// players/active.txt (Com_InitPlayerProfiles); COD keeps config_mp.cfg in main, United Offensive
+// uoconfig_mp.cfg in uo.
 QString configOf(const QString &mainFolder)
 {
     const QDir players(mainFolder + u"/players"_qs);
@@ -53,8 +54,10 @@ QString configOf(const QString &mainFolder)
         profile = QString::fromLatin1(active.readLine(256)).trimmed();
     if (profile.isEmpty())
         profile = players.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).value(0);
-    return profile.isEmpty() ? mainFolder + u"/config_mp.cfg"_qs
-                             : players.filePath(profile) + u"/config_mp.cfg"_qs;
+    if (!profile.isEmpty())
+        return players.filePath(profile) + u"/config_mp.cfg"_qs;
+    const QString unitedOffensive = mainFolder + u"/uoconfig_mp.cfg"_qs;
+    return QFile::exists(unitedOffensive) ? unitedOffensive : mainFolder + u"/config_mp.cfg"_qs;
 }
 
 } // namespace

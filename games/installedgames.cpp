@@ -12,10 +12,13 @@
 
 namespace {
 
-// Where the games keep the player's settings, name included, relative to their main folder:
-// COD 2 in a folder for each player profile, COD in main itself.
+// Where the games keep the player's settings, name included, relative to their own folder:
+// COD 2 in a folder for each player profile, COD in main itself, United Offensive in
+// uoconfig_mp.cfg in uo (com_config.c of coduomp).
 QStringList configFiles(GameFamily family, const QString &mainFolder)
 {
+    if (family == GameFamily::CodUo)
+        return { mainFolder + u"/uoconfig_mp.cfg"_qs };
     if (family == GameFamily::Cod)
         return { mainFolder + u"/config_mp.cfg"_qs };
     QStringList files;
@@ -125,10 +128,12 @@ QList<KeyBinding> InstalledGames::bindingsInConfigs()
 
 std::optional<int> InstalledGames::maxFpsBeside(const QString &script)
 {
-    // A script in a game's main folder: COD keeps its config there, COD 2 one for each player.
+    // A script in a game's own folder: COD and United Offensive keep their config there, COD 2
+    // one for each player.
     const QString folder = QFileInfo(script).absolutePath();
     std::optional<int> maxFps;
     for (const auto &[family, version] : { std::pair { GameFamily::Cod, GameVersion::Cod13 },
+             std::pair { GameFamily::CodUo, GameVersion::CodUo },
              std::pair { GameFamily::Cod2, GameVersion::Cod2 } }) {
         for (const QString &file : configFiles(family, folder)) {
             QString reason;

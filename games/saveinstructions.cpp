@@ -46,7 +46,9 @@ QString SaveInstructions::forScript(QStringView fileText) const
     QStringList lines;
     if (m_held) {
         const GameInstall &game = m_held->first;
-        lines << tr("Saved %1 in the main folder of %2.").arg(file, GameNames::of(game.family()));
+        lines << tr("Saved %1 in the %2 folder of %3.")
+                     .arg(
+                         file, QFileInfo(game.mainFolder).fileName(), GameNames::of(game.family()));
         if (game.scriptFolder != game.mainFolder) {
             lines << tr("Windows keeps it for the game in %1, since the game's own folder is "
                         "protected; the game finds it there.")

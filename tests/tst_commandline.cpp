@@ -235,8 +235,15 @@ void tst_CommandLine::checksForTheGameAsked()
     QVERIFY2(m_out.contains(u"Names in COD 1.1 at com_maxfps 85, frames of 11 ms, 90.9 frames a "
                             "second:\n  0.00 s (0 ticks), line 1: ^1X\n"_qs),
         qPrintable(m_out));
+    // United Offensive's name cleaning keeps ^8, which COD's drops.
+    const QString eight = write(u"eight.cfg"_qs, "set name ^8Eight\r\n");
+    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"uo"_qs, eight }), 0);
+    QVERIFY2(m_out.contains(u"Names in COD UO at"_qs), qPrintable(m_out));
+    QVERIFY2(m_out.contains(u"line 1: ^8Eight\n"_qs), qPrintable(m_out));
+    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod1.3"_qs, eight }), 0);
+    QVERIFY2(m_out.contains(u"line 1: Eight\n"_qs), qPrintable(m_out));
     QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod4"_qs, script }), 2);
-    QVERIFY2(m_err.contains(u"--game takes cod2, cod1.3 or cod1.1"_qs), qPrintable(m_err));
+    QVERIFY2(m_err.contains(u"--game takes cod2, cod1.3, cod1.1 or uo"_qs), qPrintable(m_err));
 }
 
 QTEST_MAIN(tst_CommandLine)

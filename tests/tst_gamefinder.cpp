@@ -27,6 +27,7 @@ public:
 
 const QString cod2Key = u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Call of Duty 2\\InstallPath"_qs;
 const QString steamCod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main"_qs;
+const QString steamUo = u".local/share/Steam/steamapps/common/Call of Duty United Offensive/uo"_qs;
 const QString programFiles = u"Program Files (x86)/Activision/Call of Duty 2/main"_qs;
 
 } // namespace
@@ -143,6 +144,18 @@ void tst_GameFinder::findsTheGames_data()
         << false
         << QStringList { cod2 + programFiles
                + u" AppData/Local/VirtualStore/{root without drive}/"_qs + programFiles };
+    // United Offensive adds its uo folder beside COD's main, or stands where its own key says.
+    QTest::newRow("Wine, COD with United Offensive added")
+        << QStringList { u".wine/drive_c/Program Files/Activision/Call of Duty/main/pak0.pk3"_qs,
+               u".wine/drive_c/Program Files/Activision/Call of Duty/uo/pakuo00.pk3"_qs }
+        << QStringList() << true
+        << QStringList { u"COD .wine/drive_c/Program Files/Activision/Call of Duty/main"_qs,
+               u"COD UO .wine/drive_c/Program Files/Activision/Call of Duty/uo"_qs };
+    QTest::newRow("Windows, United Offensive's own key")
+        << QStringList { u"UO/main/pak0.pk3"_qs, u"UO/uo/pakuo00.pk3"_qs }
+        << QStringList { u"32:HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Call of Duty United "
+                         "Offensive\\InstallPath={root}/UO"_qs }
+        << true << QStringList { u"COD UO/main"_qs, u"COD UO UO/uo"_qs };
     QTest::newRow("Windows, Steam's own registry entry")
         << QStringList { u"Steam/steamapps/common/Call of Duty 2/main/iw_01.iwd"_qs }
         << QStringList { u"64:HKEY_CURRENT_USER\\Software\\Valve\\Steam\\SteamPath={root}/Steam"_qs }
@@ -205,6 +218,10 @@ void tst_GameFinder::noticeSaysHowToRunTheScript_data()
     QTest::newRow("a name the game cuts")
         << main + u"a.cfg"_qs << u"set name ^1abcdefghijklmnopqrstuvwxyz12345"_qs
         << u"/exec a.cfg\nThe checker warns: The name \"^1abcdefghijklmnopqrstuvwxyz12345\" takes 33 bytes; the game keeps 31 and cuts off \"45\"."_qs;
+    QTest::newRow("in United Offensive's uo, by its rules")
+        << steamUo + u"/a.cfg"_qs << u"set name ^8Eight"_qs
+        << u"Saved a.cfg in the uo folder of COD UO.\nIn the game, open the console (~) and type: "
+           "/exec a.cfg"_qs;
     QTest::newRow("a script with warnings")
         << main + u"a.cfg"_qs << u"set name A\nwiat 5\nset name ;"_qs
         << u"/exec a.cfg\nThe checker finds 2 warnings: Play and Check (F5)"_qs;
@@ -216,7 +233,8 @@ void tst_GameFinder::noticeSaysHowToRunTheScript()
     QFETCH(QString, script);
     QFETCH(QString, said);
 
-    QVERIFY(makeTree({ steamCod2 + u"/iw_00.iwd"_qs, programFiles + u"/iw_00.iwd"_qs }));
+    QVERIFY(makeTree({ steamCod2 + u"/iw_00.iwd"_qs, programFiles + u"/iw_00.iwd"_qs,
+        steamUo + u"/pakuo00.pk3"_qs }));
     m_registry.values.insert(
         u"32:"_qs + cod2Key, withRoot(u"{root}/Program Files (x86)/Activision/Call of Duty 2"_qs));
     m_search.canWrite = [](const QString &) { return false; };

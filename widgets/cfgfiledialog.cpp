@@ -23,8 +23,8 @@ const QString lastSavedKey = QStringLiteral("files/lastSaveFolder/");
 
 QString windowName(QWidget *window) { return window ? window->window()->objectName() : QString(); }
 
-// The places entries name each folder by its last part, and every game's is "main": name them by
-// their game instead, again whenever the places list reads a folder anew.
+// The places entries name each folder by its last part, and nearly every game's is "main": name
+// them by their game too, again whenever the places list reads a folder anew.
 void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
 {
     auto *places = dialog.findChild<QListView *>(QStringLiteral("sidebar"));
@@ -37,7 +37,8 @@ void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
             // The places list keeps each entry's folder in the role after Qt::UserRole.
             const QString folder = index.data(Qt::UserRole + 1).toUrl().toLocalFile();
             for (const GameInstall &game : games) {
-                const QString name = CfgFileDialog::tr("%1 main").arg(GameNames::of(game.family()));
+                const QString name = QStringLiteral("%1 %2").arg(
+                    GameNames::of(game.family()), QFileInfo(game.mainFolder).fileName());
                 if (QDir(folder) == QDir(game.scriptFolder) && index.data().toString() != name)
                     model->setData(index, name, Qt::DisplayRole);
             }
