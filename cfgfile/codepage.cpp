@@ -179,22 +179,38 @@ QString CodePage::respelled(QStringView text) const
             spelt += c;
             continue;
         }
-        // A character beyond the 16 bits, an emoji say, has no spelling in any of them.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            ++i;
-            continue;
+        const bool pair
+            = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QStringView character = text.sliced(i, pair ? 2 : 1);
+        std::optional<QString> latin;
+        if (!pair) {
+            const QChar lower = c.toLower();
+            latin = spelling(cyrillicSpellings, lower.unicode());
+            if (latin && !latin->isEmpty() && c != lower) {
+                // Щука is Shchuka, ЩИТ is SHCHIT.
+                const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+                const bool capitals
+                    = next.isUpper() || (!next.isLetter() && i > 0 && text[i - 1].isUpper());
+                *latin = capitals ? latin->toUpper() : latin->at(0).toUpper() + latin->sliced(1);
+            }
+            if (!latin)
+                latin = spelling(latinSpellings, c.unicode());
         }
-        const QChar lower = c.toLower();
-        std::optional<QString> latin = spelling(cyrillicSpellings, lower.unicode());
-        if (latin && !latin->isEmpty() && c != lower)
-            (*latin)[0] = latin->at(0).toUpper();
-        if (!latin)
-            latin = spelling(latinSpellings, c.unicode());
-        // é is e with a mark.
-        if (!latin && c.decompositionTag() == QChar::Canonical)
-            latin = c.decomposition().first(1);
-        if (latin && !firstUnencodable(*latin))
+        // ễ is e with its marks, ĳ is i and j, a bold 𝐀 is A.
+        if (!latin) {
+            latin.emplace();
+            for (const QChar part :
+                character.toString().normalized(QString::NormalizationForm_KD)) {
+                if (!part.isMark())
+                    *latin += part;
+            }
+        }
+        // The character of a color code stays one character.
+        if (i > 0 && text[i - 1] == u'^')
+            *latin = latin->left(1);
+        if (!firstUnencodable(*latin))
             spelt += *latin;
+        i += character.size() - 1;
     }
     return spelt;
 }

@@ -44,7 +44,8 @@ public:
     // again.
     QString decode(QByteArrayView bytes) const;
     // text spelt in letters the code page holds: a letter it lacks gives way to its Latin
-    // spelling (Снайпер to Snajper, Łukasz to Lukasz), and a character without one is left out.
+    // spelling (Снайпер to Snajper, Łukasz to Lukasz, ễ to e), the character of a color code to
+    // one character, and a character without a spelling is left out.
     QString respelled(QStringView text) const;
     // Whether every character from 0xA0 is the byte of its own value, as in Latin-1: text then
     // narrows to its bytes wherever it avoids 0x80 to 0x9F.

@@ -187,6 +187,11 @@ void frmNameScript::createControls(QWidget *client)
         const JudgedName judged = NamePreview::judge(Text1->text());
         if (!judged.unheld)
             return;
+        // The box would cut a spelling longer than it takes.
+        if (judged.respelled.size() > Text1->maxLength()) {
+            QApplication::beep();
+            return;
+        }
         endUndoStep();
         Text1->selectAll();
         Text1->insert(judged.respelled);

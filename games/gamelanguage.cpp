@@ -51,7 +51,7 @@ QString configOf(const QString &mainFolder)
     QFile active(players.filePath(u"active.txt"_qs));
     QString profile;
     if (active.open(QIODevice::ReadOnly))
-        profile = QString::fromLatin1(active.readLine(256)).trimmed();
+        profile = QString::fromLocal8Bit(active.readLine(256)).trimmed();
     if (profile.isEmpty())
         profile = players.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).value(0);
     if (!profile.isEmpty())
@@ -108,12 +108,22 @@ std::optional<GameLanguage> GameLanguage::ofKey(QStringView key)
     return std::nullopt;
 }
 
-std::optional<GameLanguage> GameLanguage::ofInstall(const QString &mainFolder)
+std::optional<GameLanguage> GameLanguage::ofInstall(
+    const QString &mainFolder, const QString &configFolder)
 {
-    // The game loads the languages whose archives it finds, localized_russian_iw00.iwd in COD 2
-    // and localized_russian_pak0.pk3 in COD (FS_AddIwdFilesForGameDirectory,
-    // FS_AddPakFilesForGameDirectory). It keeps the language its config sets if it has those,
-    // and otherwise takes the first it has (SEH_UpdateLanguageInfo).
+    // The game keeps the language its config sets, archives or not: SEH_UpdateLanguageInfo
+    // marks it present before it loads its strings, and only warns when they are missing
+    // (CoD2rev src/stringed/stringed_hooks.cpp). Windows keeps the config an old game writes in
+    // its VirtualStore copy of the folder.
+    for (const QString &folder : { configFolder, mainFolder }) {
+        if (folder.isEmpty())
+            continue;
+        if (const std::optional<GameLanguage> kept = setIn(configOf(folder)))
+            return kept;
+    }
+    // Without one, the edition is the one whose archives it ships, localized_russian_iw00.iwd in
+    // COD 2 and localized_russian_pak0.pk3 in COD (FS_AddIwdFilesForGameDirectory,
+    // FS_AddPakFilesForGameDirectory).
     const QStringList archives
         = QDir(mainFolder).entryList({ u"localized_*.iwd"_qs, u"localized_*.pk3"_qs }, QDir::Files);
     const auto shipped = [&archives](GameLanguage language) {
@@ -122,9 +132,6 @@ std::optional<GameLanguage> GameLanguage::ofInstall(const QString &mainFolder)
             return archive.startsWith(prefix, Qt::CaseInsensitive);
         });
     };
-    const std::optional<GameLanguage> kept = setIn(configOf(mainFolder));
-    if (kept && (archives.isEmpty() || shipped(*kept)))
-        return kept;
     for (const Id id : all) {
         if (shipped(id))
             return GameLanguage(id);
@@ -135,15 +142,23 @@ std::optional<GameLanguage> GameLanguage::ofInstall(const QString &mainFolder)
 std::optional<GameLanguage> GameLanguage::ofInstalledGames(InstalledGames &games)
 {
     for (const GameInstall &game : games.games()) {
-        if (const std::optional<GameLanguage> language = ofInstall(game.mainFolder))
+        if (const std::optional<GameLanguage> language
+            = ofInstall(game.mainFolder, game.scriptFolder))
             return language;
     }
     return std::nullopt;
 }
 
-GameLanguage GameLanguage::preferred(InstalledGames &games)
+GameLanguage GameLanguage::preferred(InstalledGames &games, const QString &path)
 {
     if (const std::optional<GameLanguage> chosen = ofKey(QSettings().value(settingsKey).toString()))
         return *chosen;
+    if (!path.isEmpty()) {
+        if (const auto held = games.gameHolding(path)) {
+            if (const std::optional<GameLanguage> language
+                = ofInstall(held->first.mainFolder, held->first.scriptFolder))
+                return *language;
+        }
+    }
     return ofInstalledGames(games).value_or(GameLanguage());
 }

@@ -45,14 +45,16 @@ public:
     CodePage codePage() const;
 
     static std::optional<GameLanguage> ofKey(QStringView key);
-    // The edition whose main folder this is: the language its config keeps (loc_language), or
-    // else the one of its localized archives.
-    static std::optional<GameLanguage> ofInstall(const QString &mainFolder);
+    // The edition whose own folder this is: the language its config keeps (loc_language), in
+    // configFolder first when given, or else the one of its localized archives.
+    static std::optional<GameLanguage> ofInstall(
+        const QString &mainFolder, const QString &configFolder = {});
     // The edition of the first game installed that tells its language.
     static std::optional<GameLanguage> ofInstalledGames(InstalledGames &games);
     // The edition the program writes for: the player's choice in the settings, or else that of
-    // the first game installed, or else English.
-    static GameLanguage preferred(InstalledGames &games);
+    // the game whose folder holds path, or else that of the first game installed, or else
+    // English.
+    static GameLanguage preferred(InstalledGames &games, const QString &path = {});
 
 private:
     Id m_id;

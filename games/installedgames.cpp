@@ -60,8 +60,9 @@ void InstalledGames::runEachConfig(
 {
     for (const GameInstall &game : games()) {
         // The names in a config are in the letters of the game's edition.
-        const CodePage codePage
-            = GameLanguage::ofInstall(game.mainFolder).value_or(GameLanguage()).codePage();
+        const CodePage codePage = GameLanguage::ofInstall(game.mainFolder, game.scriptFolder)
+                                      .value_or(GameLanguage())
+                                      .codePage();
         // Windows keeps what an old game writes into Program Files in the VirtualStore copy.
         QStringList folders { game.scriptFolder };
         if (game.mainFolder != game.scriptFolder)

@@ -201,6 +201,9 @@ void tst_CfgWriter::writesExactBytes_data()
             << QString(text).replace(size - 1, 1, u'\u20ac')
             << QByteArray(bytes).replace(size - 1, 1, "\x80") << CodePage();
     }
+    QTest::newRow("Cyrillic where a piece ends, in Windows-1251")
+        << (QString(chunk - 1, u'a') + u"\u0416\u0436"_qs)
+        << (QByteArray(chunk - 1, 'a') + "\xc6\xe6\r\n") << CodePage(CodePage::Id::Cyrillic);
     QTest::newRow("one piece and a line break")
         << (QString(chunk, u'a') + u'\n') << (QByteArray(chunk, 'a') + "\r\n\r\n") << CodePage();
     QTest::newRow("a line break that ends a piece")
@@ -277,6 +280,9 @@ void tst_CfgWriter::refusesUnencodableText_data()
     QTest::newRow("a Western letter in Windows-1251, amid a long line")
         << (QString(40, u'a') + u"\u00e9"_qs + QString(40, u'b')) << u"(U+00E9)"_qs
         << CodePage(CodePage::Id::Cyrillic);
+    QTest::newRow("superscript three in Windows-1250, amid a long line")
+        << (QString(40, u'a') + u"\u00b3"_qs + QString(40, u'b')) << u"(U+00B3)"_qs
+        << CodePage(CodePage::Id::CentralEuropean);
     QTest::newRow("a Cyrillic letter in Windows-1250")
         << u"set name \u0421"_qs << u"(U+0421)"_qs << CodePage(CodePage::Id::CentralEuropean);
 
@@ -500,11 +506,15 @@ void tst_CfgWriter::respellsInLettersItHolds_data()
         << u"\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_qs << western << u"Snajper"_qs;
     QTest::newRow("capitals of two letters, signs left out")
         << u"\u0429\u0418\u0422 \u0416\u0443\u043a \u043e\u0431\u044a\u0451\u043c"_qs << polish
-        << u"ShchIT Zhuk obem"_qs;
+        << u"SHCHIT Zhuk obem"_qs;
     QTest::newRow("Polish for a Russian edition")
         << u"\u0141\u00f3d\u017a"_qs << russian << u"Lodz"_qs;
     QTest::newRow("held letters stay")
         << u"\u0141\u00f3d\u017a"_qs << polish << u"\u0141\u00f3d\u017a"_qs;
+    QTest::newRow("marks on marks, ligatures, bold letters")
+        << u"Nguy\u1ec5n \u0133 \ufb01 \U0001D400"_qs << polish << u"Nguyen ij fi A"_qs;
+    QTest::newRow("a color code's character stays one")
+        << u"^\u0416abc"_qs << western << u"^Zabc"_qs;
     QTest::newRow("emoji and Chinese left out")
         << u"a\U0001F600b\u4e2dc"_qs << russian << u"abc"_qs;
 }

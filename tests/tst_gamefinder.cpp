@@ -264,10 +264,13 @@ void tst_GameFinder::languageOfTheInstall_data()
     QTest::newRow("COD, its config")
         << QStringList { u"pak0.pk3"_qs, u"config_mp.cfg=seta cl_language \"7\""_qs }
         << u"polish"_qs;
-    // The game falls back to the first language it has archives of.
+    // The game keeps its config's language whatever archives it has; without one, the archives.
     QTest::newRow("config names a language without archives") << QStringList {
         u"localized_english_iw00.iwd"_qs, u"localized_russian_iw00.iwd"_qs, cod2Config.arg(7)
-    } << u"english"_qs;
+    } << u"polish"_qs;
+    QTest::newRow("United Offensive's config")
+        << QStringList { u"pakuo00.pk3"_qs, u"uoconfig_mp.cfg=seta cl_language \"6\""_qs }
+        << u"russian"_qs;
     QTest::newRow("an Asian edition's number") << QStringList { cod2Config.arg(10) } << QString();
     QTest::newRow("nothing to tell") << QStringList { u"iw_00.iwd"_qs } << QString();
 }

@@ -36,13 +36,20 @@ std::optional<GameLanguage> GameEdition::installed()
 
 bool GameEdition::chosen() const { return QSettings().contains(GameLanguage::settingsKey); }
 
+CodePage GameEdition::codePageOf(const QString &path)
+{
+    if (!m_games)
+        return codePage();
+    return GameLanguage::preferred(*m_games, path).codePage();
+}
+
 void GameEdition::choose(std::optional<GameLanguage> language)
 {
+    const GameLanguage before = this->language();
     if (language)
         QSettings().setValue(GameLanguage::settingsKey, language->key());
     else
         QSettings().remove(GameLanguage::settingsKey);
-    const GameLanguage before = this->language();
     m_language.reset();
     if (this->language() != before)
         emit changed();

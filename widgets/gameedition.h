@@ -28,6 +28,9 @@ public:
     // The edition of the first game installed that tells its language, if any.
     std::optional<GameLanguage> installed();
     CodePage codePage() { return language().codePage(); }
+    // The code page of a script at path: the player's choice, or else that of the game whose
+    // folder holds it, or else the edition's.
+    CodePage codePageOf(const QString &path);
     // Whether the player chose the edition, rather than it following the game installed.
     bool chosen() const;
     // Keeps the player's choice; nothing follows the game installed again.

@@ -25,7 +25,7 @@ std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges,
         return std::nullopt;
 
     QString reason;
-    const CodePage codePage = GameEdition::instance().codePage();
+    const CodePage codePage = GameEdition::instance().codePageOf(path);
     const std::optional<QString> text = CfgReader::read(path, codePage, &reason);
     if (!text) {
         m_dialogs.reportFailure(
@@ -53,18 +53,23 @@ std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges,
     // Letters the edition cannot show are spelt in letters it can, as the player is told first.
     if (CfgReader::isSavedAsUtf8(*text, codePage)) {
         const QString written = CfgReader::editorText(CfgReader::fromUtf8(*text, codePage));
-        QStringList respellings;
+        // Each character the edition lacks once, the first few named.
+        constexpr qsizetype named = 5;
+        QList<char32_t> unheld;
         for (const char32_t letter : written.toUcs4()) {
+            if (!codePage.holds(letter) && !unheld.contains(letter))
+                unheld << letter;
+        }
+        QStringList respellings;
+        for (const char32_t letter : unheld.first(std::min(unheld.size(), named))) {
             const QString shown = QString::fromUcs4(&letter, 1);
-            if (codePage.holds(letter) || respellings.size() == 5
-                || std::ranges::any_of(
-                    respellings, [&shown](const QString &said) { return said.contains(shown); }))
-                continue;
             const QString respelled = codePage.respelled(shown);
             respellings << (respelled.isEmpty()
                     ? tr("\u201c%1\u201d left out").arg(shown)
                     : tr("\u201c%1\u201d as \u201c%2\u201d").arg(shown, respelled));
         }
+        if (unheld.size() > named)
+            respellings << tr("%n more", nullptr, int(unheld.size() - named));
         if (m_dialogs.confirmReadingAsUtf8(window, path, codePage, respellings))
             return OpenedScript { path, codePage.respelled(written), true, endsWithLineBreak };
     }

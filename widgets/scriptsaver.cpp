@@ -46,7 +46,7 @@ bool ScriptSaver::write(
         text = takeText();
         return text;
     };
-    if (!CfgWriter::write(path, keepText, GameEdition::instance().codePage(), &reason)) {
+    if (!CfgWriter::write(path, keepText, GameEdition::instance().codePageOf(path), &reason)) {
         m_dialogs.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
