@@ -73,7 +73,13 @@ int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer ser
             continue;
         }
         const int framesPerSecond = ConsoleRules::maxFpsOn(server.kind, playersMaxFps(file));
-        const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond, game, server);
+        // exec runs the scripts of the script's own folder where it stands.
+        const auto beside = [&file](const QString &name) {
+            QString unread;
+            return CfgReader::read(QFileInfo(file).dir().filePath(name), &unread);
+        };
+        const ScriptCheck check
+            = ScriptChecker::check(*script, framesPerSecond, game, server, beside);
         out << file << u'\n';
         const bool utf8 = CfgReader::isSavedAsUtf8(*script);
         if (utf8) {

@@ -28,10 +28,15 @@ public:
         LeadingSlash, // details: the command
         SessionCommand, // details: the command
         UnknownCommand, // details: the command, the nearest known word or nothing
+        NotCommands, // details: each command near no known word, with its lines
         UnknownVariable, // details: the variable, the nearest real one
+        CheatProtected, // details: the variable
+        UnreadServerSetting, // details: the variable, the one meant or nothing
+        StartupSetting, // details: the variable
         SetsNothing, // details: the command
         WaitWithMoreWords, // details: the command
-        Exec, // details: the script it runs
+        Exec, // details: the script as exec names it, its file; merged: every script, with its
+              // lines
         HighBytes,
         CommentThatRuns, // details: the command that runs
         BlockCommentThatRuns, // details: the command that runs

@@ -23,6 +23,7 @@ private slots:
     void secondsAtFrameRates();
     void limits_data();
     void limits();
+    void execRunsTheScriptWhereItStands();
 };
 
 // Frames last whole milliseconds, 1000 / com_maxfps rounded down, and take two ticks each: the
@@ -138,6 +139,22 @@ void tst_ConsoleRun::limits()
     // The name's own length is the checker's to say.
     warned.removeAll(finding(Kind::LongName, 1));
     QCOMPARE(findings(run.findings), warned);
+}
+
+// Cmd_Exec_f inserts the script it reads where the exec stands: its names and waits come
+// between the lines around it, counted on the exec's line.
+void tst_ConsoleRun::execRunsTheScriptWhereItStands()
+{
+    const auto beside = [](const QString &file) -> std::optional<QString> {
+        if (file == u"b.cfg")
+            return u"set name B1\r\nwait 20\r\n"_qs;
+        return std::nullopt;
+    };
+    const ConsoleRun run = runScript(u"set name A1\r\nwait 10\r\nexec b.cfg\r\nset name A2\r\n"_qs,
+        {}, GameVersion::Cod2, ConsoleRules::ServerKind::Stock, beside);
+    QCOMPARE(timeline(run), QStringList({ "0 1 A1", "10 3 B1", "30 4 A2" }));
+    QCOMPARE(run.scriptsRead, QStringList { u"b.cfg"_qs });
+    QVERIFY(run.recorded.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(tst_ConsoleRun)
