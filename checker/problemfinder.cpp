@@ -208,8 +208,8 @@ QList<ScriptFinding> ProblemFinder::onTheServer(
         std::ranges::sort(skipped);
         found << ScriptFinding { Kind::NamesSkipped, skipped.first(), {},
             { QString::number(server.namesSeen), QString::number(server.sent.size()),
-                QString::number(ConsoleRules::snapshotMilliseconds(snapshotsPerSecond)),
-                QString::number(snapshotsPerSecond), WarningText::linesList(skipped) } };
+                QString::number(server.snapshotMilliseconds), QString::number(snapshotsPerSecond),
+                WarningText::linesList(skipped) } };
     }
     if (!animates)
         return found;

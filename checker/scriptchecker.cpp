@@ -59,9 +59,8 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
     framesPerSecond = ConsoleRules::maxFpsOn(server.kind, framesPerSecond);
     // Of a script larger than the buffer, the game runs nothing: there is nothing to split.
     const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
-    const ScriptCommands split = script.size() < rules.bufferBytes
-        ? splitCommands(script, 1, rules.commandBytes)
-        : ScriptCommands();
+    const ScriptCommands split
+        = script.size() < rules.bufferBytes ? splitCommands(script, 1, rules) : ScriptCommands();
     const ScriptSession session(script, split, game, server.kind, reader);
     ScriptCheck checked { session.run(), {}, {}, session.run().scriptsRead, serverSettingIn(split),
         ServerView::of(session.run(), framesPerSecond, server.snapshotsPerSecond), {} };

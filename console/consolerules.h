@@ -21,8 +21,6 @@ namespace ConsoleRules {
 // from 0x80 up (negative as a signed char), separates words outside quotes. Windows-1252 gives
 // each of those bytes a character of U+0080 or above, and only them.
 constexpr bool isTokenSpace(char16_t c) { return c <= u' ' || c >= 0x80; }
-// A command of this many words or more does nothing (MAX_STRING_TOKENS).
-constexpr qsizetype maximumWords = 512;
 // vstr inserts its value through va("%s\n"), whose buffer keeps 1,023 bytes of a longer one.
 constexpr qsizetype vstrValueBytes = 1'023;
 // A player name: the game keeps this many bytes, a color code counting two.
@@ -62,9 +60,18 @@ struct GameRules {
     bool colorIndexOfThreeBits;
     // toggle as COD's Quake III code has it (see Console::execute), not as COD 2's.
     bool togglesAsCod;
+    // In quotes, \" stands for a quote in COD 2's Cmd_TokenizeString; COD 1.1's, Quake III 1.32's
+    // Cmd_TokenizeString2, knows no escape: the quote ends the word.
+    bool quoteEscapes;
+    // MAX_STRING_TOKENS: COD 2 runs nothing of a command of 512 words or more; COD 1.1 keeps its
+    // first 256 and drops the rest, as Quake III 1.32's tokenizer stops at its limit.
+    qsizetype mostWords;
+    bool wordsPastMostDropped;
     // The reliable commands a client keeps until the server acknowledges them; one more and it
-    // disconnects itself (CL_AddReliableCommand: COD 2's "too many commands" past 128 in
-    // yctn/cod2-mp-macho PC/client_mp/cl_main_mp.c; Quake III's MAX_RELIABLE_COMMANDS 64).
+    // disconnects itself. CL_AddReliableCommand refuses a command when more than 128 wait in
+    // COD 2 ("too many commands", yctn/cod2-mp-macho PC/client_mp/cl_main_mp.c), more than
+    // MAX_RELIABLE_COMMANDS 64 in COD (Quake III's code/client/cl_main.c): it keeps 129 and 65,
+    // and the 130th and the 66th disconnect it.
     int reliableCommands;
 };
 
@@ -72,13 +79,13 @@ constexpr GameRules rulesOf(GameVersion game)
 {
     switch (game) {
     case GameVersion::Cod11:
-        return { 16'384, 1'023, true, true, true, true, 64 };
+        return { 16'384, 1'023, true, true, true, true, false, 256, true, 65 };
     case GameVersion::Cod13:
-        return { 65'536, 1'023, true, true, true, true, 64 };
+        return { 65'536, 1'023, true, true, true, true, true, 512, false, 65 };
     case GameVersion::Cod2:
         break;
     }
-    return { 65'536, 4'095, false, false, false, false, 128 };
+    return { 65'536, 4'095, false, false, false, false, true, 512, false, 129 };
 }
 
 // The most any of the games reads of a script: of a longer one, it runs nothing.
@@ -100,11 +107,25 @@ constexpr qsizetype largestBufferBytes = [] {
 constexpr int defaultSnapshotsPerSecond = 20;
 constexpr int fewestSnapshotsPerSecond = 10;
 constexpr int mostSnapshotsPerSecond = 1000;
-constexpr int snapshotMilliseconds(int snapshotsPerSecond) { return 1000 / snapshotsPerSecond; }
-// After a client command the server ignores that client's text commands (chat, team chat,
-// votes) for this long; the userinfo itself still goes through, and its arrival starts the time
-// again once it has run out (SV_ClientCommand in src/server/sv_client_mp.cpp, sv_floodProtect on
-// by default).
+// Each client that watches gets snapshots no faster than its own snaps asks, from 1 to 30 (20
+// by default): 1000 / snaps ms apart (SV_UserinfoChanged in src/server/sv_client_mp.cpp), sent
+// at the first server frame that comes that long after the last (SV_SendMessageToClient in
+// Quake III's code/server/sv_snapshot.c, which COD 2's keeps). A faster sv_fps promises no more.
+// CoD2x's competitive settings make every client ask for 40 (luka-kusulja/CoD2x
+// src/mss32/competitive.cpp), of which the server takes 30.
+constexpr int defaultSnaps = 20;
+constexpr int mostSnaps = 30;
+constexpr int competitiveSnaps = 40;
+constexpr int snapshotMilliseconds(int snapshotsPerSecond, int snaps = defaultSnaps)
+{
+    const int frame = 1000 / snapshotsPerSecond;
+    const int asked = 1000 / std::clamp(snaps, 1, mostSnaps);
+    return (asked + frame - 1) / frame * frame;
+}
+// After each client command, chat, votes and the userinfo that carries a name change alike,
+// the server ignores that client's text commands (chat, team chat, votes) for this long: the
+// window starts again at every one of them, and the userinfo itself always goes through
+// (SV_ClientCommand in src/server/sv_client_mp.cpp, sv_floodProtect on by default).
 constexpr int floodProtectMilliseconds = 800;
 // The wait between two names that keeps chat working: whole frames that last the flood
 // protection's time or more.
@@ -120,20 +141,28 @@ constexpr int chatSafeDelayTicks(int maxFps)
 
 // The server the player plays on. CoD2x's competitive settings (g_competitive 1, which
 // competitive mods set) turn wait into nothing while connected (competitive_cmd_wait) and set a
-// com_maxfps outside 125-250 to 250 (competitive_frame; luka-kusulja/CoD2x
-// src/mss32/competitive.cpp).
+// com_maxfps outside 125-250 to 250 as the player joins (competitive_frame; luka-kusulja/CoD2x
+// src/mss32/competitive.cpp); a later value outside that range is refused and the last one kept,
+// as Dvar_SetVariant turns away a value outside a dvar's domain (CoD2rev_Server
+// src/universal/dvar.cpp).
 enum class ServerKind { Stock, Competitive };
+constexpr int snapsOn(ServerKind server)
+{
+    return server == ServerKind::Competitive ? competitiveSnaps : defaultSnaps;
+}
 struct GameServer {
     ServerKind kind = ServerKind::Stock;
     int snapshotsPerSecond = defaultSnapshotsPerSecond; // its sv_fps
 };
 constexpr bool waitPauses(ServerKind server) { return server == ServerKind::Stock; }
 constexpr int competitiveMaxFps = 250;
+constexpr bool takesMaxFps(ServerKind server, int maxFps)
+{
+    return server == ServerKind::Stock || (maxFps >= 125 && maxFps <= competitiveMaxFps);
+}
 constexpr int maxFpsOn(ServerKind server, int maxFps)
 {
-    return server == ServerKind::Competitive && (maxFps < 125 || maxFps > competitiveMaxFps)
-        ? competitiveMaxFps
-        : maxFps;
+    return takesMaxFps(server, maxFps) ? maxFps : competitiveMaxFps;
 }
 
 // Variables no public server lets a player change: without sv_cheats 1 the client refuses to set

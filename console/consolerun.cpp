@@ -181,7 +181,7 @@ Console::Console(QStringView script, const ScriptCommands *split, const QList<Ke
     if (split)
         source->split = split;
     else
-        source->parsed = splitCommands(source->text, 1, m_rules.commandBytes);
+        source->parsed = splitCommands(source->text, 1, m_rules);
     source->inScript = true;
     m_script = source;
     // exec inserts the script and a line break.
@@ -242,7 +242,7 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         find({ ScriptFinding::Kind::LongCommand, command.line, {}, {} });
 
     const CommandWords &words = command.words;
-    if (words.size() >= maximumWords)
+    if (!m_rules.wordsPastMostDropped && words.size() >= m_rules.mostWords)
         return;
     const QStringView verb = words.first();
     // Commands come first, as in the console; a variable's name sets it only when no command has
@@ -380,6 +380,14 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
 
     if (refusesCheat(name, command.line))
         return;
+    // Com_Frame reads com_maxfps anew every frame; a competitive server refuses a value outside
+    // its range, and the last one holds.
+    std::optional<int> maxFps;
+    if (key == u"com_maxfps") {
+        maxFps = int(std::clamp<qint64>(leadingNumber(value), 0, ConsoleRules::largestMaxFps));
+        if (!ConsoleRules::takesMaxFps(m_run.server, *maxFps))
+            return;
+    }
     auto variable = m_variables.find(key);
     if (variable == m_variables.end()) {
         if (key != u"name")
@@ -392,12 +400,8 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
         variable->changed = true;
         m_changedVariables << key;
     }
-    // Com_Frame reads com_maxfps anew every frame.
-    if (key == u"com_maxfps") {
-        const auto maxFps
-            = int(std::clamp<qint64>(leadingNumber(value), 0, ConsoleRules::largestMaxFps));
-        m_run.frameRates << FrameRateChange { m_now, ConsoleRules::maxFpsOn(m_run.server, maxFps) };
-    }
+    if (maxFps)
+        m_run.frameRates << FrameRateChange { m_now, *maxFps };
     if (key == u"name")
         m_run.nameChanges << NameChange { m_now, value, ShownName::of(value, m_run.game).shown,
             command.line };
@@ -571,7 +575,7 @@ SourcePointer Console::parsed(const QString &text, int line, bool execed)
         auto made = std::make_shared<CommandSource>();
         made->value = text;
         made->text = made->value;
-        made->parsed = splitCommands(made->text, line, m_rules.commandBytes);
+        made->parsed = splitCommands(made->text, line, m_rules);
         // A value has no line breaks: its commands all stand on the line that set it. Those of a
         // script exec reads stand on the exec's.
         for (ScriptCommand &command : made->parsed.commands)

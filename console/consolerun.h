@@ -130,8 +130,8 @@ ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses = {},
     const ScriptReader &reader = {});
 // A script run once, then, as often as asked, keys pressed from the state the run left: the
 // checker presses each key the script binds, and a run of the whole script for each would cost
-// the script times its keys. The script and its split (splitCommands() with the game's command
-// bytes) must outlive the session.
+// the script times its keys. The script and its split (splitCommands() with the game's rules)
+// must outlive the session.
 class ScriptSession {
 public:
     ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game,

@@ -127,8 +127,9 @@ void tst_CommandLine::exitStatus_data()
         << QList<QByteArray> { looping } << 1
         << QStringList { "com_maxfps 250", "the game freezes meanwhile" }
         << QStringList { u"--server"_qs, u"competitive"_qs };
+    // The others' snaps, 20 by default, cap what a faster sv_fps sends them.
     QTest::newRow("--sv-fps 40") << QList<QByteArray> { animated } << 0
-                                 << QStringList { "at sv_fps 40 (a snapshot every 25 ms)" }
+                                 << QStringList { "at sv_fps 40 (a snapshot every 50 ms)" }
                                  << QStringList { u"--sv-fps"_qs, u"40"_qs };
     // "<config_mp.cfg TEXT>": the scripts lie in a game's main folder beside that config.
     QTest::newRow("in a game folder whose config sets com_maxfps 125")

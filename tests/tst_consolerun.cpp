@@ -4,6 +4,7 @@
 #include "consolerules.h"
 #include "consolerun.h"
 #include "findingrows.h"
+#include "scriptcommands.h"
 #include "ticktime.h"
 
 #include <QTest>
@@ -24,6 +25,8 @@ private slots:
     void limits_data();
     void limits();
     void execRunsTheScriptWhereItStands();
+    void wordsAsEachGameTokenizes_data();
+    void wordsAsEachGameTokenizes();
 };
 
 // Frames last whole milliseconds, 1000 / com_maxfps rounded down, and take two ticks each: the
@@ -155,6 +158,37 @@ void tst_ConsoleRun::execRunsTheScriptWhereItStands()
     QCOMPARE(timeline(run), QStringList({ "0 1 A1", "10 3 B1", "30 4 A2" }));
     QCOMPARE(run.scriptsRead, QStringList { u"b.cfg"_qs });
     QVERIFY(run.recorded.isEmpty());
+}
+
+// COD 2's tokenizer reads \" in quotes as a quote and runs nothing of 512 words or more; COD
+// 1.1's knows no escape and keeps the first 256 words of a command.
+void tst_ConsoleRun::wordsAsEachGameTokenizes_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<GameVersion>("game");
+    QTest::addColumn<QStringList>("words");
+    const QString escaped = u"set name \"a\\\"b\""_qs;
+    QTest::newRow("COD 2: an escaped quote")
+        << escaped << GameVersion::Cod2 << QStringList { "set", "name", "a\"b" };
+    QTest::newRow("COD 1.1: the quote ends the word")
+        << escaped << GameVersion::Cod11 << QStringList { "set", "name", "a\\", "b", "" };
+    const QString words300 = u"echo"_qs + QString(u" x"_qs).repeated(299);
+    QTest::newRow("COD 2: 300 words")
+        << words300 << GameVersion::Cod2 << QStringList { "echo" } + QStringList(299, u"x"_qs);
+    QTest::newRow("COD 1.1: the first 256 of 300 words")
+        << words300 << GameVersion::Cod11 << QStringList { "echo" } + QStringList(255, u"x"_qs);
+}
+
+void tst_ConsoleRun::wordsAsEachGameTokenizes()
+{
+    QFETCH(QString, command);
+    QFETCH(GameVersion, game);
+    QFETCH(QStringList, words);
+    const ScriptCommands split = splitCommands(command, 1, ConsoleRules::rulesOf(game));
+    QStringList tokenized;
+    for (const QStringView word : split.commands.front().words)
+        tokenized << word.toString();
+    QCOMPARE(tokenized, words);
 }
 
 QTEST_APPLESS_MAIN(tst_ConsoleRun)

@@ -71,6 +71,8 @@ void tst_ScriptChecker::runs_data()
         { "0 1 a", "0 2 http://x" });
     row("an escaped quote in quotes", u"set name \"^1a\\\"b\""_qs, { "0 1 ^1ab" }, End::Finished,
         { finding(Kind::RemovedCharacters, 1) });
+    row("COD 1.1: no escaped quote in quotes", u"set name \"^1a\\\"b\""_qs, { "0 1 ^1a b " },
+        End::Finished, { finding(Kind::RemovedCharacters, 1) }, {}, GameVersion::Cod11);
     row("wait with two words waits one tick", u"set name A\nwait 30 x\nset name B"_qs,
         { "0 1 A", "1 3 B" }, End::Finished, { finding(Kind::WaitWithMoreWords, 2) });
     // What reads as commented out or harmless and is not.
