@@ -1023,10 +1023,6 @@
         <translation>&quot;%1&quot;: wait liest seine Zahl nur, wenn nichts darauf folgt; so wartet es einen Tick, und der Rest der Zeile bewirkt nichts. Setz ein &apos;;&apos; oder einen Zeilenumbruch hinter die Zahl.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 führt ein anderes Skript aus, in das diese Prüfung nicht hineinsieht. Prüfe es ebenfalls.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Dieses vstr läuft ohne wait immer wieder, bis es den Befehlspuffer des Spiels von %1 Bytes füllt: Das Spiel hängt dabei kurz, dann schlägt das vstr fehl, und was im Puffer übrig ist, wird ausgeführt. Bau ein wait in die Schleife ein.</translation>
     </message>
@@ -1120,6 +1116,26 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>Zeilen %1 und %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Das sind keine Befehle des Spiels im Mehrspielermodus: Das Spiel schickt jede dieser Zeilen an den Server, der sie als Chat zeigt oder ignoriert, sofern dort kein Mod sie kennt: %1. Lass sie weg; Einzelspieler- und Entwicklerbefehle bewirken hier nichts.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 ist vor Cheats geschützt: Auf einem Server ohne sv_cheats 1, wie jeder öffentliche Server läuft, lehnt das Spiel jede Änderung ab, dort bewirkt das also nichts.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>Der Server liest kein &quot;%1&quot;: Es zu setzen, ändert nichts.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>Der Server liest %1 nur beim Start, bevor er diese Config ausführt: Es hier zu setzen, ändert nichts. Gib es stattdessen in der Befehlszeile des Servers an, als +set %1 mit seinem Wert.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec führt Skripte aus, in die diese Prüfung nicht hineinsehen kann: %1. Prüf diese auch.</translation>
     </message>
 </context>
 <context>

@@ -1023,10 +1023,6 @@
         <translation>&quot;%1&quot;: wait solo lee su número cuando no le sigue nada, así que espera un tick y el resto no ejecuta nada. Pon un &apos;;&apos; o un salto de línea después del número.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 ejecuta otro script, cuyo contenido esta comprobación no puede ver. Compruébalo también.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Este vstr se ejecuta una y otra vez sin wait hasta llenar el búfer de comandos del juego, de %1 bytes: mientras tanto el juego se cuelga un momento; luego el vstr falla y se ejecuta lo que queda en el búfer. Pon un wait en el bucle.</translation>
     </message>
@@ -1120,6 +1116,26 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>líneas %1 y %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Estos no son comandos del juego en multijugador: envía cada una de esas líneas al servidor, que la muestra como chat o la ignora, salvo que un mod del servidor la reconozca: %1. Quítalos; los comandos de un jugador y de desarrollo no hacen nada aquí.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 está protegida contra trucos: en un servidor sin sv_cheats 1, como lo es todo servidor público, el juego se niega a cambiarla, así que esto no hace nada allí.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>El servidor no lee ninguna &quot;%1&quot;: definirla no cambia nada.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>El servidor lee %1 solo al arrancar, antes de ejecutar esta configuración: definirla aquí no cambia nada. Pásala en la línea de comandos del servidor, como +set %1 y su valor.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec ejecuta scripts que esta comprobación no puede ver por dentro: %1. Compruébalos también.</translation>
     </message>
 </context>
 <context>

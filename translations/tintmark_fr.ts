@@ -1023,10 +1023,6 @@
         <translation>&quot;%1&quot;&#xa0;: wait ne lit son nombre que si rien ne le suit&#xa0;; il attend donc un seul tick et le reste n&apos;exécute rien. Mettez un &apos;;&apos; ou un saut de ligne après le nombre.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 lance un autre script, dont cette vérification ne voit pas le contenu. Vérifiez-le aussi.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Ce vstr se relance encore et encore sans wait jusqu&apos;à remplir le tampon de commandes du jeu (%1 octets)&#xa0;: le jeu se fige un moment pendant ce temps, puis le vstr échoue et ce qui reste dans le tampon s&apos;exécute. Mettez un wait dans la boucle.</translation>
     </message>
@@ -1120,6 +1116,26 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>lignes %1 et %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Ce ne sont pas des commandes du jeu en multijoueur&#xa0;: le jeu envoie chacune de ces lignes au serveur, qui l&apos;affiche dans le chat ou l&apos;ignore, sauf si un mod du serveur la connaît&#xa0;: %1. Retirez-les&#xa0;; les commandes solo et de développement ne font rien ici.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 est protégée contre la triche&#xa0;: sur un serveur sans sv_cheats 1, comme tout serveur public, le jeu refuse de la changer, donc ceci n&apos;y fait rien.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>Le serveur ne lit aucun &quot;%1&quot;&#xa0;: le définir ne change rien.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>Le serveur ne lit %1 qu&apos;au démarrage, avant d&apos;exécuter cette config&#xa0;: le définir ici ne change rien. Donnez-le plutôt sur la ligne de commande du serveur, sous la forme +set %1 suivi de sa valeur.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec exécute des scripts que cette vérification ne peut pas examiner&#xa0;: %1. Vérifiez-les aussi.</translation>
     </message>
 </context>
 <context>

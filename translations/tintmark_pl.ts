@@ -1026,10 +1026,6 @@
         <translation>„%1”: wait odczytuje swoją liczbę tylko wtedy, gdy nic po niej nie następuje, więc czeka jeden tick, a reszta niczego nie wykonuje. Wstaw po liczbie &apos;;&apos; albo nowy wiersz.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 uruchamia inny skrypt, do którego to sprawdzenie nie zagląda. Sprawdź także tamten skrypt.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Ten vstr uruchamia się raz za razem bez wait, aż zapełni bufor poleceń gry (%1 B): gra na chwilę się przy tym zawiesza, potem vstr zawodzi i wykonuje się to, co zostało w buforze. Wstaw wait do pętli.</translation>
     </message>
@@ -1124,6 +1120,26 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>wiersze %1 i %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>To nie są polecenia gry w trybie wieloosobowym: gra wysyła każdy taki wiersz na serwer, który pokaże go jako czat albo zignoruje, chyba że zna go działający tam mod: %1. Usuń je; polecenia trybu jednoosobowego i deweloperskie nic tu nie robią.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 jest chroniona przed cheatami: na serwerze bez sv_cheats 1, a takie są wszystkie publiczne, gra odmawia jej zmiany, więc to nic tam nie robi.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>Serwer nie odczytuje „%1”: ustawienie tego nic nie zmienia.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>Serwer odczytuje %1 tylko przy starcie, zanim wykona ten config: ustawienie tego tutaj nic nie zmienia. Podaj to w wierszu poleceń serwera, jako +set %1 z wartością.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec uruchamia skrypty, do których to sprawdzenie nie zagląda: %1. Sprawdź również je.</translation>
     </message>
 </context>
 <context>

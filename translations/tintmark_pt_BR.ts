@@ -1023,10 +1023,6 @@
         <translation>&quot;%1&quot;: o wait só lê o número quando nada vem depois dele; assim, ele espera um tick e o resto não roda nada. Ponha um &apos;;&apos; ou uma quebra de linha depois do número.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 roda outro script, cujo conteúdo esta verificação não enxerga. Verifique esse também.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Este vstr roda sem parar, sem nenhum wait, até encher o buffer de comandos do jogo, de %1 bytes: o jogo trava por um instante enquanto isso, depois o vstr falha e o que sobrou no buffer é executado. Ponha um wait no loop.</translation>
     </message>
@@ -1120,6 +1116,26 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>linhas %1 e %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Estes não são comandos do jogo no multijogador: cada uma dessas linhas vai para o servidor, que a mostra como chat ou a ignora, a não ser que um mod de lá a conheça: %1. Tire-os; comandos de um jogador e de desenvolvimento não fazem nada aqui.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 é protegida contra trapaça: num servidor sem sv_cheats 1, como todo servidor público, o jogo se recusa a mudá-la, então isto não faz nada lá.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>O servidor não lê nenhuma &quot;%1&quot;: defini-la não muda nada.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>O servidor lê %1 só ao iniciar, antes de rodar esta config: defini-la aqui não muda nada. Passe-a na linha de comando do servidor, como +set %1 e o valor.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec roda scripts que esta verificação não consegue ver por dentro: %1. Verifique-os também.</translation>
     </message>
 </context>
 <context>

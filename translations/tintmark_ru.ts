@@ -1026,10 +1026,6 @@
         <translation>«%1»: wait читает своё число, только если после него ничего нет, поэтому он ждёт один тик, а остальное ничего не выполняет. Поставь после числа «;» или перенос строки.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 запускает другой скрипт, в который эта проверка заглянуть не может. Проверь и его.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Этот vstr запускается снова и снова без wait, пока не заполнит буфер команд игры (до %1 байт): всё это время игра подвисает, затем vstr не срабатывает и выполняется то, что осталось в буфере. Добавь wait в цикл.</translation>
     </message>
@@ -1124,6 +1120,26 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>строки %1 и %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Это не команды игры в сетевом режиме: каждая такая строка уходит на сервер, и он покажет её в чате или проигнорирует, если только установленный там мод её не знает: %1. Уберите их; одиночные и отладочные команды здесь ничего не делают.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 защищена от читов: на сервере без sv_cheats 1, а таковы все публичные серверы, игра отказывается её менять, так что там это ничего не делает.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>Сервер не читает «%1»: её установка ничего не меняет.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>Сервер читает %1 только при запуске, до того как выполнит этот конфиг: задавать это здесь бесполезно. Укажите это в командной строке сервера, как +set %1 со значением.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec запускает скрипты, в которые эта проверка не может заглянуть: %1. Проверьте и их.</translation>
     </message>
 </context>
 <context>
