@@ -65,6 +65,11 @@ constexpr QStringView codInputCommands
     = uR"(+dropweapon -dropweapon +gostand -gostand gocrouch goprone lowerstance raisestance
 togglecrouch toggleprone)";
 
+// The master servers a server reports to, sv_master1 to sv_master5 (MAX_MASTER_SERVERS in
+// Quake III's SV_Init, code/server/sv_init.c, which COD and COD 2 keep).
+constexpr QStringView masterServerVariables
+    = uR"(sv_master1 sv_master2 sv_master3 sv_master4 sv_master5)";
+
 // The file system's variables, which COD and COD 2 keep from Quake III (FS_Startup in
 // id-Software/Quake-III-Arena code/qcommon/files.c; COD 2's in CoD2rev_Server
 // src/qcommon/files.cpp): fs_game is in most servers' command lines and configs.
@@ -418,9 +423,10 @@ GameWords::GameWords(std::initializer_list<QStringView> commandLists,
 const GameWords &GameWords::of(GameFamily family)
 {
     static const GameWords cod2 { { cod2Commands, cod2ClientCommands, codCgameCommands },
-        { cod2Variables, fileSystemVariables } };
+        { cod2Variables, fileSystemVariables, masterServerVariables } };
     static const GameWords cod { { quake3Commands, codCgameCommands, codInputCommands },
-        { codVariables, quake3Variables, fileSystemVariables, codCgameVariables } };
+        { codVariables, quake3Variables, fileSystemVariables, masterServerVariables,
+            codCgameVariables } };
     return family == GameFamily::Cod2 ? cod2 : cod;
 }
 

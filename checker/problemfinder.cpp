@@ -139,7 +139,9 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
             found << ScriptFinding { Kind::StartupSetting, set.line, {}, { set.name } };
             continue;
         }
-        // The engine's own settings start with sv_: one it does not register is read by nothing.
+        // The engine's own settings start with sv_. One it does not register, near one it does
+        // or a known confusion, is read by nothing; patched servers register settings of their
+        // own, so a name near none, or one of a numbered series, is left alone.
         if (set.name.startsWith(u"sv_", Qt::CaseInsensitive) && !words.isVariable(set.name)
             && !run.variablesRead.contains(set.name.toLower())) {
             const auto known
@@ -149,7 +151,9 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
             const QString meant = known != std::end(serverSettingsMeant)
                 ? known->second.toString()
                 : words.nearestVariable(set.name).value_or(QString());
-            found << ScriptFinding { Kind::UnreadServerSetting, set.line, {}, { set.name, meant } };
+            if (!meant.isEmpty() && !(meant.back().isDigit() && set.name.back().isDigit()))
+                found << ScriptFinding { Kind::UnreadServerSetting, set.line, {},
+                    { set.name, meant } };
             continue;
         }
         // A variable that a vstr or a key reads is the script's own.

@@ -109,7 +109,7 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
                   .arg(details[0]);
     case Kind::UnreadServerSetting:
         return tr("The server reads no \"%1\": setting it changes nothing.").arg(details[0])
-            + (details[1].isEmpty() ? QString() : tr(" Did you mean \"%1\"?").arg(details[1]));
+            + tr(" Did you mean \"%1\"?").arg(details[1]);
     case Kind::StartupSetting:
         return tr("The server reads %1 only as it starts, before it runs this config: setting it "
                   "here changes nothing. Give it on the server's command line instead, as "

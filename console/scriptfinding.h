@@ -31,7 +31,7 @@ public:
         NotCommands, // details: each command near no known word, with its lines
         UnknownVariable, // details: the variable, the nearest real one
         CheatProtected, // details: the variable
-        UnreadServerSetting, // details: the variable, the one meant or nothing
+        UnreadServerSetting, // details: the variable, the one meant
         StartupSetting, // details: the variable
         SetsNothing, // details: the command
         WaitWithMoreWords, // details: the command
