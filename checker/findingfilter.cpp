@@ -63,24 +63,26 @@ void sayOnceWithLines(QList<RunFindings> &runs, ScriptFinding::Kind kind, Script
         taken += std::ranges::count_if(run.found, isTaken);
     if (taken == 0 || (kind != as && taken == 1))
         return;
+    // A config binds thousands of keys: each finding is looked up, not searched for.
     QList<std::pair<QString, QList<int>>> named;
+    QHash<QString, qsizetype> index; // in named, by the detail in lower case
     for (RunFindings &run : runs) {
         run.found.removeIf([&](const ScriptFinding &finding) {
             if (!isTaken(finding))
                 return false;
-            const auto same = std::ranges::find_if(named, [&finding](const auto &each) {
-                return each.first.compare(finding.details[0], Qt::CaseInsensitive) == 0;
-            });
-            if (same == named.end())
-                named.append({ finding.details[0], { finding.line } });
-            else if (!same->second.contains(finding.line))
-                same->second << finding.line;
+            const qsizetype at = index.value(finding.details[0].toLower(), named.size());
+            if (at == named.size()) {
+                index.insert(finding.details[0].toLower(), at);
+                named.append({ finding.details[0], {} });
+            }
+            named[at].second << finding.line;
             return true;
         });
     }
     ScriptFinding once { as, named.first().second.first(), {}, {} };
     for (auto &[detail, lines] : named) {
         std::ranges::sort(lines);
+        lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
         once.line = std::min(once.line, lines.first());
         once.details << detail << WarningText::linesList(lines);
     }

@@ -150,6 +150,8 @@ private:
     // The sources of the commands on the stack: a command outlives a vstr that pops its frame.
     SourcePointer m_script;
     QHash<std::pair<QString, int>, SourcePointer> m_parsed;
+    QHash<std::pair<QString, int>, SourcePointer> m_scripts; // exec read, by file and line
+
     struct Seen {
         qint64 tick;
         qsizetype command;
@@ -348,20 +350,24 @@ bool Console::isKnownVariable(QStringView name) const
 
 bool Console::runFile(const ScriptCommand &command)
 {
-    const std::optional<QString> text
-        = m_reader ? m_reader(execFileName(command.words[1])) : std::nullopt;
-    if (!text)
-        return false;
-    if (!m_run.scriptsRead.contains(execFileName(command.words[1])))
-        m_run.scriptsRead << execFileName(command.words[1]);
-    // Cmd_Exec_f inserts the script's text where the exec stood (Cbuf_InsertText), a line break
-    // after it, or nothing when it does not fit the buffer. Its commands count as the exec's line.
-    popFinished();
-    if (m_bufferBytes + text->size() + 1 > m_rules.bufferBytes) {
-        find({ ScriptFinding::Kind::BufferFilled, command.line, {}, {} });
-        return true;
+    // Each script is read once, however often a loop execs it.
+    const QString file = execFileName(command.words[1]);
+    auto script = m_scripts.constFind({ file, command.line });
+    if (script == m_scripts.cend()) {
+        const std::optional<QString> text = m_reader ? m_reader(file) : std::nullopt;
+        script = m_scripts.insert(
+            { file, command.line }, text ? parsed(*text, command.line, true) : SourcePointer());
     }
-    push(parsed(*text, command.line, true), 1);
+    if (!*script)
+        return false;
+    if (!m_run.scriptsRead.contains(file))
+        m_run.scriptsRead << file;
+    // Cmd_Exec_f inserts the script's text where the exec stood (Cbuf_InsertText), a line break
+    // after it, or nothing when it does not fit the buffer; its own check says so. Its commands
+    // count as the exec's line.
+    popFinished();
+    if (m_bufferBytes + (*script)->text.size() + 1 <= m_rules.bufferBytes)
+        push(*script, 1);
     return true;
 }
 
