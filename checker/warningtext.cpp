@@ -141,6 +141,14 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
         return tr("exec runs scripts that this check cannot see into: %1. Check those too.")
             .arg(wordsWithLines(details));
     case Kind::BufferFilled:
+        if (!details.isEmpty())
+            return tr("This vstr runs again and again without a wait, some %2 times within one "
+                      "frame, until the line breaks each round leaves behind fill the game's "
+                      "command buffer of %1 bytes: the game hangs for a moment while it does, "
+                      "then the vstr fails and the rest of the script runs. Put a wait in the "
+                      "loop.")
+                .arg(rules.bufferBytes)
+                .arg(details[0]);
         return tr("This vstr runs again and again without a wait until it fills the game's "
                   "command buffer of %1 bytes: the game hangs for a moment while it does, then "
                   "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")

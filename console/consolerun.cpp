@@ -155,6 +155,7 @@ private:
     struct Seen {
         qint64 tick;
         qsizetype command;
+        qsizetype bufferBytes;
     };
     QHash<quint64, Seen> m_seen;
     QList<int> m_executedLines;
@@ -442,16 +443,20 @@ void Console::runVariable(const ScriptCommand &command)
     const quint64 now = state();
     const auto seen = m_seen.constFind(now);
     if (seen == m_seen.cend()) {
-        m_seen.insert(now, { m_now, m_executedLines.size() });
+        m_seen.insert(now, { m_now, m_executedLines.size(), m_bufferBytes });
         return;
     }
     if (seen->tick == m_now) {
         // Without a wait the rounds leave line breaks behind until the buffer is full, within
         // one frame of the game: a long hitch. Then this vstr inserts nothing, and what is
-        // left in the buffer runs.
+        // left in the buffer runs. The rounds it takes: those so far, and as many more as the
+        // room left holds what each leaves behind.
+        const qsizetype leftEachRound = std::max<qsizetype>(1, m_bufferBytes - seen->bufferBytes);
+        const qsizetype rounds
+            = 2 + std::max<qsizetype>(0, m_rules.bufferBytes - m_bufferBytes) / leftEachRound;
         const Frame inserted = m_stack.takeLast();
         m_bufferBytes -= inserted.bytes;
-        find({ ScriptFinding::Kind::BufferFilled, command.line, {}, {} });
+        find({ ScriptFinding::Kind::BufferFilled, command.line, {}, { QString::number(rounds) } });
         m_seen.clear();
         return;
     }

@@ -40,7 +40,7 @@ public:
         HighBytes,
         CommentThatRuns, // details: the command that runs
         BlockCommentThatRuns, // details: the command that runs
-        BufferFilled,
+        BufferFilled, // details: the rounds of a loop that fills it, or nothing
         LongValue, // at the line that set the variable
         ModelBound, // details: the commands run, the time reached
         UnsetVariable, // details: the variable

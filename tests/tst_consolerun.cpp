@@ -27,6 +27,7 @@ private slots:
     void execRunsTheScriptWhereItStands();
     void wordsAsEachGameTokenizes_data();
     void wordsAsEachGameTokenizes();
+    void aLoopWithoutAWaitEndsWhenTheBufferIsFull();
 };
 
 // Frames last whole milliseconds, 1000 / com_maxfps rounded down, and take two ticks each: the
@@ -189,6 +190,20 @@ void tst_ConsoleRun::wordsAsEachGameTokenizes()
     for (const QStringView word : split.commands.front().words)
         tokenized << word.toString();
     QCOMPARE(tokenized, words);
+}
+
+// Each round of a loop without a wait leaves one line break behind (vstr inserts its value
+// and two, the value's command takes one): some 65,000 rounds within one frame fill the buffer,
+// the vstr fails, and the rest of the script runs.
+void tst_ConsoleRun::aLoopWithoutAWaitEndsWhenTheBufferIsFull()
+{
+    const ConsoleRun run
+        = runScript(u"set a \"set name ^1A; vstr a\"\r\nvstr a\r\nset name ^2B\r\n"_qs);
+    QCOMPARE(run.end, ConsoleRun::End::Finished);
+    QCOMPARE(timeline(run).constLast(), u"0 3 ^2B"_qs);
+    QCOMPARE(findings(run.findings), QStringList { finding(Kind::BufferFilled, 1) });
+    const int rounds = run.findings.first().details.first().toInt();
+    QVERIFY2(rounds > 65'000 && rounds < 65'536, qPrintable(QString::number(rounds)));
 }
 
 QTEST_APPLESS_MAIN(tst_ConsoleRun)

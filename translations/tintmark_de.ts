@@ -1137,6 +1137,10 @@
         <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
         <translation>exec führt Skripte aus, in die diese Prüfung nicht hineinsehen kann: %1. Prüf diese auch.</translation>
     </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Dieses vstr läuft ohne wait immer wieder, etwa %2-mal in einem Frame, bis die Zeilenumbrüche, die jede Runde zurücklässt, den Befehlspuffer des Spiels von %1 Bytes füllen: Das Spiel hängt dabei kurz, dann schlägt das vstr fehl, und der Rest des Skripts wird ausgeführt. Bau ein wait in die Schleife ein.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>

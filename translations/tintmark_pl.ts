@@ -1141,6 +1141,10 @@
         <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
         <translation>exec uruchamia skrypty, do których to sprawdzenie nie zagląda: %1. Sprawdź również je.</translation>
     </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Ten vstr uruchamia się raz za razem bez wait, około %2 razy w jednej klatce, aż znaki końca wiersza zostawiane w każdym obiegu zapełnią bufor poleceń gry (%1 B): gra na chwilę się przy tym zawiesza, potem vstr zawodzi i wykonuje się reszta skryptu. Wstaw wait do pętli.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>

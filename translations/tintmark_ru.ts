@@ -1141,6 +1141,10 @@
         <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
         <translation>exec запускает скрипты, в которые эта проверка не может заглянуть: %1. Проверьте и их.</translation>
     </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Этот vstr запускается снова и снова без wait, около %2 раз за один кадр, пока переводы строк, которые оставляет каждый круг, не заполнят буфер команд игры (до %1 байт): всё это время игра подвисает, затем vstr не срабатывает и выполняется остаток скрипта. Добавь wait в цикл.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>
