@@ -326,6 +326,7 @@ void tst_ScriptChecker::heardOnce_data()
     row("COD's +dropweapon, of CL_InitInput", u"bind g \"+dropweapon\""_qs, cod, {});
     row("COD's cg_objectiveText, of its cgame's table", u"seta cg_objectiveText x"_qs, cod, {});
     row("COD 2's fs_debug, of FS_Startup", u"fs_debug 1\nset fs_game mods/x"_qs, cod2, {});
+    row("the master servers, of SV_Init", u"set rcon_password x\nset sv_master3 m"_qs, cod2, {});
     row("a server's config has no keys to hold back",
         u"set rcon_password x\nwait 200\nset g_motd hi"_qs, cod2, {});
     row("commands near no word said once, with their lines",
