@@ -170,7 +170,8 @@ constexpr int maxFpsOn(ServerKind server, int maxFps)
 // joining a server puts them back to their defaults (Cvar_SetCheatState). COD's: the CVAR_CHEAT
 // entries of its cgame's table that scripts bind (cvarTable in PrawyCoD1/opencod1
 // src/cgame_mp/cg_main_mp.c) and Quake III's timescale and r_fullbright (Com_Init, R_Register).
-// COD 2 widened the field of view to a menu setting; its cgame keeps the third person a cheat.
+// COD 2's timescale is a cheat dvar too (Com_InitDvars in CoD2rev_Server src/qcommon/common.cpp);
+// its field of view became a menu setting, and its cgame keeps the third person a cheat.
 inline constexpr std::initializer_list<QStringView> codCheatVariables
     = { u"cg_thirdperson", u"cg_thirdpersonangle", u"cg_thirdpersonrange", u"cg_fov", u"cg_drawgun",
           u"cg_draw2d", u"cg_shadows", u"cg_gunx", u"cg_guny", u"cg_gunz", u"cg_footsteps",
