@@ -51,8 +51,8 @@ void mergeConsecutiveLines(QList<ScriptWarning> &warnings)
 }
 
 // The findings of a kind that pass, taken out of every run and said once in the script's own run,
-// at the first of their lines: for each detail the first of the kind names, its lines. Where
-// the merged finding is of another kind, a single finding stays as it was.
+// at the first of their lines: each command or script they name, with its lines. Where the
+// merged finding is of another kind, a single finding stays as it was.
 void sayOnceWithLines(QList<RunFindings> &runs, ScriptFinding::Kind kind, ScriptFinding::Kind as,
     const std::function<bool(const ScriptFinding &)> &passes)
 {
