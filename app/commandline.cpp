@@ -90,7 +90,13 @@ int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer ser
             continue;
         }
         const int framesPerSecond = ConsoleRules::maxFpsOn(server.kind, playersMaxFps(file));
-        const ScriptCheck check = ScriptChecker::check(*script, framesPerSecond, game, server);
+        // exec runs the scripts of the script's own folder where it stands.
+        const auto beside = [&file, codePage](const QString &name) {
+            QString unread;
+            return CfgReader::read(QFileInfo(file).dir().filePath(name), codePage, &unread);
+        };
+        const ScriptCheck check
+            = ScriptChecker::check(*script, framesPerSecond, game, server, beside);
         out << file << u'\n';
         const bool utf8 = CfgReader::isSavedAsUtf8(*script, codePage);
         if (utf8) {

@@ -51,7 +51,7 @@ QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
         text += tr("Names as others on the server see them, at sv_fps %1 (a snapshot every %2 "
                    "ms):")
                     .arg(check.server.snapshotsPerSecond)
-                    .arg(ConsoleRules::snapshotMilliseconds(check.server.snapshotsPerSecond))
+                    .arg(check.server.snapshotMilliseconds)
             + u'\n';
         for (const SentName &name : check.server.sent) {
             if (name.seenFrom) {

@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -47,6 +48,45 @@ void mergeConsecutiveLines(QList<ScriptWarning> &warnings)
         merged << warning;
     }
     warnings = merged;
+}
+
+// The findings of a kind that pass, taken out of every run and said once in the script's own run,
+// at the first of their lines: each command or script they name, with its lines. Where the
+// merged finding is of another kind, a single finding stays as it was.
+void sayOnceWithLines(QList<RunFindings> &runs, ScriptFinding::Kind kind, ScriptFinding::Kind as,
+    const std::function<bool(const ScriptFinding &)> &passes)
+{
+    const auto isTaken
+        = [&](const ScriptFinding &finding) { return finding.kind == kind && passes(finding); };
+    qsizetype taken = 0;
+    for (const RunFindings &run : std::as_const(runs))
+        taken += std::ranges::count_if(run.found, isTaken);
+    if (taken == 0 || (kind != as && taken == 1))
+        return;
+    // A config binds thousands of keys: each finding is looked up, not searched for.
+    QList<std::pair<QString, QList<int>>> named;
+    QHash<QString, qsizetype> index; // in named, by the detail in lower case
+    for (RunFindings &run : runs) {
+        run.found.removeIf([&](const ScriptFinding &finding) {
+            if (!isTaken(finding))
+                return false;
+            const qsizetype at = index.value(finding.details[0].toLower(), named.size());
+            if (at == named.size()) {
+                index.insert(finding.details[0].toLower(), at);
+                named.append({ finding.details[0], {} });
+            }
+            named[at].second << finding.line;
+            return true;
+        });
+    }
+    ScriptFinding once { as, named.first().second.first(), {}, {} };
+    for (auto &[detail, lines] : named) {
+        std::ranges::sort(lines);
+        lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+        once.line = std::min(once.line, lines.first());
+        once.details << detail << WarningText::linesList(lines);
+    }
+    runs.first().found << once;
 }
 
 // Each finding in words, each warning once; pressedKey: the key the findings follow.
@@ -99,15 +139,38 @@ HeardFindings FindingFilter::keepWhatMatters(
             });
         }
     }
-    // A server's config runs what would end a player's session from a name script.
-    if (script.serverConfig) {
-        for (RunFindings &run : runs) {
-            run.found.removeIf([](const ScriptFinding &finding) {
-                return finding.kind == ScriptFinding::Kind::SessionCommand
+    // A server's config runs what would end a player's session from a name script. A dedicated
+    // server has no keys nor chat of its own, and runs its frames by its own rules (Com_Frame in
+    // CoD2rev_Server src/qcommon/common.cpp); it is never told of a cheat-protected variable.
+    // What it sets that the server reads only at start-up, or not at all, is for it alone. The
+    // game's own config runs at start-up, before any server refuses a cheat-protected value.
+    for (RunFindings &run : runs) {
+        run.found.removeIf([&script](const ScriptFinding &finding) {
+            using Kind = ScriptFinding::Kind;
+            switch (finding.kind) {
+            case Kind::SessionCommand:
+                return script.serverConfig
                     && ConsoleRules::isOneOf(finding.details[0], ConsoleRules::serverCommands);
-            });
-        }
+            case Kind::KeysHeldBack:
+            case Kind::ChatDropped:
+            case Kind::DisconnectRisk:
+                return script.serverConfig;
+            case Kind::CheatProtected:
+                return script.serverConfig || script.writtenByTheGame;
+            case Kind::UnreadServerSetting:
+            case Kind::StartupSetting:
+                return !script.serverConfig;
+            default:
+                return false;
+            }
+        });
     }
+    // What the check cannot see into, and commands near no word of the game (the developers'
+    // configs are full of single-player ones), are said once, with their lines.
+    sayOnceWithLines(runs, ScriptFinding::Kind::Exec, ScriptFinding::Kind::Exec,
+        [](const ScriptFinding &) { return true; });
+    sayOnceWithLines(runs, ScriptFinding::Kind::UnknownCommand, ScriptFinding::Kind::NotCommands,
+        [](const ScriptFinding &finding) { return finding.details[1].isEmpty(); });
     // Where wait does nothing, that warning already says that the names come at once.
     for (RunFindings &run : runs) {
         if (std::ranges::any_of(run.found, [](const ScriptFinding &finding) {
@@ -143,10 +206,12 @@ HeardFindings FindingFilter::keepWhatMatters(
             if (finding.kind != ScriptFinding::Kind::UnsetVariable)
                 continue;
             for (const RunFindings &other : std::as_const(runs)) {
+                // How key-step animations work: worth a note, no fault.
                 if (other.key != run.key
                     && other.variablesSet.contains(finding.details[0].toLower())) {
                     finding.kind = ScriptFinding::Kind::UnsetUntilPressed;
                     finding.details << other.key;
+                    finding.note = true;
                     break;
                 }
             }

@@ -49,12 +49,41 @@ snd_restart startSingleplayer stats stoprecord take team tell timedemo toggleads
 togglecrouch toggleMenu toggleprone ufo unbind unbindall unmuteplayer updatehunkusage
 updatescreen vid_restart vote)";
 
-// The cgame's table of COD 1.1 (PrawyCoD1/opencod1 src/cgame_mp/cg_consolecmds_mp.c), which
-// COD 2 keeps: its functions are the same.
+// The cgame's commands of COD 1.1 (PrawyCoD1/opencod1 src/cgame_mp/cg_consolecmds_mp.c): its
+// table and the server's commands CG_InitConsoleCommands adds for the console to forward. COD 2
+// keeps them: its functions are the same.
 constexpr QStringView codCgameCommands
-    = uR"(+scores -scores cg_shellshock cg_shellshock_load cg_shellshock_save fade fxRestart
-fxSetTestPosition fxTest loadhud mp_QuickMessage mr sizedown sizeup tcmd tell_target viewpos
-VoiceChat VoiceTeamChat weapalt weapnext weapon weaponslot weapprev)";
+    = uR"(+scores -scores callvote cg_shellshock cg_shellshock_load cg_shellshock_save fade follow
+follownext followprev fxRestart fxSetTestPosition fxTest give god jumptonode kill levelshot
+loadhud mp_QuickMessage mr noclip notarget say say_team setviewpos sizedown sizeup stats take
+tcmd team tell tell_target ufo viewpos VoiceChat VoiceTeamChat vote weapalt weapnext weapon
+weaponslot weapprev)";
+
+// COD 1.1's input commands beyond Quake III's (CL_InitInput in opencod1
+// src/client_mp/cl_input_mp.c).
+constexpr QStringView codInputCommands
+    = uR"(+dropweapon -dropweapon +gostand -gostand gocrouch goprone lowerstance raisestance
+togglecrouch toggleprone)";
+
+// The master servers a server reports to, sv_master1 to sv_master5 (MAX_MASTER_SERVERS in
+// Quake III's SV_Init, code/server/sv_init.c, which COD and COD 2 keep).
+constexpr QStringView masterServerVariables
+    = uR"(sv_master1 sv_master2 sv_master3 sv_master4 sv_master5)";
+
+// What United Offensive adds to COD 1.3's words (opencoduo/coduomp): the sprint input
+// (CL_InitKeyCommands in src/client/engine/input/key_input.c), showchecksum, the server's
+// vehicles, PunkBuster and download settings (SV_Init in src/server/engine/server_lifecycle.c)
+// and the engine's version variables (Com_Init).
+constexpr QStringView unitedOffensiveCommands = u"+sprint -sprint showchecksum";
+constexpr QStringView unitedOffensiveVariables
+    = u"scr_allow_jeeps scr_allow_tanks sv_punkbuster sv_wwwDownload sv_wwwBaseURL "
+      u"sv_wwwDlDisconnected sv_console_lockout shortversion com_recommendedSet";
+
+// The file system's variables, which COD and COD 2 keep from Quake III (FS_Startup in
+// id-Software/Quake-III-Arena code/qcommon/files.c; COD 2's in CoD2rev_Server
+// src/qcommon/files.cpp): fs_game is in most servers' command lines and configs.
+constexpr QStringView fileSystemVariables
+    = uR"(fs_basegame fs_basepath fs_cdpath fs_copyfiles fs_debug fs_game fs_homepath fs_restrict)";
 
 // COD's commands, those of the Quake III Arena code it derives from (id-Software/Quake-III-Arena:
 // Cmd_Init in code/qcommon/cmd.c, Com_Init in code/qcommon/common.c, Cvar_Init in
@@ -269,6 +298,46 @@ ui_browserSortKey ui_browserTimeoutsAllowed ui_currentMap ui_currentNetMap ui_de
 ui_extraBigFont ui_gametype ui_joinGametype ui_mapIndex ui_netGametype ui_netGametypeName
 ui_netSource ui_serverStatusTimeOut ui_smallFont version vid_xpos vid_ypos viewlog)";
 
+// COD 1.1's cgame variables: the table CG_RegisterCvars walks (cvarTable in opencod1
+// src/cgame_mp/cg_main_mp.c).
+constexpr QStringView codCgameVariables
+    = uR"(bg_debugWeaponAnim bg_debugWeaponState bg_duck2prone_time bg_fallDamageMaxHeight
+bg_fallDamageMinHeight bg_foliagesnd_fastinterval bg_foliagesnd_maxspeed bg_foliagesnd_minspeed
+bg_foliagesnd_resetinterval bg_foliagesnd_slowinterval bg_ladder_yawcap bg_prone2duck_time
+bg_prone_softyawedge bg_prone_yawcap bg_swingSpeed bg_viewheight_crouched bg_viewheight_prone
+bg_viewheight_standing cg_animState cg_blood cg_bobAmplitudeDucked cg_bobAmplitudeProne
+cg_bobAmplitudeStanding cg_bobMax cg_brass cg_centertime cg_chatHeight cg_chatTime
+cg_crosshairAlpha cg_crosshairAlphaMin cg_crosshairDynamic cg_crosshairNoGun
+cg_currentSelectedPlayer cg_currentSelectedPlayerName cg_cursorHints cg_deadbodyque
+cg_debuganim cg_debugevents cg_debugposition cg_debugProneCheck cg_debugProneCheckDepthCheck
+cg_descriptiveText cg_draw2D cg_drawCrosshair cg_drawCrosshairNames cg_drawCrosshairPickups
+cg_drawFPS cg_drawGun cg_drawRewards cg_drawScriptUsage cg_drawShader cg_drawSnapshot
+cg_drawSoundOverlay cg_drawStatus cg_drawTeamOverlay cg_dumpAnims cg_errordecay cg_footsteps
+cg_fov cg_gameBoldMessageWidth cg_gameMessageWidth cg_gun_move_f cg_gun_move_minspeed
+cg_gun_move_r cg_gun_move_rate cg_gun_move_u cg_gun_ofs_f cg_gun_ofs_r cg_gun_ofs_u cg_gunX
+cg_gunY cg_gunZ cg_hintFadeTime cg_hudAlpha cg_hudCompassMaxRange cg_hudCompassMinRadius
+cg_hudCompassMinRange cg_hudCompassSize cg_hudCompassSpringyPointers cg_hudDamageIconHeight
+cg_hudDamageIconInScope cg_hudDamageIconOffset cg_hudDamageIconTime cg_hudDamageIconWidth
+cg_hudFiles cg_hudObjectiveMaxHeight cg_hudObjectiveMaxRange cg_hudObjectiveMinAlpha
+cg_hudObjectiveMinHeight cg_hudStanceFlash_b cg_hudStanceFlash_g cg_hudStanceFlash_r
+cg_hudStanceHintPrints cg_ignore cg_lagometer cg_letterbox cg_marks cg_noplayeranims
+cg_nopredict cg_norender cg_noTaunt cg_noVoiceChats cg_noVoiceText cg_objectiveText
+cg_predictItems cg_railTrailTime cg_scoreboardScrollStep cg_shadows cg_shock_mouse
+cg_shock_mouse_fadeTime cg_shock_mouse_maxpitchspeed cg_shock_mouse_maxyawspeed
+cg_shock_mouse_sensitivityscale cg_shock_screenBlendFadeTime cg_shock_screenBlendTime
+cg_shock_sound cg_shock_soundFadeInTime cg_shock_soundFadeOutTime cg_shock_soundLoopEndDelay
+cg_shock_soundLoopFadeTime cg_shock_soundModEndDelay cg_shock_soundRoomType
+cg_shock_soundWetLevel cg_shock_viewKickPeriod cg_shock_viewKickRadius cg_shock_volume_announcer
+cg_shock_volume_auto cg_shock_volume_body cg_shock_volume_item cg_shock_volume_local
+cg_shock_volume_menu cg_shock_volume_music cg_shock_volume_shellshock cg_shock_volume_voice
+cg_shock_volume_weapon cg_showmiss cg_skybox cg_stats cg_stereoSeparation cg_subtitleMinTime
+cg_subtitles cg_subtitleWidth cg_teamChatsOnly cg_thirdPerson cg_thirdPersonAngle
+cg_thirdPersonRange cg_tracerchance cg_tracerlength cg_tracerSpeed cg_tracerwidth cg_viewsize
+cg_voiceSpriteTime cg_weaponCycleDelay cg_weaponSelect cl_languagewarnings
+cl_languagewarningsaserrors cl_paused cl_serverloadgametype cl_serverloadmap
+cl_serverloadwaiting cl_stance cl_stanceTemp cl_waitForFire con_minicon developer g_gametype
+g_synchronousClients pmove_fixed pmove_msec r_optimize r_optimizeXModels timescale version)";
+
 // The edits (a letter added, dropped, changed, or two neighbours swapped) between two lower-case
 // words, or more than most once it is sure to be more: three rows of the table at a time.
 qsizetype editsBetween(QStringView a, QStringView b, qsizetype most)
@@ -363,10 +432,23 @@ GameWords::GameWords(std::initializer_list<QStringView> commandLists,
 const GameWords &GameWords::of(GameFamily family)
 {
     static const GameWords cod2 { { cod2Commands, cod2ClientCommands, codCgameCommands },
-        { cod2Variables } };
-    static const GameWords cod { { quake3Commands, codCgameCommands },
-        { codVariables, quake3Variables } };
-    return family == GameFamily::Cod2 ? cod2 : cod;
+        { cod2Variables, fileSystemVariables, masterServerVariables } };
+    static const GameWords cod { { quake3Commands, codCgameCommands, codInputCommands },
+        { codVariables, quake3Variables, fileSystemVariables, masterServerVariables,
+            codCgameVariables } };
+    static const GameWords unitedOffensive { { quake3Commands, codCgameCommands, codInputCommands,
+                                                 unitedOffensiveCommands },
+        { codVariables, quake3Variables, fileSystemVariables, masterServerVariables,
+            codCgameVariables, unitedOffensiveVariables } };
+    switch (family) {
+    case GameFamily::Cod2:
+        return cod2;
+    case GameFamily::CodUo:
+        return unitedOffensive;
+    case GameFamily::Cod:
+        break;
+    }
+    return cod;
 }
 
 bool GameWords::isCommand(QStringView word) const

@@ -15,20 +15,20 @@
 
 namespace {
 
-// The file exec runs for a name: Cmd_Exec_f adds ".cfg" to a name without an extension
-// (Com_DefaultExtension, which looks back to the last '/').
-QString execFileName(const QString &name)
-{
-    const QStringView file = QStringView(name).sliced(name.lastIndexOf(u'/') + 1);
-    return file.contains(u'.') ? name : name + u".cfg"_qs;
-}
-
 // One word of letters, digits and signs, as a player name is: not a command or a list of them.
 bool looksLikeAName(QStringView value)
 {
     return !value.isEmpty() && !value.startsWith(u'+') && !value.startsWith(u'-')
         && std::ranges::none_of(value, [](QChar c) { return c == u' ' || c == u';'; });
 }
+
+// Server settings admins write for others the game reads, too far apart to be taken for
+// misspellings of them.
+constexpr std::pair<QStringView, QStringView> serverSettingsMeant[] = {
+    { u"sv_maxplayers", u"sv_maxclients" },
+    { u"sv_drawfriend", u"scr_drawfriend" },
+    { u"sv_mapRotationCurrentmap", u"sv_mapRotationCurrent" },
+};
 
 } // namespace
 
@@ -135,6 +135,27 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
         // What the script set before the key was pressed is its own, looked at without it.
         if (set.tick < pressedAt)
             continue;
+        if (ConsoleRules::isOneOf(set.name, ConsoleRules::startupSettings)) {
+            found << ScriptFinding { Kind::StartupSetting, set.line, {}, { set.name } };
+            continue;
+        }
+        // The engine's own settings start with sv_. One it does not register, near one it does
+        // or a known confusion, is read by nothing; patched servers register settings of their
+        // own, so a name near none, or one of a numbered series, is left alone.
+        if (set.name.startsWith(u"sv_", Qt::CaseInsensitive) && !words.isVariable(set.name)
+            && !run.variablesRead.contains(set.name.toLower())) {
+            const auto known
+                = std::ranges::find_if(serverSettingsMeant, [&set](const auto &confused) {
+                      return set.name.compare(confused.first, Qt::CaseInsensitive) == 0;
+                  });
+            const QString meant = known != std::end(serverSettingsMeant)
+                ? known->second.toString()
+                : words.nearestVariable(set.name).value_or(QString());
+            if (!meant.isEmpty() && !(meant.back().isDigit() && set.name.back().isDigit()))
+                found << ScriptFinding { Kind::UnreadServerSetting, set.line, {},
+                    { set.name, meant } };
+            continue;
+        }
         // A variable that a vstr or a key reads is the script's own.
         if (run.variablesRead.contains(set.name.toLower())
             || std::ranges::any_of(run.bindings, [&](const KeyBinding &binding) {
@@ -191,8 +212,8 @@ QList<ScriptFinding> ProblemFinder::onTheServer(
         std::ranges::sort(skipped);
         found << ScriptFinding { Kind::NamesSkipped, skipped.first(), {},
             { QString::number(server.namesSeen), QString::number(server.sent.size()),
-                QString::number(ConsoleRules::snapshotMilliseconds(snapshotsPerSecond)),
-                QString::number(snapshotsPerSecond), WarningText::linesList(skipped) } };
+                QString::number(server.snapshotMilliseconds), QString::number(snapshotsPerSecond),
+                WarningText::linesList(skipped) } };
     }
     if (!animates)
         return found;

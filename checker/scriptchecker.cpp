@@ -53,17 +53,16 @@ QStringList ScriptChecker::namesOfPresses(const ScriptSession &session, const QS
     return names;
 }
 
-ScriptCheck ScriptChecker::check(
-    QStringView script, int framesPerSecond, GameVersion game, ConsoleRules::GameServer server)
+ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVersion game,
+    ConsoleRules::GameServer server, const ScriptReader &reader)
 {
     framesPerSecond = ConsoleRules::maxFpsOn(server.kind, framesPerSecond);
     // Of a script larger than the buffer, the game runs nothing: there is nothing to split.
     const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
-    const ScriptCommands split = script.size() < rules.bufferBytes
-        ? splitCommands(script, 1, rules.commandBytes)
-        : ScriptCommands();
-    const ScriptSession session(script, split, game, server.kind);
-    ScriptCheck checked { session.run(), {}, {}, {}, serverSettingIn(split),
+    const ScriptCommands split
+        = script.size() < rules.bufferBytes ? splitCommands(script, 1, rules) : ScriptCommands();
+    const ScriptSession session(script, split, game, server.kind, reader);
+    ScriptCheck checked { session.run(), {}, {}, session.run().scriptsRead, serverSettingIn(split),
         ServerView::of(session.run(), framesPerSecond, server.snapshotsPerSecond), {} };
     // The findings of the script's own run, then of each key it binds pressed once after it.
     QList<RunFindings> runs { { {}, {},
@@ -86,6 +85,10 @@ ScriptCheck ScriptChecker::check(
             for (const VariableSet &set : pressed.variablesSet) {
                 if (set.tick >= pressedAt)
                     press.variablesSet << set.name.toLower();
+            }
+            for (const QString &file : pressed.scriptsRead) {
+                if (!checked.execs.contains(file))
+                    checked.execs << file;
             }
             runs << press;
             const QStringList names = namesOfPresses(session, binding.key);

@@ -24,7 +24,7 @@ struct ScriptCheck {
     // first the keys that show names, then those whose presses the warnings speak of, then the
     // keys that do nothing of note, in the order bound.
     QList<std::pair<QString, QStringList>> keyNames;
-    // The scripts it runs with exec, each once, as exec names their files.
+    // The scripts it runs with exec, each once, by their files: those read, then those not.
     QStringList execs;
     // The server setting that makes it a server's config, for which the warnings meant for name
     // scripts are left out; empty for any other script.
@@ -44,8 +44,10 @@ class ScriptChecker {
 
 public:
     // framesPerSecond: the player's com_maxfps, which the server may force into its range.
+    // reader: the scripts beside it, which exec runs where it stands.
     static ScriptCheck check(QStringView script, int framesPerSecond,
-        GameVersion game = defaultGameVersion, ConsoleRules::GameServer server = {});
+        GameVersion game = defaultGameVersion, ConsoleRules::GameServer server = {},
+        const ScriptReader &reader = {});
 
 private:
     static QStringList namesOfPresses(const ScriptSession &session, const QString &key);

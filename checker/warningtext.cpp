@@ -25,6 +25,15 @@ QString whatEndsTheSession(QStringView command)
     return WarningText::tr("leaves the server the player is on");
 }
 
+// Of details that pair a word with its lines: "a" (line 3), "b" (lines 5 and 9).
+QString wordsWithLines(const QStringList &details)
+{
+    QStringList named;
+    for (qsizetype i = 0; i + 1 < details.size(); i += 2)
+        named << u"\"%1\" (%2)"_qs.arg(details[i], details[i + 1]);
+    return named.join(u", ");
+}
+
 } // namespace
 
 QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey, GameVersion game)
@@ -88,6 +97,24 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
         return whenPressed + notACommand
             + (details[1].isEmpty() ? QString() : tr(" Did you mean \"%1\"?").arg(details[1]));
     }
+    case Kind::NotCommands:
+        return tr("These are not commands of the game in multiplayer: it sends each such line to "
+                  "the server, which shows it as chat or ignores it, unless a mod there knows it: "
+                  "%1. Leave them out; single-player and development commands do nothing here.")
+            .arg(wordsWithLines(details));
+    case Kind::CheatProtected:
+        return whenPressed
+            + tr("%1 is cheat-protected: on a server without sv_cheats 1, as every public server "
+                 "is, the game refuses to change it, so this does nothing there.")
+                  .arg(details[0]);
+    case Kind::UnreadServerSetting:
+        return tr("The server reads no \"%1\": setting it changes nothing.").arg(details[0])
+            + tr(" Did you mean \"%1\"?").arg(details[1]);
+    case Kind::StartupSetting:
+        return tr("The server reads %1 only as it starts, before it runs this config: setting it "
+                  "here changes nothing. Give it on the server's command line instead, as "
+                  "+set %1 and its value.")
+            .arg(details[0]);
     case Kind::UnknownVariable:
         return tr("This sets \"%1\", which nothing reads. Did you mean \"%2\"?")
             .arg(details[0], details[1]);
@@ -111,11 +138,17 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
                   "tick and the rest runs nothing. Put a ';' or a line break after the number.")
             .arg(details[0]);
     case Kind::Exec:
-        return whenPressed
-            + tr("exec %1 runs another script, which this check cannot see into. Check that "
-                 "one too.")
-                  .arg(details[0]);
+        return tr("exec runs scripts that this check cannot see into: %1. Check those too.")
+            .arg(wordsWithLines(details));
     case Kind::BufferFilled:
+        if (!details.isEmpty())
+            return tr("This vstr runs again and again without a wait, some %2 times within one "
+                      "frame, until the line breaks each round leaves behind fill the game's "
+                      "command buffer of %1 bytes: the game hangs for a moment while it does, "
+                      "then the vstr fails and the rest of the script runs. Put a wait in the "
+                      "loop.")
+                .arg(rules.bufferBytes)
+                .arg(details[0]);
         return tr("This vstr runs again and again without a wait until it fills the game's "
                   "command buffer of %1 bytes: the game hangs for a moment while it does, then "
                   "the vstr fails and what is left in the buffer runs. Put a wait in the loop.")

@@ -21,8 +21,6 @@ namespace ConsoleRules {
 // from 0x80 up (negative as a signed char), separates words outside quotes. Windows-1252 gives
 // each of those bytes a character of U+0080 or above, and only them.
 constexpr bool isTokenSpace(char16_t c) { return c <= u' ' || c >= 0x80; }
-// A command of this many words or more does nothing (MAX_STRING_TOKENS).
-constexpr qsizetype maximumWords = 512;
 // vstr inserts its value through va("%s\n"), whose buffer keeps 1,023 bytes of a longer one.
 constexpr qsizetype vstrValueBytes = 1'023;
 // A player name: the game keeps this many bytes, a color code counting two.
@@ -45,9 +43,10 @@ constexpr int frameMilliseconds(int maxFps) { return maxFps > 0 ? std::max(1, 10
 // command buffer of 16,384 bytes and commands of 1,023; patch 1.3 raised the buffer to 65,536. In
 // COD a variable's own command takes one word ("name X Y" sets X), seta, sets and setu do nothing
 // unless given exactly a name and a value, and the name the game shows loses ^8 as it loses ^0.
-// United Offensive (opencoduo/coduomp) keeps COD 1.3's buffer and words, but takes commands of
-// 4,095 bytes as COD 2 does (CBUF_COMMAND_CAPACITY 4096, Cbuf_Execute), and its ColorIndex gives
-// only '0' the black entry: its name cleaning keeps ^8 (ClientCleanName,
+// United Offensive (opencoduo/coduomp) keeps COD 1.3's buffer and words and COD 1.1's tokenizer
+// (Cmd_TokenizeString2: no escape, at most CMD_ARGUMENT_CAPACITY 512 words), but takes commands
+// of 4,095 bytes as COD 2 does (CBUF_COMMAND_CAPACITY 4096, Cbuf_Execute), and its ColorIndex
+// gives only '0' the black entry: its name cleaning keeps ^8 (ClientCleanName,
 // src/server/game/client_transform.c).
 
 struct GameRules {
@@ -66,9 +65,18 @@ struct GameRules {
     bool colorIndexOfThreeBits;
     // toggle as COD's Quake III code has it (see Console::execute), not as COD 2's.
     bool togglesAsCod;
+    // In quotes, \" stands for a quote in COD 2's Cmd_TokenizeString; COD 1.1's, Quake III 1.32's
+    // Cmd_TokenizeString2, knows no escape: the quote ends the word.
+    bool quoteEscapes;
+    // MAX_STRING_TOKENS: COD 2 runs nothing of a command of 512 words or more; COD 1.1 keeps its
+    // first 256 and drops the rest, as Quake III 1.32's tokenizer stops at its limit.
+    qsizetype mostWords;
+    bool wordsPastMostDropped;
     // The reliable commands a client keeps until the server acknowledges them; one more and it
-    // disconnects itself (CL_AddReliableCommand: COD 2's "too many commands" past 128 in
-    // yctn/cod2-mp-macho PC/client_mp/cl_main_mp.c; Quake III's MAX_RELIABLE_COMMANDS 64).
+    // disconnects itself. CL_AddReliableCommand refuses a command when more than 128 wait in
+    // COD 2 ("too many commands", yctn/cod2-mp-macho PC/client_mp/cl_main_mp.c), more than
+    // MAX_RELIABLE_COMMANDS 64 in COD (Quake III's code/client/cl_main.c): it keeps 129 and 65,
+    // and the 130th and the 66th disconnect it.
     int reliableCommands;
 };
 
@@ -76,15 +84,15 @@ constexpr GameRules rulesOf(GameVersion game)
 {
     switch (game) {
     case GameVersion::Cod11:
-        return { 16'384, 1'023, true, true, true, true, 64 };
+        return { 16'384, 1'023, true, true, true, true, false, 256, true, 65 };
     case GameVersion::Cod13:
-        return { 65'536, 1'023, true, true, true, true, 64 };
+        return { 65'536, 1'023, true, true, true, true, true, 512, false, 65 };
     case GameVersion::CodUo:
-        return { 65'536, 4'095, true, true, false, true, 64 };
+        return { 65'536, 4'095, true, true, false, true, false, 512, true, 65 };
     case GameVersion::Cod2:
         break;
     }
-    return { 65'536, 4'095, false, false, false, false, 128 };
+    return { 65'536, 4'095, false, false, false, false, true, 512, false, 129 };
 }
 
 // The most any of the games reads of a script: of a longer one, it runs nothing.
@@ -106,11 +114,25 @@ constexpr qsizetype largestBufferBytes = [] {
 constexpr int defaultSnapshotsPerSecond = 20;
 constexpr int fewestSnapshotsPerSecond = 10;
 constexpr int mostSnapshotsPerSecond = 1000;
-constexpr int snapshotMilliseconds(int snapshotsPerSecond) { return 1000 / snapshotsPerSecond; }
-// After a client command the server ignores that client's text commands (chat, team chat,
-// votes) for this long; the userinfo itself still goes through, and its arrival starts the time
-// again once it has run out (SV_ClientCommand in src/server/sv_client_mp.cpp, sv_floodProtect on
-// by default).
+// Each client that watches gets snapshots no faster than its own snaps asks, from 1 to 30 (20
+// by default): 1000 / snaps ms apart (SV_UserinfoChanged in src/server/sv_client_mp.cpp), sent
+// at the first server frame that comes that long after the last (SV_SendMessageToClient in
+// Quake III's code/server/sv_snapshot.c, which COD 2's keeps). A faster sv_fps promises no more.
+// CoD2x's competitive settings make every client ask for 40 (luka-kusulja/CoD2x
+// src/mss32/competitive.cpp), of which the server takes 30.
+constexpr int defaultSnaps = 20;
+constexpr int mostSnaps = 30;
+constexpr int competitiveSnaps = 40;
+constexpr int snapshotMilliseconds(int snapshotsPerSecond, int snaps = defaultSnaps)
+{
+    const int frame = 1000 / snapshotsPerSecond;
+    const int asked = 1000 / std::clamp(snaps, 1, mostSnaps);
+    return (asked + frame - 1) / frame * frame;
+}
+// After each client command, chat, votes and the userinfo that carries a name change alike,
+// the server ignores that client's text commands (chat, team chat, votes) for this long: the
+// window starts again at every one of them, and the userinfo itself always goes through
+// (SV_ClientCommand in src/server/sv_client_mp.cpp, sv_floodProtect on by default).
 constexpr int floodProtectMilliseconds = 800;
 // The wait between two names that keeps chat working: whole frames that last the flood
 // protection's time or more.
@@ -126,20 +148,47 @@ constexpr int chatSafeDelayTicks(int maxFps)
 
 // The server the player plays on. CoD2x's competitive settings (g_competitive 1, which
 // competitive mods set) turn wait into nothing while connected (competitive_cmd_wait) and set a
-// com_maxfps outside 125-250 to 250 (competitive_frame; luka-kusulja/CoD2x
-// src/mss32/competitive.cpp).
+// com_maxfps outside 125-250 to 250 as the player joins (competitive_frame; luka-kusulja/CoD2x
+// src/mss32/competitive.cpp); a later value outside that range is refused and the last one kept,
+// as Dvar_SetVariant turns away a value outside a dvar's domain (CoD2rev_Server
+// src/universal/dvar.cpp).
 enum class ServerKind { Stock, Competitive };
+constexpr int snapsOn(ServerKind server)
+{
+    return server == ServerKind::Competitive ? competitiveSnaps : defaultSnaps;
+}
 struct GameServer {
     ServerKind kind = ServerKind::Stock;
     int snapshotsPerSecond = defaultSnapshotsPerSecond; // its sv_fps
 };
 constexpr bool waitPauses(ServerKind server) { return server == ServerKind::Stock; }
 constexpr int competitiveMaxFps = 250;
+constexpr bool takesMaxFps(ServerKind server, int maxFps)
+{
+    return server == ServerKind::Stock || (maxFps >= 125 && maxFps <= competitiveMaxFps);
+}
 constexpr int maxFpsOn(ServerKind server, int maxFps)
 {
-    return server == ServerKind::Competitive && (maxFps < 125 || maxFps > competitiveMaxFps)
-        ? competitiveMaxFps
-        : maxFps;
+    return takesMaxFps(server, maxFps) ? maxFps : competitiveMaxFps;
+}
+
+// Variables no public server lets a player change: without sv_cheats 1 the client refuses to set
+// them ("is cheat protected", Cvar_Set2 in Quake III's code/qcommon/cvar.c, which COD keeps), and
+// joining a server puts them back to their defaults (Cvar_SetCheatState). COD's: the CVAR_CHEAT
+// entries of its cgame's table that scripts bind (cvarTable in PrawyCoD1/opencod1
+// src/cgame_mp/cg_main_mp.c) and Quake III's timescale and r_fullbright (Com_Init, R_Register).
+// COD 2's timescale is a cheat dvar too (Com_InitDvars in CoD2rev_Server src/qcommon/common.cpp);
+// its field of view became a menu setting, and its cgame keeps the third person a cheat.
+inline constexpr std::initializer_list<QStringView> codCheatVariables
+    = { u"cg_thirdperson", u"cg_thirdpersonangle", u"cg_thirdpersonrange", u"cg_fov", u"cg_drawgun",
+          u"cg_draw2d", u"cg_shadows", u"cg_gunx", u"cg_guny", u"cg_gunz", u"cg_footsteps",
+          u"cg_skybox", u"cg_tracerchance", u"cg_tracerwidth", u"cg_tracerspeed",
+          u"cg_tracerlength", u"timescale", u"r_fullbright" };
+inline constexpr std::initializer_list<QStringView> cod2CheatVariables = { u"cg_thirdperson",
+    u"cg_thirdpersonangle", u"cg_thirdpersonrange", u"timescale", u"r_fullbright" };
+constexpr std::initializer_list<QStringView> cheatVariablesOf(GameVersion game)
+{
+    return familyOf(game) == GameFamily::Cod ? codCheatVariables : cod2CheatVariables;
 }
 
 // The command a name script sets the name with.
@@ -162,6 +211,12 @@ inline constexpr QStringView writtenByTheGame = u"// generated by Call of Duty, 
 // What only a server's config sets or runs: its remote password and its map rotation.
 inline constexpr std::initializer_list<QStringView> serverSettings
     = { u"rcon_password", u"sv_maprotation", u"sv_maprotationcurrent", u"map_rotate" };
+// What a server reads only as it starts, before its config runs: the address and port it opens
+// (NET_Init; net_restart alone opens them again), whether it is a dedicated server, and the mod
+// folder (fs_game, which FS_Startup registers write-protected: Quake III's code/qcommon/files.c).
+// Set in the config, they change nothing; they belong on the server's command line.
+inline constexpr std::initializer_list<QStringView> startupSettings
+    = { u"net_ip", u"net_port", u"dedicated", u"fs_game", u"fs_basepath", u"fs_homepath" };
 // Commands a server's config runs that would end a player's session from a name script.
 inline constexpr std::initializer_list<QStringView> serverCommands
     = { u"map", u"devmap", u"killserver", u"map_rotate" };

@@ -24,6 +24,7 @@ struct CommandSource {
     ScriptCommands parsed; // the commands of a value, or of a script the run split itself
     const ScriptCommands *split = &parsed; // parsed, or the caller's split of the script
     bool inScript = false; // the commands' columns are columns of the script's lines
+    bool execed = false; // a script exec read: it is checked on its own
 };
 using SourcePointer = std::shared_ptr<const CommandSource>;
 
@@ -102,7 +103,7 @@ qint64 leadingNumber(QStringView word)
 class Console {
 public:
     Console(QStringView script, const ScriptCommands *split, const QList<KeyPress> &presses,
-        GameVersion game, ConsoleRules::ServerKind server);
+        GameVersion game, ConsoleRules::ServerKind server, ScriptReader reader);
     // Runs what the buffer holds and the keys pressed, until nothing is left or a bound.
     void runUntilIdle();
     // More keys, pressed after what ran so far.
@@ -117,6 +118,9 @@ private:
     void setVariable(QStringView name, const ScriptCommand &command, qsizetype valueFrom,
         const CommandSource &source);
     void runVariable(const ScriptCommand &command);
+    bool runFile(const ScriptCommand &command);
+    bool isKnownVariable(QStringView name) const;
+    bool refusesCheat(QStringView name, int line);
     void deliverPresses();
     bool push(SourcePointer source, qsizetype lineBreaks);
     void leaveBehind(qsizetype bytes);
@@ -124,12 +128,13 @@ private:
     void popFinished();
     void restack();
     quint64 state();
-    SourcePointer parsed(const QString &text, int line);
+    SourcePointer parsed(const QString &text, int line, bool execed = false);
     const QString &variableKey(QStringView name);
 
     ConsoleRun m_run;
     QSet<ScriptFinding> m_found; // of m_run.findings
     ConsoleRules::GameRules m_rules; // of m_run.game
+    ScriptReader m_reader;
     QList<KeyPress> m_presses;
     qsizetype m_nextPress = 0;
     qint64 m_now = 0;
@@ -145,9 +150,12 @@ private:
     // The sources of the commands on the stack: a command outlives a vstr that pops its frame.
     SourcePointer m_script;
     QHash<std::pair<QString, int>, SourcePointer> m_parsed;
+    QHash<std::pair<QString, int>, SourcePointer> m_scripts; // exec read, by file and line
+
     struct Seen {
         qint64 tick;
         qsizetype command;
+        qsizetype bufferBytes;
     };
     QHash<quint64, Seen> m_seen;
     QList<int> m_executedLines;
@@ -158,8 +166,9 @@ private:
 };
 
 Console::Console(QStringView script, const ScriptCommands *split, const QList<KeyPress> &presses,
-    GameVersion game, ConsoleRules::ServerKind server)
+    GameVersion game, ConsoleRules::ServerKind server, ScriptReader reader)
     : m_rules(ConsoleRules::rulesOf(game))
+    , m_reader(std::move(reader))
     , m_presses(presses)
 {
     m_run.game = game;
@@ -175,7 +184,7 @@ Console::Console(QStringView script, const ScriptCommands *split, const QList<Ke
     if (split)
         source->split = split;
     else
-        source->parsed = splitCommands(source->text, 1, m_rules.commandBytes);
+        source->parsed = splitCommands(source->text, 1, m_rules);
     source->inScript = true;
     m_script = source;
     // exec inserts the script and a line break.
@@ -236,7 +245,7 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         find({ ScriptFinding::Kind::LongCommand, command.line, {}, {} });
 
     const CommandWords &words = command.words;
-    if (words.size() >= maximumWords)
+    if (!m_rules.wordsPastMostDropped && words.size() >= m_rules.mostWords)
         return;
     const QStringView verb = words.first();
     // Commands come first, as in the console; a variable's name sets it only when no command has
@@ -279,8 +288,10 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         // src/universal/dvar_cmds.cpp): every variable a script sets, the name too, is a string.
         // COD makes the variable it does not find, compares in case, and without a list sets
         // 0 or 1 (Cvar_Toggle_f, opencod1 src/qcommon/cvar_cmds.c).
+        if (refusesCheat(words[1], command.line))
+            return;
         const auto current = m_variables.constFind(lowerCase(words[1]));
-        const bool known = current != m_variables.cend() || isOneOf(words[1], knownVariables);
+        const bool known = current != m_variables.cend() || isKnownVariable(words[1]);
         if (!known && !m_rules.togglesAsCod)
             return;
         const QString value = current == m_variables.cend() ? QString() : current->value;
@@ -309,17 +320,56 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         m_bindingsState ^= mix(hash64(key), hash64(binding.command));
         m_bindings.insert(key, binding);
         m_run.bindings << binding;
+    } else if (isWord(verb, u"exec") && words.size() == 2 && runFile(command)) {
     } else if (words.size() >= 2 && !isOneOf(verb, commands)
-        && (isOneOf(verb, knownVariables) || m_variables.contains(lowerCase(verb)))) {
+        && (isKnownVariable(verb) || m_variables.contains(lowerCase(verb)))) {
         // COD's variable command takes the one word after the name.
         ScriptCommand setting = command;
         if (m_rules.variableTakesOneWord)
             setting.words = CommandWords(words.begin(), words.begin() + 2);
         setVariable(verb, setting, 1, source);
-    } else {
+    } else if (!source.execed) {
         m_run.recorded << RecordedCommand { m_now, command.text.toString(), command.line,
             verb.toString() };
     }
+}
+
+bool Console::refusesCheat(QStringView name, int line)
+{
+    // On a server without sv_cheats 1, as every public one runs, the game refuses the value.
+    if (!ConsoleRules::isOneOf(name, ConsoleRules::cheatVariablesOf(m_run.game)))
+        return false;
+    find({ ScriptFinding::Kind::CheatProtected, line, {}, { name.toString() } });
+    return true;
+}
+
+bool Console::isKnownVariable(QStringView name) const
+{
+    return ConsoleRules::isOneOf(name, ConsoleRules::knownVariables)
+        || ConsoleRules::isOneOf(name, ConsoleRules::cheatVariablesOf(m_run.game));
+}
+
+bool Console::runFile(const ScriptCommand &command)
+{
+    // Each script is read once, however often a loop execs it.
+    const QString file = execFileName(command.words[1]);
+    auto script = m_scripts.constFind({ file, command.line });
+    if (script == m_scripts.cend()) {
+        const std::optional<QString> text = m_reader ? m_reader(file) : std::nullopt;
+        script = m_scripts.insert(
+            { file, command.line }, text ? parsed(*text, command.line, true) : SourcePointer());
+    }
+    if (!*script)
+        return false;
+    if (!m_run.scriptsRead.contains(file))
+        m_run.scriptsRead << file;
+    // Cmd_Exec_f inserts the script's text where the exec stood (Cbuf_InsertText), a line break
+    // after it, or nothing when it does not fit the buffer; its own check says so. Its commands
+    // count as the exec's line.
+    popFinished();
+    if (m_bufferBytes + (*script)->text.size() + 1 <= m_rules.bufferBytes)
+        push(*script, 1);
+    return true;
 }
 
 void Console::setVariable(QStringView name, const ScriptCommand &command, qsizetype valueFrom,
@@ -335,6 +385,16 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
             find(*together);
     }
 
+    if (refusesCheat(name, command.line))
+        return;
+    // Com_Frame reads com_maxfps anew every frame; a competitive server refuses a value outside
+    // its range, and the last one holds.
+    std::optional<int> maxFps;
+    if (key == u"com_maxfps") {
+        maxFps = int(std::clamp<qint64>(leadingNumber(value), 0, ConsoleRules::largestMaxFps));
+        if (!ConsoleRules::takesMaxFps(m_run.server, *maxFps))
+            return;
+    }
     auto variable = m_variables.find(key);
     if (variable == m_variables.end()) {
         if (key != u"name")
@@ -347,12 +407,8 @@ void Console::setVariable(QStringView name, const ScriptCommand &command, qsizet
         variable->changed = true;
         m_changedVariables << key;
     }
-    // Com_Frame reads com_maxfps anew every frame.
-    if (key == u"com_maxfps") {
-        const auto maxFps
-            = int(std::clamp<qint64>(leadingNumber(value), 0, ConsoleRules::largestMaxFps));
-        m_run.frameRates << FrameRateChange { m_now, ConsoleRules::maxFpsOn(m_run.server, maxFps) };
-    }
+    if (maxFps)
+        m_run.frameRates << FrameRateChange { m_now, *maxFps };
     if (key == u"name")
         m_run.nameChanges << NameChange { m_now, value, ShownName::of(value, m_run.game).shown,
             command.line };
@@ -387,16 +443,20 @@ void Console::runVariable(const ScriptCommand &command)
     const quint64 now = state();
     const auto seen = m_seen.constFind(now);
     if (seen == m_seen.cend()) {
-        m_seen.insert(now, { m_now, m_executedLines.size() });
+        m_seen.insert(now, { m_now, m_executedLines.size(), m_bufferBytes });
         return;
     }
     if (seen->tick == m_now) {
         // Without a wait the rounds leave line breaks behind until the buffer is full, within
         // one frame of the game: a long hitch. Then this vstr inserts nothing, and what is
-        // left in the buffer runs.
+        // left in the buffer runs. The rounds it takes: those so far, and as many more as the
+        // room left holds what each leaves behind.
+        const qsizetype leftEachRound = std::max<qsizetype>(1, m_bufferBytes - seen->bufferBytes);
+        const qsizetype rounds
+            = 2 + std::max<qsizetype>(0, m_rules.bufferBytes - m_bufferBytes) / leftEachRound;
         const Frame inserted = m_stack.takeLast();
         m_bufferBytes -= inserted.bytes;
-        find({ ScriptFinding::Kind::BufferFilled, command.line, {}, {} });
+        find({ ScriptFinding::Kind::BufferFilled, command.line, {}, { QString::number(rounds) } });
         m_seen.clear();
         return;
     }
@@ -519,15 +579,19 @@ const QString &Console::variableKey(QStringView name)
     return m_lastKey;
 }
 
-SourcePointer Console::parsed(const QString &text, int line)
+SourcePointer Console::parsed(const QString &text, int line, bool execed)
 {
     SourcePointer &source = m_parsed[std::pair { text, line }];
     if (!source) {
         auto made = std::make_shared<CommandSource>();
         made->value = text;
         made->text = made->value;
-        made->parsed = splitCommands(made->text, line, m_rules.commandBytes);
-        // A value has no line breaks: its commands all stand on the line that set it.
+        made->parsed = splitCommands(made->text, line, m_rules);
+        // A value has no line breaks: its commands all stand on the line that set it. Those of a
+        // script exec reads stand on the exec's.
+        for (ScriptCommand &command : made->parsed.commands)
+            command.line = line;
+        made->execed = execed;
         source = std::move(made);
     }
     return source;
@@ -555,6 +619,12 @@ std::optional<ScriptFinding> runTogetherIn(
     return std::nullopt;
 }
 
+QString execFileName(QStringView name)
+{
+    const QStringView file = name.sliced(name.lastIndexOf(u'/') + 1);
+    return file.contains(u'.') ? name.toString() : name.toString() + u".cfg"_qs;
+}
+
 QList<KeyBinding> ConsoleRun::finalBindings() const
 {
     QList<KeyBinding> final;
@@ -571,9 +641,9 @@ QList<KeyBinding> ConsoleRun::finalBindings() const
 }
 
 ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses, GameVersion game,
-    ConsoleRules::ServerKind server)
+    ConsoleRules::ServerKind server, const ScriptReader &reader)
 {
-    Console console(script, nullptr, presses, game, server);
+    Console console(script, nullptr, presses, game, server, reader);
     console.runUntilIdle();
     return console.takeResult();
 }
@@ -584,8 +654,9 @@ struct ScriptSession::State {
 };
 
 ScriptSession::ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game,
-    ConsoleRules::ServerKind server)
-    : m_state(std::make_unique<State>(State { Console(script, &split, {}, game, server), {} }))
+    ConsoleRules::ServerKind server, const ScriptReader &reader)
+    : m_state(
+        std::make_unique<State>(State { Console(script, &split, {}, game, server, reader), {} }))
 {
     m_state->console.runUntilIdle();
     m_state->run = m_state->console.result();

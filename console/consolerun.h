@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -36,7 +37,8 @@ struct KeyBinding {
     int line = 0;
 };
 
-// A command the model records but does not follow: exec, echo and commands it does not know.
+// A command the model records but does not follow: exec of a script it cannot read, echo and
+// commands it does not know.
 struct RecordedCommand {
     qint64 tick = 0;
     QString text;
@@ -92,6 +94,7 @@ struct ConsoleRun {
     QList<VariableSet> variablesSet; // the first set of each variable but the name
     QList<FrameRateChange> frameRates; // in the order the script sets them
     QStringList variablesRead; // by vstr, in lower case
+    QStringList scriptsRead; // the files exec read, each once
     int commandsRun = 0;
 
     // The key bindings in force at the end, one for each key, in the order first bound.
@@ -111,20 +114,29 @@ struct ScriptCommands;
 std::optional<ScriptFinding> runTogetherIn(
     const ScriptCommand &command, qsizetype valueFrom, bool inScript);
 
+// The text of a script that exec runs, by its file name as the game looks it up, when it can be
+// read; the run records an exec it cannot read instead.
+using ScriptReader = std::function<std::optional<QString>(const QString &file)>;
+// The file exec runs for a name: Cmd_Exec_f adds ".cfg" to a name without an extension
+// (Com_DefaultExtension, which looks back to the last '/').
+QString execFileName(QStringView name);
+
 // Runs a script as the games' console runs it: script is the text of the file, presses the keys
 // the player presses, in the order of their ticks. The run is bounded in commands and ticks and
 // ends when the console's state comes again.
 ConsoleRun runScript(QStringView script, const QList<KeyPress> &presses = {},
     GameVersion game = defaultGameVersion,
-    ConsoleRules::ServerKind server = ConsoleRules::ServerKind::Stock);
+    ConsoleRules::ServerKind server = ConsoleRules::ServerKind::Stock,
+    const ScriptReader &reader = {});
 // A script run once, then, as often as asked, keys pressed from the state the run left: the
 // checker presses each key the script binds, and a run of the whole script for each would cost
-// the script times its keys. The script and its split (splitCommands() with the game's command
-// bytes) must outlive the session.
+// the script times its keys. The script and its split (splitCommands() with the game's rules)
+// must outlive the session.
 class ScriptSession {
 public:
     ScriptSession(QStringView script, const ScriptCommands &split, GameVersion game,
-        ConsoleRules::ServerKind server = ConsoleRules::ServerKind::Stock);
+        ConsoleRules::ServerKind server = ConsoleRules::ServerKind::Stock,
+        const ScriptReader &reader = {});
     ~ScriptSession();
     ScriptSession(const ScriptSession &) = delete;
     ScriptSession &operator=(const ScriptSession &) = delete;

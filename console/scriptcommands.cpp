@@ -28,7 +28,7 @@ struct Tokenized {
 };
 
 // The words of one command, as the console's tokenizer finds them.
-Tokenized tokenize(QStringView command, ScriptCommands &split)
+Tokenized tokenize(QStringView command, ScriptCommands &split, bool quoteEscapes)
 {
     const char16_t *const begin = command.utf16();
     const char16_t *const end = begin + command.size();
@@ -58,7 +58,7 @@ Tokenized tokenize(QStringView command, ScriptCommands &split)
             const char16_t *const start = ++at;
             bool escaped = false;
             while (at < end && *at != u'"') {
-                if (*at == u'\\' && at + 1 < end && at[1] == u'"') {
+                if (quoteEscapes && *at == u'\\' && at + 1 < end && at[1] == u'"') {
                     escaped = true;
                     at += 2;
                 } else {
@@ -96,7 +96,7 @@ Tokenized tokenize(QStringView command, ScriptCommands &split)
 
 } // namespace
 
-ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandBytes)
+ScriptCommands splitCommands(QStringView text, int firstLine, const ConsoleRules::GameRules &rules)
 {
     ScriptCommands split;
     // Room for scripts as players write them, lines of a dozen or two characters: growing the
@@ -128,11 +128,14 @@ ScriptCommands splitCommands(QStringView text, int firstLine, qsizetype commandB
                 break;
         }
         // A longer command is cut, the byte after the cut is lost, and the rest comes next.
-        const bool cut = i - start > commandBytes;
-        const qsizetype end = cut ? start + commandBytes : i;
+        const bool cut = i - start > rules.commandBytes;
+        const qsizetype end = cut ? start + rules.commandBytes : i;
         const QStringView command(characters + start, end - start);
         const std::size_t firstWord = split.words.size();
-        const Tokenized tokenized = tokenize(command, split);
+        const Tokenized tokenized = tokenize(command, split, rules.quoteEscapes);
+        if (rules.wordsPastMostDropped
+            && split.words.size() - firstWord > std::size_t(rules.mostWords))
+            split.words.resize(firstWord + rules.mostWords);
         // The command that holds the */ that closes a block comment still reads as inside it.
         const bool insideBlock = inBlockComment;
         if (inBlockComment && command.contains(u"*/"))

@@ -68,13 +68,14 @@ struct ScriptCommands {
 
     std::vector<QStringView> words;
     std::vector<ScriptCommand> commands;
-    QStringList rewrittenWords; // words with \" in quotes, which stand for a quote
+    QStringList rewrittenWords; // words with \" in quotes, where it stands for a quote
 };
 
 // Splits text into commands as the console's buffer does, at CR, LF and ';' outside double
-// quotes, and each command into words as its tokenizer does (see consolerules.h). Commands without
-// words are left out. Lines count from firstLine; a lone CR ends a line too.
+// quotes, and each command into words as its tokenizer does (see consolerules.h), by the game's
+// rules. Commands without words are left out. Lines count from firstLine; a lone CR ends a line
+// too.
 ScriptCommands splitCommands(QStringView text, int firstLine = 1,
-    qsizetype commandBytes = ConsoleRules::rulesOf(defaultGameVersion).commandBytes);
+    const ConsoleRules::GameRules &rules = ConsoleRules::rulesOf(defaultGameVersion));
 
 #endif // SCRIPTCOMMANDS_H

@@ -28,14 +28,19 @@ public:
         LeadingSlash, // details: the command
         SessionCommand, // details: the command
         UnknownCommand, // details: the command, the nearest known word or nothing
+        NotCommands, // details: each command near no known word, with its lines
         UnknownVariable, // details: the variable, the nearest real one
+        CheatProtected, // details: the variable
+        UnreadServerSetting, // details: the variable, the one meant
+        StartupSetting, // details: the variable
         SetsNothing, // details: the command
         WaitWithMoreWords, // details: the command
-        Exec, // details: the script it runs
+        Exec, // details: the script as exec names it, its file; merged: every script, with its
+              // lines
         HighBytes,
         CommentThatRuns, // details: the command that runs
         BlockCommentThatRuns, // details: the command that runs
-        BufferFilled,
+        BufferFilled, // details: the rounds of a loop that fills it, or nothing
         LongValue, // at the line that set the variable
         ModelBound, // details: the commands run, the time reached
         UnsetVariable, // details: the variable

@@ -13,6 +13,8 @@ ServerView ServerView::of(
     using ConsoleRules::ticksPerFrame;
     ServerView view;
     view.snapshotsPerSecond = snapshotsPerSecond;
+    view.snapshotMilliseconds
+        = ConsoleRules::snapshotMilliseconds(snapshotsPerSecond, ConsoleRules::snapsOn(run.server));
     const QList<NameChange> &changes = run.nameChanges;
     const auto first = std::ranges::find_if(
         changes, [fromTick](const NameChange &change) { return change.tick >= fromTick; });
@@ -56,7 +58,7 @@ ServerView ServerView::of(
     // A name that lasts a snapshot or more is in at least one of them: the server frames fall
     // every snapshot, at a time that has nothing to do with the client's. A shorter one may be in
     // none, and is taken as skipped; the snapshots here fall on the multiples of their time.
-    const double snapshot = ConsoleRules::snapshotMilliseconds(snapshotsPerSecond);
+    const double snapshot = view.snapshotMilliseconds;
     view.shortestGap = std::numeric_limits<double>::max();
     for (qsizetype i = 0; i < view.sent.size(); ++i) {
         SentName &name = view.sent[i];

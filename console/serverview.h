@@ -25,6 +25,8 @@ struct SentName {
 // What the others on a server see of the names a run sets, and what sending them costs.
 struct ServerView {
     int snapshotsPerSecond = ConsoleRules::defaultSnapshotsPerSecond; // the server's sv_fps
+    // Between two snapshots the others get, as their snaps and sv_fps allow.
+    int snapshotMilliseconds = ConsoleRules::snapshotMilliseconds(snapshotsPerSecond);
     QList<SentName> sent; // in the order sent
     qsizetype namesSet = 0; // as the player's console sets them
     qsizetype namesSeen = 0;

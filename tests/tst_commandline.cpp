@@ -127,8 +127,9 @@ void tst_CommandLine::exitStatus_data()
         << QList<QByteArray> { looping } << 1
         << QStringList { "com_maxfps 250", "the game freezes meanwhile" }
         << QStringList { u"--server"_qs, u"competitive"_qs };
+    // The others' snaps, 20 by default, cap what a faster sv_fps sends them.
     QTest::newRow("--sv-fps 40") << QList<QByteArray> { animated } << 0
-                                 << QStringList { "at sv_fps 40 (a snapshot every 25 ms)" }
+                                 << QStringList { "at sv_fps 40 (a snapshot every 50 ms)" }
                                  << QStringList { u"--sv-fps"_qs, u"40"_qs };
     // "<config_mp.cfg TEXT>": the scripts lie in a game's main folder beside that config.
     QTest::newRow("in a game folder whose config sets com_maxfps 125")
@@ -218,14 +219,20 @@ void tst_CommandLine::warnsInTheWordsOfTheWindow()
         QVERIFY2(m_out.contains(u"  "_qs + warnings->item(i)->text() + u'\n'), qPrintable(m_out));
 }
 
-// A script's exec of one beside it is followed: both are checked.
+// A script's exec of one beside it runs it where it stands, and both are checked; one that is
+// not there is said once, with its lines.
 void tst_CommandLine::checksTheScriptsItExecs()
 {
     write(u"other.cfg"_qs, "set name ^1Other\r\n");
-    QCOMPARE(run({ u"--check"_qs, write(u"main.cfg"_qs, "exec other\r\n") }), 1);
-    QVERIFY2(m_out.contains(u"exec other runs another script"_qs), qPrintable(m_out));
+    QCOMPARE(run({ u"--check"_qs, write(u"main.cfg"_qs, "exec other\r\n") }), 0);
+    QVERIFY2(m_out.contains(u"main.cfg\nNames in COD 2 at com_maxfps 85, frames of 11 ms, 90.9 "
+                            "frames a second:\n  0.00 s (0 ticks), line 1: ^1Other\n"_qs),
+        qPrintable(m_out));
     QVERIFY2(m_out.contains(u"other.cfg\nNames in COD 2"_qs), qPrintable(m_out));
-    QVERIFY2(m_out.contains(u"line 1: ^1Other"_qs), qPrintable(m_out));
+    QCOMPARE(run({ u"--check"_qs, write(u"gone.cfg"_qs, "exec a\r\nexec b\r\nexec a\r\n") }), 1);
+    QVERIFY2(m_out.contains(u"line 1: exec runs scripts that this check cannot see into: \"a\" "
+                            "(lines 1 and 3), \"b\" (line 2)."_qs),
+        qPrintable(m_out));
 }
 
 void tst_CommandLine::checksForTheGameAsked()

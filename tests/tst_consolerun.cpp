@@ -4,6 +4,7 @@
 #include "consolerules.h"
 #include "consolerun.h"
 #include "findingrows.h"
+#include "scriptcommands.h"
 #include "ticktime.h"
 
 #include <QTest>
@@ -23,6 +24,10 @@ private slots:
     void secondsAtFrameRates();
     void limits_data();
     void limits();
+    void execRunsTheScriptWhereItStands();
+    void wordsAsEachGameTokenizes_data();
+    void wordsAsEachGameTokenizes();
+    void aLoopWithoutAWaitEndsWhenTheBufferIsFull();
 };
 
 // Frames last whole milliseconds, 1000 / com_maxfps rounded down, and take two ticks each: the
@@ -138,6 +143,67 @@ void tst_ConsoleRun::limits()
     // The name's own length is the checker's to say.
     warned.removeAll(finding(Kind::LongName, 1));
     QCOMPARE(findings(run.findings), warned);
+}
+
+// Cmd_Exec_f inserts the script it reads where the exec stands: its names and waits come
+// between the lines around it, counted on the exec's line.
+void tst_ConsoleRun::execRunsTheScriptWhereItStands()
+{
+    const auto beside = [](const QString &file) -> std::optional<QString> {
+        if (file == u"b.cfg")
+            return u"set name B1\r\nwait 20\r\n"_qs;
+        return std::nullopt;
+    };
+    const ConsoleRun run = runScript(u"set name A1\r\nwait 10\r\nexec b.cfg\r\nset name A2\r\n"_qs,
+        {}, GameVersion::Cod2, ConsoleRules::ServerKind::Stock, beside);
+    QCOMPARE(timeline(run), QStringList({ "0 1 A1", "10 3 B1", "30 4 A2" }));
+    QCOMPARE(run.scriptsRead, QStringList { u"b.cfg"_qs });
+    QVERIFY(run.recorded.isEmpty());
+}
+
+// COD 2's tokenizer reads \" in quotes as a quote and runs nothing of 512 words or more; COD
+// 1.1's knows no escape and keeps the first 256 words of a command.
+void tst_ConsoleRun::wordsAsEachGameTokenizes_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<GameVersion>("game");
+    QTest::addColumn<QStringList>("words");
+    const QString escaped = u"set name \"a\\\"b\""_qs;
+    QTest::newRow("COD 2: an escaped quote")
+        << escaped << GameVersion::Cod2 << QStringList { "set", "name", "a\"b" };
+    QTest::newRow("COD 1.1: the quote ends the word")
+        << escaped << GameVersion::Cod11 << QStringList { "set", "name", "a\\", "b", "" };
+    const QString words300 = u"echo"_qs + QString(u" x"_qs).repeated(299);
+    QTest::newRow("COD 2: 300 words")
+        << words300 << GameVersion::Cod2 << QStringList { "echo" } + QStringList(299, u"x"_qs);
+    QTest::newRow("COD 1.1: the first 256 of 300 words")
+        << words300 << GameVersion::Cod11 << QStringList { "echo" } + QStringList(255, u"x"_qs);
+}
+
+void tst_ConsoleRun::wordsAsEachGameTokenizes()
+{
+    QFETCH(QString, command);
+    QFETCH(GameVersion, game);
+    QFETCH(QStringList, words);
+    const ScriptCommands split = splitCommands(command, 1, ConsoleRules::rulesOf(game));
+    QStringList tokenized;
+    for (const QStringView word : split.commands.front().words)
+        tokenized << word.toString();
+    QCOMPARE(tokenized, words);
+}
+
+// Each round of a loop without a wait leaves one line break behind (vstr inserts its value
+// and two, the value's command takes one): some 65,000 rounds within one frame fill the buffer,
+// the vstr fails, and the rest of the script runs.
+void tst_ConsoleRun::aLoopWithoutAWaitEndsWhenTheBufferIsFull()
+{
+    const ConsoleRun run
+        = runScript(u"set a \"set name ^1A; vstr a\"\r\nvstr a\r\nset name ^2B\r\n"_qs);
+    QCOMPARE(run.end, ConsoleRun::End::Finished);
+    QCOMPARE(timeline(run).constLast(), u"0 3 ^2B"_qs);
+    QCOMPARE(findings(run.findings), QStringList { finding(Kind::BufferFilled, 1) });
+    const int rounds = run.findings.first().details.first().toInt();
+    QVERIFY2(rounds > 65'000 && rounds < 65'536, qPrintable(QString::number(rounds)));
 }
 
 QTEST_APPLESS_MAIN(tst_ConsoleRun)

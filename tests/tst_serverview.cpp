@@ -31,6 +31,10 @@ private slots:
     void competitiveServerForcesTheFrameRate();
     void chatSafePace_data();
     void chatSafePace();
+    void snapshotsAsSnapsAllow_data();
+    void snapshotsAsSnapsAllow();
+    void disconnectFigures_data();
+    void disconnectFigures();
 };
 
 // Worked out by hand: at com_maxfps 85 a frame lasts 11 ms and two ticks, at 100 10 ms, at 66
@@ -93,6 +97,11 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
         << QStringList { finding(Kind::NamesSkipped, 1) }
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
+    QTest::newRow("sv_fps 40: names of 40 ms still skipped at the others' snaps 20")
+        << everyTicks(8) << 100 << Server { Stock, 40 } << QStringList { u"100: 5"_qs }
+        << QStringList { finding(Kind::NamesSkipped, 1) }
+        << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
+            + onceNoted;
     // 2.2 s of keys held back is a warning; names 1.1 s apart leave chat alone.
     QTest::newRow("every 200 ticks") << everyTicks(200) << 85 << Server { Stock }
                                      << QStringList { u"0: 1"_qs, u"1100: 3"_qs, u"2200: 5"_qs }
@@ -133,8 +142,8 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
     QTest::newRow("a name a frame at 62 fps does not")
         << loopEveryTicks(2) << 62 << Server { Stock } << QStringList() << everyFrame
         << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
-    // COD keeps 64 unacknowledged commands, half COD 2's: 32 ms frames send 31.25 names a
-    // second, 31 ms frames 32.3.
+    // COD keeps 65 unacknowledged commands, COD 2 129: 32 ms frames send 31.25 names a second,
+    // 31 ms frames 32.3.
     QTest::newRow("COD: a name a frame at 32 fps risks a disconnect")
         << loopEveryTicks(2) << 32 << Server { Stock, 20, GameVersion::Cod13 } << QStringList()
         << everyFrame + QStringList { finding(Kind::DisconnectRisk, 1) }
@@ -223,10 +232,58 @@ void tst_ServerView::competitiveServerForcesTheFrameRate()
     using enum ConsoleRules::ServerKind;
     QCOMPARE(ConsoleRules::maxFpsOn(Competitive, maxFps), forced);
     QCOMPARE(ConsoleRules::maxFpsOn(Stock, maxFps), maxFps);
-    // The script's own com_maxfps too.
-    const ConsoleRun run
-        = runScript(u"com_maxfps %1"_qs.arg(maxFps), {}, GameVersion::Cod2, Competitive);
-    QCOMPARE(run.frameRates.constFirst().maxFps, forced);
+    // The script's own later com_maxfps outside the range is refused: the last one holds.
+    const ConsoleRun run = runScript(
+        u"com_maxfps 200\ncom_maxfps %1"_qs.arg(maxFps), {}, GameVersion::Cod2, Competitive);
+    QCOMPARE(run.frameRates.constLast().maxFps, forced == maxFps ? maxFps : 200);
+}
+
+// Snapshots come at server frames, no sooner than the watching client's snaps ask: 20 by
+// default, 40 on a competitive server, of which the server takes 30.
+void tst_ServerView::snapshotsAsSnapsAllow_data()
+{
+    QTest::addColumn<int>("snapshotsPerSecond");
+    QTest::addColumn<ConsoleRules::ServerKind>("server");
+    QTest::addColumn<int>("milliseconds");
+    using enum ConsoleRules::ServerKind;
+    QTest::newRow("sv_fps 20") << 20 << Stock << 50;
+    QTest::newRow("sv_fps 40, snaps 20") << 40 << Stock << 50;
+    QTest::newRow("sv_fps 30, snaps 20: every second frame of 33 ms") << 30 << Stock << 66;
+    QTest::newRow("sv_fps 1000, snaps 20") << 1000 << Stock << 50;
+    QTest::newRow("competitive, sv_fps 20") << 20 << Competitive << 50;
+    QTest::newRow("competitive, sv_fps 1000: snaps 30") << 1000 << Competitive << 33;
+}
+
+void tst_ServerView::snapshotsAsSnapsAllow()
+{
+    QFETCH(int, snapshotsPerSecond);
+    QFETCH(ConsoleRules::ServerKind, server);
+    QFETCH(int, milliseconds);
+    const ConsoleRun run = runScript(u"set name A"_qs, {}, GameVersion::Cod2, server);
+    QCOMPARE(ServerView::of(run, 125, snapshotsPerSecond).snapshotMilliseconds, milliseconds);
+}
+
+// The client disconnects on the command past the ones it keeps: the 130th in COD 2, the 66th in
+// COD.
+void tst_ServerView::disconnectFigures_data()
+{
+    QTest::addColumn<GameVersion>("game");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("COD 2") << GameVersion::Cod2 << u"keeps 129 at most"_qs;
+    QTest::newRow("COD 1.3") << GameVersion::Cod13 << u"keeps 65 at most"_qs;
+}
+
+void tst_ServerView::disconnectFigures()
+{
+    QFETCH(GameVersion, game);
+    QFETCH(QString, kept);
+    const ScriptCheck check
+        = ScriptChecker::check(u"set a \"set name ^1A; wait 2; set name ^2B; wait 2; vstr a\"\n"
+                               "vstr a"_qs,
+            1000, game);
+    const auto risk = std::ranges::find(check.warnings, Kind::DisconnectRisk, &ScriptWarning::kind);
+    QVERIFY(risk != check.warnings.end());
+    QVERIFY2(risk->text.contains(kept), qPrintable(risk->text));
 }
 
 // Whole frames of 800 ms or more, worked out by hand: 73 frames of 11 ms last 803 ms, 72 only

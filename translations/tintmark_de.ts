@@ -198,10 +198,6 @@
 <context>
     <name>CfgFileDialog</name>
     <message>
-        <source>%1 main</source>
-        <translation>%1 main</translation>
-    </message>
-    <message>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
@@ -268,6 +264,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a game, its folder</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -471,10 +472,6 @@
         <translation>Prüft die Skripte, ohne ein Fenster zu öffnen: die Namen, die jedes setzt, mit ihren Zeiten, dann seine Warnungen mit Zeilennummern. Exit-Status 0, wenn kein Skript eine Warnung hat, 1, wenn eines eine hat, 2, wenn eine Datei nicht gelesen werden kann.</translation>
     </message>
     <message>
-        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 or cod1.1.</source>
-        <translation>Mit --check: das Spiel, dessen Konsole die Skripte ausführt: cod2 (Standard), cod1.3 oder cod1.1.</translation>
-    </message>
-    <message>
         <source>GAME</source>
         <translation>SPIEL</translation>
     </message>
@@ -511,10 +508,6 @@
         <translation>--check braucht mindestens ein Skript.</translation>
     </message>
     <message>
-        <source>--game takes cod2, cod1.3 or cod1.1, not %1.</source>
-        <translation>--game erwartet cod2, cod1.3 oder cod1.1, nicht %1.</translation>
-    </message>
-    <message>
         <source>--server takes stock or competitive, not %1.</source>
         <translation>--server erwartet stock oder competitive, nicht %1.</translation>
     </message>
@@ -545,6 +538,14 @@
     <message>
         <source>--language takes %1, not %2.</source>
         <translation>--language erwartet %1, nicht %2.</translation>
+    </message>
+    <message>
+        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3, cod1.1 or uo (United Offensive).</source>
+        <translation>Mit --check: das Spiel, dessen Konsole die Skripte ausführt: cod2 (Standard), cod1.3, cod1.1 oder uo (United Offensive).</translation>
+    </message>
+    <message>
+        <source>--game takes cod2, cod1.3, cod1.1 or uo, not %1.</source>
+        <translation>--game erwartet cod2, cod1.3, cod1.1 oder uo, nicht %1.</translation>
     </message>
 </context>
 <context>
@@ -626,6 +627,10 @@
     <message>
         <source>COD</source>
         <translation>COD</translation>
+    </message>
+    <message>
+        <source>COD UO</source>
+        <translation>COD UO</translation>
     </message>
 </context>
 <context>
@@ -782,10 +787,6 @@
 <context>
     <name>SaveInstructions</name>
     <message>
-        <source>Saved %1 in the main folder of %2.</source>
-        <translation>%1 im main-Ordner von %2 gespeichert.</translation>
-    </message>
-    <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
         <translation>Windows legt die Datei für das Spiel in %1 ab, weil der Ordner des Spiels geschützt ist; das Spiel findet sie dort.</translation>
     </message>
@@ -824,6 +825,10 @@
             <numerusform>Die Prüfung findet %n Warnungen: „Abspielen und prüfen“ (F5) im Editor listet sie auf.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation>%1 im %2-Ordner von %3 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotice</name>
@@ -854,6 +859,13 @@
     <message>
         <source>“%1” as “%2”</source>
         <translation>„%1“ als „%2“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n weiteres</numerusform>
+            <numerusform>%n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1164,10 +1176,6 @@
         <translation>&quot;%1&quot;: wait liest seine Zahl nur, wenn nichts darauf folgt; so wartet es einen Tick, und der Rest der Zeile bewirkt nichts. Setz ein &apos;;&apos; oder einen Zeilenumbruch hinter die Zahl.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 führt ein anderes Skript aus, in das diese Prüfung nicht hineinsieht. Prüfe es ebenfalls.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Dieses vstr läuft ohne wait immer wieder, bis es den Befehlspuffer des Spiels von %1 Bytes füllt: Das Spiel hängt dabei kurz, dann schlägt das vstr fehl, und was im Puffer übrig ist, wird ausgeführt. Bau ein wait in die Schleife ein.</translation>
     </message>
@@ -1261,6 +1269,30 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>Zeilen %1 und %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Das sind keine Befehle des Spiels im Mehrspielermodus: Das Spiel schickt jede dieser Zeilen an den Server, der sie als Chat zeigt oder ignoriert, sofern dort kein Mod sie kennt: %1. Lass sie weg; Einzelspieler- und Entwicklerbefehle bewirken hier nichts.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 ist vor Cheats geschützt: Auf einem Server ohne sv_cheats 1, wie jeder öffentliche Server läuft, lehnt das Spiel jede Änderung ab, dort bewirkt das also nichts.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>Der Server liest kein &quot;%1&quot;: Es zu setzen, ändert nichts.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>Der Server liest %1 nur beim Start, bevor er diese Config ausführt: Es hier zu setzen, ändert nichts. Gib es stattdessen in der Befehlszeile des Servers an, als +set %1 mit seinem Wert.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec führt Skripte aus, in die diese Prüfung nicht hineinsehen kann: %1. Prüf diese auch.</translation>
+    </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Dieses vstr läuft ohne wait immer wieder, etwa %2-mal in einem Frame, bis die Zeilenumbrüche, die jede Runde zurücklässt, den Befehlspuffer des Spiels von %1 Bytes füllen: Das Spiel hängt dabei kurz, dann schlägt das vstr fehl, und der Rest des Skripts wird ausgeführt. Bau ein wait in die Schleife ein.</translation>
     </message>
 </context>
 <context>

@@ -198,10 +198,6 @@
 <context>
     <name>CfgFileDialog</name>
     <message>
-        <source>%1 main</source>
-        <translation>main de %1</translation>
-    </message>
-    <message>
         <source>Folder</source>
         <translation>Carpeta</translation>
     </message>
@@ -268,6 +264,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a game, its folder</comment>
+        <translation>%2 de %1</translation>
     </message>
 </context>
 <context>
@@ -471,10 +472,6 @@
         <translation>Comprueba los scripts sin abrir ninguna ventana: los nombres que pone cada uno, con sus tiempos, y luego sus advertencias, con números de línea. Estado de salida 0 si ningún script tiene advertencias, 1 si alguno las tiene, 2 si no se puede leer un archivo.</translation>
     </message>
     <message>
-        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 or cod1.1.</source>
-        <translation>Con --check: el juego cuya consola ejecuta los scripts: cod2 (predeterminado), cod1.3 o cod1.1.</translation>
-    </message>
-    <message>
         <source>GAME</source>
         <translation>JUEGO</translation>
     </message>
@@ -511,10 +508,6 @@
         <translation>--check necesita al menos un script.</translation>
     </message>
     <message>
-        <source>--game takes cod2, cod1.3 or cod1.1, not %1.</source>
-        <translation>--game admite cod2, cod1.3 o cod1.1, no %1.</translation>
-    </message>
-    <message>
         <source>--server takes stock or competitive, not %1.</source>
         <translation>--server admite stock o competitive, no %1.</translation>
     </message>
@@ -545,6 +538,14 @@
     <message>
         <source>--language takes %1, not %2.</source>
         <translation>--language admite %1, no %2.</translation>
+    </message>
+    <message>
+        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3, cod1.1 or uo (United Offensive).</source>
+        <translation>Con --check: el juego cuya consola ejecuta los scripts: cod2 (predeterminado), cod1.3, cod1.1 o uo (United Offensive).</translation>
+    </message>
+    <message>
+        <source>--game takes cod2, cod1.3, cod1.1 or uo, not %1.</source>
+        <translation>--game admite cod2, cod1.3, cod1.1 o uo, no %1.</translation>
     </message>
 </context>
 <context>
@@ -626,6 +627,10 @@
     <message>
         <source>COD</source>
         <translation>COD</translation>
+    </message>
+    <message>
+        <source>COD UO</source>
+        <translation>COD UO</translation>
     </message>
 </context>
 <context>
@@ -782,10 +787,6 @@
 <context>
     <name>SaveInstructions</name>
     <message>
-        <source>Saved %1 in the main folder of %2.</source>
-        <translation>Se guardó %1 en la carpeta main de %2.</translation>
-    </message>
-    <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
         <translation>Windows lo guarda para el juego en %1, porque la carpeta del propio juego está protegida; el juego lo encuentra ahí.</translation>
     </message>
@@ -824,6 +825,10 @@
             <numerusform>La comprobación encuentra %n advertencias: míralas con Reproducir y comprobar (F5) en el editor.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation>Se guardó %1 en la carpeta %2 de %3.</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotice</name>
@@ -854,6 +859,13 @@
     <message>
         <source>“%1” as “%2”</source>
         <translation>«%1» como «%2»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1164,10 +1176,6 @@
         <translation>&quot;%1&quot;: wait solo lee su número cuando no le sigue nada, así que espera un tick y el resto no ejecuta nada. Pon un &apos;;&apos; o un salto de línea después del número.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 ejecuta otro script, cuyo contenido esta comprobación no puede ver. Compruébalo también.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Este vstr se ejecuta una y otra vez sin wait hasta llenar el búfer de comandos del juego, de %1 bytes: mientras tanto el juego se cuelga un momento; luego el vstr falla y se ejecuta lo que queda en el búfer. Pon un wait en el bucle.</translation>
     </message>
@@ -1261,6 +1269,30 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>líneas %1 y %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Estos no son comandos del juego en multijugador: envía cada una de esas líneas al servidor, que la muestra como chat o la ignora, salvo que un mod del servidor la reconozca: %1. Quítalos; los comandos de un jugador y de desarrollo no hacen nada aquí.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 está protegida contra trucos: en un servidor sin sv_cheats 1, como lo es todo servidor público, el juego se niega a cambiarla, así que esto no hace nada allí.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>El servidor no lee ninguna &quot;%1&quot;: definirla no cambia nada.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>El servidor lee %1 solo al arrancar, antes de ejecutar esta configuración: definirla aquí no cambia nada. Pásala en la línea de comandos del servidor, como +set %1 y su valor.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec ejecuta scripts que esta comprobación no puede ver por dentro: %1. Compruébalos también.</translation>
+    </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Este vstr se ejecuta una y otra vez sin wait, unas %2 veces en un mismo fotograma, hasta que los saltos de línea que deja cada vuelta llenan el búfer de comandos del juego, de %1 bytes: mientras tanto el juego se cuelga un momento; luego el vstr falla y se ejecuta el resto del script. Pon un wait en el bucle.</translation>
     </message>
 </context>
 <context>

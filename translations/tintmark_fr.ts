@@ -198,10 +198,6 @@
 <context>
     <name>CfgFileDialog</name>
     <message>
-        <source>%1 main</source>
-        <translation>%1 main</translation>
-    </message>
-    <message>
         <source>Folder</source>
         <translation>Dossier</translation>
     </message>
@@ -268,6 +264,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a game, its folder</comment>
+        <translation>%2 de %1</translation>
     </message>
 </context>
 <context>
@@ -471,10 +472,6 @@
         <translation>Vérifie les scripts sans ouvrir de fenêtre&#xa0;: les noms que chacun définit et à quel moment, puis ses avertissements avec leurs numéros de ligne. Code de sortie 0 si aucun script n&apos;a d&apos;avertissement, 1 si l&apos;un en a, 2 si un fichier ne peut pas être lu.</translation>
     </message>
     <message>
-        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 or cod1.1.</source>
-        <translation>Avec --check&#xa0;: le jeu dont la console exécute les scripts&#xa0;: cod2 (par défaut), cod1.3 ou cod1.1.</translation>
-    </message>
-    <message>
         <source>GAME</source>
         <translation>JEU</translation>
     </message>
@@ -511,10 +508,6 @@
         <translation>--check demande au moins un script.</translation>
     </message>
     <message>
-        <source>--game takes cod2, cod1.3 or cod1.1, not %1.</source>
-        <translation>--game accepte cod2, cod1.3 ou cod1.1, pas %1.</translation>
-    </message>
-    <message>
         <source>--server takes stock or competitive, not %1.</source>
         <translation>--server accepte stock ou competitive, pas %1.</translation>
     </message>
@@ -545,6 +538,14 @@
     <message>
         <source>--language takes %1, not %2.</source>
         <translation>--language accepte %1, pas %2.</translation>
+    </message>
+    <message>
+        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3, cod1.1 or uo (United Offensive).</source>
+        <translation>Avec --check&#xa0;: le jeu dont la console exécute les scripts&#xa0;: cod2 (par défaut), cod1.3, cod1.1 ou uo (United Offensive).</translation>
+    </message>
+    <message>
+        <source>--game takes cod2, cod1.3, cod1.1 or uo, not %1.</source>
+        <translation>--game accepte cod2, cod1.3, cod1.1 ou uo, pas %1.</translation>
     </message>
 </context>
 <context>
@@ -626,6 +627,10 @@
     <message>
         <source>COD</source>
         <translation>COD</translation>
+    </message>
+    <message>
+        <source>COD UO</source>
+        <translation>COD UO</translation>
     </message>
 </context>
 <context>
@@ -782,10 +787,6 @@
 <context>
     <name>SaveInstructions</name>
     <message>
-        <source>Saved %1 in the main folder of %2.</source>
-        <translation>%1 enregistré dans le dossier main de %2.</translation>
-    </message>
-    <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
         <translation>Windows le range pour le jeu dans %1, car le dossier du jeu est protégé&#xa0;; le jeu l&apos;y trouve.</translation>
     </message>
@@ -824,6 +825,10 @@
             <numerusform>Le vérificateur signale %n avertissements&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) les détaille.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation>%1 enregistré dans le dossier %2 de %3.</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotice</name>
@@ -854,6 +859,13 @@
     <message>
         <source>“%1” as “%2”</source>
         <translation>&quot;%1&quot; en &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n autre</numerusform>
+            <numerusform>%n autres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1164,10 +1176,6 @@
         <translation>&quot;%1&quot;&#xa0;: wait ne lit son nombre que si rien ne le suit&#xa0;; il attend donc un seul tick et le reste n&apos;exécute rien. Mettez un &apos;;&apos; ou un saut de ligne après le nombre.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 lance un autre script, dont cette vérification ne voit pas le contenu. Vérifiez-le aussi.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Ce vstr se relance encore et encore sans wait jusqu&apos;à remplir le tampon de commandes du jeu (%1 octets)&#xa0;: le jeu se fige un moment pendant ce temps, puis le vstr échoue et ce qui reste dans le tampon s&apos;exécute. Mettez un wait dans la boucle.</translation>
     </message>
@@ -1261,6 +1269,30 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>lignes %1 et %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Ce ne sont pas des commandes du jeu en multijoueur&#xa0;: le jeu envoie chacune de ces lignes au serveur, qui l&apos;affiche dans le chat ou l&apos;ignore, sauf si un mod du serveur la connaît&#xa0;: %1. Retirez-les&#xa0;; les commandes solo et de développement ne font rien ici.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 est protégée contre la triche&#xa0;: sur un serveur sans sv_cheats 1, comme tout serveur public, le jeu refuse de la changer, donc ceci n&apos;y fait rien.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>Le serveur ne lit aucun &quot;%1&quot;&#xa0;: le définir ne change rien.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>Le serveur ne lit %1 qu&apos;au démarrage, avant d&apos;exécuter cette config&#xa0;: le définir ici ne change rien. Donnez-le plutôt sur la ligne de commande du serveur, sous la forme +set %1 suivi de sa valeur.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec exécute des scripts que cette vérification ne peut pas examiner&#xa0;: %1. Vérifiez-les aussi.</translation>
+    </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Ce vstr se relance encore et encore sans wait, quelque %2 fois dans une même frame, jusqu&apos;à ce que les retours à la ligne laissés à chaque tour remplissent le tampon de commandes du jeu (%1 octets)&#xa0;: le jeu se fige un moment pendant ce temps, puis le vstr échoue et le reste du script s&apos;exécute. Mettez un wait dans la boucle.</translation>
     </message>
 </context>
 <context>

@@ -198,10 +198,6 @@
 <context>
     <name>CfgFileDialog</name>
     <message>
-        <source>%1 main</source>
-        <translation>%1 main</translation>
-    </message>
-    <message>
         <source>Folder</source>
         <translation>Folder</translation>
     </message>
@@ -268,6 +264,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a game, its folder</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -472,10 +473,6 @@
         <translation>Sprawdza skrypty bez otwierania okna: wypisuje nicki, które ustawia każdy z nich, wraz z czasami, a potem jego ostrzeżenia z numerami wierszy. Kod wyjścia: 0, gdy żaden skrypt nie ma ostrzeżeń, 1, gdy któryś ma, 2, gdy nie da się odczytać pliku.</translation>
     </message>
     <message>
-        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 or cod1.1.</source>
-        <translation>Z --check: gra, której konsola wykonuje skrypty: cod2 (domyślnie), cod1.3 lub cod1.1.</translation>
-    </message>
-    <message>
         <source>GAME</source>
         <translation>GRA</translation>
     </message>
@@ -512,10 +509,6 @@
         <translation>--check wymaga co najmniej jednego skryptu.</translation>
     </message>
     <message>
-        <source>--game takes cod2, cod1.3 or cod1.1, not %1.</source>
-        <translation>--game przyjmuje cod2, cod1.3 lub cod1.1, a nie %1.</translation>
-    </message>
-    <message>
         <source>--server takes stock or competitive, not %1.</source>
         <translation>--server przyjmuje stock lub competitive, a nie %1.</translation>
     </message>
@@ -546,6 +539,14 @@
     <message>
         <source>--language takes %1, not %2.</source>
         <translation>--language przyjmuje %1, a nie %2.</translation>
+    </message>
+    <message>
+        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3, cod1.1 or uo (United Offensive).</source>
+        <translation>Z --check: gra, której konsola wykonuje skrypty: cod2 (domyślnie), cod1.3, cod1.1 lub uo (United Offensive).</translation>
+    </message>
+    <message>
+        <source>--game takes cod2, cod1.3, cod1.1 or uo, not %1.</source>
+        <translation>--game przyjmuje cod2, cod1.3, cod1.1 lub uo, a nie %1.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +628,10 @@
     <message>
         <source>COD</source>
         <translation>COD</translation>
+    </message>
+    <message>
+        <source>COD UO</source>
+        <translation>COD UO</translation>
     </message>
 </context>
 <context>
@@ -783,10 +788,6 @@
 <context>
     <name>SaveInstructions</name>
     <message>
-        <source>Saved %1 in the main folder of %2.</source>
-        <translation>Zapisano %1 w folderze main gry %2.</translation>
-    </message>
-    <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
         <translation>Windows przechowuje go dla gry w %1, bo folder gry jest chroniony; gra go tam znajdzie.</translation>
     </message>
@@ -826,6 +827,10 @@
             <numerusform>Sprawdzenie skryptu wykazało %n ostrzeżeń: w edytorze wyświetli je polecenie Odtwórz i sprawdź (F5).</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation>Zapisano %1 w folderze %2 gry %3.</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotice</name>
@@ -856,6 +861,14 @@
     <message>
         <source>“%1” as “%2”</source>
         <translation>„%1” jako „%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n inny</numerusform>
+            <numerusform>%n inne</numerusform>
+            <numerusform>%n innych</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1167,10 +1180,6 @@
         <translation>„%1”: wait odczytuje swoją liczbę tylko wtedy, gdy nic po niej nie następuje, więc czeka jeden tick, a reszta niczego nie wykonuje. Wstaw po liczbie &apos;;&apos; albo nowy wiersz.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 uruchamia inny skrypt, do którego to sprawdzenie nie zagląda. Sprawdź także tamten skrypt.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Ten vstr uruchamia się raz za razem bez wait, aż zapełni bufor poleceń gry (%1 B): gra na chwilę się przy tym zawiesza, potem vstr zawodzi i wykonuje się to, co zostało w buforze. Wstaw wait do pętli.</translation>
     </message>
@@ -1265,6 +1274,30 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>wiersze %1 i %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>To nie są polecenia gry w trybie wieloosobowym: gra wysyła każdy taki wiersz na serwer, który pokaże go jako czat albo zignoruje, chyba że zna go działający tam mod: %1. Usuń je; polecenia trybu jednoosobowego i deweloperskie nic tu nie robią.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 jest chroniona przed cheatami: na serwerze bez sv_cheats 1, a takie są wszystkie publiczne, gra odmawia jej zmiany, więc to nic tam nie robi.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>Serwer nie odczytuje „%1”: ustawienie tego nic nie zmienia.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>Serwer odczytuje %1 tylko przy starcie, zanim wykona ten config: ustawienie tego tutaj nic nie zmienia. Podaj to w wierszu poleceń serwera, jako +set %1 z wartością.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec uruchamia skrypty, do których to sprawdzenie nie zagląda: %1. Sprawdź również je.</translation>
+    </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Ten vstr uruchamia się raz za razem bez wait, około %2 razy w jednej klatce, aż znaki końca wiersza zostawiane w każdym obiegu zapełnią bufor poleceń gry (%1 B): gra na chwilę się przy tym zawiesza, potem vstr zawodzi i wykonuje się reszta skryptu. Wstaw wait do pętli.</translation>
     </message>
 </context>
 <context>

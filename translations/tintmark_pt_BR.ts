@@ -198,10 +198,6 @@
 <context>
     <name>CfgFileDialog</name>
     <message>
-        <source>%1 main</source>
-        <translation>main do %1</translation>
-    </message>
-    <message>
         <source>Folder</source>
         <translation>Pasta</translation>
     </message>
@@ -268,6 +264,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a game, its folder</comment>
+        <translation>%2 do %1</translation>
     </message>
 </context>
 <context>
@@ -471,10 +472,6 @@
         <translation>Verifica os scripts sem abrir nenhuma janela: os nomes que cada um define, com seus tempos, e depois seus avisos, com os números das linhas. Código de saída 0 quando nenhum script tem aviso, 1 quando algum tem, 2 quando um arquivo não pode ser lido.</translation>
     </message>
     <message>
-        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 or cod1.1.</source>
-        <translation>Com --check: o jogo cujo console roda os scripts: cod2 (o padrão), cod1.3 ou cod1.1.</translation>
-    </message>
-    <message>
         <source>GAME</source>
         <translation>JOGO</translation>
     </message>
@@ -511,10 +508,6 @@
         <translation>--check precisa de pelo menos um script.</translation>
     </message>
     <message>
-        <source>--game takes cod2, cod1.3 or cod1.1, not %1.</source>
-        <translation>--game aceita cod2, cod1.3 ou cod1.1, não %1.</translation>
-    </message>
-    <message>
         <source>--server takes stock or competitive, not %1.</source>
         <translation>--server aceita stock ou competitive, não %1.</translation>
     </message>
@@ -545,6 +538,14 @@
     <message>
         <source>--language takes %1, not %2.</source>
         <translation>--language aceita %1, não %2.</translation>
+    </message>
+    <message>
+        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3, cod1.1 or uo (United Offensive).</source>
+        <translation>Com --check: o jogo cujo console roda os scripts: cod2 (o padrão), cod1.3, cod1.1 ou uo (United Offensive).</translation>
+    </message>
+    <message>
+        <source>--game takes cod2, cod1.3, cod1.1 or uo, not %1.</source>
+        <translation>--game aceita cod2, cod1.3, cod1.1 ou uo, não %1.</translation>
     </message>
 </context>
 <context>
@@ -626,6 +627,10 @@
     <message>
         <source>COD</source>
         <translation>COD</translation>
+    </message>
+    <message>
+        <source>COD UO</source>
+        <translation>COD UO</translation>
     </message>
 </context>
 <context>
@@ -782,10 +787,6 @@
 <context>
     <name>SaveInstructions</name>
     <message>
-        <source>Saved %1 in the main folder of %2.</source>
-        <translation>%1 salvo na pasta main do %2.</translation>
-    </message>
-    <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
         <translation>O Windows guarda o arquivo para o jogo em %1, porque a pasta do próprio jogo é protegida; o jogo o encontra lá.</translation>
     </message>
@@ -824,6 +825,10 @@
             <numerusform>O verificador encontrou %n avisos: Reproduzir e verificar (F5), no editor, mostra quais são.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation>%1 salvo na pasta %2 do %3.</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotice</name>
@@ -854,6 +859,13 @@
     <message>
         <source>“%1” as “%2”</source>
         <translation>“%1” como “%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>mais %n</numerusform>
+            <numerusform>mais %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1164,10 +1176,6 @@
         <translation>&quot;%1&quot;: o wait só lê o número quando nada vem depois dele; assim, ele espera um tick e o resto não roda nada. Ponha um &apos;;&apos; ou uma quebra de linha depois do número.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 roda outro script, cujo conteúdo esta verificação não enxerga. Verifique esse também.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Este vstr roda sem parar, sem nenhum wait, até encher o buffer de comandos do jogo, de %1 bytes: o jogo trava por um instante enquanto isso, depois o vstr falha e o que sobrou no buffer é executado. Ponha um wait no loop.</translation>
     </message>
@@ -1261,6 +1269,30 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>linhas %1 e %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Estes não são comandos do jogo no multijogador: cada uma dessas linhas vai para o servidor, que a mostra como chat ou a ignora, a não ser que um mod de lá a conheça: %1. Tire-os; comandos de um jogador e de desenvolvimento não fazem nada aqui.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 é protegida contra trapaça: num servidor sem sv_cheats 1, como todo servidor público, o jogo se recusa a mudá-la, então isto não faz nada lá.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>O servidor não lê nenhuma &quot;%1&quot;: defini-la não muda nada.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>O servidor lê %1 só ao iniciar, antes de rodar esta config: defini-la aqui não muda nada. Passe-a na linha de comando do servidor, como +set %1 e o valor.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec roda scripts que esta verificação não consegue ver por dentro: %1. Verifique-os também.</translation>
+    </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Este vstr roda sem parar, sem nenhum wait, umas %2 vezes dentro de um frame, até as quebras de linha que cada volta deixa encherem o buffer de comandos do jogo, de %1 bytes: o jogo trava por um instante enquanto isso, depois o vstr falha e o resto do script é executado. Ponha um wait no loop.</translation>
     </message>
 </context>
 <context>

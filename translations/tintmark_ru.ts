@@ -198,10 +198,6 @@
 <context>
     <name>CfgFileDialog</name>
     <message>
-        <source>%1 main</source>
-        <translation>main (%1)</translation>
-    </message>
-    <message>
         <source>Folder</source>
         <translation>Папка</translation>
     </message>
@@ -268,6 +264,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a game, its folder</comment>
+        <translation>%2 (%1)</translation>
     </message>
 </context>
 <context>
@@ -472,10 +473,6 @@
         <translation>Проверяет скрипты, не открывая окна: выводит имена, которые задаёт каждый скрипт, со временем, затем его предупреждения с номерами строк. Код выхода 0, если ни в одном скрипте нет предупреждений, 1 — если есть, 2 — если файл не удалось прочитать.</translation>
     </message>
     <message>
-        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3 or cod1.1.</source>
-        <translation>С --check: игра, в консоли которой выполняются скрипты: cod2 (по умолчанию), cod1.3 или cod1.1.</translation>
-    </message>
-    <message>
         <source>GAME</source>
         <translation>ИГРА</translation>
     </message>
@@ -512,10 +509,6 @@
         <translation>Для --check нужен хотя бы один скрипт.</translation>
     </message>
     <message>
-        <source>--game takes cod2, cod1.3 or cod1.1, not %1.</source>
-        <translation>--game принимает cod2, cod1.3 или cod1.1, а не %1.</translation>
-    </message>
-    <message>
         <source>--server takes stock or competitive, not %1.</source>
         <translation>--server принимает stock или competitive, а не %1.</translation>
     </message>
@@ -546,6 +539,14 @@
     <message>
         <source>--language takes %1, not %2.</source>
         <translation>--language принимает %1, а не %2.</translation>
+    </message>
+    <message>
+        <source>With --check: the game whose console runs the scripts: cod2 (the default), cod1.3, cod1.1 or uo (United Offensive).</source>
+        <translation>С --check: игра, в консоли которой выполняются скрипты: cod2 (по умолчанию), cod1.3, cod1.1 или uo (United Offensive).</translation>
+    </message>
+    <message>
+        <source>--game takes cod2, cod1.3, cod1.1 or uo, not %1.</source>
+        <translation>--game принимает cod2, cod1.3, cod1.1 или uo, а не %1.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +628,10 @@
     <message>
         <source>COD</source>
         <translation>COD</translation>
+    </message>
+    <message>
+        <source>COD UO</source>
+        <translation>COD UO</translation>
     </message>
 </context>
 <context>
@@ -783,10 +788,6 @@
 <context>
     <name>SaveInstructions</name>
     <message>
-        <source>Saved %1 in the main folder of %2.</source>
-        <translation>Скрипт %1 сохранён в папку main игры %2.</translation>
-    </message>
-    <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
         <translation>Windows хранит его для игры в %1, так как папка самой игры защищена; игра найдёт его там.</translation>
     </message>
@@ -826,6 +827,10 @@
             <numerusform>Проверка нашла %n предупреждений: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation>Скрипт %1 сохранён в папку %2 игры %3.</translation>
+    </message>
 </context>
 <context>
     <name>SaveNotice</name>
@@ -856,6 +861,14 @@
     <message>
         <source>“%1” as “%2”</source>
         <translation>«%1» как «%2»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>ещё %n</numerusform>
+            <numerusform>ещё %n</numerusform>
+            <numerusform>ещё %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1167,10 +1180,6 @@
         <translation>«%1»: wait читает своё число, только если после него ничего нет, поэтому он ждёт один тик, а остальное ничего не выполняет. Поставь после числа «;» или перенос строки.</translation>
     </message>
     <message>
-        <source>exec %1 runs another script, which this check cannot see into. Check that one too.</source>
-        <translation>exec %1 запускает другой скрипт, в который эта проверка заглянуть не может. Проверь и его.</translation>
-    </message>
-    <message>
         <source>This vstr runs again and again without a wait until it fills the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and what is left in the buffer runs. Put a wait in the loop.</source>
         <translation>Этот vstr запускается снова и снова без wait, пока не заполнит буфер команд игры (до %1 байт): всё это время игра подвисает, затем vstr не срабатывает и выполняется то, что осталось в буфере. Добавь wait в цикл.</translation>
     </message>
@@ -1265,6 +1274,30 @@
     <message>
         <source>lines %1 and %2</source>
         <translation>строки %1 и %2</translation>
+    </message>
+    <message>
+        <source>These are not commands of the game in multiplayer: it sends each such line to the server, which shows it as chat or ignores it, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation>Это не команды игры в сетевом режиме: каждая такая строка уходит на сервер, и он покажет её в чате или проигнорирует, если только установленный там мод её не знает: %1. Уберите их; одиночные и отладочные команды здесь ничего не делают.</translation>
+    </message>
+    <message>
+        <source>%1 is cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change it, so this does nothing there.</source>
+        <translation>%1 защищена от читов: на сервере без sv_cheats 1, а таковы все публичные серверы, игра отказывается её менять, так что там это ничего не делает.</translation>
+    </message>
+    <message>
+        <source>The server reads no &quot;%1&quot;: setting it changes nothing.</source>
+        <translation>Сервер не читает «%1»: её установка ничего не меняет.</translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting it here changes nothing. Give it on the server&apos;s command line instead, as +set %1 and its value.</source>
+        <translation>Сервер читает %1 только при запуске, до того как выполнит этот конфиг: задавать это здесь бесполезно. Укажите это в командной строке сервера, как +set %1 со значением.</translation>
+    </message>
+    <message>
+        <source>exec runs scripts that this check cannot see into: %1. Check those too.</source>
+        <translation>exec запускает скрипты, в которые эта проверка не может заглянуть: %1. Проверьте и их.</translation>
+    </message>
+    <message>
+        <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
+        <translation>Этот vstr запускается снова и снова без wait, около %2 раз за один кадр, пока переводы строк, которые оставляет каждый круг, не заполнят буфер команд игры (до %1 байт): всё это время игра подвисает, затем vstr не срабатывает и выполняется остаток скрипта. Добавь wait в цикл.</translation>
     </message>
 </context>
 <context>

@@ -37,8 +37,9 @@ void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
             // The places list keeps each entry's folder in the role after Qt::UserRole.
             const QString folder = index.data(Qt::UserRole + 1).toUrl().toLocalFile();
             for (const GameInstall &game : games) {
-                const QString name = QStringLiteral("%1 %2").arg(
-                    GameNames::of(game.family()), QFileInfo(game.mainFolder).fileName());
+                const QString name
+                    = CfgFileDialog::tr("%1 %2", "a game, its folder")
+                          .arg(GameNames::of(game.family()), QFileInfo(game.mainFolder).fileName());
                 if (QDir(folder) == QDir(game.scriptFolder) && index.data().toString() != name)
                     model->setData(index, name, Qt::DisplayRole);
             }
