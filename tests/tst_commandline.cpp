@@ -249,6 +249,11 @@ void tst_CommandLine::checksForTheGameAsked()
     QVERIFY2(m_out.contains(u"line 1: ^8Eight\n"_qs), qPrintable(m_out));
     QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod1.3"_qs, eight }), 0);
     QVERIFY2(m_out.contains(u"line 1: Eight\n"_qs), qPrintable(m_out));
+    // United Offensive's own words: its sprint is no command of COD's.
+    const QString sprint = write(u"sprint.cfg"_qs, "bind SHIFT +sprint\r\n");
+    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"uo"_qs, sprint }), 0);
+    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod1.3"_qs, sprint }), 1);
+    QVERIFY2(m_out.contains(u"\"+sprint\" is not a command of the game"_qs), qPrintable(m_out));
     QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod4"_qs, script }), 2);
     QVERIFY2(m_err.contains(u"--game takes cod2, cod1.3, cod1.1 or uo"_qs), qPrintable(m_err));
 }
