@@ -336,8 +336,11 @@ QString frmEditor::gameText() const
 void frmEditor::updatePlayer()
 {
     m_typingPause.stop();
-    if (m_player)
-        m_player->setScript(gameText());
+    if (!m_player)
+        return;
+    m_player->setScriptFolder(
+        m_scriptPath.isEmpty() ? QString() : QFileInfo(m_scriptPath).absolutePath());
+    m_player->setScript(gameText());
 }
 
 void frmEditor::markUnchanged() { txtEditor->document()->setModified(false); }
@@ -357,6 +360,8 @@ bool frmEditor::saveScript(bool toTheSameFile)
     m_scriptPath = path;
     markUnchanged();
     showFileState();
+    // The scripts its exec runs are now those beside it.
+    updatePlayer();
     return true;
 }
 

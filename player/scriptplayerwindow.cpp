@@ -3,14 +3,17 @@
 
 #include "scriptplayerwindow.h"
 
+#include "cfgreader.h"
 #include "consolerules.h"
 #include "gamecolors.h"
+#include "gameedition.h"
 #include "gamenamedelegate.h"
 #include "gamenameview.h"
 #include "ticktime.h"
 #include "warningtext.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -243,6 +246,23 @@ void ScriptPlayerWindow::setScript(const QString &fileText)
 
 void ScriptPlayerWindow::setFramesPerSecond(int maxFps) { m_framesPerSecond->setValue(maxFps); }
 
+void ScriptPlayerWindow::setScriptFolder(const QString &folder)
+{
+    if (folder == m_scriptFolder)
+        return;
+    m_scriptFolder = folder;
+    m_reader = {};
+    if (!folder.isEmpty()) {
+        m_reader = [folder](const QString &name) {
+            const QString file = QDir(folder).filePath(name);
+            QString unread;
+            return CfgReader::read(file, GameEdition::instance().codePageOf(file), &unread);
+        };
+    }
+    rerun();
+    recheck();
+}
+
 int ScriptPlayerWindow::framesPerSecond() const
 {
     return ConsoleRules::maxFpsOn(server().kind, m_framesPerSecond->value());
@@ -335,7 +355,7 @@ void ScriptPlayerWindow::pressKey(const QString &key)
 
 void ScriptPlayerWindow::rerun()
 {
-    m_run = runScript(m_script, m_presses, game(), server().kind);
+    m_run = runScript(m_script, m_presses, game(), server().kind, m_reader);
     m_bindsKeys = !m_run.bindings.isEmpty();
     m_seenByOthers = ServerView::of(m_run, framesPerSecond(), server().snapshotsPerSecond);
     fillTimeline();
@@ -344,7 +364,7 @@ void ScriptPlayerWindow::rerun()
 
 void ScriptPlayerWindow::recheck()
 {
-    m_check = ScriptChecker::check(m_script, framesPerSecond(), game(), server());
+    m_check = ScriptChecker::check(m_script, framesPerSecond(), game(), server(), m_reader);
     m_warnings->clear();
     if (!m_check.serverSetting.isEmpty())
         m_warnings->addItem(WarningText::serverConfig(m_check.serverSetting));

@@ -38,6 +38,9 @@ public:
     qint64 currentTick() const;
     // The player's own com_maxfps, as the game's config sets it.
     void setFramesPerSecond(int maxFps);
+    // The folder of the script played, whose scripts its exec runs where it stands; none when
+    // the script has no file yet.
+    void setScriptFolder(const QString &folder);
 
 public slots:
     void play();
@@ -75,6 +78,8 @@ private:
     bool m_bindsKeys = false; // of m_run, asked at every frame
     ServerView m_seenByOthers; // of m_run
     ScriptCheck m_check;
+    QString m_scriptFolder;
+    ScriptReader m_reader;
     qint64 m_tick = 0; // while paused, or when playing started
     bool m_playing = false;
     QElapsedTimer m_clock;

@@ -5,6 +5,7 @@
 #include "gamenameview.h"
 #include "namepreview.h"
 #include "scriptplayerwindow.h"
+#include "treefile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -118,6 +119,19 @@ void tst_ScriptPlayerWindow::stepsThroughTheNamesAtTheirTimes()
     control<QPushButton>("restartButton")->click();
     QCOMPARE(shownName(), u"^1A"_qs);
     QCOMPARE(control<QTreeWidget>("timeline")->topLevelItemCount(), 3);
+
+    // A script it execs from its folder runs where the exec stands, in the timeline.
+    QTemporaryDir folder;
+    QVERIFY(writeTreeFile(folder.filePath(u"b.cfg"_qs), "set name B1\r\nwait 20\r\n"));
+    control<QComboBox>("gameBox")->setCurrentText(u"COD 2"_qs);
+    m_window->setScript(u"set name A1\r\nwait 10\r\nexec b.cfg\r\nset name A2\r\n"_qs);
+    m_window->setScriptFolder(folder.path());
+    QStringList timeline;
+    for (int i = 0; i < control<QTreeWidget>("timeline")->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = control<QTreeWidget>("timeline")->topLevelItem(i);
+        timeline << item->text(0).section(u'(', 1).chopped(1) + u' ' + item->text(2);
+    }
+    QCOMPARE(timeline, (QStringList { u"0 ticks A1"_qs, u"10 ticks B1"_qs, u"30 ticks A2"_qs }));
 }
 
 void tst_ScriptPlayerWindow::playsAtTheGamesPace()
