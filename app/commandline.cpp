@@ -9,6 +9,7 @@
 #include "gamelanguage.h"
 #include "installedgames.h"
 #include "scriptchecker.h"
+#include "scriptcommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -98,7 +99,13 @@ int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer ser
         const ScriptCheck check
             = ScriptChecker::check(*script, framesPerSecond, game, server, beside);
         out << file << u'\n';
-        const bool utf8 = CfgReader::isSavedAsUtf8(*script, codePage);
+        // Characters in comments the game never shows: only what it runs reads wrongly.
+        const ScriptCommands split = splitCommands(*script, 1, ConsoleRules::rulesOf(game));
+        const bool utf8 = CfgReader::isSavedAsUtf8(*script, codePage)
+            && std::ranges::any_of(split.commands, [](const ScriptCommand &command) {
+                   return std::ranges::any_of(
+                       command.text, [](QChar c) { return c.unicode() >= 0x80; });
+               });
         if (utf8) {
             out << CommandLine::tr("It was saved as UTF-8, but this edition of the game reads "
                                    "%1: it shows each character such as \u00e9 as two "

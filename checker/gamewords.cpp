@@ -71,10 +71,15 @@ constexpr QStringView masterServerVariables
     = uR"(sv_master1 sv_master2 sv_master3 sv_master4 sv_master5)";
 
 // What United Offensive adds to COD 1.3's words (opencoduo/coduomp): the sprint input
-// (CL_InitKeyCommands in src/client/engine/input/key_input.c), showchecksum, the server's
-// vehicles, PunkBuster and download settings (SV_Init in src/server/engine/server_lifecycle.c)
-// and the engine's version variables (Com_Init).
-constexpr QStringView unitedOffensiveCommands = u"+sprint -sprint showchecksum";
+// (CL_InitKeyCommands in src/client/engine/input/key_input.c), showchecksum, the cgame's
+// commands (its cg_consoleCommands, checked against uo_cgame_mp_x86.dll: the quick map, the
+// purchase menu, the voice chats...), the server's vehicles, PunkBuster and download settings
+// (SV_Init in src/server/engine/server_lifecycle.c) and the engine's version variables
+// (Com_Init).
+constexpr QStringView unitedOffensiveCommands
+    = u"+sprint -sprint showchecksum mp_QuickMessage mp_quickmap mp_Purchase VoiceChat "
+      u"VoiceTeamChat tell_target loadhud fade tcmd weapalt cg_shellshock cg_shellshock_load "
+      u"cg_shellshock_save fxSetTestPosition fxTest fxRestart mr";
 constexpr QStringView unitedOffensiveVariables
     = u"scr_allow_jeeps scr_allow_tanks sv_punkbuster sv_wwwDownload sv_wwwBaseURL "
       u"sv_wwwDlDisconnected sv_console_lockout shortversion com_recommendedSet";

@@ -94,6 +94,11 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
             = tr("\"%1\" is not a command of the game: it sends the line to the server, which "
                  "shows it as chat or ignores it, unless a mod there knows it.")
                   .arg(details[0]);
+        // Other games' configs comment with #: "#set" meant nothing to run at all. The console
+        // knows only // and /* */ (Cmd_TokenizeString).
+        if (details[0].startsWith(u'#'))
+            return whenPressed + notACommand
+                + tr(" The game's comments start with //, not with #.");
         return whenPressed + notACommand
             + (details[1].isEmpty() ? QString() : tr(" Did you mean \"%1\"?").arg(details[1]));
     }

@@ -176,6 +176,9 @@ void tst_CommandLine::exitStatus_data()
         << QStringList { "line 1: \u00d1\u00ed\u00e0\u00e9\u00ef\u00e5\u00f0\n" } << QStringList();
     QTest::newRow("--language of no edition") << QList<QByteArray> { sniper } << 2 << QStringList()
                                               << QStringList { u"--language"_qs, u"klingon"_qs };
+    QTest::newRow("UTF-8 in a comment alone, which the game never shows")
+        << QList<QByteArray> { "// caf\xc3\xa9\r\nset name A\r\n" } << 0 << QStringList()
+        << QStringList();
     QTest::newRow("a file that is not text") << QList<QByteArray> { QByteArray("\x7f"
                                                                                "ELF\0\0",
         6) } << 2 << QStringList() << QStringList();

@@ -258,6 +258,12 @@ void tst_ScriptChecker::misspellingsNameTheWordMeant_data()
         << GameVersion::Cod2 << QString();
     QTest::newRow("a variable in another case")
         << u"seta CG_DRAWFPS 1\nseta cg_drawFPS 1"_qs << GameVersion::Cod2 << QString();
+    QTest::newRow("United Offensive's own words, its cgame's quick map")
+        << u"bind SHIFT +sprint\nbind G mp_quickmap\nbind H mp_Purchase"_qs << GameVersion::CodUo
+        << QString();
+    QTest::newRow("a line commented out as other games do")
+        << u"#set g_password secret"_qs << GameVersion::Cod2
+        << u"The game's comments start with //, not with #."_qs;
     QTest::newRow("the script's own short names")
         << u"set s1 1\nset anim 2"_qs << GameVersion::Cod2 << QString();
 }

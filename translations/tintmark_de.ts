@@ -1294,6 +1294,10 @@
         <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
         <translation>Dieses vstr läuft ohne wait immer wieder, etwa %2-mal in einem Frame, bis die Zeilenumbrüche, die jede Runde zurücklässt, den Befehlspuffer des Spiels von %1 Bytes füllen: Das Spiel hängt dabei kurz, dann schlägt das vstr fehl, und der Rest des Skripts wird ausgeführt. Bau ein wait in die Schleife ein.</translation>
     </message>
+    <message>
+        <source> The game&apos;s comments start with //, not with #.</source>
+        <translation> Kommentare beginnen im Spiel mit //, nicht mit #.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>

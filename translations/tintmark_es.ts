@@ -1294,6 +1294,10 @@
         <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
         <translation>Este vstr se ejecuta una y otra vez sin wait, unas %2 veces en un mismo fotograma, hasta que los saltos de línea que deja cada vuelta llenan el búfer de comandos del juego, de %1 bytes: mientras tanto el juego se cuelga un momento; luego el vstr falla y se ejecuta el resto del script. Pon un wait en el bucle.</translation>
     </message>
+    <message>
+        <source> The game&apos;s comments start with //, not with #.</source>
+        <translation> En el juego, los comentarios empiezan con //, no con #.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>

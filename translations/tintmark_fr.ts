@@ -1294,6 +1294,10 @@
         <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
         <translation>Ce vstr se relance encore et encore sans wait, quelque %2 fois dans une même frame, jusqu&apos;à ce que les retours à la ligne laissés à chaque tour remplissent le tampon de commandes du jeu (%1 octets)&#xa0;: le jeu se fige un moment pendant ce temps, puis le vstr échoue et le reste du script s&apos;exécute. Mettez un wait dans la boucle.</translation>
     </message>
+    <message>
+        <source> The game&apos;s comments start with //, not with #.</source>
+        <translation> Dans le jeu, les commentaires commencent par //, pas par #.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>

@@ -1299,6 +1299,10 @@
         <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
         <translation>Ten vstr uruchamia się raz za razem bez wait, około %2 razy w jednej klatce, aż znaki końca wiersza zostawiane w każdym obiegu zapełnią bufor poleceń gry (%1 B): gra na chwilę się przy tym zawiesza, potem vstr zawodzi i wykonuje się reszta skryptu. Wstaw wait do pętli.</translation>
     </message>
+    <message>
+        <source> The game&apos;s comments start with //, not with #.</source>
+        <translation> Komentarze w grze zaczynają się od //, a nie od #.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>

@@ -1294,6 +1294,10 @@
         <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
         <translation>Este vstr roda sem parar, sem nenhum wait, umas %2 vezes dentro de um frame, até as quebras de linha que cada volta deixa encherem o buffer de comandos do jogo, de %1 bytes: o jogo trava por um instante enquanto isso, depois o vstr falha e o resto do script é executado. Ponha um wait no loop.</translation>
     </message>
+    <message>
+        <source> The game&apos;s comments start with //, not with #.</source>
+        <translation> No jogo, os comentários começam com //, não com #.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>

@@ -1299,6 +1299,10 @@
         <source>This vstr runs again and again without a wait, some %2 times within one frame, until the line breaks each round leaves behind fill the game&apos;s command buffer of %1 bytes: the game hangs for a moment while it does, then the vstr fails and the rest of the script runs. Put a wait in the loop.</source>
         <translation>Этот vstr запускается снова и снова без wait, около %2 раз за один кадр, пока переводы строк, которые оставляет каждый круг, не заполнят буфер команд игры (до %1 байт): всё это время игра подвисает, затем vstr не срабатывает и выполняется остаток скрипта. Добавь wait в цикл.</translation>
     </message>
+    <message>
+        <source> The game&apos;s comments start with //, not with #.</source>
+        <translation> Комментарии в игре начинаются с //, а не с #.</translation>
+    </message>
 </context>
 <context>
     <name>frmEditor</name>
