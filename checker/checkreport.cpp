@@ -14,27 +14,30 @@ QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
     const auto item = [&text](const QString &line) { text += QLatin1String("  ") + line + u'\n'; };
     if (!check.serverSetting.isEmpty())
         text += WarningText::serverConfig(check.serverSetting) + u'\n';
-    text += tr("Names in %1 at com_maxfps %2, frames of %3 ms, %4 frames a second:")
-                .arg(GameNames::of(check.run.game))
-                .arg(framesPerSecond)
-                .arg(ConsoleRules::frameMilliseconds(framesPerSecond))
-                .arg(framesPerSecondOf(framesPerSecond), 0, 'f', 1)
-        + u'\n';
-    // From a com_maxfps the script sets on, every time of the report follows its frames.
-    for (const FrameRateChange &change : check.run.frameRates) {
-        text += tr("From %1 the script's own com_maxfps %2 holds: frames of %3 ms.")
-                    .arg(TickTime::of(check.run, change.tick, framesPerSecond))
-                    .arg(change.maxFps)
-                    .arg(ConsoleRules::frameMilliseconds(change.maxFps))
+    // A server's config sets no name: its names, none, are no news to its admin.
+    if (check.serverSetting.isEmpty() || !check.run.nameChanges.isEmpty()) {
+        text += tr("Names in %1 at com_maxfps %2, frames of %3 ms, %4 frames a second:")
+                    .arg(GameNames::of(check.run.game))
+                    .arg(framesPerSecond)
+                    .arg(ConsoleRules::frameMilliseconds(framesPerSecond))
+                    .arg(framesPerSecondOf(framesPerSecond), 0, 'f', 1)
             + u'\n';
-    }
-    if (check.run.nameChanges.isEmpty())
-        item(tr("The script sets no name."));
-    for (const NameChange &change : check.run.nameChanges) {
-        item(tr("%1, line %2: %3")
-                 .arg(TickTime::of(check.run, change.tick, framesPerSecond))
-                 .arg(change.line)
-                 .arg(change.shown));
+        // From a com_maxfps the script sets on, every time of the report follows its frames.
+        for (const FrameRateChange &change : check.run.frameRates) {
+            text += tr("From %1 the script's own com_maxfps %2 holds: frames of %3 ms.")
+                        .arg(TickTime::of(check.run, change.tick, framesPerSecond))
+                        .arg(change.maxFps)
+                        .arg(ConsoleRules::frameMilliseconds(change.maxFps))
+                + u'\n';
+        }
+        if (check.run.nameChanges.isEmpty())
+            item(tr("The script sets no name."));
+        for (const NameChange &change : check.run.nameChanges) {
+            item(tr("%1, line %2: %3")
+                     .arg(TickTime::of(check.run, change.tick, framesPerSecond))
+                     .arg(change.line)
+                     .arg(change.shown));
+        }
     }
     if (check.run.loop)
         item(tr("... and so on for ever."));

@@ -23,6 +23,7 @@ private slots:
     void warnsInTheWordsOfTheWindow();
     void checksTheScriptsItExecs();
     void checksForTheGameAsked();
+    void serverConfigsAreNotToldOfNames();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -259,6 +260,16 @@ void tst_CommandLine::checksForTheGameAsked()
     QVERIFY2(m_out.contains(u"\"+sprint\" is not a command of the game"_qs), qPrintable(m_out));
     QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod4"_qs, script }), 2);
     QVERIFY2(m_err.contains(u"--game takes cod2, cod1.3, cod1.1 or uo"_qs), qPrintable(m_err));
+}
+
+// A server's config sets no name, and its report says nothing of names.
+void tst_CommandLine::serverConfigsAreNotToldOfNames()
+{
+    const QString server = write(u"server.cfg"_qs,
+        "set sv_hostname \"Public\"\r\nset sv_mapRotation \"gametype dm map mp_toujane\"\r\n");
+    QCOMPARE(run({ u"--check"_qs, server }), 0);
+    QVERIFY2(m_out.contains(u"Read as a server's config"_qs), qPrintable(m_out));
+    QVERIFY2(!m_out.contains(u"Names in"_qs), qPrintable(m_out));
 }
 
 QTEST_MAIN(tst_CommandLine)
