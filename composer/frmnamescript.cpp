@@ -423,7 +423,9 @@ void frmNameScript::judgeName()
     Text1->setToolTip(NamePreview::html(judged, whatTheNameIs()));
     // The first letter the edition cannot show is said as it is typed.
     const bool newlyUnheld = judged.unheld && !m_respellAction->isVisible() && Text1->hasFocus();
-    m_respellAction->setVisible(judged.unheld.has_value());
+    // QAction tells every widget it is in of each setVisible, changed or not.
+    if (m_respellAction->isVisible() != judged.unheld.has_value())
+        m_respellAction->setVisible(judged.unheld.has_value());
     if (judged.unheld) {
         m_respellAction->setText(judged.respelled.isEmpty()
                 ? tr("Leave Out What the Edition Cannot Show")
