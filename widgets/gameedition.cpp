@@ -3,8 +3,6 @@
 
 #include "gameedition.h"
 
-#include "installedgames.h"
-
 #include <QSettings>
 
 GameEdition &GameEdition::instance()
@@ -19,28 +17,25 @@ void GameEdition::follow(InstalledGames *games)
     m_language.reset();
 }
 
+InstalledGames &GameEdition::games() { return m_games ? *m_games : m_noGames; }
+
 GameLanguage GameEdition::language()
 {
-    if (!m_language) {
-        InstalledGames none(GameSearch {});
-        m_language = GameLanguage::preferred(m_games ? *m_games : none);
-    }
+    if (!m_language)
+        m_language = GameLanguage::preferred(games());
     return *m_language;
 }
 
 std::optional<GameLanguage> GameEdition::installed()
 {
-    InstalledGames none(GameSearch {});
-    return GameLanguage::ofInstalledGames(m_games ? *m_games : none);
+    return GameLanguage::ofInstalledGames(games());
 }
 
 bool GameEdition::chosen() const { return QSettings().contains(GameLanguage::settingsKey); }
 
 CodePage GameEdition::codePageOf(const QString &path)
 {
-    if (!m_games)
-        return codePage();
-    return GameLanguage::preferred(*m_games, path).codePage();
+    return GameLanguage::preferred(games(), path).codePage();
 }
 
 void GameEdition::choose(std::optional<GameLanguage> language)

@@ -5,12 +5,11 @@
 #define GAMEEDITION_H
 
 #include "gamelanguage.h"
+#include "installedgames.h"
 
 #include <QObject>
 
 #include <optional>
-
-class InstalledGames;
 
 // The one setting of the game's edition that both windows write for: the letters a name may
 // hold, the code page the scripts are saved and opened in, and how the preview draws a name. The
@@ -41,8 +40,10 @@ signals:
 
 private:
     GameEdition() = default;
+    InstalledGames &games();
 
     InstalledGames *m_games = nullptr;
+    InstalledGames m_noGames { GameSearch {} }; // while the program follows none
     std::optional<GameLanguage> m_language;
 };
 
