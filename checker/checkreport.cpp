@@ -40,7 +40,7 @@ QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
         }
     }
     if (check.run.loop)
-        item(tr("... and so on for ever."));
+        item(WarningText::loopEnd(check.run, framesPerSecond));
     if (!check.keyNames.isEmpty()) {
         text += tr("Keys it binds, and the names their presses show:") + u'\n';
         for (const auto &[key, names] : check.keyNames.first(check.keysOfNote))
@@ -65,7 +65,7 @@ QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
             }
         }
         if (check.run.loop)
-            item(tr("... and so on for ever."));
+            item(WarningText::loopEnd(check.run, framesPerSecond));
     }
     text += tr("Warnings:") + u'\n';
     if (check.warnings.isEmpty())

@@ -89,19 +89,61 @@ void sayOnceWithLines(QList<RunFindings> &runs, ScriptFinding::Kind kind, Script
     runs.first().found << once;
 }
 
-// Each finding in words, each warning once; pressedKey: the key the findings follow.
-void addWarnings(QList<ScriptFinding> findings, const QString &pressedKey, GameVersion game,
-    HeardFindings &heard)
+// A finding and the keys whose presses lead to it; none for the script's own run.
+struct Heard {
+    ScriptFinding finding;
+    QStringList keys;
+    int throughLine = 0;
+};
+
+// Each finding once: a key's press runs the script's own lines again, and what they find is the
+// script's own; what several keys' presses find alike is said once, naming the keys.
+QList<Heard> onceEach(const QList<RunFindings> &runs)
 {
-    // The warnings of a line in the order of their kinds.
-    std::ranges::stable_sort(findings, {}, &ScriptFinding::kind);
-    for (const ScriptFinding &finding : std::as_const(findings)) {
-        const ScriptWarning warning { finding.kind, finding.line,
-            WarningText::of(finding, pressedKey, game), 0, finding.column };
-        QList<ScriptWarning> &list = finding.note ? heard.notes : heard.warnings;
-        if (!list.contains(warning))
-            list << warning;
+    QList<Heard> heard;
+    QHash<ScriptFinding, qsizetype> at; // in heard
+    for (const RunFindings &run : runs) {
+        for (const ScriptFinding &finding : run.found) {
+            const auto known = at.constFind(finding);
+            if (known == at.cend()) {
+                at.insert(finding, heard.size());
+                heard << Heard { finding, run.key.isEmpty() ? QStringList() : QStringList { run.key },
+                    finding.line };
+            } else if (!heard[*known].keys.isEmpty() && !run.key.isEmpty()) {
+                heard[*known].keys << run.key;
+            }
+        }
     }
+    return heard;
+}
+
+// Findings of a kind that name one word each, on lines near one another and after the same
+// keys, are one finding naming every word: three start-up settings in a row are one mistake.
+void mergeNearbyLines(QList<Heard> &heard)
+{
+    constexpr int nearby = 3; // lines from one to the next
+    const auto listsWords = [](ScriptFinding::Kind kind) {
+        return kind == ScriptFinding::Kind::StartupSetting
+            || kind == ScriptFinding::Kind::SetsNothing
+            || kind == ScriptFinding::Kind::CheatProtected;
+    };
+    std::ranges::stable_sort(heard, {}, [](const Heard &each) { return each.finding.line; });
+    QList<Heard> merged;
+    for (const Heard &each : std::as_const(heard)) {
+        const auto earlier = std::find_if(merged.rbegin(), merged.rend(), [&](const Heard &kept) {
+            return kept.finding.kind == each.finding.kind && kept.keys == each.keys
+                && kept.finding.note == each.finding.note;
+        });
+        if (listsWords(each.finding.kind) && earlier != merged.rend()
+            && each.finding.line - earlier->throughLine <= nearby) {
+            if (!earlier->finding.details.contains(each.finding.details.first()))
+                earlier->finding.details << each.finding.details.first();
+            earlier->throughLine = each.finding.line;
+            continue;
+        }
+        merged << each;
+    }
+    heard = merged;
 }
 
 } // namespace
@@ -216,10 +258,22 @@ HeardFindings FindingFilter::keepWhatMatters(
                 }
             }
         }
-        addWarnings(run.found, run.key, game, heard);
     }
-    std::ranges::stable_sort(heard.warnings, {}, &ScriptWarning::line);
-    std::ranges::stable_sort(heard.notes, {}, &ScriptWarning::line);
+    QList<Heard> once = onceEach(runs);
+    mergeNearbyLines(once);
+    // The warnings of a line in the order of their kinds.
+    std::ranges::stable_sort(once, {}, [](const Heard &each) { return each.finding.kind; });
+    std::ranges::stable_sort(once, {}, [](const Heard &each) { return each.finding.line; });
+    const WarningText::Context context { game, script.serverConfig };
+    for (const Heard &each : std::as_const(once)) {
+        const ScriptFinding &finding = each.finding;
+        const ScriptWarning warning { finding.kind, finding.line,
+            WarningText::of(finding, each.keys, context),
+            each.throughLine > finding.line ? each.throughLine : 0, finding.column };
+        QList<ScriptWarning> &list = finding.note ? heard.notes : heard.warnings;
+        if (!list.contains(warning))
+            list << warning;
+    }
     sayMisspellingsOnce(heard.warnings);
     mergeConsecutiveLines(heard.warnings);
     return heard;

@@ -77,10 +77,14 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
     if (run.loop) {
         QList<int> lines = run.loop->lines;
         std::ranges::sort(lines);
+        const PacedLoop &loop = *run.loop;
         found << ScriptFinding { Kind::EndlessLoop, lines.first(), {},
             { WarningText::linesList(lines),
-                TickTime::between(run, run.loop->firstTick,
-                    run.loop->firstTick + run.loop->periodTicks, framesPerSecond) } };
+                TickTime::between(
+                    run, loop.firstTick, loop.firstTick + loop.periodTicks, framesPerSecond),
+                QString::number(loop.rounds),
+                TickTime::span(run.millisecondsAt(loop.stopTick, framesPerSecond)
+                    - run.millisecondsAt(pressedAt, framesPerSecond)) } };
     }
     for (const NameChange &change : run.nameChanges) {
         // Most names show as set: nothing to say about them.
@@ -115,8 +119,11 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
             && (words.isCommand(verb.sliced(1)) || words.isVariable(verb.sliced(1)))) {
             found << ScriptFinding { Kind::LeadingSlash, command.line, {}, { command.verb } };
         } else if (ConsoleRules::isWord(verb, u"exec")) {
-            const QString file
-                = command.text.trimmed().section(u' ', 1, 1, QString::SectionSkipEmpty);
+            // The script as the console's tokenizer reads it: "tank.cfg" names tank.cfg.
+            const ScriptCommands split
+                = splitCommands(command.text, command.line, ConsoleRules::rulesOf(run.game));
+            const CommandWords &execWords = split.commands.front().words;
+            const QString file = execWords.size() > 1 ? execWords[1].toString() : QString();
             found << ScriptFinding { Kind::Exec, command.line, {}, { file, execFileName(file) } };
         } else if (ConsoleRules::isOneOf(verb, ConsoleRules::sessionCommands)) {
             // The config the game writes starts with unbindall and then binds every key again.
@@ -126,6 +133,7 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
             if (!boundAgain)
                 found << ScriptFinding { Kind::SessionCommand, command.line, {}, { command.verb } };
         } else if (!words.isCommand(verb) && !words.isVariable(verb)
+            && !ConsoleRules::isPunkBusterCommand(verb)
             && !variablesOfTheScript.contains(verb.toString().toLower())) {
             found << ScriptFinding { Kind::UnknownCommand, command.line, {},
                 { command.verb, words.nearestWord(verb).value_or(QString()) } };
@@ -151,7 +159,13 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
             const QString meant = known != std::end(serverSettingsMeant)
                 ? known->second.toString()
                 : words.nearestVariable(set.name).value_or(QString());
-            if (!meant.isEmpty() && !(meant.back().isDigit() && set.name.back().isDigit()))
+            // A mod's scripts read whatever they like: a numbered or prefixed family of a known
+            // setting (sv_mapRotation1, sv_mapRotation_tdm) is the mod's own.
+            const bool family = !meant.isEmpty() && known == std::end(serverSettingsMeant)
+                && (set.name.startsWith(meant, Qt::CaseInsensitive)
+                    || set.name.endsWith(meant, Qt::CaseInsensitive)
+                    || (meant.back().isDigit() && set.name.back().isDigit()));
+            if (!meant.isEmpty() && !family)
                 found << ScriptFinding { Kind::UnreadServerSetting, set.line, {},
                     { set.name, meant } };
             continue;

@@ -4,6 +4,7 @@
 #include "warningtext.h"
 
 #include "consolerules.h"
+#include "ticktime.h"
 
 #include <QStringList>
 
@@ -34,24 +35,46 @@ QString wordsWithLines(const QStringList &details)
     return named.join(u", ");
 }
 
+// "F5", "F5 or F6", "F5, F6 or F7", and for more "any of 40 keys".
+QString keysNamed(const QStringList &keys)
+{
+    constexpr qsizetype named = 3;
+    if (keys.size() > named)
+        return WarningText::tr("any of %n keys", nullptr, int(keys.size()));
+    if (keys.size() == 1)
+        return keys.first();
+    return WarningText::tr("%1 or %2").arg(keys.first(keys.size() - 1).join(u", "), keys.last());
+}
+
+// "a", "a and b", "a, b and c"
+QString wordsNamed(const QStringList &words)
+{
+    if (words.size() == 1)
+        return words.first();
+    return WarningText::tr("%1 and %2").arg(words.first(words.size() - 1).join(u", "), words.last());
+}
+
 } // namespace
 
-QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey, GameVersion game)
+QString WarningText::of(
+    const ScriptFinding &finding, const QStringList &pressedKeys, const Context &context)
 {
     using Kind = ScriptFinding::Kind;
-    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(game);
+    const ConsoleRules::GameRules rules = ConsoleRules::rulesOf(context.game);
     const QStringList &details = finding.details;
+    const QString pressedKey = pressedKeys.isEmpty() ? QString() : keysNamed(pressedKeys);
     const QString whenPressed
         = pressedKey.isEmpty() ? QString() : tr("When %1 is pressed: ").arg(pressedKey);
     switch (finding.kind) {
     case Kind::EndlessLoop: {
-        // A loop without a wait fills the buffer instead: every endless loop waits.
+        // A loop without a wait fills the buffer at once; one paced by waits, after hours.
         const QString cycle
-            = tr("an endless loop (%1): it repeats every %2, for ever. The game would stop "
-                 "answering keys and the console until it is restarted. Let the last step set "
-                 "the resting name without another vstr, or step through the frames with a "
-                 "bound key.")
-                  .arg(details[0], details[1]);
+            = tr("a loop (%1) that repeats every %2, %3 times in all, until the line breaks "
+                 "each round leaves behind fill the game's command buffer and the loop stops, "
+                 "after %4. Until then the game does not answer keys or the console. Let the "
+                 "last step set the resting name without another vstr, or step through the "
+                 "frames with a bound key.")
+                  .arg(details[0], details[1], details[2], details[3]);
         return pressedKey.isEmpty() ? tr("The script runs %1").arg(cycle)
                                     : tr("Pressing %1 starts %2").arg(pressedKey, cycle);
     }
@@ -90,8 +113,13 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
             + tr("%1 %2 when the script runs it. Leave it out of a name script.")
                   .arg(details[0], whatEndsTheSession(details[0]));
     case Kind::UnknownCommand: {
-        const QString notACommand
-            = tr("\"%1\" is not a command of the game: it sends the line to the server, which "
+        // A dedicated server has nobody to send the line to: its game module prints "Unknown
+        // command" (ConsoleCommand in CoD2rev_Server src/game/g_svcmds.cpp).
+        const QString notACommand = context.serverConfig
+            ? tr("\"%1\" is not a command of the game: the server only prints \"Unknown "
+                 "command\" in its console, unless a mod there knows it.")
+                  .arg(details[0])
+            : tr("\"%1\" is not a command of the game: it sends the line to the server, which "
                  "shows it as chat or ignores it, unless a mod there knows it.")
                   .arg(details[0]);
         // Other games' configs comment with #: "#set" meant nothing to run at all. The console
@@ -103,11 +131,21 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
             + (details[1].isEmpty() ? QString() : tr(" Did you mean \"%1\"?").arg(details[1]));
     }
     case Kind::NotCommands:
+        if (context.serverConfig)
+            return tr("These are not commands of the game: the server only prints \"Unknown "
+                      "command\" in its console for each, unless a mod there knows it: %1. "
+                      "Leave them out; single-player and development commands do nothing here.")
+                .arg(wordsWithLines(details));
         return tr("These are not commands of the game in multiplayer: it sends each such line to "
                   "the server, which shows it as chat or ignores it, unless a mod there knows it: "
                   "%1. Leave them out; single-player and development commands do nothing here.")
             .arg(wordsWithLines(details));
     case Kind::CheatProtected:
+        if (details.size() > 1)
+            return whenPressed
+                + tr("%1 are cheat-protected: on a server without sv_cheats 1, as every public "
+                     "server is, the game refuses to change them, so this does nothing there.")
+                      .arg(wordsNamed(details));
         return whenPressed
             + tr("%1 is cheat-protected: on a server without sv_cheats 1, as every public server "
                  "is, the game refuses to change it, so this does nothing there.")
@@ -116,6 +154,11 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
         return tr("The server reads no \"%1\": setting it changes nothing.").arg(details[0])
             + tr(" Did you mean \"%1\"?").arg(details[1]);
     case Kind::StartupSetting:
+        if (details.size() > 1)
+            return tr("The server reads %1 only as it starts, before it runs this config: setting "
+                      "them here changes nothing. Give them on the server's command line instead, "
+                      "each as +set, its name and its value.")
+                .arg(wordsNamed(details));
         return tr("The server reads %1 only as it starts, before it runs this config: setting it "
                   "here changes nothing. Give it on the server's command line instead, as "
                   "+set %1 and its value.")
@@ -135,6 +178,14 @@ QString WarningText::of(const ScriptFinding &finding, const QString &pressedKey,
                   "line of the comment with // instead.")
             .arg(details[0]);
     case Kind::SetsNothing:
+        if (details.size() > 1) {
+            QStringList quoted;
+            for (const QString &command : details)
+                quoted << u"\"%1\""_qs.arg(command);
+            return tr("%1 set nothing: the game's set takes a name and then a value, and COD's "
+                      "seta exactly one value. Give each its value, in quotes if it has spaces.")
+                .arg(wordsNamed(quoted));
+        }
         return tr("\"%1\" sets nothing: the game's set takes a name and then a value, and COD's "
                   "seta exactly one value. Give it its value, in quotes if it has spaces.")
             .arg(details[0]);
@@ -238,6 +289,14 @@ QString WarningText::serverConfig(const QString &setting)
 }
 
 QString WarningText::noWarnings() { return tr("No warnings: the script runs as written."); }
+
+QString WarningText::loopEnd(const ConsoleRun &run, int framesPerSecond)
+{
+    return tr("... and so on, %1 rounds in all: at %2 the game's command buffer is full and the "
+              "loop stops.")
+        .arg(run.loop->rounds)
+        .arg(TickTime::of(run, run.loop->stopTick, framesPerSecond));
+}
 
 QString WarningText::linesList(const QList<int> &lines)
 {

@@ -4,6 +4,7 @@
 #ifndef WARNINGTEXT_H
 #define WARNINGTEXT_H
 
+#include "consolerun.h"
 #include "gameversion.h"
 #include "scriptfinding.h"
 #include "scriptwarning.h"
@@ -17,14 +18,22 @@ class WarningText {
     Q_DECLARE_TR_FUNCTIONS(WarningText)
 
 public:
-    // pressedKey: the key whose press the finding follows, empty for the script's own run.
-    static QString of(const ScriptFinding &finding, const QString &pressedKey, GameVersion game);
+    // What the words of a finding depend on besides it.
+    struct Context {
+        GameVersion game = defaultGameVersion;
+        bool serverConfig = false; // a dedicated server runs it, with nobody to send a line to
+    };
+    // pressedKeys: the keys whose presses the finding follows, none for the script's own run.
+    static QString of(
+        const ScriptFinding &finding, const QStringList &pressedKeys, const Context &context);
     // "line N: " and the warning's text, as the window and the command line show it.
     static QString describe(const ScriptWarning &warning);
     // What a script without warnings gets instead.
     static QString noWarnings();
     // "Read as a server's config: ...", for a script that sets this server setting.
     static QString serverConfig(const QString &setting);
+    // The line that follows a loop's names: how many rounds it runs and when it stops.
+    static QString loopEnd(const ConsoleRun &run, int framesPerSecond);
     // "line 4", "lines 1, 4 and 7"
     static QString linesList(const QList<int> &lines);
 };

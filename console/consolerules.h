@@ -288,6 +288,14 @@ constexpr bool isOneOf(QStringView word, std::initializer_list<QStringView> list
     return false;
 }
 
+// A command starting with pb_ goes to PunkBuster, which ran on most public servers, before the
+// variables are looked at: pb_sv_ ones to its server, the rest to its client (Cmd_ExecuteString
+// in opencoduo/coduomp src/qcommon/q_command.c; the Mac build's rebuild has no PunkBuster).
+constexpr bool isPunkBusterCommand(QStringView verb)
+{
+    return verb.size() > 3 && isWord(verb.first(3), u"pb_");
+}
+
 } // namespace ConsoleRules
 
 #endif // CONSOLERULES_H

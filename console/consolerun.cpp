@@ -11,6 +11,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 #include <memory>
 
@@ -460,7 +461,21 @@ void Console::runVariable(const ScriptCommand &command)
         m_seen.clear();
         return;
     }
-    EndlessLoop loop { seen->tick, m_now - seen->tick, {} };
+    // A wait paces the rounds, but each still leaves a line break behind, in front of which the
+    // next round is inserted (Cbuf_InsertText in CoD2rev_Server src/qcommon/cmd.cpp adds one to
+    // the value's own): the first vstr whose insert no longer fits the buffer stops the loop.
+    // Each vstr of the round fills the buffer to its own level, which grows by the same bytes
+    // every round; the first to pass the buffer's size ends it.
+    const qint64 period = m_now - seen->tick;
+    const qsizetype leftEachRound = std::max<qsizetype>(1, m_bufferBytes - seen->bufferBytes);
+    std::pair<qint64, qsizetype> stop { std::numeric_limits<qint64>::max(), 0 };
+    for (const Seen &insert : std::as_const(m_seen)) {
+        if (insert.command < seen->command)
+            continue;
+        const qint64 failingRound = (m_rules.bufferBytes - insert.bufferBytes) / leftEachRound + 1;
+        stop = std::min(stop, std::pair { insert.tick + failingRound * period, insert.command });
+    }
+    PacedLoop loop { seen->tick, period, {}, (stop.first - seen->tick) / period, stop.first };
     for (qsizetype i = seen->command; i < m_executedLines.size(); ++i) {
         if (!loop.lines.contains(m_executedLines[i]))
             loop.lines << m_executedLines[i];

@@ -60,11 +60,15 @@ struct VariableSet {
     QString value;
 };
 
-// A stretch of the script that runs again and again for ever.
-struct EndlessLoop {
+// A loop paced by waits, which runs for hours: each round leaves a line break behind in the
+// command buffer, and the round whose vstr no longer fits there ends it.
+struct PacedLoop {
     qint64 firstTick = 0;
     qint64 periodTicks = 0; // at least one: a loop without a wait fills the buffer instead
     QList<int> lines; // the lines that run in it, in order, each once
+    qint64 rounds = 0; // that it runs whole from firstTick on
+    // Where the vstr fails that no longer fits the buffer: the name set before it stays.
+    qint64 stopTick = 0;
 };
 
 // What running a script does, as far as names and timing go.
@@ -72,7 +76,7 @@ struct ConsoleRun {
     enum class End {
         Finished, // nothing is left to run
         Stalled, // a negative wait stops the rest for good
-        Looping, // the same state came again: it would run for ever
+        Looping, // the same state came again: it runs as loop says, for hours
         CommandBound, // the model stopped after its most commands
         TickBound, // the model stopped at its latest tick
     };
@@ -84,7 +88,7 @@ struct ConsoleRun {
     QList<RecordedCommand> recorded;
     End end = End::Finished;
     qint64 endTick = 0;
-    std::optional<EndlessLoop> loop;
+    std::optional<PacedLoop> loop; // the run ended in a loop, modelled here to its end
     // What the run found that misbehaves, each once, in the order found: negative waits, vstr of
     // variables not set, values holding a second command, commands longer than the game takes,
     // a script larger than the command buffer, vstr of values longer than the game inserts, and

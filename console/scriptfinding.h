@@ -18,7 +18,7 @@ struct ScriptFinding {
 public:
     // In the order the warnings of one line are listed.
     enum class Kind {
-        EndlessLoop, // details: the lines of the loop, its period
+        EndlessLoop, // details: the lines of the loop, its period, its rounds, how long it runs
         NegativeWait,
         RunTogether, // details: the value set, the second command; column: where it starts
         LongName, // details: the name, its bytes, the end cut off

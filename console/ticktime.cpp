@@ -31,3 +31,13 @@ QString TickTime::seconds(double milliseconds)
 {
     return tr("%1 s").arg(milliseconds / 1000, 0, 'f', 2);
 }
+
+QString TickTime::span(double milliseconds)
+{
+    const qint64 seconds = qRound64(milliseconds / 1000);
+    if (seconds < 60)
+        return TickTime::seconds(milliseconds);
+    if (seconds < 3600)
+        return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    return tr("%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
+}

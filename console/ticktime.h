@@ -21,6 +21,8 @@ public:
     static QString between(const ConsoleRun &run, qint64 from, qint64 to, int framesPerSecond);
     // "1.18 s"
     static QString seconds(double milliseconds);
+    // A span that may last hours: "1.18 s", "4 min 10 s", "2 h 30 min".
+    static QString span(double milliseconds);
 };
 
 #endif // TICKTIME_H

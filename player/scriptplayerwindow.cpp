@@ -296,6 +296,8 @@ qint64 ScriptPlayerWindow::timelineTick(qint64 tick) const
 {
     if (!m_run.loop || m_run.loop->periodTicks == 0 || tick < m_run.loop->firstTick)
         return tick;
+    // Once the buffer is full the name set last stays.
+    tick = std::min(tick, m_run.loop->stopTick - 1);
     return m_run.loop->firstTick + (tick - m_run.loop->firstTick) % m_run.loop->periodTicks;
 }
 
@@ -407,7 +409,7 @@ void ScriptPlayerWindow::fillTimeline()
             item->setForeground(3, palette().brush(QPalette::Disabled, QPalette::Text));
     }
     if (m_run.loop)
-        new QTreeWidgetItem(m_timeline, { {}, {}, tr("... and so on for ever") });
+        new QTreeWidgetItem(m_timeline, { {}, {}, WarningText::loopEnd(m_run, framesPerSecond()) });
 }
 
 void ScriptPlayerWindow::fillKeys()
@@ -467,16 +469,17 @@ void ScriptPlayerWindow::showFrame()
 {
     qint64 tick = currentTick();
     // A script that has ended and binds no key has nothing more to show.
-    const bool ended
-        = !m_run.loop && m_run.end == ConsoleRun::End::Finished && tick >= m_run.endTick;
+    const qint64 endTick = m_run.loop ? m_run.loop->stopTick : m_run.endTick;
+    const bool ended = tick >= endTick && (m_run.loop || m_run.end == ConsoleRun::End::Finished);
     if (m_playing && ended && !m_bindsKeys) {
-        m_tick = tick = m_run.endTick;
+        m_tick = tick = endTick;
         m_playing = false;
         m_frames.stop();
     }
-    m_status->setText(!ended ? QString()
-            : m_bindsKeys    ? tr("The script has run: press a key it binds.")
-                             : tr("The animation has ended."));
+    m_status->setText(!ended  ? QString()
+            : m_bindsKeys     ? tr("The script has run: press a key it binds.")
+            : m_run.loop      ? tr("The loop has stopped: the game's command buffer is full.")
+                              : tr("The animation has ended."));
     const qint64 shown = timelineTick(tick);
     const NameChange *current = nullptr;
     for (const NameChange &change : m_run.nameChanges) {

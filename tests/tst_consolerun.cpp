@@ -28,6 +28,8 @@ private slots:
     void wordsAsEachGameTokenizes_data();
     void wordsAsEachGameTokenizes();
     void aLoopWithoutAWaitEndsWhenTheBufferIsFull();
+    void aPacedLoopEndsWhenTheBufferIsFull_data();
+    void aPacedLoopEndsWhenTheBufferIsFull();
 };
 
 // Frames last whole milliseconds, 1000 / com_maxfps rounded down, and take two ticks each: the
@@ -204,6 +206,40 @@ void tst_ConsoleRun::aLoopWithoutAWaitEndsWhenTheBufferIsFull()
     QCOMPARE(findings(run.findings), QStringList { finding(Kind::BufferFilled, 1) });
     const int rounds = run.findings.first().details.first().toInt();
     QVERIFY2(rounds > 65'000 && rounds < 65'536, qPrintable(QString::number(rounds)));
+}
+
+// A wait does not keep the line break each vstr leaves behind from piling up: worked out by
+// hand from Cbuf_InsertText and Cbuf_Execute. "wait 1; vstr a" goes in with two line breaks, 16
+// bytes, into the empty buffer; its round takes 15 of them, so round k inserts at 16 + k bytes
+// and the one past the buffer fails. Two steps leave two a round; b, a byte above a, fails first.
+void tst_ConsoleRun::aPacedLoopEndsWhenTheBufferIsFull_data()
+{
+    QTest::addColumn<GameVersion>("game");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<qint64>("rounds");
+    QTest::addColumn<qint64>("stopTick");
+    const QString oneStep = u"set a \"wait 1; vstr a\"\r\nvstr a"_qs;
+    const QString twoSteps = u"set a \"set name A; wait 1; vstr b\"\r\n"
+                             "set b \"set name B; wait 1; vstr a\"\r\nvstr a"_qs;
+    QTest::newRow("COD 1.1, one step: 16,384 - 16 + 1 rounds")
+        << GameVersion::Cod11 << oneStep << qint64(16'369) << qint64(16'369);
+    QTest::newRow("COD 2, one step: 65,536 - 16 + 1 rounds")
+        << GameVersion::Cod2 << oneStep << qint64(65'521) << qint64(65'521);
+    QTest::newRow("COD 1.1, two steps: b's vstr fails after 8,178 rounds")
+        << GameVersion::Cod11 << twoSteps << qint64(8'178) << qint64(16'357);
+}
+
+void tst_ConsoleRun::aPacedLoopEndsWhenTheBufferIsFull()
+{
+    QFETCH(GameVersion, game);
+    QFETCH(QString, script);
+    QFETCH(qint64, rounds);
+    QFETCH(qint64, stopTick);
+    const ConsoleRun run = runScript(script, {}, game);
+    QCOMPARE(run.end, ConsoleRun::End::Looping);
+    QVERIFY(run.loop);
+    QCOMPARE(run.loop->rounds, rounds);
+    QCOMPARE(run.loop->stopTick, stopTick);
 }
 
 QTEST_APPLESS_MAIN(tst_ConsoleRun)

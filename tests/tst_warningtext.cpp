@@ -43,7 +43,7 @@ void tst_WarningText::timesFollowTheScriptsFrameRate_data()
     const QString loopAt250 = u"seta com_maxfps 250\nset a \"set name A; wait 50; vstr b\"\n"
                               "set b \"set name B; wait 50; vstr a\"\nvstr a"_qs;
     QTest::newRow("a loop at 250 repeats every 0.20 s")
-        << loopAt250 << u"it repeats every 0.20 s (100 ticks)"_qs;
+        << loopAt250 << u"that repeats every 0.20 s (100 ticks)"_qs;
     QTest::newRow("the header names the script's own com_maxfps")
         << loopAt250
         << u"From 0.00 s (0 ticks) the script's own com_maxfps 250 holds: frames of 4 ms."_qs;
