@@ -159,9 +159,15 @@ HeardFindings FindingFilter::keepWhatMatters(
             || finding.kind == ScriptFinding::Kind::BlockCommentThatRuns)
             commentsThatRun.insert(finding.line);
     }
-    runs.first().found.removeIf([&commentsThatRun](const ScriptFinding &finding) {
+    // So does the warning about a command cut at the game's limit, of the rest that runs.
+    QSet<int> linesCut;
+    for (const ScriptFinding &finding : std::as_const(runs.first().found)) {
+        if (finding.kind == ScriptFinding::Kind::LongCommand)
+            linesCut.insert(finding.line);
+    }
+    runs.first().found.removeIf([&](const ScriptFinding &finding) {
         return finding.kind == ScriptFinding::Kind::UnknownCommand
-            && commentsThatRun.contains(finding.line);
+            && (commentsThatRun.contains(finding.line) || linesCut.contains(finding.line));
     });
     for (RunFindings &run : runs) {
         // A key bound to just quit or disconnect is the player's own way out.

@@ -62,15 +62,18 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
     const ScriptCommands split
         = script.size() < rules.bufferBytes ? splitCommands(script, 1, rules) : ScriptCommands();
     const ScriptSession session(script, split, game, server.kind, reader);
-    ScriptCheck checked { session.run(), {}, {}, session.run().scriptsRead, serverSettingIn(split),
+    // The config the game writes saves every archived setting, a server's among them: it is a
+    // player's own.
+    const bool writtenByTheGame = script.startsWith(ConsoleRules::writtenByTheGame);
+    ScriptCheck checked { session.run(), {}, {}, session.run().scriptsRead,
+        writtenByTheGame ? QString() : serverSettingIn(split),
         ServerView::of(session.run(), framesPerSecond, server.snapshotsPerSecond), {} };
     // The findings of the script's own run, then of each key it binds pressed once after it.
     QList<RunFindings> runs { { {}, {},
         ProblemFinder::inTheText(split) + ProblemFinder::ofTheRun(checked.run, 0, framesPerSecond)
             + ProblemFinder::onTheServer(checked.run, checked.server, 0, framesPerSecond),
         {} } };
-    ScriptTraits traits { script.startsWith(ConsoleRules::writtenByTheGame),
-        !checked.serverSetting.isEmpty(), {} };
+    ScriptTraits traits { writtenByTheGame, !checked.serverSetting.isEmpty(), {} };
     if (checked.run.end == ConsoleRun::End::Finished) {
         for (const KeyBinding &binding : checked.run.finalBindings()) {
             const qint64 pressedAt = checked.run.endTick + 1;
