@@ -118,6 +118,16 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
         if ((verb.startsWith(u'/') || verb.startsWith(u'\\'))
             && (words.isCommand(verb.sliced(1)) || words.isVariable(verb.sliced(1)))) {
             found << ScriptFinding { Kind::LeadingSlash, command.line, {}, { command.verb } };
+        } else if (ConsoleRules::isWord(verb, u"toggle")) {
+            // A toggle of no variable at all, near a setting of the game with its prefix.
+            const QString toggled
+                = command.text.trimmed().section(u' ', 1, 1, QString::SectionSkipEmpty);
+            const qsizetype prefix = toggled.indexOf(u'_') + 1;
+            const std::optional<QString> meant = words.nearestVariable(toggled);
+            if (prefix > 0 && meant && !words.isVariable(toggled)
+                && meant->startsWith(toggled.first(prefix), Qt::CaseInsensitive))
+                found << ScriptFinding { Kind::UnknownVariable, command.line, {},
+                    { toggled, *meant, command.verb } };
         } else if (ConsoleRules::isWord(verb, u"exec")) {
             // The script as the console's tokenizer reads it: "tank.cfg" names tank.cfg.
             const ScriptCommands split
@@ -170,13 +180,7 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
                     { set.name, meant } };
             continue;
         }
-        // A variable that a vstr or a key reads is the script's own.
-        if (run.variablesRead.contains(set.name.toLower())
-            || std::ranges::any_of(run.bindings, [&](const KeyBinding &binding) {
-                   return binding.command.contains(set.name, Qt::CaseInsensitive);
-               }))
-            continue;
-        // Nor is one that holds commands for a vstr the player types.
+        // One that holds commands for a vstr is the script's own.
         const QString firstWord = set.value.trimmed().section(u' ', 0, 0);
         const std::optional<QString> meant = words.nearestVariable(set.name);
         if (!meant || set.value.contains(u';') || words.isCommand(firstWord))
@@ -185,10 +189,18 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
         // of another prefix is another game's; the script's own short names ("s1", "anim")
         // are too near too many of the game's to be taken for misspellings of them.
         const qsizetype prefix = set.name.indexOf(u'_') + 1;
+        const bool keepsPrefix
+            = prefix > 0 && meant->startsWith(set.name.first(prefix), Qt::CaseInsensitive);
+        // So is one that a vstr or a key reads, unless it keeps the prefix of the game's own
+        // setting it misspells: a key toggling cg_drawfsp still toggles no setting of the game.
+        const bool readByTheScript = run.variablesRead.contains(set.name.toLower())
+            || std::ranges::any_of(run.bindings, [&](const KeyBinding &binding) {
+                   return binding.command.contains(set.name, Qt::CaseInsensitive);
+               });
         const bool likely = ConsoleRules::isWord(*meant, u"name") ? looksLikeAName(set.value)
-            : prefix > 0 ? meant->startsWith(set.name.first(prefix), Qt::CaseInsensitive)
-                         : set.name.size() >= 6;
-        if (likely)
+            : prefix > 0 ? keepsPrefix
+                         : set.name.size() >= 6 && !readByTheScript;
+        if (likely && !(readByTheScript && !keepsPrefix))
             found << ScriptFinding { Kind::UnknownVariable, set.line, {}, { set.name, *meant } };
     }
     if (run.end == ConsoleRun::End::CommandBound || run.end == ConsoleRun::End::TickBound) {

@@ -164,6 +164,10 @@ QString WarningText::of(
                   "+set %1 and its value.")
             .arg(details[0]);
     case Kind::UnknownVariable:
+        if (details.size() > 2)
+            return tr("This toggles \"%1\", which is no setting of the game: nothing happens. Did "
+                      "you mean \"%2\"?")
+                .arg(details[0], details[1]);
         return tr("This sets \"%1\", which nothing reads. Did you mean \"%2\"?")
             .arg(details[0], details[1]);
     case Kind::HighBytes:

@@ -293,8 +293,13 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
             return;
         const auto current = m_variables.constFind(lowerCase(words[1]));
         const bool known = current != m_variables.cend() || isKnownVariable(words[1]);
-        if (!known && !m_rules.togglesAsCod)
+        if (!known && !m_rules.togglesAsCod) {
+            // It toggles nothing: the checker looks at what it meant.
+            if (!source.execed)
+                m_run.recorded << RecordedCommand { m_now, command.text.toString(), command.line,
+                    verb.toString() };
             return;
+        }
         const QString value = current == m_variables.cend() ? QString() : current->value;
         QString next;
         if (words.size() == 2) {

@@ -29,7 +29,7 @@ public:
         SessionCommand, // details: the command
         UnknownCommand, // details: the command, the nearest known word or nothing
         NotCommands, // details: each command near no known word, with its lines
-        UnknownVariable, // details: the variable, the nearest real one
+        UnknownVariable, // details: the variable, the nearest real one, toggle if it toggles it
         CheatProtected, // details: the variable
         UnreadServerSetting, // details: the variable, the one meant
         StartupSetting, // details: the variable

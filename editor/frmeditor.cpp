@@ -531,11 +531,12 @@ void frmEditor::goToLine(int line)
 
 void frmEditor::splitLine(int line, int column)
 {
-    // The warning may be older than the last keystrokes: split only where a command follows blanks.
+    // The warning may be older than the last keystrokes: split only where a command starts a
+    // word, after blanks or right after a closing quote (a paste that lost its line break).
     const QTextBlock block = txtEditor->document()->findBlockByNumber(line - 1);
     const QString text = block.text();
     if (!block.isValid() || column <= 0 || column >= text.size() || text[column].isSpace()
-        || !text[column - 1].isSpace())
+        || !(text[column - 1].isSpace() || text[column - 1] == u'"'))
         return;
     // The blanks before the second command give way to the line break.
     int start = column;

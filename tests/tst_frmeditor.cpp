@@ -118,6 +118,8 @@ private slots:
     void opensADroppedScript();
     void playerFollowsTheScriptAndLeadsToItsLines_data();
     void playerFollowsTheScriptAndLeadsToItsLines();
+    void theOfferedSplitSplits_data();
+    void theOfferedSplitSplits();
     void openedScriptReachesThePlayerAsTheGameReadsIt_data();
     void openedScriptReachesThePlayerAsTheGameReadsIt();
     void insertsAnAnimationAtTheCaretAsOneUndoStep_data();
@@ -964,6 +966,37 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     QTest::mouseClick(timeline->viewport(), Qt::LeftButton, {},
         timeline->visualItemRect(timeline->topLevelItem(1)).center());
     QCOMPARE(script()->textCursor().blockNumber(), 9);
+}
+
+// Every line the player window offers to split is split where the second command starts.
+void tst_frmEditor::theOfferedSplitSplits_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("split");
+    QTest::newRow("two commands with a space between")
+        << u"set name ^1A set name ^2B"_qs << u"set name ^1A\nset name ^2B"_qs;
+    QTest::newRow("a paste that lost its line break after a quote")
+        << u"set c1 \"set name ^1A; wait 20; vstr c2\"set c2 \"set name ^2B; wait 20; vstr c1\""_qs
+        << u"set c1 \"set name ^1A; wait 20; vstr c2\"\nset c2 \"set name ^2B; wait 20; vstr c1\""_qs;
+}
+
+void tst_frmEditor::theOfferedSplitSplits()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, split);
+    handOff(u"A"_qs);
+    script()->setPlainText(line);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QTest::keyClick(script(), Qt::Key_F5);
+    auto *player = editor()->findChild<ScriptPlayerWindow *>();
+    QVERIFY(player);
+    auto *warnings = player->findChild<QListWidget *>(QStringLiteral("warnings"));
+    QVERIFY(warnings->item(0)->text().contains(u"Two commands run together"_qs));
+    warnings->setCurrentRow(0);
+    auto *splitButton = player->findChild<QPushButton *>(QStringLiteral("splitButton"));
+    QVERIFY(splitButton->isEnabled());
+    splitButton->click();
+    QCOMPARE(script()->toPlainText(), split);
 }
 
 void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt_data()

@@ -243,6 +243,14 @@ void tst_ScriptChecker::misspellingsNameTheWordMeant_data()
         << u"r_clear\nweaponslot primary\nmessagemode2\ncvardump"_qs << cod << QString();
     QTest::newRow("a near miss of a variable")
         << u"cg_drawfsp 1"_qs << GameVersion::Cod2 << u"Did you mean \"cg_drawFPS\"?"_qs;
+    QTest::newRow("a near miss of a variable that a key toggles")
+        << u"seta cg_drawfsp 1\nbind F9 \"toggle cg_drawfsp\""_qs << GameVersion::Cod2
+        << u"Did you mean \"cg_drawFPS\"?"_qs;
+    QTest::newRow("a key toggling a near miss of a variable")
+        << u"bind F9 \"toggle cg_drawfsp\""_qs << GameVersion::Cod2
+        << u"Did you mean \"cg_drawFPS\"?"_qs;
+    QTest::newRow("the script's own variable that a key toggles")
+        << u"set zoomed 0\nbind F9 \"toggle zoomed\""_qs << GameVersion::Cod2 << QString();
     QTest::newRow("a near miss of a command")
         << u"bind x \"+atack\""_qs << GameVersion::Cod2 << u"Did you mean \"+attack\"?"_qs;
     QTest::newRow("COD's command in COD 2")

@@ -25,7 +25,9 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))  # the repository: checker/words/..
-EXTENSIONS = ('.c', '.cpp', '.h', '.hpp', '.cc', '.inl')
+# .inc: initializer fragments (coduomp keeps tables' bodies in such files)
+EXTENSIONS = ('.c', '.cpp', '.h', '.hpp', '.cc', '.inl', '.inc')
+INCLUDE_RE = re.compile(r'^[ \t]*#[ \t]*include[ \t]*"([^"\n]+\.(?:inc|inl))"[^\n]*$', re.M)
 
 # ---------------------------------------------------------------------------
 # Sources and games
@@ -96,8 +98,9 @@ class Source:
                     if len(cols) < 3 or cols[0] in ('', 'path'):
                         continue
                     listed[cols[0]] = (cols[1], cols[2])
-        commits = collections.Counter(c for c, state in listed.values() if c)
-        self.commits = [c for c, _ in commits.most_common()]
+        commits = collections.Counter(c for c, state in listed.values()
+                                      if c and state == 'copied')
+        self.commits = commits.most_common()
         for top, dirs, names in os.walk(self.path):
             dirs[:] = sorted(d for d in dirs if not d.startswith('.'))
             for name in sorted(names):
@@ -120,7 +123,8 @@ class Source:
     def describe(self):
         if self.kind == 'git':
             return self.commit
-        commits = ', '.join(self.commits) if self.commits else 'unknown'
+        commits = ', '.join(f'{c} ({n} file{"s" if n > 1 else ""})' for c, n in self.commits) \
+            if self.commits else 'unknown (no MANIFEST.tsv yet)'
         return f'index mirror, files at commits {commits}'
 
 
@@ -185,12 +189,12 @@ GAMES = {
     'cod': dict(
         title='COD (1.1 and 1.3)', out='cod.tsv', sources=['opencod1'],
         modules=['qcommon', 'server', 'game', 'client', 'cgame', 'ui', 'renderer', 'sound',
-                 'platform', 'botlib'],
+                 'platform'],
         fallback=('source', 'quake3')),
     'uo': dict(
         title='United Offensive', out='uo.tsv', sources=['coduomp'],
         modules=['qcommon', 'server', 'game', 'client', 'cgame', 'ui', 'renderer', 'sound',
-                 'platform', 'botlib'],
+                 'platform'],
         fallback=('game', 'cod')),
 }
 
@@ -207,6 +211,7 @@ COMMAND_FUNCS = (r'(?:ri_)?Cmd_AddCommand\w*|Cmd_AddServerCommand\w*|trap_AddCom
 VARIABLE_FUNCS = r'(?:ri_)?Cvar_Get|Cvar_Register\w*|trap_Cvar_Register|Dvar_Register\w*'
 CALL_RE = re.compile(r'\b(' + COMMAND_FUNCS + '|' + VARIABLE_FUNCS + r')\s*\(')
 COMMAND_RE = re.compile('^(?:' + COMMAND_FUNCS + ')$')
+SYSCALL_RE = re.compile(r'\b(\w*syscall)\s*\(\s*(\w+_(?:ADD_COMMAND|CVAR_REGISTER))\s*,')
 CALL_NAME_RE = re.compile('^(?:' + COMMAND_FUNCS + '|' + VARIABLE_FUNCS + ')$')
 # cod2-mp-macho keeps many functions as inline assembly whose string operands are
 # annotated: "movl $0x215d3c, (%esp)\n" /* "toggle" */ ... "calll Cmd_AddCommand\n"
@@ -224,13 +229,17 @@ NOT_REGISTRATION_RE = re.compile(r'_f$')  # Dvar_RegisterBool_f is the dvar_bool
 
 def name_index(func):
     """Which argument holds the name."""
+    if func.endswith('ADD_COMMAND'):
+        return 1  # syscall(CG_ADD_COMMAND, name)
+    if func.endswith('CVAR_REGISTER'):
+        return 2  # syscall(CG_CVAR_REGISTER, vmCvar, name, default, flags)
     if func in ('Cvar_Register', 'trap_Cvar_Register', 'ri_Cvar_Register'):
         return 1
     return 0
 
 
 def kind_of(func, word):
-    if COMMAND_RE.match(func):
+    if COMMAND_RE.match(func) or func.endswith('ADD_COMMAND'):
         return 'input' if word[:1] in '+-' and len(word) > 1 else 'command'
     return 'variable'
 
@@ -586,8 +595,22 @@ class Extraction:
         self.funcs_seen = collections.Counter()
         self.candidates = collections.Counter()
         self.cfiles = {}
+        # Fragments (.inc) are read where a file includes them; one that no file
+        # read includes is taken as the body of the table named like it
+        # (cg_cvar_table.inc: cg_cvarTable).
+        included = set()
         for path, text in sorted(source.files.items()):
-            self.cfiles[path] = CFile(path, text)
+            if path.endswith(('.inc', '.inl')):
+                continue
+            self.cfiles[path] = CFile(path, self._inline(path, text, included))
+        self.fragments = {}
+        for path, text in sorted(source.files.items()):
+            if path.endswith(('.inc', '.inl')) and path not in included:
+                stem = re.sub(r'\W', '_', os.path.basename(path).rsplit('.', 1)[0])
+                cf = CFile(path, stem + '[] = {' + text + '\n};\n')
+                self.cfiles[path] = cf
+                if stem in cf.tables:
+                    self.fragments[stem.replace('_', '').lower()] = (cf, cf.tables[stem])
         self.defines = {}
         self.tables = collections.defaultdict(list)
         for path, cf in self.cfiles.items():
@@ -602,6 +625,18 @@ class Extraction:
         for path, cf in self.cfiles.items():
             self._file(cf)
 
+    def _inline(self, path, text, included):
+        def one(m):
+            want = os.path.normpath(os.path.join(os.path.dirname(path), m.group(1)))
+            want = want.replace(os.sep, '/')
+            hit = want if want in self.source.files else next(
+                (p for p in self.source.files if p.endswith('/' + m.group(1).lstrip('./'))), None)
+            if not hit:
+                return m.group()
+            included.add(hit)
+            return self.source.files[hit]
+        return INCLUDE_RE.sub(one, text) if '#' in text else text
+
     # -- the calls
     def _file(self, cf):
         for pos, text in cf.comments:
@@ -613,14 +648,16 @@ class Extraction:
         for m in CANDIDATE_RE.finditer(cf.code):
             if not CALL_RE.match(m.group()) and cf.block_at(m.start()):
                 self.candidates[m.group(1)] += 1
-        for m in CALL_RE.finditer(cf.code):
-            func = m.group(1)
+        calls = [(m.start(), m.end() - 1, m.group(1)) for m in CALL_RE.finditer(cf.code)]
+        # the modules' system calls: cgame_syscall(CG_ADD_COMMAND, "kill")
+        calls += [(m.start(), m.start() + m.group().index('('), m.group(2))
+                  for m in SYSCALL_RE.finditer(cf.code)]
+        for start, open_pos, func in sorted(calls):
             if NOT_REGISTRATION_RE.search(func):
                 continue
-            block = cf.block_at(m.start())
+            block = cf.block_at(start)
             if not block or block['kind'] not in ('function', 'other'):
                 continue  # a declaration or a prototype
-            open_pos = m.end() - 1
             close = matching(cf.code, open_pos)
             args = split_top(cf.code, open_pos + 1, close)
             if not args:
@@ -636,9 +673,9 @@ class Extraction:
             fname = block['name']
             word = literal(cf, *args[idx], self.defines)
             if word is not None:
-                self._add(word, func, cf, fname, 'call', m.start())
+                self._add(word, func, cf, fname, 'call', start)
                 continue
-            self._resolve(cf, block, func, args[idx], m.start())
+            self._resolve(cf, block, func, args[idx], start)
         self._asm(cf)
         # every other string literal, for telling why a word is missing
         for m in re.finditer(r'"((?:\\.|[^"\\\n])*)"', cf.clean):
@@ -793,7 +830,8 @@ class Extraction:
         A name that is assigned from but not found is returned as a string."""
         def known(name):
             if name not in self.tables:
-                return []
+                frag = self.fragments.get(name.replace('_', '').lower())
+                return [(frag[0], dict(frag[1], name=name))] if frag else []
             same = [(c, b) for c, b in self.tables[name] if c is cf]
             return same or self.tables[name][:1]
         found = known(base)
@@ -1057,8 +1095,11 @@ def write_table(path, game, sources, extractions, note_incomplete):
         out.append(f'# missing {module}: {why}')
     for skey in used:
         s = sources[skey]
+        folders = collections.OrderedDict()
         for p, why in s.not_read:
-            out.append(f'# not-read {s.repo}:{p} ({why})')
+            folders.setdefault((why, os.path.dirname(p)), []).append(p)
+        for (why, d), paths in folders.items():
+            out.append(f'# not-read {s.repo} ({why}): ' + ' '.join(paths))
     for skey in used:
         ex = extractions[skey]
         for pat, f, fn, note in sorted(set(ex.not_expanded)):
