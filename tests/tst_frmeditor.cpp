@@ -560,7 +560,8 @@ void tst_frmEditor::closingTheMainWindowEndsTheProgram()
 
     m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
     QTimer::singleShot(0, m_mainWindow, &QWidget::close);
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    // Gone with the window: fired in a later test, it would end that test's dialogs at once.
+    QTimer::singleShot(5000, m_mainWindow, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(m_dialogs.saveQuestions, 2);
     m_program.reset();
