@@ -147,6 +147,7 @@ private slots:
     void aboutNamesTheVersionAndLicence();
     void menuEntriesDoTheirCommands_data();
     void menuEntriesDoTheirCommands();
+    void playerRunsTheScriptsTheScriptExecs();
     void opensAScriptThatSavesAgainByteForByte_data();
     void opensAScriptThatSavesAgainByteForByte();
     void offersToReadAScriptSavedAsUtf8_data();
@@ -1367,6 +1368,25 @@ void tst_frmEditor::menuEntriesDoTheirCommands()
         break;
     }
     }
+}
+
+// The player window runs the scripts that the script execs from its folder, their names on
+// the exec's line.
+void tst_frmEditor::playerRunsTheScriptsTheScriptExecs()
+{
+    QVERIFY(
+        !writeFile(u"colors.cfg"_qs, "// two names\r\nset name ^2B\r\nwait 10\r\nset name ^3C\r\n")
+             .isEmpty());
+    m_program->openInEditor(
+        writeFile(u"main.cfg"_qs, "set name ^1A\r\nwait 10\r\nexec colors\r\n"));
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QTest::keyClick(script(), Qt::Key_F5);
+    const auto *timeline
+        = editor()->findChild<ScriptPlayerWindow *>()->findChild<QTreeWidget *>(u"timeline"_qs);
+    QStringList names;
+    for (int i = 0; i < timeline->topLevelItemCount(); ++i)
+        names << timeline->topLevelItem(i)->text(1) + u' ' + timeline->topLevelItem(i)->text(2);
+    QCOMPARE(names, (QStringList { u"1 ^1A"_qs, u"3 ^2B"_qs, u"3 ^3C"_qs }));
 }
 
 QTEST_MAIN(tst_frmEditor)
