@@ -148,6 +148,7 @@ private slots:
     void menuEntriesDoTheirCommands_data();
     void menuEntriesDoTheirCommands();
     void playerRunsTheScriptsTheScriptExecs();
+    void aScriptInAGamesFolderTakesThatGamesEdition();
     void opensAScriptThatSavesAgainByteForByte_data();
     void opensAScriptThatSavesAgainByteForByte();
     void offersToReadAScriptSavedAsUtf8_data();
@@ -1387,6 +1388,29 @@ void tst_frmEditor::playerRunsTheScriptsTheScriptExecs()
     for (int i = 0; i < timeline->topLevelItemCount(); ++i)
         names << timeline->topLevelItem(i)->text(1) + u' ' + timeline->topLevelItem(i)->text(2);
     QCOMPARE(names, (QStringList { u"1 ^1A"_qs, u"3 ^2B"_qs, u"3 ^3C"_qs }));
+}
+
+// With a Russian COD 2 and an English COD installed, a script in COD's folder is read and saved
+// in COD's letters, and one saved into COD 2's folder in COD 2's.
+void tst_frmEditor::aScriptInAGamesFolderTakesThatGamesEdition()
+{
+    const QString cod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main/"_qs;
+    const QString cod = u".wine/drive_c/Program Files/Activision/Call of Duty/main/"_qs;
+    for (const QString &file : { cod2 + u"iw_00.iwd"_qs, cod2 + u"localized_russian_iw00.iwd"_qs,
+             cod + u"pak0.pk3"_qs, cod + u"localized_english_pak0.pk3"_qs })
+        QVERIFY(!writeFile(file, "").isEmpty());
+    // The euro sign is 0x80 in Windows-1252, 0x88 in Windows-1251.
+    const QByteArray western = "set name \"A\x80\"\r\n";
+    m_program->openInEditor(writeFile(cod + u"euro.cfg"_qs, western));
+    QCOMPARE(script()->toPlainText(), u"set name \"A\u20ac\"\n"_qs);
+    for (const auto &[folder, bytes] :
+        { std::pair { cod, western }, std::pair { cod2, QByteArray("set name \"A\x88\"\r\n") } }) {
+        m_dialogs.path = m_dir->filePath(folder + u"saved.cfg"_qs);
+        QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+        QFile saved(m_dialogs.path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), bytes);
+    }
 }
 
 QTEST_MAIN(tst_frmEditor)
