@@ -162,6 +162,7 @@ void frmNameScript::createControls(QWidget *client)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(rectFromTwips(3360, 600, 6375, 285));
     Text1->setMaxLength(maximumNameLength);
+    Text1->installEventFilter(this);
     auto *letters = new NameLettersValidator(Text1);
     Text1->setValidator(letters);
     // A character no edition can show is refused as it is typed or pasted, and said at once.
@@ -302,6 +303,17 @@ void frmNameScript::Form_Load() { Text1->setEnabled(true); }
 
 bool frmNameScript::eventFilter(QObject *watched, QEvent *event)
 {
+    // The window's shortcuts come before the name box's own keys, which in the X11 key scheme
+    // take Ctrl+E to the end of the line instead of to the script editor.
+    if (watched == Text1 && event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        if (std::ranges::any_of(actions(), [&pressed](const QAction *action) {
+                return action->shortcuts().contains(pressed);
+            })) {
+            event->ignore();
+            return true;
+        }
+    }
     // A key typed on a focused swatch is meant for the name: only Space (and Tab) are the
     // swatch's own.
     if (event->type() == QEvent::KeyPress && qobject_cast<ColorSwatch *>(watched)) {

@@ -1,16 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "recentscripts.h"
 #include "scriptplayerwindow.h"
+#include "tintmarkprogram.h"
 #include "treefile.h"
 
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
-// "tintmark --check" as players run it on their scripts: the program itself, without a window.
+// "tintmark --check" as players run it on their scripts: the program itself, without a window;
+// and "tintmark FILE".
 class tst_CommandLine : public QObject {
     Q_OBJECT
 
@@ -24,9 +28,11 @@ private slots:
     void checksTheScriptsItExecs();
     void checksForTheGameAsked();
     void serverConfigsAreNotToldOfNames();
+    void opensTheScriptGivenInTheEditor();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
+    QProcessEnvironment environment() const;
     int run(const QStringList &arguments);
 
     QTemporaryDir m_dir;
@@ -43,7 +49,13 @@ const QByteArray looping = "set a \"set name ^1A; wait 10; vstr b\"\r\n"
 
 } // namespace
 
-void tst_CommandLine::initTestCase() { QVERIFY(m_dir.isValid()); }
+void tst_CommandLine::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // The program's settings, which it writes in the folder the tests give it.
+    TintmarkProgram::setUpIdentity();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(u"home"_qs));
+}
 
 QString tst_CommandLine::write(const QString &name, const QByteArray &bytes)
 {
@@ -51,9 +63,8 @@ QString tst_CommandLine::write(const QString &name, const QByteArray &bytes)
     return writeTreeFile(path, bytes) ? path : QString();
 }
 
-int tst_CommandLine::run(const QStringList &arguments)
+QProcessEnvironment tst_CommandLine::environment() const
 {
-    QProcess tintmark;
     // No display at all: the check must not need one.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(u"DISPLAY"_qs);
@@ -65,7 +76,13 @@ int tst_CommandLine::run(const QStringList &arguments)
     environment.insert(u"LANG"_qs, u"C"_qs);
     for (const char *folder : { "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "APPDATA" })
         environment.insert(QLatin1String(folder), m_dir.filePath(u"home"_qs));
-    tintmark.setProcessEnvironment(environment);
+    return environment;
+}
+
+int tst_CommandLine::run(const QStringList &arguments)
+{
+    QProcess tintmark;
+    tintmark.setProcessEnvironment(environment());
     // Text mode reads Windows' CR LF line ends as the line breaks they are.
     tintmark.start(QStringLiteral(TINTMARK), arguments, QIODevice::ReadOnly | QIODevice::Text);
     if (!tintmark.waitForFinished(20000))
@@ -270,6 +287,27 @@ void tst_CommandLine::serverConfigsAreNotToldOfNames()
     QCOMPARE(run({ u"--check"_qs, server }), 0);
     QVERIFY2(m_out.contains(u"Read as a server's config"_qs), qPrintable(m_out));
     QVERIFY2(!m_out.contains(u"Names in"_qs), qPrintable(m_out));
+}
+
+// "tintmark FILE", as "Open with" starts it: the editor opens the script, which heads the recent
+// scripts in the program's settings.
+void tst_CommandLine::opensTheScriptGivenInTheEditor()
+{
+#ifdef Q_OS_WIN
+    QSKIP("A Windows program keeps its settings where no environment variable moves them.");
+#endif
+    const QString script = write(u"given.cfg"_qs, animated);
+    QProcess tintmark;
+    QProcessEnvironment environment = this->environment();
+    environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    tintmark.setProcessEnvironment(environment);
+    tintmark.start(QStringLiteral(TINTMARK), { script });
+    QTRY_COMPARE_WITH_TIMEOUT(RecentScripts::paths().value(0), script, 10000);
+    // Ended as the desktop ends it, with nothing to save.
+    tintmark.terminate();
+    QVERIFY(tintmark.waitForFinished(20000));
+    QCOMPARE(tintmark.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tintmark.exitCode(), 0);
 }
 
 QTEST_MAIN(tst_CommandLine)

@@ -71,6 +71,7 @@ void tst_ConsoleRun::limits_data()
     const auto cod2 = GameVersion::Cod2;
     const auto cod11 = GameVersion::Cod11;
     const auto cod13 = GameVersion::Cod13;
+    const auto uo = GameVersion::CodUo;
 
     // A script of exactly size bytes that ends by setting the name to Late.
     const auto scriptOf = [](qsizetype size) {
@@ -131,6 +132,13 @@ void tst_ConsoleRun::limits_data()
     QTest::newRow("COD 1.3: command of 1,024 bytes loses its last byte")
         << u"set name "_qs + QString(1'014, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
         << QStringList { finding(Kind::LongCommand, 1) } << cod13;
+    // United Offensive takes commands of COD 2's 4,095 bytes.
+    QTest::newRow("UO: command of 4,000 bytes is whole")
+        << u"set name "_qs + QString(3'991, u'a') << QStringList { u"0 1 "_qs + name31 }
+        << QStringList() << uo;
+    QTest::newRow("UO: command of 4,096 bytes loses its last byte")
+        << u"set name "_qs + QString(4'086, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
+        << QStringList { finding(Kind::LongCommand, 1) } << uo;
 }
 
 void tst_ConsoleRun::limits()
@@ -153,12 +161,12 @@ void tst_ConsoleRun::execRunsTheScriptWhereItStands()
 {
     const auto beside = [](const QString &file) -> std::optional<QString> {
         if (file == u"b.cfg")
-            return u"set name B1\r\nwait 20\r\n"_qs;
+            return u"set name B1\r\nwait 20\r\nset name B2\r\n"_qs;
         return std::nullopt;
     };
     const ConsoleRun run = runScript(u"set name A1\r\nwait 10\r\nexec b.cfg\r\nset name A2\r\n"_qs,
         {}, GameVersion::Cod2, ConsoleRules::ServerKind::Stock, beside);
-    QCOMPARE(timeline(run), QStringList({ "0 1 A1", "10 3 B1", "30 4 A2" }));
+    QCOMPARE(timeline(run), QStringList({ "0 1 A1", "10 3 B1", "30 3 B2", "30 4 A2" }));
     QCOMPARE(run.scriptsRead, QStringList { u"b.cfg"_qs });
     QVERIFY(run.recorded.isEmpty());
 }

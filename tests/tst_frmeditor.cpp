@@ -6,6 +6,7 @@
 #include "endrequests.h"
 #include "fakedialogs.h"
 #include "gameedition.h"
+#include "language.h"
 #include "recoverycopy.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
@@ -16,11 +17,13 @@
 #include "writefaults.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -77,6 +80,40 @@ bool killAProgramKeepingACopy(const QString &folder, const QString &text)
     return program.waitForFinished(10'000) && output.contains("copy written");
 }
 
+// What a menu entry does, as the player sees it.
+enum class Effect {
+    Saves, // writes the script named, and no other
+    EditorHolds, // the editor holds this text
+    Shows, // a window of this object name or title shows
+    Closes, // the window of this object name goes
+    Copies, // the clipboard holds this text
+    NameBecomes, // the main window's name box holds this name
+    ChoosesLanguage, // kept for the next start, which marks it: a catalogue's code, "en" or none
+    ChoosesEdition, // kept for the next start, which marks it: an edition's key or none
+};
+
+// The entry of a window's menu bar at path ("File > Open Recent > a.cfg"), each menu on the way
+// made ready as opening it makes it; nullptr when there is none.
+QAction *menuEntry(QWidget *window, const QString &path)
+{
+    QAction *entry = nullptr;
+    for (const QString &text : path.split(u" > "_qs)) {
+        if (entry && !entry->menu())
+            return nullptr;
+        if (entry)
+            emit entry->menu()->aboutToShow();
+        const QList<QAction *> entries
+            = entry ? entry->menu()->actions() : window->findChild<QMenuBar *>()->actions();
+        const auto found = std::ranges::find_if(entries, [&text](const QAction *action) {
+            return QString(action->text()).remove(u'&') == text;
+        });
+        if (found == entries.end())
+            return nullptr;
+        entry = *found;
+    }
+    return entry;
+}
+
 } // namespace
 
 // The script editor, driven from the main window of the assembled program as the player uses it.
@@ -108,6 +145,10 @@ private slots:
     void ctrlSSavesWhereTheScriptLastWent_data();
     void ctrlSSavesWhereTheScriptLastWent();
     void aboutNamesTheVersionAndLicence();
+    void menuEntriesDoTheirCommands_data();
+    void menuEntriesDoTheirCommands();
+    void playerRunsTheScriptsTheScriptExecs();
+    void aScriptInAGamesFolderTakesThatGamesEdition();
     void opensAScriptThatSavesAgainByteForByte_data();
     void opensAScriptThatSavesAgainByteForByte();
     void offersToReadAScriptSavedAsUtf8_data();
@@ -149,7 +190,7 @@ private:
     QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_dir;
     FakeDialogs m_dialogs;
-    InstalledGames m_games { GameSearch() }; // none
+    std::unique_ptr<InstalledGames> m_games; // in the test's folder, which holds none at first
     std::unique_ptr<TintmarkProgram> m_program;
     QWidget *m_mainWindow = nullptr;
 };
@@ -175,7 +216,11 @@ void tst_frmEditor::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_dialogs = {};
-    m_program = std::make_unique<TintmarkProgram>(m_dialogs, m_games, recoveryFolder());
+    GameSearch search;
+    search.home = m_dir->path();
+    search.winePrefixes = { m_dir->filePath(u".wine"_qs) };
+    m_games = std::make_unique<InstalledGames>(search);
+    m_program = std::make_unique<TintmarkProgram>(m_dialogs, *m_games, recoveryFolder());
     m_mainWindow = &m_program->mainWindow();
     m_mainWindow->show();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
@@ -562,7 +607,8 @@ void tst_frmEditor::closingTheMainWindowEndsTheProgram()
 
     m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
     QTimer::singleShot(0, m_mainWindow, &QWidget::close);
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    // Gone with the window: fired in a later test, it would end that test's dialogs at once.
+    QTimer::singleShot(5000, m_mainWindow, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(m_dialogs.saveQuestions, 2);
     m_program.reset();
@@ -1162,6 +1208,242 @@ void tst_frmEditor::aboutNamesTheVersionAndLicence()
     editor()->findChild<QAction *>(u"aboutAction"_qs)->trigger();
     QVERIFY2(about.contains(u"Tintmark 1.0.0"_qs), qPrintable(about));
     QVERIFY(about.contains(u"GNU General Public License, version 3 or later"_qs));
+}
+
+void tst_frmEditor::menuEntriesDoTheirCommands_data()
+{
+    QTest::addColumn<QString>("entry"); // "main window: File > Quit"
+    QTest::addColumn<QKeySequence>("shortcut"); // pressed instead of the entry when given
+    QTest::addColumn<QString>("name"); // in the main window's name box
+    QTest::addColumn<Effect>("effect");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("asks"); // how often a Save or Open dialog asks
+
+    // Each entry, and its shortcut where it has one. The editor holds opened.cfg with a line
+    // typed, the player opened recent.cfg before it, and the dialogs answer chosen.cfg.
+    const auto add = [](const QString &entry, const QKeySequence &shortcut, Effect effect,
+                         const QString &value, int asks = 0, const QString &name = u"^1A"_qs) {
+        QTest::newRow(qPrintable(entry))
+            << entry << QKeySequence() << name << effect << value << asks;
+        if (!shortcut.isEmpty()) {
+            QTest::newRow(qPrintable(entry + u" ("_qs + shortcut.toString() + u')'))
+                << entry << shortcut << name << effect << value << asks;
+        }
+    };
+    const QString main = u"main window: "_qs;
+    const QString editor = u"editor: "_qs;
+    add(main + u"File > Save the Name Script..."_qs, QKeySequence::Save, Effect::Saves,
+        u"chosen.cfg"_qs, 1);
+    add(main + u"File > Add to the Script Editor"_qs, Qt::CTRL | Qt::Key_E, Effect::EditorHolds,
+        u"set name Opened\nX\n set name ^1A"_qs);
+    add(main + u"File > Open Script in the Editor..."_qs, QKeySequence::Open, Effect::EditorHolds,
+        u"set name Chosen\n"_qs, 1);
+    add(main + u"File > Open Recent > recent.cfg"_qs, {}, Effect::EditorHolds,
+        u"set name Recent\n"_qs);
+    add(main + u"File > Language > The System's Language"_qs, {}, Effect::ChoosesLanguage, {});
+    add(main + u"File > Language > English"_qs, {}, Effect::ChoosesLanguage, u"en"_qs);
+    for (const QString &language : Language::available()) {
+        add(main + u"File > Language > "_qs + Language::nameOf(language), {},
+            Effect::ChoosesLanguage, language);
+    }
+    add(main + u"File > Game Edition > As the Game Installed (none found: English)"_qs, {},
+        Effect::ChoosesEdition, {});
+    for (const GameLanguage::Id id : GameLanguage::all) {
+        const GameLanguage edition(id);
+        add(main
+                + u"File > Game Edition > %1 (%2 letters)"_qs.arg(
+                    edition.name(), edition.codePage().letters()),
+            {}, Effect::ChoosesEdition, edition.key());
+    }
+    add(main + u"File > Quit"_qs, QKeySequence::Quit, Effect::Closes, u"frmNameScript"_qs);
+    add(main + u"Name > Copy the Console Command"_qs, Qt::CTRL | Qt::SHIFT | Qt::Key_C,
+        Effect::Copies, u"/name ^1A"_qs);
+    add(main + u"Name > Remove What the Game Drops"_qs, {}, Effect::NameBecomes, u"^1AB"_qs, 0,
+        u"^1A\"B"_qs);
+    add(main + u"Name > Spell It \u201c^1Lukasz\u201d"_qs, {}, Effect::NameBecomes, u"^1Lukasz"_qs,
+        0, u"^1\u0141ukasz"_qs);
+    add(main + u"Name > Keep the Preview on Screen"_qs, Qt::ALT | Qt::Key_P, Effect::Shows,
+        u"pinnedPreview"_qs);
+    add(main + u"Name > Color the Whole Name > Rainbow"_qs, {}, Effect::NameBecomes,
+        u"^1S^3n^2i^5p^4e^6r"_qs, 0, u"Sniper"_qs);
+    add(main + u"Name > Color the Whole Name > Gradient"_qs, {}, Effect::NameBecomes,
+        u"^1Sni^4per"_qs, 0, u"^1^4Sniper"_qs);
+    add(main + u"Name > Names from the Games > COD 2: ^5Old"_qs, {}, Effect::NameBecomes,
+        u"^5Old"_qs);
+    add(editor + u"File > Open Script..."_qs, QKeySequence::Open, Effect::EditorHolds,
+        u"set name Chosen\n"_qs, 1);
+    add(editor + u"File > Open Recent > recent.cfg"_qs, {}, Effect::EditorHolds,
+        u"set name Recent\n"_qs);
+    add(editor + u"File > Save"_qs, QKeySequence::Save, Effect::Saves, u"opened.cfg"_qs);
+    // A copy under a new name: the script opened stays as it was.
+    add(editor + u"File > Save As..."_qs, QKeySequence::SaveAs, Effect::Saves, u"chosen.cfg"_qs, 1);
+    add(editor + u"File > Language > Deutsch"_qs, {}, Effect::ChoosesLanguage, u"de"_qs);
+    add(editor + u"File > Game Edition > Polish (Central European letters)"_qs, {},
+        Effect::ChoosesEdition, u"polish"_qs);
+    add(editor + u"File > Close"_qs, QKeySequence::Close, Effect::Closes, u"frmEditor"_qs);
+    add(editor + u"Script > Play and Check..."_qs, Qt::Key_F5, Effect::Shows,
+        u"ScriptPlayerWindow"_qs);
+    add(editor + u"Script > Insert Animation..."_qs, Qt::CTRL | Qt::Key_I, Effect::Shows,
+        u"AnimationDialog"_qs);
+    for (const QString &window : { main, editor }) {
+        add(window + u"Help > Using the Script in the Game"_qs, QKeySequence::HelpContents,
+            Effect::Shows, u"inTheGamePage"_qs);
+        add(window + u"Help > What the Color Codes Do"_qs, {}, Effect::Shows, u"colorCodesPage"_qs);
+        add(window + u"Help > About Tintmark..."_qs, {}, Effect::Shows, u"About Tintmark"_qs);
+        add(window + u"Help > About Qt..."_qs, {}, Effect::Shows, u"About Qt"_qs);
+    }
+}
+
+// Each entry of the menu bars, chosen in its menu or by its shortcut, does its own command.
+void tst_frmEditor::menuEntriesDoTheirCommands()
+{
+    QFETCH(QString, entry);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(QString, name);
+    QFETCH(Effect, effect);
+    QFETCH(QString, value);
+    QFETCH(int, asks);
+    const QString path = entry.section(u": "_qs, 1);
+
+    // A first start, with a game whose config names the player.
+    QSettings().clear();
+    const auto forgetTheChoices = qScopeGuard([] { QSettings().clear(); });
+    const QString cod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main/"_qs;
+    QVERIFY(!writeFile(cod2 + u"iw_00.iwd"_qs, "").isEmpty());
+    QVERIFY(
+        !writeFile(cod2 + u"players/one/config_mp.cfg"_qs, "seta name \"^5Old\"\r\n").isEmpty());
+    const std::map<QString, QByteArray> scripts { { u"chosen.cfg"_qs, "set name Chosen\r\n" },
+        { u"opened.cfg"_qs, "set name Opened\r\n" }, { u"recent.cfg"_qs, "set name Recent\r\n" } };
+    for (const auto &[file, bytes] : scripts)
+        QVERIFY(!writeFile(file, bytes).isEmpty());
+    m_program->openInEditor(m_dir->filePath(u"recent.cfg"_qs));
+    m_program->openInEditor(m_dir->filePath(u"opened.cfg"_qs));
+    script()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(script(), u"X"_qs);
+    auto *nameBox = m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    nameBox->setText(name);
+    m_dialogs.path = m_dir->filePath(u"chosen.cfg"_qs);
+    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
+    QWidget *window = entry.startsWith(u"editor") ? editor() : m_mainWindow;
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+
+    // A modal box is read and closed.
+    QStringList modal;
+    QTimer closeModal;
+    closeModal.setSingleShot(true);
+    connect(&closeModal, &QTimer::timeout, this, [&modal] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            modal = QStringList { box->objectName(), box->windowTitle() };
+            box->close();
+        }
+    });
+    closeModal.start(0);
+    if (shortcut.isEmpty()) {
+        QAction *action = menuEntry(window, path);
+        QVERIFY2(action, qPrintable(path));
+        QVERIFY(action->isEnabled());
+        action->trigger();
+    } else {
+        QTest::keySequence(QApplication::focusWidget(), shortcut);
+    }
+
+    QCOMPARE(m_dialogs.calls, asks);
+    for (const auto &[file, bytes] : scripts) {
+        QFile written(m_dir->filePath(file));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        if (effect != Effect::Saves || file != value)
+            QCOMPARE(written.readAll(), bytes);
+        else if (window == m_mainWindow)
+            QCOMPARE(written.readAll(), "set name " + name.toUtf8() + "\r\n");
+        else
+            QCOMPARE(written.readAll(), QByteArray("set name Opened\r\nX\r\n"));
+    }
+    const auto shown = [](const QString &objectName) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::ranges::any_of(windows, [&objectName](const QWidget *window) {
+            return window->isVisible() && window->objectName() == objectName;
+        });
+    };
+    switch (effect) {
+    case Effect::Saves:
+        // The editor's changes are saved by the editor alone.
+        QCOMPARE(script()->document()->isModified(), window == m_mainWindow);
+        break;
+    case Effect::EditorHolds:
+        QVERIFY(editor());
+        QCOMPARE(script()->toPlainText(), value);
+        break;
+    case Effect::Shows:
+        QVERIFY2(modal.contains(value) || shown(value), qPrintable(modal.join(u", ")));
+        break;
+    case Effect::Closes:
+        QTRY_VERIFY(!shown(value));
+        break;
+    case Effect::Copies:
+        QCOMPARE(QGuiApplication::clipboard()->text(), value);
+        break;
+    case Effect::NameBecomes:
+        QCOMPARE(nameBox->text(), value);
+        break;
+    case Effect::ChoosesLanguage:
+    case Effect::ChoosesEdition: {
+        QCOMPARE(effect == Effect::ChoosesLanguage
+                ? Language::chosen()
+                : QSettings().value(GameLanguage::settingsKey).toString(),
+            value);
+        // The next start marks the choice.
+        m_program.reset();
+        m_program = std::make_unique<TintmarkProgram>(m_dialogs, *m_games, recoveryFolder());
+        m_mainWindow = &m_program->mainWindow();
+        const QAction *chosen = menuEntry(m_mainWindow, path);
+        QVERIFY(chosen);
+        QVERIFY(chosen->isChecked());
+        break;
+    }
+    }
+}
+
+// The player window runs the scripts that the script execs from its folder, their names on
+// the exec's line.
+void tst_frmEditor::playerRunsTheScriptsTheScriptExecs()
+{
+    QVERIFY(
+        !writeFile(u"colors.cfg"_qs, "// two names\r\nset name ^2B\r\nwait 10\r\nset name ^3C\r\n")
+             .isEmpty());
+    m_program->openInEditor(
+        writeFile(u"main.cfg"_qs, "set name ^1A\r\nwait 10\r\nexec colors\r\n"));
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    QTest::keyClick(script(), Qt::Key_F5);
+    const auto *timeline
+        = editor()->findChild<ScriptPlayerWindow *>()->findChild<QTreeWidget *>(u"timeline"_qs);
+    QStringList names;
+    for (int i = 0; i < timeline->topLevelItemCount(); ++i)
+        names << timeline->topLevelItem(i)->text(1) + u' ' + timeline->topLevelItem(i)->text(2);
+    QCOMPARE(names, (QStringList { u"1 ^1A"_qs, u"3 ^2B"_qs, u"3 ^3C"_qs }));
+}
+
+// With a Russian COD 2 and an English COD installed, a script in COD's folder is read and saved
+// in COD's letters, and one saved into COD 2's folder in COD 2's.
+void tst_frmEditor::aScriptInAGamesFolderTakesThatGamesEdition()
+{
+    const QString cod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main/"_qs;
+    const QString cod = u".wine/drive_c/Program Files/Activision/Call of Duty/main/"_qs;
+    for (const QString &file : { cod2 + u"iw_00.iwd"_qs, cod2 + u"localized_russian_iw00.iwd"_qs,
+             cod + u"pak0.pk3"_qs, cod + u"localized_english_pak0.pk3"_qs })
+        QVERIFY(!writeFile(file, "").isEmpty());
+    // The euro sign is 0x80 in Windows-1252, 0x88 in Windows-1251.
+    const QByteArray western = "set name \"A\x80\"\r\n";
+    m_program->openInEditor(writeFile(cod + u"euro.cfg"_qs, western));
+    QCOMPARE(script()->toPlainText(), u"set name \"A\u20ac\"\n"_qs);
+    for (const auto &[folder, bytes] :
+        { std::pair { cod, western }, std::pair { cod2, QByteArray("set name \"A\x88\"\r\n") } }) {
+        m_dialogs.path = m_dir->filePath(folder + u"saved.cfg"_qs);
+        QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+        QFile saved(m_dialogs.path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), bytes);
+    }
 }
 
 QTEST_MAIN(tst_frmEditor)

@@ -696,7 +696,8 @@ void tst_frmNameScript::closingEndsTheProgram()
     QWidget other;
     other.show();
     QTimer::singleShot(0, m_window.get(), &QWidget::close);
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    // Gone with the other window: fired in a later test, it would end that test's dialogs at once.
+    QTimer::singleShot(5000, &other, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 
