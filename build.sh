@@ -107,7 +107,7 @@ esac
 ctest --test-dir build --output-on-failure --parallel 2
 # The models read what players write: their tests run again under the sanitizers, and the fuzz
 # targets a while.
-models="tst_consolerun tst_shownname tst_serverview tst_scriptchecker tst_warningtext \
+models="tst_consolerun tst_shownname tst_serverview tst_scriptchecker tst_warningtext tst_configcorpus tst_gamewords \
 tst_cfgwriter tst_animation tst_gamefinder"
 sanitized "$models" "^($(echo "$models" | tr ' ' '|'))\$"
 if command -v clang++ >/dev/null; then

@@ -118,7 +118,8 @@ QList<Heard> onceEach(const QList<RunFindings> &runs)
 }
 
 // Findings of a kind that name one word each, on lines near one another and after the same
-// keys, are one finding naming every word: three start-up settings in a row are one mistake.
+// keys, are one finding naming every word: three start-up settings in a row are one mistake. The
+// same word on nearby lines after other keys is one finding after all of them.
 void mergeNearbyLines(QList<Heard> &heard)
 {
     constexpr int nearby = 3; // lines from one to the next
@@ -131,13 +132,23 @@ void mergeNearbyLines(QList<Heard> &heard)
     QList<Heard> merged;
     for (const Heard &each : std::as_const(heard)) {
         const auto earlier = std::find_if(merged.rbegin(), merged.rend(), [&](const Heard &kept) {
-            return kept.finding.kind == each.finding.kind && kept.keys == each.keys
+            return kept.finding.kind == each.finding.kind
+                && (kept.keys == each.keys || kept.finding.details == each.finding.details)
                 && kept.finding.note == each.finding.note;
         });
         if (listsWords(each.finding.kind) && earlier != merged.rend()
             && each.finding.line - earlier->throughLine <= nearby) {
             if (!earlier->finding.details.contains(each.finding.details.first()))
                 earlier->finding.details << each.finding.details.first();
+            // What the script's own run finds needs no key.
+            if (earlier->keys.isEmpty() || each.keys.isEmpty()) {
+                earlier->keys.clear();
+            } else {
+                for (const QString &key : each.keys) {
+                    if (!earlier->keys.contains(key))
+                        earlier->keys << key;
+                }
+            }
             earlier->throughLine = each.finding.line;
             continue;
         }

@@ -11,12 +11,11 @@
 #include <QStringList>
 #include <QStringView>
 
-#include <initializer_list>
 #include <optional>
 
-// The words a game's console knows: the commands and the variables the game registers. The
-// console sends a line whose first word is neither to the server, which shows it as chat; a word
-// close to a known one is a typo of it.
+// The words a game's console knows: the commands and the variables the game registers, from the
+// tables made of the engines' rebuilds (checker/words). The console sends a line whose first word
+// is neither to the server, which shows it as chat; a word close to a known one is a typo of it.
 class GameWords {
 public:
     static const GameWords &of(GameFamily family);
@@ -30,8 +29,7 @@ public:
     std::optional<QString> nearestVariable(QStringView word) const;
 
 private:
-    GameWords(std::initializer_list<QStringView> commandLists,
-        std::initializer_list<QStringView> variableLists);
+    explicit GameWords(const QString &table);
 
     QStringList m_commands;
     QStringList m_lowerCommandList;

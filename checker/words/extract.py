@@ -660,8 +660,8 @@ class Extraction:
                 continue  # a declaration or a prototype
             close = matching(cf.code, open_pos)
             args = split_top(cf.code, open_pos + 1, close)
-            if not args:
-                continue
+            if not args or PROTOTYPE_ARG_RE.match(cf.code[args[0][0]:args[0][1]]):
+                continue  # none, or a declaration inside a function
             idx = name_index(func)
             if decompiled and func.startswith('Dvar_Register') and len(args) > 1 \
                     and literal(cf, *args[0], self.defines) is None \
