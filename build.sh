@@ -59,8 +59,13 @@ esac
 # any report ends the test with a failure. TARGETS: what to build, all when empty.
 sanitized() {
     flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
-    [ -f build-sanitize/CMakeCache.txt ] || cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+    if [ -f build-sanitize/CMakeCache.txt ]; then
+        # Configured again, so that a test added since is a target to build.
+        cmake -S . -B build-sanitize >/dev/null
+    else
+        cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$flags" \
+            -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+    fi
     if [ -n "$1" ]; then
         cmake --build build-sanitize --parallel 2 --target $1
     else
