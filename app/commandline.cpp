@@ -3,7 +3,6 @@
 
 #include "commandline.h"
 
-#include "cfgreader.h"
 #include "checkreport.h"
 #include "consolerules.h"
 #include "gamelanguage.h"
@@ -52,56 +51,42 @@ std::optional<Value> named(
 
 // maxFps: the player's com_maxfps as --maxfps gives it; without, the one the game's config
 // beside the script sets, else the installed games' configs, as the player window starts.
-// language: the game's edition as --language gives it; without, the edition of the game whose
-// folder holds the script, else the one the windows write for.
+// language: the game's edition as --language gives it; without, the one the script's place
+// decides.
 int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer server,
     std::optional<int> maxFps, std::optional<GameLanguage> language, QTextStream &out,
     QTextStream &err)
 {
     int status = noWarnings;
-    std::optional<InstalledGames> installed;
-    const auto installedGames = [&installed]() -> InstalledGames & {
-        if (!installed)
-            installed.emplace();
-        return *installed;
-    };
-    const auto codePageOf = [&](const QString &file) {
-        const std::optional<GameLanguage> edition
-            = language ? language : GameLanguage::ofInstall(QFileInfo(file).absolutePath());
-        return (edition ? *edition : GameLanguage::preferred(installedGames())).codePage();
-    };
+    InstalledGames installed;
     std::optional<int> installedMaxFps;
-    const auto playersMaxFps = [&](const QString &file) {
+    const auto playersMaxFps = [&](const ScriptPlace &place) {
         if (maxFps)
             return *maxFps;
-        if (const std::optional<int> beside = InstalledGames::maxFpsBeside(file))
+        if (const std::optional<int> beside = place.maxFpsBeside())
             return *beside;
         if (!installedMaxFps)
-            installedMaxFps = installedGames().maxFpsInConfigs();
+            installedMaxFps = installed.maxFpsInConfigs();
         return *installedMaxFps;
     };
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString file = files[i];
         QString reason;
-        const CodePage codePage = codePageOf(file);
-        const std::optional<QString> script = CfgReader::read(file, codePage, &reason);
+        const ScriptPlace place = installed.placeOf(file, language);
+        const std::optional<ScriptFile> script = place.read(&reason);
         if (!script) {
             err << CommandLine::tr("Cannot read %1: %2").arg(file, reason) << Qt::endl;
             status = unreadable;
             continue;
         }
-        const int framesPerSecond = ConsoleRules::maxFpsOn(server.kind, playersMaxFps(file));
+        const int framesPerSecond = ConsoleRules::maxFpsOn(server.kind, playersMaxFps(place));
         // exec runs the scripts of the script's own folder where it stands.
-        const auto beside = [&file, codePage](const QString &name) {
-            QString unread;
-            return CfgReader::read(QFileInfo(file).dir().filePath(name), codePage, &unread);
-        };
-        const ScriptCheck check
-            = ScriptChecker::check(*script, framesPerSecond, game, server, beside);
+        const ScriptCheck check = ScriptChecker::check(
+            script->text, framesPerSecond, game, server, place.readerBeside());
         out << file << u'\n';
         // Characters in comments the game never shows: only what it runs reads wrongly.
-        const ScriptCommands split = splitCommands(*script, 1, ConsoleRules::rulesOf(game));
-        const bool utf8 = CfgReader::isSavedAsUtf8(*script, codePage)
+        const ScriptCommands split = splitCommands(script->text, 1, ConsoleRules::rulesOf(game));
+        const bool utf8 = script->savedAsUtf8
             && std::ranges::any_of(split.commands, [](const ScriptCommand &command) {
                    return std::ranges::any_of(
                        command.text, [](QChar c) { return c.unicode() >= 0x80; });
@@ -111,7 +96,7 @@ int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer ser
                                    "%1: it shows each character such as \u00e9 as two "
                                    "(\u00c3\u00a9). Open it in Tintmark, which reads it as "
                                    "UTF-8, and save it again.")
-                       .arg(codePage.name())
+                       .arg(place.codePage().name())
                 << u'\n';
         }
         out << CheckReport::of(check, framesPerSecond) << Qt::endl;

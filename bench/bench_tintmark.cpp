@@ -15,6 +15,7 @@
 #include "filetext.h"
 #include "frmeditor.h"
 #include "frmnamescript.h"
+#include "gameedition.h"
 #include "installedgames.h"
 #include "recoverycopy.h"
 #include "scriptchecker.h"
@@ -97,8 +98,9 @@ void bench_Tintmark::handOff()
 
     FakeDialogs dialogs;
     InstalledGames games { GameSearch() };
-    ScriptSaver saver(dialogs, games);
-    ScriptOpener opener(dialogs);
+    GameEdition edition(games);
+    ScriptSaver saver(dialogs, edition);
+    ScriptOpener opener(dialogs, edition);
     frmNameScript mainWindow(saver);
     ScriptEditorHandOff editorHandOff(mainWindow, saver, opener);
     mainWindow.show();
@@ -283,8 +285,9 @@ void bench_Tintmark::openBig()
     FakeDialogs dialogs;
     dialogs.path = path;
     InstalledGames games { GameSearch() };
-    ScriptSaver saver(dialogs, games);
-    ScriptOpener opener(dialogs);
+    GameEdition edition(games);
+    ScriptSaver saver(dialogs, edition);
+    ScriptOpener opener(dialogs, edition);
     RecoveryCopy recovery(folder.filePath(QStringLiteral("recovery")));
     frmEditor editor(saver, opener, recovery);
     if (inTintmark) {
@@ -328,7 +331,8 @@ void bench_Tintmark::keystroke()
 
     FakeDialogs dialogs;
     InstalledGames games { GameSearch() };
-    ScriptSaver saver(dialogs, games);
+    GameEdition edition(games);
+    ScriptSaver saver(dialogs, edition);
     frmNameScript mainWindow(saver);
     QLineEdit bare;
     QLineEdit *box = &bare;

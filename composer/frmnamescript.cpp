@@ -184,7 +184,7 @@ void frmNameScript::createControls(QWidget *client)
         = new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this);
     m_respellAction->setObjectName(QStringLiteral("respellName"));
     connect(m_respellAction, &QAction::triggered, this, [this] {
-        const JudgedName judged = NamePreview::judge(Text1->text());
+        const JudgedName judged = NamePreview::judge(Text1->text(), m_saver.edition());
         if (!judged.unheld)
             return;
         // The box would cut a spelling longer than it takes.
@@ -200,7 +200,7 @@ void frmNameScript::createControls(QWidget *client)
     Text1->addAction(m_respellAction, QLineEdit::TrailingPosition);
     judgeName();
     connect(Text1, &QLineEdit::textChanged, this, &frmNameScript::judgeName);
-    connect(&GameEdition::instance(), &GameEdition::changed, this, &frmNameScript::judgeName);
+    connect(&m_saver.edition(), &GameEdition::changed, this, &frmNameScript::judgeName);
     // The text before each edit, to tell a paste from typing.
     connect(Text1, &QLineEdit::textChanged, Text1,
         [this](const QString &text) { m_textBeforeEdit = std::exchange(m_text, text); });
@@ -419,7 +419,7 @@ void frmNameScript::judgeName()
 {
     // A preview on screen follows the name instead of showing the old one.
     const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
-    const JudgedName judged = NamePreview::judge(Text1->text());
+    const JudgedName judged = NamePreview::judge(Text1->text(), m_saver.edition());
     Text1->setToolTip(NamePreview::html(judged, whatTheNameIs()));
     // The first letter the edition cannot show is said as it is typed.
     const bool newlyUnheld = judged.unheld && !m_respellAction->isVisible() && Text1->hasFocus();
@@ -453,7 +453,7 @@ void frmNameScript::pinPreview()
         m_pinned = new PinnedPreview(this);
         m_pinned->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_pinned->setName(NamePreview::judge(Text1->text()));
+    m_pinned->setName(NamePreview::judge(Text1->text(), m_saver.edition()));
     m_pinned->placeBeside(this);
     m_pinned->show();
     QToolTip::hideText();
@@ -480,7 +480,7 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
     RecentScripts::addMenu(file, [this](const QString &path) { emit openScriptRequested(path); });
     file->addSeparator();
     LanguageMenu::addTo(file, this);
-    EditionMenu::addTo(file);
+    EditionMenu::addTo(file, m_saver.edition());
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -528,7 +528,7 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
         addNameCommands(name);
     });
     HelpMenu::addTo(
-        menuBar, this, m_saver.installedGames(), [] { return RecentScripts::paths().value(0); });
+        menuBar, this, m_saver.edition(), [] { return RecentScripts::paths().value(0); });
 }
 
 void frmNameScript::showNameMenu(const QPoint &position)

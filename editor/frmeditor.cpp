@@ -8,8 +8,8 @@
 #include "editionmenu.h"
 #include "filetext.h"
 #include "fixedlayout.h"
+#include "gameedition.h"
 #include "helpmenu.h"
-#include "installedgames.h"
 #include "languagemenu.h"
 #include "namepreview.h"
 #include "numberedtextedit.h"
@@ -106,6 +106,10 @@ frmEditor::frmEditor(
             m_recoveryPause.start();
     });
     connect(&m_recoveryPause, &QTimer::timeout, this, &frmEditor::keepRecoveryCopyNow);
+    connect(&m_saver.edition(), &GameEdition::changed, this, [this] {
+        setScriptPath(m_scriptPath);
+        updatePlayer();
+    });
     connect(txtEditor->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
         if (!changed) {
             m_recoveryPause.stop();
@@ -214,7 +218,7 @@ void frmEditor::createMenus(QMenuBar *menuBar)
     file->addAction(m_saveAsAction);
     file->addSeparator();
     LanguageMenu::addTo(file, this);
-    EditionMenu::addTo(file);
+    EditionMenu::addTo(file, m_saver.edition());
     file->addSeparator();
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
@@ -224,7 +228,7 @@ void frmEditor::createMenus(QMenuBar *menuBar)
     script->setObjectName(QStringLiteral("scriptMenu"));
     script->addAction(m_playAction);
     script->addAction(m_animationAction);
-    HelpMenu::addTo(menuBar, this, m_saver.installedGames(), [this] { return m_scriptPath; });
+    HelpMenu::addTo(menuBar, this, m_saver.edition(), [this] { return m_scriptPath; });
 }
 
 void frmEditor::showFileState()
@@ -304,8 +308,8 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     const auto *help = static_cast<QHelpEvent *>(event);
     const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
     if (const std::optional<QString> name = SetNameLine::nameSetBy(line))
-        QToolTip::showText(
-            help->globalPos(), NamePreview::html(NamePreview::judge(*name)), txtEditor->viewport());
+        QToolTip::showText(help->globalPos(),
+            NamePreview::html(NamePreview::judge(*name, m_saver.edition())), txtEditor->viewport());
     else
         QToolTip::hideText();
     return true;
@@ -339,8 +343,16 @@ void frmEditor::updatePlayer()
     if (!m_player)
         return;
     m_player->setScriptFolder(
-        m_scriptPath.isEmpty() ? QString() : QFileInfo(m_scriptPath).absolutePath());
+        m_scriptPath.isEmpty() ? QString() : QFileInfo(m_scriptPath).absolutePath(),
+        m_scriptCodePage);
     m_player->setScript(gameText());
+}
+
+void frmEditor::setScriptPath(const QString &path)
+{
+    m_scriptPath = path;
+    if (!path.isEmpty())
+        m_scriptCodePage = m_saver.edition().placeOf(path).codePage();
 }
 
 void frmEditor::markUnchanged() { txtEditor->document()->setModified(false); }
@@ -357,7 +369,7 @@ bool frmEditor::saveScript(bool toTheSameFile)
         path.clear();
     if (path.isEmpty())
         return false;
-    m_scriptPath = path;
+    setScriptPath(path);
     markUnchanged();
     showFileState();
     // The scripts its exec runs are now those beside it.
@@ -423,7 +435,7 @@ void frmEditor::openScript(const QString &path)
     all.insertText(opened->endsWithLineBreak ? opened->text + u'\n' : opened->text);
     m_lastLineBreakShown = opened->endsWithLineBreak;
     txtEditor->moveCursor(QTextCursor::Start);
-    m_scriptPath = opened->path;
+    setScriptPath(opened->path);
     // Read as UTF-8, the text is not yet what the file holds.
     if (!opened->readAsUtf8)
         markUnchanged();

@@ -4,6 +4,8 @@
 #ifndef FRMEDITOR_H
 #define FRMEDITOR_H
 
+#include "codepage.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -79,6 +81,8 @@ private:
     void goToLine(int line);
     void splitLine(int line, int column);
     bool isDroppedScript(const QEvent *event) const;
+    // The script is the one at path now, in the letters its place decides.
+    void setScriptPath(const QString &path);
 
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
@@ -95,6 +99,7 @@ private:
     QLabel *m_fileState = nullptr;
     QString m_lastHandedOffName;
     QString m_scriptPath; // last opened or saved here
+    CodePage m_scriptCodePage; // of the scripts beside it
     // The text was opened from a file that ends with a line break, shown as an empty last line
     // that the caret can reach: the save's own line break stands for it.
     bool m_lastLineBreakShown = false;

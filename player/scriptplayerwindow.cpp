@@ -6,7 +6,6 @@
 #include "cfgreader.h"
 #include "consolerules.h"
 #include "gamecolors.h"
-#include "gameedition.h"
 #include "gamenamedelegate.h"
 #include "gamenameview.h"
 #include "ticktime.h"
@@ -246,17 +245,17 @@ void ScriptPlayerWindow::setScript(const QString &fileText)
 
 void ScriptPlayerWindow::setFramesPerSecond(int maxFps) { m_framesPerSecond->setValue(maxFps); }
 
-void ScriptPlayerWindow::setScriptFolder(const QString &folder)
+void ScriptPlayerWindow::setScriptFolder(const QString &folder, CodePage codePage)
 {
-    if (folder == m_scriptFolder)
+    if (folder == m_scriptFolder && codePage == m_scriptCodePage)
         return;
     m_scriptFolder = folder;
+    m_scriptCodePage = codePage;
     m_reader = {};
     if (!folder.isEmpty()) {
-        m_reader = [folder](const QString &name) {
-            const QString file = QDir(folder).filePath(name);
+        m_reader = [folder, codePage](const QString &name) {
             QString unread;
-            return CfgReader::read(file, GameEdition::instance().codePageOf(file), &unread);
+            return CfgReader::read(QDir(folder).filePath(name), codePage, &unread);
         };
     }
     rerun();

@@ -4,6 +4,7 @@
 #ifndef SCRIPTPLAYERWINDOW_H
 #define SCRIPTPLAYERWINDOW_H
 
+#include "codepage.h"
 #include "consolerules.h"
 #include "consolerun.h"
 #include "scriptchecker.h"
@@ -38,9 +39,9 @@ public:
     qint64 currentTick() const;
     // The player's own com_maxfps, as the game's config sets it.
     void setFramesPerSecond(int maxFps);
-    // The folder of the script played, whose scripts its exec runs where it stands; none when
-    // the script has no file yet.
-    void setScriptFolder(const QString &folder);
+    // The folder of the script played, whose scripts its exec runs where it stands, read in
+    // codePage; none when the script has no file yet.
+    void setScriptFolder(const QString &folder, CodePage codePage = {});
 
 public slots:
     void play();
@@ -79,6 +80,7 @@ private:
     ServerView m_seenByOthers; // of m_run
     ScriptCheck m_check;
     QString m_scriptFolder;
+    CodePage m_scriptCodePage;
     ScriptReader m_reader;
     qint64 m_tick = 0; // while paused, or when playing started
     bool m_playing = false;

@@ -4,6 +4,7 @@
 #include "cfgfiledialog.h"
 #include "fakedialogs.h"
 #include "frmnamescript.h"
+#include "gameedition.h"
 #include "installedgames.h"
 #include "scriptsaver.h"
 #include "treefile.h"
@@ -190,7 +191,8 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
         void reportFailure(QWidget *, const QString &message) override { messages << message; }
         QStringList messages;
     } chooser(*m_games);
-    ScriptSaver saver(chooser, *m_games);
+    GameEdition edition(*m_games);
+    ScriptSaver saver(chooser, edition);
     frmNameScript window(saver);
     window.show();
     window.findChild<QLineEdit *>(u"Text1"_qs)->setText(u"^1Sniper"_qs);

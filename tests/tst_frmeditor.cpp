@@ -815,8 +815,8 @@ void tst_frmEditor::offersToReadAScriptSavedAsUtf8()
     QFETCH(QByteArray, saved);
     const QString path = writeFile(u"utf8.cfg"_qs, file);
     QVERIFY(!path.isEmpty());
-    GameEdition::instance().choose(GameLanguage::ofKey(edition));
-    const auto followTheGame = qScopeGuard([] { GameEdition::instance().choose(std::nullopt); });
+    m_program->edition().choose(GameLanguage::ofKey(edition));
+    const auto followTheGame = qScopeGuard([this] { m_program->edition().choose(std::nullopt); });
 
     handOff(u"A"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));

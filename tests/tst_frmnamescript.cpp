@@ -110,6 +110,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     FakeDialogs m_dialogs;
     std::unique_ptr<InstalledGames> m_games;
+    std::unique_ptr<GameEdition> m_edition;
     std::unique_ptr<ScriptSaver> m_saver;
     std::unique_ptr<frmNameScript> m_window;
     QTemporaryDir m_settings;
@@ -133,16 +134,15 @@ void tst_frmNameScript::init()
     search.home = m_dir->path();
     search.winePrefixes = { m_dir->filePath(u".wine"_qs) };
     m_games = std::make_unique<InstalledGames>(search);
-    m_saver = std::make_unique<ScriptSaver>(m_dialogs, *m_games);
+    m_edition = std::make_unique<GameEdition>(*m_games);
+    m_saver = std::make_unique<ScriptSaver>(m_dialogs, *m_edition);
     m_window = std::make_unique<frmNameScript>(*m_saver);
-    GameEdition::instance().follow(m_games.get());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 void tst_frmNameScript::cleanup()
 {
-    GameEdition::instance().follow(nullptr);
     m_window.reset();
     // A preview tooltip goes once it has faded out.
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -573,7 +573,6 @@ void tst_frmNameScript::namesInTheEditionsLetters()
         = m_dir->path() + u"/.local/share/Steam/steamapps/common/Call of Duty 2/main/"_qs;
     QVERIFY(writeTreeFile(main + u"iw_00.iwd"_qs, ""));
     QVERIFY(writeTreeFile(main + u"localized_"_qs + edition + u"_iw00.iwd"_qs, ""));
-    GameEdition::instance().follow(m_games.get());
     m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
     for (const QChar letter : name)
         QTest::sendKeyEvent(QTest::Click, nameBox(), Qt::Key_unknown, letter, Qt::NoModifier);

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "gameconfigs.h"
 #include "gamefinder.h"
-#include "gamelanguage.h"
 #include "installedgames.h"
-#include "saveinstructions.h"
+#include "savenotice.h"
 #include "treefile.h"
 
 #include <QDir>
@@ -239,9 +239,9 @@ void tst_GameFinder::noticeSaysHowToRunTheScript()
         u"32:"_qs + cod2Key, withRoot(u"{root}/Program Files (x86)/Activision/Call of Duty 2"_qs));
     m_search.canWrite = [](const QString &) { return false; };
     InstalledGames games(m_search);
-    const SaveInstructions where(m_root->filePath(path), games);
-    QCOMPARE(where.path().contains(u"VirtualStore"_qs), path.startsWith(u"Program Files"_qs));
-    const QString text = where.forScript(script);
+    const ScriptPlace where = games.placeOf(m_root->filePath(path), std::nullopt);
+    QCOMPARE(where.savePath().contains(u"VirtualStore"_qs), path.startsWith(u"Program Files"_qs));
+    const QString text = SaveNotice::textFor(where, games.games(), script);
     QVERIFY2(text.contains(withRoot(said)), qPrintable(text));
 }
 
@@ -284,7 +284,7 @@ void tst_GameFinder::languageOfTheInstall()
     for (const QString &file : files)
         inMain << u"main/"_qs + file;
     QVERIFY(makeTree(inMain));
-    const std::optional<GameLanguage> found = GameLanguage::ofInstall(m_root->filePath(u"main"_qs));
+    const std::optional<GameLanguage> found = GameConfigs::editionOf(m_root->filePath(u"main"_qs));
     QCOMPARE(found ? found->key() : QString(), language);
 }
 

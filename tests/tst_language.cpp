@@ -95,8 +95,7 @@ void tst_Language::windowsSpeakTheLanguage()
     AnimationDialog animation(u"^1Tint"_qs);
     animation.show();
     SaveNotice::showBelow(&main,
-        QCoreApplication::translate(
-            "SaveInstructions", "In the game, open the console (~) and type: %1")
+        QCoreApplication::translate("SaveNotice", "In the game, open the console (~) and type: %1")
             .arg(u"/exec a.cfg"_qs),
         u"/exec a.cfg"_qs);
     for (QWidget *window :

@@ -88,7 +88,8 @@ void tst_NamePreview::palette()
 void tst_NamePreview::previewShowsEveryCodeOnItsGround()
 {
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs)));
+    preview.setHtml(
+        NamePreview::html(NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs, CodePage())));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     const QTextTableCell cell = table->cellAt(0, 0);
@@ -131,7 +132,7 @@ void tst_NamePreview::previewShowsWhatTheGameShows()
     QFETCH(QString, cutOff);
 
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(NamePreview::judge(name)));
+    preview.setHtml(NamePreview::html(NamePreview::judge(name, CodePage())));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     QString shown;
@@ -171,7 +172,7 @@ void tst_NamePreview::length()
     QFETCH(int, length);
     QFETCH(QString, cutOff);
 
-    const QString html = NamePreview::html(NamePreview::judge(name));
+    const QString html = NamePreview::html(NamePreview::judge(name, CodePage()));
     QVERIFY2(html.contains(u"<p>%1 / 31</p>"_qs.arg(length)), qPrintable(html));
     QCOMPARE(html.contains(u"cuts off"_qs), !cutOff.isEmpty());
     if (!cutOff.isEmpty())
@@ -198,7 +199,7 @@ void tst_NamePreview::refusedCharacters()
     QFETCH(QString, name);
     QFETCH(QString, warning);
 
-    const QString html = NamePreview::html(NamePreview::judge(name));
+    const QString html = NamePreview::html(NamePreview::judge(name, CodePage()));
     if (warning.isEmpty())
         QVERIFY2(!html.contains(u"refuse"_qs), qPrintable(html));
     else

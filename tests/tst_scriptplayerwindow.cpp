@@ -212,7 +212,7 @@ void tst_ScriptPlayerWindow::teamCodesShowInTheTeamsColors()
     QVERIFY2(alliedAt >= 0 && axisAt >= 0, "both colors show");
     QVERIFY(alliedAt < axisAt);
     // One setting for every view: the main window's preview draws ^8 alike.
-    QVERIFY(NamePreview::html(NamePreview::judge(u"^8M"_qs)).contains(allies.name()));
+    QVERIFY(NamePreview::html(NamePreview::judge(u"^8M"_qs, CodePage())).contains(allies.name()));
 }
 
 void tst_ScriptPlayerWindow::timelineAndWarningsLeadToTheirLines()

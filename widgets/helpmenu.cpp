@@ -5,8 +5,7 @@
 
 #include "colorruns.h"
 #include "gamecolors.h"
-#include "installedgames.h"
-#include "saveinstructions.h"
+#include "gameedition.h"
 
 #include <QApplication>
 #include <QColor>
@@ -31,14 +30,14 @@ void showPage(QWidget *window, const QString &objectName, const QString &title, 
 } // namespace
 
 void HelpMenu::addTo(
-    QMenuBar *menuBar, QWidget *window, InstalledGames &games, std::function<QString()> script)
+    QMenuBar *menuBar, QWidget *window, GameEdition &edition, std::function<QString()> script)
 {
     QMenu *help = menuBar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     QAction *inTheGame
-        = help->addAction(tr("Using the Script in the &Game"), window, [window, &games, script] {
+        = help->addAction(tr("Using the Script in the &Game"), window, [window, &edition, script] {
               showPage(window, QStringLiteral("inTheGamePage"), tr("Using the Script in the Game"),
-                  HelpMenu::inTheGame(games, script()));
+                  HelpMenu::inTheGame(edition, script()));
           });
     inTheGame->setObjectName(QStringLiteral("inTheGameAction"));
     inTheGame->setShortcut(QKeySequence::HelpContents);
@@ -54,10 +53,10 @@ void HelpMenu::addTo(
     help->addAction(tr("About &Qt..."), qApp, &QApplication::aboutQt);
 }
 
-QString HelpMenu::inTheGame(InstalledGames &games, const QString &path)
+QString HelpMenu::inTheGame(GameEdition &edition, const QString &path)
 {
     QString folders;
-    for (const GameInstall &game : games.games()) {
+    for (const GameInstall &game : edition.games().games()) {
         folders += tr("<li>%1: <code>%2</code></li>")
                        .arg(GameNames::of(game.family()),
                            QDir::toNativeSeparators(game.scriptFolder).toHtmlEscaped());
@@ -67,7 +66,7 @@ QString HelpMenu::inTheGame(InstalledGames &games, const QString &path)
              "<code>main</code> in the folder the game is installed in.")
         : tr("Tintmark found:<ul>%1</ul>").arg(folders);
     const QString exec
-        = path.isEmpty() ? u"/exec name.cfg"_qs : SaveInstructions(path, games).consoleCommand();
+        = path.isEmpty() ? u"/exec name.cfg"_qs : edition.placeOf(path).consoleCommand();
     return tr("<ol><li>Save the script into the game's <b>main</b> folder. %1</li>"
               "<li>Start the game, open the console with <b>~</b> and type <code>%2</code>%3.</li>"
               "<li>A script that binds keys, such as an animated name that plays on a key, starts "

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-class InstalledGames;
+class GameEdition;
 class QMenuBar;
 class QWidget;
 
@@ -21,11 +21,11 @@ class HelpMenu {
 public:
     // script: the script the window last saved or opened, empty when none.
     static void addTo(
-        QMenuBar *menuBar, QWidget *window, InstalledGames &games, std::function<QString()> script);
+        QMenuBar *menuBar, QWidget *window, GameEdition &edition, std::function<QString()> script);
 
     // The steps in the game for the script at path (any script when empty), with the game
     // folders found and the exact /exec line.
-    static QString inTheGame(InstalledGames &games, const QString &path);
+    static QString inTheGame(GameEdition &edition, const QString &path);
     // Each color code as the game draws it, with what the game does with it.
     static QString colorCodes();
     static void showAbout(QWidget *window);

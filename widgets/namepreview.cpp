@@ -43,12 +43,12 @@ QString drawn(const QString &nameHtml)
 
 } // namespace
 
-JudgedName NamePreview::judge(const QString &typed)
+JudgedName NamePreview::judge(const QString &typed, GameEdition &edition)
 {
     // A name of ASCII alone reads the same in every edition: the edition is looked up only for
     // one that needs it.
     const bool ascii = std::ranges::all_of(typed, [](QChar c) { return c.unicode() < 0x80; });
-    return judge(typed, ascii ? CodePage() : GameEdition::instance().codePage());
+    return judge(typed, ascii ? CodePage() : edition.codePage());
 }
 
 JudgedName NamePreview::judge(const QString &typed, CodePage codePage)

@@ -15,6 +15,8 @@
 #include <optional>
 #include <utility>
 
+class GameEdition;
+
 // A typed name as the console judges it, once per change: the line a save writes, the name the
 // game shows from it, and the color codes typed.
 struct JudgedName {
@@ -38,7 +40,7 @@ class NamePreview {
 
 public:
     // Judged in the letters of the game's edition.
-    static JudgedName judge(const QString &typed);
+    static JudgedName judge(const QString &typed, GameEdition &edition);
     static JudgedName judge(const QString &typed, CodePage codePage);
     // "the Cyrillic letter “С”": a character named so that a player tells it from one that
     // looks the same.

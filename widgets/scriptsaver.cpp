@@ -5,19 +5,19 @@
 
 #include "filetext.h"
 #include "gameedition.h"
-#include "installedgames.h"
 #include "playerdialogs.h"
 #include "recentscripts.h"
-#include "saveinstructions.h"
 #include "savenotice.h"
 
 #include <QDir>
 
-ScriptSaver::ScriptSaver(PlayerDialogs &dialogs, InstalledGames &games)
+ScriptSaver::ScriptSaver(PlayerDialogs &dialogs, GameEdition &edition)
     : m_dialogs(dialogs)
-    , m_games(games)
+    , m_edition(edition)
 {
 }
+
+InstalledGames &ScriptSaver::installedGames() { return m_edition.games(); }
 
 QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText)
 {
@@ -26,27 +26,27 @@ QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText
         return {};
     // Not "Access denied" in an old install under Program Files: the game reads its scripts
     // from the copy of its folder that Windows keeps for it, and the notice says so.
-    const SaveInstructions where(chosen, m_games);
-    return write(window, where, takeText) ? where.path() : QString();
+    const ScriptPlace where = m_edition.placeOf(chosen);
+    return write(window, where, takeText) ? where.savePath() : QString();
 }
 
 bool ScriptSaver::saveTo(
     QWidget *window, const QString &path, const CfgWriter::TextSource &takeText)
 {
-    return write(window, SaveInstructions(path, m_games), takeText);
+    return write(window, m_edition.placeOf(path), takeText);
 }
 
 bool ScriptSaver::write(
-    QWidget *window, const SaveInstructions &where, const CfgWriter::TextSource &takeText)
+    QWidget *window, const ScriptPlace &where, const CfgWriter::TextSource &takeText)
 {
-    const QString &path = where.path();
+    const QString &path = where.savePath();
     QString text;
     QString reason;
     const auto keepText = [&] {
         text = takeText();
         return text;
     };
-    if (!CfgWriter::write(path, keepText, GameEdition::instance().codePageOf(path), &reason)) {
+    if (!CfgWriter::write(path, keepText, where.codePage(), &reason)) {
         m_dialogs.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
@@ -54,7 +54,9 @@ bool ScriptSaver::write(
     RecentScripts::add(path);
     m_dialogs.rememberFolderOf(window, path);
     // The notice checks what the game will read: the file as written, line ends and all.
-    SaveNotice::showBelow(window, where.forScript(fileTextOf(text)), where.consoleCommand());
+    SaveNotice::showBelow(window,
+        SaveNotice::textFor(where, installedGames().games(), fileTextOf(text)),
+        where.consoleCommand());
     return true;
 }
 
