@@ -41,8 +41,8 @@ TintmarkProgram::TintmarkProgram(
     , m_edition(games)
     , m_saver(dialogs, m_edition)
     , m_opener(dialogs, m_edition)
-    , m_mainWindow(m_saver)
-    , m_editorHandOff(m_mainWindow, m_saver, m_opener, recoveryFolder)
+    , m_mainWindow(m_saver, m_colors)
+    , m_editorHandOff(m_mainWindow, m_saver, m_opener, m_colors, recoveryFolder)
 {
 }
 

@@ -15,6 +15,7 @@
 #include "filetext.h"
 #include "frmeditor.h"
 #include "frmnamescript.h"
+#include "gamecolors.h"
 #include "gameedition.h"
 #include "installedgames.h"
 #include "recoverycopy.h"
@@ -101,8 +102,9 @@ void bench_Tintmark::handOff()
     GameEdition edition(games);
     ScriptSaver saver(dialogs, edition);
     ScriptOpener opener(dialogs, edition);
-    frmNameScript mainWindow(saver);
-    ScriptEditorHandOff editorHandOff(mainWindow, saver, opener);
+    GameColors colors;
+    frmNameScript mainWindow(saver, colors);
+    ScriptEditorHandOff editorHandOff(mainWindow, saver, opener, colors);
     mainWindow.show();
     mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
     auto *editorButton = mainWindow.findChild<QPushButton *>(QStringLiteral("Command1"));
@@ -289,7 +291,8 @@ void bench_Tintmark::openBig()
     ScriptSaver saver(dialogs, edition);
     ScriptOpener opener(dialogs, edition);
     RecoveryCopy recovery(folder.filePath(QStringLiteral("recovery")));
-    frmEditor editor(saver, opener, recovery);
+    GameColors colors;
+    frmEditor editor(saver, opener, recovery, colors);
     if (inTintmark) {
         editor.show();
         editor.playScript();
@@ -333,7 +336,8 @@ void bench_Tintmark::keystroke()
     InstalledGames games { GameSearch() };
     GameEdition edition(games);
     ScriptSaver saver(dialogs, edition);
-    frmNameScript mainWindow(saver);
+    GameColors colors;
+    frmNameScript mainWindow(saver, colors);
     QLineEdit bare;
     QLineEdit *box = &bare;
     if (inTintmark) {

@@ -8,6 +8,7 @@
 #include "colorswatch.h"
 #include "editionmenu.h"
 #include "fixedlayout.h"
+#include "gamecolors.h"
 #include "gameedition.h"
 #include "helpmenu.h"
 #include "installedgames.h"
@@ -79,9 +80,10 @@ QPushButton *createButton(const QString &caption, QWidget *parent)
 
 } // namespace
 
-frmNameScript::frmNameScript(ScriptSaver &saver, QWidget *parent)
+frmNameScript::frmNameScript(ScriptSaver &saver, GameColors &gameColors, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
+    , m_gameColors(gameColors)
 {
     setObjectName(QStringLiteral("frmNameScript"));
     // The window's own face stays as it is in every language: its caption, its buttons, its
@@ -420,7 +422,7 @@ void frmNameScript::judgeName()
     // A preview on screen follows the name instead of showing the old one.
     const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
     const JudgedName judged = NamePreview::judge(Text1->text(), m_saver.edition());
-    Text1->setToolTip(NamePreview::html(judged, whatTheNameIs()));
+    Text1->setToolTip(NamePreview::html(judged, m_gameColors.palette(), whatTheNameIs()));
     // The first letter the edition cannot show is said as it is typed.
     const bool newlyUnheld = judged.unheld && !m_respellAction->isVisible() && Text1->hasFocus();
     // QAction tells every widget it is in of each setVisible, changed or not.
@@ -450,7 +452,7 @@ void frmNameScript::showPreview()
 void frmNameScript::pinPreview()
 {
     if (!m_pinned) {
-        m_pinned = new PinnedPreview(this);
+        m_pinned = new PinnedPreview(this, m_gameColors);
         m_pinned->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_pinned->setName(NamePreview::judge(Text1->text(), m_saver.edition()));
@@ -527,8 +529,8 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
         name->clear();
         addNameCommands(name);
     });
-    HelpMenu::addTo(
-        menuBar, this, m_saver.edition(), [] { return RecentScripts::paths().value(0); });
+    HelpMenu::addTo(menuBar, this, m_saver.edition(), m_gameColors,
+        [] { return RecentScripts::paths().value(0); });
 }
 
 void frmNameScript::showNameMenu(const QPoint &position)

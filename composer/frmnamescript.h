@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class GameColors;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -29,7 +30,8 @@ class frmNameScript : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmNameScript(ScriptSaver &saver, QWidget *parent = nullptr);
+    // gameColors: the team colors its previews draw ^8 and ^9 in.
+    frmNameScript(ScriptSaver &saver, GameColors &gameColors, QWidget *parent = nullptr);
     ~frmNameScript() override;
 
     // The command word from lblSet, a space and the name, quoted where the console needs it: the
@@ -90,6 +92,7 @@ private:
     std::optional<SetNameLine> lineSettingTheName();
 
     ScriptSaver &m_saver;
+    GameColors &m_gameColors;
     std::unique_ptr<picColor> m_colors; // created on the first swatch click
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;

@@ -8,6 +8,7 @@
 #include "editionmenu.h"
 #include "filetext.h"
 #include "fixedlayout.h"
+#include "gamecolors.h"
 #include "gameedition.h"
 #include "helpmenu.h"
 #include "languagemenu.h"
@@ -60,12 +61,13 @@ QString withLineBreaks(QString text)
 
 } // namespace
 
-frmEditor::frmEditor(
-    ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery, QWidget *parent)
+frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery,
+    GameColors &colors, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
     , m_opener(opener)
     , m_recovery(recovery)
+    , m_colors(colors)
 {
     setObjectName(QStringLiteral("frmEditor"));
     // The window's own face stays as it is in every language: its caption, its button and its
@@ -228,7 +230,7 @@ void frmEditor::createMenus(QMenuBar *menuBar)
     script->setObjectName(QStringLiteral("scriptMenu"));
     script->addAction(m_playAction);
     script->addAction(m_animationAction);
-    HelpMenu::addTo(menuBar, this, m_saver.edition(), [this] { return m_scriptPath; });
+    HelpMenu::addTo(menuBar, this, m_saver.edition(), m_colors, [this] { return m_scriptPath; });
 }
 
 void frmEditor::showFileState()
@@ -309,7 +311,8 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
     if (const std::optional<QString> name = SetNameLine::nameSetBy(line))
         QToolTip::showText(help->globalPos(),
-            NamePreview::html(NamePreview::judge(*name, m_saver.edition())), txtEditor->viewport());
+            NamePreview::html(NamePreview::judge(*name, m_saver.edition()), m_colors.palette()),
+            txtEditor->viewport());
     else
         QToolTip::hideText();
     return true;
@@ -449,7 +452,7 @@ void frmEditor::playScript()
 {
     if (!m_player) {
         // A child window: it closes with the editor, whose script it plays.
-        m_player = new ScriptPlayerWindow(this);
+        m_player = new ScriptPlayerWindow(m_colors, this);
         m_player->setWindowFlag(Qt::Window);
         m_player->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_player, &ScriptPlayerWindow::lineActivated, this, &frmEditor::goToLine);
@@ -504,7 +507,7 @@ void frmEditor::placePlayerBeside()
 void frmEditor::insertAnimation()
 {
     // Made when asked for, so that it costs nothing before.
-    auto *dialog = new AnimationDialog(m_lastHandedOffName, this);
+    auto *dialog = new AnimationDialog(m_lastHandedOffName, m_colors, this);
     dialog->setFramesPerSecond(m_saver.installedGames().maxFpsInConfigs());
     dialog->setKeysBoundInTheGame(m_saver.installedGames().bindingsInConfigs());
     dialog->setAttribute(Qt::WA_DeleteOnClose);

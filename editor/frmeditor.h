@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class GameColors;
 class QAction;
 class QLabel;
 class QMenuBar;
@@ -30,8 +31,9 @@ class frmEditor : public QWidget {
     Q_OBJECT
 
 public:
-    // recovery: where the editor keeps a copy of changes it has not saved.
-    frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery,
+    // recovery: where the editor keeps a copy of changes it has not saved. colors: the team
+    // colors its previews and its player draw ^8 and ^9 in.
+    frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery, GameColors &colors,
         QWidget *parent = nullptr);
 
     // Takes a script recovered from a program that ended without saving it, as changed text.
@@ -87,6 +89,7 @@ private:
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
     RecoveryCopy &m_recovery;
+    GameColors &m_colors;
     QTimer m_recoveryPause; // the copy is written once typing pauses, not at every key
     QPlainTextEdit *txtEditor = nullptr;
     QPushButton *cmdSave = nullptr;

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class GameColors;
 class GameNameDelegate;
 class GameNameView;
 class QComboBox;
@@ -31,7 +32,8 @@ class ScriptPlayerWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ScriptPlayerWindow(QWidget *parent = nullptr);
+    // colors: the one setting of the team colors, which its nation box sets and follows.
+    explicit ScriptPlayerWindow(GameColors &colors, QWidget *parent = nullptr);
 
     // The script as the file holds it. Playing goes on at the time it has reached.
     void setScript(const QString &fileText);
@@ -73,6 +75,7 @@ private:
     // Where a tick falls in the run's timeline: inside an endless loop, time goes round it.
     qint64 timelineTick(qint64 tick) const;
 
+    GameColors &m_colors;
     QString m_script;
     QList<KeyPress> m_presses;
     ConsoleRun m_run;

@@ -4,6 +4,7 @@
 #include "cfgfiledialog.h"
 #include "fakedialogs.h"
 #include "frmnamescript.h"
+#include "gamecolors.h"
 #include "gameedition.h"
 #include "installedgames.h"
 #include "scriptsaver.h"
@@ -193,7 +194,8 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     } chooser(*m_games);
     GameEdition edition(*m_games);
     ScriptSaver saver(chooser, edition);
-    frmNameScript window(saver);
+    GameColors colors;
+    frmNameScript window(saver, colors);
     window.show();
     window.findChild<QLineEdit *>(u"Text1"_qs)->setText(u"^1Sniper"_qs);
     QStringList places;

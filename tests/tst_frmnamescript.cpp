@@ -7,6 +7,7 @@
 #include "fakedialogs.h"
 #include "fixedlayout.h"
 #include "frmnamescript.h"
+#include "gamecolors.h"
 #include "gameedition.h"
 #include "gamenameview.h"
 #include "installedgames.h"
@@ -111,6 +112,7 @@ private:
     FakeDialogs m_dialogs;
     std::unique_ptr<InstalledGames> m_games;
     std::unique_ptr<GameEdition> m_edition;
+    GameColors m_colors;
     std::unique_ptr<ScriptSaver> m_saver;
     std::unique_ptr<frmNameScript> m_window;
     QTemporaryDir m_settings;
@@ -136,7 +138,7 @@ void tst_frmNameScript::init()
     m_games = std::make_unique<InstalledGames>(search);
     m_edition = std::make_unique<GameEdition>(*m_games);
     m_saver = std::make_unique<ScriptSaver>(m_dialogs, *m_edition);
-    m_window = std::make_unique<frmNameScript>(*m_saver);
+    m_window = std::make_unique<frmNameScript>(*m_saver, m_colors);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }

@@ -89,10 +89,11 @@ void tst_Language::windowsSpeakTheLanguage()
     // The menus are the program's additions: translated.
     QVERIFY(main.findChild<QMenuBar *>()->actions().first()->text() != u"&File"_qs);
 
-    ScriptPlayerWindow player;
+    GameColors colors;
+    ScriptPlayerWindow player(colors);
     player.setScript(u"set name ^1A\r\nwait 20\r\nset name ^2B\r\nbind F1 \"set name C\"\r\n"_qs);
     player.show();
-    AnimationDialog animation(u"^1Tint"_qs);
+    AnimationDialog animation(u"^1Tint"_qs, colors);
     animation.show();
     SaveNotice::showBelow(&main,
         QCoreApplication::translate("SaveNotice", "In the game, open the console (~) and type: %1")

@@ -20,6 +20,13 @@ template <> char *toString(const ColorRun &run)
 }
 } // namespace QTest
 
+namespace {
+
+// The team colors of the first allied nation, as the settings start.
+const GamePalette americans = teamPalette(alliedNations().front());
+
+} // namespace
+
 class tst_NamePreview : public QObject {
     Q_OBJECT
 
@@ -88,8 +95,8 @@ void tst_NamePreview::palette()
 void tst_NamePreview::previewShowsEveryCodeOnItsGround()
 {
     QTextDocument preview;
-    preview.setHtml(
-        NamePreview::html(NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs, CodePage())));
+    preview.setHtml(NamePreview::html(
+        NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs, CodePage()), americans));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     const QTextTableCell cell = table->cellAt(0, 0);
@@ -132,7 +139,7 @@ void tst_NamePreview::previewShowsWhatTheGameShows()
     QFETCH(QString, cutOff);
 
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(NamePreview::judge(name, CodePage())));
+    preview.setHtml(NamePreview::html(NamePreview::judge(name, CodePage()), americans));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     QString shown;
@@ -172,7 +179,7 @@ void tst_NamePreview::length()
     QFETCH(int, length);
     QFETCH(QString, cutOff);
 
-    const QString html = NamePreview::html(NamePreview::judge(name, CodePage()));
+    const QString html = NamePreview::html(NamePreview::judge(name, CodePage()), americans);
     QVERIFY2(html.contains(u"<p>%1 / 31</p>"_qs.arg(length)), qPrintable(html));
     QCOMPARE(html.contains(u"cuts off"_qs), !cutOff.isEmpty());
     if (!cutOff.isEmpty())
@@ -199,7 +206,7 @@ void tst_NamePreview::refusedCharacters()
     QFETCH(QString, name);
     QFETCH(QString, warning);
 
-    const QString html = NamePreview::html(NamePreview::judge(name, CodePage()));
+    const QString html = NamePreview::html(NamePreview::judge(name, CodePage()), americans);
     if (warning.isEmpty())
         QVERIFY2(!html.contains(u"refuse"_qs), qPrintable(html));
     else
@@ -238,7 +245,7 @@ void tst_NamePreview::otherEditionsSeeTheSameBytes()
     QCOMPARE(seen, elsewhere);
     // The preview says it below the name, each in the colors the game draws.
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(judged));
+    preview.setHtml(NamePreview::html(judged, americans));
     for (const QString &line : std::as_const(elsewhere)) {
         QVERIFY2(preview.toPlainText().contains(
                      u"Players of editions with %1 letters see:"_qs.arg(line.section(u':', 0, 0))),

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "animationdialog.h"
+#include "gamecolors.h"
 #include "gamenameview.h"
 #include "namepreview.h"
 #include "scriptplayerwindow.h"
@@ -57,6 +58,7 @@ private:
     QString time() const { return control<QLabel>("timeLabel")->text(); }
 
     QTemporaryDir m_settings;
+    std::unique_ptr<GameColors> m_colors;
     std::unique_ptr<ScriptPlayerWindow> m_window;
 };
 
@@ -70,7 +72,8 @@ void tst_ScriptPlayerWindow::initTestCase()
 
 void tst_ScriptPlayerWindow::init()
 {
-    m_window = std::make_unique<ScriptPlayerWindow>();
+    m_colors = std::make_unique<GameColors>();
+    m_window = std::make_unique<ScriptPlayerWindow>(*m_colors);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -212,7 +215,8 @@ void tst_ScriptPlayerWindow::teamCodesShowInTheTeamsColors()
     QVERIFY2(alliedAt >= 0 && axisAt >= 0, "both colors show");
     QVERIFY(alliedAt < axisAt);
     // One setting for every view: the main window's preview draws ^8 alike.
-    QVERIFY(NamePreview::html(NamePreview::judge(u"^8M"_qs, CodePage())).contains(allies.name()));
+    QVERIFY(NamePreview::html(NamePreview::judge(u"^8M"_qs, CodePage()), m_colors->palette())
+                .contains(allies.name()));
 }
 
 void tst_ScriptPlayerWindow::timelineAndWarningsLeadToTheirLines()
@@ -253,7 +257,7 @@ void tst_ScriptPlayerWindow::scriptWithoutWarningsSaysSo()
 
 void tst_ScriptPlayerWindow::animationDialogPlaysAndOffersAShorterForm()
 {
-    AnimationDialog dialog(u"^1abcdefghijklmnopqr"_qs); // 20 bytes
+    AnimationDialog dialog(u"^1abcdefghijklmnopqr"_qs, *m_colors); // 20 bytes
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const auto find
@@ -351,7 +355,7 @@ void tst_ScriptPlayerWindow::manyKeysFitTheWindow()
 
 void tst_ScriptPlayerWindow::animationDialogSaysWhatItsPaceCosts()
 {
-    AnimationDialog dialog(u"^1Pace"_qs);
+    AnimationDialog dialog(u"^1Pace"_qs, *m_colors);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const auto *pace = dialog.findChild<QLabel *>(u"paceLabel"_qs);
@@ -380,7 +384,7 @@ void tst_ScriptPlayerWindow::animationDialogSaysWhatItsPaceCosts()
 void tst_ScriptPlayerWindow::animationDialogRemembersAndCountsItsNames()
 {
     {
-        AnimationDialog dialog(u"^1Tint"_qs);
+        AnimationDialog dialog(u"^1Tint"_qs, *m_colors);
         dialog.setKeysBoundInTheGame({ KeyBinding { u"F1"_qs, u"vote yes"_qs } });
         dialog.findChild<QComboBox *>(u"effectBox"_qs)->setCurrentIndex(0); // color cycle
         dialog.findChild<QComboBox *>(u"formBox"_qs)->setCurrentIndex(1); // a key's steps
@@ -393,7 +397,7 @@ void tst_ScriptPlayerWindow::animationDialogRemembersAndCountsItsNames()
                     .contains(u"Your game's config binds F1 to \"vote yes\""_qs));
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     }
-    AnimationDialog again(u"^2Other"_qs);
+    AnimationDialog again(u"^2Other"_qs, *m_colors);
     QCOMPARE(again.findChild<QComboBox *>(u"effectBox"_qs)->currentIndex(), 0);
     QCOMPARE(again.findChild<QComboBox *>(u"formBox"_qs)->currentIndex(), 1);
     QCOMPARE(again.findChild<QLineEdit *>(u"keyEdit"_qs)->text(), u"f1"_qs);

@@ -29,8 +29,8 @@ void showPage(QWidget *window, const QString &objectName, const QString &title, 
 
 } // namespace
 
-void HelpMenu::addTo(
-    QMenuBar *menuBar, QWidget *window, GameEdition &edition, std::function<QString()> script)
+void HelpMenu::addTo(QMenuBar *menuBar, QWidget *window, GameEdition &edition,
+    const GameColors &colors, std::function<QString()> script)
 {
     QMenu *help = menuBar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -42,9 +42,9 @@ void HelpMenu::addTo(
     inTheGame->setObjectName(QStringLiteral("inTheGameAction"));
     inTheGame->setShortcut(QKeySequence::HelpContents);
     help->addAction(tr("What the &Color Codes Do"), window,
-            [window] {
+            [window, &colors] {
                 showPage(window, QStringLiteral("colorCodesPage"), tr("What the Color Codes Do"),
-                    HelpMenu::colorCodes());
+                    HelpMenu::colorCodes(colors));
             })
         ->setObjectName(QStringLiteral("colorCodesAction"));
     help->addSeparator();
@@ -76,15 +76,14 @@ QString HelpMenu::inTheGame(GameEdition &edition, const QString &path)
             path.isEmpty() ? tr(", with the name you saved") : QString());
 }
 
-QString HelpMenu::colorCodes()
+QString HelpMenu::colorCodes(const GameColors &colors)
 {
     QString rows;
     for (const QChar digit : QStringView(u"1234567890")) {
         const QString about = aboutColorCode(digit);
         rows += u"<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td><b>^%2</b></td>"
-                "<td>%3</td></tr>"_qs.arg(
-                    QColor(GameColors::instance().palette()[digit.digitValue()]).name(), digit,
-                    (about.isEmpty() ? colorCodeName(digit) : about).toHtmlEscaped());
+                "<td>%3</td></tr>"_qs.arg(QColor(colors.palette()[digit.digitValue()]).name(),
+                    digit, (about.isEmpty() ? colorCodeName(digit) : about).toHtmlEscaped());
     }
     return tr("<p>A caret and a digit color the letters after them in the game:</p>"
               "<table cellspacing=\"4\">%1</table>"

@@ -5,6 +5,7 @@
 #define NAMEPREVIEW_H
 
 #include "codepage.h"
+#include "colorruns.h"
 #include "setnameline.h"
 #include "shownname.h"
 
@@ -45,10 +46,11 @@ public:
     // "the Cyrillic letter “С”": a character named so that a player tells it from one that
     // looks the same.
     static QString nameOfCharacter(char32_t character);
-    // heading: a line above the preview, if any.
-    static QString html(const JudgedName &judged, const QString &heading = {});
+    // palette: the colors the name is drawn in. heading: a line above the preview, if any.
+    static QString html(
+        const JudgedName &judged, const GamePalette &palette, const QString &heading = {});
     // The html's text below the drawn name: length, cut, refusal and the codes' notes.
-    static QString detailsHtml(const JudgedName &judged);
+    static QString detailsHtml(const JudgedName &judged, const GamePalette &palette);
 };
 
 #endif // NAMEPREVIEW_H
