@@ -186,17 +186,17 @@ void frmNameScript::createControls(QWidget *client)
         = new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this);
     m_respellAction->setObjectName(QStringLiteral("respellName"));
     connect(m_respellAction, &QAction::triggered, this, [this] {
-        const JudgedName judged = NamePreview::judge(Text1->text(), m_saver.edition());
-        if (!judged.unheld)
+        if (!m_judged.unheld)
             return;
         // The box would cut a spelling longer than it takes.
-        if (judged.respelled.size() > Text1->maxLength()) {
+        if (m_judged.respelled.size() > Text1->maxLength()) {
             QApplication::beep();
             return;
         }
         endUndoStep();
         Text1->selectAll();
-        Text1->insert(judged.respelled);
+        // A copy: inserting it judges the name anew.
+        Text1->insert(QString(m_judged.respelled));
         endUndoStep();
     });
     Text1->addAction(m_respellAction, QLineEdit::TrailingPosition);
@@ -273,14 +273,10 @@ void frmNameScript::createControls(QWidget *client)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }
 
-QString frmNameScript::setNameCommand() const
-{
-    return SetNameLine::forName(lblSet->text(), Text1->text()).line;
-}
-
 std::optional<SetNameLine> frmNameScript::lineSettingTheName()
 {
-    const SetNameLine judged = SetNameLine::forName(lblSet->text(), Text1->text());
+    // Judged with the command word that lblSet shows, as the preview judges it.
+    const SetNameLine &judged = m_judged.line;
     if (judged.refusal.isEmpty())
         return judged;
     QString refusal = tr("Tintmark does not save this name. %1.").arg(judged.refusal);
@@ -421,7 +417,8 @@ void frmNameScript::judgeName()
 {
     // A preview on screen follows the name instead of showing the old one.
     const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
-    const JudgedName judged = NamePreview::judge(Text1->text(), m_saver.edition());
+    m_judged = NamePreview::judge(Text1->text(), m_saver.edition());
+    const JudgedName &judged = m_judged;
     Text1->setToolTip(NamePreview::html(judged, m_gameColors.palette(), whatTheNameIs()));
     // The first letter the edition cannot show is said as it is typed.
     const bool newlyUnheld = judged.unheld && !m_respellAction->isVisible() && Text1->hasFocus();
@@ -455,7 +452,7 @@ void frmNameScript::pinPreview()
         m_pinned = new PinnedPreview(this, m_gameColors);
         m_pinned->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_pinned->setName(NamePreview::judge(Text1->text(), m_saver.edition()));
+    m_pinned->setName(m_judged);
     m_pinned->placeBeside(this);
     m_pinned->show();
     QToolTip::hideText();
@@ -639,8 +636,8 @@ void frmNameScript::cmdSave_Click()
 {
     if (!lineSettingTheName())
         return;
-    // The name may change while the dialog is open: the line is made again once the file is.
-    m_saver.save(this, [this] { return setNameCommand(); });
+    // The name may change while the dialog is open: the line is the one judged once the file is.
+    m_saver.save(this, [this] { return m_judged.line.line; });
 }
 
 void frmNameScript::Command1_Click()

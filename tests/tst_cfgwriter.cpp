@@ -218,10 +218,14 @@ void tst_CfgWriter::writesExactBytes()
     QFETCH(CodePage, codePage);
 
     QString error;
+    // The start of the file as the game reads it, which the notice after a save checks.
+    constexpr qsizetype headCharacters = 64 * 1024;
+    QString head;
     QVERIFY2(CfgWriter::write(
-                 pathOf("name.cfg"), [&] { return text; }, codePage, &error),
+                 pathOf("name.cfg"), [&] { return text; }, codePage, &error, &head, headCharacters),
         qPrintable(error));
     QCOMPARE(contentOf(pathOf("name.cfg")), bytes);
+    QCOMPARE(head, codePage.decode(bytes.first(std::min(bytes.size(), headCharacters))));
 }
 
 void tst_CfgWriter::replacesWholeContent()

@@ -21,7 +21,8 @@ class SaveNotice : public QLabel {
 public:
     // Shows text below window, in the window's one notice; command is offered to copy.
     static void showBelow(QWidget *window, const QString &text, const QString &command);
-    // What to do with a script saved at place, for its file as the game reads it: "/exec
+    // What to do with a script saved at place, for its file as the game reads it (what it holds
+    // beyond the largest command buffer changes nothing): "/exec
     // sniper.cfg" in the game's console when it is in a game's folder, else to put it there
     // first; the keys it binds; what the checker finds. installed: the games on this computer.
     static QString textFor(

@@ -3,7 +3,7 @@
 
 #include "scriptsaver.h"
 
-#include "filetext.h"
+#include "consolerules.h"
 #include "gameedition.h"
 #include "playerdialogs.h"
 #include "recentscripts.h"
@@ -40,22 +40,19 @@ bool ScriptSaver::write(
     QWidget *window, const ScriptPlace &where, const CfgWriter::TextSource &takeText)
 {
     const QString &path = where.savePath();
-    QString text;
     QString reason;
-    const auto keepText = [&] {
-        text = takeText();
-        return text;
-    };
-    if (!CfgWriter::write(path, keepText, where.codePage(), &reason)) {
+    // The notice checks what the game will read: the file as written, line ends and all, as far
+    // as any of the games reads a script.
+    QString fileText;
+    if (!CfgWriter::write(path, takeText, where.codePage(), &reason, &fileText,
+            ConsoleRules::largestBufferBytes)) {
         m_dialogs.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     RecentScripts::add(path);
     m_dialogs.rememberFolderOf(window, path);
-    // The notice checks what the game will read: the file as written, line ends and all.
-    SaveNotice::showBelow(window,
-        SaveNotice::textFor(where, installedGames().games(), fileTextOf(text)),
+    SaveNotice::showBelow(window, SaveNotice::textFor(where, installedGames().games(), fileText),
         where.consoleCommand());
     return true;
 }
