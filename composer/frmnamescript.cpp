@@ -26,6 +26,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -95,7 +96,10 @@ frmNameScript::frmNameScript(ScriptSaver &saver, GameColors &gameColors, QWidget
     const auto [menuBar, client] = addMenuBarAbove(this, rectFromTwips(0, 0, 9960, 1635).size());
     createControls(client);
     createMenus(menuBar);
-    setGeometry(QRect(QPoint(232, 342), sizeHint()));
+    // The layout's area stands where the layout puts it, 3480 and 5130 twips from the screen's
+    // top left, with the menu bar above it.
+    layout()->activate();
+    setGeometry(QRect(rectFromTwips(3480, 5130, 0, 0).topLeft() - client->pos(), sizeHint()));
     Form_Load();
 }
 
