@@ -108,8 +108,8 @@ ctest --test-dir build --output-on-failure --parallel 2
 # The models read what players write: their tests run again under the sanitizers, and the fuzz
 # targets a while.
 models="tst_colorruns tst_consolerun tst_scriptcommands tst_setnameline tst_shownname \
-tst_ticktime tst_serverview tst_scriptchecker tst_warningtext tst_cfgwriter tst_animation \
-tst_gamefinder"
+tst_ticktime tst_serverview tst_scriptchecker tst_warningtext tst_cfgreader tst_cfgwriter tst_codepage \
+tst_animation tst_gamefinder"
 sanitized "$models" "^($(echo "$models" | tr ' ' '|'))\$"
 if command -v clang++ >/dev/null; then
     fuzzed 20
