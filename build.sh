@@ -109,7 +109,7 @@ ctest --test-dir build --output-on-failure --parallel 2
 # targets a while.
 models="tst_colorruns tst_consolerun tst_scriptcommands tst_setnameline tst_shownname \
 tst_ticktime tst_serverview tst_scriptchecker tst_warningtext tst_cfgreader tst_cfgwriter tst_codepage \
-tst_animation tst_gamefinder"
+tst_animation tst_gameconfigs tst_gamefinder tst_installedgames tst_scriptplace"
 sanitized "$models" "^($(echo "$models" | tr ' ' '|'))\$"
 if command -v clang++ >/dev/null; then
     fuzzed 20

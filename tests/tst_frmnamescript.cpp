@@ -755,8 +755,6 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
     QCOMPARE(actions[1]->text(), u"COD: ^2Cod"_qs);
     actions[0]->trigger();
     QCOMPARE(nameBox()->text(), u"^1Old \u00a7"_qs);
-    // The player window and the animations go at the player's own frame rate.
-    QCOMPARE(m_games->maxFpsInConfigs(), 125);
 }
 
 void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()
