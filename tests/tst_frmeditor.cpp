@@ -6,6 +6,7 @@
 #include "endrequests.h"
 #include "fakedialogs.h"
 #include "gameedition.h"
+#include "recentscripts.h"
 #include "recoverycopy.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -104,16 +104,10 @@ private slots:
     void closingAsksAboutChanges_data();
     void closingAsksAboutChanges();
     void closingTheMainWindowEndsTheProgram();
-    void recentScriptsAreOffered();
     void ctrlSSavesWhereTheScriptLastWent_data();
     void ctrlSSavesWhereTheScriptLastWent();
-    void aboutNamesTheVersionAndLicence();
     void opensAScriptThatSavesAgainByteForByte_data();
     void opensAScriptThatSavesAgainByteForByte();
-    void offersToReadAScriptSavedAsUtf8_data();
-    void offersToReadAScriptSavedAsUtf8();
-    void refusesAFileThatIsNotText_data();
-    void refusesAFileThatIsNotText();
     void asksBeforeChangedTextGoes();
     void opensADroppedScript();
     void playerFollowsTheScriptAndLeadsToItsLines_data();
@@ -124,8 +118,6 @@ private slots:
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
     void hoverPreviewsASetNameLine();
     void unsavedChangesAreCopiedUntilSavedOrLetGo();
-    void asksBeforeOpeningWhatNoGameReads_data();
-    void asksBeforeOpeningWhatNoGameReads();
     void aScriptLeftUnsavedIsOfferedBack_data();
     void aScriptLeftUnsavedIsOfferedBack();
 #ifdef Q_OS_UNIX
@@ -567,65 +559,6 @@ void tst_frmEditor::closingTheMainWindowEndsTheProgram()
     QVERIFY(!openEditor);
 }
 
-// Scripts saved or opened come back through the context menu, newest first, five of them, also
-// when the program starts with one.
-void tst_frmEditor::recentScriptsAreOffered()
-{
-    handOff(u"A"_qs);
-    for (int i = 1; i <= 6; ++i) {
-        m_dialogs.path = m_dir->filePath(u"saved%1.cfg"_qs.arg(i));
-        QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
-    }
-    // A save from the main window is listed too.
-    m_dialogs.path = m_dir->filePath(u"main.cfg"_qs);
-    QTest::mouseClick(m_mainWindow->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
-    const QString opened = writeFile(u"opened.cfg"_qs, "set name Opened\r\n");
-    m_program->openInEditor(opened);
-    QCOMPARE(script()->toPlainText(), u"set name Opened\n"_qs);
-
-    // A second script of the same name is told apart by its folder.
-    m_program->openInEditor(writeFile(u"other/opened.cfg"_qs, "set name Other\r\n"));
-
-    auto *recent = editor()->findChild<QMenu *>(u"recentMenu"_qs);
-    QVERIFY(recent);
-    emit recent->aboutToShow();
-    QStringList shown;
-    for (const QAction *action : recent->actions())
-        shown << action->text() + u" @ "_qs + action->toolTip();
-    const QString folder = QDir::toNativeSeparators(m_dir->path());
-    const QString other = QDir::toNativeSeparators(m_dir->filePath(u"other"_qs));
-    QCOMPARE(shown,
-        (QStringList { u"opened.cfg (%1) @ %1"_qs.arg(other),
-            u"opened.cfg (%1) @ %1"_qs.arg(folder), u"main.cfg @ "_qs + folder,
-            u"saved6.cfg @ "_qs + folder, u"saved5.cfg @ "_qs + folder }));
-    recent->actions().constLast()->trigger();
-    QCOMPARE(script()->toPlainText(),
-        QString::fromLatin1(templateLiteral).replace(u"\r\n"_qs, u"\n"_qs) + u" set name A\n"_qs);
-}
-
-void tst_frmEditor::asksBeforeOpeningWhatNoGameReads_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("asked");
-    const QByteArray line(64 * 1024, 'x');
-    QTest::newRow("1 MiB in lines of 64 KiB") << (line + '\n').repeated(16).chopped(16) << false;
-    QTest::newRow("a byte more") << (line + '\n').repeated(16).chopped(15) << true;
-    QTest::newRow("a line of 64 KiB and one byte") << line + 'x' << true;
-}
-
-void tst_frmEditor::asksBeforeOpeningWhatNoGameReads()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, asked);
-    handOff(u"A"_qs);
-    const QString before = script()->toPlainText();
-    m_dialogs.path = writeFile(u"big.cfg"_qs, bytes);
-    m_dialogs.openLarge = false;
-    editor()->findChild<QAction *>(u"openAction"_qs)->trigger();
-    QCOMPARE(m_dialogs.largeQuestions, asked ? 1 : 0);
-    QCOMPARE(script()->toPlainText() == before, asked);
-}
-
 void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
 {
     handOff(u"A"_qs);
@@ -768,96 +701,14 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
     }
     QVERIFY(script()->toPlainText().startsWith(u"// \u201cquoted\u201d \u20ac and"_qs));
     QCOMPARE(m_dialogs.utf8Questions, 0);
+    // Offered again among the recent scripts, also when the program starts with it.
+    QCOMPARE(RecentScripts::paths().value(0), path);
     QCOMPARE(saveEditor(), bytes);
 
     // Opening is one step that Undo takes back.
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(script()->toPlainText().endsWith(u" set name A"_qs) != fromCommandLine);
     QVERIFY(!script()->toPlainText().startsWith(u"// \u201cquoted"_qs));
-}
-
-void tst_frmEditor::offersToReadAScriptSavedAsUtf8_data()
-{
-    QTest::addColumn<QString>("edition"); // the player's choice
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("readAsUtf8");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("respellings"); // said in the question
-    QTest::addColumn<QByteArray>("saved");
-    const QByteArray utf8 = "set name \"B\xc3\xa9\"\r\n";
-    QTest::newRow("read as UTF-8, saved as the game reads it")
-        << u"english"_qs << utf8 << true << u"set name \"B\u00e9\""_qs << QStringList()
-        << QByteArray("set name \"B\xe9\"\r\n");
-    QTest::newRow("read as the game reads it")
-        << u"english"_qs << utf8 << false << u"set name \"B\u00c3\u00a9\""_qs << QStringList()
-        << utf8;
-    const QByteArray lukasz = "set name \"\xc5\x81ukasz\"\r\n";
-    QTest::newRow("Polish edition: saved in Windows-1250")
-        << u"polish"_qs << lukasz << true << u"set name \"\u0141ukasz\""_qs << QStringList()
-        << QByteArray("set name \"\xa3ukasz\"\r\n");
-    QTest::newRow("Western edition: spelt in its letters, no dead end at Save")
-        << u"english"_qs << lukasz << true << u"set name \"Lukasz\""_qs
-        << QStringList { u"\u201c\u0141\u201d as \u201cL\u201d"_qs }
-        << QByteArray("set name \"Lukasz\"\r\n");
-    QTest::newRow("Russian edition: saved in Windows-1251")
-        << u"russian"_qs << QByteArray("set name \xd0\xa1\xd0\xbd\xd0\xb0\xd0\xb9\r\n") << true
-        << u"set name \u0421\u043d\u0430\u0439"_qs << QStringList()
-        << QByteArray("set name \xd1\xed\xe0\xe9\r\n");
-}
-
-void tst_frmEditor::offersToReadAScriptSavedAsUtf8()
-{
-    QFETCH(QString, edition);
-    QFETCH(QByteArray, file);
-    QFETCH(bool, readAsUtf8);
-    QFETCH(QString, text);
-    QFETCH(QStringList, respellings);
-    QFETCH(QByteArray, saved);
-    const QString path = writeFile(u"utf8.cfg"_qs, file);
-    QVERIFY(!path.isEmpty());
-    m_program->edition().choose(GameLanguage::ofKey(edition));
-    const auto followTheGame = qScopeGuard([this] { m_program->edition().choose(std::nullopt); });
-
-    handOff(u"A"_qs);
-    QVERIFY(QTest::qWaitForWindowActive(editor()));
-    m_dialogs.path = path;
-    m_dialogs.readAsUtf8 = readAsUtf8;
-    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(m_dialogs.utf8Questions, 1);
-    QCOMPARE(m_dialogs.utf8Respellings, respellings);
-    QCOMPARE(script()->toPlainText(), text + u'\n'); // the file's last line break
-    // Read as UTF-8, the text is not what the file holds until it is saved.
-    QCOMPARE(script()->document()->isModified(), readAsUtf8);
-    QCOMPARE(saveEditor(), saved);
-    QCOMPARE(m_dialogs.messages, QStringList());
-}
-
-void tst_frmEditor::refusesAFileThatIsNotText_data()
-{
-    QTest::addColumn<char>("byte");
-    QTest::addColumn<QString>("named");
-    QTest::newRow("NUL") << '\0' << u"0x00"_qs;
-    QTest::newRow("0x01") << '\x01' << u"0x01"_qs;
-    QTest::newRow("escape") << '\x1b' << u"0x1b"_qs;
-    QTest::newRow("0x1F, the last control code") << '\x1f' << u"0x1f"_qs;
-}
-
-void tst_frmEditor::refusesAFileThatIsNotText()
-{
-    QFETCH(char, byte);
-    QFETCH(QString, named);
-    const QString path = writeFile(u"binary.cfg"_qs, QByteArray("set") + byte + "name\tA\r\n");
-    QVERIFY(!path.isEmpty());
-
-    handOff(u"A"_qs);
-    QVERIFY(QTest::qWaitForWindowActive(editor()));
-    const QString text = script()->toPlainText();
-    m_dialogs.path = path;
-    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(m_dialogs.messages.first().contains(named + u" at offset 3"_qs),
-        qPrintable(m_dialogs.messages.first()));
-    QCOMPARE(script()->toPlainText(), text);
 }
 
 void tst_frmEditor::asksBeforeChangedTextGoes()
@@ -1114,21 +965,6 @@ void tst_frmEditor::ctrlSSavesWhereTheScriptLastWent()
     QFile opened(m_dir->filePath(u"opened.cfg"_qs));
     QVERIFY(opened.open(QIODevice::ReadOnly));
     QCOMPARE(opened.readAll(), savedAs ? old : changed);
-}
-
-void tst_frmEditor::aboutNamesTheVersionAndLicence()
-{
-    handOff(u"A"_qs);
-    QString about;
-    QTimer::singleShot(0, this, [&about] {
-        QWidget *box = QApplication::activeModalWidget();
-        about = box ? qobject_cast<QMessageBox *>(box)->text() : QString();
-        if (box)
-            box->close();
-    });
-    editor()->findChild<QAction *>(u"aboutAction"_qs)->trigger();
-    QVERIFY2(about.contains(u"Tintmark 1.0.0"_qs), qPrintable(about));
-    QVERIFY(about.contains(u"GNU General Public License, version 3 or later"_qs));
 }
 
 QTEST_MAIN(tst_frmEditor)

@@ -13,7 +13,6 @@
 #include "installedgames.h"
 #include "scriptsaver.h"
 #include "treefile.h"
-#include "writefaults.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -22,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -80,7 +78,6 @@ private slots:
     void savesTheNameAsItIsOnceTheDialogCloses();
     void savesANameLongerThanTheGameKeeps();
     void failedSaveWarnsAndNextSaveWorks();
-    void failedWriteKeepsTheOldScript();
     void closingEndsTheProgram();
     void tooltipPreviewsTheName();
     void swatchClickShowsThePreview();
@@ -93,8 +90,6 @@ private slots:
     void pinnedPreviewFollowsTheName();
     void wholeNameColoredInThePickedColors_data();
     void wholeNameColoredInThePickedColors();
-    void helpPagesSayWhatToDo_data();
-    void helpPagesSayWhatToDo();
     void accessibleNames_data();
     void accessibleNames();
 
@@ -629,27 +624,6 @@ void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
     QCOMPARE(savedBytes(), QByteArray("set name Player\r\n"));
 }
 
-// A one-name save that the system cuts short leaves the old script whole and says why.
-void tst_frmNameScript::failedWriteKeepsTheOldScript()
-{
-    // Each fault stands where the writer is tested; here the message reaches the player.
-    const WriteFault fault = WriteFault::FileSizeLimit;
-    const QByteArray old = "set name ^1Old\r\n";
-    QTest::keyClicks(nameBox(), "^2New");
-    const FaultedSave saved = saveUnderFault(fault, old, m_dir->path(), m_dialogs,
-        [this] { QTest::mouseClick(control("cmdSave"), Qt::LeftButton); });
-    if (saved.notMade)
-        QSKIP(saved.notMade);
-    QCOMPARE(saved.kept, old);
-    QCOMPARE(saved.files, QStringList { "old.cfg" });
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(
-        m_dialogs.messages.first().contains(saved.reason), qPrintable(m_dialogs.messages.first()));
-    QCOMPARE(nameBox()->text(), u"^2New"_qs);
-    // Once the fault is gone, the same save works.
-    QVERIFY2(saved.savedAfter.contains("^2New"), saved.savedAfter.constData());
-}
-
 void tst_frmNameScript::closingEndsTheProgram()
 {
     // Another window stays open, so only the main window's own ending can end the program.
@@ -871,34 +845,6 @@ void tst_frmNameScript::pinnedPreviewFollowsTheName()
     QVERIFY(name->height() >= name->sizeHint().height());
     QVERIFY(!pinned->frameGeometry().intersects(m_window->frameGeometry()));
     pinned->close();
-}
-
-void tst_frmNameScript::helpPagesSayWhatToDo_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("says");
-    QTest::newRow("in the game") << u"inTheGameAction"_qs << u"inTheGamePage"_qs
-                                 << QStringList { "<b>main</b>", "/exec name.cfg", "~" };
-    QTest::newRow("color codes") << u"colorCodesAction"_qs << u"colorCodesPage"_qs
-                                 << QStringList { "^1", "^0", "magenta", "allied team" };
-}
-
-// Every command is in the menu bar, Help's pages included, which stay open beside the window.
-void tst_frmNameScript::helpPagesSayWhatToDo()
-{
-    QFETCH(QString, action);
-    QFETCH(QString, page);
-    QFETCH(QStringList, says);
-    QSettings().remove(u"files/recentScripts"_qs);
-    auto *help = control<QMenu>("helpMenu");
-    QVERIFY(help);
-    help->findChild<QAction *>(action)->trigger();
-    auto *shown = m_window->findChild<QMessageBox *>(page);
-    QVERIFY(shown && shown->isVisible() && !shown->isModal());
-    for (const QString &words : says)
-        QVERIFY2(shown->text().contains(words), qPrintable(shown->text()));
-    shown->close();
 }
 
 void tst_frmNameScript::accessibleNames_data()
