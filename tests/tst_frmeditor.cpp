@@ -3,11 +3,8 @@
 
 #include "animationdialog.h"
 #include "clippedlabels.h"
-#include "endrequests.h"
 #include "fakedialogs.h"
-#include "gameedition.h"
 #include "recentscripts.h"
-#include "recoverycopy.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
 #include "sessionend.h"
@@ -21,25 +18,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QProcess>
 #include <QTextBlock>
-#include <QThread>
-#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
-
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -55,28 +43,6 @@ public:
     bool released = false;
 };
 
-// A program killed while it kept a recovery copy: this test run again in a process of its own,
-// which writes the copy and waits (see initTestCase) until it is killed.
-constexpr char copyFolderVariable[] = "TINTMARK_TEST_KEEP_COPY_IN";
-constexpr char copyTextVariable[] = "TINTMARK_TEST_COPY_TEXT";
-
-bool killAProgramKeepingACopy(const QString &folder, const QString &text)
-{
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1String(copyFolderVariable), folder);
-    environment.insert(QLatin1String(copyTextVariable), text);
-    program.setProcessEnvironment(environment);
-    // Any one test: the copy is written in initTestCase, before it.
-    program.start(QCoreApplication::applicationFilePath(),
-        { u"-platform"_qs, QGuiApplication::platformName(), u"windowLayout"_qs });
-    QByteArray output;
-    while (!output.contains("copy written") && program.waitForReadyRead(10'000))
-        output += program.readAllStandardOutput();
-    program.kill();
-    return program.waitForFinished(10'000) && output.contains("copy written");
-}
-
 } // namespace
 
 // The script editor, driven from the main window of the assembled program as the player uses it.
@@ -88,12 +54,8 @@ private slots:
     void init();
     void cleanup();
     void windowLayout();
-    void bothWindowsShowTheIcon();
     void savedBytes_data();
     void savedBytes();
-    void altEOpensAndReusesTheEditor();
-    void handOffBringsAnOpenEditorToTheFront();
-    void closedEditorStartsAgainFromTemplate();
     void handOffAppendsAtTheEndWhateverTheCaret();
     void undoSurvivesAHandOff();
     void largeScriptGetsOnlyAnAppend();
@@ -103,7 +65,6 @@ private slots:
     void failedWriteKeepsTheOldScript();
     void closingAsksAboutChanges_data();
     void closingAsksAboutChanges();
-    void closingTheMainWindowEndsTheProgram();
     void ctrlSSavesWhereTheScriptLastWent_data();
     void ctrlSSavesWhereTheScriptLastWent();
     void opensAScriptThatSavesAgainByteForByte_data();
@@ -118,11 +79,6 @@ private slots:
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
     void hoverPreviewsASetNameLine();
     void unsavedChangesAreCopiedUntilSavedOrLetGo();
-    void aScriptLeftUnsavedIsOfferedBack_data();
-    void aScriptLeftUnsavedIsOfferedBack();
-#ifdef Q_OS_UNIX
-    void sigtermAsksAndKeepsTheCopy();
-#endif
 
 private:
     void handOff(const QString &name);
@@ -146,14 +102,6 @@ private:
 
 void tst_frmEditor::initTestCase()
 {
-    if (const QString folder = qEnvironmentVariable(copyFolderVariable); !folder.isEmpty()) {
-        RecoveryCopy copy(folder);
-        if (copy.write(qEnvironmentVariable(copyTextVariable)))
-            std::fputs("copy written\n", stdout);
-        std::fflush(stdout);
-        QThread::sleep(60);
-        std::exit(1);
-    }
     TintmarkProgram::setUpApplication();
     // The recent scripts go to the test's own settings.
     QVERIFY(m_settings.isValid());
@@ -248,19 +196,6 @@ void tst_frmEditor::windowLayout()
     QCOMPARE(QApplication::focusWidget(), save);
 }
 
-// The stone of the program's icon, in the sizes of the icon file, on both windows.
-void tst_frmEditor::bothWindowsShowTheIcon()
-{
-    handOff(u"A"_qs);
-    for (const QWidget *window : { m_mainWindow, editor() }) {
-        const QIcon icon = window->windowIcon();
-        QCOMPARE(icon.availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 } }));
-        const QImage image = icon.pixmap(32, 32).toImage();
-        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
-        QCOMPARE(image.pixelColor(16, 16).alpha(), 255);
-    }
-}
-
 void tst_frmEditor::savedBytes_data()
 {
     QTest::addColumn<QStringList>("handOffs");
@@ -298,54 +233,6 @@ void tst_frmEditor::savedBytes()
     QCOMPARE(bytes, templateBytes + afterTemplate);
     if (handOffs.isEmpty())
         QCOMPARE(bytes.size(), 329);
-}
-
-void tst_frmEditor::altEOpensAndReusesTheEditor()
-{
-    QVERIFY(!editor());
-    m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(u"^1A"_qs);
-    QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(editor());
-    QWidget *first = editor();
-    QCOMPARE(script()->toPlainText(),
-        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name ^1A"_qs);
-
-    script()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(script(), " // mine");
-    m_mainWindow->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
-    QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine\n set name ^1A"_qs));
-    QCOMPARE(editor(), first);
-    QVERIFY(m_mainWindow->isVisible());
-}
-
-// The player asked for the editor: an open one comes forward with the focus, not left behind.
-void tst_frmEditor::handOffBringsAnOpenEditorToTheFront()
-{
-    handOff(u"A"_qs);
-    QWidget *open = editor();
-    QVERIFY(QTest::qWaitForWindowActive(open));
-    m_mainWindow->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
-
-    handOff(u"B"_qs);
-    QCOMPARE(editor(), open);
-    QVERIFY(QTest::qWaitForWindowActive(open));
-    QCOMPARE(QApplication::activeWindow(), open);
-}
-
-void tst_frmEditor::closedEditorStartsAgainFromTemplate()
-{
-    handOff(u"old"_qs);
-    QPointer<QWidget> closed = editor();
-    QVERIFY(closed->close());
-    QTRY_VERIFY(!closed); // destroyed with its text
-    QVERIFY(m_mainWindow->isVisible());
-
-    handOff(u"new"_qs);
-    QCOMPARE(script()->toPlainText(),
-        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name new"_qs);
 }
 
 void tst_frmEditor::handOffAppendsAtTheEndWhateverTheCaret()
@@ -540,25 +427,6 @@ void tst_frmEditor::closingAsksAboutChanges()
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>"), saved);
 }
 
-void tst_frmEditor::closingTheMainWindowEndsTheProgram()
-{
-    handOff(u"A"_qs);
-    QPointer<QWidget> openEditor = editor();
-    QTest::keyClicks(script(), "!");
-    // The editor's changes are asked about first; Cancel keeps both windows open.
-    QVERIFY(!m_mainWindow->close());
-    QVERIFY(m_mainWindow->isVisible() && openEditor->isVisible());
-    QCOMPARE(m_dialogs.saveQuestions, 1);
-
-    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
-    QTimer::singleShot(0, m_mainWindow, &QWidget::close);
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QCOMPARE(m_dialogs.saveQuestions, 2);
-    m_program.reset();
-    QVERIFY(!openEditor);
-}
-
 void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
 {
     handOff(u"A"_qs);
@@ -596,60 +464,6 @@ void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
     QVERIFY(editor()->close());
     QVERIFY(recoveryCopies().isEmpty());
 }
-
-void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack_data()
-{
-    QTest::addColumn<bool>("recover");
-    QTest::addColumn<bool>("killed"); // left by a program really killed, its lock still there
-    QTest::newRow("recovered") << true << false;
-    QTest::newRow("discarded") << false << false;
-    QTest::newRow("left by a killed program, recovered at the next start") << true << true;
-}
-
-void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack()
-{
-    QFETCH(bool, recover);
-    QFETCH(bool, killed);
-    // A copy that a program now gone left: no one holds its lock.
-    const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_qs;
-    if (killed)
-        QVERIFY(killAProgramKeepingACopy(recoveryFolder(), text));
-    else
-        QVERIFY(!writeFile(u"recovery/left.recovery"_qs, text.toUtf8()).isEmpty());
-    const QStringList left = recoveryCopies();
-    m_dialogs.recover = recover;
-    m_program->start();
-    QCOMPARE(m_dialogs.recoverQuestions, 1);
-    if (recover) {
-        QVERIFY(editor());
-        QCOMPARE(script()->toPlainText(), text);
-        QVERIFY(script()->document()->isModified());
-        // The editor's own copy replaces the one left.
-        QCOMPARE(recoveryCopies().size(), 1);
-        QVERIFY(recoveryCopies().first() != left.first());
-        m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
-    } else {
-        QVERIFY(!editor());
-        QVERIFY(recoveryCopies().isEmpty());
-    }
-}
-
-#ifdef Q_OS_UNIX
-void tst_frmEditor::sigtermAsksAndKeepsTheCopy()
-{
-    EndRequests endRequests;
-    connect(&endRequests, &EndRequests::endRequested, m_mainWindow,
-        [this] { m_program->endInOrder(); });
-    handOff(u"A"_qs);
-    QTest::keyClicks(script(), u"x"_qs);
-    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Cancel;
-    ::raise(SIGTERM);
-    QTRY_COMPARE(m_dialogs.saveQuestions, 1);
-    QCOMPARE(recoveryCopies().size(), 1);
-    QVERIFY(m_mainWindow->isVisible()); // the player kept it
-    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
-}
-#endif
 
 void tst_frmEditor::hoverPreviewsASetNameLine()
 {
