@@ -10,6 +10,7 @@
 #include "scriptplayerwindow.h"
 #include "tintmarkprogram.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,7 @@ void tst_Language::cleanup()
 {
     Language::choose(QString());
     Language::install();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 void tst_Language::windowsSpeakTheLanguage_data()
