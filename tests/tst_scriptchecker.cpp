@@ -1,17 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "findingrows.h"
-#include "scriptchecker.h"
+#include "checkrows.h"
 #include "templateliteral.h"
 
 #include <QTest>
 
 using Kind = ScriptFinding::Kind;
-Q_DECLARE_METATYPE(QList<KeyPress>)
-Q_DECLARE_METATYPE(ConsoleRun::End)
-Q_DECLARE_METATYPE(GameVersion)
-Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
 
 // The checker's findings on scripts as players write them.
 class tst_ScriptChecker : public QObject {
@@ -20,8 +15,6 @@ class tst_ScriptChecker : public QObject {
 private slots:
     void runs_data();
     void runs();
-    void misspellingsNameTheWordMeant_data();
-    void misspellingsNameTheWordMeant();
     void runTogetherCanBeSplitAtItsColumn();
     void everyKeyOfABigConfigIsChecked();
     void heardOnce_data();
@@ -30,21 +23,10 @@ private slots:
 
 void tst_ScriptChecker::runs_data()
 {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QList<KeyPress>>("presses");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<ConsoleRun::End>("end");
-    QTest::addColumn<QStringList>("warned");
-    QTest::addColumn<GameVersion>("game");
-
+    CheckRows::addColumns();
+    using CheckRows::row;
     using End = ConsoleRun::End;
     const QString templ = QString::fromLatin1(templateLiteral);
-    const auto row
-        = [](const char *name, const QString &script, const QStringList &names,
-              End end = End::Finished, const QStringList &warned = {},
-              const QList<KeyPress> &presses = {}, GameVersion game = GameVersion::Cod2) {
-              QTest::newRow(name) << saved(script) << presses << names << end << warned << game;
-          };
 
     row("template", templ, {});
     row("template and a hand-off", templ + u" set name ^1A"_qs, { "0 9 ^1A" });
@@ -110,8 +92,6 @@ void tst_ScriptChecker::runs_data()
         { finding(Kind::UnknownCommand, 1) });
     row("a misspelled command said once", u"wiat 50\nset name A\nwiat 50"_qs, { "0 2 A" },
         End::Finished, { finding(Kind::UnknownCommand, 1) });
-    row("a misspelled variable", u"set nmae ^2X"_qs, {}, End::Finished,
-        { finding(Kind::UnknownVariable, 1) });
     row("a leading slash", u"/set name ^3B"_qs, {}, End::Finished,
         { finding(Kind::LeadingSlash, 1) });
     row("a command that ends the session", u"set name ^1Big;quit"_qs, { "0 1 ^1Big" },
@@ -136,10 +116,6 @@ void tst_ScriptChecker::runs_data()
         u"bind F1 \"set step vstr s1\"\nbind F2 \"vstr step\"\nset s1 \"set name ^1A\""_qs, {});
     row("a variable a key reads is no misspelt name",
         u"seta nmae \"set name ^2X\"\nbind k \"vstr nmae\""_qs, {});
-    row("COD 2's dvar commands are no misspellings",
-        u"dvarlist\ndvardump\nsetfromdvar a b\nset name A"_qs, { "0 4 A" });
-    row("a game command and a variable of the game are no misspellings",
-        u"say hi\ncg_fov 80\nset name A"_qs, { "0 3 A" });
     row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
         { finding(Kind::ModelBound, 1) });
     // COD 1.1 and 1.3, as the open rebuild of COD 1.1 runs them.
@@ -164,8 +140,6 @@ void tst_ScriptChecker::runs_data()
         { "0 1 ^1A", "100 3 ^2B", "101 5 ^3C", "101 7 ^4D" });
     row("any case, blanks and tabs", u"SET  Name\t^1A   b\nSeTa name \"x  y\""_qs,
         { "0 1 ^1A b", "0 2 x  y" });
-    row("a known variable alone sets it", u"name ^5Bob\nfoo bar"_qs, { "0 1 ^5Bob" }, End::Finished,
-        { finding(Kind::UnknownCommand, 2) });
     row("variables in any case", u"set frame1 \"set name ^1A\"\nvstr Frame1\nVSTR FRAME1"_qs,
         { "0 1 ^1A", "0 1 ^1A" });
     row("vstr chain",
@@ -210,78 +184,7 @@ void tst_ScriptChecker::runs_data()
         { { 10, u"k"_qs }, { 20, u"k"_qs }, { 30, u"k"_qs } });
 }
 
-void tst_ScriptChecker::runs()
-{
-    QFETCH(QString, script);
-    QFETCH(QList<KeyPress>, presses);
-    QFETCH(QStringList, names);
-    QFETCH(ConsoleRun::End, end);
-    QFETCH(QStringList, warned);
-    QFETCH(GameVersion, game);
-
-    const ConsoleRun run = runScript(script, presses, game);
-    QCOMPARE(timeline(run), names);
-    QCOMPARE(run.end, end);
-    if (end == ConsoleRun::End::Looping)
-        QVERIFY2(run.commandsRun < 50, "a loop is recognised on its first repeat");
-    QCOMPARE(findings(ScriptChecker::check(script, 85, game).warnings), warned);
-}
-
-// The game's own words are never typos, whatever their case; a near miss names the word meant,
-// whatever its prefix; a word near none is said to be no command.
-void tst_ScriptChecker::misspellingsNameTheWordMeant_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<GameVersion>("game");
-    QTest::addColumn<QString>("said"); // in the warnings; none when empty
-
-    const auto cod = GameVersion::Cod11;
-    QTest::newRow("COD 2's own words") << u"cg_drawfps 1\nscreenshotJPEG\nopenScriptMenu a b\n"
-                                          "bind x \"+melee_breath; chatmodeteam\"\nsnaps 30"_qs
-                                       << GameVersion::Cod2 << QString();
-    QTest::newRow("COD's own words")
-        << u"r_clear\nweaponslot primary\nmessagemode2\ncvardump"_qs << cod << QString();
-    QTest::newRow("a near miss of a variable")
-        << u"cg_drawfsp 1"_qs << GameVersion::Cod2 << u"Did you mean \"cg_drawFPS\"?"_qs;
-    QTest::newRow("a near miss of a command")
-        << u"bind x \"+atack\""_qs << GameVersion::Cod2 << u"Did you mean \"+attack\"?"_qs;
-    QTest::newRow("COD's command in COD 2")
-        << u"cvardump"_qs << GameVersion::Cod2 << u"Did you mean \"dvardump\"?"_qs;
-    QTest::newRow("a word near none")
-        << u"xyzzy"_qs << GameVersion::Cod2 << u"\"xyzzy\" is not a command of the game"_qs;
-    QTest::newRow("a misspelt setting")
-        << u"seta sensitivty 2"_qs << GameVersion::Cod2 << u"Did you mean \"sensitivity\"?"_qs;
-    QTest::newRow("a setting of another game")
-        << u"seta cg_drawdecals 1"_qs << GameVersion::Cod2 << QString();
-    QTest::newRow("a config the game wrote")
-        << u"// generated by Call of Duty, do not modify\nseta r_aasmaples 1"_qs
-        << GameVersion::Cod2 << QString();
-    QTest::newRow("a variable in another case")
-        << u"seta CG_DRAWFPS 1\nseta cg_drawFPS 1"_qs << GameVersion::Cod2 << QString();
-    QTest::newRow("United Offensive's own words, its cgame's quick map")
-        << u"bind SHIFT +sprint\nbind G mp_quickmap\nbind H mp_Purchase"_qs << GameVersion::CodUo
-        << QString();
-    QTest::newRow("a line commented out as other games do")
-        << u"#set g_password secret"_qs << GameVersion::Cod2
-        << u"The game's comments start with //, not with #."_qs;
-    QTest::newRow("the script's own short names")
-        << u"set s1 1\nset anim 2"_qs << GameVersion::Cod2 << QString();
-}
-
-void tst_ScriptChecker::misspellingsNameTheWordMeant()
-{
-    QFETCH(QString, script);
-    QFETCH(GameVersion, game);
-    QFETCH(QString, said);
-
-    QStringList texts;
-    for (const ScriptWarning &warning : ScriptChecker::check(script, 85, game).warnings)
-        texts << warning.text;
-    if (said.isEmpty())
-        QCOMPARE(texts, QStringList());
-    else
-        QVERIFY2(texts.join(u'\n').contains(said), qPrintable(texts.join(u'\n')));
-}
+void tst_ScriptChecker::runs() { CheckRows::check(); }
 
 void tst_ScriptChecker::runTogetherCanBeSplitAtItsColumn()
 {
