@@ -109,10 +109,9 @@ ctest --test-dir build --output-on-failure --parallel 2
 # targets a while.
 models="tst_colorruns tst_consolerun tst_scriptcommands tst_setnameline tst_shownname \
 tst_ticktime tst_serverview tst_checkreport tst_filecheck tst_findingfilter tst_gamewords \
-tst_scriptchecker \
-tst_warningtext \
-tst_cfgreader tst_cfgwriter tst_codepage tst_recoverycopy tst_animation tst_gameconfigs \
-tst_gamefinder tst_gamelanguage tst_installedgames tst_scriptplace"
+tst_problemfinder tst_scriptchecker tst_warningtext tst_cfgreader tst_cfgwriter tst_codepage \
+tst_recoverycopy tst_animation tst_gameconfigs tst_gamefinder tst_gamelanguage \
+tst_installedgames tst_scriptplace"
 sanitized "$models" "^($(echo "$models" | tr ' ' '|'))\$"
 if command -v clang++ >/dev/null; then
     fuzzed 20

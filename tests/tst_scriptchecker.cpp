@@ -8,14 +8,14 @@
 
 using Kind = ScriptFinding::Kind;
 
-// The checker's findings on scripts as players write them.
+// Scripts as players write them, checked as a whole: run as the game runs them, every key they
+// bind pressed, and what is heard of it.
 class tst_ScriptChecker : public QObject {
     Q_OBJECT
 
 private slots:
     void runs_data();
     void runs();
-    void runTogetherCanBeSplitAtItsColumn();
     void everyKeyOfABigConfigIsChecked();
 };
 
@@ -55,19 +55,6 @@ void tst_ScriptChecker::runs_data()
         End::Finished, { finding(Kind::RemovedCharacters, 1) }, {}, GameVersion::Cod11);
     row("wait with two words waits one tick", u"set name A\nwait 30 x\nset name B"_qs,
         { "0 1 A", "1 3 B" }, End::Finished, { finding(Kind::WaitWithMoreWords, 2) });
-    // What reads as commented out or harmless and is not.
-    row("a comment after a command ends at a ';'",
-        u"set scr_difficulty \"4\" // Difficulty; 1 = hardest"_qs, {}, End::Finished,
-        { finding(Kind::CommentThatRuns, 1) });
-    row("a block comment ends with its line", u"/*\nset name ^1Hidden\n*/"_qs, { "0 2 ^1Hidden" },
-        End::Finished,
-        { finding(Kind::BlockCommentThatRuns, 2), finding(Kind::BlockCommentThatRuns, 3) });
-    row("a wait glued to a command", u"wait 50set name ^4Glued"_qs, {}, End::Finished,
-        { finding(Kind::WaitWithMoreWords, 1) });
-    row("set without a value", u"set name"_qs, {}, End::Finished,
-        { finding(Kind::SetsNothing, 1) });
-    row("exec of a script the check cannot see", u"exec other.cfg\nset name A"_qs, { "0 2 A" },
-        End::Finished, { finding(Kind::Exec, 1) });
     row("vstr with two words does nothing", u"set a \"set name A\"\nvstr a b\nset name B"_qs,
         { "0 3 B" });
     row("a lone CR ends a line, for warnings too",
@@ -84,26 +71,6 @@ void tst_ScriptChecker::runs_data()
     row("a vstr value of 1,023 bytes runs whole", longValue(1'002), { "0 1 A", "0 1 B" });
     row("a vstr value of 1,024 bytes loses its end", longValue(1'003), { "0 1 A" }, End::Finished,
         { finding(Kind::LongValue, 1) });
-    // What players get wrong, each warned about on its line.
-    row("a leading slash", u"/set name ^3B"_qs, {}, End::Finished,
-        { finding(Kind::LeadingSlash, 1) });
-    row("a command that ends the session", u"set name ^1Big;quit"_qs, { "0 1 ^1Big" },
-        End::Finished, { finding(Kind::SessionCommand, 1) });
-    row("a key that ends the session", u"bind k \"unbindall\""_qs, {}, End::Finished,
-        { finding(Kind::SessionCommand, 1) });
-    // What the config the game writes holds, and players' own choices.
-    row("unbindall and then binds, as the game writes its config",
-        u"unbindall\nunbindall\nbind W \"+forward\""_qs, {});
-    row("unbindall with no bind after it", u"bind W \"+forward\"\nunbindall"_qs, {}, End::Finished,
-        { finding(Kind::SessionCommand, 2) });
-    row("a name script that runs map", u"set name A\nmap mp_toujane"_qs, { "0 1 A" }, End::Finished,
-        { finding(Kind::SessionCommand, 2) });
-    row("a variable that holds commands is no misspelt name",
-        u"seta nade2 \"+gostand; wait; -attack\""_qs, {});
-    row("a variable a key reads is no misspelt name",
-        u"seta nmae \"set name ^2X\"\nbind k \"vstr nmae\""_qs, {});
-    row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
-        { finding(Kind::ModelBound, 1) });
     // COD 1.1 and 1.3, as the open rebuild of COD 1.1 runs them.
     const auto cod = GameVersion::Cod11;
     row("COD: a variable's command takes one word", u"name ^1X Y"_qs, { "0 1 ^1X" }, End::Finished,
@@ -150,10 +117,6 @@ void tst_ScriptChecker::runs_data()
         End::Stalled, { finding(Kind::NegativeWait, 2) });
     row("vstr of a variable never set", u"vstr anim\nset name A"_qs, { "0 2 A" }, End::Finished,
         { finding(Kind::UnsetVariable, 1) });
-    row("name over 31 bytes", u"set name ^1abcdefghijklmnopqrstuvwxyz12345"_qs,
-        { "0 1 ^1abcdefghijklmnopqrstuvwxyz123" }, End::Finished, { finding(Kind::LongName, 1) });
-    row("characters the game removes", u"set name a\\b"_qs, { "0 1 ab" }, End::Finished,
-        { finding(Kind::RemovedCharacters, 1) });
     row("bound key pressed", u"bind k \"set name ^3K\"\nset name A"_qs, { "0 2 A", "50 1 ^3K" },
         End::Finished, {}, { { 50, u"K"_qs } });
     row("key bound to an endless loop",
@@ -171,20 +134,6 @@ void tst_ScriptChecker::runs_data()
 }
 
 void tst_ScriptChecker::runs() { CheckRows::check(); }
-
-void tst_ScriptChecker::runTogetherCanBeSplitAtItsColumn()
-{
-    // The column of the second command on its line, counted by hand, also where the first
-    // command does not start the line.
-    for (const auto &[line, column] : { std::pair { u" set name ^1A set name ^2B"_qs, 14 },
-             std::pair { u"wait 5; set name ^1A set name ^2B"_qs, 21 } }) {
-        const ScriptCheck check = ScriptChecker::check(u"// x\r\n"_qs + line + u"\r\n"_qs, 85);
-        QCOMPARE(check.warnings.size(), 1);
-        QCOMPARE(check.warnings.first().splitColumn, std::optional(column));
-        QCOMPARE(line.mid(column), u"set name ^2B"_qs);
-        QVERIFY(check.warnings.first().text.contains(u"\"set name ^2B\""_qs));
-    }
-}
 
 // 5,000 one-line binds in 55 KB fit the game's buffer: each key is pressed within the model's
 // bounds, and each says what it does.
