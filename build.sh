@@ -112,8 +112,11 @@ esac
 ctest --test-dir build --output-on-failure --parallel 2
 # The models read what players write: their tests run again under the sanitizers, and the fuzz
 # targets a while.
-models="tst_consolerun tst_shownname tst_serverview tst_scriptchecker tst_warningtext tst_configcorpus tst_gamewords \
-tst_cfgwriter tst_animation tst_gamefinder"
+models="tst_colorruns tst_consolerun tst_scriptcommands tst_setnameline tst_shownname \
+tst_ticktime tst_serverview tst_checkreport tst_filecheck tst_findingfilter tst_gamewords \
+tst_problemfinder tst_scriptchecker tst_warningtext tst_cfgreader tst_cfgwriter tst_codepage \
+tst_recoverycopy tst_animation tst_configcorpus tst_gameconfigs tst_gamefinder tst_gamelanguage \
+tst_installedgames tst_scriptplace"
 sanitized "$models" "^($(echo "$models" | tr ' ' '|'))\$"
 if command -v clang++ >/dev/null; then
     fuzzed 20

@@ -3,26 +3,20 @@
 
 #include "commandline.h"
 
-#include "cfgreader.h"
-#include "checkreport.h"
 #include "consolerules.h"
+#include "filecheck.h"
 #include "gamelanguage.h"
 #include "installedgames.h"
-#include "scriptchecker.h"
-#include "scriptcommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
 
 // Exit statuses of --check.
-constexpr int noWarnings = 0;
-constexpr int someWarnings = 1;
-constexpr int unreadable = 2;
+constexpr int noWarnings = FileCheck::NoWarnings;
+constexpr int unreadable = FileCheck::Unreadable;
 
 // The games --game names, as players write them.
 const std::pair<QStringView, GameVersion> gameOptions[] = {
@@ -50,81 +44,38 @@ std::optional<Value> named(
     return std::nullopt;
 }
 
-// maxFps: the player's com_maxfps as --maxfps gives it; without, the one the game's config
-// beside the script sets, else the installed games' configs, as the player window starts.
-// language: the game's edition as --language gives it; without, the edition of the game whose
-// folder holds the script, else the one the windows write for.
-int checkFiles(QStringList files, GameVersion game, ConsoleRules::GameServer server,
+// Checks the files and prints the report. maxFps: the player's com_maxfps as --maxfps gives
+// it; without, the one the game's config beside the script sets, else the installed games'
+// configs, as the player window starts. language: the game's edition as --language gives it;
+// without, the one the script's place decides.
+int checkFiles(const QStringList &files, GameVersion game, ConsoleRules::GameServer server,
     std::optional<int> maxFps, std::optional<GameLanguage> language, QTextStream &out,
     QTextStream &err)
 {
-    int status = noWarnings;
-    std::optional<InstalledGames> installed;
-    const auto installedGames = [&installed]() -> InstalledGames & {
-        if (!installed)
-            installed.emplace();
-        return *installed;
-    };
-    const auto codePageOf = [&](const QString &file) {
-        const std::optional<GameLanguage> edition
-            = language ? language : GameLanguage::ofInstall(QFileInfo(file).absolutePath());
-        return (edition ? *edition : GameLanguage::preferred(installedGames())).codePage();
-    };
+    InstalledGames installed;
     std::optional<int> installedMaxFps;
-    const auto playersMaxFps = [&](const QString &file) {
+    const auto playersMaxFps = [&](const ScriptPlace &place) {
         if (maxFps)
             return *maxFps;
-        if (const std::optional<int> beside = InstalledGames::maxFpsBeside(file))
+        if (const std::optional<int> beside = place.maxFpsBeside())
             return *beside;
         if (!installedMaxFps)
-            installedMaxFps = installedGames().maxFpsInConfigs();
+            installedMaxFps = installed.maxFpsInConfigs();
         return *installedMaxFps;
     };
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString file = files[i];
-        QString reason;
-        const CodePage codePage = codePageOf(file);
-        const std::optional<QString> script = CfgReader::read(file, codePage, &reason);
-        if (!script) {
-            err << CommandLine::tr("Cannot read %1: %2").arg(file, reason) << Qt::endl;
-            status = unreadable;
-            continue;
-        }
-        const int framesPerSecond = ConsoleRules::maxFpsOn(server.kind, playersMaxFps(file));
-        // exec runs the scripts of the script's own folder where it stands.
-        const auto beside = [&file, codePage](const QString &name) {
-            QString unread;
-            return CfgReader::read(QFileInfo(file).dir().filePath(name), codePage, &unread);
-        };
-        const ScriptCheck check
-            = ScriptChecker::check(*script, framesPerSecond, game, server, beside);
-        out << file << u'\n';
-        // Characters in comments the game never shows: only what it runs reads wrongly.
-        const ScriptCommands split = splitCommands(*script, 1, ConsoleRules::rulesOf(game));
-        const bool utf8 = CfgReader::isSavedAsUtf8(*script, codePage)
-            && std::ranges::any_of(split.commands, [](const ScriptCommand &command) {
-                   return std::ranges::any_of(
-                       command.text, [](QChar c) { return c.unicode() >= 0x80; });
-               });
-        if (utf8) {
-            out << CommandLine::tr("It was saved as UTF-8, but this edition of the game reads "
-                                   "%1: it shows each character such as \u00e9 as two "
-                                   "(\u00c3\u00a9). Open it in Tintmark, which reads it as "
-                                   "UTF-8, and save it again.")
-                       .arg(codePage.name())
-                << u'\n';
-        }
-        out << CheckReport::of(check, framesPerSecond) << Qt::endl;
-        if ((utf8 || !check.warnings.isEmpty()) && status == noWarnings)
-            status = someWarnings;
-        // The scripts it execs from its own folder are checked too, each once.
-        for (const QString &name : check.execs) {
-            const QString beside = QFileInfo(file).dir().filePath(name);
-            if (QFileInfo::exists(beside) && !files.contains(beside))
-                files << beside;
-        }
-    }
-    return status;
+    const auto read = [&](const QString &file, QString *errorString) {
+        const ScriptPlace place = installed.placeOf(file, language);
+        std::optional<ScriptFile> script = place.read(errorString);
+        return script ? std::optional(CheckedFile { std::move(script->text), script->savedAsUtf8,
+                   place.codePage(), playersMaxFps(place), place.readerBeside() })
+                      : std::nullopt;
+    };
+    const FileCheck::Result checked = FileCheck::check(files, read, game, server);
+    for (const FileCheck::Unread &unread : checked.unread)
+        err << CommandLine::tr("Cannot read %1: %2").arg(unread.file, unread.reason) << Qt::endl;
+    out << checked.report;
+    out.flush();
+    return checked.status;
 }
 
 } // namespace

@@ -13,9 +13,10 @@
 #include <QSessionManager>
 
 ScriptEditorHandOff::ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver,
-    ScriptOpener &opener, const QString &recoveryFolder)
+    ScriptOpener &opener, GameColors &colors, const QString &recoveryFolder)
     : m_saver(saver)
     , m_opener(opener)
+    , m_colors(colors)
     , m_mainWindow(mainWindow)
     , m_recovery(recoveryFolder)
 {
@@ -36,7 +37,7 @@ frmEditor *ScriptEditorHandOff::editor()
 {
     // No owner window: both windows stay usable, and the editor gets a taskbar entry of its own.
     if (!m_editor)
-        m_editor = new frmEditor(m_saver, m_opener, m_recovery);
+        m_editor = new frmEditor(m_saver, m_opener, m_recovery, m_colors);
     return m_editor;
 }
 

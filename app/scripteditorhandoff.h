@@ -9,6 +9,7 @@
 
 #include "recoverycopy.h"
 
+class GameColors;
 class PlayerDialogs;
 class QSessionManager;
 class SessionEnd;
@@ -29,7 +30,7 @@ public:
     // recoveryFolder: where the editor keeps copies of unsaved scripts; the program's data
     // folder when empty.
     ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver, ScriptOpener &opener,
-        const QString &recoveryFolder = {});
+        GameColors &colors, const QString &recoveryFolder = {});
     ~ScriptEditorHandOff() override;
 
     // Opens the script at path in the editor, made for it when none is open.
@@ -56,6 +57,7 @@ private:
 
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
+    GameColors &m_colors;
     frmNameScript &m_mainWindow;
     RecoveryCopy m_recovery;
     bool m_ending = false; // while endInOrder() closes the main window

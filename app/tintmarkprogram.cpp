@@ -4,7 +4,6 @@
 #include "tintmarkprogram.h"
 
 #include "fixedlayout.h"
-#include "gameedition.h"
 
 #include <QApplication>
 #include <QFile>
@@ -39,16 +38,15 @@ QIcon windowIcon()
 TintmarkProgram::TintmarkProgram(
     PlayerDialogs &dialogs, InstalledGames &games, const QString &recoveryFolder)
     : m_dialogs(dialogs)
-    , m_saver(dialogs, games)
-    , m_opener(dialogs)
-    , m_mainWindow(m_saver)
-    , m_editorHandOff(m_mainWindow, m_saver, m_opener, recoveryFolder)
+    , m_edition(games)
+    , m_saver(dialogs, m_edition)
+    , m_opener(dialogs, m_edition)
+    , m_mainWindow(m_saver, m_colors)
+    , m_editorHandOff(m_mainWindow, m_saver, m_opener, m_colors, recoveryFolder)
 {
-    // The windows write for the edition of the game installed, unless the player chose one.
-    GameEdition::instance().follow(&games);
 }
 
-TintmarkProgram::~TintmarkProgram() { GameEdition::instance().follow(nullptr); }
+TintmarkProgram::~TintmarkProgram() = default;
 
 void TintmarkProgram::start(const QString &script)
 {

@@ -5,6 +5,8 @@
 #define TINTMARKPROGRAM_H
 
 #include "frmnamescript.h"
+#include "gamecolors.h"
+#include "gameedition.h"
 #include "installedgames.h"
 #include "scripteditorhandoff.h"
 #include "scriptopener.h"
@@ -13,8 +15,9 @@
 class PlayerDialogs;
 
 // The assembled program: the main window, the one save operation that both windows share, the
-// editor's open operation and the hand-off to the script editor. main() makes it with the
-// program's dialogs and the games of this computer; tests make it with their own.
+// editor's open operation, the hand-off to the script editor, and the game's edition and team
+// colors the windows write and draw for. main() makes it with the program's dialogs and the games
+// of this computer; tests make it with their own.
 class TintmarkProgram {
 public:
     // recoveryFolder: where unsaved scripts are copied; the program's data folder when empty.
@@ -23,6 +26,8 @@ public:
     ~TintmarkProgram();
 
     frmNameScript &mainWindow() { return m_mainWindow; }
+    GameEdition &edition() { return m_edition; }
+    GameColors &colors() { return m_colors; }
     // Starts as the player starts it: the main window shows, the scripts that earlier runs ended
     // without saving are offered back, and the script given, if any, opens in the editor.
     void start(const QString &script = {});
@@ -41,6 +46,8 @@ public:
 
 private:
     PlayerDialogs &m_dialogs;
+    GameEdition m_edition;
+    GameColors m_colors;
     ScriptSaver m_saver;
     ScriptOpener m_opener;
     frmNameScript m_mainWindow;

@@ -15,6 +15,8 @@
 #include "filetext.h"
 #include "frmeditor.h"
 #include "frmnamescript.h"
+#include "gamecolors.h"
+#include "gameedition.h"
 #include "installedgames.h"
 #include "recoverycopy.h"
 #include "scriptchecker.h"
@@ -97,10 +99,12 @@ void bench_Tintmark::handOff()
 
     FakeDialogs dialogs;
     InstalledGames games { GameSearch() };
-    ScriptSaver saver(dialogs, games);
-    ScriptOpener opener(dialogs);
-    frmNameScript mainWindow(saver);
-    ScriptEditorHandOff editorHandOff(mainWindow, saver, opener);
+    GameEdition edition(games);
+    ScriptSaver saver(dialogs, edition);
+    ScriptOpener opener(dialogs, edition);
+    GameColors colors;
+    frmNameScript mainWindow(saver, colors);
+    ScriptEditorHandOff editorHandOff(mainWindow, saver, opener, colors);
     mainWindow.show();
     mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
     auto *editorButton = mainWindow.findChild<QPushButton *>(QStringLiteral("Command1"));
@@ -283,10 +287,12 @@ void bench_Tintmark::openBig()
     FakeDialogs dialogs;
     dialogs.path = path;
     InstalledGames games { GameSearch() };
-    ScriptSaver saver(dialogs, games);
-    ScriptOpener opener(dialogs);
+    GameEdition edition(games);
+    ScriptSaver saver(dialogs, edition);
+    ScriptOpener opener(dialogs, edition);
     RecoveryCopy recovery(folder.filePath(QStringLiteral("recovery")));
-    frmEditor editor(saver, opener, recovery);
+    GameColors colors;
+    frmEditor editor(saver, opener, recovery, colors);
     if (inTintmark) {
         editor.show();
         editor.playScript();
@@ -328,8 +334,10 @@ void bench_Tintmark::keystroke()
 
     FakeDialogs dialogs;
     InstalledGames games { GameSearch() };
-    ScriptSaver saver(dialogs, games);
-    frmNameScript mainWindow(saver);
+    GameEdition edition(games);
+    ScriptSaver saver(dialogs, edition);
+    GameColors colors;
+    frmNameScript mainWindow(saver, colors);
     QLineEdit bare;
     QLineEdit *box = &bare;
     if (inTintmark) {

@@ -127,9 +127,9 @@ char *copyWithCrLf(const Char *from, const Char *to, char *out, bool sharesLatin
 // time: large writes keep the file system's work per call low, while a bounded buffer spares a
 // copy of a large script. A piece that does not narrow is encoded again, character by
 // character. Fails on a write that fails, or on a character the code page lacks, which it names
-// in unencodable.
-bool writeScript(
-    QIODevice &file, QStringView script, CodePage codePage, std::optional<char32_t> *unencodable)
+// in unencodable. head, when given, gets the first piece's first headCharacters bytes, decoded.
+bool writeScript(QIODevice &file, QStringView script, CodePage codePage,
+    std::optional<char32_t> *unencodable, QString *head, qsizetype headCharacters)
 {
     constexpr qsizetype chunk = CfgWriter::chunkCharacters;
     QByteArray buffer(2 * std::min(script.size(), chunk) + 2, Qt::Uninitialized);
@@ -155,6 +155,11 @@ bool writeScript(
             *out++ = '\r';
             *out++ = '\n';
         }
+        // The bytes the game reads, as it reads them, of the piece that holds the start.
+        if (head && piece.data() == script.data()) {
+            *head = codePage.decode(QByteArrayView(
+                buffer.data(), std::min<qsizetype>(out - buffer.data(), headCharacters)));
+        }
         if (!writeAll(file, buffer.data(), out - buffer.data()))
             return false;
     } while (from < script.size());
@@ -177,8 +182,8 @@ QString describeUnencodable(char32_t codePoint, CodePage codePage)
 
 } // namespace
 
-bool CfgWriter::write(
-    const QString &path, const TextSource &takeText, CodePage codePage, QString *errorString)
+bool CfgWriter::write(const QString &path, const TextSource &takeText, CodePage codePage,
+    QString *errorString, QString *head, qsizetype headCharacters)
 {
     // QSaveFile opens an empty name and fails only at commit, after the text was taken.
     if (path.isEmpty()) {
@@ -196,7 +201,7 @@ bool CfgWriter::write(
 
     const QString script = takeText();
     std::optional<char32_t> unencodable;
-    const bool written = writeScript(file, script, codePage, &unencodable);
+    const bool written = writeScript(file, script, codePage, &unencodable, head, headCharacters);
     if (unencodable) {
         file.cancelWriting();
         *errorString = describeUnencodable(*unencodable, codePage);

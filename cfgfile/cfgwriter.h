@@ -27,9 +27,11 @@ public:
 
     // Writes the text that takeText returns; it is called once the file is open, so the script
     // holds the text as it is at that moment. The text's line breaks are '\n', as Qt's text
-    // widgets give them. On failure returns false and says why in errorString.
-    static bool write(
-        const QString &path, const TextSource &takeText, CodePage codePage, QString *errorString);
+    // widgets give them. On failure returns false and says why in errorString. head, when given,
+    // receives the start of the file as the game reads it, its bytes in the code page: at most
+    // headCharacters of them, and no more than chunkCharacters.
+    static bool write(const QString &path, const TextSource &takeText, CodePage codePage,
+        QString *errorString, QString *head = nullptr, qsizetype headCharacters = 0);
 };
 
 #endif // CFGWRITER_H

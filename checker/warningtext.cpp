@@ -317,3 +317,11 @@ QString WarningText::linesList(const QList<int> &lines)
         return tr("line %1").arg(last);
     return tr("lines %1 and %2").arg(numbers.join(u", "), last);
 }
+
+QString WarningText::savedAsUtf8(const QString &codePage)
+{
+    return tr("It was saved as UTF-8, but this edition of the game reads %1: it shows each "
+              "character such as \u00e9 as two (\u00c3\u00a9). Open it in Tintmark, which reads "
+              "it as UTF-8, and save it again.")
+        .arg(codePage);
+}

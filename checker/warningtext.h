@@ -36,6 +36,8 @@ public:
     static QString loopEnd(const ConsoleRun &run, int framesPerSecond);
     // "line 4", "lines 1, 4 and 7"
     static QString linesList(const QList<int> &lines);
+    // The note for a script saved as UTF-8, for an edition that reads codePage ("Windows-1252").
+    static QString savedAsUtf8(const QString &codePage);
 };
 
 #endif // WARNINGTEXT_H

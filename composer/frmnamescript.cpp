@@ -8,6 +8,7 @@
 #include "colorswatch.h"
 #include "editionmenu.h"
 #include "fixedlayout.h"
+#include "gamecolors.h"
 #include "gameedition.h"
 #include "helpmenu.h"
 #include "installedgames.h"
@@ -25,6 +26,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,9 +81,10 @@ QPushButton *createButton(const QString &caption, QWidget *parent)
 
 } // namespace
 
-frmNameScript::frmNameScript(ScriptSaver &saver, QWidget *parent)
+frmNameScript::frmNameScript(ScriptSaver &saver, GameColors &gameColors, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
+    , m_gameColors(gameColors)
 {
     setObjectName(QStringLiteral("frmNameScript"));
     // The window's own face stays as it is in every language: its caption, its buttons, its
@@ -93,7 +96,10 @@ frmNameScript::frmNameScript(ScriptSaver &saver, QWidget *parent)
     const auto [menuBar, client] = addMenuBarAbove(this, rectFromTwips(0, 0, 9960, 1635).size());
     createControls(client);
     createMenus(menuBar);
-    setGeometry(QRect(QPoint(232, 342), sizeHint()));
+    // The layout's area stands where the layout puts it, 3480 and 5130 twips from the screen's
+    // top left, with the menu bar above it.
+    layout()->activate();
+    setGeometry(QRect(rectFromTwips(3480, 5130, 0, 0).topLeft() - client->pos(), sizeHint()));
     Form_Load();
 }
 
@@ -185,23 +191,23 @@ void frmNameScript::createControls(QWidget *client)
         = new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this);
     m_respellAction->setObjectName(QStringLiteral("respellName"));
     connect(m_respellAction, &QAction::triggered, this, [this] {
-        const JudgedName judged = NamePreview::judge(Text1->text());
-        if (!judged.unheld)
+        if (!m_judged.unheld)
             return;
         // The box would cut a spelling longer than it takes.
-        if (judged.respelled.size() > Text1->maxLength()) {
+        if (m_judged.respelled.size() > Text1->maxLength()) {
             QApplication::beep();
             return;
         }
         endUndoStep();
         Text1->selectAll();
-        Text1->insert(judged.respelled);
+        // A copy: inserting it judges the name anew.
+        Text1->insert(QString(m_judged.respelled));
         endUndoStep();
     });
     Text1->addAction(m_respellAction, QLineEdit::TrailingPosition);
     judgeName();
     connect(Text1, &QLineEdit::textChanged, this, &frmNameScript::judgeName);
-    connect(&GameEdition::instance(), &GameEdition::changed, this, &frmNameScript::judgeName);
+    connect(&m_saver.edition(), &GameEdition::changed, this, &frmNameScript::judgeName);
     // The text before each edit, to tell a paste from typing.
     connect(Text1, &QLineEdit::textChanged, Text1,
         [this](const QString &text) { m_textBeforeEdit = std::exchange(m_text, text); });
@@ -272,14 +278,10 @@ void frmNameScript::createControls(QWidget *client)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }
 
-QString frmNameScript::setNameCommand() const
-{
-    return SetNameLine::forName(lblSet->text(), Text1->text()).line;
-}
-
 std::optional<SetNameLine> frmNameScript::lineSettingTheName()
 {
-    const SetNameLine judged = SetNameLine::forName(lblSet->text(), Text1->text());
+    // Judged with the command word that lblSet shows, as the preview judges it.
+    const SetNameLine &judged = m_judged.line;
     if (judged.refusal.isEmpty())
         return judged;
     QString refusal = tr("Tintmark does not save this name. %1.").arg(judged.refusal);
@@ -431,8 +433,9 @@ void frmNameScript::judgeName()
 {
     // A preview on screen follows the name instead of showing the old one.
     const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
-    const JudgedName judged = NamePreview::judge(Text1->text());
-    Text1->setToolTip(NamePreview::html(judged, whatTheNameIs()));
+    m_judged = NamePreview::judge(Text1->text(), m_saver.edition());
+    const JudgedName &judged = m_judged;
+    Text1->setToolTip(NamePreview::html(judged, m_gameColors.palette(), whatTheNameIs()));
     // The first letter the edition cannot show is said as it is typed.
     const bool newlyUnheld = judged.unheld && !m_respellAction->isVisible() && Text1->hasFocus();
     // QAction tells every widget it is in of each setVisible, changed or not.
@@ -462,10 +465,10 @@ void frmNameScript::showPreview()
 void frmNameScript::pinPreview()
 {
     if (!m_pinned) {
-        m_pinned = new PinnedPreview(this);
+        m_pinned = new PinnedPreview(this, m_gameColors);
         m_pinned->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_pinned->setName(NamePreview::judge(Text1->text()));
+    m_pinned->setName(m_judged);
     m_pinned->placeBeside(this);
     m_pinned->show();
     QToolTip::hideText();
@@ -492,7 +495,7 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
     RecentScripts::addMenu(file, [this](const QString &path) { emit openScriptRequested(path); });
     file->addSeparator();
     LanguageMenu::addTo(file, this);
-    EditionMenu::addTo(file);
+    EditionMenu::addTo(file, m_saver.edition());
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -539,8 +542,8 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
         name->clear();
         addNameCommands(name);
     });
-    HelpMenu::addTo(
-        menuBar, this, m_saver.installedGames(), [] { return RecentScripts::paths().value(0); });
+    HelpMenu::addTo(menuBar, this, m_saver.edition(), m_gameColors,
+        [] { return RecentScripts::paths().value(0); });
 }
 
 void frmNameScript::showNameMenu(const QPoint &position)
@@ -649,8 +652,8 @@ void frmNameScript::cmdSave_Click()
 {
     if (!lineSettingTheName())
         return;
-    // The name may change while the dialog is open: the line is made again once the file is.
-    m_saver.save(this, [this] { return setNameCommand(); });
+    // The name may change while the dialog is open: the line is the one judged once the file is.
+    m_saver.save(this, [this] { return m_judged.line.line; });
 }
 
 void frmNameScript::Command1_Click()

@@ -4,6 +4,7 @@
 #ifndef FRMNAMESCRIPT_H
 #define FRMNAMESCRIPT_H
 
+#include "namepreview.h"
 #include "setnameline.h"
 
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class GameColors;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -29,12 +31,9 @@ class frmNameScript : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmNameScript(ScriptSaver &saver, QWidget *parent = nullptr);
+    // gameColors: the team colors its previews draw ^8 and ^9 in.
+    frmNameScript(ScriptSaver &saver, GameColors &gameColors, QWidget *parent = nullptr);
     ~frmNameScript() override;
-
-    // The command word from lblSet, a space and the name, quoted where the console needs it: the
-    // line that a save writes.
-    QString setNameCommand() const;
 
 signals:
     // The player asked for the script editor with this window's name and its line.
@@ -72,7 +71,8 @@ private:
     void fillColoringMenu();
     void fillGameNamesMenu();
     static QString whatTheNameIs();
-    // Judges the name as it stands, for the game's edition: the preview and the respelling.
+    // Judges the name as it stands, for the game's edition: the line a save writes, the preview
+    // and the respelling.
     void judgeName();
     void showPreview();
     // Keeps the preview on screen beside the window, following the name.
@@ -90,6 +90,7 @@ private:
     std::optional<SetNameLine> lineSettingTheName();
 
     ScriptSaver &m_saver;
+    GameColors &m_gameColors;
     std::unique_ptr<picColor> m_colors; // created on the first swatch click
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
@@ -102,6 +103,7 @@ private:
     QMenu *m_coloringMenu = nullptr;
     QMenu *m_gameNamesMenu = nullptr;
     QPointer<PinnedPreview> m_pinned; // while the player keeps it
+    JudgedName m_judged; // the name as it stands, judged once per change
     QString m_text; // the name box's, and before its last change
     QString m_textBeforeEdit;
 };

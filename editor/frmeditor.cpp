@@ -8,8 +8,9 @@
 #include "editionmenu.h"
 #include "filetext.h"
 #include "fixedlayout.h"
+#include "gamecolors.h"
+#include "gameedition.h"
 #include "helpmenu.h"
-#include "installedgames.h"
 #include "languagemenu.h"
 #include "namepreview.h"
 #include "numberedtextedit.h"
@@ -60,12 +61,13 @@ QString withLineBreaks(QString text)
 
 } // namespace
 
-frmEditor::frmEditor(
-    ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery, QWidget *parent)
+frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery,
+    GameColors &colors, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
     , m_opener(opener)
     , m_recovery(recovery)
+    , m_colors(colors)
 {
     setObjectName(QStringLiteral("frmEditor"));
     // The window's own face stays as it is in every language: its caption, its button and its
@@ -106,6 +108,10 @@ frmEditor::frmEditor(
             m_recoveryPause.start();
     });
     connect(&m_recoveryPause, &QTimer::timeout, this, &frmEditor::keepRecoveryCopyNow);
+    connect(&m_saver.edition(), &GameEdition::changed, this, [this] {
+        setScriptPath(m_scriptPath);
+        updatePlayer();
+    });
     connect(txtEditor->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
         if (!changed) {
             m_recoveryPause.stop();
@@ -214,7 +220,7 @@ void frmEditor::createMenus(QMenuBar *menuBar)
     file->addAction(m_saveAsAction);
     file->addSeparator();
     LanguageMenu::addTo(file, this);
-    EditionMenu::addTo(file);
+    EditionMenu::addTo(file, m_saver.edition());
     file->addSeparator();
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
@@ -224,7 +230,7 @@ void frmEditor::createMenus(QMenuBar *menuBar)
     script->setObjectName(QStringLiteral("scriptMenu"));
     script->addAction(m_playAction);
     script->addAction(m_animationAction);
-    HelpMenu::addTo(menuBar, this, m_saver.installedGames(), [this] { return m_scriptPath; });
+    HelpMenu::addTo(menuBar, this, m_saver.edition(), m_colors, [this] { return m_scriptPath; });
 }
 
 void frmEditor::showFileState()
@@ -304,8 +310,9 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     const auto *help = static_cast<QHelpEvent *>(event);
     const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
     if (const std::optional<QString> name = SetNameLine::nameSetBy(line))
-        QToolTip::showText(
-            help->globalPos(), NamePreview::html(NamePreview::judge(*name)), txtEditor->viewport());
+        QToolTip::showText(help->globalPos(),
+            NamePreview::html(NamePreview::judge(*name, m_saver.edition()), m_colors.palette()),
+            txtEditor->viewport());
     else
         QToolTip::hideText();
     return true;
@@ -339,8 +346,16 @@ void frmEditor::updatePlayer()
     if (!m_player)
         return;
     m_player->setScriptFolder(
-        m_scriptPath.isEmpty() ? QString() : QFileInfo(m_scriptPath).absolutePath());
+        m_scriptPath.isEmpty() ? QString() : QFileInfo(m_scriptPath).absolutePath(),
+        m_scriptCodePage);
     m_player->setScript(gameText());
+}
+
+void frmEditor::setScriptPath(const QString &path)
+{
+    m_scriptPath = path;
+    if (!path.isEmpty())
+        m_scriptCodePage = m_saver.edition().placeOf(path).codePage();
 }
 
 void frmEditor::markUnchanged() { txtEditor->document()->setModified(false); }
@@ -357,7 +372,7 @@ bool frmEditor::saveScript(bool toTheSameFile)
         path.clear();
     if (path.isEmpty())
         return false;
-    m_scriptPath = path;
+    setScriptPath(path);
     markUnchanged();
     showFileState();
     // The scripts its exec runs are now those beside it.
@@ -423,7 +438,7 @@ void frmEditor::openScript(const QString &path)
     all.insertText(opened->endsWithLineBreak ? opened->text + u'\n' : opened->text);
     m_lastLineBreakShown = opened->endsWithLineBreak;
     txtEditor->moveCursor(QTextCursor::Start);
-    m_scriptPath = opened->path;
+    setScriptPath(opened->path);
     // Read as UTF-8, the text is not yet what the file holds.
     if (!opened->readAsUtf8)
         markUnchanged();
@@ -437,7 +452,7 @@ void frmEditor::playScript()
 {
     if (!m_player) {
         // A child window: it closes with the editor, whose script it plays.
-        m_player = new ScriptPlayerWindow(this);
+        m_player = new ScriptPlayerWindow(m_colors, this);
         m_player->setWindowFlag(Qt::Window);
         m_player->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_player, &ScriptPlayerWindow::lineActivated, this, &frmEditor::goToLine);
@@ -492,7 +507,7 @@ void frmEditor::placePlayerBeside()
 void frmEditor::insertAnimation()
 {
     // Made when asked for, so that it costs nothing before.
-    auto *dialog = new AnimationDialog(m_lastHandedOffName, this);
+    auto *dialog = new AnimationDialog(m_lastHandedOffName, m_colors, this);
     dialog->setFramesPerSecond(m_saver.installedGames().maxFpsInConfigs());
     dialog->setKeysBoundInTheGame(m_saver.installedGames().bindingsInConfigs());
     dialog->setAttribute(Qt::WA_DeleteOnClose);

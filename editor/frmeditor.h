@@ -4,10 +4,13 @@
 #ifndef FRMEDITOR_H
 #define FRMEDITOR_H
 
+#include "codepage.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+class GameColors;
 class QAction;
 class QLabel;
 class QMenuBar;
@@ -28,8 +31,9 @@ class frmEditor : public QWidget {
     Q_OBJECT
 
 public:
-    // recovery: where the editor keeps a copy of changes it has not saved.
-    frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery,
+    // recovery: where the editor keeps a copy of changes it has not saved. colors: the team
+    // colors its previews and its player draw ^8 and ^9 in.
+    frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery, GameColors &colors,
         QWidget *parent = nullptr);
 
     // Takes a script recovered from a program that ended without saving it, as changed text.
@@ -79,10 +83,13 @@ private:
     void goToLine(int line);
     void splitLine(int line, int column);
     bool isDroppedScript(const QEvent *event) const;
+    // The script is the one at path now, in the letters its place decides.
+    void setScriptPath(const QString &path);
 
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
     RecoveryCopy &m_recovery;
+    GameColors &m_colors;
     QTimer m_recoveryPause; // the copy is written once typing pauses, not at every key
     QPlainTextEdit *txtEditor = nullptr;
     QPushButton *cmdSave = nullptr;
@@ -95,6 +102,7 @@ private:
     QLabel *m_fileState = nullptr;
     QString m_lastHandedOffName;
     QString m_scriptPath; // last opened or saved here
+    CodePage m_scriptCodePage; // of the scripts beside it
     // The text was opened from a file that ends with a line break, shown as an empty last line
     // that the caret can reach: the save's own line break stands for it.
     bool m_lastLineBreakShown = false;

@@ -13,8 +13,6 @@
 
 #include <optional>
 
-class InstalledGames;
-
 // The language of a game's edition, which decides the code page its console reads scripts in and
 // its fonts draw names in: a Russian edition draws the bytes of a name as Windows-1251 letters,
 // a Polish one as Windows-1250 letters, the others as Windows-1252 letters.
@@ -28,8 +26,6 @@ public:
     enum class Id { English, French, German, Italian, Spanish, British, Russian, Polish };
     static constexpr Id all[] = { Id::English, Id::French, Id::German, Id::Italian, Id::Spanish,
         Id::British, Id::Russian, Id::Polish };
-    // The setting that keeps the player's choice of edition.
-    static inline const QString settingsKey = QStringLiteral("game/language");
 
     constexpr GameLanguage(Id id = Id::English)
         : m_id(id)
@@ -45,16 +41,6 @@ public:
     CodePage codePage() const;
 
     static std::optional<GameLanguage> ofKey(QStringView key);
-    // The edition whose own folder this is: the language its config keeps (loc_language), in
-    // configFolder first when given, or else the one of its localized archives.
-    static std::optional<GameLanguage> ofInstall(
-        const QString &mainFolder, const QString &configFolder = {});
-    // The edition of the first game installed that tells its language.
-    static std::optional<GameLanguage> ofInstalledGames(InstalledGames &games);
-    // The edition the program writes for: the player's choice in the settings, or else that of
-    // the game whose folder holds path, or else that of the first game installed, or else
-    // English.
-    static GameLanguage preferred(InstalledGames &games, const QString &path = {});
 
 private:
     Id m_id;

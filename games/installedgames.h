@@ -6,21 +6,25 @@
 
 #include "consolerun.h"
 #include "gamefinder.h"
+#include "gamelanguage.h"
+#include "scriptplace.h"
 
 #include <functional>
 
 #include <optional>
 
 // The games installed on this computer, looked for once, when first asked: the dialogs start
-// in their folders, the save says how to run a script there, and the name box offers the names
-// in their configs.
+// in their folders, a script's place is decided by the game holding it, and the name box offers
+// the names in their configs.
 class InstalledGames {
 public:
     explicit InstalledGames(GameSearch search = GameSearch::ofThisSystem());
 
     const QList<GameInstall> &games();
-    // The game whose script folder holds path, if any, with path relative to that folder.
-    std::optional<std::pair<GameInstall, QString>> gameHolding(const QString &path);
+    // What the place of a script at path decides, for the edition the player chose, if any.
+    ScriptPlace placeOf(const QString &path, std::optional<GameLanguage> chosen);
+    // The edition of the first game installed that tells its language.
+    std::optional<GameLanguage> edition();
     // The names the games' own configs set, as the game's console sets them, each once: COD 2
     // keeps one config for each player profile.
     QList<std::pair<GameFamily, QString>> namesInConfigs();
@@ -28,9 +32,6 @@ public:
     int maxFpsInConfigs();
     // The keys the games' configs bind, each key once.
     QList<KeyBinding> bindingsInConfigs();
-    // The com_maxfps that the configs in the folder of a script set, if the folder is a game's
-    // main folder and they set one.
-    static std::optional<int> maxFpsBeside(const QString &script);
 
 private:
     // Each config of each game, as the game's console runs it.

@@ -50,7 +50,7 @@ QIcon swatch(const QColor &color)
 
 } // namespace
 
-AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
+AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColors, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AnimationDialog"));
@@ -75,7 +75,7 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     m_effect->setCurrentIndex(1);
 
     auto *colors = new QHBoxLayout;
-    const GamePalette palette = GameColors::instance().palette();
+    const GamePalette palette = gameColors.palette();
     for (const QChar digit : codeDigits) {
         auto *button = new QToolButton(this);
         button->setIcon(swatch(QColor(palette[digit.unicode() - u'0'])));
@@ -155,7 +155,7 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
     shorter->addWidget(m_coloredLetters);
     shorter->addStretch();
 
-    m_preview = named(new GameNameView(this), "preview");
+    m_preview = named(new GameNameView(gameColors, this), "preview");
     m_size = named(new QLabel(this), "sizeLabel");
     m_problem = named(new QLabel(this), "problemLabel");
     m_problem->setWordWrap(true);

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QTimer>
 
+class GameColors;
 class GameNameView;
 class QAbstractButton;
 class QCheckBox;
@@ -27,7 +28,8 @@ class AnimationDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AnimationDialog(const QString &name, QWidget *parent = nullptr);
+    // gameColors: the team colors its swatches and its preview draw ^8 and ^9 in.
+    AnimationDialog(const QString &name, const GameColors &gameColors, QWidget *parent = nullptr);
 
     // The script to insert, with '\n' between its lines.
     QString script() const { return m_animation.script; }

@@ -6,7 +6,6 @@
 #include "cfgreader.h"
 #include "consolerules.h"
 #include "gamecolors.h"
-#include "gameedition.h"
 #include "gamenamedelegate.h"
 #include "gamenameview.h"
 #include "ticktime.h"
@@ -36,8 +35,9 @@ constexpr int columnRole = Qt::UserRole + 1;
 
 } // namespace
 
-ScriptPlayerWindow::ScriptPlayerWindow(QWidget *parent)
+ScriptPlayerWindow::ScriptPlayerWindow(GameColors &colors, QWidget *parent)
     : QWidget(parent)
+    , m_colors(colors)
 {
     setObjectName(QStringLiteral("ScriptPlayerWindow"));
     setWindowTitle(tr("Tintmark Player"));
@@ -53,9 +53,9 @@ void ScriptPlayerWindow::createControls()
         widget->setObjectName(QLatin1String(name));
         return widget;
     };
-    m_name = new GameNameView(this);
+    m_name = new GameNameView(m_colors, this);
     named(m_name, "nameView");
-    m_othersSee = new GameNameView(this);
+    m_othersSee = new GameNameView(m_colors, this);
     named(m_othersSee, "othersNameView");
     m_othersSee->setToolTip(tr("The name as the server's last snapshot showed it to the others "
                                "on the server."));
@@ -139,14 +139,13 @@ void ScriptPlayerWindow::createControls()
     named(m_allies, "alliesBox");
     for (const AlliedNation &nation : alliedNations())
         m_allies->addItem(QCoreApplication::translate("ColorCodes", nation.name));
-    m_allies->setCurrentIndex(GameColors::instance().allies());
+    m_allies->setCurrentIndex(m_colors.allies());
     m_allies->setToolTip(tr("^8 shows in the color of the allied team, which depends on its "
                             "nation; ^9 in the color of the axis team."));
     // One setting for every view of a name, in this window and the others.
-    connect(
-        m_allies, &QComboBox::currentIndexChanged, &GameColors::instance(), &GameColors::setAllies);
-    connect(&GameColors::instance(), &GameColors::changed, this, [this] {
-        m_allies->setCurrentIndex(GameColors::instance().allies());
+    connect(m_allies, &QComboBox::currentIndexChanged, &m_colors, &GameColors::setAllies);
+    connect(&m_colors, &GameColors::changed, this, [this] {
+        m_allies->setCurrentIndex(m_colors.allies());
         m_timeline->viewport()->update();
     });
 
@@ -192,7 +191,7 @@ void ScriptPlayerWindow::createControls()
     m_timeline->setHeaderLabels({ tr("Time"), tr("Line"), tr("Name"), tr("Others see it") });
     m_timeline->setRootIsDecorated(false);
     m_timeline->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_names = new GameNameDelegate(m_timeline);
+    m_names = new GameNameDelegate(m_colors, m_timeline);
     m_timeline->setItemDelegateForColumn(2, m_names);
     connect(m_timeline, &QTreeWidget::itemClicked, this,
         [this](QTreeWidgetItem *item) { emit lineActivated(item->data(1, lineRole).toInt()); });
@@ -246,17 +245,17 @@ void ScriptPlayerWindow::setScript(const QString &fileText)
 
 void ScriptPlayerWindow::setFramesPerSecond(int maxFps) { m_framesPerSecond->setValue(maxFps); }
 
-void ScriptPlayerWindow::setScriptFolder(const QString &folder)
+void ScriptPlayerWindow::setScriptFolder(const QString &folder, CodePage codePage)
 {
-    if (folder == m_scriptFolder)
+    if (folder == m_scriptFolder && codePage == m_scriptCodePage)
         return;
     m_scriptFolder = folder;
+    m_scriptCodePage = codePage;
     m_reader = {};
     if (!folder.isEmpty()) {
-        m_reader = [folder](const QString &name) {
-            const QString file = QDir(folder).filePath(name);
+        m_reader = [folder, codePage](const QString &name) {
             QString unread;
-            return CfgReader::read(file, GameEdition::instance().codePageOf(file), &unread);
+            return CfgReader::read(QDir(folder).filePath(name), codePage, &unread);
         };
     }
     rerun();

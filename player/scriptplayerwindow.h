@@ -4,6 +4,7 @@
 #ifndef SCRIPTPLAYERWINDOW_H
 #define SCRIPTPLAYERWINDOW_H
 
+#include "codepage.h"
 #include "consolerules.h"
 #include "consolerun.h"
 #include "scriptchecker.h"
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class GameColors;
 class GameNameDelegate;
 class GameNameView;
 class QComboBox;
@@ -30,7 +32,8 @@ class ScriptPlayerWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ScriptPlayerWindow(QWidget *parent = nullptr);
+    // colors: the one setting of the team colors, which its nation box sets and follows.
+    explicit ScriptPlayerWindow(GameColors &colors, QWidget *parent = nullptr);
 
     // The script as the file holds it. Playing goes on at the time it has reached.
     void setScript(const QString &fileText);
@@ -38,9 +41,9 @@ public:
     qint64 currentTick() const;
     // The player's own com_maxfps, as the game's config sets it.
     void setFramesPerSecond(int maxFps);
-    // The folder of the script played, whose scripts its exec runs where it stands; none when
-    // the script has no file yet.
-    void setScriptFolder(const QString &folder);
+    // The folder of the script played, whose scripts its exec runs where it stands, read in
+    // codePage; none when the script has no file yet.
+    void setScriptFolder(const QString &folder, CodePage codePage = {});
 
 public slots:
     void play();
@@ -72,6 +75,7 @@ private:
     // Where a tick falls in the run's timeline: inside an endless loop, time goes round it.
     qint64 timelineTick(qint64 tick) const;
 
+    GameColors &m_colors;
     QString m_script;
     QList<KeyPress> m_presses;
     ConsoleRun m_run;
@@ -79,6 +83,7 @@ private:
     ServerView m_seenByOthers; // of m_run
     ScriptCheck m_check;
     QString m_scriptFolder;
+    CodePage m_scriptCodePage;
     ScriptReader m_reader;
     qint64 m_tick = 0; // while paused, or when playing started
     bool m_playing = false;

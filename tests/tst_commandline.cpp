@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "gamecolors.h"
 #include "recentscripts.h"
 #include "scriptplayerwindow.h"
 #include "tintmarkprogram.h"
@@ -231,7 +232,8 @@ void tst_CommandLine::exitStatus()
 void tst_CommandLine::warnsInTheWordsOfTheWindow()
 {
     QCOMPARE(run({ u"--check"_qs, write(u"loop.cfg"_qs, looping) }), 1);
-    ScriptPlayerWindow window;
+    GameColors colors;
+    ScriptPlayerWindow window(colors);
     window.setScript(QString::fromLatin1(looping));
     const auto *warnings = window.findChild<QListWidget *>(QStringLiteral("warnings"));
     // The loop, its chat dropped, the line run together, and two notes.

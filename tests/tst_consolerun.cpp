@@ -4,8 +4,6 @@
 #include "consolerules.h"
 #include "consolerun.h"
 #include "findingrows.h"
-#include "scriptcommands.h"
-#include "ticktime.h"
 
 #include <QTest>
 
@@ -15,51 +13,18 @@ Q_DECLARE_METATYPE(ConsoleRun::End)
 Q_DECLARE_METATYPE(GameVersion)
 Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
 
-// The console model: its limits and its clock, worked out by hand.
+// The console model: its limits, worked out by hand, and exec.
 class tst_ConsoleRun : public QObject {
     Q_OBJECT
 
 private slots:
-    void secondsAtFrameRates_data();
-    void secondsAtFrameRates();
     void limits_data();
     void limits();
     void execRunsTheScriptWhereItStands();
-    void wordsAsEachGameTokenizes_data();
-    void wordsAsEachGameTokenizes();
     void aLoopWithoutAWaitEndsWhenTheBufferIsFull();
     void aPacedLoopEndsWhenTheBufferIsFull_data();
     void aPacedLoopEndsWhenTheBufferIsFull();
 };
-
-// Frames last whole milliseconds, 1000 / com_maxfps rounded down, and take two ticks each: the
-// times worked out by hand.
-void tst_ConsoleRun::secondsAtFrameRates_data()
-{
-    QTest::addColumn<int>("maxFps");
-    QTest::addColumn<qint64>("ticks");
-    QTest::addColumn<double>("milliseconds");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("wait 85 at com_maxfps 85: 11 ms frames")
-        << 85 << qint64(85) << 85 * 11 / 2.0 << u"0.47 s (85 ticks)"_qs;
-    QTest::newRow("wait 100 at 85") << 85 << qint64(100) << 550.0 << u"0.55 s (100 ticks)"_qs;
-    QTest::newRow("at 125: 8 ms frames")
-        << 125 << qint64(250) << 1000.0 << u"1.00 s (250 ticks)"_qs;
-    QTest::newRow("at 333: 3 ms frames") << 333 << qint64(100) << 150.0 << u"0.15 s (100 ticks)"_qs;
-}
-
-void tst_ConsoleRun::secondsAtFrameRates()
-{
-    QFETCH(int, maxFps);
-    QFETCH(qint64, ticks);
-    QFETCH(double, milliseconds);
-    QFETCH(QString, shown);
-    QCOMPARE(secondsOfTicks(ticks, maxFps) * 1000, milliseconds);
-    // A run that sets no frame rate of its own.
-    QCOMPARE(TickTime::between(ConsoleRun(), 0, ticks, maxFps), shown);
-    QCOMPARE(qRound(framesPerSecondOf(85) * 10), 909);
-}
 
 // Each limit of the game from both sides, with the sizes written out by hand.
 void tst_ConsoleRun::limits_data()
@@ -169,37 +134,6 @@ void tst_ConsoleRun::execRunsTheScriptWhereItStands()
     QCOMPARE(timeline(run), QStringList({ "0 1 A1", "10 3 B1", "30 3 B2", "30 4 A2" }));
     QCOMPARE(run.scriptsRead, QStringList { u"b.cfg"_qs });
     QVERIFY(run.recorded.isEmpty());
-}
-
-// COD 2's tokenizer reads \" in quotes as a quote and runs nothing of 512 words or more; COD
-// 1.1's knows no escape and keeps the first 256 words of a command.
-void tst_ConsoleRun::wordsAsEachGameTokenizes_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<GameVersion>("game");
-    QTest::addColumn<QStringList>("words");
-    const QString escaped = u"set name \"a\\\"b\""_qs;
-    QTest::newRow("COD 2: an escaped quote")
-        << escaped << GameVersion::Cod2 << QStringList { "set", "name", "a\"b" };
-    QTest::newRow("COD 1.1: the quote ends the word")
-        << escaped << GameVersion::Cod11 << QStringList { "set", "name", "a\\", "b", "" };
-    const QString words300 = u"echo"_qs + QString(u" x"_qs).repeated(299);
-    QTest::newRow("COD 2: 300 words")
-        << words300 << GameVersion::Cod2 << QStringList { "echo" } + QStringList(299, u"x"_qs);
-    QTest::newRow("COD 1.1: the first 256 of 300 words")
-        << words300 << GameVersion::Cod11 << QStringList { "echo" } + QStringList(255, u"x"_qs);
-}
-
-void tst_ConsoleRun::wordsAsEachGameTokenizes()
-{
-    QFETCH(QString, command);
-    QFETCH(GameVersion, game);
-    QFETCH(QStringList, words);
-    const ScriptCommands split = splitCommands(command, 1, ConsoleRules::rulesOf(game));
-    QStringList tokenized;
-    for (const QStringView word : split.commands.front().words)
-        tokenized << word.toString();
-    QCOMPARE(tokenized, words);
 }
 
 // Each round of a loop without a wait leaves one line break behind (vstr inserts its value

@@ -3,11 +3,10 @@
 
 #include "animationdialog.h"
 #include "clippedlabels.h"
-#include "endrequests.h"
 #include "fakedialogs.h"
 #include "gameedition.h"
 #include "language.h"
-#include "recoverycopy.h"
+#include "recentscripts.h"
 #include "scriptplayerwindow.h"
 #include "scripttemplate.h"
 #include "sessionend.h"
@@ -28,21 +27,13 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QProcess>
 #include <QTextBlock>
-#include <QThread>
-#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
-
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -57,28 +48,6 @@ public:
     bool cancelled = false;
     bool released = false;
 };
-
-// A program killed while it kept a recovery copy: this test run again in a process of its own,
-// which writes the copy and waits (see initTestCase) until it is killed.
-constexpr char copyFolderVariable[] = "TINTMARK_TEST_KEEP_COPY_IN";
-constexpr char copyTextVariable[] = "TINTMARK_TEST_COPY_TEXT";
-
-bool killAProgramKeepingACopy(const QString &folder, const QString &text)
-{
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1String(copyFolderVariable), folder);
-    environment.insert(QLatin1String(copyTextVariable), text);
-    program.setProcessEnvironment(environment);
-    // Any one test: the copy is written in initTestCase, before it.
-    program.start(QCoreApplication::applicationFilePath(),
-        { u"-platform"_qs, QGuiApplication::platformName(), u"windowLayout"_qs });
-    QByteArray output;
-    while (!output.contains("copy written") && program.waitForReadyRead(10'000))
-        output += program.readAllStandardOutput();
-    program.kill();
-    return program.waitForFinished(10'000) && output.contains("copy written");
-}
 
 // What a menu entry does, as the player sees it.
 enum class Effect {
@@ -125,12 +94,8 @@ private slots:
     void init();
     void cleanup();
     void windowLayout();
-    void bothWindowsShowTheIcon();
     void savedBytes_data();
     void savedBytes();
-    void altEOpensAndReusesTheEditor();
-    void handOffBringsAnOpenEditorToTheFront();
-    void closedEditorStartsAgainFromTemplate();
     void handOffAppendsAtTheEndWhateverTheCaret();
     void undoSurvivesAHandOff();
     void largeScriptGetsOnlyAnAppend();
@@ -140,21 +105,14 @@ private slots:
     void failedWriteKeepsTheOldScript();
     void closingAsksAboutChanges_data();
     void closingAsksAboutChanges();
-    void closingTheMainWindowEndsTheProgram();
-    void recentScriptsAreOffered();
     void ctrlSSavesWhereTheScriptLastWent_data();
     void ctrlSSavesWhereTheScriptLastWent();
-    void aboutNamesTheVersionAndLicence();
     void menuEntriesDoTheirCommands_data();
     void menuEntriesDoTheirCommands();
     void playerRunsTheScriptsTheScriptExecs();
     void aScriptInAGamesFolderTakesThatGamesEdition();
     void opensAScriptThatSavesAgainByteForByte_data();
     void opensAScriptThatSavesAgainByteForByte();
-    void offersToReadAScriptSavedAsUtf8_data();
-    void offersToReadAScriptSavedAsUtf8();
-    void refusesAFileThatIsNotText_data();
-    void refusesAFileThatIsNotText();
     void asksBeforeChangedTextGoes();
     void opensADroppedScript();
     void playerFollowsTheScriptAndLeadsToItsLines_data();
@@ -167,13 +125,6 @@ private slots:
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
     void hoverPreviewsASetNameLine();
     void unsavedChangesAreCopiedUntilSavedOrLetGo();
-    void asksBeforeOpeningWhatNoGameReads_data();
-    void asksBeforeOpeningWhatNoGameReads();
-    void aScriptLeftUnsavedIsOfferedBack_data();
-    void aScriptLeftUnsavedIsOfferedBack();
-#ifdef Q_OS_UNIX
-    void sigtermAsksAndKeepsTheCopy();
-#endif
 
 private:
     void handOff(const QString &name);
@@ -197,14 +148,6 @@ private:
 
 void tst_frmEditor::initTestCase()
 {
-    if (const QString folder = qEnvironmentVariable(copyFolderVariable); !folder.isEmpty()) {
-        RecoveryCopy copy(folder);
-        if (copy.write(qEnvironmentVariable(copyTextVariable)))
-            std::fputs("copy written\n", stdout);
-        std::fflush(stdout);
-        QThread::sleep(60);
-        std::exit(1);
-    }
     TintmarkProgram::setUpApplication();
     // The recent scripts go to the test's own settings.
     QVERIFY(m_settings.isValid());
@@ -303,19 +246,6 @@ void tst_frmEditor::windowLayout()
     QCOMPARE(QApplication::focusWidget(), save);
 }
 
-// The stone of the program's icon, in the sizes of the icon file, on both windows.
-void tst_frmEditor::bothWindowsShowTheIcon()
-{
-    handOff(u"A"_qs);
-    for (const QWidget *window : { m_mainWindow, editor() }) {
-        const QIcon icon = window->windowIcon();
-        QCOMPARE(icon.availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 } }));
-        const QImage image = icon.pixmap(32, 32).toImage();
-        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
-        QCOMPARE(image.pixelColor(16, 16).alpha(), 255);
-    }
-}
-
 void tst_frmEditor::savedBytes_data()
 {
     QTest::addColumn<QStringList>("handOffs");
@@ -353,54 +283,6 @@ void tst_frmEditor::savedBytes()
     QCOMPARE(bytes, templateBytes + afterTemplate);
     if (handOffs.isEmpty())
         QCOMPARE(bytes.size(), 329);
-}
-
-void tst_frmEditor::altEOpensAndReusesTheEditor()
-{
-    QVERIFY(!editor());
-    m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(u"^1A"_qs);
-    QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(editor());
-    QWidget *first = editor();
-    QCOMPARE(script()->toPlainText(),
-        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name ^1A"_qs);
-
-    script()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(script(), " // mine");
-    m_mainWindow->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
-    QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine\n set name ^1A"_qs));
-    QCOMPARE(editor(), first);
-    QVERIFY(m_mainWindow->isVisible());
-}
-
-// The player asked for the editor: an open one comes forward with the focus, not left behind.
-void tst_frmEditor::handOffBringsAnOpenEditorToTheFront()
-{
-    handOff(u"A"_qs);
-    QWidget *open = editor();
-    QVERIFY(QTest::qWaitForWindowActive(open));
-    m_mainWindow->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
-
-    handOff(u"B"_qs);
-    QCOMPARE(editor(), open);
-    QVERIFY(QTest::qWaitForWindowActive(open));
-    QCOMPARE(QApplication::activeWindow(), open);
-}
-
-void tst_frmEditor::closedEditorStartsAgainFromTemplate()
-{
-    handOff(u"old"_qs);
-    QPointer<QWidget> closed = editor();
-    QVERIFY(closed->close());
-    QTRY_VERIFY(!closed); // destroyed with its text
-    QVERIFY(m_mainWindow->isVisible());
-
-    handOff(u"new"_qs);
-    QCOMPARE(script()->toPlainText(),
-        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name new"_qs);
 }
 
 void tst_frmEditor::handOffAppendsAtTheEndWhateverTheCaret()
@@ -595,85 +477,6 @@ void tst_frmEditor::closingAsksAboutChanges()
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>"), saved);
 }
 
-void tst_frmEditor::closingTheMainWindowEndsTheProgram()
-{
-    handOff(u"A"_qs);
-    QPointer<QWidget> openEditor = editor();
-    QTest::keyClicks(script(), "!");
-    // The editor's changes are asked about first; Cancel keeps both windows open.
-    QVERIFY(!m_mainWindow->close());
-    QVERIFY(m_mainWindow->isVisible() && openEditor->isVisible());
-    QCOMPARE(m_dialogs.saveQuestions, 1);
-
-    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
-    QTimer::singleShot(0, m_mainWindow, &QWidget::close);
-    // Gone with the window: fired in a later test, it would end that test's dialogs at once.
-    QTimer::singleShot(5000, m_mainWindow, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QCOMPARE(m_dialogs.saveQuestions, 2);
-    m_program.reset();
-    QVERIFY(!openEditor);
-}
-
-// Scripts saved or opened come back through the context menu, newest first, five of them, also
-// when the program starts with one.
-void tst_frmEditor::recentScriptsAreOffered()
-{
-    handOff(u"A"_qs);
-    for (int i = 1; i <= 6; ++i) {
-        m_dialogs.path = m_dir->filePath(u"saved%1.cfg"_qs.arg(i));
-        QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
-    }
-    // A save from the main window is listed too.
-    m_dialogs.path = m_dir->filePath(u"main.cfg"_qs);
-    QTest::mouseClick(m_mainWindow->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
-    const QString opened = writeFile(u"opened.cfg"_qs, "set name Opened\r\n");
-    m_program->openInEditor(opened);
-    QCOMPARE(script()->toPlainText(), u"set name Opened\n"_qs);
-
-    // A second script of the same name is told apart by its folder.
-    m_program->openInEditor(writeFile(u"other/opened.cfg"_qs, "set name Other\r\n"));
-
-    auto *recent = editor()->findChild<QMenu *>(u"recentMenu"_qs);
-    QVERIFY(recent);
-    emit recent->aboutToShow();
-    QStringList shown;
-    for (const QAction *action : recent->actions())
-        shown << action->text() + u" @ "_qs + action->toolTip();
-    const QString folder = QDir::toNativeSeparators(m_dir->path());
-    const QString other = QDir::toNativeSeparators(m_dir->filePath(u"other"_qs));
-    QCOMPARE(shown,
-        (QStringList { u"opened.cfg (%1) @ %1"_qs.arg(other),
-            u"opened.cfg (%1) @ %1"_qs.arg(folder), u"main.cfg @ "_qs + folder,
-            u"saved6.cfg @ "_qs + folder, u"saved5.cfg @ "_qs + folder }));
-    recent->actions().constLast()->trigger();
-    QCOMPARE(script()->toPlainText(),
-        QString::fromLatin1(templateLiteral).replace(u"\r\n"_qs, u"\n"_qs) + u" set name A\n"_qs);
-}
-
-void tst_frmEditor::asksBeforeOpeningWhatNoGameReads_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("asked");
-    const QByteArray line(64 * 1024, 'x');
-    QTest::newRow("1 MiB in lines of 64 KiB") << (line + '\n').repeated(16).chopped(16) << false;
-    QTest::newRow("a byte more") << (line + '\n').repeated(16).chopped(15) << true;
-    QTest::newRow("a line of 64 KiB and one byte") << line + 'x' << true;
-}
-
-void tst_frmEditor::asksBeforeOpeningWhatNoGameReads()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, asked);
-    handOff(u"A"_qs);
-    const QString before = script()->toPlainText();
-    m_dialogs.path = writeFile(u"big.cfg"_qs, bytes);
-    m_dialogs.openLarge = false;
-    editor()->findChild<QAction *>(u"openAction"_qs)->trigger();
-    QCOMPARE(m_dialogs.largeQuestions, asked ? 1 : 0);
-    QCOMPARE(script()->toPlainText() == before, asked);
-}
-
 void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
 {
     handOff(u"A"_qs);
@@ -711,60 +514,6 @@ void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
     QVERIFY(editor()->close());
     QVERIFY(recoveryCopies().isEmpty());
 }
-
-void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack_data()
-{
-    QTest::addColumn<bool>("recover");
-    QTest::addColumn<bool>("killed"); // left by a program really killed, its lock still there
-    QTest::newRow("recovered") << true << false;
-    QTest::newRow("discarded") << false << false;
-    QTest::newRow("left by a killed program, recovered at the next start") << true << true;
-}
-
-void tst_frmEditor::aScriptLeftUnsavedIsOfferedBack()
-{
-    QFETCH(bool, recover);
-    QFETCH(bool, killed);
-    // A copy that a program now gone left: no one holds its lock.
-    const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_qs;
-    if (killed)
-        QVERIFY(killAProgramKeepingACopy(recoveryFolder(), text));
-    else
-        QVERIFY(!writeFile(u"recovery/left.recovery"_qs, text.toUtf8()).isEmpty());
-    const QStringList left = recoveryCopies();
-    m_dialogs.recover = recover;
-    m_program->start();
-    QCOMPARE(m_dialogs.recoverQuestions, 1);
-    if (recover) {
-        QVERIFY(editor());
-        QCOMPARE(script()->toPlainText(), text);
-        QVERIFY(script()->document()->isModified());
-        // The editor's own copy replaces the one left.
-        QCOMPARE(recoveryCopies().size(), 1);
-        QVERIFY(recoveryCopies().first() != left.first());
-        m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
-    } else {
-        QVERIFY(!editor());
-        QVERIFY(recoveryCopies().isEmpty());
-    }
-}
-
-#ifdef Q_OS_UNIX
-void tst_frmEditor::sigtermAsksAndKeepsTheCopy()
-{
-    EndRequests endRequests;
-    connect(&endRequests, &EndRequests::endRequested, m_mainWindow,
-        [this] { m_program->endInOrder(); });
-    handOff(u"A"_qs);
-    QTest::keyClicks(script(), u"x"_qs);
-    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Cancel;
-    ::raise(SIGTERM);
-    QTRY_COMPARE(m_dialogs.saveQuestions, 1);
-    QCOMPARE(recoveryCopies().size(), 1);
-    QVERIFY(m_mainWindow->isVisible()); // the player kept it
-    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
-}
-#endif
 
 void tst_frmEditor::hoverPreviewsASetNameLine()
 {
@@ -816,96 +565,14 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
     }
     QVERIFY(script()->toPlainText().startsWith(u"// \u201cquoted\u201d \u20ac and"_qs));
     QCOMPARE(m_dialogs.utf8Questions, 0);
+    // Offered again among the recent scripts, also when the program starts with it.
+    QCOMPARE(RecentScripts::paths().value(0), path);
     QCOMPARE(saveEditor(), bytes);
 
     // Opening is one step that Undo takes back.
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(script()->toPlainText().endsWith(u" set name A"_qs) != fromCommandLine);
     QVERIFY(!script()->toPlainText().startsWith(u"// \u201cquoted"_qs));
-}
-
-void tst_frmEditor::offersToReadAScriptSavedAsUtf8_data()
-{
-    QTest::addColumn<QString>("edition"); // the player's choice
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("readAsUtf8");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("respellings"); // said in the question
-    QTest::addColumn<QByteArray>("saved");
-    const QByteArray utf8 = "set name \"B\xc3\xa9\"\r\n";
-    QTest::newRow("read as UTF-8, saved as the game reads it")
-        << u"english"_qs << utf8 << true << u"set name \"B\u00e9\""_qs << QStringList()
-        << QByteArray("set name \"B\xe9\"\r\n");
-    QTest::newRow("read as the game reads it")
-        << u"english"_qs << utf8 << false << u"set name \"B\u00c3\u00a9\""_qs << QStringList()
-        << utf8;
-    const QByteArray lukasz = "set name \"\xc5\x81ukasz\"\r\n";
-    QTest::newRow("Polish edition: saved in Windows-1250")
-        << u"polish"_qs << lukasz << true << u"set name \"\u0141ukasz\""_qs << QStringList()
-        << QByteArray("set name \"\xa3ukasz\"\r\n");
-    QTest::newRow("Western edition: spelt in its letters, no dead end at Save")
-        << u"english"_qs << lukasz << true << u"set name \"Lukasz\""_qs
-        << QStringList { u"\u201c\u0141\u201d as \u201cL\u201d"_qs }
-        << QByteArray("set name \"Lukasz\"\r\n");
-    QTest::newRow("Russian edition: saved in Windows-1251")
-        << u"russian"_qs << QByteArray("set name \xd0\xa1\xd0\xbd\xd0\xb0\xd0\xb9\r\n") << true
-        << u"set name \u0421\u043d\u0430\u0439"_qs << QStringList()
-        << QByteArray("set name \xd1\xed\xe0\xe9\r\n");
-}
-
-void tst_frmEditor::offersToReadAScriptSavedAsUtf8()
-{
-    QFETCH(QString, edition);
-    QFETCH(QByteArray, file);
-    QFETCH(bool, readAsUtf8);
-    QFETCH(QString, text);
-    QFETCH(QStringList, respellings);
-    QFETCH(QByteArray, saved);
-    const QString path = writeFile(u"utf8.cfg"_qs, file);
-    QVERIFY(!path.isEmpty());
-    GameEdition::instance().choose(GameLanguage::ofKey(edition));
-    const auto followTheGame = qScopeGuard([] { GameEdition::instance().choose(std::nullopt); });
-
-    handOff(u"A"_qs);
-    QVERIFY(QTest::qWaitForWindowActive(editor()));
-    m_dialogs.path = path;
-    m_dialogs.readAsUtf8 = readAsUtf8;
-    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(m_dialogs.utf8Questions, 1);
-    QCOMPARE(m_dialogs.utf8Respellings, respellings);
-    QCOMPARE(script()->toPlainText(), text + u'\n'); // the file's last line break
-    // Read as UTF-8, the text is not what the file holds until it is saved.
-    QCOMPARE(script()->document()->isModified(), readAsUtf8);
-    QCOMPARE(saveEditor(), saved);
-    QCOMPARE(m_dialogs.messages, QStringList());
-}
-
-void tst_frmEditor::refusesAFileThatIsNotText_data()
-{
-    QTest::addColumn<char>("byte");
-    QTest::addColumn<QString>("named");
-    QTest::newRow("NUL") << '\0' << u"0x00"_qs;
-    QTest::newRow("0x01") << '\x01' << u"0x01"_qs;
-    QTest::newRow("escape") << '\x1b' << u"0x1b"_qs;
-    QTest::newRow("0x1F, the last control code") << '\x1f' << u"0x1f"_qs;
-}
-
-void tst_frmEditor::refusesAFileThatIsNotText()
-{
-    QFETCH(char, byte);
-    QFETCH(QString, named);
-    const QString path = writeFile(u"binary.cfg"_qs, QByteArray("set") + byte + "name\tA\r\n");
-    QVERIFY(!path.isEmpty());
-
-    handOff(u"A"_qs);
-    QVERIFY(QTest::qWaitForWindowActive(editor()));
-    const QString text = script()->toPlainText();
-    m_dialogs.path = path;
-    QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(m_dialogs.messages.first().contains(named + u" at offset 3"_qs),
-        qPrintable(m_dialogs.messages.first()));
-    QCOMPARE(script()->toPlainText(), text);
 }
 
 void tst_frmEditor::asksBeforeChangedTextGoes()
@@ -1195,21 +862,6 @@ void tst_frmEditor::ctrlSSavesWhereTheScriptLastWent()
     QCOMPARE(opened.readAll(), savedAs ? old : changed);
 }
 
-void tst_frmEditor::aboutNamesTheVersionAndLicence()
-{
-    handOff(u"A"_qs);
-    QString about;
-    QTimer::singleShot(0, this, [&about] {
-        QWidget *box = QApplication::activeModalWidget();
-        about = box ? qobject_cast<QMessageBox *>(box)->text() : QString();
-        if (box)
-            box->close();
-    });
-    editor()->findChild<QAction *>(u"aboutAction"_qs)->trigger();
-    QVERIFY2(about.contains(u"Tintmark 1.0.0"_qs), qPrintable(about));
-    QVERIFY(about.contains(u"GNU General Public License, version 3 or later"_qs));
-}
-
 void tst_frmEditor::menuEntriesDoTheirCommands_data()
 {
     QTest::addColumn<QString>("entry"); // "main window: File > Quit"
@@ -1390,7 +1042,7 @@ void tst_frmEditor::menuEntriesDoTheirCommands()
     case Effect::ChoosesEdition: {
         QCOMPARE(effect == Effect::ChoosesLanguage
                 ? Language::chosen()
-                : QSettings().value(GameLanguage::settingsKey).toString(),
+                : QSettings().value(u"game/language"_qs).toString(),
             value);
         // The next start marks the choice.
         m_program.reset();

@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "gamefinder.h"
-#include "gamelanguage.h"
-#include "installedgames.h"
-#include "saveinstructions.h"
 #include "treefile.h"
 
 #include <QDir>
@@ -27,7 +24,6 @@ public:
 
 const QString cod2Key = u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Call of Duty 2\\InstallPath"_qs;
 const QString steamCod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main"_qs;
-const QString steamUo = u".local/share/Steam/steamapps/common/Call of Duty United Offensive/uo"_qs;
 const QString programFiles = u"Program Files (x86)/Activision/Call of Duty 2/main"_qs;
 
 } // namespace
@@ -40,10 +36,6 @@ private slots:
     void init();
     void findsTheGames_data();
     void findsTheGames();
-    void noticeSaysHowToRunTheScript_data();
-    void noticeSaysHowToRunTheScript();
-    void languageOfTheInstall_data();
-    void languageOfTheInstall();
 
 private:
     // Makes the files, "path" or "path=content", with {root} standing for the tree's folder;
@@ -71,11 +63,7 @@ void tst_GameFinder::init()
 
 QString tst_GameFinder::withRoot(QString text) const
 {
-    // {store}: where Windows keeps the writes into the protected COD 2 folder, as shown.
-    const QString store = m_root->filePath(u"AppData/Local/VirtualStore/"_qs)
-        + m_root->path().section(u'/', 1) + u'/' + programFiles;
-    return text.replace(u"{store}"_qs, QDir::toNativeSeparators(store))
-        .replace(u"{root}"_qs, m_root->path())
+    return text.replace(u"{root}"_qs, m_root->path())
         .replace(u"{root without drive}"_qs, m_root->path().section(u'/', 1));
 }
 
@@ -189,103 +177,6 @@ void tst_GameFinder::findsTheGames()
         line = withRoot(line);
     QCOMPARE(games, found);
     QFile::setPermissions(unreadable, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-void tst_GameFinder::noticeSaysHowToRunTheScript_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("said");
-
-    const QString main = steamCod2 + u'/';
-    QTest::newRow("in main") << main + u"sniper.cfg"_qs << u"set name ^1A"_qs
-                             << u"Saved sniper.cfg in the main folder of COD 2.\nIn the game, "
-                                "open the console (~) and type: /exec sniper.cfg"_qs;
-    QTest::newRow("in a folder of main, with a space")
-        << main + u"names/my name.cfg"_qs << u"set name A"_qs
-        << u"type: /exec \"names/my name.cfg\""_qs;
-    QTest::newRow("elsewhere") << u"x.cfg"_qs << u"set name A"_qs
-                               << u"Put it in the main folder of COD 2 first ("_qs;
-    QTest::newRow("in protected Program Files, redirected to VirtualStore")
-        << programFiles + u"/sniper.cfg"_qs << u"set name A"_qs
-        << u"Windows keeps it for the game in {store}, since"_qs;
-    QTest::newRow("keys to press")
-        << main + u"a.cfg"_qs << u"bind k vstr a\nset a \"set name A\"\nbind F5 \"vstr a\""_qs
-        << u"/exec a.cfg\nThen press K or F5 to play it."_qs;
-    QTest::newRow("one key to press") << main + u"a.cfg"_qs << u"bind F1 \"set name A\"\r\n"_qs
-                                      << u"/exec a.cfg\nThen press F1 to play it."_qs;
-    // What the checker finds, in its words: the line only where there are lines.
-    QTest::newRow("a name the game cuts")
-        << main + u"a.cfg"_qs << u"set name ^1abcdefghijklmnopqrstuvwxyz12345"_qs
-        << u"/exec a.cfg\nThe checker warns: The name \"^1abcdefghijklmnopqrstuvwxyz12345\" takes 33 bytes; the game keeps 31 and cuts off \"45\"."_qs;
-    QTest::newRow("in United Offensive's uo, by its rules")
-        << steamUo + u"/a.cfg"_qs << u"set name ^8Eight"_qs
-        << u"Saved a.cfg in the uo folder of COD UO.\nIn the game, open the console (~) and type: "
-           "/exec a.cfg"_qs;
-    QTest::newRow("a script with warnings")
-        << main + u"a.cfg"_qs << u"set name A\nwiat 5\nset name ;"_qs
-        << u"/exec a.cfg\nThe checker finds 2 warnings: Play and Check (F5)"_qs;
-}
-
-void tst_GameFinder::noticeSaysHowToRunTheScript()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, script);
-    QFETCH(QString, said);
-
-    QVERIFY(makeTree({ steamCod2 + u"/iw_00.iwd"_qs, programFiles + u"/iw_00.iwd"_qs,
-        steamUo + u"/pakuo00.pk3"_qs }));
-    m_registry.values.insert(
-        u"32:"_qs + cod2Key, withRoot(u"{root}/Program Files (x86)/Activision/Call of Duty 2"_qs));
-    m_search.canWrite = [](const QString &) { return false; };
-    InstalledGames games(m_search);
-    const SaveInstructions where(m_root->filePath(path), games);
-    QCOMPARE(where.path().contains(u"VirtualStore"_qs), path.startsWith(u"Program Files"_qs));
-    const QString text = where.forScript(script);
-    QVERIFY2(text.contains(withRoot(said)), qPrintable(text));
-}
-
-void tst_GameFinder::languageOfTheInstall_data()
-{
-    QTest::addColumn<QStringList>("files"); // in the game's main folder
-    QTest::addColumn<QString>("language"); // empty: none found
-
-    const QString cod2Config = u"players/one/config_mp.cfg=seta loc_language \"%1\"\r\n"_qs;
-    QTest::newRow("COD 2, Polish archives")
-        << QStringList { u"iw_00.iwd"_qs, u"localized_polish_iw00.iwd"_qs } << u"polish"_qs;
-    QTest::newRow("COD, Russian archives")
-        << QStringList { u"pak0.pk3"_qs, u"localized_russian_pak0.pk3"_qs } << u"russian"_qs;
-    QTest::newRow("COD 2, the profile's config")
-        << QStringList { u"iw_00.iwd"_qs, cod2Config.arg(6) } << u"russian"_qs;
-    QTest::newRow("COD 2, the active profile's config")
-        << QStringList { u"players/active.txt=two"_qs, cod2Config.arg(6),
-               u"players/two/config_mp.cfg=seta loc_language \"7\""_qs }
-        << u"polish"_qs;
-    QTest::newRow("COD, its config")
-        << QStringList { u"pak0.pk3"_qs, u"config_mp.cfg=seta cl_language \"7\""_qs }
-        << u"polish"_qs;
-    // The game keeps its config's language whatever archives it has; without one, the archives.
-    QTest::newRow("config names a language without archives") << QStringList {
-        u"localized_english_iw00.iwd"_qs, u"localized_russian_iw00.iwd"_qs, cod2Config.arg(7)
-    } << u"polish"_qs;
-    QTest::newRow("United Offensive's config")
-        << QStringList { u"pakuo00.pk3"_qs, u"uoconfig_mp.cfg=seta cl_language \"6\""_qs }
-        << u"russian"_qs;
-    QTest::newRow("an Asian edition's number") << QStringList { cod2Config.arg(10) } << QString();
-    QTest::newRow("nothing to tell") << QStringList { u"iw_00.iwd"_qs } << QString();
-}
-
-void tst_GameFinder::languageOfTheInstall()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, language);
-
-    QStringList inMain;
-    for (const QString &file : files)
-        inMain << u"main/"_qs + file;
-    QVERIFY(makeTree(inMain));
-    const std::optional<GameLanguage> found = GameLanguage::ofInstall(m_root->filePath(u"main"_qs));
-    QCOMPARE(found ? found->key() : QString(), language);
 }
 
 QTEST_MAIN(tst_GameFinder)

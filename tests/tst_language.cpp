@@ -10,6 +10,7 @@
 #include "scriptplayerwindow.h"
 #include "tintmarkprogram.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,7 @@ void tst_Language::cleanup()
 {
     Language::choose(QString());
     Language::install();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 void tst_Language::windowsSpeakTheLanguage_data()
@@ -89,14 +91,14 @@ void tst_Language::windowsSpeakTheLanguage()
     // The menus are the program's additions: translated.
     QVERIFY(main.findChild<QMenuBar *>()->actions().first()->text() != u"&File"_qs);
 
-    ScriptPlayerWindow player;
+    GameColors colors;
+    ScriptPlayerWindow player(colors);
     player.setScript(u"set name ^1A\r\nwait 20\r\nset name ^2B\r\nbind F1 \"set name C\"\r\n"_qs);
     player.show();
-    AnimationDialog animation(u"^1Tint"_qs);
+    AnimationDialog animation(u"^1Tint"_qs, colors);
     animation.show();
     SaveNotice::showBelow(&main,
-        QCoreApplication::translate(
-            "SaveInstructions", "In the game, open the console (~) and type: %1")
+        QCoreApplication::translate("SaveNotice", "In the game, open the console (~) and type: %1")
             .arg(u"/exec a.cfg"_qs),
         u"/exec a.cfg"_qs);
     for (QWidget *window :

@@ -11,22 +11,17 @@
 #include <QTextDocument>
 #include <QTextTable>
 
-Q_DECLARE_METATYPE(QList<ColorRun>)
+namespace {
 
-namespace QTest {
-template <> char *toString(const ColorRun &run)
-{
-    return qstrdup(qPrintable(u"%1 \"%2\""_qs.arg(QColor(run.color).name(), run.text)));
-}
-} // namespace QTest
+// The team colors of the first allied nation, as the settings start.
+const GamePalette americans = teamPalette(alliedNations().front());
+
+} // namespace
 
 class tst_NamePreview : public QObject {
     Q_OBJECT
 
 private slots:
-    void runs_data();
-    void runs();
-    void palette();
     void previewShowsEveryCodeOnItsGround();
     void previewShowsWhatTheGameShows_data();
     void previewShowsWhatTheGameShows();
@@ -38,57 +33,13 @@ private slots:
     void otherEditionsSeeTheSameBytes();
 };
 
-void tst_NamePreview::runs_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<ColorRun>>("runs");
-
-    const GameColor white = 0xffffff, red = 0xff0000, green = 0x00ff00, blue = 0x0000ff;
-    QTest::newRow("empty name") << u""_qs << QList<ColorRun>();
-    QTest::newRow("no codes is white")
-        << u"Player"_qs << QList<ColorRun> { { u"Player"_qs, white } };
-    QTest::newRow("text before a code is white")
-        << u"Pla^4yer"_qs << QList<ColorRun> { { u"Pla"_qs, white }, { u"yer"_qs, blue } };
-    QTest::newRow("adjacent codes: the last one counts")
-        << u"^1^2A"_qs << QList<ColorRun> { { u"A"_qs, green } };
-    QTest::newRow("codes only") << u"^1^2^3"_qs << QList<ColorRun>();
-    QTest::newRow("trailing caret is shown") << u"^1A^"_qs << QList<ColorRun> { { u"A^"_qs, red } };
-    QTest::newRow("caret caret digit digit")
-        << u"^^11"_qs << QList<ColorRun> { { u"^"_qs, white }, { u"1"_qs, red } };
-    // Any character but a caret makes a code, as in the games; COD 2 draws a letter's code white.
-    QTest::newRow("caret and a letter is a code")
-        << u"^1a^bc"_qs << QList<ColorRun> { { u"a"_qs, red }, { u"c"_qs, white } };
-    QTest::newRow("same color twice makes one run")
-        << u"^1A^1B"_qs << QList<ColorRun> { { u"AB"_qs, red } };
-    QTest::newRow("white code after text") << u"A^7B"_qs << QList<ColorRun> { { u"AB"_qs, white } };
-    QTest::newRow("caret and a sign is a code")
-        << u"^1^!A"_qs << QList<ColorRun> { { u"A"_qs, white } };
-}
-
-void tst_NamePreview::runs()
-{
-    QFETCH(QString, name);
-    QFETCH(QList<ColorRun>, runs);
-
-    QCOMPARE(colorRuns(name), runs);
-}
-
-// ^8 in the allies' team color, the American green unless the player picks another nation.
-void tst_NamePreview::palette()
-{
-    const QStringList expected = { "#000000", "#ff0000", "#00ff00", "#ffff00", "#0000ff", "#00ffff",
-        "#ff00ff", "#ffffff", "#40bf40", "#999999" };
-    for (int digit = 0; digit <= 9; ++digit)
-        QCOMPARE(QColor(gamePalette()[digit]).name(), expected.at(digit));
-    QCOMPARE(QColor(teamPalette(alliedNations()[2])[8]).name(), u"#bf4040"_qs);
-}
-
 // The preview as a rich-text view lays it out: each letter in its code's color, in a box of the
 // dark ground that shows them all.
 void tst_NamePreview::previewShowsEveryCodeOnItsGround()
 {
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs)));
+    preview.setHtml(NamePreview::html(
+        NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs, CodePage()), americans));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     const QTextTableCell cell = table->cellAt(0, 0);
@@ -131,7 +82,7 @@ void tst_NamePreview::previewShowsWhatTheGameShows()
     QFETCH(QString, cutOff);
 
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(NamePreview::judge(name)));
+    preview.setHtml(NamePreview::html(NamePreview::judge(name, CodePage()), americans));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     QString shown;
@@ -171,7 +122,7 @@ void tst_NamePreview::length()
     QFETCH(int, length);
     QFETCH(QString, cutOff);
 
-    const QString html = NamePreview::html(NamePreview::judge(name));
+    const QString html = NamePreview::html(NamePreview::judge(name, CodePage()), americans);
     QVERIFY2(html.contains(u"<p>%1 / 31</p>"_qs.arg(length)), qPrintable(html));
     QCOMPARE(html.contains(u"cuts off"_qs), !cutOff.isEmpty());
     if (!cutOff.isEmpty())
@@ -198,7 +149,7 @@ void tst_NamePreview::refusedCharacters()
     QFETCH(QString, name);
     QFETCH(QString, warning);
 
-    const QString html = NamePreview::html(NamePreview::judge(name));
+    const QString html = NamePreview::html(NamePreview::judge(name, CodePage()), americans);
     if (warning.isEmpty())
         QVERIFY2(!html.contains(u"refuse"_qs), qPrintable(html));
     else
@@ -237,7 +188,7 @@ void tst_NamePreview::otherEditionsSeeTheSameBytes()
     QCOMPARE(seen, elsewhere);
     // The preview says it below the name, each in the colors the game draws.
     QTextDocument preview;
-    preview.setHtml(NamePreview::html(judged));
+    preview.setHtml(NamePreview::html(judged, americans));
     for (const QString &line : std::as_const(elsewhere)) {
         QVERIFY2(preview.toPlainText().contains(
                      u"Players of editions with %1 letters see:"_qs.arg(line.section(u':', 0, 0))),

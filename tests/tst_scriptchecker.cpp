@@ -1,50 +1,30 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "findingrows.h"
-#include "scriptchecker.h"
+#include "checkrows.h"
 #include "templateliteral.h"
 
 #include <QTest>
 
 using Kind = ScriptFinding::Kind;
-Q_DECLARE_METATYPE(QList<KeyPress>)
-Q_DECLARE_METATYPE(ConsoleRun::End)
-Q_DECLARE_METATYPE(GameVersion)
-Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
 
-// The checker's findings on scripts as players write them.
+// Scripts as players write them, checked as a whole: run as the game runs them, every key they
+// bind pressed, and what is heard of it.
 class tst_ScriptChecker : public QObject {
     Q_OBJECT
 
 private slots:
     void runs_data();
     void runs();
-    void misspellingsNameTheWordMeant_data();
-    void misspellingsNameTheWordMeant();
-    void runTogetherCanBeSplitAtItsColumn();
     void everyKeyOfABigConfigIsChecked();
-    void heardOnce_data();
-    void heardOnce();
 };
 
 void tst_ScriptChecker::runs_data()
 {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QList<KeyPress>>("presses");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<ConsoleRun::End>("end");
-    QTest::addColumn<QStringList>("warned");
-    QTest::addColumn<GameVersion>("game");
-
+    CheckRows::addColumns();
+    using CheckRows::row;
     using End = ConsoleRun::End;
     const QString templ = QString::fromLatin1(templateLiteral);
-    const auto row
-        = [](const char *name, const QString &script, const QStringList &names,
-              End end = End::Finished, const QStringList &warned = {},
-              const QList<KeyPress> &presses = {}, GameVersion game = GameVersion::Cod2) {
-              QTest::newRow(name) << saved(script) << presses << names << end << warned << game;
-          };
 
     row("template", templ, {});
     row("template and a hand-off", templ + u" set name ^1A"_qs, { "0 9 ^1A" });
@@ -75,19 +55,6 @@ void tst_ScriptChecker::runs_data()
         End::Finished, { finding(Kind::RemovedCharacters, 1) }, {}, GameVersion::Cod11);
     row("wait with two words waits one tick", u"set name A\nwait 30 x\nset name B"_qs,
         { "0 1 A", "1 3 B" }, End::Finished, { finding(Kind::WaitWithMoreWords, 2) });
-    // What reads as commented out or harmless and is not.
-    row("a comment after a command ends at a ';'",
-        u"set scr_difficulty \"4\" // Difficulty; 1 = hardest"_qs, {}, End::Finished,
-        { finding(Kind::CommentThatRuns, 1) });
-    row("a block comment ends with its line", u"/*\nset name ^1Hidden\n*/"_qs, { "0 2 ^1Hidden" },
-        End::Finished,
-        { finding(Kind::BlockCommentThatRuns, 2), finding(Kind::BlockCommentThatRuns, 3) });
-    row("a wait glued to a command", u"wait 50set name ^4Glued"_qs, {}, End::Finished,
-        { finding(Kind::WaitWithMoreWords, 1) });
-    row("set without a value", u"set name"_qs, {}, End::Finished,
-        { finding(Kind::SetsNothing, 1) });
-    row("exec of a script the check cannot see", u"exec other.cfg\nset name A"_qs, { "0 2 A" },
-        End::Finished, { finding(Kind::Exec, 1) });
     row("vstr with two words does nothing", u"set a \"set name A\"\nvstr a b\nset name B"_qs,
         { "0 3 B" });
     row("a lone CR ends a line, for warnings too",
@@ -104,44 +71,6 @@ void tst_ScriptChecker::runs_data()
     row("a vstr value of 1,023 bytes runs whole", longValue(1'002), { "0 1 A", "0 1 B" });
     row("a vstr value of 1,024 bytes loses its end", longValue(1'003), { "0 1 A" }, End::Finished,
         { finding(Kind::LongValue, 1) });
-    // What players get wrong, each warned about on its line.
-    row("a misspelled command, once though a key replays the script",
-        u"wiat 50\nset name A\nbind k \"set name K\""_qs, { "0 2 A" }, End::Finished,
-        { finding(Kind::UnknownCommand, 1) });
-    row("a misspelled command said once", u"wiat 50\nset name A\nwiat 50"_qs, { "0 2 A" },
-        End::Finished, { finding(Kind::UnknownCommand, 1) });
-    row("a misspelled variable", u"set nmae ^2X"_qs, {}, End::Finished,
-        { finding(Kind::UnknownVariable, 1) });
-    row("a leading slash", u"/set name ^3B"_qs, {}, End::Finished,
-        { finding(Kind::LeadingSlash, 1) });
-    row("a command that ends the session", u"set name ^1Big;quit"_qs, { "0 1 ^1Big" },
-        End::Finished, { finding(Kind::SessionCommand, 1) });
-    row("a key that ends the session", u"bind k \"unbindall\""_qs, {}, End::Finished,
-        { finding(Kind::SessionCommand, 1) });
-    // What the config the game writes holds, and players' own choices.
-    row("unbindall and then binds, as the game writes its config",
-        u"unbindall\nunbindall\nbind W \"+forward\""_qs, {});
-    row("unbindall with no bind after it", u"bind W \"+forward\"\nunbindall"_qs, {}, End::Finished,
-        { finding(Kind::SessionCommand, 2) });
-    row("a key bound to quit is the player's own", u"bind F10 \"quit\""_qs, {});
-    row("a server's config runs map_rotate and map",
-        u"set rcon_password \"x\"\nset sv_hostname \"My server\"\nmap mp_toujane\nmap_rotate"_qs,
-        {});
-    row("a name script that runs map", u"set name A\nmap mp_toujane"_qs, { "0 1 A" }, End::Finished,
-        { finding(Kind::SessionCommand, 2) });
-    row("a variable that holds commands is no misspelt name",
-        u"seta nade2 \"+gostand; wait; -attack\""_qs, {});
-    // The note that says so is in heardOnce.
-    row("a variable another key's press sets",
-        u"bind F1 \"set step vstr s1\"\nbind F2 \"vstr step\"\nset s1 \"set name ^1A\""_qs, {});
-    row("a variable a key reads is no misspelt name",
-        u"seta nmae \"set name ^2X\"\nbind k \"vstr nmae\""_qs, {});
-    row("COD 2's dvar commands are no misspellings",
-        u"dvarlist\ndvardump\nsetfromdvar a b\nset name A"_qs, { "0 4 A" });
-    row("a game command and a variable of the game are no misspellings",
-        u"say hi\ncg_fov 80\nset name A"_qs, { "0 3 A" });
-    row("the model's own bound", u"wait 20000000\nset name A"_qs, {}, End::TickBound,
-        { finding(Kind::ModelBound, 1) });
     // COD 1.1 and 1.3, as the open rebuild of COD 1.1 runs them.
     const auto cod = GameVersion::Cod11;
     row("COD: a variable's command takes one word", u"name ^1X Y"_qs, { "0 1 ^1X" }, End::Finished,
@@ -164,8 +93,6 @@ void tst_ScriptChecker::runs_data()
         { "0 1 ^1A", "100 3 ^2B", "101 5 ^3C", "101 7 ^4D" });
     row("any case, blanks and tabs", u"SET  Name\t^1A   b\nSeTa name \"x  y\""_qs,
         { "0 1 ^1A b", "0 2 x  y" });
-    row("a known variable alone sets it", u"name ^5Bob\nfoo bar"_qs, { "0 1 ^5Bob" }, End::Finished,
-        { finding(Kind::UnknownCommand, 2) });
     row("variables in any case", u"set frame1 \"set name ^1A\"\nvstr Frame1\nVSTR FRAME1"_qs,
         { "0 1 ^1A", "0 1 ^1A" });
     row("vstr chain",
@@ -190,10 +117,6 @@ void tst_ScriptChecker::runs_data()
         End::Stalled, { finding(Kind::NegativeWait, 2) });
     row("vstr of a variable never set", u"vstr anim\nset name A"_qs, { "0 2 A" }, End::Finished,
         { finding(Kind::UnsetVariable, 1) });
-    row("name over 31 bytes", u"set name ^1abcdefghijklmnopqrstuvwxyz12345"_qs,
-        { "0 1 ^1abcdefghijklmnopqrstuvwxyz123" }, End::Finished, { finding(Kind::LongName, 1) });
-    row("characters the game removes", u"set name a\\b"_qs, { "0 1 ab" }, End::Finished,
-        { finding(Kind::RemovedCharacters, 1) });
     row("bound key pressed", u"bind k \"set name ^3K\"\nset name A"_qs, { "0 2 A", "50 1 ^3K" },
         End::Finished, {}, { { 50, u"K"_qs } });
     row("key bound to an endless loop",
@@ -210,100 +133,7 @@ void tst_ScriptChecker::runs_data()
         { { 10, u"k"_qs }, { 20, u"k"_qs }, { 30, u"k"_qs } });
 }
 
-void tst_ScriptChecker::runs()
-{
-    QFETCH(QString, script);
-    QFETCH(QList<KeyPress>, presses);
-    QFETCH(QStringList, names);
-    QFETCH(ConsoleRun::End, end);
-    QFETCH(QStringList, warned);
-    QFETCH(GameVersion, game);
-
-    const ConsoleRun run = runScript(script, presses, game);
-    QCOMPARE(timeline(run), names);
-    QCOMPARE(run.end, end);
-    if (end == ConsoleRun::End::Looping)
-        QVERIFY2(run.commandsRun < 50, "a loop is recognised on its first repeat");
-    QCOMPARE(findings(ScriptChecker::check(script, 85, game).warnings), warned);
-}
-
-// The game's own words are never typos, whatever their case; a near miss names the word meant,
-// whatever its prefix; a word near none is said to be no command.
-void tst_ScriptChecker::misspellingsNameTheWordMeant_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<GameVersion>("game");
-    QTest::addColumn<QString>("said"); // in the warnings; none when empty
-
-    const auto cod = GameVersion::Cod11;
-    QTest::newRow("COD 2's own words") << u"cg_drawfps 1\nscreenshotJPEG\nopenScriptMenu a b\n"
-                                          "bind x \"+melee_breath; chatmodeteam\"\nsnaps 30"_qs
-                                       << GameVersion::Cod2 << QString();
-    QTest::newRow("COD's own words")
-        << u"r_clear\nweaponslot primary\nmessagemode2\ncvardump"_qs << cod << QString();
-    QTest::newRow("a near miss of a variable")
-        << u"cg_drawfsp 1"_qs << GameVersion::Cod2 << u"Did you mean \"cg_drawFPS\"?"_qs;
-    QTest::newRow("a near miss of a variable that a key toggles")
-        << u"seta cg_drawfsp 1\nbind F9 \"toggle cg_drawfsp\""_qs << GameVersion::Cod2
-        << u"Did you mean \"cg_drawFPS\"?"_qs;
-    QTest::newRow("a key toggling a near miss of a variable")
-        << u"bind F9 \"toggle cg_drawfsp\""_qs << GameVersion::Cod2
-        << u"Did you mean \"cg_drawFPS\"?"_qs;
-    QTest::newRow("the script's own variable that a key toggles")
-        << u"set zoomed 0\nbind F9 \"toggle zoomed\""_qs << GameVersion::Cod2 << QString();
-    QTest::newRow("a near miss of a command")
-        << u"bind x \"+atack\""_qs << GameVersion::Cod2 << u"Did you mean \"+attack\"?"_qs;
-    QTest::newRow("COD's command in COD 2")
-        << u"cvardump"_qs << GameVersion::Cod2 << u"Did you mean \"dvardump\"?"_qs;
-    QTest::newRow("a word near none")
-        << u"xyzzy"_qs << GameVersion::Cod2 << u"\"xyzzy\" is not a command of the game"_qs;
-    QTest::newRow("a misspelt setting")
-        << u"seta sensitivty 2"_qs << GameVersion::Cod2 << u"Did you mean \"sensitivity\"?"_qs;
-    QTest::newRow("a setting of another game")
-        << u"seta cg_drawdecals 1"_qs << GameVersion::Cod2 << QString();
-    QTest::newRow("a config the game wrote")
-        << u"// generated by Call of Duty, do not modify\nseta r_aasmaples 1"_qs
-        << GameVersion::Cod2 << QString();
-    QTest::newRow("a variable in another case")
-        << u"seta CG_DRAWFPS 1\nseta cg_drawFPS 1"_qs << GameVersion::Cod2 << QString();
-    QTest::newRow("United Offensive's own words, its cgame's quick map")
-        << u"bind SHIFT +sprint\nbind G mp_quickmap\nbind H mp_Purchase"_qs << GameVersion::CodUo
-        << QString();
-    QTest::newRow("a line commented out as other games do")
-        << u"#set g_password secret"_qs << GameVersion::Cod2
-        << u"The game's comments start with //, not with #."_qs;
-    QTest::newRow("the script's own short names")
-        << u"set s1 1\nset anim 2"_qs << GameVersion::Cod2 << QString();
-}
-
-void tst_ScriptChecker::misspellingsNameTheWordMeant()
-{
-    QFETCH(QString, script);
-    QFETCH(GameVersion, game);
-    QFETCH(QString, said);
-
-    QStringList texts;
-    for (const ScriptWarning &warning : ScriptChecker::check(script, 85, game).warnings)
-        texts << warning.text;
-    if (said.isEmpty())
-        QCOMPARE(texts, QStringList());
-    else
-        QVERIFY2(texts.join(u'\n').contains(said), qPrintable(texts.join(u'\n')));
-}
-
-void tst_ScriptChecker::runTogetherCanBeSplitAtItsColumn()
-{
-    // The column of the second command on its line, counted by hand, also where the first
-    // command does not start the line.
-    for (const auto &[line, column] : { std::pair { u" set name ^1A set name ^2B"_qs, 14 },
-             std::pair { u"wait 5; set name ^1A set name ^2B"_qs, 21 } }) {
-        const ScriptCheck check = ScriptChecker::check(u"// x\r\n"_qs + line + u"\r\n"_qs, 85);
-        QCOMPARE(check.warnings.size(), 1);
-        QCOMPARE(check.warnings.first().splitColumn, std::optional(column));
-        QCOMPARE(line.mid(column), u"set name ^2B"_qs);
-        QVERIFY(check.warnings.first().text.contains(u"\"set name ^2B\""_qs));
-    }
-}
+void tst_ScriptChecker::runs() { CheckRows::check(); }
 
 // 5,000 one-line binds in 55 KB fit the game's buffer: each key is pressed within the model's
 // bounds, and each says what it does.
@@ -319,95 +149,6 @@ void tst_ScriptChecker::everyKeyOfABigConfigIsChecked()
     QCOMPARE(findings(check.warnings), QStringList { finding(Kind::NotCommands, 1) });
     QVERIFY(std::ranges::none_of(check.warnings,
         [](const ScriptWarning &warning) { return warning.kind == Kind::ModelBound; }));
-}
-
-// Published configs' false alarms and noise: the engines' own words, what no server lets a player
-// change, what a server's config sets in vain, each said once with its lines.
-void tst_ScriptChecker::heardOnce_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<GameVersion>("game");
-    QTest::addColumn<QStringList>("warned");
-    QTest::addColumn<QStringList>("noted");
-    QTest::addColumn<QString>("said"); // in the first warning, where not empty
-
-    const auto cod = GameVersion::Cod11;
-    const auto cod2 = GameVersion::Cod2;
-    const auto row = [](const char *name, const QString &script, GameVersion game,
-                         const QStringList &warned, const QStringList &noted = {},
-                         const QString &said = {}) {
-        QTest::newRow(name) << saved(script) << game << warned << noted << said;
-    };
-    // Forty keys run the script's own line again when pressed: it is still one line's finding.
-    QString fortyKeys = u"set cg_fov 95\nset timescale 2"_qs;
-    for (int key = 0; key < 40; ++key)
-        fortyKeys += u"\nbind %1 \"exec a; +attack\""_qs.arg(key, 0, 36);
-    row("COD's ufo, of its cgame's commands", u"ufo\nnoclip"_qs, cod, {});
-    row("COD's +dropweapon, of CL_InitInput", u"bind g \"+dropweapon\""_qs, cod, {});
-    row("COD's cg_objectiveText, of its cgame's table", u"seta cg_objectiveText x"_qs, cod, {});
-    row("COD 2's fs_debug, of FS_Startup", u"fs_debug 1\nset fs_game mods/x"_qs, cod2, {});
-    row("the master servers, of SV_Init", u"set rcon_password x\nset sv_master3 m"_qs, cod2, {});
-    row("a server's config has no keys to hold back",
-        u"set rcon_password x\nwait 200\nset g_motd hi"_qs, cod2, {});
-    row("commands near no word said once, with their lines",
-        u"ai_shownodes 1\ntestmodel x\nai_shownodes 0"_qs, cod2, { finding(Kind::NotCommands, 1) });
-    row("scripts exec cannot read said once", u"exec a\nexec b\nbind k \"exec a\""_qs, cod2,
-        { finding(Kind::Exec, 1) });
-    row("a vstr another key's press sets is a note",
-        u"bind F1 \"set step vstr s1\"\nbind F2 \"vstr step\"\nset s1 \"set name ^1A\""_qs, cod2,
-        {}, { finding(Kind::UnsetUntilPressed, 2) });
-    row("a key toggling the third person", u"bind t \"toggle cg_thirdPerson\""_qs, cod2,
-        { finding(Kind::CheatProtected, 1) });
-    row("COD's field of view", u"set cg_fov 95"_qs, cod, { finding(Kind::CheatProtected, 1) });
-    row("COD 2's field of view is the player's", u"set cg_fov 80"_qs, cod2, {});
-    row("the game's own config sets them at start-up",
-        u"// generated by Call of Duty, do not modify\nseta cg_fov 80"_qs, cod, {});
-    row("a server setting nothing reads",
-        u"set rcon_password x\nset sv_maxplayers 20\nset sv_mapRotationCurrentmap x"_qs, cod2,
-        { finding(Kind::UnreadServerSetting, 2), finding(Kind::UnreadServerSetting, 3) }, {},
-        u"Did you mean \"sv_maxclients\"?"_qs);
-    row("a server setting read only at start-up", u"set rcon_password x\nset net_port 28961"_qs,
-        cod2, { finding(Kind::StartupSetting, 2) });
-    row("start-up settings on nearby lines said once",
-        u"set rcon_password x\nset net_ip 1.2.3.4\nset net_port 28960\n\nset dedicated 2"_qs,
-        cod2, { finding(Kind::StartupSetting, 2) }, {}, u"net_ip, net_port and dedicated"_qs);
-    row("settings without values on nearby lines said once",
-        u"set a // one\nset b // two\nset c // three"_qs, cod2, { finding(Kind::SetsNothing, 1) },
-        {}, u"\"set a // one\", \"set b // two\" and \"set c // three\" set nothing"_qs);
-    row("a player's script is no server's", u"set sv_maxplayers 20"_qs, cod2, {});
-    row("a mod's numbered and prefixed rotations",
-        u"set rcon_password x\nset sv_mapRotation1 \"map mp_harbor\"\n"
-        "set sv_mapRotation_tdm \"map mp_carentan\""_qs,
-        cod2, {});
-    row("PunkBuster's commands", u"set rcon_password x\npb_sv_enable\npb_sv_kicklen 5"_qs, cod2,
-        {});
-    row("PunkBuster's client command", u"bind F12 pb_cl_enable\npb_cl_enable"_qs, cod, {});
-    row("a line's cheat-protected settings once, not once a key", fortyKeys, cod,
-        { finding(Kind::CheatProtected, 1), finding(Kind::Exec, 3) }, {},
-        u"cg_fov and timescale are cheat-protected"_qs);
-    row("a no-break space between two words splits them as meant",
-        u"set\u00a0name ^1A\nbind\u00a0F1\u00a0+attack"_qs, cod2, {});
-    row("a letter in a word splits it", u"set name Andr\u00e9s"_qs, cod2,
-        { finding(Kind::HighBytes, 1) });
-    row("exec's quotes are the tokenizer's", u"exec \"tank.cfg\""_qs, cod2,
-        { finding(Kind::Exec, 1) }, {}, u": \"tank.cfg\" (line 1)"_qs);
-    row("a server's unknown word goes to nobody", u"set rcon_password x\nxyzzy"_qs, cod2,
-        { finding(Kind::UnknownCommand, 2) }, {}, u"the server only prints"_qs);
-}
-
-void tst_ScriptChecker::heardOnce()
-{
-    QFETCH(QString, script);
-    QFETCH(GameVersion, game);
-    QFETCH(QStringList, warned);
-    QFETCH(QStringList, noted);
-    QFETCH(QString, said);
-
-    const ScriptCheck check = ScriptChecker::check(script, 85, game);
-    QCOMPARE(findings(check.warnings), warned);
-    QCOMPARE(findings(check.notes), noted);
-    if (!said.isEmpty())
-        QVERIFY2(check.warnings.first().text.contains(said), qPrintable(check.warnings.first().text));
 }
 
 QTEST_APPLESS_MAIN(tst_ScriptChecker)

@@ -1,18 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "animationdialog.h"
+#include "gamecolors.h"
 #include "gamenameview.h"
 #include "namepreview.h"
 #include "scriptplayerwindow.h"
 #include "treefile.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -27,7 +24,7 @@
 #include <QTreeWidget>
 
 // The player window as the player uses it: stepping through names, pressing bound keys,
-// clicking the timeline and the warnings; and the dialog that makes animations.
+// clicking the timeline and the warnings.
 class tst_ScriptPlayerWindow : public QObject {
     Q_OBJECT
 
@@ -42,11 +39,8 @@ private slots:
     void teamCodesShowInTheTeamsColors();
     void timelineAndWarningsLeadToTheirLines();
     void scriptWithoutWarningsSaysSo();
-    void animationDialogPlaysAndOffersAShorterForm();
     void othersSeeTheNamesOfTheServersSnapshots();
     void manyKeysFitTheWindow();
-    void animationDialogSaysWhatItsPaceCosts();
-    void animationDialogRemembersAndCountsItsNames();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -57,6 +51,7 @@ private:
     QString time() const { return control<QLabel>("timeLabel")->text(); }
 
     QTemporaryDir m_settings;
+    std::unique_ptr<GameColors> m_colors;
     std::unique_ptr<ScriptPlayerWindow> m_window;
 };
 
@@ -70,7 +65,8 @@ void tst_ScriptPlayerWindow::initTestCase()
 
 void tst_ScriptPlayerWindow::init()
 {
-    m_window = std::make_unique<ScriptPlayerWindow>();
+    m_colors = std::make_unique<GameColors>();
+    m_window = std::make_unique<ScriptPlayerWindow>(*m_colors);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -212,7 +208,8 @@ void tst_ScriptPlayerWindow::teamCodesShowInTheTeamsColors()
     QVERIFY2(alliedAt >= 0 && axisAt >= 0, "both colors show");
     QVERIFY(alliedAt < axisAt);
     // One setting for every view: the main window's preview draws ^8 alike.
-    QVERIFY(NamePreview::html(NamePreview::judge(u"^8M"_qs)).contains(allies.name()));
+    QVERIFY(NamePreview::html(NamePreview::judge(u"^8M"_qs, CodePage()), m_colors->palette())
+                .contains(allies.name()));
 }
 
 void tst_ScriptPlayerWindow::timelineAndWarningsLeadToTheirLines()
@@ -249,53 +246,6 @@ void tst_ScriptPlayerWindow::scriptWithoutWarningsSaysSo()
     auto *warnings = control<QListWidget>("warnings");
     QCOMPARE(warnings->count(), 1);
     QCOMPARE(warnings->item(0)->text(), u"No warnings: the script runs as written."_qs);
-}
-
-void tst_ScriptPlayerWindow::animationDialogPlaysAndOffersAShorterForm()
-{
-    AnimationDialog dialog(u"^1abcdefghijklmnopqr"_qs); // 20 bytes
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const auto find
-        = [&dialog](const char *name) { return dialog.findChild<QWidget *>(QLatin1String(name)); };
-    QPushButton *insert = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
-
-    // The chase offered first fits the game's 31 bytes: codes only where the color changes.
-    QCOMPARE(qobject_cast<QComboBox *>(find("effectBox"))->currentText().left(5), u"Chase"_qs);
-    auto *compact = qobject_cast<QCheckBox *>(find("compactBox"));
-    QVERIFY(compact->isChecked());
-    QVERIFY(insert->isEnabled());
-    // A code for each of the 18 letters makes 54 bytes: too long, and said so, with the way back.
-    compact->setChecked(false);
-    QVERIFY(!insert->isEnabled());
-    QVERIFY2(qobject_cast<QLabel *>(find("problemLabel"))->text().contains(u"54 bytes"_qs),
-        qPrintable(qobject_cast<QLabel *>(find("problemLabel"))->text()));
-    auto *shorter = qobject_cast<QPushButton *>(find("shorterButton"));
-    QVERIFY(shorter->isVisible() && shorter->isEnabled());
-    shorter->click();
-    QVERIFY(compact->isChecked());
-    QVERIFY(insert->isEnabled());
-    QVERIFY(dialog.script().startsWith(u"set name \"^2a^1bcdefghijklmnopqr\"\nwait 20\n"_qs));
-
-    // The preview plays: the chase moves on to the next letter.
-    auto *preview = qobject_cast<GameNameView *>(find("preview"));
-    QCOMPARE(preview->name(), u"^2a^1bcdefghijklmnopqr"_qs);
-    QTRY_COMPARE(preview->name(), u"^1a^2b^1cdefghijklmnopqr"_qs);
-
-    // One step for each press of a key: a bind, no loop.
-    qobject_cast<QComboBox *>(find("formBox"))->setCurrentIndex(1);
-    QVERIFY(dialog.script().endsWith(u"\nbind F5 \"vstr tmstep\""_qs));
-    QVERIFY(insert->isEnabled());
-    QVERIFY(!find("delaySpin")->isEnabled());
-
-    // A chase in the name's own red alone would show the same name in every frame.
-    for (const char *color : { "color_2", "color_3", "color_5", "color_6" })
-        qobject_cast<QAbstractButton *>(find(color))->setChecked(false);
-    qobject_cast<QAbstractButton *>(find("color_1"))->setChecked(true);
-    QVERIFY(!insert->isEnabled());
-    QVERIFY(qobject_cast<QLabel *>(find("problemLabel"))
-                ->text()
-                .startsWith(u"Every frame looks the same"_qs));
 }
 
 void tst_ScriptPlayerWindow::othersSeeTheNamesOfTheServersSnapshots()
@@ -347,57 +297,6 @@ void tst_ScriptPlayerWindow::manyKeysFitTheWindow()
     QVERIFY(!more->menu()->findChild<QAction *>(u"key_k2999"_qs));
     control<QPushButton>("key_k2999")->click();
     QCOMPARE(shownName(), u"^1Last"_qs);
-}
-
-void tst_ScriptPlayerWindow::animationDialogSaysWhatItsPaceCosts()
-{
-    AnimationDialog dialog(u"^1Pace"_qs);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const auto *pace = dialog.findChild<QLabel *>(u"paceLabel"_qs);
-    QPushButton *insert = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
-    // 20 ticks, 110 ms a frame: others see every frame, chat is dropped, and the keys wait; it
-    // is the player's choice, and goes in.
-    QVERIFY2(pace->text().startsWith(u"Others on the server see every frame. Your chat is "
-                                     "dropped while it plays"_qs),
-        qPrintable(pace->text()));
-    QVERIFY(insert->isEnabled());
-    // 0.8 s is 73 frames of 11 ms.
-    dialog.findChild<QPushButton *>(u"chatSafeButton"_qs)->click();
-    QCOMPARE(dialog.findChild<QSpinBox *>(u"delaySpin"_qs)->value(), 146);
-    QVERIFY2(pace->text().contains(u"Chat keeps working."_qs), qPrintable(pace->text()));
-    QVERIFY(insert->isEnabled());
-    // Too fast for the snapshots: 1 tick, under a frame.
-    dialog.findChild<QSpinBox *>(u"delaySpin"_qs)->setValue(4);
-    QVERIFY2(
-        pace->text().startsWith(u"Others on the server miss frames"_qs), qPrintable(pace->text()));
-    dialog.findChild<QComboBox *>(u"formBox"_qs)->setCurrentIndex(1);
-    QVERIFY(pace->text().contains(u"works on every server"_qs));
-}
-
-// The dialog counts the names its script writes, warns of a key the game's config binds, and
-// starts from the choices last inserted.
-void tst_ScriptPlayerWindow::animationDialogRemembersAndCountsItsNames()
-{
-    {
-        AnimationDialog dialog(u"^1Tint"_qs);
-        dialog.setKeysBoundInTheGame({ KeyBinding { u"F1"_qs, u"vote yes"_qs } });
-        dialog.findChild<QComboBox *>(u"effectBox"_qs)->setCurrentIndex(0); // color cycle
-        dialog.findChild<QComboBox *>(u"formBox"_qs)->setCurrentIndex(1); // a key's steps
-        dialog.findChild<QLineEdit *>(u"keyEdit"_qs)->setText(u"f1"_qs);
-        const QString size = dialog.findChild<QLabel *>(u"sizeLabel"_qs)->text();
-        QVERIFY2(size.startsWith(u"%1 names"_qs.arg(dialog.script().count(u"set name"_qs))),
-            qPrintable(size + u'\n' + dialog.script()));
-        QVERIFY(dialog.findChild<QLabel *>(u"paceLabel"_qs)
-                    ->text()
-                    .contains(u"Your game's config binds F1 to \"vote yes\""_qs));
-        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-    }
-    AnimationDialog again(u"^2Other"_qs);
-    QCOMPARE(again.findChild<QComboBox *>(u"effectBox"_qs)->currentIndex(), 0);
-    QCOMPARE(again.findChild<QComboBox *>(u"formBox"_qs)->currentIndex(), 1);
-    QCOMPARE(again.findChild<QLineEdit *>(u"keyEdit"_qs)->text(), u"f1"_qs);
-    QCOMPARE(again.findChild<QLineEdit *>(u"nameEdit"_qs)->text(), u"^2Other"_qs);
 }
 
 QTEST_MAIN(tst_ScriptPlayerWindow)

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "colorruns.h"
 #include "findingrows.h"
-#include "setnameline.h"
 #include "shownname.h"
 
 #include <QTest>
@@ -14,17 +12,13 @@ Q_DECLARE_METATYPE(ConsoleRun::End)
 Q_DECLARE_METATYPE(GameVersion)
 Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
 
-// The name the game shows, from what a script sets and from the line that sets it.
+// The name the game shows of what a script sets.
 class tst_ShownName : public QObject {
     Q_OBJECT
 
 private slots:
     void shownName_data();
     void shownName();
-    void nameSetByLine_data();
-    void nameSetByLine();
-    void colorCodes_data();
-    void colorCodes();
 };
 
 void tst_ShownName::shownName_data()
@@ -83,70 +77,6 @@ void tst_ShownName::shownName()
     QFETCH(QString, shown);
     QFETCH(GameVersion, game);
     QCOMPARE(ShownName::of(name, game).shown, shown);
-}
-
-void tst_ShownName::nameSetByLine_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<std::optional<QString>>("name");
-
-    QTest::newRow("plain") << u"set name ^1A"_qs << std::optional(u"^1A"_qs);
-    QTest::newRow("handed-off line") << u" set name ^1A"_qs << std::optional(u"^1A"_qs);
-    // set needs a value: the game sets nothing.
-    QTest::newRow("empty name") << u" set name "_qs << std::optional<QString>();
-    QTest::newRow("two on one line")
-        << u" set name A set name B"_qs << std::optional(u"A set name B"_qs);
-    QTest::newRow("any case, any spacing")
-        << u"SET  Name\t^2Bo   b "_qs << std::optional(u"^2Bo b"_qs);
-    QTest::newRow("ends at a semicolon") << u"set name ^3C; wait 5"_qs << std::optional(u"^3C"_qs);
-    QTest::newRow("the last of two") << u"set name ^3C; set name D"_qs << std::optional(u"D"_qs);
-    QTest::newRow("quoted") << u"set name \"^4D  E\"; wait"_qs << std::optional(u"^4D  E"_qs);
-    QTest::newRow("seta") << u"seta name ^5F"_qs << std::optional(u"^5F"_qs);
-    QTest::newRow("the variable's own command") << u"name ^6G"_qs << std::optional(u"^6G"_qs);
-    QTest::newRow("an escaped quote") << u"set name \"a\\\"b\""_qs << std::optional(u"a\"b"_qs);
-    QTest::newRow("a byte from 0x80 ends the word")
-        << u"set name B\u00e9"_qs << std::optional(u"B"_qs);
-    QTest::newRow("a comment after the name") << u"set name H//x"_qs << std::optional(u"H"_qs);
-    QTest::newRow("comment") << u"// set name ^1T^1a"_qs << std::optional<QString>();
-    QTest::newRow("a binding") << u"bind k \"set name K\""_qs << std::optional<QString>();
-    QTest::newRow("other command") << u"wait 5"_qs << std::optional<QString>();
-    QTest::newRow("other variable") << u"set namecolor 1"_qs << std::optional<QString>();
-}
-
-void tst_ShownName::nameSetByLine()
-{
-    QFETCH(QString, line);
-    QFETCH(std::optional<QString>, name);
-
-    QCOMPARE(SetNameLine::nameSetBy(line), name);
-}
-
-// The codes a name holds as the game reads them (Q_IsColorString): a caret takes anything but a
-// caret as its code.
-void tst_ShownName::colorCodes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("codes");
-    QTest::addColumn<int>("at");
-    QTest::addColumn<QString>("inForce"); // at position at
-
-    QTest::newRow("none: white") << u"Sniper"_qs << QString() << 3 << u"^7"_qs;
-    QTest::newRow("the last before the position") << u"^1Sn^2iper"_qs << u"12"_qs << 6 << u"^2"_qs;
-    QTest::newRow("a code that starts at the position is not yet in force")
-        << u"^1Sn^2iper"_qs << u"12"_qs << 4 << u"^1"_qs;
-    QTest::newRow("a shown caret, then a code") << u"^^1ab"_qs << u"1"_qs << 3 << u"^1"_qs;
-    QTest::newRow("letters are codes too") << u"^xA^^B"_qs << u"xB"_qs << 3 << u"^x"_qs;
-    QTest::newRow("a caret at the end is none") << u"A^"_qs << QString() << 2 << u"^7"_qs;
-}
-
-void tst_ShownName::colorCodes()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, codes);
-    QFETCH(int, at);
-    QFETCH(QString, inForce);
-    QCOMPARE(colorCodesIn(name), codes);
-    QCOMPARE(colorCodeInForce(name, at), inForce);
 }
 
 QTEST_APPLESS_MAIN(tst_ShownName)

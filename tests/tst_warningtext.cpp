@@ -1,115 +1,44 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "checkreport.h"
-#include "findingrows.h"
-#include "scriptchecker.h"
-#include "ticktime.h"
+#include "warningtext.h"
 
 #include <QTest>
 
-using Kind = ScriptFinding::Kind;
-Q_DECLARE_METATYPE(QList<KeyPress>)
-Q_DECLARE_METATYPE(ConsoleRun::End)
-Q_DECLARE_METATYPE(GameVersion)
-Q_DECLARE_METATYPE(ConsoleRules::ServerKind)
+Q_DECLARE_METATYPE(QList<int>)
 
-// The checker's words: the report of --check, with its times and warnings.
+// The checker's words that name a warning's lines, as the window and --check show them.
 class tst_WarningText : public QObject {
     Q_OBJECT
 
 private slots:
-    void timesFollowTheScriptsFrameRate_data();
-    void timesFollowTheScriptsFrameRate();
-    void reportNamesTimesAndWarnings();
+    void linesNamed_data();
+    void linesNamed();
 };
 
-// A script that sets com_maxfps changes the frames from that command on: the times worked out by
-// hand, 11 ms frames at 85, 8 at 125, 4 at 250, two ticks a frame.
-void tst_WarningText::timesFollowTheScriptsFrameRate_data()
+void tst_WarningText::linesNamed_data()
 {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("seta com_maxfps 250 from the start")
-        << u"seta com_maxfps 250\nwait 250\nset name B"_qs << u"0.50 s (250 ticks), line 3: B"_qs;
-    QTest::newRow("com_maxfps 125 after 100 ticks at 85")
-        << u"wait 100\ncom_maxfps 125\nwait 250\nset name B"_qs
-        << u"1.55 s (350 ticks), line 4: B"_qs;
-    QTest::newRow("the number at the start of the value")
-        << u"set com_maxfps \"250 x\"\nwait 250\nset name B"_qs
-        << u"0.50 s (250 ticks), line 3: B"_qs;
-    // The loop's period at the frames it runs at, as its names' times are, and the header says so.
-    const QString loopAt250 = u"seta com_maxfps 250\nset a \"set name A; wait 50; vstr b\"\n"
-                              "set b \"set name B; wait 50; vstr a\"\nvstr a"_qs;
-    QTest::newRow("a loop at 250 repeats every 0.20 s")
-        << loopAt250 << u"that repeats every 0.20 s (100 ticks)"_qs;
-    QTest::newRow("the header names the script's own com_maxfps")
-        << loopAt250
-        << u"From 0.00 s (0 ticks) the script's own com_maxfps 250 holds: frames of 4 ms."_qs;
+    QTest::addColumn<QList<int>>("lines");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("one") << QList<int> { 4 } << u"line 4"_qs;
+    QTest::newRow("two") << QList<int> { 1, 4 } << u"lines 1 and 4"_qs;
+    QTest::newRow("three") << QList<int> { 1, 4, 7 } << u"lines 1, 4 and 7"_qs;
+    // A long list names its first lines: the player window has them all.
+    QTest::newRow("ten") << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }
+                         << u"lines 1, 2, 3, 4, 5, 6, 7, 8 and 2 more"_qs;
 }
 
-void tst_WarningText::timesFollowTheScriptsFrameRate()
+void tst_WarningText::linesNamed()
 {
-    QFETCH(QString, script);
-    QFETCH(QString, shown);
-    const ScriptCheck check = ScriptChecker::check(script, 85);
-    QVERIFY2(CheckReport::of(check, 85).contains(shown), qPrintable(CheckReport::of(check, 85)));
-    // The player window's clock runs back the same way.
-    const qint64 tick = check.run.nameChanges.constLast().tick;
-    QCOMPARE(check.run.tickAt(check.run.millisecondsAt(tick, 85), 85), tick);
-}
-
-void tst_WarningText::reportNamesTimesAndWarnings()
-{
-    const ScriptCheck check
-        = ScriptChecker::check(u"set name ^1A\r\nwait 170\r\nset name ^2B set name C\r\n"_qs, 85);
-    QCOMPARE(CheckReport::of(check, 85),
-        u"Names in COD 2 at com_maxfps 85, frames of 11 ms, 90.9 frames a second:\n"
-        "  0.00 s (0 ticks), line 1: ^1A\n"
-        "  0.94 s (170 ticks), line 3: ^2B set name C\n"
-        "Names as others on the server see them, at sv_fps 20 (a snapshot every 50 ms):\n"
-        "  0.00 s, line 1: ^1A\n"
-        "  0.95 s, line 3: ^2B set name C\n"
-        "Warnings:\n"
-        "  line 3: Two commands run together on one line: the game sets the whole \"^2B set "
-        "name C\" as one value. Put \"set name C\" on a line of its own.\n"
-        "Notes:\n"
-        "  line 1: While the script runs, for 0.94 s, your keys wait behind it: you cannot move, "
-        "fire or chat until it ends. Step through the names with a bound key instead, which "
-        "holds nothing back.\n"
-        "  line 1: In round-based modes (Search and Destroy and the like) the server takes a new "
-        "name only at the next round: others see no animation there.\n"
-        "  line 3: The game saves the name you have when you leave in config_mp.cfg: after this "
-        "script, \"^2B set name C\", your name at the next start.\n"_qs);
-    QVERIFY(CheckReport::of(ScriptChecker::check(u"set name A"_qs, 85), 85)
-                .endsWith(u"Warnings:\n  No warnings: the script runs as written.\n"_qs));
-    // A server's config says so at the top.
-    QVERIFY(
-        CheckReport::of(ScriptChecker::check(u"set rcon_password x\r\nmap_rotate\r\n"_qs, 85), 85)
-            .startsWith(u"Read as a server's config: it sets rcon_password."_qs));
-    // The same warning on consecutive lines is said once, for all of them.
-    QVERIFY(CheckReport::of(
-        ScriptChecker::check(u"set name B\u00e9\r\nset name C\u00e9\r\nwait\r\n"_qs, 85), 85)
-                .contains(u"  lines 1 to 2: A character such as"_qs));
-
-    // The keys a script binds, and the names one press after another shows.
-    const QString stepped = u"set s1 \"set name ^1A; set step vstr s2\"\r\n"
-                            "set s2 \"set name ^2B; set step vstr s1\"\r\n"
-                            "set step \"vstr s1\"\r\nbind k \"vstr step\"\r\n"_qs;
-    QVERIFY(CheckReport::of(ScriptChecker::check(stepped, 85), 85)
-                .contains(u"Keys it binds, and the names their presses show:\n"
-                          "  k: ^1A, ^2B, and so on\n"_qs));
-    // The key that cycles the name first; keys of a config that do nothing of note, counted.
-    QVERIFY(
-        CheckReport::of(ScriptChecker::check(u"bind TAB +scores\r\nbind ESCAPE togglemenu\r\n"
-                                             "bind SPACE +gostand\r\n"_qs
-                                + QString(stepped).replace(u"bind k"_qs, u"bind F1"_qs),
-                            85),
-            85)
-            .contains(u"Keys it binds, and the names their presses show:\n"
-                      "  F1: ^1A, ^2B, and so on\n"
-                      "  3 other keys show no name, and the warnings say nothing of them.\n"_qs));
+    QFETCH(QList<int>, lines);
+    QFETCH(QString, named);
+    QCOMPARE(WarningText::linesList(lines), named);
+    // A warning said once for consecutive lines names them as a range.
+    const ScriptWarning warning { ScriptWarning::Kind::HighBytes, lines.first(), u"x"_qs,
+        lines.last(), std::nullopt };
+    QCOMPARE(WarningText::describe(warning),
+        lines.size() > 1 ? u"lines %1 to %2: x"_qs.arg(lines.first()).arg(lines.last())
+                         : u"line %1: x"_qs.arg(lines.first()));
 }
 
 QTEST_APPLESS_MAIN(tst_WarningText)

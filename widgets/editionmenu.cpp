@@ -8,7 +8,7 @@
 #include <QActionGroup>
 #include <QMenu>
 
-void EditionMenu::addTo(QMenu *menu)
+void EditionMenu::addTo(QMenu *menu, GameEdition &edition)
 {
     QMenu *editions = menu->addMenu(tr("Game &Edition"));
     editions->setObjectName(QStringLiteral("editionMenu"));
@@ -16,7 +16,7 @@ void EditionMenu::addTo(QMenu *menu)
     auto *group = new QActionGroup(editions);
     const auto add = [&](const QString &text, std::optional<GameLanguage> language) {
         QAction *action = editions->addAction(
-            text, editions, [language] { GameEdition::instance().choose(language); });
+            text, editions, [&edition, language] { edition.choose(language); });
         action->setObjectName(u"edition_"_qs + (language ? language->key() : u"installed"_qs));
         action->setCheckable(true);
         group->addAction(action);
@@ -30,8 +30,7 @@ void EditionMenu::addTo(QMenu *menu)
         add(tr("%1 (%2 letters)").arg(language.name(), language.codePage().letters()), language);
     }
     // The marks follow the choice made in either window.
-    QObject::connect(editions, &QMenu::aboutToShow, editions, [editions, installed] {
-        GameEdition &edition = GameEdition::instance();
+    QObject::connect(editions, &QMenu::aboutToShow, editions, [editions, installed, &edition] {
         const QString key = edition.language().key();
         installed->setChecked(!edition.chosen());
         const std::optional<GameLanguage> found = edition.installed();

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+class GameEdition;
 class QMenu;
 
 // The choice of the game's edition, in both windows' File menu: the edition of the game
@@ -14,7 +15,7 @@ class EditionMenu {
     Q_DECLARE_TR_FUNCTIONS(EditionMenu)
 
 public:
-    static void addTo(QMenu *menu);
+    static void addTo(QMenu *menu, GameEdition &edition);
 };
 
 #endif // EDITIONMENU_H

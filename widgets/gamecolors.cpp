@@ -11,15 +11,10 @@ const QString alliesKey = QStringLiteral("view/allies");
 
 } // namespace
 
-GameColors &GameColors::instance()
-{
-    static GameColors colors;
-    return colors;
-}
-
-GameColors::GameColors()
-    : m_allies(
-        std::clamp(QSettings().value(alliesKey, 0).toInt(), 0, int(alliedNations().size()) - 1))
+GameColors::GameColors(QObject *parent)
+    : QObject(parent)
+    , m_allies(
+          std::clamp(QSettings().value(alliesKey, 0).toInt(), 0, int(alliedNations().size()) - 1))
 {
 }
 

@@ -10,12 +10,13 @@
 
 // The one setting of the team colors: the allied nation whose color ^8 shows in, kept in the
 // settings. Every view that draws a name as the game shows it draws with this palette, and
-// follows when the player picks another nation.
+// follows when the player picks another nation. The program makes one for its windows; tests
+// make their own.
 class GameColors : public QObject {
     Q_OBJECT
 
 public:
-    static GameColors &instance();
+    explicit GameColors(QObject *parent = nullptr);
 
     GamePalette palette() const { return teamPalette(alliedNations()[m_allies]); }
     // In alliedNations().
@@ -26,8 +27,6 @@ signals:
     void changed();
 
 private:
-    GameColors();
-
     int m_allies = 0;
 };
 

@@ -5,47 +5,43 @@
 
 #include <QSettings>
 
-GameEdition &GameEdition::instance()
+namespace {
+
+// The setting that keeps the player's choice of edition.
+const QString settingsKey = QStringLiteral("game/language");
+
+} // namespace
+
+GameEdition::GameEdition(InstalledGames &games, QObject *parent)
+    : QObject(parent)
+    , m_games(games)
 {
-    static GameEdition edition;
-    return edition;
 }
 
-void GameEdition::follow(InstalledGames *games)
+std::optional<GameLanguage> GameEdition::chosenLanguage() const
 {
-    m_games = games;
-    m_language.reset();
+    return GameLanguage::ofKey(QSettings().value(settingsKey).toString());
 }
-
-InstalledGames &GameEdition::games() { return m_games ? *m_games : m_noGames; }
 
 GameLanguage GameEdition::language()
 {
     if (!m_language)
-        m_language = GameLanguage::preferred(games());
+        m_language = chosenLanguage();
+    if (!m_language)
+        m_language = installed().value_or(GameLanguage());
     return *m_language;
-}
-
-std::optional<GameLanguage> GameEdition::installed()
-{
-    return GameLanguage::ofInstalledGames(games());
-}
-
-bool GameEdition::chosen() const { return QSettings().contains(GameLanguage::settingsKey); }
-
-CodePage GameEdition::codePageOf(const QString &path)
-{
-    return GameLanguage::preferred(games(), path).codePage();
 }
 
 void GameEdition::choose(std::optional<GameLanguage> language)
 {
     const GameLanguage before = this->language();
+    const bool wasChosen = chosen();
     if (language)
-        QSettings().setValue(GameLanguage::settingsKey, language->key());
+        QSettings().setValue(settingsKey, language->key());
     else
-        QSettings().remove(GameLanguage::settingsKey);
+        QSettings().remove(settingsKey);
     m_language.reset();
-    if (this->language() != before)
+    // A choice given up may leave the language as it was, and each script its own game's.
+    if (this->language() != before || chosen() != wasChosen)
         emit changed();
 }

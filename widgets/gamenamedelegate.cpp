@@ -8,13 +8,12 @@
 
 #include <QPainter>
 
-GameNameDelegate::GameNameDelegate(QObject *parent)
+GameNameDelegate::GameNameDelegate(const GameColors &colors, QObject *parent)
     : QStyledItemDelegate(parent)
-    , m_palette(GameColors::instance().palette())
+    , m_palette(colors.palette())
 {
     // The view repaints when the team colors change.
-    connect(&GameColors::instance(), &GameColors::changed, this,
-        [this] { m_palette = GameColors::instance().palette(); });
+    connect(&colors, &GameColors::changed, this, [this, &colors] { m_palette = colors.palette(); });
 }
 
 QSize GameNameDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const

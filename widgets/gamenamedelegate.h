@@ -8,13 +8,16 @@
 
 #include <QStyledItemDelegate>
 
+class GameColors;
+
 // Draws a list's names as the game shows them, in its colors and with its shadow, on a dark
 // ground.
 class GameNameDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    explicit GameNameDelegate(QObject *parent = nullptr);
+    // colors: the team colors it draws ^8 and ^9 in, which it follows.
+    explicit GameNameDelegate(const GameColors &colors, QObject *parent = nullptr);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;

@@ -33,7 +33,7 @@ int paintGameName(
     return x - start;
 }
 
-GameNameView::GameNameView(QWidget *parent)
+GameNameView::GameNameView(const GameColors &colors, QWidget *parent)
     : QWidget(parent)
 {
     QFont large = font();
@@ -41,9 +41,9 @@ GameNameView::GameNameView(QWidget *parent)
     large.setBold(true);
     setFont(large);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_palette = GameColors::instance().palette();
-    connect(&GameColors::instance(), &GameColors::changed, this, [this] {
-        m_palette = GameColors::instance().palette();
+    m_palette = colors.palette();
+    connect(&colors, &GameColors::changed, this, [this, &colors] {
+        m_palette = colors.palette();
         update();
     });
 }

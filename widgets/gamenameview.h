@@ -9,6 +9,7 @@
 #include <QWidget>
 
 // A player name drawn as the game draws it: large, in the game's colors, on a dark ground.
+class GameColors;
 class QPainter;
 
 // Draws name from x on baseline in the painter's font, as the game draws names: in its colors,
@@ -20,7 +21,8 @@ class GameNameView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GameNameView(QWidget *parent = nullptr);
+    // colors: the team colors it draws ^8 and ^9 in, which it follows.
+    explicit GameNameView(const GameColors &colors, QWidget *parent = nullptr);
 
     void setName(const QString &name);
     QString name() const { return m_name; }

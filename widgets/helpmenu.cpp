@@ -5,8 +5,7 @@
 
 #include "colorruns.h"
 #include "gamecolors.h"
-#include "installedgames.h"
-#include "saveinstructions.h"
+#include "gameedition.h"
 
 #include <QApplication>
 #include <QColor>
@@ -30,22 +29,22 @@ void showPage(QWidget *window, const QString &objectName, const QString &title, 
 
 } // namespace
 
-void HelpMenu::addTo(
-    QMenuBar *menuBar, QWidget *window, InstalledGames &games, std::function<QString()> script)
+void HelpMenu::addTo(QMenuBar *menuBar, QWidget *window, GameEdition &edition,
+    const GameColors &colors, std::function<QString()> script)
 {
     QMenu *help = menuBar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     QAction *inTheGame
-        = help->addAction(tr("Using the Script in the &Game"), window, [window, &games, script] {
+        = help->addAction(tr("Using the Script in the &Game"), window, [window, &edition, script] {
               showPage(window, QStringLiteral("inTheGamePage"), tr("Using the Script in the Game"),
-                  HelpMenu::inTheGame(games, script()));
+                  HelpMenu::inTheGame(edition, script()));
           });
     inTheGame->setObjectName(QStringLiteral("inTheGameAction"));
     inTheGame->setShortcut(QKeySequence::HelpContents);
     help->addAction(tr("What the &Color Codes Do"), window,
-            [window] {
+            [window, &colors] {
                 showPage(window, QStringLiteral("colorCodesPage"), tr("What the Color Codes Do"),
-                    HelpMenu::colorCodes());
+                    HelpMenu::colorCodes(colors));
             })
         ->setObjectName(QStringLiteral("colorCodesAction"));
     help->addSeparator();
@@ -54,10 +53,10 @@ void HelpMenu::addTo(
     help->addAction(tr("About &Qt..."), qApp, &QApplication::aboutQt);
 }
 
-QString HelpMenu::inTheGame(InstalledGames &games, const QString &path)
+QString HelpMenu::inTheGame(GameEdition &edition, const QString &path)
 {
     QString folders;
-    for (const GameInstall &game : games.games()) {
+    for (const GameInstall &game : edition.games().games()) {
         folders += tr("<li>%1: <code>%2</code></li>")
                        .arg(GameNames::of(game.family()),
                            QDir::toNativeSeparators(game.scriptFolder).toHtmlEscaped());
@@ -67,7 +66,7 @@ QString HelpMenu::inTheGame(InstalledGames &games, const QString &path)
              "<code>main</code> in the folder the game is installed in.")
         : tr("Tintmark found:<ul>%1</ul>").arg(folders);
     const QString exec
-        = path.isEmpty() ? u"/exec name.cfg"_qs : SaveInstructions(path, games).consoleCommand();
+        = path.isEmpty() ? u"/exec name.cfg"_qs : edition.placeOf(path).consoleCommand();
     return tr("<ol><li>Save the script into the game's <b>main</b> folder. %1</li>"
               "<li>Start the game, open the console with <b>~</b> and type <code>%2</code>%3.</li>"
               "<li>A script that binds keys, such as an animated name that plays on a key, starts "
@@ -77,15 +76,14 @@ QString HelpMenu::inTheGame(InstalledGames &games, const QString &path)
             path.isEmpty() ? tr(", with the name you saved") : QString());
 }
 
-QString HelpMenu::colorCodes()
+QString HelpMenu::colorCodes(const GameColors &colors)
 {
     QString rows;
     for (const QChar digit : QStringView(u"1234567890")) {
         const QString about = aboutColorCode(digit);
         rows += u"<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td><b>^%2</b></td>"
-                "<td>%3</td></tr>"_qs.arg(
-                    QColor(GameColors::instance().palette()[digit.digitValue()]).name(), digit,
-                    (about.isEmpty() ? colorCodeName(digit) : about).toHtmlEscaped());
+                "<td>%3</td></tr>"_qs.arg(QColor(colors.palette()[digit.digitValue()]).name(),
+                    digit, (about.isEmpty() ? colorCodeName(digit) : about).toHtmlEscaped());
     }
     return tr("<p>A caret and a digit color the letters after them in the game:</p>"
               "<table cellspacing=\"4\">%1</table>"

@@ -9,7 +9,8 @@
 
 #include <functional>
 
-class InstalledGames;
+class GameColors;
+class GameEdition;
 class QMenuBar;
 class QWidget;
 
@@ -20,14 +21,15 @@ class HelpMenu {
 
 public:
     // script: the script the window last saved or opened, empty when none.
-    static void addTo(
-        QMenuBar *menuBar, QWidget *window, InstalledGames &games, std::function<QString()> script);
+    static void addTo(QMenuBar *menuBar, QWidget *window, GameEdition &edition,
+        const GameColors &colors, std::function<QString()> script);
 
     // The steps in the game for the script at path (any script when empty), with the game
     // folders found and the exact /exec line.
-    static QString inTheGame(InstalledGames &games, const QString &path);
-    // Each color code as the game draws it, with what the game does with it.
-    static QString colorCodes();
+    static QString inTheGame(GameEdition &edition, const QString &path);
+    // Each color code as the game draws it, in the team colors given, with what the game does
+    // with it.
+    static QString colorCodes(const GameColors &colors);
     static void showAbout(QWidget *window);
 };
 

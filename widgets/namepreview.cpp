@@ -5,7 +5,6 @@
 
 #include "colorruns.h"
 #include "consolerules.h"
-#include "gamecolors.h"
 #include "gameedition.h"
 #include "setnameline.h"
 #include "shownname.h"
@@ -22,10 +21,10 @@ const char previewGround[] = "#505050";
 // The end the game cuts off: struck through, in a grey that is no color of the game's.
 const char cutOffColor[] = "#b0b0b0";
 
-QString coloredName(const QString &name)
+QString coloredName(const QString &name, const GamePalette &palette)
 {
     QString html;
-    for (const ColorRun &run : colorRuns(name, GameColors::instance().palette())) {
+    for (const ColorRun &run : colorRuns(name, palette)) {
         html += QStringLiteral("<span style=\"color:%1\">%2</span>")
                     .arg(QColor(run.color).name(), run.text.toHtmlEscaped());
     }
@@ -43,12 +42,12 @@ QString drawn(const QString &nameHtml)
 
 } // namespace
 
-JudgedName NamePreview::judge(const QString &typed)
+JudgedName NamePreview::judge(const QString &typed, GameEdition &edition)
 {
     // A name of ASCII alone reads the same in every edition: the edition is looked up only for
     // one that needs it.
     const bool ascii = std::ranges::all_of(typed, [](QChar c) { return c.unicode() < 0x80; });
-    return judge(typed, ascii ? CodePage() : GameEdition::instance().codePage());
+    return judge(typed, ascii ? CodePage() : edition.codePage());
 }
 
 JudgedName NamePreview::judge(const QString &typed, CodePage codePage)
@@ -88,7 +87,8 @@ QString NamePreview::nameOfCharacter(char32_t character)
     }
 }
 
-QString NamePreview::html(const JudgedName &judged, const QString &heading)
+QString NamePreview::html(
+    const JudgedName &judged, const GamePalette &palette, const QString &heading)
 {
     // The name as the game sets it from the line that is saved, and as it shows it.
     const ShownName &name = judged.name;
@@ -98,10 +98,10 @@ QString NamePreview::html(const JudgedName &judged, const QString &heading)
                   .arg(QLatin1String(cutOffColor), name.cutOff.toHtmlEscaped());
     }
     return (heading.isEmpty() ? QString() : u"<p>%1</p>"_qs.arg(heading.toHtmlEscaped()))
-        + drawn(coloredName(name.shown) + cut) + detailsHtml(judged);
+        + drawn(coloredName(name.shown, palette) + cut) + detailsHtml(judged, palette);
 }
 
-QString NamePreview::detailsHtml(const JudgedName &judged)
+QString NamePreview::detailsHtml(const JudgedName &judged, const GamePalette &palette)
 {
     const auto &[line, name, typedCodes, codePage, unheld, respelled, elsewhere] = judged;
     QString html = QStringLiteral("<p>%1 / %2</p>").arg(name.bytes()).arg(ConsoleRules::nameBytes);
@@ -134,7 +134,7 @@ QString NamePreview::detailsHtml(const JudgedName &judged)
                     .arg(tr("Players of editions with %1 letters see:")
                              .arg(other.letters())
                              .toHtmlEscaped())
-            + drawn(coloredName(seen));
+            + drawn(coloredName(seen, palette));
     }
     // Each code once, in the order typed.
     QString codes;

@@ -5,6 +5,7 @@
 #define NAMEPREVIEW_H
 
 #include "codepage.h"
+#include "colorruns.h"
 #include "setnameline.h"
 #include "shownname.h"
 
@@ -14,6 +15,8 @@
 
 #include <optional>
 #include <utility>
+
+class GameEdition;
 
 // A typed name as the console judges it, once per change: the line a save writes, the name the
 // game shows from it, and the color codes typed.
@@ -38,15 +41,16 @@ class NamePreview {
 
 public:
     // Judged in the letters of the game's edition.
-    static JudgedName judge(const QString &typed);
+    static JudgedName judge(const QString &typed, GameEdition &edition);
     static JudgedName judge(const QString &typed, CodePage codePage);
     // "the Cyrillic letter “С”": a character named so that a player tells it from one that
     // looks the same.
     static QString nameOfCharacter(char32_t character);
-    // heading: a line above the preview, if any.
-    static QString html(const JudgedName &judged, const QString &heading = {});
+    // palette: the colors the name is drawn in. heading: a line above the preview, if any.
+    static QString html(
+        const JudgedName &judged, const GamePalette &palette, const QString &heading = {});
     // The html's text below the drawn name: length, cut, refusal and the codes' notes.
-    static QString detailsHtml(const JudgedName &judged);
+    static QString detailsHtml(const JudgedName &judged, const GamePalette &palette);
 };
 
 #endif // NAMEPREVIEW_H

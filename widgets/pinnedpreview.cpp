@@ -3,6 +3,7 @@
 
 #include "pinnedpreview.h"
 
+#include "gamecolors.h"
 #include "gamenameview.h"
 #include "namepreview.h"
 
@@ -17,9 +18,10 @@ constexpr int notesLines = 6;
 
 } // namespace
 
-PinnedPreview::PinnedPreview(QWidget *window)
+PinnedPreview::PinnedPreview(QWidget *window, const GameColors &colors)
     : QWidget(window, Qt::Tool)
-    , m_name(new GameNameView(this))
+    , m_colors(colors)
+    , m_name(new GameNameView(colors, this))
     , m_details(new QLabel(this))
 {
     setObjectName(QStringLiteral("pinnedPreview"));
@@ -48,7 +50,7 @@ PinnedPreview::PinnedPreview(QWidget *window)
 void PinnedPreview::setName(const JudgedName &judged)
 {
     m_name->setName(judged.name.shown);
-    m_details->setText(NamePreview::detailsHtml(judged));
+    m_details->setText(NamePreview::detailsHtml(judged, m_colors.palette()));
 }
 
 void PinnedPreview::placeBeside(QWidget *window)

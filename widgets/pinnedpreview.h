@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class GameColors;
 class GameNameView;
 struct JudgedName;
 class QLabel;
@@ -16,13 +17,15 @@ class PinnedPreview : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PinnedPreview(QWidget *window);
+    // colors: the team colors it draws the name in, which it follows.
+    PinnedPreview(QWidget *window, const GameColors &colors);
 
     void setName(const JudgedName &judged);
     // Just above the window, or below it where the screen ends.
     void placeBeside(QWidget *window);
 
 private:
+    const GameColors &m_colors;
     GameNameView *m_name;
     QLabel *m_details;
 };

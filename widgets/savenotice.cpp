@@ -3,14 +3,22 @@
 
 #include "savenotice.h"
 
+#include "scriptchecker.h"
+#include "scriptplace.h"
+#include "warningtext.h"
+
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 
 namespace {
 
 constexpr int shownFor = 30'000; // milliseconds
 const QString copyLink = QStringLiteral("copy");
+
+QString keyName(const QString &key) { return key.size() == 1 ? key.toUpper() : key; }
 
 } // namespace
 
@@ -94,4 +102,56 @@ void SaveNotice::hideEvent(QHideEvent *event)
     qApp->removeEventFilter(this);
     m_hide.stop();
     QLabel::hideEvent(event);
+}
+
+QString SaveNotice::textFor(
+    const ScriptPlace &place, const QList<GameInstall> &installed, QStringView fileText)
+{
+    const QString file = QFileInfo(place.savePath()).fileName();
+    const QString command = place.consoleCommand();
+    QStringList lines;
+    if (const std::optional<GameInstall> &game = place.game()) {
+        lines << tr("Saved %1 in the %2 folder of %3.")
+                     .arg(file, QFileInfo(game->mainFolder).fileName(),
+                         GameNames::of(game->family()));
+        if (game->scriptFolder != game->mainFolder) {
+            lines << tr("Windows keeps it for the game in %1, since the game's own folder is "
+                        "protected; the game finds it there.")
+                         .arg(QDir::toNativeSeparators(game->scriptFolder));
+        }
+        lines << tr("In the game, open the console (~) and type: %1").arg(command);
+    } else {
+        lines << tr("Saved %1.").arg(QDir::toNativeSeparators(place.savePath()));
+        if (installed.isEmpty()) {
+            lines << tr("Put it in the game's main folder first, then in the game open the "
+                        "console (~) and type: %1")
+                         .arg(command);
+        } else {
+            lines << tr("Put it in the main folder of %1 first (%2), then in the game open the "
+                        "console (~) and type: %3")
+                         .arg(GameNames::of(installed.first().family()),
+                             QDir::toNativeSeparators(installed.first().scriptFolder), command);
+        }
+    }
+    // What the checker finds, without keeping the script from being saved; the keys as the
+    // console of the game the script is for binds them, in the same run.
+    const GameVersion game = place.game() ? place.game()->version : defaultGameVersion;
+    const ScriptCheck check = ScriptChecker::check(fileText, ConsoleRules::defaultMaxFps, game);
+    QStringList keys;
+    for (const KeyBinding &binding : check.run.finalBindings())
+        keys << keyName(binding.key);
+    if (!keys.isEmpty())
+        lines << tr("Then press %1 to play it.").arg(keys.join(tr(" or ")));
+    if (check.warnings.size() == 1) {
+        const ScriptWarning &warning = check.warnings.first();
+        // A one-line script needs no line number.
+        lines << tr("The checker warns: %1")
+                     .arg(
+                         fileText.count(u'\n') > 1 ? WarningText::describe(warning) : warning.text);
+    } else if (check.warnings.size() > 1) {
+        lines << tr("The checker finds %n warnings: Play and Check (F5) in the editor lists "
+                    "them.",
+            nullptr, int(check.warnings.size()));
+    }
+    return lines.join(u'\n');
 }

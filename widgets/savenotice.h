@@ -5,8 +5,12 @@
 #define SAVENOTICE_H
 
 #include <QLabel>
+#include <QList>
 #include <QPointer>
 #include <QTimer>
+
+struct GameInstall;
+class ScriptPlace;
 
 // The one notice below a window after a save: what to do in the game, with its command to copy.
 // Its text can be selected; it goes at the player's next click or key in the window, when the
@@ -17,6 +21,12 @@ class SaveNotice : public QLabel {
 public:
     // Shows text below window, in the window's one notice; command is offered to copy.
     static void showBelow(QWidget *window, const QString &text, const QString &command);
+    // What to do with a script saved at place, for its file as the game reads it (what it holds
+    // beyond the largest command buffer changes nothing): "/exec
+    // sniper.cfg" in the game's console when it is in a game's folder, else to put it there
+    // first; the keys it binds; what the checker finds. installed: the games on this computer.
+    static QString textFor(
+        const ScriptPlace &place, const QList<GameInstall> &installed, QStringView fileText);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

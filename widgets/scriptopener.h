@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class GameEdition;
 class QWidget;
 
 // A script read from a file, in the editor's form.
@@ -27,7 +28,7 @@ class ScriptOpener {
     Q_DECLARE_TR_FUNCTIONS(ScriptOpener)
 
 public:
-    explicit ScriptOpener(PlayerDialogs &dialogs);
+    ScriptOpener(PlayerDialogs &dialogs, GameEdition &edition);
 
     // The script, or nothing when the player cancelled or the file could not be read.
     // hasChanges: the editor holds text the player changed. path: a file the player dropped on
@@ -38,6 +39,7 @@ public:
 
 private:
     PlayerDialogs &m_dialogs;
+    GameEdition &m_edition;
 };
 
 #endif // SCRIPTOPENER_H

@@ -3,21 +3,21 @@
 
 #include "scriptsaver.h"
 
-#include "filetext.h"
+#include "consolerules.h"
 #include "gameedition.h"
-#include "installedgames.h"
 #include "playerdialogs.h"
 #include "recentscripts.h"
-#include "saveinstructions.h"
 #include "savenotice.h"
 
 #include <QDir>
 
-ScriptSaver::ScriptSaver(PlayerDialogs &dialogs, InstalledGames &games)
+ScriptSaver::ScriptSaver(PlayerDialogs &dialogs, GameEdition &edition)
     : m_dialogs(dialogs)
-    , m_games(games)
+    , m_edition(edition)
 {
 }
+
+InstalledGames &ScriptSaver::installedGames() { return m_edition.games(); }
 
 QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText)
 {
@@ -26,35 +26,34 @@ QString ScriptSaver::save(QWidget *window, const CfgWriter::TextSource &takeText
         return {};
     // Not "Access denied" in an old install under Program Files: the game reads its scripts
     // from the copy of its folder that Windows keeps for it, and the notice says so.
-    const SaveInstructions where(chosen, m_games);
-    return write(window, where, takeText) ? where.path() : QString();
+    const ScriptPlace where = m_edition.placeOf(chosen);
+    return write(window, where, takeText) ? where.savePath() : QString();
 }
 
 bool ScriptSaver::saveTo(
     QWidget *window, const QString &path, const CfgWriter::TextSource &takeText)
 {
-    return write(window, SaveInstructions(path, m_games), takeText);
+    return write(window, m_edition.placeOf(path), takeText);
 }
 
 bool ScriptSaver::write(
-    QWidget *window, const SaveInstructions &where, const CfgWriter::TextSource &takeText)
+    QWidget *window, const ScriptPlace &where, const CfgWriter::TextSource &takeText)
 {
-    const QString &path = where.path();
-    QString text;
+    const QString &path = where.savePath();
     QString reason;
-    const auto keepText = [&] {
-        text = takeText();
-        return text;
-    };
-    if (!CfgWriter::write(path, keepText, GameEdition::instance().codePageOf(path), &reason)) {
+    // The notice checks what the game will read: the file as written, line ends and all, as far
+    // as any of the games reads a script.
+    QString fileText;
+    if (!CfgWriter::write(path, takeText, where.codePage(), &reason, &fileText,
+            ConsoleRules::largestBufferBytes)) {
         m_dialogs.reportFailure(
             window, tr("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     RecentScripts::add(path);
     m_dialogs.rememberFolderOf(window, path);
-    // The notice checks what the game will read: the file as written, line ends and all.
-    SaveNotice::showBelow(window, where.forScript(fileTextOf(text)), where.consoleCommand());
+    SaveNotice::showBelow(window, SaveNotice::textFor(where, installedGames().games(), fileText),
+        where.consoleCommand());
     return true;
 }
 

@@ -9,9 +9,10 @@
 #include <QCoreApplication>
 
 class QWidget;
+class GameEdition;
 class InstalledGames;
 class PlayerDialogs;
-class SaveInstructions;
+class ScriptPlace;
 
 // The one save operation of both windows: ask where the script goes, then write the window's
 // text there and say how to run it in the game. Cancel ends it quietly; any other failure is
@@ -20,7 +21,7 @@ class ScriptSaver {
     Q_DECLARE_TR_FUNCTIONS(ScriptSaver)
 
 public:
-    ScriptSaver(PlayerDialogs &dialogs, InstalledGames &games);
+    ScriptSaver(PlayerDialogs &dialogs, GameEdition &edition);
 
     // takeText is asked for the text only once the file is open. Returns the file the script was
     // saved to, or an empty string when it was not saved.
@@ -28,16 +29,16 @@ public:
     // Saves to path without asking where; returns whether it was saved.
     bool saveTo(QWidget *window, const QString &path, const CfgWriter::TextSource &takeText);
 
-    InstalledGames &installedGames() { return m_games; }
+    GameEdition &edition() { return m_edition; }
+    InstalledGames &installedGames();
     // Tells the player why a window does not save or hand on what it holds.
     void refuse(QWidget *window, const QString &reason);
 
 private:
-    bool write(
-        QWidget *window, const SaveInstructions &where, const CfgWriter::TextSource &takeText);
+    bool write(QWidget *window, const ScriptPlace &where, const CfgWriter::TextSource &takeText);
 
     PlayerDialogs &m_dialogs;
-    InstalledGames &m_games;
+    GameEdition &m_edition;
 };
 
 #endif // SCRIPTSAVER_H

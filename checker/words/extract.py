@@ -24,7 +24,6 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-ROOT = os.path.dirname(os.path.dirname(HERE))  # the repository: checker/words/..
 # .inc: initializer fragments (coduomp keeps tables' bodies in such files)
 EXTENSIONS = ('.c', '.cpp', '.h', '.hpp', '.cc', '.inl', '.inc')
 INCLUDE_RE = re.compile(r'^[ \t]*#[ \t]*include[ \t]*"([^"\n]+\.(?:inc|inl))"[^\n]*$', re.M)
@@ -42,6 +41,7 @@ class Source:
         self.commits = []        # folder: commits named by MANIFEST.tsv
         self.done = None         # folder: whether the DONE file was there
         self.kind = None
+        self.manifest = None     # folder: another list of its files than MANIFEST.tsv
 
     def load(self):
         if os.path.isdir(os.path.join(self.path, 'objects')) and \
@@ -87,20 +87,23 @@ class Source:
         proc.wait()
 
     def _load_folder(self):
+        """A folder mirrored from the index. Its MANIFEST.tsv (path, commit,
+        copied|skipped, characters) says which files were skipped; before the copy
+        is finished, another list (path, commit...) may be named with --manifest."""
         self.kind = 'folder'
         self.done = os.path.exists(os.path.join(self.path, 'DONE'))
-        manifest = os.path.join(self.path, 'MANIFEST.tsv')
+        manifest = self.manifest or os.path.join(self.path, 'MANIFEST.tsv')
+        self.manifest_used = manifest if os.path.exists(manifest) else None
         listed = {}
-        if os.path.exists(manifest):
+        if self.manifest_used:
             with open(manifest, encoding='utf-8', errors='replace') as f:
                 for line in f:
                     cols = line.rstrip('\n').split('\t')
-                    if len(cols) < 3 or cols[0] in ('', 'path'):
+                    if len(cols) < 2 or cols[0] in ('', 'path') or cols[0].startswith('#'):
                         continue
-                    listed[cols[0]] = (cols[1], cols[2])
-        commits = collections.Counter(c for c, state in listed.values()
-                                      if c and state == 'copied')
-        self.commits = commits.most_common()
+                    state = cols[2] if len(cols) > 2 and cols[2] in ('copied', 'skipped') \
+                        else None
+                    listed[cols[0]] = (cols[1], state)
         for top, dirs, names in os.walk(self.path):
             dirs[:] = sorted(d for d in dirs if not d.startswith('.'))
             for name in sorted(names):
@@ -108,17 +111,21 @@ class Source:
                     continue
                 full = os.path.join(top, name)
                 rel = os.path.relpath(full, self.path).replace(os.sep, '/')
-                if rel in listed and listed[rel][1] != 'copied':
+                if rel in listed and listed[rel][1] == 'skipped':
                     continue
                 with open(full, 'rb') as f:
                     self.files[rel] = decode(f.read())
+        commits = collections.Counter(c for p, (c, state) in listed.items()
+                                      if c and p in self.files)
+        self.commits = commits.most_common()
         for path, (commit, state) in sorted(listed.items()):
             if not path.lower().endswith(EXTENSIONS):
                 continue
-            if state != 'copied':
+            if state == 'skipped':
                 self.not_read.append((path, 'skipped by the mirror'))
             elif path not in self.files:
-                self.not_read.append((path, 'listed as copied but absent'))
+                self.not_read.append((path, 'listed as copied but absent' if state else
+                                      'not yet copied when this ran'))
 
     def describe(self):
         if self.kind == 'git':
@@ -150,8 +157,9 @@ MODULES = [
     ('test', r'(^|/)test/'),
     ('tools', r'(^|/)(q3radiant|q3map|bspc|q3asm|lcc|libs|common|tools|splines|jpeg-6|zlib)/'),
     ('libcod', r'(^|/)libcod/'),
+    ('discord', r'(^|/)cl_discord\w*\.c'),
     ('renderer', r'(^|/)(renderer\w*|gfx_d3d\w*|gfx_gl\w*|rb_\w*)/|(^|/)r_\w+\.c'),
-    ('sound', r'(^|/)(sound\w*|snd\w*|miles|mss\w*|win_snd\w*)/|(^|/)(client|client_mp)/snd_'),
+    ('sound', r'(^|/)(sound\w*|snd\w*|miles|mss\w*)/|(^|/)(\w+_)?snd(_\w*)?\.c(pp)?$'),
     ('cgame', r'(^|/)cgame\w*/'),
     ('q3_ui', r'(^|/)q3_ui/'),
     ('ui', r'(^|/)ui\w*/'),
@@ -163,6 +171,11 @@ MODULES = [
     ('platform', r'(^|/)(win32|unix|macosx|null|linux|sys|win|PC/win\w*)/'),
     ('qcommon', r'(^|/)(qcommon|universal)/'),
 ]
+# Parts of a rebuild that the retail game does not have: kept, and counted in the header.
+ADDON_MODULES = {'libcod': "CoD2rev_Server's src/libcod, libcod's additions to the server"
+                           " (not in the retail game's)",
+                 'discord': "opencod1's src/client_mp/cl_discord.c, its Discord presence"
+                            " (not in the retail game's)"}
 MODULE_RES = [(m, re.compile(p, re.I)) for m, p in MODULES]
 
 
@@ -182,17 +195,17 @@ def path_rank(path):
 
 GAMES = {
     'cod2': dict(
-        title='COD 2', out='cod2.tsv', sources=['cod2rev', 'cod2mp'],
+        title='COD 2', name='COD 2', out='cod2.tsv', sources=['cod2rev', 'cod2mp'],
         modules=['qcommon', 'server', 'game', 'bgame', 'client', 'cgame', 'ui', 'renderer',
                  'sound', 'platform'],
         fallback=None),
     'cod': dict(
-        title='COD (1.1 and 1.3)', out='cod.tsv', sources=['opencod1'],
+        title='COD 1.1/1.3', name='COD', out='cod.tsv', sources=['opencod1'],
         modules=['qcommon', 'server', 'game', 'client', 'cgame', 'ui', 'renderer', 'sound',
                  'platform'],
         fallback=('source', 'quake3')),
     'uo': dict(
-        title='United Offensive', out='uo.tsv', sources=['coduomp'],
+        title='United Offensive', name='United Offensive', out='uo.tsv', sources=['coduomp'],
         modules=['qcommon', 'server', 'game', 'client', 'cgame', 'ui', 'renderer', 'sound',
                  'platform'],
         fallback=('game', 'cod')),
@@ -263,8 +276,6 @@ class CFile:
 
     def __init__(self, path, text):
         self.path = path
-        self.hidden_comment = []   # (line, function name, words) registrations in comments
-        self.hidden_if0 = []       # the same under #if 0
         self.defines = {}
         self._strip(text)
         self._preprocess()
@@ -443,7 +454,6 @@ class CFile:
             if sum(1 for x in stack if x is not None) == 0:
                 seg = p + 1
         self.blocks.sort(key=lambda b: b['start'])
-        self.block_starts = [b['start'] for b in self.blocks]
 
     def _classify(self, header, seg, p):
         h = header.strip()
@@ -484,7 +494,7 @@ class CFile:
 
 def param_names(params):
     names = []
-    for part in split_top(params, 0, len(params), params):
+    for part in split_top(params, 0, len(params)):
         text = params[part[0]:part[1]]
         fp = re.search(r'\(\s*\*\s*(\w+)\s*\)', text)
         if fp:
@@ -535,7 +545,7 @@ def matching(code, open_pos):
     return len(code)
 
 
-def split_top(code, start, end, _unused=None):
+def split_top(code, start, end):
     """The comma-separated parts of code[start:end], at nesting 0."""
     parts, depth, s = [], 0, start
     for i in range(start, end):
@@ -851,7 +861,7 @@ class Extraction:
         # a pointer handed in: every table of its type in the source
         decl = re.search(r'(\w+)\s*\*\s*(?:const\s+)?' + re.escape(base) + r'\b', block['header'])
         out = []
-        if decl:
+        if decl and decl.group(1) in self.structs:  # a struct's, not int *args
             for name, lst in sorted(self.tables.items()):
                 out += [(c, b) for c, b in lst if b.get('type') == decl.group(1)]
         return out
@@ -1010,31 +1020,44 @@ class GameTable:
                 regs.append(dict(r, repo=sources[skey].repo, order=order))
         present = {r['module'] for r in regs}
         self.present = present
+        files = collections.Counter(module_of(p) for skey in spec['sources']
+                                    for p in sources[skey].files)
+        rebuilds = ', '.join(sources[s].repo for s in spec['sources'])
+        partial = any(sources[s].kind == 'folder' and not sources[s].done
+                      for s in spec['sources'])
+        unread = any(sources[s].not_read for s in spec['sources'])
         fallback_rows = []
         fb = spec['fallback']
         for module in spec['modules']:
             if module in present:
                 continue
+            if files[module]:
+                n = files[module]
+                why = f'the {n} file{"s" if n > 1 else ""} of it read from {rebuilds}' \
+                    f' register{"" if n > 1 else "s"} no words'
+            else:
+                why = f'no file of it was read from {rebuilds}' + (
+                    ' (a mirror was still being copied)' if partial else
+                    ' (see not-read)' if unread else '')
             if fb and fb[0] == 'source':
                 fsrc = sources[fb[1]]
                 got = [dict(r, repo=fsrc.repo, order=90) for r in extractions[fb[1]].regs
                        if r['module'] == module and r['rank'] == 0]
                 fallback_rows += got
-                self.missing.append((module, f'{"/".join(sources[s].repo for s in spec["sources"])}'
-                                     f' registers no {module} words (no such module in the files'
-                                     f' read); its {len({row_key(r["word"], r["kind"]) for r in got})}'
-                                     f' words are Quake III\'s ({fsrc.repo})'))
+                n = len({row_key(r['word'], r['kind']) for r in got})
+                self.missing.append((module, f"{why}; its {n} words are Quake III's"
+                                             f' ({fsrc.repo})'))
             elif fb and fb[0] == 'game':
                 other = tables[fb[1]]
                 got = [dict(r, order=90) for r in other.rows.values()
                        if r['module'] == module]
                 fallback_rows += got
-                self.missing.append((module, f'{"/".join(sources[s].repo for s in spec["sources"])}'
-                                     f' registers no {module} words; its {len(got)} words are'
-                                     f' those of {GAMES[fb[1]]["out"]} ({GAMES[fb[1]]["title"]})'))
+                self.missing.append((module, f'{why}; its {len(got)} words are the rows of'
+                                             f' {GAMES[fb[1]]["out"]} ({GAMES[fb[1]]["title"]})'
+                                             ' for it'))
             else:
-                self.missing.append((module, 'the rebuilds register no words of it; its words'
-                                     ' come only from the hand-added sections'))
+                self.missing.append((module, f'{why}; its words come only from the hand-added'
+                                             ' sections'))
         regs += fallback_rows
         regs.sort(key=lambda r: (r['order'], r['rank'], r['file'], r['line']))
         seen_fn = set()
@@ -1074,8 +1097,10 @@ def write_table(path, game, sources, extractions, note_incomplete):
     for skey in used:
         s = sources[skey]
         if s.kind == 'folder' and not s.done:
-            out.append(f'# incomplete {s.repo}: {note_incomplete.get(skey) or "the mirror had no DONE file when this ran"};'
-                       f' {len(s.files)} source files read')
+            why = note_incomplete.get(skey) or 'the mirror had no DONE file when this ran'
+            listing = (f'; its files are listed by {os.path.relpath(s.manifest_used, s.path)}'
+                       if s.manifest_used else '; no list of its files, so none is named not-read')
+            out.append(f'# incomplete {s.repo}: {why}; {len(s.files)} source files read{listing}')
     if spec['fallback'] and spec['fallback'][0] == 'game':
         out.append(f"# source {GAMES[spec['fallback'][1]]['out']} (the rows of the modules this"
                    " game's rebuild lacks)")
@@ -1093,6 +1118,11 @@ def write_table(path, game, sources, extractions, note_incomplete):
                        f' ({wfile}): {n} words')
     for module, why in game.missing:
         out.append(f'# missing {module}: {why}')
+    if not game.missing and spec['fallback']:
+        other = sources[spec['fallback'][1]].repo if spec['fallback'][0] == 'source' \
+            else GAMES[spec['fallback'][1]]['out']
+        out.append(f"# missing none: every module ({', '.join(spec['modules'])}) has words in"
+                   f' the files read, so none comes from {other}')
     for skey in used:
         s = sources[skey]
         folders = collections.OrderedDict()
@@ -1108,14 +1138,21 @@ def write_table(path, game, sources, extractions, note_incomplete):
         ex = extractions[skey]
         com = sum(n for (f, h), n in ex.skipped.items() if h == 'comment')
         if0 = sum(n for (f, h), n in ex.skipped.items() if h == 'if0')
+        only = sorted({w for w, k, f, fn, hw in ex.hidden_words
+                       if row_key(w, k) not in game.rows})
         out.append(f'# skipped {sources[skey].repo}: {com} registration calls in comments,'
-                   f' {if0} under #if 0')
+                   f' {if0} under #if 0; words of them registered nowhere else: '
+                   + (' '.join(only) if only else 'none'))
         for (f, h), n in sorted(ex.skipped.items()):
             words = sorted({w for w, k, hf, fn, hw in ex.hidden_words if hf == f and hw == h})
             shown = ' '.join(words[:12]) + (' ...' if len(words) > 12 else '')
             out.append(f'# skipped {sources[skey].repo}:{f} {n}'
                        f' {"commented out" if h == "comment" else "under #if 0"}'
                        + (f': {shown}' if shown else ''))
+    for module, what in ADDON_MODULES.items():
+        n = sum(1 for r in game.rows.values() if r['module'] == module)
+        if n:
+            out.append(f'# add-on {module}: {n} rows come from {what}')
     dup = sum(game.extra.values())
     out.append(f'# duplicates: {len(game.extra)} words are registered in more than one place'
                f' ({dup} further registrations); each row names the first, by source order'
@@ -1143,33 +1180,46 @@ def write_table(path, game, sources, extractions, note_incomplete):
 # What each list's comment says its words come from, shortly: the reason of a
 # word the rebuilds lack. Per list; a game's own entry overrides.
 LIST_REASONS = {
-    'cod2Commands': 'in the COD 2 server commands list of gamewords.cpp (Cmd_Init, Com_Init,'
-                    ' Dvar_AddCommands, SV_AddOperatorCommands of voron00/CoD2rev_Server)',
-    'cod2ClientCommands': 'bound by the stock config_mp.cfg of COD 2 (luka-kusulja/CoD2x'
-                          ' bin/windows/main/players/default/config_mp.cfg) or kept from'
-                          " Quake III's Con_Init",
+    'cod2Commands': "in gamewords.cpp's list of voron00/CoD2rev_Server's Cmd_Init, Com_Init,"
+                    ' Dvar_AddCommands and SV_AddOperatorCommands',
+    'cod2ClientCommands': 'bound by the stock config_mp.cfg that COD 2 writes (luka-kusulja/CoD2x'
+                          " bin/windows/main/players/default/config_mp.cfg), or Quake III's"
+                          ' console commands (Con_Init)',
     'codCgameCommands': {
-        'cod2': "the cgame's commands of COD 1.1 (PrawyCoD1/opencod1 CG_InitConsoleCommands),"
-                ' which COD 2 keeps; cod2-mp-macho leaves the table out',
-        '*': "the cgame's commands of COD 1.1 (PrawyCoD1/opencod1 CG_InitConsoleCommands)"},
-    'codInputCommands': 'COD 1.1 input commands (CL_InitInput of PrawyCoD1/opencod1)',
-    'masterServerVariables': "sv_master1..5 of Quake III's SV_Init (MAX_MASTER_SERVERS), which"
-                             ' COD and COD 2 keep',
-    'unitedOffensiveCommands': 'United Offensive commands checked against uo_cgame_mp_x86.dll'
-                               ' and coduomp (gamewords.cpp)',
-    'unitedOffensiveVariables': "United Offensive's server and version variables (SV_Init,"
-                                ' Com_Init of opencoduo/coduomp, gamewords.cpp)',
-    'fileSystemVariables': "the file system's variables of Quake III's FS_Startup, which COD"
-                           ' and COD 2 keep',
-    'quake3Commands': "Quake III's commands that COD keeps (id-Software/Quake-III-Arena"
-                      ' Cmd_Init, Com_Init, CL_Init...) or that the config_mp.cfg COD 1.1 wrote'
-                      ' binds (gasperv/cod1)',
+        'cod2': "COD 1.1's cgame commands (PrawyCoD1/opencod1 src/cgame_mp/cg_consolecmds_mp.c),"
+                " which COD 2 keeps; cod2-mp-macho leaves its table out",
+        'uo': "COD 1.1's cgame commands (PrawyCoD1/opencod1 src/cgame_mp/cg_consolecmds_mp.c),"
+              " which United Offensive keeps",
+        '*': "COD 1.1's cgame commands (PrawyCoD1/opencod1 src/cgame_mp/cg_consolecmds_mp.c)"},
+    'codInputCommands': "COD 1.1's input commands (CL_InitInput in PrawyCoD1/opencod1"
+                        ' src/client_mp/cl_input_mp.c)',
+    'masterServerVariables': "sv_master1 to sv_master5 of Quake III's SV_Init"
+                             ' (MAX_MASTER_SERVERS), which COD and COD 2 keep',
+    'unitedOffensiveCommands': "United Offensive's commands (opencoduo/coduomp, cgame's checked"
+                               ' against uo_cgame_mp_x86.dll)',
+    'unitedOffensiveVariables': "United Offensive's server and version variables"
+                                ' (opencoduo/coduomp SV_Init, Com_Init)',
+    'fileSystemVariables': "the file system's variables of Quake III's FS_Startup"
+                           ' (code/qcommon/files.c), which COD and COD 2 keep',
+    'quake3Commands': 'bound by the config_mp.cfg that COD 1.1 wrote (gasperv/cod1)',
     'cod2Variables': 'saved by the stock config_mp.cfg that COD 2 writes (luka-kusulja/CoD2x'
                      ' bin/windows/main/players/default/config_mp.cfg)',
-    'quake3Variables': "Quake III's renderer and game movement variables (R_Register,"
-                       ' gameCvarTable) that COD keeps',
+    'quake3Variables': "Quake III's renderer and game movement variables, which COD keeps",
     'codVariables': 'saved by a config_mp.cfg that COD 1.1 wrote (gasperv/cod1)',
-    'codCgameVariables': "COD 1.1's cgame cvarTable (PrawyCoD1/opencod1 CG_RegisterCvars)",
+    'codCgameVariables': {
+        'uo': "COD 1.1's cgame cvarTable (PrawyCoD1/opencod1 src/cgame_mp/cg_main_mp.c), which"
+              ' United Offensive keeps',
+        '*': "COD 1.1's cgame cvarTable (PrawyCoD1/opencod1 src/cgame_mp/cg_main_mp.c)"},
+}
+# Lists whose comment says some of their words are those of Quake III's functions:
+# a word one of them registers is given as such.
+QUAKE3_LISTS = {
+    'quake3Commands': ('Cmd_Init', 'Com_Init', 'Cvar_Init', 'CL_Init', 'CL_InitInput',
+                       'CL_InitKeyCommands', 'Con_Init', 'SV_AddOperatorCommands'),
+    'quake3Variables': ('R_Register', 'gameCvarTable'),
+    'codVariables': ('Com_Init', 'CL_Init', 'SV_Init'),
+    'fileSystemVariables': ('FS_Startup',),
+    'masterServerVariables': ('SV_Init',),
 }
 
 
@@ -1202,13 +1252,24 @@ def list_kind(kind, word):
 
 
 def hand_reason(list_name, game, word, kind, extractions, spec, sources):
-    """The list's reason; more exact when the rebuilds show why they lack the word."""
+    """The list's reason, or what the sources show: registered only in code that
+    is commented out, named (compared, read) but not registered by the rebuild,
+    or registered by Quake III where the list's comment says its words are."""
+    lw = word.lower()
     for skey in spec['sources']:
-        ex = extractions[skey]
-        for w, k, f, fn, how in ex.hidden_words:
-            if w.lower() == word.lower() and k == kind:
-                return (f'registered in {"commented-out code" if how == "comment" else "#if 0 code"}'
-                        f' of {sources[skey].repo} ({f})')
+        if any(w.lower() == lw and k == kind for w, k, f, fn, how in
+               extractions[skey].hidden_words):
+            return f'registered only in commented-out or #if 0 code of {sources[skey].repo}'
+    for skey in spec['sources']:
+        if any(path_rank(f) == 0 for f, fn in extractions[skey].names_read.get(lw, [])):
+            return (f'named by {sources[skey].repo} (compared or read by name) but not'
+                    ' registered there')
+    fns = QUAKE3_LISTS.get(list_name, ())
+    if any(r['word'].lower() == lw and r['kind'] == kind and r['function'] in fns
+           for r in extractions['quake3'].regs):
+        names = ', '.join(fns[:-1]) + ' or ' + fns[-1] if len(fns) > 1 else fns[0]
+        return (f"registered by Quake III's {names} (id-Software/Quake-III-Arena), whose code"
+                f" {spec['name']} keeps")
     r = LIST_REASONS.get(list_name, 'in gamewords.cpp')
     if isinstance(r, dict):
         r = r.get(game, r['*'])
@@ -1271,6 +1332,9 @@ def main():
                          ' the extraction does not find')
     ap.add_argument('--compare', metavar='GAMEWORDS_CPP',
                     help="report how many words of gamewords.cpp's lists are found")
+    ap.add_argument('--manifest', action='append', default=[], metavar='KEY=PATH',
+                    help="a mirror's list of files (path<TAB>commit...) to use while it has no"
+                         ' MANIFEST.tsv')
     ap.add_argument('--incomplete-note', action='append', default=[], metavar='KEY=TEXT',
                     help='say in the header why a mirror without DONE was read as it was')
     ap.add_argument('-q', '--quiet', action='store_true')
@@ -1281,9 +1345,11 @@ def main():
         k, _, p = s.partition('=')
         places[k] = p
     notes = dict(n.partition('=')[::2] for n in opts.incomplete_note)
+    manifests = dict(n.partition('=')[::2] for n in opts.manifest)
     sources, extractions = {}, {}
     for k, repo, _ in SOURCES:
         src = Source(k, repo, places[k])
+        src.manifest = manifests.get(k)
         src.load()
         sources[k] = src
         extractions[k] = Extraction(src)
@@ -1302,8 +1368,15 @@ def main():
     for gkey in ('cod2', 'cod', 'uo'):
         tables[gkey] = GameTable(gkey, GAMES[gkey], extractions, sources, tables)
 
+    gw_cache = {}
+
+    def gamewords(path):
+        if path not in gw_cache:
+            gw_cache[path] = read_gamewords(path)
+        return gw_cache[path]
+
     if opts.hand_from:
-        gw = read_gamewords(opts.hand_from)
+        gw = gamewords(opts.hand_from)
         hand = collections.defaultdict(list)
         for gkey, lists in gw.items():
             seen = set()
@@ -1318,6 +1391,7 @@ def main():
                                                             GAMES[gkey], sources)))
         write_hand(opts.hand, hand)
 
+    os.makedirs(opts.out, exist_ok=True)
     hand = load_hand(opts.hand)
     for gkey, t in tables.items():
         t.add_hand(hand.get(gkey, []))
@@ -1326,7 +1400,7 @@ def main():
     if opts.quiet:
         return
     compare = opts.compare or opts.hand_from
-    gw = read_gamewords(compare) if compare and os.path.exists(compare) else {}
+    gw = gamewords(compare) if compare else {}
     for gkey, t in tables.items():
         print(f"\n== {GAMES[gkey]['out']} ({GAMES[gkey]['title']})")
         kinds = collections.Counter(k for _, k in t.rows)

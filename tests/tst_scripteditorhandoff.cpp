@@ -1,0 +1,222 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "fakedialogs.h"
+#include "installedgames.h"
+#include "scripttemplate.h"
+#include "tintmarkprogram.h"
+#include "treefile.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// What joins the two windows: the main window's command handed to the one script editor, the
+// editor's changes settled before the program ends, the scripts left unsaved offered back.
+class tst_ScriptEditorHandOff : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void altEOpensAndReusesTheEditor();
+    void handOffBringsAnOpenEditorToTheFront();
+    void closedEditorStartsAgainFromTemplate();
+    void closingTheMainWindowEndsTheProgram();
+    void aScriptLeftUnsavedIsOfferedBack_data();
+    void aScriptLeftUnsavedIsOfferedBack();
+    void endInOrderAsksAndKeepsTheCopy();
+
+private:
+    void handOff(const QString &name);
+    QWidget *editor() const;
+    QPlainTextEdit *script() const;
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    QString recoveryFolder() const { return m_dir->filePath(u"recovery"_qs); }
+    QStringList recoveryCopies() const
+    {
+        return QDir(recoveryFolder()).entryList({ u"*.recovery"_qs }, QDir::Files);
+    }
+
+    QTemporaryDir m_settings;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    FakeDialogs m_dialogs;
+    InstalledGames m_games { GameSearch() }; // none
+    std::unique_ptr<TintmarkProgram> m_program;
+    QWidget *m_mainWindow = nullptr;
+};
+
+void tst_ScriptEditorHandOff::initTestCase()
+{
+    TintmarkProgram::setUpApplication();
+    QVERIFY(m_settings.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+}
+
+void tst_ScriptEditorHandOff::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_dialogs = {};
+    m_program = std::make_unique<TintmarkProgram>(m_dialogs, m_games, recoveryFolder());
+    m_mainWindow = &m_program->mainWindow();
+    m_mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
+}
+
+void tst_ScriptEditorHandOff::cleanup()
+{
+    m_program.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QWidget *tst_ScriptEditorHandOff::editor() const
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.cbegin(), windows.cend(), [](QWidget *window) {
+        return window->objectName() == u"frmEditor" && window->isVisible();
+    });
+    return found == windows.cend() ? nullptr : *found;
+}
+
+QPlainTextEdit *tst_ScriptEditorHandOff::script() const
+{
+    return editor()->findChild<QPlainTextEdit *>(QStringLiteral("txtEditor"));
+}
+
+// Types the name into the main window and presses its "CFG Editor" button.
+void tst_ScriptEditorHandOff::handOff(const QString &name)
+{
+    m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
+    QTest::mouseClick(
+        m_mainWindow->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(editor());
+}
+
+QString tst_ScriptEditorHandOff::writeFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = m_dir->filePath(name);
+    return writeTreeFile(path, bytes) ? path : QString();
+}
+
+void tst_ScriptEditorHandOff::altEOpensAndReusesTheEditor()
+{
+    QVERIFY(!editor());
+    m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(u"^1A"_qs);
+    QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(editor());
+    QWidget *first = editor();
+    QCOMPARE(script()->toPlainText(),
+        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name ^1A"_qs);
+
+    script()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(script(), " // mine");
+    m_mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
+    QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine\n set name ^1A"_qs));
+    QCOMPARE(editor(), first);
+    QVERIFY(m_mainWindow->isVisible());
+}
+
+// The player asked for the editor: an open one comes forward with the focus, not left behind.
+void tst_ScriptEditorHandOff::handOffBringsAnOpenEditorToTheFront()
+{
+    handOff(u"A"_qs);
+    QWidget *open = editor();
+    QVERIFY(QTest::qWaitForWindowActive(open));
+    m_mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
+
+    handOff(u"B"_qs);
+    QCOMPARE(editor(), open);
+    QVERIFY(QTest::qWaitForWindowActive(open));
+    QCOMPARE(QApplication::activeWindow(), open);
+}
+
+void tst_ScriptEditorHandOff::closedEditorStartsAgainFromTemplate()
+{
+    handOff(u"old"_qs);
+    QPointer<QWidget> closed = editor();
+    QVERIFY(closed->close());
+    QTRY_VERIFY(!closed); // destroyed with its text
+    QVERIFY(m_mainWindow->isVisible());
+
+    handOff(u"new"_qs);
+    QCOMPARE(script()->toPlainText(),
+        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name new"_qs);
+}
+
+void tst_ScriptEditorHandOff::closingTheMainWindowEndsTheProgram()
+{
+    handOff(u"A"_qs);
+    QPointer<QWidget> openEditor = editor();
+    QTest::keyClicks(script(), "!");
+    // The editor's changes are asked about first; Cancel keeps both windows open.
+    QVERIFY(!m_mainWindow->close());
+    QVERIFY(m_mainWindow->isVisible() && openEditor->isVisible());
+    QCOMPARE(m_dialogs.saveQuestions, 1);
+
+    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
+    QTimer::singleShot(0, m_mainWindow, &QWidget::close);
+    // Gone with the window: fired in a later test, it would end that test's dialogs at once.
+    QTimer::singleShot(5000, m_mainWindow, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(m_dialogs.saveQuestions, 2);
+    m_program.reset();
+    QVERIFY(!openEditor);
+}
+
+void tst_ScriptEditorHandOff::aScriptLeftUnsavedIsOfferedBack_data()
+{
+    QTest::addColumn<bool>("recover");
+    QTest::newRow("recovered") << true;
+    QTest::newRow("discarded") << false;
+}
+
+void tst_ScriptEditorHandOff::aScriptLeftUnsavedIsOfferedBack()
+{
+    QFETCH(bool, recover);
+    // A copy that a program now gone left: no one holds its lock.
+    const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_qs;
+    QVERIFY(!writeFile(u"recovery/left.recovery"_qs, text.toUtf8()).isEmpty());
+    const QStringList left = recoveryCopies();
+    m_dialogs.recover = recover;
+    m_program->start();
+    QCOMPARE(m_dialogs.recoverQuestions, 1);
+    if (recover) {
+        QVERIFY(editor());
+        QCOMPARE(script()->toPlainText(), text);
+        QVERIFY(script()->document()->isModified());
+        // The editor's own copy replaces the one left.
+        QCOMPARE(recoveryCopies().size(), 1);
+        QVERIFY(recoveryCopies().first() != left.first());
+        m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
+    } else {
+        QVERIFY(!editor());
+        QVERIFY(recoveryCopies().isEmpty());
+    }
+}
+
+// Ended from outside, by a signal say, as the player would end it: the copy first, then the
+// question, which the player may answer by keeping the program.
+void tst_ScriptEditorHandOff::endInOrderAsksAndKeepsTheCopy()
+{
+    handOff(u"A"_qs);
+    QTest::keyClicks(script(), u"x"_qs);
+    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Cancel;
+    m_program->endInOrder();
+    QCOMPARE(m_dialogs.saveQuestions, 1);
+    QCOMPARE(recoveryCopies().size(), 1);
+    QVERIFY(m_mainWindow->isVisible()); // the player kept it
+    m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
+}
+
+QTEST_MAIN(tst_ScriptEditorHandOff)
+#include "tst_scripteditorhandoff.moc"

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 Tintmark developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "fakedialogs.h"
+#include "installedgames.h"
+#include "tintmarkprogram.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The assembled program: what belongs to the application as a whole.
+class tst_TintmarkProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void bothWindowsShowTheIcon();
+
+private:
+    QWidget *editor() const;
+    void startWithTheEditor();
+
+    QTemporaryDir m_dir; // the settings and the recovery copies
+    FakeDialogs m_dialogs;
+    InstalledGames m_games { GameSearch() }; // none
+    std::unique_ptr<TintmarkProgram> m_program;
+    QWidget *m_mainWindow = nullptr;
+};
+
+void tst_TintmarkProgram::initTestCase()
+{
+    TintmarkProgram::setUpApplication();
+    QVERIFY(m_dir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(u"settings"_qs));
+}
+
+void tst_TintmarkProgram::cleanup()
+{
+    m_program.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QWidget *tst_TintmarkProgram::editor() const
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == u"frmEditor")
+            return window;
+    }
+    return nullptr;
+}
+
+// Starts the program and opens the editor from the main window, as its "CFG Editor" button does.
+void tst_TintmarkProgram::startWithTheEditor()
+{
+    m_program
+        = std::make_unique<TintmarkProgram>(m_dialogs, m_games, m_dir.filePath(u"recovery"_qs));
+    m_mainWindow = &m_program->mainWindow();
+    m_program->start();
+    m_mainWindow->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    QVERIFY(editor());
+}
+
+// The stone of the program's icon, in the sizes of the icon file, on both windows.
+void tst_TintmarkProgram::bothWindowsShowTheIcon()
+{
+    startWithTheEditor();
+    for (const QWidget *window : { m_mainWindow, editor() }) {
+        const QIcon icon = window->windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 } }));
+        const QImage image = icon.pixmap(32, 32).toImage();
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(image.pixelColor(16, 16).alpha(), 255);
+    }
+}
+
+QTEST_MAIN(tst_TintmarkProgram)
+#include "tst_tintmarkprogram.moc"
