@@ -24,10 +24,11 @@ run | test | sanitize | fuzz | package | bench | windows | windows-test) ;;
     ;;
 esac
 
-# Build tools, Qt, the X headers the start-up timer is built with, the fonts that the fixed
-# layouts are drawn for, and the desktop entry checker.
-packages="cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libxcb1-dev
-fonts-liberation2 desktop-file-utils"
+# Build tools, Qt with the private headers of its zip reader (which reads the games' archives),
+# the X headers the start-up timer is built with, the fonts that the fixed layouts are drawn for,
+# and the desktop entry checker.
+packages="cmake g++ make qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools
+qt6-translations-l10n libxcb1-dev fonts-liberation2 desktop-file-utils"
 case "$1" in
 # The tests also check the manual page, the AppStream metadata and the package with lintian.
 test | package) packages="$packages man-db appstream lintian" ;;
@@ -77,7 +78,7 @@ fuzzed() {
     [ -f build-fuzz/CMakeCache.txt ] || CXX=clang++ cmake -S fuzz -B build-fuzz \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build-fuzz --parallel 2
-    for target in console cfgtext; do
+    for target in console cfgtext gamearchive gamefont iwiimage; do
         mkdir -p "build-fuzz/corpus/$target"
         build-fuzz/fuzz_$target -max_total_time="$1" -timeout=10 -rss_limit_mb=2048 \
             -artifact_prefix="build-fuzz/" -print_final_stats=1 \
