@@ -106,10 +106,10 @@ package) cd build && exec cpack -G DEB ;;
 bench) exec bench/run.sh build ;;
 esac
 ctest --test-dir build --output-on-failure --parallel 2
-# The models read what players write: their tests run again under the sanitizers, and the fuzz
-# targets a while.
+# The models read what players write and the games' files: their tests run again under the
+# sanitizers, and the fuzz targets a while.
 models="tst_consolerun tst_shownname tst_serverview tst_scriptchecker tst_warningtext \
-tst_cfgwriter tst_animation tst_gamefinder"
+tst_cfgwriter tst_animation tst_gamefinder tst_gamearchives tst_iwiimage tst_gamefont"
 sanitized "$models" "^($(echo "$models" | tr ' ' '|'))\$"
 if command -v clang++ >/dev/null; then
     fuzzed 20
