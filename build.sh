@@ -24,10 +24,11 @@ run | test | sanitize | fuzz | package | bench | windows | windows-test) ;;
     ;;
 esac
 
-# Build tools, Qt, the X headers the start-up timer is built with, the fonts that the fixed
-# layouts are drawn for, and the desktop entry checker.
-packages="cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libxcb1-dev
-fonts-liberation2 desktop-file-utils"
+# Build tools, Qt with the private headers of its zip reader (which reads the games' archives),
+# the X headers the start-up timer is built with, the fonts that the fixed layouts are drawn for,
+# and the desktop entry checker.
+packages="cmake g++ make qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools
+qt6-translations-l10n libxcb1-dev fonts-liberation2 desktop-file-utils"
 case "$1" in
 # The tests also check the manual page, the AppStream metadata and the package with lintian.
 test | package) packages="$packages man-db appstream lintian" ;;
@@ -82,7 +83,7 @@ fuzzed() {
     [ -f build-fuzz/CMakeCache.txt ] || CXX=clang++ cmake -S fuzz -B build-fuzz \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build-fuzz --parallel 2
-    for target in console cfgtext; do
+    for target in console cfgtext gamearchive gamefont iwiimage; do
         mkdir -p "build-fuzz/corpus/$target"
         build-fuzz/fuzz_$target -max_total_time="$1" -timeout=10 -rss_limit_mb=2048 \
             -artifact_prefix="build-fuzz/" -print_final_stats=1 \
@@ -110,13 +111,13 @@ package) cd build && exec cpack -G DEB ;;
 bench) exec bench/run.sh build ;;
 esac
 ctest --test-dir build --output-on-failure --parallel 2
-# The models read what players write: their tests run again under the sanitizers, and the fuzz
-# targets a while.
+# The models read what players write and the games' files: their tests run again under the
+# sanitizers, and the fuzz targets a while.
 models="tst_colorruns tst_consolerun tst_scriptcommands tst_setnameline tst_shownname \
 tst_ticktime tst_serverview tst_checkreport tst_filecheck tst_findingfilter tst_gamewords \
 tst_problemfinder tst_scriptchecker tst_warningtext tst_cfgreader tst_cfgwriter tst_codepage \
 tst_recoverycopy tst_animation tst_configcorpus tst_gameconfigs tst_gamefinder tst_gamelanguage \
-tst_installedgames tst_scriptplace"
+tst_installedgames tst_scriptplace tst_gamearchives tst_iwiimage tst_gamefont"
 sanitized "$models" "^($(echo "$models" | tr ' ' '|'))\$"
 if command -v clang++ >/dev/null; then
     fuzzed 20
