@@ -328,10 +328,6 @@
         <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
-        <source>... and so on for ever.</source>
-        <translation>... und so weiter, endlos.</translation>
-    </message>
-    <message>
         <source>Keys it binds, and the names their presses show:</source>
         <translation>Tasten, die es belegt, und die Namen, die ein Druck darauf zeigt:</translation>
     </message>
@@ -518,10 +514,6 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps erwartet eine Zahl von 0 bis %1, nicht %2.</translation>
-    </message>
-    <message>
-        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Das Skript wurde als UTF-8 gespeichert, aber diese Sprachversion des Spiels liest %1: Sie zeigt jedes Zeichen wie é als zwei (Ã©). Öffne es in Tintmark, das es als UTF-8 liest, und speichere es erneut.</translation>
     </message>
     <message>
         <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
@@ -785,56 +777,53 @@
     </message>
 </context>
 <context>
-    <name>SaveInstructions</name>
-    <message>
-        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation>Windows legt die Datei für das Spiel in %1 ab, weil der Ordner des Spiels geschützt ist; das Spiel findet sie dort.</translation>
-    </message>
-    <message>
-        <source>In the game, open the console (~) and type: %1</source>
-        <translation>Öffne im Spiel die Konsole (~) und gib ein: %1</translation>
-    </message>
-    <message>
-        <source>Saved %1.</source>
-        <translation>%1 gespeichert.</translation>
-    </message>
-    <message>
-        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation>Leg die Datei zuerst in den main-Ordner des Spiels, öffne dann im Spiel die Konsole (~) und gib ein: %1</translation>
-    </message>
-    <message>
-        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation>Leg die Datei zuerst in den main-Ordner von %1 (%2), öffne dann im Spiel die Konsole (~) und gib ein: %3</translation>
-    </message>
-    <message>
-        <source>Then press %1 to play it.</source>
-        <translation>Drück dann %1, um es abzuspielen.</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> oder </translation>
-    </message>
-    <message>
-        <source>The checker warns: %1</source>
-        <translation>Die Prüfung warnt: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation>
-            <numerusform>Die Prüfung findet %n Warnung: „Abspielen und prüfen“ (F5) im Editor zeigt sie an.</numerusform>
-            <numerusform>Die Prüfung findet %n Warnungen: „Abspielen und prüfen“ (F5) im Editor listet sie auf.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Saved %1 in the %2 folder of %3.</source>
-        <translation>%1 im %2-Ordner von %3 gespeichert.</translation>
-    </message>
-</context>
-<context>
     <name>SaveNotice</name>
     <message>
         <source>Copy %1</source>
         <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation type="unfinished">%1 im %2-Ordner von %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
+        <translation type="unfinished">Windows legt die Datei für das Spiel in %1 ab, weil der Ordner des Spiels geschützt ist; das Spiel findet sie dort.</translation>
+    </message>
+    <message>
+        <source>In the game, open the console (~) and type: %1</source>
+        <translation type="unfinished">Öffne im Spiel die Konsole (~) und gib ein: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished">%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
+        <translation type="unfinished">Leg die Datei zuerst in den main-Ordner des Spiels, öffne dann im Spiel die Konsole (~) und gib ein: %1</translation>
+    </message>
+    <message>
+        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
+        <translation type="unfinished">Leg die Datei zuerst in den main-Ordner von %1 (%2), öffne dann im Spiel die Konsole (~) und gib ein: %3</translation>
+    </message>
+    <message>
+        <source>Then press %1 to play it.</source>
+        <translation type="unfinished">Drück dann %1, um es abzuspielen.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"> oder </translation>
+    </message>
+    <message>
+        <source>The checker warns: %1</source>
+        <translation type="unfinished">Die Prüfung warnt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
+        <translation type="unfinished">
+            <numerusform>Die Prüfung findet %n Warnung: „Abspielen und prüfen“ (F5) im Editor zeigt sie an.</numerusform>
+            <numerusform>Die Prüfung findet %n Warnungen: „Abspielen und prüfen“ (F5) im Editor listet sie auf.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1003,10 +992,6 @@
         <translation>nie: kürzer als ein Snapshot</translation>
     </message>
     <message>
-        <source>... and so on for ever</source>
-        <translation>... und so weiter, endlos</translation>
-    </message>
-    <message>
         <source>Press %1: %2</source>
         <translation>%1 drücken: %2</translation>
     </message>
@@ -1032,6 +1017,10 @@
     <message>
         <source>The animation has ended.</source>
         <translation>Die Animation ist zu Ende.</translation>
+    </message>
+    <message>
+        <source>The loop has stopped: the game&apos;s command buffer is full.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1061,14 @@
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WarningText</name>
@@ -1098,10 +1095,6 @@
     <message>
         <source>When %1 is pressed: </source>
         <translation>Beim Drücken von %1: </translation>
-    </message>
-    <message>
-        <source>an endless loop (%1): it repeats every %2, for ever. The game would stop answering keys and the console until it is restarted. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation>eine Endlosschleife (%1): Sie wiederholt sich alle %2, ohne Ende. Das Spiel würde weder auf Tasten noch auf die Konsole reagieren, bis es neu gestartet wird. Lass den letzten Schritt den Namen im Ruhezustand setzen, ohne weiteres vstr, oder schalte die Bilder mit einer belegten Taste weiter.</translation>
     </message>
     <message>
         <source>The script runs %1</source>
@@ -1297,6 +1290,57 @@
     <message>
         <source> The game&apos;s comments start with //, not with #.</source>
         <translation> Kommentare beginnen im Spiel mit //, nicht mit #.</translation>
+    </message>
+    <message numerus="yes">
+        <source>any of %n keys</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation type="unfinished">Das Skript wurde als UTF-8 gespeichert, aber diese Sprachversion des Spiels liest %1: Sie zeigt jedes Zeichen wie é als zwei (Ã©). Öffne es in Tintmark, das es als UTF-8 liest, und speichere es erneut.</translation>
     </message>
 </context>
 <context>

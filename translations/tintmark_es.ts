@@ -328,10 +328,6 @@
         <translation>%1, línea %2: %3</translation>
     </message>
     <message>
-        <source>... and so on for ever.</source>
-        <translation>... y así para siempre.</translation>
-    </message>
-    <message>
         <source>Keys it binds, and the names their presses show:</source>
         <translation>Teclas que asigna y los nombres que muestran al pulsarlas:</translation>
     </message>
@@ -518,10 +514,6 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps admite un número de 0 a %1, no %2.</translation>
-    </message>
-    <message>
-        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Se guardó como UTF-8, pero esta edición del juego lee %1: en ella, cada carácter como é aparece como dos (Ã©). Ábrelo en Tintmark, que lo lee como UTF-8, y vuelve a guardarlo.</translation>
     </message>
     <message>
         <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
@@ -785,56 +777,53 @@
     </message>
 </context>
 <context>
-    <name>SaveInstructions</name>
-    <message>
-        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation>Windows lo guarda para el juego en %1, porque la carpeta del propio juego está protegida; el juego lo encuentra ahí.</translation>
-    </message>
-    <message>
-        <source>In the game, open the console (~) and type: %1</source>
-        <translation>En el juego, abre la consola (~) y escribe: %1</translation>
-    </message>
-    <message>
-        <source>Saved %1.</source>
-        <translation>Se guardó %1.</translation>
-    </message>
-    <message>
-        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation>Primero ponlo en la carpeta main del juego; luego, en el juego, abre la consola (~) y escribe: %1</translation>
-    </message>
-    <message>
-        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation>Primero ponlo en la carpeta main de %1 (%2); luego, en el juego, abre la consola (~) y escribe: %3</translation>
-    </message>
-    <message>
-        <source>Then press %1 to play it.</source>
-        <translation>Después pulsa %1 para reproducirlo.</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> o </translation>
-    </message>
-    <message>
-        <source>The checker warns: %1</source>
-        <translation>La comprobación advierte: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation>
-            <numerusform>La comprobación encuentra %n advertencia: mírala con Reproducir y comprobar (F5) en el editor.</numerusform>
-            <numerusform>La comprobación encuentra %n advertencias: míralas con Reproducir y comprobar (F5) en el editor.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Saved %1 in the %2 folder of %3.</source>
-        <translation>Se guardó %1 en la carpeta %2 de %3.</translation>
-    </message>
-</context>
-<context>
     <name>SaveNotice</name>
     <message>
         <source>Copy %1</source>
         <translation>Copiar %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation type="unfinished">Se guardó %1 en la carpeta %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
+        <translation type="unfinished">Windows lo guarda para el juego en %1, porque la carpeta del propio juego está protegida; el juego lo encuentra ahí.</translation>
+    </message>
+    <message>
+        <source>In the game, open the console (~) and type: %1</source>
+        <translation type="unfinished">En el juego, abre la consola (~) y escribe: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished">Se guardó %1.</translation>
+    </message>
+    <message>
+        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
+        <translation type="unfinished">Primero ponlo en la carpeta main del juego; luego, en el juego, abre la consola (~) y escribe: %1</translation>
+    </message>
+    <message>
+        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
+        <translation type="unfinished">Primero ponlo en la carpeta main de %1 (%2); luego, en el juego, abre la consola (~) y escribe: %3</translation>
+    </message>
+    <message>
+        <source>Then press %1 to play it.</source>
+        <translation type="unfinished">Después pulsa %1 para reproducirlo.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"> o </translation>
+    </message>
+    <message>
+        <source>The checker warns: %1</source>
+        <translation type="unfinished">La comprobación advierte: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
+        <translation type="unfinished">
+            <numerusform>La comprobación encuentra %n advertencia: mírala con Reproducir y comprobar (F5) en el editor.</numerusform>
+            <numerusform>La comprobación encuentra %n advertencias: míralas con Reproducir y comprobar (F5) en el editor.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1003,10 +992,6 @@
         <translation>nunca: dura menos que un snapshot</translation>
     </message>
     <message>
-        <source>... and so on for ever</source>
-        <translation>... y así para siempre</translation>
-    </message>
-    <message>
         <source>Press %1: %2</source>
         <translation>Pulsar %1: %2</translation>
     </message>
@@ -1032,6 +1017,10 @@
     <message>
         <source>The animation has ended.</source>
         <translation>La animación ha terminado.</translation>
+    </message>
+    <message>
+        <source>The loop has stopped: the game&apos;s command buffer is full.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1061,14 @@
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WarningText</name>
@@ -1098,10 +1095,6 @@
     <message>
         <source>When %1 is pressed: </source>
         <translation>Al pulsar %1: </translation>
-    </message>
-    <message>
-        <source>an endless loop (%1): it repeats every %2, for ever. The game would stop answering keys and the console until it is restarted. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation>un bucle infinito (%1): se repite cada %2, sin fin. El juego dejaría de responder a las teclas y a la consola hasta que se reinicie. Haz que el último paso ponga el nombre en reposo sin otro vstr, o recorre los fotogramas con una tecla asignada.</translation>
     </message>
     <message>
         <source>The script runs %1</source>
@@ -1297,6 +1290,57 @@
     <message>
         <source> The game&apos;s comments start with //, not with #.</source>
         <translation> En el juego, los comentarios empiezan con //, no con #.</translation>
+    </message>
+    <message numerus="yes">
+        <source>any of %n keys</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation type="unfinished">Se guardó como UTF-8, pero esta edición del juego lee %1: en ella, cada carácter como é aparece como dos (Ã©). Ábrelo en Tintmark, que lo lee como UTF-8, y vuelve a guardarlo.</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@
         <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
-        <source>... and so on for ever.</source>
-        <translation>... et ainsi de suite, sans fin.</translation>
-    </message>
-    <message>
         <source>Keys it binds, and the names their presses show:</source>
         <translation>Touches assignées par le script, et noms affichés à chaque appui&#xa0;:</translation>
     </message>
@@ -518,10 +514,6 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps accepte un nombre de 0 à %1, pas %2.</translation>
-    </message>
-    <message>
-        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Ce script a été enregistré en UTF-8, mais cette édition du jeu lit le %1&#xa0;: elle affiche chaque caractère comme é en deux (Ã©). Ouvrez-le dans Tintmark, qui le lit en UTF-8, et enregistrez-le à nouveau.</translation>
     </message>
     <message>
         <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
@@ -785,56 +777,53 @@
     </message>
 </context>
 <context>
-    <name>SaveInstructions</name>
-    <message>
-        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation>Windows le range pour le jeu dans %1, car le dossier du jeu est protégé&#xa0;; le jeu l&apos;y trouve.</translation>
-    </message>
-    <message>
-        <source>In the game, open the console (~) and type: %1</source>
-        <translation>Dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Saved %1.</source>
-        <translation>%1 enregistré.</translation>
-    </message>
-    <message>
-        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation>Placez-le d&apos;abord dans le dossier main du jeu, puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation>Placez-le d&apos;abord dans le dossier main de %1 (%2), puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>Then press %1 to play it.</source>
-        <translation>Appuyez ensuite sur %1 pour le lancer.</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> ou </translation>
-    </message>
-    <message>
-        <source>The checker warns: %1</source>
-        <translation>Le vérificateur signale&#xa0;: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation>
-            <numerusform>Le vérificateur signale %n avertissement&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) le détaille.</numerusform>
-            <numerusform>Le vérificateur signale %n avertissements&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) les détaille.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Saved %1 in the %2 folder of %3.</source>
-        <translation>%1 enregistré dans le dossier %2 de %3.</translation>
-    </message>
-</context>
-<context>
     <name>SaveNotice</name>
     <message>
         <source>Copy %1</source>
         <translation>Copier %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation type="unfinished">%1 enregistré dans le dossier %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
+        <translation type="unfinished">Windows le range pour le jeu dans %1, car le dossier du jeu est protégé&#xa0;; le jeu l&apos;y trouve.</translation>
+    </message>
+    <message>
+        <source>In the game, open the console (~) and type: %1</source>
+        <translation type="unfinished">Dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished">%1 enregistré.</translation>
+    </message>
+    <message>
+        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
+        <translation type="unfinished">Placez-le d&apos;abord dans le dossier main du jeu, puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
+        <translation type="unfinished">Placez-le d&apos;abord dans le dossier main de %1 (%2), puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Then press %1 to play it.</source>
+        <translation type="unfinished">Appuyez ensuite sur %1 pour le lancer.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"> ou </translation>
+    </message>
+    <message>
+        <source>The checker warns: %1</source>
+        <translation type="unfinished">Le vérificateur signale&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
+        <translation type="unfinished">
+            <numerusform>Le vérificateur signale %n avertissement&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) le détaille.</numerusform>
+            <numerusform>Le vérificateur signale %n avertissements&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) les détaille.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1003,10 +992,6 @@
         <translation>jamais&#xa0;: dure moins d&apos;un snapshot</translation>
     </message>
     <message>
-        <source>... and so on for ever</source>
-        <translation>... et ainsi de suite, sans fin</translation>
-    </message>
-    <message>
         <source>Press %1: %2</source>
         <translation>Appui sur %1&#xa0;: %2</translation>
     </message>
@@ -1032,6 +1017,10 @@
     <message>
         <source>The animation has ended.</source>
         <translation>L&apos;animation est terminée.</translation>
+    </message>
+    <message>
+        <source>The loop has stopped: the game&apos;s command buffer is full.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1061,14 @@
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WarningText</name>
@@ -1098,10 +1095,6 @@
     <message>
         <source>When %1 is pressed: </source>
         <translation>Quand vous appuyez sur %1&#xa0;: </translation>
-    </message>
-    <message>
-        <source>an endless loop (%1): it repeats every %2, for ever. The game would stop answering keys and the console until it is restarted. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation>une boucle sans fin (%1)&#xa0;: elle se répète toutes les %2, indéfiniment. Le jeu ne répondrait plus aux touches ni à la console jusqu&apos;à son redémarrage. Faites définir le nom final par la dernière étape, sans nouveau vstr, ou faites défiler les images avec une touche assignée.</translation>
     </message>
     <message>
         <source>The script runs %1</source>
@@ -1297,6 +1290,57 @@
     <message>
         <source> The game&apos;s comments start with //, not with #.</source>
         <translation> Dans le jeu, les commentaires commencent par //, pas par #.</translation>
+    </message>
+    <message numerus="yes">
+        <source>any of %n keys</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation type="unfinished">Ce script a été enregistré en UTF-8, mais cette édition du jeu lit le %1&#xa0;: elle affiche chaque caractère comme é en deux (Ã©). Ouvrez-le dans Tintmark, qui le lit en UTF-8, et enregistrez-le à nouveau.</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@
         <translation>%1, linha %2: %3</translation>
     </message>
     <message>
-        <source>... and so on for ever.</source>
-        <translation>... e assim por diante, para sempre.</translation>
-    </message>
-    <message>
         <source>Keys it binds, and the names their presses show:</source>
         <translation>Teclas associadas pelo script e os nomes que elas mostram ao serem apertadas:</translation>
     </message>
@@ -518,10 +514,6 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps aceita um número de 0 a %1, não %2.</translation>
-    </message>
-    <message>
-        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Ele foi salvo em UTF-8, mas esta edição do jogo lê scripts em %1: ela mostra cada caractere como é como dois (Ã©). Abra-o no Tintmark, que o lê como UTF-8, e salve de novo.</translation>
     </message>
     <message>
         <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
@@ -785,56 +777,53 @@
     </message>
 </context>
 <context>
-    <name>SaveInstructions</name>
-    <message>
-        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation>O Windows guarda o arquivo para o jogo em %1, porque a pasta do próprio jogo é protegida; o jogo o encontra lá.</translation>
-    </message>
-    <message>
-        <source>In the game, open the console (~) and type: %1</source>
-        <translation>No jogo, abra o console (~) e digite: %1</translation>
-    </message>
-    <message>
-        <source>Saved %1.</source>
-        <translation>%1 salvo.</translation>
-    </message>
-    <message>
-        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation>Primeiro coloque-o na pasta main do jogo; depois, no jogo, abra o console (~) e digite: %1</translation>
-    </message>
-    <message>
-        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation>Primeiro coloque-o na pasta main do %1 (%2); depois, no jogo, abra o console (~) e digite: %3</translation>
-    </message>
-    <message>
-        <source>Then press %1 to play it.</source>
-        <translation>Depois aperte %1 para reproduzi-lo.</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> ou </translation>
-    </message>
-    <message>
-        <source>The checker warns: %1</source>
-        <translation>O verificador avisa: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation>
-            <numerusform>O verificador encontrou %n aviso: Reproduzir e verificar (F5), no editor, mostra qual é.</numerusform>
-            <numerusform>O verificador encontrou %n avisos: Reproduzir e verificar (F5), no editor, mostra quais são.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Saved %1 in the %2 folder of %3.</source>
-        <translation>%1 salvo na pasta %2 do %3.</translation>
-    </message>
-</context>
-<context>
     <name>SaveNotice</name>
     <message>
         <source>Copy %1</source>
         <translation>Copiar %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation type="unfinished">%1 salvo na pasta %2 do %3.</translation>
+    </message>
+    <message>
+        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
+        <translation type="unfinished">O Windows guarda o arquivo para o jogo em %1, porque a pasta do próprio jogo é protegida; o jogo o encontra lá.</translation>
+    </message>
+    <message>
+        <source>In the game, open the console (~) and type: %1</source>
+        <translation type="unfinished">No jogo, abra o console (~) e digite: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished">%1 salvo.</translation>
+    </message>
+    <message>
+        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
+        <translation type="unfinished">Primeiro coloque-o na pasta main do jogo; depois, no jogo, abra o console (~) e digite: %1</translation>
+    </message>
+    <message>
+        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
+        <translation type="unfinished">Primeiro coloque-o na pasta main do %1 (%2); depois, no jogo, abra o console (~) e digite: %3</translation>
+    </message>
+    <message>
+        <source>Then press %1 to play it.</source>
+        <translation type="unfinished">Depois aperte %1 para reproduzi-lo.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"> ou </translation>
+    </message>
+    <message>
+        <source>The checker warns: %1</source>
+        <translation type="unfinished">O verificador avisa: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
+        <translation type="unfinished">
+            <numerusform>O verificador encontrou %n aviso: Reproduzir e verificar (F5), no editor, mostra qual é.</numerusform>
+            <numerusform>O verificador encontrou %n avisos: Reproduzir e verificar (F5), no editor, mostra quais são.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1003,10 +992,6 @@
         <translation>nunca: dura menos que um snapshot</translation>
     </message>
     <message>
-        <source>... and so on for ever</source>
-        <translation>... e assim por diante, para sempre</translation>
-    </message>
-    <message>
         <source>Press %1: %2</source>
         <translation>Aperte %1: %2</translation>
     </message>
@@ -1032,6 +1017,10 @@
     <message>
         <source>The animation has ended.</source>
         <translation>A animação terminou.</translation>
+    </message>
+    <message>
+        <source>The loop has stopped: the game&apos;s command buffer is full.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1072,6 +1061,14 @@
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WarningText</name>
@@ -1098,10 +1095,6 @@
     <message>
         <source>When %1 is pressed: </source>
         <translation>Ao apertar %1: </translation>
-    </message>
-    <message>
-        <source>an endless loop (%1): it repeats every %2, for ever. The game would stop answering keys and the console until it is restarted. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation>um loop infinito (%1): ele se repete a cada %2, para sempre. O jogo pararia de responder às teclas e ao console até ser reiniciado. Faça o último passo definir o nome final sem outro vstr, ou avance pelos quadros com uma tecla associada.</translation>
     </message>
     <message>
         <source>The script runs %1</source>
@@ -1297,6 +1290,57 @@
     <message>
         <source> The game&apos;s comments start with //, not with #.</source>
         <translation> No jogo, os comentários começam com //, não com #.</translation>
+    </message>
+    <message numerus="yes">
+        <source>any of %n keys</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation type="unfinished">Ele foi salvo em UTF-8, mas esta edição do jogo lê scripts em %1: ela mostra cada caractere como é como dois (Ã©). Abra-o no Tintmark, que o lê como UTF-8, e salve de novo.</translation>
     </message>
 </context>
 <context>

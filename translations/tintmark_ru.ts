@@ -328,10 +328,6 @@
         <translation>%1, строка %2: %3</translation>
     </message>
     <message>
-        <source>... and so on for ever.</source>
-        <translation>... и так до бесконечности.</translation>
-    </message>
-    <message>
         <source>Keys it binds, and the names their presses show:</source>
         <translation>Клавиши, которые привязывает скрипт, и имена, которые показывают их нажатия:</translation>
     </message>
@@ -519,10 +515,6 @@
     <message>
         <source>--maxfps takes a number from 0 to %1, not %2.</source>
         <translation>--maxfps принимает число от 0 до %1, а не %2.</translation>
-    </message>
-    <message>
-        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation>Скрипт сохранён в UTF-8, а эта версия игры читает скрипты в кодировке %1: каждый символ вроде é она показывает как два (Ã©). Открой его в Tintmark, который прочитает его как UTF-8, и сохрани снова.</translation>
     </message>
     <message>
         <source>With --check: the language of the game&apos;s edition, which decides the letters it reads scripts in: %1; without it, the edition of the game whose folder holds the script, else the one chosen in the windows.</source>
@@ -786,57 +778,54 @@
     </message>
 </context>
 <context>
-    <name>SaveInstructions</name>
-    <message>
-        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation>Windows хранит его для игры в %1, так как папка самой игры защищена; игра найдёт его там.</translation>
-    </message>
-    <message>
-        <source>In the game, open the console (~) and type: %1</source>
-        <translation>В игре открой консоль (~) и введи: %1</translation>
-    </message>
-    <message>
-        <source>Saved %1.</source>
-        <translation>Сохранено: %1.</translation>
-    </message>
-    <message>
-        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation>Сначала положи его в папку main игры, затем в игре открой консоль (~) и введи: %1</translation>
-    </message>
-    <message>
-        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation>Сначала положи его в папку main игры %1 (%2), затем в игре открой консоль (~) и введи: %3</translation>
-    </message>
-    <message>
-        <source>Then press %1 to play it.</source>
-        <translation>Затем нажми %1, чтобы запустить его.</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> или </translation>
-    </message>
-    <message>
-        <source>The checker warns: %1</source>
-        <translation>Проверка предупреждает: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation>
-            <numerusform>Проверка нашла %n предупреждение: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
-            <numerusform>Проверка нашла %n предупреждения: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
-            <numerusform>Проверка нашла %n предупреждений: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Saved %1 in the %2 folder of %3.</source>
-        <translation>Скрипт %1 сохранён в папку %2 игры %3.</translation>
-    </message>
-</context>
-<context>
     <name>SaveNotice</name>
     <message>
         <source>Copy %1</source>
         <translation>Копировать %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 in the %2 folder of %3.</source>
+        <translation type="unfinished">Скрипт %1 сохранён в папку %2 игры %3.</translation>
+    </message>
+    <message>
+        <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
+        <translation type="unfinished">Windows хранит его для игры в %1, так как папка самой игры защищена; игра найдёт его там.</translation>
+    </message>
+    <message>
+        <source>In the game, open the console (~) and type: %1</source>
+        <translation type="unfinished">В игре открой консоль (~) и введи: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished">Сохранено: %1.</translation>
+    </message>
+    <message>
+        <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
+        <translation type="unfinished">Сначала положи его в папку main игры, затем в игре открой консоль (~) и введи: %1</translation>
+    </message>
+    <message>
+        <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
+        <translation type="unfinished">Сначала положи его в папку main игры %1 (%2), затем в игре открой консоль (~) и введи: %3</translation>
+    </message>
+    <message>
+        <source>Then press %1 to play it.</source>
+        <translation type="unfinished">Затем нажми %1, чтобы запустить его.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"> или </translation>
+    </message>
+    <message>
+        <source>The checker warns: %1</source>
+        <translation type="unfinished">Проверка предупреждает: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
+        <translation type="unfinished">
+            <numerusform>Проверка нашла %n предупреждение: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
+            <numerusform>Проверка нашла %n предупреждения: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
+            <numerusform>Проверка нашла %n предупреждений: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1006,10 +995,6 @@
         <translation>никогда: держится меньше снапшота</translation>
     </message>
     <message>
-        <source>... and so on for ever</source>
-        <translation>... и так до бесконечности</translation>
-    </message>
-    <message>
         <source>Press %1: %2</source>
         <translation>Нажми %1: %2</translation>
     </message>
@@ -1036,6 +1021,10 @@
     <message>
         <source>The animation has ended.</source>
         <translation>Анимация закончилась.</translation>
+    </message>
+    <message>
+        <source>The loop has stopped: the game&apos;s command buffer is full.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1076,6 +1065,14 @@
         <source>%1 s</source>
         <translation>%1 с</translation>
     </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WarningText</name>
@@ -1102,10 +1099,6 @@
     <message>
         <source>When %1 is pressed: </source>
         <translation>При нажатии %1: </translation>
-    </message>
-    <message>
-        <source>an endless loop (%1): it repeats every %2, for ever. The game would stop answering keys and the console until it is restarted. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation>бесконечный цикл (%1): он повторяется каждые %2, без конца. Игра перестанет реагировать на клавиши и консоль до перезапуска. Пусть последний шаг ставит итоговое имя без нового vstr — или переключай кадры привязанной клавишей.</translation>
     </message>
     <message>
         <source>The script runs %1</source>
@@ -1302,6 +1295,58 @@
     <message>
         <source> The game&apos;s comments start with //, not with #.</source>
         <translation> Комментарии в игре начинаются с //, а не с #.</translation>
+    </message>
+    <message numerus="yes">
+        <source>any of %n keys</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
+        <translation type="unfinished">Скрипт сохранён в UTF-8, а эта версия игры читает скрипты в кодировке %1: каждый символ вроде é она показывает как два (Ã©). Открой его в Tintmark, который прочитает его как UTF-8, и сохрани снова.</translation>
     </message>
 </context>
 <context>
