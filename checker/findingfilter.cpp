@@ -107,8 +107,8 @@ QList<Heard> onceEach(const QList<RunFindings> &runs)
             const auto known = at.constFind(finding);
             if (known == at.cend()) {
                 at.insert(finding, heard.size());
-                heard << Heard { finding, run.key.isEmpty() ? QStringList() : QStringList { run.key },
-                    finding.line };
+                heard << Heard { finding,
+                    run.key.isEmpty() ? QStringList() : QStringList { run.key }, finding.line };
             } else if (!heard[*known].keys.isEmpty() && !run.key.isEmpty()) {
                 heard[*known].keys << run.key;
             }

@@ -197,10 +197,14 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
             || std::ranges::any_of(run.bindings, [&](const KeyBinding &binding) {
                    return binding.command.contains(set.name, Qt::CaseInsensitive);
                });
-        const bool likely = ConsoleRules::isWord(*meant, u"name") ? looksLikeAName(set.value)
-            : prefix > 0 ? keepsPrefix
-                         : set.name.size() >= 6 && !readByTheScript;
-        if (likely && !(readByTheScript && !keepsPrefix))
+        bool likely = false;
+        if (ConsoleRules::isWord(*meant, u"name"))
+            likely = looksLikeAName(set.value);
+        else if (prefix > 0)
+            likely = keepsPrefix;
+        else
+            likely = set.name.size() >= 6 && !readByTheScript;
+        if (likely && (keepsPrefix || !readByTheScript))
             found << ScriptFinding { Kind::UnknownVariable, set.line, {}, { set.name, *meant } };
     }
     if (run.end == ConsoleRun::End::CommandBound || run.end == ConsoleRun::End::TickBound) {

@@ -51,7 +51,8 @@ QString wordsNamed(const QStringList &words)
 {
     if (words.size() == 1)
         return words.first();
-    return WarningText::tr("%1 and %2").arg(words.first(words.size() - 1).join(u", "), words.last());
+    return WarningText::tr("%1 and %2")
+        .arg(words.first(words.size() - 1).join(u", "), words.last());
 }
 
 } // namespace

@@ -41,8 +41,8 @@ Tokenized tokenize(QStringView command, ScriptCommands &split, bool quoteEscapes
             highByteInSpace = highByteInSpace || *at >= 0x80;
         // A no-break space typed alone between two words separates them as a space would, as
         // its writer meant; a letter such as é splits a word where nobody meant it to.
-        const bool separatorAsMeant = at - spaceStart == 1 && spaceStart > begin && at < end
-            && QChar::isSpace(*spaceStart);
+        const bool separatorAsMeant
+            = at - spaceStart == 1 && spaceStart > begin && at < end && QChar::isSpace(*spaceStart);
         found.highByte = found.highByte || (highByteInSpace && !separatorAsMeant);
         if (at == end)
             return found;

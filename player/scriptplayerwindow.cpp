@@ -475,10 +475,10 @@ void ScriptPlayerWindow::showFrame()
         m_playing = false;
         m_frames.stop();
     }
-    m_status->setText(!ended  ? QString()
-            : m_bindsKeys     ? tr("The script has run: press a key it binds.")
-            : m_run.loop      ? tr("The loop has stopped: the game's command buffer is full.")
-                              : tr("The animation has ended."));
+    m_status->setText(!ended ? QString()
+            : m_bindsKeys    ? tr("The script has run: press a key it binds.")
+            : m_run.loop     ? tr("The loop has stopped: the game's command buffer is full.")
+                             : tr("The animation has ended."));
     const qint64 shown = timelineTick(tick);
     const NameChange *current = nullptr;
     for (const NameChange &change : m_run.nameChanges) {

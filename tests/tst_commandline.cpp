@@ -176,7 +176,9 @@ void tst_CommandLine::exitStatus_data()
                                                 << QStringList { "line 4: ^2B" } << QStringList();
     QTest::newRow("a file that cannot be read, then one with a warning")
         << QList<QByteArray> { "<missing>", looping } << 2
-        << QStringList { "line 1: The script runs a loop (lines 1 and 2) that repeats every 0.11 s" } << QStringList();
+        << QStringList { "line 1: The script runs a loop (lines 1 and 2) that repeats every 0.11 "
+                         "s" }
+        << QStringList();
     QTest::newRow("a file saved as UTF-8")
         << QList<QByteArray> { "set name \"B\xc3\xa9\"\r\n" } << 1
         << QStringList { "It was saved as UTF-8" } << QStringList();

@@ -81,8 +81,8 @@ void tst_ConfigCorpus::findingsAreTheReviewedOnes()
     const QStringList notedNow = findings(check.notes);
     if (warnedNow != warned || notedNow != noted) {
         // What it finds now, as rows of the table, each to be read and judged before it goes in.
-        for (const auto &[list, as] : { std::pair { &check.warnings, "warning" },
-                 std::pair { &check.notes, "note" } }) {
+        for (const auto &[list, as] :
+            { std::pair { &check.warnings, "warning" }, std::pair { &check.notes, "note" } }) {
             for (const ScriptWarning &each : *list)
                 qInfo().noquote() << file + u'\t' + finding(each.kind, each.line) + u'\t'
                         + QLatin1String(as) + u'\t' + each.text;

@@ -54,11 +54,11 @@ void tst_FindingFilter::heardOnce_data()
 
     const auto cod = GameVersion::Cod11;
     const auto cod2 = GameVersion::Cod2;
-    const auto row = [](const char *name, const QString &script, GameVersion game,
-                         const QStringList &warned, const QStringList &noted = {},
-                         const QString &said = {}) {
-        QTest::newRow(name) << saved(script) << game << warned << noted << said;
-    };
+    const auto row
+        = [](const char *name, const QString &script, GameVersion game, const QStringList &warned,
+              const QStringList &noted = {}, const QString &said = {}) {
+              QTest::newRow(name) << saved(script) << game << warned << noted << said;
+          };
     // Forty keys run the script's own line again when pressed: it is still one line's finding.
     QString fortyKeys = u"set cg_fov 95\nset timescale 2"_qs;
     for (int key = 0; key < 40; ++key)
@@ -90,8 +90,8 @@ void tst_FindingFilter::heardOnce_data()
     row("a server setting read only at start-up", u"set rcon_password x\nset net_port 28961"_qs,
         cod2, { finding(Kind::StartupSetting, 2) });
     row("start-up settings on nearby lines said once",
-        u"set rcon_password x\nset net_ip 1.2.3.4\nset net_port 28960\n\nset dedicated 2"_qs,
-        cod2, { finding(Kind::StartupSetting, 2) }, {}, u"net_ip, net_port and dedicated"_qs);
+        u"set rcon_password x\nset net_ip 1.2.3.4\nset net_port 28960\n\nset dedicated 2"_qs, cod2,
+        { finding(Kind::StartupSetting, 2) }, {}, u"net_ip, net_port and dedicated"_qs);
     row("settings without values on nearby lines said once",
         u"set a // one\nset b // two\nset c // three"_qs, cod2, { finding(Kind::SetsNothing, 1) },
         {}, u"\"set a // one\", \"set b // two\" and \"set c // three\" set nothing"_qs);
@@ -128,7 +128,8 @@ void tst_FindingFilter::heardOnce()
     QCOMPARE(findings(check.warnings), warned);
     QCOMPARE(findings(check.notes), noted);
     if (!said.isEmpty())
-        QVERIFY2(check.warnings.first().text.contains(said), qPrintable(check.warnings.first().text));
+        QVERIFY2(
+            check.warnings.first().text.contains(said), qPrintable(check.warnings.first().text));
 }
 
 QTEST_APPLESS_MAIN(tst_FindingFilter)
