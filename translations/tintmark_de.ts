@@ -784,43 +784,43 @@
     </message>
     <message>
         <source>Saved %1 in the %2 folder of %3.</source>
-        <translation type="unfinished">%1 im %2-Ordner von %3 gespeichert.</translation>
+        <translation>%1 im %2-Ordner von %3 gespeichert.</translation>
     </message>
     <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation type="unfinished">Windows legt die Datei für das Spiel in %1 ab, weil der Ordner des Spiels geschützt ist; das Spiel findet sie dort.</translation>
+        <translation>Windows legt die Datei für das Spiel in %1 ab, weil der Ordner des Spiels geschützt ist; das Spiel findet sie dort.</translation>
     </message>
     <message>
         <source>In the game, open the console (~) and type: %1</source>
-        <translation type="unfinished">Öffne im Spiel die Konsole (~) und gib ein: %1</translation>
+        <translation>Öffne im Spiel die Konsole (~) und gib ein: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished">%1 gespeichert.</translation>
+        <translation>%1 gespeichert.</translation>
     </message>
     <message>
         <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation type="unfinished">Leg die Datei zuerst in den main-Ordner des Spiels, öffne dann im Spiel die Konsole (~) und gib ein: %1</translation>
+        <translation>Leg die Datei zuerst in den main-Ordner des Spiels, öffne dann im Spiel die Konsole (~) und gib ein: %1</translation>
     </message>
     <message>
         <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation type="unfinished">Leg die Datei zuerst in den main-Ordner von %1 (%2), öffne dann im Spiel die Konsole (~) und gib ein: %3</translation>
+        <translation>Leg die Datei zuerst in den main-Ordner von %1 (%2), öffne dann im Spiel die Konsole (~) und gib ein: %3</translation>
     </message>
     <message>
         <source>Then press %1 to play it.</source>
-        <translation type="unfinished">Drück dann %1, um es abzuspielen.</translation>
+        <translation>Drück dann %1, um es abzuspielen.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"> oder </translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>The checker warns: %1</source>
-        <translation type="unfinished">Die Prüfung warnt: %1</translation>
+        <translation>Die Prüfung warnt: %1</translation>
     </message>
     <message numerus="yes">
         <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>Die Prüfung findet %n Warnung: „Abspielen und prüfen“ (F5) im Editor zeigt sie an.</numerusform>
             <numerusform>Die Prüfung findet %n Warnungen: „Abspielen und prüfen“ (F5) im Editor listet sie auf.</numerusform>
         </translation>
@@ -1020,7 +1020,7 @@
     </message>
     <message>
         <source>The loop has stopped: the game&apos;s command buffer is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schleife ist stehen geblieben: Der Befehlspuffer des Spiels ist voll.</translation>
     </message>
 </context>
 <context>
@@ -1063,11 +1063,11 @@
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
@@ -1102,7 +1102,7 @@
     </message>
     <message>
         <source>Pressing %1 starts %2</source>
-        <translation>Ein Druck auf %1 startet %2</translation>
+        <translation>Das Drücken von %1 startet %2</translation>
     </message>
     <message>
         <source>A wait with a negative number stops the rest of the script for good (some versions of the game wait one tick instead). Use a positive number of ticks.</source>
@@ -1293,54 +1293,54 @@
     </message>
     <message numerus="yes">
         <source>any of %n keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Taste</numerusform>
+            <numerusform>einer der %n Tasten</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Schleife (%1), die sich alle %2 wiederholt, insgesamt %3-mal, bis die Zeilenumbrüche, die jede Runde zurücklässt, den Befehlspuffer des Spiels füllen und die Schleife nach %4 endet. Bis dahin reagiert das Spiel weder auf Tasten noch auf die Konsole. Lass den letzten Schritt den Namen im Ruhezustand setzen, ohne weiteres vstr, oder schalte die Bilder mit einer belegten Taste weiter.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein Befehl des Spiels: Der Server gibt in seiner Konsole nur &quot;Unknown command&quot; aus, sofern dort kein Mod ihn kennt.</translation>
     </message>
     <message>
         <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sind keine Befehle des Spiels: Der Server gibt in seiner Konsole für jeden nur &quot;Unknown command&quot; aus, sofern dort kein Mod ihn kennt: %1. Lass sie weg; Einzelspieler- und Entwicklerbefehle bewirken hier nichts.</translation>
     </message>
     <message>
         <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sind vor Cheats geschützt: Auf einem Server ohne sv_cheats 1, wie jeder öffentliche Server läuft, lehnt das Spiel jede Änderung ab, dort bewirkt das also nichts.</translation>
     </message>
     <message>
         <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server liest %1 nur beim Start, bevor er diese Config ausführt: Sie hier zu setzen, ändert nichts. Gib sie stattdessen in der Befehlszeile des Servers an, jeweils als +set, gefolgt von Name und Wert.</translation>
     </message>
     <message>
         <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das schaltet &quot;%1&quot; um, aber das ist keine Einstellung des Spiels: Es passiert nichts. Meintest du &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzen nichts: set erwartet im Spiel einen Namen und dann einen Wert, seta in COD genau einen Wert. Gib jedem seinen Wert, in Anführungszeichen, wenn er Leerzeichen enthält.</translation>
     </message>
     <message>
         <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>... und so weiter, insgesamt %1 Runden: Bei %2 ist der Befehlspuffer des Spiels voll, und die Schleife endet.</translation>
     </message>
     <message>
         <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation type="unfinished">Das Skript wurde als UTF-8 gespeichert, aber diese Sprachversion des Spiels liest %1: Sie zeigt jedes Zeichen wie é als zwei (Ã©). Öffne es in Tintmark, das es als UTF-8 liest, und speichere es erneut.</translation>
+        <translation>Das Skript wurde als UTF-8 gespeichert, aber diese Sprachversion des Spiels liest %1: Sie zeigt jedes Zeichen wie é als zwei (Ã©). Öffne es in Tintmark, das es als UTF-8 liest, und speichere es erneut.</translation>
     </message>
 </context>
 <context>

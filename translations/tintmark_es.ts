@@ -784,43 +784,43 @@
     </message>
     <message>
         <source>Saved %1 in the %2 folder of %3.</source>
-        <translation type="unfinished">Se guardó %1 en la carpeta %2 de %3.</translation>
+        <translation>Se guardó %1 en la carpeta %2 de %3.</translation>
     </message>
     <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation type="unfinished">Windows lo guarda para el juego en %1, porque la carpeta del propio juego está protegida; el juego lo encuentra ahí.</translation>
+        <translation>Windows lo guarda para el juego en %1, porque la carpeta del propio juego está protegida; el juego lo encuentra ahí.</translation>
     </message>
     <message>
         <source>In the game, open the console (~) and type: %1</source>
-        <translation type="unfinished">En el juego, abre la consola (~) y escribe: %1</translation>
+        <translation>En el juego, abre la consola (~) y escribe: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished">Se guardó %1.</translation>
+        <translation>Se guardó %1.</translation>
     </message>
     <message>
         <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation type="unfinished">Primero ponlo en la carpeta main del juego; luego, en el juego, abre la consola (~) y escribe: %1</translation>
+        <translation>Primero ponlo en la carpeta main del juego; luego, en el juego, abre la consola (~) y escribe: %1</translation>
     </message>
     <message>
         <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation type="unfinished">Primero ponlo en la carpeta main de %1 (%2); luego, en el juego, abre la consola (~) y escribe: %3</translation>
+        <translation>Primero ponlo en la carpeta main de %1 (%2); luego, en el juego, abre la consola (~) y escribe: %3</translation>
     </message>
     <message>
         <source>Then press %1 to play it.</source>
-        <translation type="unfinished">Después pulsa %1 para reproducirlo.</translation>
+        <translation>Después pulsa %1 para reproducirlo.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"> o </translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>The checker warns: %1</source>
-        <translation type="unfinished">La comprobación advierte: %1</translation>
+        <translation>La comprobación advierte: %1</translation>
     </message>
     <message numerus="yes">
         <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>La comprobación encuentra %n advertencia: mírala con Reproducir y comprobar (F5) en el editor.</numerusform>
             <numerusform>La comprobación encuentra %n advertencias: míralas con Reproducir y comprobar (F5) en el editor.</numerusform>
         </translation>
@@ -1020,7 +1020,7 @@
     </message>
     <message>
         <source>The loop has stopped: the game&apos;s command buffer is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bucle se ha detenido: el búfer de comandos del juego está lleno.</translation>
     </message>
 </context>
 <context>
@@ -1063,11 +1063,11 @@
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
@@ -1293,54 +1293,54 @@
     </message>
     <message numerus="yes">
         <source>any of %n keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tecla</numerusform>
+            <numerusform>cualquiera de las %n teclas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation type="unfinished"></translation>
+        <translation>un bucle (%1) que se repite cada %2, %3 veces en total, hasta que los saltos de línea que deja cada vuelta llenan el búfer de comandos del juego y el bucle se detiene, al cabo de %4. Hasta entonces el juego no responde a las teclas ni a la consola. Haz que el último paso ponga el nombre en reposo sin otro vstr, o recorre los fotogramas con una tecla asignada.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un comando del juego: el servidor solo escribe &quot;Unknown command&quot; en su consola, salvo que un mod del servidor lo reconozca.</translation>
     </message>
     <message>
         <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos no son comandos del juego: por cada uno, el servidor solo escribe &quot;Unknown command&quot; en su consola, salvo que un mod del servidor lo reconozca: %1. Quítalos; los comandos de un jugador y de desarrollo no hacen nada aquí.</translation>
     </message>
     <message>
         <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 están protegidas contra trucos: en un servidor sin sv_cheats 1, como lo es todo servidor público, el juego se niega a cambiarlas, así que esto no hace nada allí.</translation>
     </message>
     <message>
         <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor lee %1 solo al arrancar, antes de ejecutar esta configuración: definirlas aquí no cambia nada. Pásalas en la línea de comandos del servidor, cada una como +set, su nombre y su valor.</translation>
     </message>
     <message>
         <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto alterna &quot;%1&quot;, que no es ningún ajuste del juego: no pasa nada. ¿Quisiste decir &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no definen nada: el set del juego espera un nombre y luego un valor, y el seta de COD exactamente un valor. Dale a cada uno su valor, entre comillas si tiene espacios.</translation>
     </message>
     <message>
         <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>... y así sucesivamente, %1 vueltas en total: a los %2 el búfer de comandos del juego está lleno y el bucle se detiene.</translation>
     </message>
     <message>
         <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation type="unfinished">Se guardó como UTF-8, pero esta edición del juego lee %1: en ella, cada carácter como é aparece como dos (Ã©). Ábrelo en Tintmark, que lo lee como UTF-8, y vuelve a guardarlo.</translation>
+        <translation>Se guardó como UTF-8, pero esta edición del juego lee %1: en ella, cada carácter como é aparece como dos (Ã©). Ábrelo en Tintmark, que lo lee como UTF-8, y vuelve a guardarlo.</translation>
     </message>
 </context>
 <context>

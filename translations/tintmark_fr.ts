@@ -784,43 +784,43 @@
     </message>
     <message>
         <source>Saved %1 in the %2 folder of %3.</source>
-        <translation type="unfinished">%1 enregistré dans le dossier %2 de %3.</translation>
+        <translation>%1 enregistré dans le dossier %2 de %3.</translation>
     </message>
     <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation type="unfinished">Windows le range pour le jeu dans %1, car le dossier du jeu est protégé&#xa0;; le jeu l&apos;y trouve.</translation>
+        <translation>Windows le range pour le jeu dans %1, car le dossier du jeu est protégé&#xa0;; le jeu l&apos;y trouve.</translation>
     </message>
     <message>
         <source>In the game, open the console (~) and type: %1</source>
-        <translation type="unfinished">Dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
+        <translation>Dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished">%1 enregistré.</translation>
+        <translation>%1 enregistré.</translation>
     </message>
     <message>
         <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation type="unfinished">Placez-le d&apos;abord dans le dossier main du jeu, puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
+        <translation>Placez-le d&apos;abord dans le dossier main du jeu, puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %1</translation>
     </message>
     <message>
         <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation type="unfinished">Placez-le d&apos;abord dans le dossier main de %1 (%2), puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %3</translation>
+        <translation>Placez-le d&apos;abord dans le dossier main de %1 (%2), puis, dans le jeu, ouvrez la console (~ ou ²) et tapez&#xa0;: %3</translation>
     </message>
     <message>
         <source>Then press %1 to play it.</source>
-        <translation type="unfinished">Appuyez ensuite sur %1 pour le lancer.</translation>
+        <translation>Appuyez ensuite sur %1 pour le lancer.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"> ou </translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>The checker warns: %1</source>
-        <translation type="unfinished">Le vérificateur signale&#xa0;: %1</translation>
+        <translation>Le vérificateur signale&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>Le vérificateur signale %n avertissement&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) le détaille.</numerusform>
             <numerusform>Le vérificateur signale %n avertissements&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) les détaille.</numerusform>
         </translation>
@@ -1020,7 +1020,7 @@
     </message>
     <message>
         <source>The loop has stopped: the game&apos;s command buffer is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>La boucle s&apos;est arrêtée&#xa0;: le tampon de commandes du jeu est plein.</translation>
     </message>
 </context>
 <context>
@@ -1063,11 +1063,11 @@
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
@@ -1293,54 +1293,54 @@
     </message>
     <message numerus="yes">
         <source>any of %n keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n touche</numerusform>
+            <numerusform>l&apos;une des %n touches</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation type="unfinished"></translation>
+        <translation>une boucle (%1) qui se répète toutes les %2, %3 fois en tout, jusqu&apos;à ce que les retours à la ligne laissés à chaque tour remplissent le tampon de commandes du jeu et que la boucle s&apos;arrête, au bout de %4. Jusque-là, le jeu ne répond plus aux touches ni à la console. Faites définir le nom final par la dernière étape, sans nouveau vstr, ou faites défiler les images avec une touche assignée.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une commande du jeu&#xa0;: le serveur se contente d&apos;afficher &quot;Unknown command&quot; dans sa console, sauf si un mod du serveur la connaît.</translation>
     </message>
     <message>
         <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce ne sont pas des commandes du jeu&#xa0;: pour chacune, le serveur se contente d&apos;afficher &quot;Unknown command&quot; dans sa console, sauf si un mod du serveur la connaît&#xa0;: %1. Retirez-les&#xa0;; les commandes solo et de développement ne font rien ici.</translation>
     </message>
     <message>
         <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sont protégées contre la triche&#xa0;: sur un serveur sans sv_cheats 1, comme tout serveur public, le jeu refuse de les changer, donc ceci n&apos;y fait rien.</translation>
     </message>
     <message>
         <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur ne lit %1 qu&apos;au démarrage, avant d&apos;exécuter cette config&#xa0;: les définir ici ne change rien. Donnez-les plutôt sur la ligne de commande du serveur, chacun sous la forme +set suivi de son nom et de sa valeur.</translation>
     </message>
     <message>
         <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci bascule &quot;%1&quot;, qui n&apos;est pas un réglage du jeu&#xa0;: il ne se passe rien. Vouliez-vous dire &quot;%2&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne définissent rien&#xa0;: le set du jeu attend un nom puis une valeur, et le seta de COD exactement une valeur. Donnez à chacun sa valeur, entre guillemets si elle contient des espaces.</translation>
     </message>
     <message>
         <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>... et ainsi de suite, %1 tours en tout&#xa0;: à %2, le tampon de commandes du jeu est plein et la boucle s&apos;arrête.</translation>
     </message>
     <message>
         <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation type="unfinished">Ce script a été enregistré en UTF-8, mais cette édition du jeu lit le %1&#xa0;: elle affiche chaque caractère comme é en deux (Ã©). Ouvrez-le dans Tintmark, qui le lit en UTF-8, et enregistrez-le à nouveau.</translation>
+        <translation>Ce script a été enregistré en UTF-8, mais cette édition du jeu lit le %1&#xa0;: elle affiche chaque caractère comme é en deux (Ã©). Ouvrez-le dans Tintmark, qui le lit en UTF-8, et enregistrez-le à nouveau.</translation>
     </message>
 </context>
 <context>

@@ -785,43 +785,43 @@
     </message>
     <message>
         <source>Saved %1 in the %2 folder of %3.</source>
-        <translation type="unfinished">Zapisano %1 w folderze %2 gry %3.</translation>
+        <translation>Zapisano %1 w folderze %2 gry %3.</translation>
     </message>
     <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation type="unfinished">Windows przechowuje go dla gry w %1, bo folder gry jest chroniony; gra go tam znajdzie.</translation>
+        <translation>Windows przechowuje go dla gry w %1, bo folder gry jest chroniony; gra go tam znajdzie.</translation>
     </message>
     <message>
         <source>In the game, open the console (~) and type: %1</source>
-        <translation type="unfinished">W grze otwórz konsolę (~) i wpisz: %1</translation>
+        <translation>W grze otwórz konsolę (~) i wpisz: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished">Zapisano %1.</translation>
+        <translation>Zapisano %1.</translation>
     </message>
     <message>
         <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation type="unfinished">Najpierw umieść go w folderze main gry, a potem w grze otwórz konsolę (~) i wpisz: %1</translation>
+        <translation>Najpierw umieść go w folderze main gry, a potem w grze otwórz konsolę (~) i wpisz: %1</translation>
     </message>
     <message>
         <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation type="unfinished">Najpierw umieść go w folderze main gry %1 (%2), a potem w grze otwórz konsolę (~) i wpisz: %3</translation>
+        <translation>Najpierw umieść go w folderze main gry %1 (%2), a potem w grze otwórz konsolę (~) i wpisz: %3</translation>
     </message>
     <message>
         <source>Then press %1 to play it.</source>
-        <translation type="unfinished">Potem naciśnij %1, aby go odtworzyć.</translation>
+        <translation>Potem naciśnij %1, aby go odtworzyć.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"> lub </translation>
+        <translation> lub </translation>
     </message>
     <message>
         <source>The checker warns: %1</source>
-        <translation type="unfinished">Ostrzeżenie ze sprawdzenia skryptu: %1</translation>
+        <translation>Ostrzeżenie ze sprawdzenia skryptu: %1</translation>
     </message>
     <message numerus="yes">
         <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>Sprawdzenie skryptu wykazało %n ostrzeżenie: w edytorze wyświetli je polecenie Odtwórz i sprawdź (F5).</numerusform>
             <numerusform>Sprawdzenie skryptu wykazało %n ostrzeżenia: w edytorze wyświetli je polecenie Odtwórz i sprawdź (F5).</numerusform>
             <numerusform>Sprawdzenie skryptu wykazało %n ostrzeżeń: w edytorze wyświetli je polecenie Odtwórz i sprawdź (F5).</numerusform>
@@ -1024,7 +1024,7 @@
     </message>
     <message>
         <source>The loop has stopped: the game&apos;s command buffer is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pętla się zatrzymała: bufor poleceń gry jest pełny.</translation>
     </message>
 </context>
 <context>
@@ -1067,11 +1067,11 @@
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
@@ -1298,55 +1298,55 @@
     </message>
     <message numerus="yes">
         <source>any of %n keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>dowolnego z %n klawisza</numerusform>
+            <numerusform>dowolnego z %n klawiszy</numerusform>
+            <numerusform>dowolnego z %n klawiszy</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lub %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2</translation>
     </message>
     <message>
         <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation type="unfinished"></translation>
+        <translation>pętlę (%1), która powtarza się co %2, łącznie %3 razy, aż znaki końca wiersza zostawiane w każdym obiegu zapełnią bufor poleceń gry i pętla zatrzyma się po %4. Do tego czasu gra nie reaguje na klawisze ani na konsolę. Niech ostatni krok ustawia nick końcowy bez kolejnego vstr albo przełączaj klatki przypisanym klawiszem.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest poleceniem gry: serwer tylko wypisuje w swojej konsoli &quot;Unknown command&quot;, chyba że zna je działający tam mod.</translation>
     </message>
     <message>
         <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie są polecenia gry: przy każdym z nich serwer tylko wypisuje w swojej konsoli &quot;Unknown command&quot;, chyba że zna je działający tam mod: %1. Usuń je; polecenia trybu jednoosobowego i deweloperskie nic tu nie robią.</translation>
     </message>
     <message>
         <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 są chronione przed cheatami: na serwerze bez sv_cheats 1, a takie są wszystkie publiczne, gra odmawia ich zmiany, więc to nic tam nie robi.</translation>
     </message>
     <message>
         <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serwer odczytuje %1 tylko przy starcie, zanim wykona ten config: ustawianie ich tutaj nic nie zmienia. Podaj je w wierszu poleceń serwera, każdą zmienną jako +set z jej nazwą i wartością.</translation>
     </message>
     <message>
         <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>To przełącza „%1”, a takiego ustawienia gra nie ma: nic się nie dzieje. Czy chodziło o „%2”?</translation>
     </message>
     <message>
         <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nic nie ustawiają: set w grze przyjmuje nazwę, a po niej wartość, a seta w COD dokładnie jedną wartość. Podaj każdemu jego wartość, w cudzysłowie, jeśli zawiera spacje.</translation>
     </message>
     <message>
         <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>... i tak dalej, łącznie %1 razy: po %2 bufor poleceń gry jest pełny i pętla się zatrzymuje.</translation>
     </message>
     <message>
         <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation type="unfinished">Ten skrypt zapisano w UTF-8, a ta wersja gry czyta skrypty w kodowaniu %1: każdy znak taki jak é pokazuje jako dwa (Ã©). Otwórz go w programie Tintmark, który odczyta go jako UTF-8, i zapisz ponownie.</translation>
+        <translation>Ten skrypt zapisano w UTF-8, a ta wersja gry czyta skrypty w kodowaniu %1: każdy znak taki jak é pokazuje jako dwa (Ã©). Otwórz go w programie Tintmark, który odczyta go jako UTF-8, i zapisz ponownie.</translation>
     </message>
 </context>
 <context>

@@ -784,43 +784,43 @@
     </message>
     <message>
         <source>Saved %1 in the %2 folder of %3.</source>
-        <translation type="unfinished">%1 salvo na pasta %2 do %3.</translation>
+        <translation>%1 salvo na pasta %2 do %3.</translation>
     </message>
     <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation type="unfinished">O Windows guarda o arquivo para o jogo em %1, porque a pasta do próprio jogo é protegida; o jogo o encontra lá.</translation>
+        <translation>O Windows guarda o arquivo para o jogo em %1, porque a pasta do próprio jogo é protegida; o jogo o encontra lá.</translation>
     </message>
     <message>
         <source>In the game, open the console (~) and type: %1</source>
-        <translation type="unfinished">No jogo, abra o console (~) e digite: %1</translation>
+        <translation>No jogo, abra o console (~) e digite: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished">%1 salvo.</translation>
+        <translation>%1 salvo.</translation>
     </message>
     <message>
         <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation type="unfinished">Primeiro coloque-o na pasta main do jogo; depois, no jogo, abra o console (~) e digite: %1</translation>
+        <translation>Primeiro coloque-o na pasta main do jogo; depois, no jogo, abra o console (~) e digite: %1</translation>
     </message>
     <message>
         <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation type="unfinished">Primeiro coloque-o na pasta main do %1 (%2); depois, no jogo, abra o console (~) e digite: %3</translation>
+        <translation>Primeiro coloque-o na pasta main do %1 (%2); depois, no jogo, abra o console (~) e digite: %3</translation>
     </message>
     <message>
         <source>Then press %1 to play it.</source>
-        <translation type="unfinished">Depois aperte %1 para reproduzi-lo.</translation>
+        <translation>Depois aperte %1 para reproduzi-lo.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"> ou </translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>The checker warns: %1</source>
-        <translation type="unfinished">O verificador avisa: %1</translation>
+        <translation>O verificador avisa: %1</translation>
     </message>
     <message numerus="yes">
         <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>O verificador encontrou %n aviso: Reproduzir e verificar (F5), no editor, mostra qual é.</numerusform>
             <numerusform>O verificador encontrou %n avisos: Reproduzir e verificar (F5), no editor, mostra quais são.</numerusform>
         </translation>
@@ -1020,7 +1020,7 @@
     </message>
     <message>
         <source>The loop has stopped: the game&apos;s command buffer is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>O loop parou: o buffer de comandos do jogo está cheio.</translation>
     </message>
 </context>
 <context>
@@ -1063,11 +1063,11 @@
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
@@ -1293,54 +1293,54 @@
     </message>
     <message numerus="yes">
         <source>any of %n keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tecla</numerusform>
+            <numerusform>qualquer uma das %n teclas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation type="unfinished"></translation>
+        <translation>um loop (%1) que se repete a cada %2, %3 vezes no total, até que as quebras de linha que cada volta deixa encham o buffer de comandos do jogo e o loop pare, depois de %4. Até lá, o jogo não responde às teclas nem ao console. Faça o último passo definir o nome final sem outro vstr, ou avance pelos quadros com uma tecla associada.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um comando do jogo: o servidor só escreve &quot;Unknown command&quot; no próprio console, a não ser que um mod de lá conheça o comando.</translation>
     </message>
     <message>
         <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes não são comandos do jogo: para cada um, o servidor só escreve &quot;Unknown command&quot; no próprio console, a não ser que um mod de lá o conheça: %1. Tire-os; comandos de um jogador e de desenvolvimento não fazem nada aqui.</translation>
     </message>
     <message>
         <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 são protegidas contra trapaça: num servidor sem sv_cheats 1, como todo servidor público, o jogo se recusa a mudá-las, então isto não faz nada lá.</translation>
     </message>
     <message>
         <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor lê %1 só ao iniciar, antes de rodar esta config: defini-las aqui não muda nada. Passe-as na linha de comando do servidor, cada uma como +set, o nome e o valor.</translation>
     </message>
     <message>
         <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto alterna &quot;%1&quot;, que não é uma configuração do jogo: nada acontece. Você quis dizer &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não definem nada: o set do jogo recebe um nome e depois um valor, e o seta do COD, exatamente um valor. Dê a cada um o seu valor, entre aspas se tiver espaços.</translation>
     </message>
     <message>
         <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>... e assim por diante, %1 voltas no total: aos %2 o buffer de comandos do jogo fica cheio e o loop para.</translation>
     </message>
     <message>
         <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation type="unfinished">Ele foi salvo em UTF-8, mas esta edição do jogo lê scripts em %1: ela mostra cada caractere como é como dois (Ã©). Abra-o no Tintmark, que o lê como UTF-8, e salve de novo.</translation>
+        <translation>Ele foi salvo em UTF-8, mas esta edição do jogo lê scripts em %1: ela mostra cada caractere como é como dois (Ã©). Abra-o no Tintmark, que o lê como UTF-8, e salve de novo.</translation>
     </message>
 </context>
 <context>

@@ -785,43 +785,43 @@
     </message>
     <message>
         <source>Saved %1 in the %2 folder of %3.</source>
-        <translation type="unfinished">Скрипт %1 сохранён в папку %2 игры %3.</translation>
+        <translation>Скрипт %1 сохранён в папку %2 игры %3.</translation>
     </message>
     <message>
         <source>Windows keeps it for the game in %1, since the game&apos;s own folder is protected; the game finds it there.</source>
-        <translation type="unfinished">Windows хранит его для игры в %1, так как папка самой игры защищена; игра найдёт его там.</translation>
+        <translation>Windows хранит его для игры в %1, так как папка самой игры защищена; игра найдёт его там.</translation>
     </message>
     <message>
         <source>In the game, open the console (~) and type: %1</source>
-        <translation type="unfinished">В игре открой консоль (~) и введи: %1</translation>
+        <translation>В игре открой консоль (~) и введи: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished">Сохранено: %1.</translation>
+        <translation>Сохранено: %1.</translation>
     </message>
     <message>
         <source>Put it in the game&apos;s main folder first, then in the game open the console (~) and type: %1</source>
-        <translation type="unfinished">Сначала положи его в папку main игры, затем в игре открой консоль (~) и введи: %1</translation>
+        <translation>Сначала положи его в папку main игры, затем в игре открой консоль (~) и введи: %1</translation>
     </message>
     <message>
         <source>Put it in the main folder of %1 first (%2), then in the game open the console (~) and type: %3</source>
-        <translation type="unfinished">Сначала положи его в папку main игры %1 (%2), затем в игре открой консоль (~) и введи: %3</translation>
+        <translation>Сначала положи его в папку main игры %1 (%2), затем в игре открой консоль (~) и введи: %3</translation>
     </message>
     <message>
         <source>Then press %1 to play it.</source>
-        <translation type="unfinished">Затем нажми %1, чтобы запустить его.</translation>
+        <translation>Затем нажми %1, чтобы запустить его.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"> или </translation>
+        <translation> или </translation>
     </message>
     <message>
         <source>The checker warns: %1</source>
-        <translation type="unfinished">Проверка предупреждает: %1</translation>
+        <translation>Проверка предупреждает: %1</translation>
     </message>
     <message numerus="yes">
         <source>The checker finds %n warnings: Play and Check (F5) in the editor lists them.</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>Проверка нашла %n предупреждение: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
             <numerusform>Проверка нашла %n предупреждения: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
             <numerusform>Проверка нашла %n предупреждений: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
@@ -1024,7 +1024,7 @@
     </message>
     <message>
         <source>The loop has stopped: the game&apos;s command buffer is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цикл остановился: буфер команд игры заполнен.</translation>
     </message>
 </context>
 <context>
@@ -1067,11 +1067,11 @@
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 мин %2 с</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ч %2 мин</translation>
     </message>
 </context>
 <context>
@@ -1298,55 +1298,55 @@
     </message>
     <message numerus="yes">
         <source>any of %n keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>любой из %n клавиши</numerusform>
+            <numerusform>любой из %n клавиш</numerusform>
+            <numerusform>любой из %n клавиш</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 или %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 и %2</translation>
     </message>
     <message>
         <source>a loop (%1) that repeats every %2, %3 times in all, until the line breaks each round leaves behind fill the game&apos;s command buffer and the loop stops, after %4. Until then the game does not answer keys or the console. Let the last step set the resting name without another vstr, or step through the frames with a bound key.</source>
-        <translation type="unfinished"></translation>
+        <translation>цикл (%1), который повторяется каждые %2, пока переводы строк, которые оставляет каждый круг, не заполнят буфер команд игры и цикл не остановится после %3-го круга, через %4. До тех пор игра не реагирует ни на клавиши, ни на консоль. Пусть последний шаг ставит итоговое имя без нового vstr — или переключай кадры привязанной клавишей.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a command of the game: the server only prints &quot;Unknown command&quot; in its console, unless a mod there knows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не команда игры: сервер лишь пишет в своей консоли &quot;Unknown command&quot;, если только установленный там мод не знает такой команды.</translation>
     </message>
     <message>
         <source>These are not commands of the game: the server only prints &quot;Unknown command&quot; in its console for each, unless a mod there knows it: %1. Leave them out; single-player and development commands do nothing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не команды игры: на каждую из них сервер лишь пишет в своей консоли &quot;Unknown command&quot;, если только установленный там мод её не знает: %1. Убери их; одиночные и отладочные команды здесь ничего не делают.</translation>
     </message>
     <message>
         <source>%1 are cheat-protected: on a server without sv_cheats 1, as every public server is, the game refuses to change them, so this does nothing there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 защищены от читов: на сервере без sv_cheats 1, а таковы все публичные серверы, игра отказывается их менять, так что там это ничего не делает.</translation>
     </message>
     <message>
         <source>The server reads %1 only as it starts, before it runs this config: setting them here changes nothing. Give them on the server&apos;s command line instead, each as +set, its name and its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер читает %1 только при запуске, до того как выполнит этот конфиг: задавать их здесь бесполезно. Укажи их в командной строке сервера: каждую — как +set, затем её имя и значение.</translation>
     </message>
     <message>
         <source>This toggles &quot;%1&quot;, which is no setting of the game: nothing happens. Did you mean &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь переключается «%1», но такой настройки в игре нет: ничего не происходит. Может быть, имелось в виду «%2»?</translation>
     </message>
     <message>
         <source>%1 set nothing: the game&apos;s set takes a name and then a value, and COD&apos;s seta exactly one value. Give each its value, in quotes if it has spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ничего не задают: set в игре принимает имя, а затем значение, а seta в COD — ровно одно значение. Укажи каждой команде значение, а если в нём есть пробелы, возьми его в кавычки.</translation>
     </message>
     <message>
         <source>... and so on, %1 rounds in all: at %2 the game&apos;s command buffer is full and the loop stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>... и так далее, до %1-го круга: в момент %2 буфер команд игры заполняется, и цикл останавливается.</translation>
     </message>
     <message>
         <source>It was saved as UTF-8, but this edition of the game reads %1: it shows each character such as é as two (Ã©). Open it in Tintmark, which reads it as UTF-8, and save it again.</source>
-        <translation type="unfinished">Скрипт сохранён в UTF-8, а эта версия игры читает скрипты в кодировке %1: каждый символ вроде é она показывает как два (Ã©). Открой его в Tintmark, который прочитает его как UTF-8, и сохрани снова.</translation>
+        <translation>Скрипт сохранён в UTF-8, а эта версия игры читает скрипты в кодировке %1: каждый символ вроде é она показывает как два (Ã©). Открой его в Tintmark, который прочитает его как UTF-8, и сохрани снова.</translation>
     </message>
 </context>
 <context>
