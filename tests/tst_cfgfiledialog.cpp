@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,6 +96,8 @@ void tst_CfgFileDialog::cleanup()
 
 void tst_CfgFileDialog::offersOneFilterAndAnEmptyName()
 {
+    // Each place in the dialog's list has an icon, though no icon theme is there.
+    QTest::failOnWarning(QRegularExpression(u"null pixmap"_qs));
     QStringList filters;
     QStringList shownFilters;
     QString name = u"<not shown>"_qs;

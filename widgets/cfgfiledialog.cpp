@@ -5,10 +5,10 @@
 
 #include "installedgames.h"
 
-#include <QAbstractFileIconProvider>
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,10 +50,12 @@ void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
 }
 
 // Icons and types by name and kind alone: Qt's own provider reads a file's first bytes to tell
-// its type, and a file whose read blocks (as in /proc) would hang the dialog.
-class NameOnlyIconProvider : public QAbstractFileIconProvider {
+// its type, and a file whose read blocks (as in /proc) would hang the dialog. The kinds' icons
+// are the style's: an icon theme may have none that Qt can read, and the places list would scale
+// a null pixmap for each entry.
+class NameOnlyIconProvider : public QFileIconProvider {
 public:
-    QIcon icon(IconType type) const override { return QAbstractFileIconProvider::icon(type); }
+    using QFileIconProvider::icon;
     QIcon icon(const QFileInfo &info) const override
     {
         return icon(info.isDir() ? IconType::Folder : IconType::File);
