@@ -126,7 +126,7 @@ AnimationDialog::AnimationDialog(const QString &name, QWidget *parent)
         tr("Holds none of your keys back; chat goes through when the presses are more than "
            "0.8 s apart."),
         Qt::ToolTipRole);
-    m_key = named(new QLineEdit(u"F5"_qs, this), "keyEdit");
+    m_key = named(new QLineEdit(AnimationSettings().key, this), "keyEdit");
     m_prefix = named(new QLineEdit(u"tm"_qs, this), "prefixEdit");
     m_prefix->setToolTip(tr("Begins the names of the variables the script sets, so that two "
                             "animations in one script keep apart."));

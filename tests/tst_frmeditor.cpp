@@ -1041,6 +1041,15 @@ void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
     auto *dialog = editor()->findChild<AnimationDialog *>();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->text(), name);
+    // The key a key-step animation binds is free: no command of Tintmark's takes it, nor do the
+    // games' own configs, which bind F1, F2, F4 and F12.
+    const QKeySequence key(dialog->findChild<QLineEdit *>(QStringLiteral("keyEdit"))->text());
+    for (const QWidget *window : { editor(), m_mainWindow }) {
+        for (const QAction *action : window->findChildren<QAction *>())
+            QVERIFY2(!action->shortcuts().contains(key), qPrintable(action->text()));
+    }
+    QVERIFY(
+        !QList<QKeySequence>({ Qt::Key_F1, Qt::Key_F2, Qt::Key_F4, Qt::Key_F12 }).contains(key));
     const QString animation = dialog->script();
     QPushButton *insert = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
     QVERIFY(insert->isEnabled());

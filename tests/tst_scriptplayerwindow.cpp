@@ -284,7 +284,7 @@ void tst_ScriptPlayerWindow::animationDialogPlaysAndOffersAShorterForm()
 
     // One step for each press of a key: a bind, no loop.
     qobject_cast<QComboBox *>(find("formBox"))->setCurrentIndex(1);
-    QVERIFY(dialog.script().endsWith(u"\nbind F5 \"vstr tmstep\""_qs));
+    QVERIFY(dialog.script().endsWith(u"\nbind F7 \"vstr tmstep\""_qs));
     QVERIFY(insert->isEnabled());
     QVERIFY(!find("delaySpin")->isEnabled());
 
