@@ -9,6 +9,7 @@
 #include "treefile.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -213,10 +214,14 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     QFile saved(main + u"/sniper.cfg"_qs);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("set name ^1Sniper\r\n"));
-    const auto *notice = window.findChild<QLabel *>(u"saveNotice"_qs);
+    auto *notice = window.findChild<QLabel *>(u"saveNotice"_qs);
     QVERIFY(notice && notice->isVisible());
     QVERIFY2(notice->text().contains(u"type: /exec sniper.cfg"_qs), qPrintable(notice->text()));
     QCOMPARE(chooser.messages, QStringList());
+    // Its command copied, it says so.
+    emit notice->linkActivated(u"copy"_qs);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"/exec sniper.cfg"_qs);
+    QVERIFY2(notice->text().contains(u"Copied /exec sniper.cfg"_qs), qPrintable(notice->text()));
     // The player's next key in the window ends the notice.
     QTest::keyClick(window.findChild<QLineEdit *>(u"Text1"_qs), Qt::Key_X);
     QVERIFY(!notice->isVisible());

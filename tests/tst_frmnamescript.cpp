@@ -79,6 +79,7 @@ private slots:
     void enterAndEscapePressNothing();
     void cancelIsSilent();
     void savesTheNameAsItIsOnceTheDialogCloses();
+    void savesANameLongerThanTheGameKeeps_data();
     void savesANameLongerThanTheGameKeeps();
     void failedSaveWarnsAndNextSaveWorks();
     void failedWriteKeepsTheOldScript();
@@ -634,15 +635,33 @@ void tst_frmNameScript::savesTheNameAsItIsOnceTheDialogCloses()
     QCOMPARE(savedBytes(), QByteArray("set name ^2After\r\n"));
 }
 
+void tst_frmNameScript::savesANameLongerThanTheGameKeeps_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("40 bytes") << QByteArray("^1Forty^2characters^3long^4name^5for^6yo") << 40;
+    QTest::newRow("91 bytes") << QByteArray(
+        "^1Ninety^2one^3bytes^4long^5name^6that^7the^8game^9cuts^1off"
+        "^1after^2thirty^3one^4bytes^5of")
+                              << 91;
+}
+
 // The game cuts a name at 31 bytes, but the script holds what the player typed.
 void tst_frmNameScript::savesANameLongerThanTheGameKeeps()
 {
+    QFETCH(QByteArray, name);
+    QFETCH(int, bytes);
+    QCOMPARE(name.size(), bytes);
     m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
-    const QByteArray name = "^1Forty^2characters^3long^4name^5for^6yo";
-    QCOMPARE(name.size(), 40);
     QTest::keyClicks(nameBox(), QString::fromLatin1(name));
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(savedBytes(), "set name " + name + "\r\n");
+    // The notice says so whole, within the screen, its long lines wrapped.
+    const auto *notice = control<QLabel>("saveNotice");
+    QVERIFY(notice && notice->isVisible());
+    QVERIFY2(notice->text().contains(u"takes %1 bytes"_qs.arg(bytes)), qPrintable(notice->text()));
+    QVERIFY(m_window->screen()->availableGeometry().contains(notice->frameGeometry()));
+    QCOMPARE(clippedLabels(m_window.get()), QStringList());
 }
 
 void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
