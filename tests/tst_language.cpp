@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -108,6 +109,10 @@ void tst_Language::windowsSpeakTheLanguage()
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTRY_VERIFY2(clippedLabels(window).isEmpty(),
             qPrintable(window->objectName() + u": "_qs + clippedLabels(window).join(u", ")));
+        // A time in brackets inside brackets reads badly: "(0.56 s (140 ticks))".
+        const QRegularExpression nested(u"\\([^()]*\\("_qs);
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            QVERIFY2(!nested.match(label->text()).hasMatch(), qPrintable(label->text()));
     }
 }
 
