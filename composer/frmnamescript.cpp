@@ -562,11 +562,15 @@ void frmNameScript::addNameCommands(QMenu *menu)
     menu->addAction(m_pinAction);
     menu->addMenu(m_coloringMenu);
     menu->addMenu(m_gameNamesMenu);
-    // The game's own configs are read once, when first asked.
-    const bool namesFound = !m_saver.installedGames().namesInConfigs().isEmpty();
+    // The game's own configs are read once, when first asked. A greyed menu says which is
+    // missing: the game, its config, or a name in it.
+    InstalledGames &games = m_saver.installedGames();
+    const bool namesFound = !games.namesInConfigs().isEmpty();
     m_gameNamesMenu->setEnabled(namesFound);
     m_gameNamesMenu->setTitle(namesFound ? tr("&Names from the Games")
-                                         : tr("&Names from the Games (no game config found)"));
+            : games.games().isEmpty()    ? tr("&Names from the Games (no game found)")
+            : !games.hasConfigs()        ? tr("&Names from the Games (no game config found)")
+                                         : tr("&Names from the Games (no name in their configs)"));
 }
 
 void frmNameScript::fillColoringMenu()

@@ -90,6 +90,13 @@ QList<std::pair<GameFamily, QString>> InstalledGames::namesInConfigs()
     return names;
 }
 
+bool InstalledGames::hasConfigs()
+{
+    bool read = false;
+    runEachConfig([&read](const GameInstall &, const ConsoleRun &) { read = true; });
+    return read;
+}
+
 namespace {
 
 // The com_maxfps a config's run leaves, if it sets one; 0 caps nothing: frames of a

@@ -87,6 +87,8 @@ private slots:
     void tooltipPreviewsTheName();
     void swatchClickShowsThePreview();
     void nameMenuOffersTheGamesNames();
+    void nameMenuSaysWhyItOffersNoName_data();
+    void nameMenuSaysWhyItOffersNoName();
     void spaceOnAFocusedSwatchAppendsItsCode();
     void pastedCommandGivesItsName_data();
     void pastedCommandGivesItsName();
@@ -772,6 +774,37 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
     QCOMPARE(nameBox()->text(), u"^1Old \u00a7"_qs);
     // The player window and the animations go at the player's own frame rate.
     QCOMPARE(m_games->maxFpsInConfigs(), 125);
+}
+
+void tst_frmNameScript::nameMenuSaysWhyItOffersNoName_data()
+{
+    QTest::addColumn<bool>("game");
+    QTest::addColumn<QByteArray>("config"); // none when empty
+    QTest::addColumn<QString>("title");
+    QTest::newRow("no game") << false << QByteArray()
+                             << u"&Names from the Games (no game found)"_qs;
+    QTest::newRow("a game without a config")
+        << true << QByteArray() << u"&Names from the Games (no game config found)"_qs;
+    QTest::newRow("a config that sets no name")
+        << true << QByteArray("seta com_maxfps \"125\"\r\n")
+        << u"&Names from the Games (no name in their configs)"_qs;
+}
+
+void tst_frmNameScript::nameMenuSaysWhyItOffersNoName()
+{
+    QFETCH(bool, game);
+    QFETCH(QByteArray, config);
+    QFETCH(QString, title);
+    const QString main
+        = m_dir->path() + u"/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs;
+    if (game)
+        QVERIFY(writeTreeFile(main + u"/iw_00.iwd"_qs, {}));
+    if (!config.isEmpty())
+        QVERIFY(writeTreeFile(main + u"/players/one/config_mp.cfg"_qs, config));
+    emit control<QMenu>("nameMenu")->aboutToShow();
+    const QMenu *names = control<QMenu>("gameNamesMenu");
+    QCOMPARE(names->title(), title);
+    QVERIFY(!names->isEnabled());
 }
 
 void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()
