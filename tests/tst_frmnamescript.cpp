@@ -92,6 +92,8 @@ private slots:
     void spaceOnAFocusedSwatchAppendsItsCode();
     void pastedCommandGivesItsName_data();
     void pastedCommandGivesItsName();
+    void pasteLongerThanTheBoxSaysWhereItIsCut_data();
+    void pasteLongerThanTheBoxSaysWhereItIsCut();
     void shiftClickColorsTheSelection_data();
     void shiftClickColorsTheSelection();
     void pinnedPreviewFollowsTheName();
@@ -859,6 +861,39 @@ void tst_frmNameScript::pastedCommandGivesItsName()
     QCOMPARE(nameBox()->text(), name + u"^1"_qs);
     nameBox()->undo();
     QCOMPARE(nameBox()->text(), name);
+}
+
+void tst_frmNameScript::pasteLongerThanTheBoxSaysWhereItIsCut_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("leftOut"); // as the tooltip says it; none when nothing is
+    const QString a99(99, u'A');
+    QTest::newRow("a name") << QString(120, u'A') << QString(100, u'A') << u"AAAAAAAAAAAA\u2026"_qs;
+    QTest::newRow("a color code cut in half") << a99 + u"^1B"_qs << a99 << u"^1B"_qs;
+    QTest::newRow("a command whose name fits")
+        << u"/name "_qs + QString(97, u'A') << QString(97, u'A') << QString();
+    QTest::newRow("a command whose name does not fit")
+        << u"/name "_qs + a99 + u"^2x"_qs << a99 << u"^2x"_qs;
+}
+
+// The box holds 100 characters: a longer paste is cut there, never in a color code, and said.
+void tst_frmNameScript::pasteLongerThanTheBoxSaysWhereItIsCut()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, name);
+    QFETCH(QString, leftOut);
+    nameBox()->setFocus();
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(nameBox()->text(), name);
+    QVERIFY(QToolTip::isVisible() || leftOut.isEmpty());
+    if (leftOut.isEmpty())
+        QVERIFY2(!QToolTip::text().contains(u"left out"_qs), qPrintable(QToolTip::text()));
+    else
+        QVERIFY2(QToolTip::text().contains(u"\u201c%1\u201d was left out"_qs.arg(leftOut)),
+            qPrintable(QToolTip::text()));
+    QToolTip::hideText();
 }
 
 void tst_frmNameScript::shiftClickColorsTheSelection_data()
