@@ -369,7 +369,7 @@ bool frmEditor::settleChanges()
 {
     if (!txtEditor->document()->isModified())
         return true;
-    switch (m_opener.askToSaveChanges(this)) {
+    switch (m_opener.askToSaveChanges(this, m_scriptPath)) {
     case PlayerDialogs::ChangesAnswer::Save:
         return saveScript(true);
     case PlayerDialogs::ChangesAnswer::Discard:

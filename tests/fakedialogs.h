@@ -32,9 +32,10 @@ public:
         ++recoverQuestions;
         return recover;
     }
-    ChangesAnswer askToSaveChanges(QWidget *) override
+    ChangesAnswer askToSaveChanges(QWidget *, const QString &script) override
     {
         ++saveQuestions;
+        changedScript = script;
         return changesAnswer;
     }
     QString chooseSavePath(QWidget *) override
@@ -64,6 +65,7 @@ public:
     int questions = 0;
     ChangesAnswer changesAnswer = ChangesAnswer::Cancel;
     int saveQuestions = 0;
+    QString changedScript; // the script the last question named
     bool readAsUtf8 = false;
     int utf8Questions = 0;
     QStringList utf8Respellings;

@@ -38,6 +38,8 @@ private slots:
     void typedNameGetsTheExtensionExecAdds();
     void replacingAFileAsksFirst();
     void savesIntoTheGameAndSaysHowToRunIt();
+    void askingToSaveChangesNamesTheScript_data();
+    void askingToSaveChangesNamesTheScript();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -248,6 +250,29 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     QCOMPARE(chooser.chooseOpenPath(&window), m_dir->filePath(u"x.cfg"_qs));
     QCOMPARE(startsIn(false), m_dir->path());
     QCOMPARE(startsIn(true), main);
+}
+
+void tst_CfgFileDialog::askingToSaveChangesNamesTheScript_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("a new script") << QString() << u"Save changes to the new script?"_qs;
+    QTest::newRow("an opened script")
+        << u"/home/player/cod2/main/animated.cfg"_qs << u"Save changes to animated.cfg?"_qs;
+}
+
+void tst_CfgFileDialog::askingToSaveChangesNamesTheScript()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, question);
+    QString asked;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        asked = box->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    CfgFileDialog dialogs(*m_games);
+    QCOMPARE(dialogs.askToSaveChanges(nullptr, script), PlayerDialogs::ChangesAnswer::Cancel);
+    QCOMPARE(asked, question);
 }
 
 QTEST_MAIN(tst_CfgFileDialog)

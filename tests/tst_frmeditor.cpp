@@ -539,6 +539,9 @@ void tst_frmEditor::closingAsksAboutChanges()
         QCOMPARE(window->close(), closes);
     }
     QCOMPARE(m_dialogs.saveQuestions, change == u"none" || change.endsWith(u"undone") ? 0 : 1);
+    // The question names the script, or asks about a new one.
+    QCOMPARE(m_dialogs.changedScript,
+        change.endsWith(u"opened") ? m_dir->filePath(u"animated.cfg"_qs) : QString());
     QCOMPARE(m_dialogs.messages.size(), saveAs.startsWith(u"missing") ? 1 : 0);
     if (closes && !sessionEnds)
         QTRY_VERIFY(!window);

@@ -163,9 +163,11 @@ bool CfgFileDialog::confirmReplacingChanges(QWidget *parent)
     return question.exec() == QMessageBox::Open;
 }
 
-PlayerDialogs::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
+PlayerDialogs::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent, const QString &script)
 {
-    QMessageBox question(QMessageBox::Question, tr("Tintmark"), tr("Save changes to the script?"),
+    QMessageBox question(QMessageBox::Question, tr("Tintmark"),
+        script.isEmpty() ? tr("Save changes to the new script?")
+                         : tr("Save changes to %1?").arg(QFileInfo(script).fileName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     question.setDefaultButton(QMessageBox::Save);
     // Keys for each answer, as the player reads them.

@@ -24,7 +24,7 @@ public:
     QString chooseSavePath(QWidget *parent) override;
     QString chooseOpenPath(QWidget *parent) override;
     bool confirmReplacingChanges(QWidget *parent) override;
-    ChangesAnswer askToSaveChanges(QWidget *parent) override;
+    ChangesAnswer askToSaveChanges(QWidget *parent, const QString &script) override;
     void rememberFolderOf(QWidget *window, const QString &savedPath) override;
     bool confirmRecovering(QWidget *parent, const QDateTime &written) override;
     bool confirmOpeningLargeScript(QWidget *parent, const QString &path) override;

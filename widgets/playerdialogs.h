@@ -27,7 +27,8 @@ public:
     // True when the player agrees to replace text they changed and did not save.
     virtual bool confirmReplacingChanges(QWidget *parent) = 0;
     // Whether text the player changed is saved before its window closes, let go, or kept open.
-    virtual ChangesAnswer askToSaveChanges(QWidget *parent) = 0;
+    // script: the file the text came from or went to last, empty for a new script.
+    virtual ChangesAnswer askToSaveChanges(QWidget *parent, const QString &script) = 0;
     // True when the player recovers the script a program that ended without saving it left,
     // written at that time; false when they discard it.
     virtual bool confirmRecovering(QWidget *parent, const QDateTime &written) = 0;
