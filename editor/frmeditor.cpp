@@ -350,11 +350,9 @@ void frmEditor::cmdSave_Click() { saveScript(); }
 bool frmEditor::saveScript(bool toTheSameFile)
 {
     const CfgWriter::TextSource text = [this] { return scriptText(); };
-    QString path = m_scriptPath;
-    if (!toTheSameFile || path.isEmpty())
-        path = m_saver.save(this, text);
-    else if (!m_saver.saveTo(this, path, text))
-        path.clear();
+    const QString path = !toTheSameFile || m_scriptPath.isEmpty()
+        ? m_saver.save(this, text)
+        : m_saver.saveTo(this, m_scriptPath, text);
     if (path.isEmpty())
         return false;
     m_scriptPath = path;

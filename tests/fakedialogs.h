@@ -53,6 +53,16 @@ public:
         return readAsUtf8;
     }
     void reportFailure(QWidget *, const QString &message) override { messages << message; }
+    bool offerSavingElsewhere(QWidget *, const QString &message) override
+    {
+        messages << message;
+        return !elsewherePath.isEmpty();
+    }
+    QString chooseSavePathElsewhere(QWidget *) override
+    {
+        ++elsewhereCalls;
+        return elsewherePath;
+    }
 
     QString path;
     int recoverQuestions = 0;
@@ -70,6 +80,10 @@ public:
     int utf8Questions = 0;
     QStringList utf8Respellings;
     QStringList messages; // the failures the player would be shown
+    // After a folder that cannot be written, where the player saves instead; none when they
+    // cancel the offer to.
+    QString elsewherePath;
+    int elsewhereCalls = 0;
 };
 
 #endif // FAKEDIALOGS_H

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +39,7 @@ private slots:
     void typedNameGetsTheExtensionExecAdds();
     void replacingAFileAsksFirst();
     void savesIntoTheGameAndSaysHowToRunIt();
+    void savingElsewhereStartsInTheDocuments();
     void askingToSaveChangesNamesTheScript_data();
     void askingToSaveChangesNamesTheScript();
 
@@ -250,6 +252,29 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     QCOMPARE(chooser.chooseOpenPath(&window), m_dir->filePath(u"x.cfg"_qs));
     QCOMPARE(startsIn(false), m_dir->path());
     QCOMPARE(startsIn(true), main);
+}
+
+// After a folder that cannot be written, the offer to save elsewhere and the Save dialog in the
+// player's documents.
+void tst_CfgFileDialog::savingElsewhereStartsInTheDocuments()
+{
+    QString offered;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        offered = box->text();
+        box->defaultButton()->click();
+    });
+    CfgFileDialog dialogs(*m_games);
+    QVERIFY(dialogs.offerSavingElsewhere(nullptr, u"Cannot save /gone/a.cfg"_qs));
+    QCOMPARE(offered, u"Cannot save /gone/a.cfg"_qs);
+
+    QString startedIn;
+    whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        startedIn = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    QVERIFY(dialogs.chooseSavePathElsewhere(nullptr).isEmpty());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(startedIn, QDir(documents).exists() ? documents : QDir::homePath());
 }
 
 void tst_CfgFileDialog::askingToSaveChangesNamesTheScript_data()

@@ -83,6 +83,8 @@ private slots:
     void savesANameLongerThanTheGameKeeps();
     void failedSaveWarnsAndNextSaveWorks();
     void failedWriteKeepsTheOldScript();
+    void aFolderThatCannotBeWrittenOffersToSaveElsewhere_data();
+    void aFolderThatCannotBeWrittenOffersToSaveElsewhere();
     void closingEndsTheProgram();
     void tooltipPreviewsTheName();
     void swatchClickShowsThePreview();
@@ -711,6 +713,30 @@ void tst_frmNameScript::failedWriteKeepsTheOldScript()
     QCOMPARE(nameBox()->text(), u"^2New"_qs);
     // Once the fault is gone, the same save works.
     QVERIFY2(saved.savedAfter.contains("^2New"), saved.savedAfter.constData());
+}
+
+void tst_frmNameScript::aFolderThatCannotBeWrittenOffersToSaveElsewhere_data()
+{
+    QTest::addColumn<QString>("elsewhere"); // where the player saves instead; none if they do not
+    QTest::newRow("saved elsewhere") << u"player.cfg"_qs;
+    QTest::newRow("the offer declined") << QString();
+}
+
+void tst_frmNameScript::aFolderThatCannotBeWrittenOffersToSaveElsewhere()
+{
+    QFETCH(QString, elsewhere);
+    QTest::keyClicks(nameBox(), "Player");
+    // A folder that has gone, as a removed USB stick's.
+    m_dialogs.path = m_dir->filePath(u"gone/player.cfg"_qs);
+    m_dialogs.elsewherePath = elsewhere.isEmpty() ? QString() : m_dir->filePath(elsewhere);
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages.first().contains(QDir::toNativeSeparators(m_dialogs.path)),
+        qPrintable(m_dialogs.messages.first()));
+    QCOMPARE(m_dialogs.elsewhereCalls, elsewhere.isEmpty() ? 0 : 1);
+    QFile saved(m_dialogs.elsewherePath);
+    QCOMPARE(saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray(),
+        elsewhere.isEmpty() ? QByteArray() : QByteArray("set name Player\r\n"));
 }
 
 void tst_frmNameScript::closingEndsTheProgram()

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QStandardPaths>
 
 namespace {
 
@@ -125,18 +126,32 @@ void CfgFileDialog::rememberFolderOf(QWidget *window, const QString &path)
     QSettings().setValue(lastSavedKey + windowName(window), QFileInfo(path).absolutePath());
 }
 
-QString CfgFileDialog::chooseSavePath(QWidget *parent)
+void CfgFileDialog::prepareSave(QFileDialog &dialog, QWidget *parent)
 {
-    // A fresh dialog each time, so the name field starts empty. The games' exec adds ".cfg" to a
-    // name without an extension, so the dialog does too: the file saved is the one exec runs, and
-    // the question before replacing a file names that file.
-    QFileDialog dialog(parent);
+    // The games' exec adds ".cfg" to a name without an extension, so the dialog does too: the file
+    // saved is the one exec runs, and the question before replacing a file names that file.
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filter as the program has always written it, in every language.
     dialog.setNameFilter(QStringLiteral("Name CFG(*.cfg)"));
     dialog.setDefaultSuffix(QStringLiteral("cfg"));
     prepare(dialog, parent);
+}
+
+QString CfgFileDialog::chooseSavePath(QWidget *parent)
+{
+    // A fresh dialog each time, so the name field starts empty.
+    QFileDialog dialog(parent);
+    prepareSave(dialog, parent);
+    return chosenPath(dialog);
+}
+
+QString CfgFileDialog::chooseSavePathElsewhere(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    prepareSave(dialog, parent);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     return chosenPath(dialog);
 }
 
@@ -231,4 +246,17 @@ bool CfgFileDialog::confirmReadingAsUtf8(
 void CfgFileDialog::reportFailure(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(parent, tr("Tintmark"), message);
+}
+
+bool CfgFileDialog::offerSavingElsewhere(QWidget *parent, const QString &message)
+{
+    QMessageBox warning(
+        QMessageBox::Warning, tr("Tintmark"), message, QMessageBox::NoButton, parent);
+    warning.setInformativeText(tr("This folder cannot be written. Save the script in another "
+                                  "one, such as your documents?"));
+    QPushButton *elsewhere = warning.addButton(tr("Save &Elsewhere..."), QMessageBox::AcceptRole);
+    warning.addButton(tr("&Cancel"), QMessageBox::RejectRole);
+    warning.setDefaultButton(elsewhere);
+    warning.exec();
+    return warning.clickedButton() == elsewhere;
 }

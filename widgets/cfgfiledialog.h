@@ -22,6 +22,7 @@ public:
     explicit CfgFileDialog(InstalledGames &games);
 
     QString chooseSavePath(QWidget *parent) override;
+    QString chooseSavePathElsewhere(QWidget *parent) override;
     QString chooseOpenPath(QWidget *parent) override;
     bool confirmReplacingChanges(QWidget *parent) override;
     ChangesAnswer askToSaveChanges(QWidget *parent, const QString &script) override;
@@ -31,10 +32,12 @@ public:
     bool confirmReadingAsUtf8(QWidget *parent, const QString &path, CodePage codePage,
         const QStringList &respellings) override;
     void reportFailure(QWidget *parent, const QString &message) override;
+    bool offerSavingElsewhere(QWidget *parent, const QString &message) override;
 
 private:
     // parent: the window whose save or open it is.
     void prepare(QFileDialog &dialog, QWidget *parent);
+    void prepareSave(QFileDialog &dialog, QWidget *parent);
     QString chosenPath(QFileDialog &dialog);
 
     InstalledGames &m_games;

@@ -23,6 +23,8 @@ public:
 
     // The chosen path, or an empty string when the player cancelled.
     virtual QString chooseSavePath(QWidget *parent) = 0;
+    // The same, starting in the player's own documents: after a folder that could not be written.
+    virtual QString chooseSavePathElsewhere(QWidget *parent) = 0;
     virtual QString chooseOpenPath(QWidget *parent) = 0;
     // True when the player agrees to replace text they changed and did not save.
     virtual bool confirmReplacingChanges(QWidget *parent) = 0;
@@ -49,6 +51,9 @@ public:
     // Tells the player that a save or an open failed, or why a window does not do what it was
     // asked.
     virtual void reportFailure(QWidget *parent, const QString &message) = 0;
+    // Tells the player that a save failed in a folder that cannot be written, and asks whether
+    // to save elsewhere. True when they want to.
+    virtual bool offerSavingElsewhere(QWidget *parent, const QString &message) = 0;
 };
 
 #endif // PLAYERDIALOGS_H
