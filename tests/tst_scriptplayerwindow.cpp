@@ -41,6 +41,7 @@ private slots:
     void teamCodesShowInTheTeamsColors_data();
     void teamCodesShowInTheTeamsColors();
     void timelineAndWarningsLeadToTheirLines();
+    void selectedNameIsReadable();
     void scriptWithoutWarningsSaysSo();
     void animationDialogPlaysAndOffersAShorterForm();
     void othersSeeTheNamesOfTheServersSnapshots();
@@ -241,6 +242,36 @@ void tst_ScriptPlayerWindow::timelineAndWarningsLeadToTheirLines()
     QVERIFY(split->isEnabled());
     split->click();
     QCOMPARE(splits.takeFirst(), (QVariantList { 2, 14 }));
+}
+
+// The names in the timeline have room, and a selected one keeps its colors on the dark ground,
+// the selection's frame clear of its letters.
+void tst_ScriptPlayerWindow::selectedNameIsReadable()
+{
+    m_window->setScript(u"set name ^1MMMM\r\nwait 20\r\nset name ^2WWWW\r\n"_qs);
+    auto *timeline = control<QTreeWidget>("timeline");
+    QVERIFY(timeline->columnWidth(2) >= timeline->columnWidth(0));
+    timeline->setCurrentItem(timeline->topLevelItem(0));
+    QVERIFY(timeline->topLevelItem(0)->isSelected());
+    const QRect cell = timeline->visualRect(timeline->model()->index(0, 2));
+    const QImage drawn = timeline->viewport()->grab(cell).toImage();
+    QRect letters;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (drawn.pixelColor(x, y) == QColor(255, 0, 0))
+                letters |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(!letters.isEmpty());
+    QVERIFY(drawn.rect().adjusted(2, 2, -2, -2).contains(letters));
+    const QPalette palette = timeline->palette();
+    const QList<QColor> selection { palette.color(QPalette::Active, QPalette::Highlight),
+        palette.color(QPalette::Inactive, QPalette::Highlight) };
+    const QRect aroundLetters = letters.adjusted(-1, -1, 1, 1);
+    for (int y = aroundLetters.top(); y <= aroundLetters.bottom(); ++y) {
+        for (int x = aroundLetters.left(); x <= aroundLetters.right(); ++x)
+            QVERIFY(!selection.contains(drawn.pixelColor(x, y)));
+    }
 }
 
 void tst_ScriptPlayerWindow::scriptWithoutWarningsSaysSo()
