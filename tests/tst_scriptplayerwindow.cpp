@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -46,6 +47,7 @@ private slots:
     void animationDialogPlaysAndOffersAShorterForm();
     void othersSeeTheNamesOfTheServersSnapshots();
     void manyKeysFitTheWindow();
+    void narrowWindowKeepsEveryControl();
     void animationDialogSaysWhatItsPaceCosts();
     void animationDialogRemembersAndCountsItsNames();
 
@@ -378,6 +380,40 @@ void tst_ScriptPlayerWindow::manyKeysFitTheWindow()
     QVERIFY(!more->menu()->findChild<QAction *>(u"key_k2999"_qs));
     control<QPushButton>("key_k2999")->click();
     QCOMPARE(shownName(), u"^1Last"_qs);
+}
+
+// Beside the editor on a small or magnified screen, the window is narrow: its rows wrap, each
+// control whole and none over another.
+void tst_ScriptPlayerWindow::narrowWindowKeepsEveryControl()
+{
+    m_window->setScript(u"bind F7 \"set name ^1A\"\r\nbind k \"set name ^2B\"\r\n"_qs);
+    const int width = 380;
+    m_window->layout()->activate();
+    m_window->resize(width, m_window->layout()->totalMinimumHeightForWidth(width));
+    m_window->layout()->activate();
+    QCOMPARE(m_window->width(), width);
+    // Which control it is, for a failure to say.
+    const auto describe = [](const QWidget *control) {
+        const auto *label = qobject_cast<const QLabel *>(control);
+        const auto *button = qobject_cast<const QAbstractButton *>(control);
+        return QLatin1String(control->metaObject()->className()) + u' '
+            + (label         ? label->text()
+                    : button ? button->text()
+                             : control->objectName());
+    };
+    QList<std::pair<QRect, QString>> taken;
+    for (const QWidget *control : m_window->findChildren<QWidget *>()) {
+        const bool aControl = qobject_cast<const QAbstractButton *>(control)
+            || qobject_cast<const QComboBox *>(control) || qobject_cast<const QSpinBox *>(control)
+            || qobject_cast<const QLabel *>(control);
+        if (!aControl || !control->isVisibleTo(m_window.get()))
+            continue;
+        const QRect rect(control->mapTo(m_window.get(), QPoint()), control->size());
+        QVERIFY2(m_window->rect().contains(rect), qPrintable(describe(control)));
+        for (const auto &[other, name] : std::as_const(taken))
+            QVERIFY2(!rect.intersects(other), qPrintable(name + u" and "_qs + describe(control)));
+        taken << std::pair(rect, describe(control));
+    }
 }
 
 void tst_ScriptPlayerWindow::animationDialogSaysWhatItsPaceCosts()
