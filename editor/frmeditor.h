@@ -4,6 +4,7 @@
 #ifndef FRMEDITOR_H
 #define FRMEDITOR_H
 
+#include <QMargins>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -76,6 +77,8 @@ private:
     bool saveScript(bool toTheSameFile = false);
     void showContextMenu(const QPoint &position);
     void placePlayerBeside();
+    // Whether the player window has the frame the window manager gives it.
+    bool playerIsFramed() const;
     void goToLine(int line);
     void splitLine(int line, int column);
     bool isDroppedScript(const QEvent *event) const;
@@ -99,6 +102,7 @@ private:
     // that the caret can reach: the save's own line break stands for it.
     bool m_lastLineBreakShown = false;
     QPointer<ScriptPlayerWindow> m_player; // made when first asked for
+    QMargins m_playerFrame; // the player's frame as its placement took it
     QTimer m_typingPause; // the player window follows the text once typing pauses
 };
 
