@@ -124,6 +124,8 @@ private slots:
     void openedScriptReachesThePlayerAsTheGameReadsIt();
     void insertsAnAnimationAtTheCaretAsOneUndoStep_data();
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
+    void insertAnimationOpensWithinTheScreen_data();
+    void insertAnimationOpensWithinTheScreen();
     void hoverPreviewsASetNameLine();
     void unsavedChangesAreCopiedUntilSavedOrLetGo();
     void asksBeforeOpeningWhatNoGameReads_data();
@@ -1062,6 +1064,32 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
     const auto *notice = editor()->findChild<QLabel *>(u"saveNotice"_qs);
     QVERIFY(notice);
     QCOMPARE(notice->text().contains(firstWarning), lastName.isEmpty());
+}
+
+void tst_frmEditor::insertAnimationOpensWithinTheScreen_data() { addScreenRows(); }
+
+// Whole on the screen, its buttons in view; the page scrolls where the screen is too small.
+void tst_frmEditor::insertAnimationOpensWithinTheScreen()
+{
+    QFETCH(QString, screenName);
+    QFETCH(QString, where);
+    QScreen *screen = screenName.isEmpty() ? nullptr : screenNamed(screenName);
+    if (!screenName.isEmpty() && !screen)
+        QSKIP("This platform has no such screen.");
+    handOff(u"^1Sniper^4Wolf"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    if (screen)
+        QVERIFY(placeEditor(screen, where));
+    QTest::keyClick(script(), Qt::Key_I, Qt::ControlModifier);
+    auto *dialog = editor()->findChild<AnimationDialog *>();
+    QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+    const QRect available = editor()->screen()->availableGeometry();
+    QVERIFY(available.contains(dialog->frameGeometry()));
+    for (const QAbstractButton *button : dialog->findChild<QDialogButtonBox *>()->buttons()) {
+        QVERIFY(button->isVisible());
+        QVERIFY(available.contains(QRect(button->mapToGlobal(QPoint()), button->size())));
+    }
+    dialog->reject();
 }
 
 void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep_data()

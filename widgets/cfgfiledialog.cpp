@@ -4,6 +4,7 @@
 #include "cfgfiledialog.h"
 
 #include "installedgames.h"
+#include "screenfit.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -103,8 +104,8 @@ void CfgFileDialog::prepare(QFileDialog &dialog, QWidget *parent)
     else
         dialog.setDirectory(QDir::homePath());
 
-    // Room for the places' names ("COD 2 main") and the file columns.
-    dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 480)));
+    // Room for the places' names ("COD 2 main") and the file columns, within the screen.
+    openWithinScreen(&dialog, dialog.sizeHint().expandedTo(QSize(820, 480)), parent);
     if (auto *splitter = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
         splitter->setSizes({ 200, 620 });
 }
