@@ -20,6 +20,7 @@
 #include "recentscripts.h"
 #include "scriptsaver.h"
 #include "setnameline.h"
+#include "singlelinevalidator.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -381,13 +382,84 @@ void frmNameScript::endUndoStep()
     Text1->setCursorPosition(at);
 }
 
+namespace {
+
+// A paste the name box cut at its length: it kept the first characters of the line.
+struct CutPaste {
+    QString line;
+    qsizetype kept = 0;
+};
+
+// The box cuts a paste that does not fit without a word, but the clipboard still holds the whole
+// line it took (up to a line break, as SingleLineValidator keeps it), and the kept part ends at
+// the caret. Typing adds one character at a time.
+std::optional<CutPaste> cutPasteIn(const QString &text, int caret, int maxLength)
+{
+    if (text.size() != maxLength)
+        return std::nullopt;
+    for (const QClipboard::Mode mode : { QClipboard::Clipboard, QClipboard::Selection }) {
+        const QString line
+            = SingleLineValidator::firstLine(QGuiApplication::clipboard()->text(mode)).toString();
+        const QStringView upToCaret = QStringView(text).first(caret);
+        for (qsizetype kept = std::min<qsizetype>(caret, line.size() - 1); kept >= 2; --kept) {
+            if (upToCaret.endsWith(QStringView(line).first(kept)))
+                return CutPaste { line, kept };
+        }
+    }
+    return std::nullopt;
+}
+
+// What fits of text in room characters, with no color code cut in half: the game would show its
+// caret alone.
+QString fitting(QStringView text, qsizetype room)
+{
+    qsizetype end = 0;
+    while (end < text.size()) {
+        // A caret takes the next character with it, whatever it is.
+        const qsizetype next = end + (text[end] == u'^' && end + 1 < text.size() ? 2 : 1);
+        if (next > room)
+            break;
+        end = next;
+    }
+    return text.first(end).toString();
+}
+
+} // namespace
+
 void frmNameScript::takeNameFromPastedCommand(const QString &before, const QString &after)
 {
-    // A paste, not typing: more than one character at once. Web colorizers hand out the console
-    // command ("/name ^1S^2n"); the name is what the game's console would set from it.
-    if (after.size() < before.size() + 2)
+    const int caret = Text1->cursorPosition();
+    const std::optional<CutPaste> cut = cutPasteIn(after, caret, Text1->maxLength());
+    // A paste, not typing: more than one character at once.
+    if (!cut && after.size() < before.size() + 2)
         return;
-    QStringView line = QStringView(after).trimmed();
+    // The text around a cut paste.
+    const QString ahead = after.first(caret - (cut ? cut->kept : 0));
+    const QString behind = after.sliced(caret);
+    const auto take = [this](const QString &text) {
+        endUndoStep();
+        Text1->selectAll();
+        Text1->insert(text);
+        endUndoStep();
+    };
+    // Said where, as the player cannot see what the box left out.
+    const auto whereCut = [this](QStringView text, qsizetype kept) {
+        constexpr qsizetype shown = 12; // characters each side of the cut
+        const QStringView keptPart = text.first(kept);
+        const QStringView leftOut = text.sliced(kept);
+        return tr("The box holds %1 characters: the paste was cut after \u201c%2\u201d, and "
+                  "\u201c%3\u201d was left out.")
+            .arg(Text1->maxLength())
+            .arg(keptPart.size() > shown ? u'\u2026' + keptPart.last(shown).toString()
+                                         : keptPart.toString(),
+                leftOut.size() > shown ? leftOut.first(shown).toString() + u'\u2026'
+                                       : leftOut.toString());
+    };
+
+    // Web colorizers hand out the console command ("/name ^1S^2n"); the name is what the game's
+    // console would set from it.
+    const QString whole = cut ? ahead + cut->line + behind : after;
+    QStringView line = QStringView(whole).trimmed();
     if (line.startsWith(u'/') || line.startsWith(u'\\'))
         line = line.sliced(1);
     const bool setsTheName = std::ranges::any_of(
@@ -395,15 +467,23 @@ void frmNameScript::takeNameFromPastedCommand(const QString &before, const QStri
         [line](QStringView command) { return line.startsWith(command, Qt::CaseInsensitive); });
     const std::optional<QString> name
         = setsTheName ? SetNameLine::nameSetBy(line) : std::optional<QString>();
-    if (!name || name->isEmpty())
+    QString said;
+    if (name && !name->isEmpty()) {
+        const QString fit = fitting(*name, Text1->maxLength());
+        take(fit);
+        said = tr("The pasted command sets the name %1: the box holds the name alone.").arg(*name);
+        if (fit.size() < name->size())
+            said += u'\n' + whereCut(*name, fit.size());
+    } else if (cut) {
+        const QString fit = fitting(cut->line, cut->kept);
+        if (fit.size() < cut->kept)
+            take(ahead + fit + behind);
+        said = whereCut(cut->line, fit.size());
+    } else {
         return;
-    endUndoStep();
-    Text1->selectAll();
-    Text1->insert(name->left(Text1->maxLength()));
-    endUndoStep();
-    QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())),
-        tr("The pasted command sets the name %1: the box holds the name alone.").arg(*name), Text1,
-        {}, previewDisplayTime);
+    }
+    QToolTip::showText(
+        Text1->mapToGlobal(QPoint(0, Text1->height())), said, Text1, {}, previewDisplayTime);
 }
 
 void frmNameScript::colorSelection(const QString &colorCode)
@@ -577,11 +657,15 @@ void frmNameScript::addNameCommands(QMenu *menu)
     menu->addAction(m_pinAction);
     menu->addMenu(m_coloringMenu);
     menu->addMenu(m_gameNamesMenu);
-    // The game's own configs are read once, when first asked.
-    const bool namesFound = !m_saver.installedGames().namesInConfigs().isEmpty();
+    // The game's own configs are read once, when first asked. A greyed menu says which is
+    // missing: the game, its config, or a name in it.
+    InstalledGames &games = m_saver.installedGames();
+    const bool namesFound = !games.namesInConfigs().isEmpty();
     m_gameNamesMenu->setEnabled(namesFound);
     m_gameNamesMenu->setTitle(namesFound ? tr("&Names from the Games")
-                                         : tr("&Names from the Games (no game config found)"));
+            : games.games().isEmpty()    ? tr("&Names from the Games (no game found)")
+            : !games.hasConfigs()        ? tr("&Names from the Games (no game config found)")
+                                         : tr("&Names from the Games (no name in their configs)"));
 }
 
 void frmNameScript::fillColoringMenu()

@@ -82,7 +82,8 @@ private:
     static QString withoutWhatTheGameDrops(QString name);
     // Ends the name box's undo step here: the next change is a step of its own.
     void endUndoStep();
-    // A pasted console command that sets a name ("/name ^1S^2n") gives the name alone.
+    // A pasted console command that sets a name ("/name ^1S^2n") gives the name alone; a paste
+    // longer than the box is cut before a color code it would split, and where is said.
     void takeNameFromPastedCommand(const QString &before, const QString &after);
     // Colors the selected part of the name, the rest keeping the color it had.
     void colorSelection(const QString &colorCode);

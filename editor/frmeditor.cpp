@@ -4,6 +4,7 @@
 #include "frmeditor.h"
 
 #include "animationdialog.h"
+#include "besideplacement.h"
 #include "consolerules.h"
 #include "editionmenu.h"
 #include "filetext.h"
@@ -18,6 +19,7 @@
 #include "recoverycopy.h"
 #include "scriptopener.h"
 #include "scriptplayerwindow.h"
+#include "screenfit.h"
 #include "scriptsaver.h"
 #include "scripttemplate.h"
 #include "setnameline.h"
@@ -278,9 +280,14 @@ bool frmEditor::isDroppedScript(const QEvent *event) const
 bool frmEditor::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_player) {
-        if (event->type() == QEvent::WindowActivate) {
+        // Once the window manager has framed the player, its own frame counts: placed again if
+        // it is not the editor's.
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
+            && playerIsFramed()) {
             m_player->removeEventFilter(this);
-            placePlayerBeside();
+            if (frameMarginsOf(m_player) != m_playerFrame)
+                placePlayerBeside();
         }
         return false;
     }
@@ -365,11 +372,9 @@ void frmEditor::cmdSave_Click() { saveScript(); }
 bool frmEditor::saveScript(bool toTheSameFile)
 {
     const CfgWriter::TextSource text = [this] { return scriptText(); };
-    QString path = m_scriptPath;
-    if (!toTheSameFile || path.isEmpty())
-        path = m_saver.save(this, text);
-    else if (!m_saver.saveTo(this, path, text))
-        path.clear();
+    const QString path = !toTheSameFile || m_scriptPath.isEmpty()
+        ? m_saver.save(this, text)
+        : m_saver.saveTo(this, m_scriptPath, text);
     if (path.isEmpty())
         return false;
     setScriptPath(path);
@@ -384,7 +389,7 @@ bool frmEditor::settleChanges()
 {
     if (!txtEditor->document()->isModified())
         return true;
-    switch (m_opener.askToSaveChanges(this)) {
+    switch (m_opener.askToSaveChanges(this, m_scriptPath)) {
     case PlayerDialogs::ChangesAnswer::Save:
         return saveScript(true);
     case PlayerDialogs::ChangesAnswer::Discard:
@@ -461,7 +466,6 @@ void frmEditor::playScript()
         // Placed with the script in it, at the size its content takes.
         updatePlayer();
         placePlayerBeside();
-        // Once the window manager has framed it, at its first activation, its own frame counts.
         m_player->installEventFilter(this);
     }
     updatePlayer();
@@ -472,35 +476,48 @@ void frmEditor::playScript()
     m_player->play();
 }
 
+bool frmEditor::playerIsFramed() const
+{
+    // A window manager that frames the editor frames the player too, once it is shown.
+    return m_player->isVisible()
+        && (!frameMarginsOf(m_player).isNull() || frameMarginsOf(this).isNull());
+}
+
 void frmEditor::placePlayerBeside()
 {
-    // Right of the editor, else left of it, within the screen: the player shows the script's
-    // lines and the editor must stay in view to follow them.
-    const QRect editor = frameGeometry();
-    const QRect screen = this->screen()->availableGeometry();
-    // The player has no frame before it shows: take the editor's. Its layout may need more than
-    // the size it asks for, and the screen may have less.
-    const QSize frame = m_player->isVisible() ? m_player->frameGeometry().size() - m_player->size()
-                                              : editor.size() - this->size();
+    // Beside the editor, else clear of its text: the player shows the script's lines and the
+    // editor's text must stay in view to follow them. Before the player is framed, the editor's
+    // frame stands for its own.
+    m_playerFrame = playerIsFramed() ? frameMarginsOf(m_player) : frameMarginsOf(this);
     m_player->ensurePolished();
-    m_player->layout()->activate();
-    m_player->resize(
-        m_player->size().expandedTo(m_player->minimumSizeHint()).boundedTo(screen.size() - frame));
-    const QSize size = m_player->size() + frame;
-    QPoint at(editor.right() + 1, editor.top());
-    if (at.x() + size.width() - 1 > screen.right())
-        at.setX(editor.left() - size.width());
-    at.setX(std::clamp(
-        at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width() + 1)));
-    at.setY(std::clamp(
-        at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height() + 1)));
+    QLayout *layout = m_player->layout();
+    layout->activate();
+    BesidePlacement placement;
+    placement.screen = screen()->availableGeometry();
+    placement.beside = frameGeometry();
+    placement.keepClear = QRect(txtEditor->mapToGlobal(QPoint()), txtEditor->size());
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() == Qt::Window && window != this
+            && window != m_player)
+            placement.mayCover << window->frameGeometry();
+    }
+    placement.frame = m_playerFrame;
+    placement.wanted = m_player->size();
+    placement.minimumWidth = m_player->minimumSizeHint().width();
+    placement.minimumHeightAt = [layout](int width) {
+        return std::max(
+            layout->totalMinimumHeightForWidth(width), layout->totalMinimumSize().height());
+    };
+    const QRect placed = placement.place();
+    const QSize client = placed.size().shrunkBy(m_playerFrame);
     if (m_player->isVisible()) {
         // Framed: the client area goes where the frame leaves it, as window managers place
         // a moved frame each their own way.
-        const QPoint client = m_player->geometry().topLeft() - m_player->frameGeometry().topLeft();
-        m_player->setGeometry(QRect(at + client, m_player->size()));
+        m_player->setGeometry(
+            QRect(placed.topLeft() + QPoint(m_playerFrame.left(), m_playerFrame.top()), client));
     } else {
-        m_player->move(at);
+        m_player->resize(client);
+        m_player->move(placed.topLeft());
     }
 }
 

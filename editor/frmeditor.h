@@ -6,6 +6,7 @@
 
 #include "codepage.h"
 
+#include <QMargins>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -80,6 +81,8 @@ private:
     bool saveScript(bool toTheSameFile = false);
     void showContextMenu(const QPoint &position);
     void placePlayerBeside();
+    // Whether the player window has the frame the window manager gives it.
+    bool playerIsFramed() const;
     void goToLine(int line);
     void splitLine(int line, int column);
     bool isDroppedScript(const QEvent *event) const;
@@ -107,6 +110,7 @@ private:
     // that the caret can reach: the save's own line break stands for it.
     bool m_lastLineBreakShown = false;
     QPointer<ScriptPlayerWindow> m_player; // made when first asked for
+    QMargins m_playerFrame; // the player's frame as its placement took it
     QTimer m_typingPause; // the player window follows the text once typing pauses
 };
 

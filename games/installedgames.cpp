@@ -64,6 +64,13 @@ QList<std::pair<GameFamily, QString>> InstalledGames::namesInConfigs()
     return names;
 }
 
+bool InstalledGames::hasConfigs()
+{
+    bool read = false;
+    runEachConfig([&read](const GameInstall &, const ConsoleRun &) { read = true; });
+    return read;
+}
+
 int InstalledGames::maxFpsInConfigs()
 {
     int maxFps = ConsoleRules::defaultMaxFps;

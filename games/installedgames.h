@@ -28,6 +28,8 @@ public:
     // The names the games' own configs set, as the game's console sets them, each once: COD 2
     // keeps one config for each player profile.
     QList<std::pair<GameFamily, QString>> namesInConfigs();
+    // Whether a game keeps a config, whatever it sets.
+    bool hasConfigs();
     // The com_maxfps the games' configs set, the last one found; the game's default without.
     int maxFpsInConfigs();
     // The keys the games' configs bind, each key once.

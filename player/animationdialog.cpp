@@ -9,6 +9,7 @@
 #include "filetext.h"
 #include "gamecolors.h"
 #include "gamenameview.h"
+#include "screenfit.h"
 #include "scriptchecker.h"
 #include "shownname.h"
 #include "ticktime.h"
@@ -24,8 +25,11 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -126,7 +130,7 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
         tr("Holds none of your keys back; chat goes through when the presses are more than "
            "0.8 s apart."),
         Qt::ToolTipRole);
-    m_key = named(new QLineEdit(u"F5"_qs, this), "keyEdit");
+    m_key = named(new QLineEdit(AnimationSettings().key, this), "keyEdit");
     m_prefix = named(new QLineEdit(u"tm"_qs, this), "prefixEdit");
     m_prefix->setToolTip(tr("Begins the names of the variables the script sets, so that two "
                             "animations in one script keep apart."));
@@ -167,6 +171,9 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
     m_script = named(new QPlainTextEdit(this), "scriptPreview");
     m_script->setReadOnly(true);
     m_script->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The preview takes the room the rest leaves, and gives it way down to a few lines.
+    m_script->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    m_script->setMinimumHeight(4 * m_script->fontMetrics().lineSpacing());
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_buttons->button(QDialogButtonBox::Ok)->setText(tr("&Insert"));
@@ -185,7 +192,11 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
     form->addRow(QString(), keyStep);
     form->addRow(QString(), noLoop);
     form->addRow(tr("Shorter:"), shorter);
-    auto *layout = new QVBoxLayout(this);
+    // Everything but the buttons on a page that scrolls where the screen is too small for it,
+    // so that Insert and Cancel stay in view.
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins({});
     layout->addLayout(form);
     layout->addWidget(m_preview);
     layout->addWidget(m_size);
@@ -193,7 +204,13 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
     layout->addWidget(m_problem);
     layout->addWidget(m_shorter, 0, Qt::AlignLeft);
     layout->addWidget(m_script, 1);
-    layout->addWidget(m_buttons);
+    auto *scroll = named(new QScrollArea(this), "pageScroll");
+    scroll->setWidget(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *dialogLayout = new QVBoxLayout(this);
+    dialogLayout->addWidget(scroll, 1);
+    dialogLayout->addWidget(m_buttons);
 
     for (QLineEdit *edit : { m_name, m_key, m_prefix })
         connect(edit, &QLineEdit::textChanged, this, &AnimationDialog::regenerate);
@@ -209,7 +226,33 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
     // The first form offered goes into the game: the shorter one when the name needs it.
     if (m_animation.longestFrame > ConsoleRules::nameBytes)
         useShorterForm();
-    resize(560, 600);
+}
+
+void AnimationDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        fitTheScreen();
+    QDialog::setVisible(visible);
+}
+
+void AnimationDialog::fitTheScreen()
+{
+    // As large as it would like within the screen, as it opens with its texts: the script's
+    // preview gives way first, then the page scrolls, with room for its scroll bar. Its wrapped
+    // texts take the height they need at its width.
+    ensurePolished();
+    auto *scroll = findChild<QScrollArea *>(QStringLiteral("pageScroll"));
+    const QLayout *page = scroll->widget()->layout();
+    const QMargins margins = layout()->contentsMargins();
+    const int pageWidth = std::max(
+        560 - margins.left() - margins.right(), scroll->widget()->minimumSizeHint().width());
+    const int needed = margins.top() + page->totalMinimumHeightForWidth(pageWidth)
+        + layout()->spacing() + m_buttons->sizeHint().height() + margins.bottom();
+    QSize size = sizeWithinScreen(
+        QSize(margins.left() + pageWidth + margins.right(), 600), parentWidget());
+    if (size.height() < needed)
+        size += QSize(scroll->verticalScrollBar()->sizeHint().width(), 0);
+    openWithinScreen(this, size, parentWidget());
 }
 
 namespace {

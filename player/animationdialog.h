@@ -38,6 +38,9 @@ public:
     // The keys the game's own configs bind, which a key-step animation would bind anew.
     void setKeysBoundInTheGame(const QList<KeyBinding> &bindings);
 
+    // Opens within the screen.
+    void setVisible(bool visible) override;
+
 private slots:
     void regenerate();
     void useShorterForm();
@@ -45,6 +48,7 @@ private slots:
     void showNextFrame();
 
 private:
+    void fitTheScreen();
     AnimationSettings settings() const;
     // What the pace costs on a server: what the others see, chat, the player's keys.
     QString paceCosts(const ScriptCheck &check) const;

@@ -5,6 +5,7 @@
 
 #include "cfgreader.h"
 #include "consolerules.h"
+#include "flowlayout.h"
 #include "gamecolors.h"
 #include "gamenamedelegate.h"
 #include "gamenameview.h"
@@ -44,7 +45,8 @@ ScriptPlayerWindow::ScriptPlayerWindow(GameColors &colors, QWidget *parent)
     createControls();
     m_frames.setInterval(frameInterval);
     connect(&m_frames, &QTimer::timeout, this, &ScriptPlayerWindow::showFrame);
-    resize(560, 520);
+    // As wide as its rows need, unwrapped.
+    resize(QSize(560, 520).expandedTo(QSize(sizeHint().width(), 0)));
 }
 
 void ScriptPlayerWindow::createControls()
@@ -130,6 +132,10 @@ void ScriptPlayerWindow::createControls()
     connect(m_snapshotsPerSecond, &QSpinBox::valueChanged, this, paceChanged);
     m_status = new QLabel(this);
     named(m_status, "statusLabel");
+    // Said at the end of the controls' row, on two lines where the row has no room for one.
+    m_status->setWordWrap(true);
+    m_status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_status->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_time = new QLabel(this);
     named(m_time, "timeLabel");
     m_time->setMinimumWidth(fontMetrics().horizontalAdvance(u"0000.00 s (000000 ticks)"_qs));
@@ -149,42 +155,45 @@ void ScriptPlayerWindow::createControls()
         m_timeline->viewport()->update();
     });
 
-    auto *controls = new QHBoxLayout;
+    // Each row wraps where the window is narrow, as on a small or magnified screen; a label stays
+    // with its control.
+    const auto together = [](std::initializer_list<QWidget *> widgets) {
+        auto *group = new QHBoxLayout;
+        for (QWidget *widget : widgets)
+            group->addWidget(widget);
+        return group;
+    };
+    auto *controls = new FlowLayout;
     for (QWidget *widget : { static_cast<QWidget *>(m_play), static_cast<QWidget *>(m_pause),
              static_cast<QWidget *>(step), static_cast<QWidget *>(restart) })
         controls->addWidget(widget);
-    controls->addStretch();
-    controls->addWidget(m_status);
-    controls->addWidget(m_time);
+    controls->addLayout(together({ m_status, m_time }));
 
-    auto *settings = new QHBoxLayout;
+    auto *settings = new FlowLayout;
     auto *gameLabel = new QLabel(tr("&Game:"), this);
     gameLabel->setBuddy(m_game);
     auto *rateLabel = new QLabel(tr("com_&maxfps:"), this);
     rateLabel->setBuddy(m_framesPerSecond);
     auto *alliesLabel = new QLabel(tr("A&llies:"), this);
     alliesLabel->setBuddy(m_allies);
-    for (QWidget *widget : { static_cast<QWidget *>(gameLabel), static_cast<QWidget *>(m_game),
-             static_cast<QWidget *>(rateLabel), static_cast<QWidget *>(m_framesPerSecond),
-             static_cast<QWidget *>(m_realRate), static_cast<QWidget *>(alliesLabel),
-             static_cast<QWidget *>(m_allies) })
-        settings->addWidget(widget);
-    settings->addStretch();
-    auto *onTheServer = new QHBoxLayout;
+    settings->addLayout(together({ gameLabel, m_game }));
+    settings->addLayout(together({ rateLabel, m_framesPerSecond, m_realRate }));
+    settings->addLayout(together({ alliesLabel, m_allies }));
+    auto *onTheServer = new FlowLayout;
     auto *serverLabel = new QLabel(tr("Ser&ver:"), this);
     serverLabel->setBuddy(m_server);
     auto *snapshotsLabel = new QLabel(tr("s&v_fps:"), this);
     snapshotsLabel->setBuddy(m_snapshotsPerSecond);
     auto *othersLabel = new QLabel(tr("Others see:"), this);
-    for (QWidget *widget : { static_cast<QWidget *>(serverLabel), static_cast<QWidget *>(m_server),
-             static_cast<QWidget *>(snapshotsLabel), static_cast<QWidget *>(m_snapshotsPerSecond),
-             static_cast<QWidget *>(othersLabel) })
-        onTheServer->addWidget(widget);
-    onTheServer->addWidget(m_othersSee, 1);
+    onTheServer->addLayout(together({ serverLabel, m_server }));
+    onTheServer->addLayout(together({ snapshotsLabel, m_snapshotsPerSecond }));
+    // The name others see takes the rest of its row, and room for a short name at least.
+    m_othersSee->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_othersSee->setMinimumWidth(m_othersSee->sizeHint().width() / 3);
+    onTheServer->addLayout(together({ othersLabel, m_othersSee }));
 
-    m_keys = new QHBoxLayout;
+    m_keys = new FlowLayout;
     m_keys->addWidget(new QLabel(tr("Keys the script binds:"), this));
-    m_keys->addStretch();
 
     m_timeline = new QTreeWidget(this);
     named(m_timeline, "timeline");
@@ -413,7 +422,7 @@ void ScriptPlayerWindow::fillTimeline()
 
 void ScriptPlayerWindow::fillKeys()
 {
-    while (m_keys->count() > 2) {
+    while (m_keys->count() > 1) {
         QLayoutItem *item = m_keys->takeAt(1);
         delete item->widget();
         delete item;

@@ -16,9 +16,9 @@
 
 class GameColors;
 class GameNameDelegate;
+class FlowLayout;
 class GameNameView;
 class QComboBox;
-class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -103,7 +103,7 @@ private:
     QSpinBox *m_snapshotsPerSecond; // the server's sv_fps
     QLabel *m_time;
     QComboBox *m_allies;
-    QHBoxLayout *m_keys;
+    FlowLayout *m_keys;
     QTreeWidget *m_timeline;
     QListWidget *m_warnings;
     QPushButton *m_split;

@@ -12,12 +12,15 @@
 #include <QtMath>
 #include <QWidget>
 
-// The labels of a window whose text, laid out in the font they draw it with, runs past their
-// box: "name: needed width x height in box width x height".
+// The shown labels of a window whose text, laid out in the font they draw it with, runs past
+// their box: "name: needed width x height in box width x height".
 inline QStringList clippedLabels(const QWidget *window)
 {
     QStringList clipped;
     for (const QLabel *label : window->findChildren<QLabel *>()) {
+        // A hidden label shows nothing, and keeps the geometry it last had.
+        if (!label->isVisibleTo(window))
+            continue;
         const QRect box = label->contentsRect();
         const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
         // A label with a buddy shows its access key underlined, not its '&'.

@@ -32,9 +32,10 @@ public:
         ++recoverQuestions;
         return recover;
     }
-    ChangesAnswer askToSaveChanges(QWidget *) override
+    ChangesAnswer askToSaveChanges(QWidget *, const QString &script) override
     {
         ++saveQuestions;
+        changedScript = script;
         return changesAnswer;
     }
     QString chooseSavePath(QWidget *) override
@@ -52,6 +53,16 @@ public:
         return readAsUtf8;
     }
     void reportFailure(QWidget *, const QString &message) override { messages << message; }
+    bool offerSavingElsewhere(QWidget *, const QString &message) override
+    {
+        messages << message;
+        return !elsewherePath.isEmpty();
+    }
+    QString chooseSavePathElsewhere(QWidget *) override
+    {
+        ++elsewhereCalls;
+        return elsewherePath;
+    }
 
     QString path;
     int recoverQuestions = 0;
@@ -64,10 +75,15 @@ public:
     int questions = 0;
     ChangesAnswer changesAnswer = ChangesAnswer::Cancel;
     int saveQuestions = 0;
+    QString changedScript; // the script the last question named
     bool readAsUtf8 = false;
     int utf8Questions = 0;
     QStringList utf8Respellings;
     QStringList messages; // the failures the player would be shown
+    // After a folder that cannot be written, where the player saves instead; none when they
+    // cancel the offer to.
+    QString elsewherePath;
+    int elsewhereCalls = 0;
 };
 
 #endif // FAKEDIALOGS_H

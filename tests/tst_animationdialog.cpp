@@ -77,7 +77,7 @@ void tst_AnimationDialog::playsAndOffersAShorterForm()
 
     // One step for each press of a key: a bind, no loop.
     qobject_cast<QComboBox *>(find("formBox"))->setCurrentIndex(1);
-    QVERIFY(dialog.script().endsWith(u"\nbind F5 \"vstr tmstep\""_qs));
+    QVERIFY(dialog.script().endsWith(u"\nbind F7 \"vstr tmstep\""_qs));
     QVERIFY(insert->isEnabled());
     QVERIFY(!find("delaySpin")->isEnabled());
 

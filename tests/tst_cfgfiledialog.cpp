@@ -11,6 +11,7 @@
 #include "treefile.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -19,7 +20,9 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +41,9 @@ private slots:
     void typedNameGetsTheExtensionExecAdds();
     void replacingAFileAsksFirst();
     void savesIntoTheGameAndSaysHowToRunIt();
+    void savingElsewhereStartsInTheDocuments();
+    void askingToSaveChangesNamesTheScript_data();
+    void askingToSaveChangesNamesTheScript();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -98,6 +104,8 @@ void tst_CfgFileDialog::cleanup()
 
 void tst_CfgFileDialog::offersOneFilterAndAnEmptyName()
 {
+    // Each place in the dialog's list has an icon, though no icon theme is there.
+    QTest::failOnWarning(QRegularExpression(u"null pixmap"_qs));
     QStringList filters;
     QStringList shownFilters;
     QString name = u"<not shown>"_qs;
@@ -215,10 +223,14 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     QFile saved(main + u"/sniper.cfg"_qs);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("set name ^1Sniper\r\n"));
-    const auto *notice = window.findChild<QLabel *>(u"saveNotice"_qs);
+    auto *notice = window.findChild<QLabel *>(u"saveNotice"_qs);
     QVERIFY(notice && notice->isVisible());
     QVERIFY2(notice->text().contains(u"type: /exec sniper.cfg"_qs), qPrintable(notice->text()));
     QCOMPARE(chooser.messages, QStringList());
+    // Its command copied, it says so.
+    emit notice->linkActivated(u"copy"_qs);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"/exec sniper.cfg"_qs);
+    QVERIFY2(notice->text().contains(u"Copied /exec sniper.cfg"_qs), qPrintable(notice->text()));
     // The player's next key in the window ends the notice.
     QTest::keyClick(window.findChild<QLineEdit *>(u"Text1"_qs), Qt::Key_X);
     QVERIFY(!notice->isVisible());
@@ -245,6 +257,52 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     QCOMPARE(chooser.chooseOpenPath(&window), m_dir->filePath(u"x.cfg"_qs));
     QCOMPARE(startsIn(false), m_dir->path());
     QCOMPARE(startsIn(true), main);
+}
+
+// After a folder that cannot be written, the offer to save elsewhere and the Save dialog in the
+// player's documents.
+void tst_CfgFileDialog::savingElsewhereStartsInTheDocuments()
+{
+    QString offered;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        offered = box->text();
+        box->defaultButton()->click();
+    });
+    CfgFileDialog dialogs(*m_games);
+    QVERIFY(dialogs.offerSavingElsewhere(nullptr, u"Cannot save /gone/a.cfg"_qs));
+    QCOMPARE(offered, u"Cannot save /gone/a.cfg"_qs);
+
+    QString startedIn;
+    whenModal<QFileDialog>([&](QFileDialog *dialog) {
+        startedIn = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    QVERIFY(dialogs.chooseSavePathElsewhere(nullptr).isEmpty());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(startedIn, QDir(documents).exists() ? documents : QDir::homePath());
+}
+
+void tst_CfgFileDialog::askingToSaveChangesNamesTheScript_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("a new script") << QString() << u"Save changes to the new script?"_qs;
+    QTest::newRow("an opened script")
+        << u"/home/player/cod2/main/animated.cfg"_qs << u"Save changes to animated.cfg?"_qs;
+}
+
+void tst_CfgFileDialog::askingToSaveChangesNamesTheScript()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, question);
+    QString asked;
+    whenModal<QMessageBox>([&](QMessageBox *box) {
+        asked = box->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    CfgFileDialog dialogs(*m_games);
+    QCOMPARE(dialogs.askToSaveChanges(nullptr, script), PlayerDialogs::ChangesAnswer::Cancel);
+    QCOMPARE(asked, question);
 }
 
 QTEST_MAIN(tst_CfgFileDialog)

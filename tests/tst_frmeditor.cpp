@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -27,6 +28,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -123,12 +126,15 @@ private slots:
     void openedScriptReachesThePlayerAsTheGameReadsIt();
     void insertsAnAnimationAtTheCaretAsOneUndoStep_data();
     void insertsAnAnimationAtTheCaretAsOneUndoStep();
+    void insertAnimationOpensWithinTheScreen_data();
+    void insertAnimationOpensWithinTheScreen();
     void hoverPreviewsASetNameLine();
     void unsavedChangesAreCopiedUntilSavedOrLetGo();
 
 private:
     void handOff(const QString &name);
     QWidget *editor() const;
+    bool placeEditor(QScreen *screen, const QString &where);
     QPlainTextEdit *script() const;
     QByteArray saveEditor();
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -468,6 +474,9 @@ void tst_frmEditor::closingAsksAboutChanges()
         QCOMPARE(window->close(), closes);
     }
     QCOMPARE(m_dialogs.saveQuestions, change == u"none" || change.endsWith(u"undone") ? 0 : 1);
+    // The question names the script, or asks about a new one.
+    QCOMPARE(m_dialogs.changedScript,
+        change.endsWith(u"opened") ? m_dir->filePath(u"animated.cfg"_qs) : QString());
     QCOMPARE(m_dialogs.messages.size(), saveAs.startsWith(u"missing") ? 1 : 0);
     if (closes && !sessionEnds)
         QTRY_VERIFY(!window);
@@ -620,44 +629,84 @@ void tst_frmEditor::opensADroppedScript()
     QCOMPARE(script()->toPlainText(), u"set name Dropped\n"_qs);
 }
 
-void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines_data()
+namespace {
+
+// The screens of tests/screens.json where the suite runs with it, by name: 1920x1080 and
+// 1366x768, then the same at 200 % and at 125 %.
+void addScreenRows()
 {
-    // The screens of tests/screens.json where the suite runs with it: 1920x1080, then 1366x768.
-    QTest::addColumn<int>("screenIndex");
-    QTest::addColumn<bool>("bottomRight"); // the editor where a desktop may put it
-    QTest::newRow("where the editor opens") << 0 << false;
-    QTest::newRow("editor at the bottom right of 1920x1080") << 0 << true;
-    QTest::newRow("editor at the bottom right of 1366x768") << 1 << true;
+    QTest::addColumn<QString>("screenName");
+    QTest::addColumn<QString>("where"); // the editor, where a desktop may put it
+    QTest::newRow("where the editor opens") << QString() << u"opens"_qs;
+    QTest::newRow("editor at the bottom right of 1920x1080") << u"wide"_qs << u"bottom right"_qs;
+    QTest::newRow("editor low in the middle of 1920x1080") << u"wide"_qs << u"bottom middle"_qs;
+    QTest::newRow("editor at the bottom right of 1366x768") << u"laptop"_qs << u"bottom right"_qs;
+    QTest::newRow("editor at the top left of 1920x1080 at 200 %")
+        << u"wide at 200 %"_qs << u"top left"_qs;
+    QTest::newRow("editor at the bottom right of 1920x1080 at 200 %")
+        << u"wide at 200 %"_qs << u"bottom right"_qs;
+    QTest::newRow("editor at the top left of 1366x768 at 125 %")
+        << u"laptop at 125 %"_qs << u"top left"_qs;
+    QTest::newRow("editor at the bottom right of 1366x768 at 125 %")
+        << u"laptop at 125 %"_qs << u"bottom right"_qs;
 }
+
+QScreen *screenNamed(const QString &name)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const auto named = std::ranges::find_if(
+        screens, [&name](const QScreen *screen) { return screen->name() == name; });
+    return named == screens.end() ? nullptr : *named;
+}
+
+} // namespace
+
+// Moves the editor, framed, onto the screen where a desktop may put it.
+bool tst_frmEditor::placeEditor(QScreen *screen, const QString &where)
+{
+    const QRect available = screen->availableGeometry();
+    const QSize frame = editor()->frameGeometry().size();
+    const QPoint right
+        = available.bottomRight() - QPoint(frame.width(), frame.height()) + QPoint(1, 1);
+    editor()->move(where == u"top left" ? available.topLeft()
+            : where == u"bottom middle" ? QPoint((available.left() + right.x()) / 2, right.y())
+                                        : right);
+    return QTest::qWaitFor([&] { return editor()->screen() == screen; });
+}
+
+void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines_data() { addScreenRows(); }
 
 void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
 {
-    QFETCH(int, screenIndex);
-    QFETCH(bool, bottomRight);
-    if (screenIndex >= QGuiApplication::screens().size())
-        QSKIP("This platform has one screen.");
+    QFETCH(QString, screenName);
+    QFETCH(QString, where);
+    QScreen *screen = screenName.isEmpty() ? nullptr : screenNamed(screenName);
+    if (!screenName.isEmpty() && !screen)
+        QSKIP("This platform has no such screen.");
     handOff(u"^1A"_qs);
     script()->moveCursor(QTextCursor::End);
     script()->insertPlainText(u" set name ^2B"_qs);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
-    if (bottomRight) {
-        const QRect available = QGuiApplication::screens().at(screenIndex)->availableGeometry();
-        const QSize frame = editor()->frameGeometry().size();
-        editor()->move(
-            available.bottomRight() - QPoint(frame.width(), frame.height()) + QPoint(1, 1));
-        QTRY_COMPARE(editor()->screen(), QGuiApplication::screens().at(screenIndex));
-    }
+    if (screen)
+        QVERIFY(placeEditor(screen, where));
     QTest::keyClick(script(), Qt::Key_F5);
     ScriptPlayerWindow *player = editor()->findChild<ScriptPlayerWindow *>();
     QVERIFY(player && player->isVisible());
     auto *warnings = player->findChild<QListWidget *>(QStringLiteral("warnings"));
     QVERIFY(warnings->item(0)->text().startsWith(u"line 9: Two commands run together"_qs));
 
-    // The player window stands beside the editor, within the screen.
-    const QRect screen = editor()->screen()->availableGeometry();
-    QVERIFY(screen.contains(player->frameGeometry()));
-    if (screen.width() >= editor()->frameGeometry().width() + player->frameGeometry().width())
-        QVERIFY(!player->frameGeometry().intersects(editor()->frameGeometry()));
+    // The player window stands within the screen, with room for its controls, beside the
+    // editor where the screen has room for both, and never over the script it follows.
+    const QRect available = editor()->screen()->availableGeometry();
+    const QRect frame = player->frameGeometry();
+    QVERIFY(available.contains(frame));
+    QVERIFY(player->height() >= player->layout()->totalMinimumHeightForWidth(player->width()));
+    const QRect text(script()->mapToGlobal(QPoint()), script()->size());
+    QVERIFY(!frame.intersects(text));
+    const int playerFrameWidth = frame.width() - player->width();
+    if (available.width()
+        >= editor()->frameGeometry().width() + player->minimumSizeHint().width() + playerFrameWidth)
+        QVERIFY(!frame.intersects(editor()->frameGeometry()));
 
     // The fix puts the second command on its own line, and the player follows.
     warnings->setCurrentRow(0);
@@ -764,6 +813,32 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
     QCOMPARE(notice->text().contains(firstWarning), lastName.isEmpty());
 }
 
+void tst_frmEditor::insertAnimationOpensWithinTheScreen_data() { addScreenRows(); }
+
+// Whole on the screen, its buttons in view; the page scrolls where the screen is too small.
+void tst_frmEditor::insertAnimationOpensWithinTheScreen()
+{
+    QFETCH(QString, screenName);
+    QFETCH(QString, where);
+    QScreen *screen = screenName.isEmpty() ? nullptr : screenNamed(screenName);
+    if (!screenName.isEmpty() && !screen)
+        QSKIP("This platform has no such screen.");
+    handOff(u"^1Sniper^4Wolf"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(editor()));
+    if (screen)
+        QVERIFY(placeEditor(screen, where));
+    QTest::keyClick(script(), Qt::Key_I, Qt::ControlModifier);
+    auto *dialog = editor()->findChild<AnimationDialog *>();
+    QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+    const QRect available = editor()->screen()->availableGeometry();
+    QVERIFY(available.contains(dialog->frameGeometry()));
+    for (const QAbstractButton *button : dialog->findChild<QDialogButtonBox *>()->buttons()) {
+        QVERIFY(button->isVisible());
+        QVERIFY(available.contains(QRect(button->mapToGlobal(QPoint()), button->size())));
+    }
+    dialog->reject();
+}
+
 void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep_data()
 {
     QTest::addColumn<QString>("name");
@@ -787,6 +862,15 @@ void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
     auto *dialog = editor()->findChild<AnimationDialog *>();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->text(), name);
+    // The key a key-step animation binds is free: no command of Tintmark's takes it, nor do the
+    // games' own configs, which bind F1, F2, F4 and F12.
+    const QKeySequence key(dialog->findChild<QLineEdit *>(QStringLiteral("keyEdit"))->text());
+    for (const QWidget *window : { editor(), m_mainWindow }) {
+        for (const QAction *action : window->findChildren<QAction *>())
+            QVERIFY2(!action->shortcuts().contains(key), qPrintable(action->text()));
+    }
+    QVERIFY(
+        !QList<QKeySequence>({ Qt::Key_F1, Qt::Key_F2, Qt::Key_F4, Qt::Key_F12 }).contains(key));
     const QString animation = dialog->script();
     QPushButton *insert = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
     QVERIFY(insert->isEnabled());

@@ -74,15 +74,22 @@ private slots:
     void enterAndEscapePressNothing();
     void cancelIsSilent();
     void savesTheNameAsItIsOnceTheDialogCloses();
+    void savesANameLongerThanTheGameKeeps_data();
     void savesANameLongerThanTheGameKeeps();
     void failedSaveWarnsAndNextSaveWorks();
+    void aFolderThatCannotBeWrittenOffersToSaveElsewhere_data();
+    void aFolderThatCannotBeWrittenOffersToSaveElsewhere();
     void closingEndsTheProgram();
     void tooltipPreviewsTheName();
     void swatchClickShowsThePreview();
     void nameMenuOffersTheGamesNames();
+    void nameMenuSaysWhyItOffersNoName_data();
+    void nameMenuSaysWhyItOffersNoName();
     void spaceOnAFocusedSwatchAppendsItsCode();
     void pastedCommandGivesItsName_data();
     void pastedCommandGivesItsName();
+    void pasteLongerThanTheBoxSaysWhereItIsCut_data();
+    void pasteLongerThanTheBoxSaysWhereItIsCut();
     void shiftClickColorsTheSelection_data();
     void shiftClickColorsTheSelection();
     void pinnedPreviewFollowsTheName();
@@ -563,15 +570,33 @@ void tst_frmNameScript::savesTheNameAsItIsOnceTheDialogCloses()
     QCOMPARE(savedBytes(), QByteArray("set name ^2After\r\n"));
 }
 
+void tst_frmNameScript::savesANameLongerThanTheGameKeeps_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("40 bytes") << QByteArray("^1Forty^2characters^3long^4name^5for^6yo") << 40;
+    QTest::newRow("91 bytes") << QByteArray(
+        "^1Ninety^2one^3bytes^4long^5name^6that^7the^8game^9cuts^1off"
+        "^1after^2thirty^3one^4bytes^5of")
+                              << 91;
+}
+
 // The game cuts a name at 31 bytes, but the script holds what the player typed.
 void tst_frmNameScript::savesANameLongerThanTheGameKeeps()
 {
+    QFETCH(QByteArray, name);
+    QFETCH(int, bytes);
+    QCOMPARE(name.size(), bytes);
     m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
-    const QByteArray name = "^1Forty^2characters^3long^4name^5for^6yo";
-    QCOMPARE(name.size(), 40);
     QTest::keyClicks(nameBox(), QString::fromLatin1(name));
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(savedBytes(), "set name " + name + "\r\n");
+    // The notice says so whole, within the screen, its long lines wrapped.
+    const auto *notice = control<QLabel>("saveNotice");
+    QVERIFY(notice && notice->isVisible());
+    QVERIFY2(notice->text().contains(u"takes %1 bytes"_qs.arg(bytes)), qPrintable(notice->text()));
+    QVERIFY(m_window->screen()->availableGeometry().contains(notice->frameGeometry()));
+    QCOMPARE(clippedLabels(m_window.get()), QStringList());
 }
 
 void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
@@ -596,6 +621,30 @@ void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(m_dialogs.messages.size(), 2);
     QCOMPARE(savedBytes(), QByteArray("set name Player\r\n"));
+}
+
+void tst_frmNameScript::aFolderThatCannotBeWrittenOffersToSaveElsewhere_data()
+{
+    QTest::addColumn<QString>("elsewhere"); // where the player saves instead; none if they do not
+    QTest::newRow("saved elsewhere") << u"player.cfg"_qs;
+    QTest::newRow("the offer declined") << QString();
+}
+
+void tst_frmNameScript::aFolderThatCannotBeWrittenOffersToSaveElsewhere()
+{
+    QFETCH(QString, elsewhere);
+    QTest::keyClicks(nameBox(), "Player");
+    // A folder that has gone, as a removed USB stick's.
+    m_dialogs.path = m_dir->filePath(u"gone/player.cfg"_qs);
+    m_dialogs.elsewherePath = elsewhere.isEmpty() ? QString() : m_dir->filePath(elsewhere);
+    QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY2(m_dialogs.messages.first().contains(QDir::toNativeSeparators(m_dialogs.path)),
+        qPrintable(m_dialogs.messages.first()));
+    QCOMPARE(m_dialogs.elsewhereCalls, elsewhere.isEmpty() ? 0 : 1);
+    QFile saved(m_dialogs.elsewherePath);
+    QCOMPARE(saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray(),
+        elsewhere.isEmpty() ? QByteArray() : QByteArray("set name Player\r\n"));
 }
 
 void tst_frmNameScript::closingEndsTheProgram()
@@ -662,6 +711,37 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
     QCOMPARE(nameBox()->text(), u"^1Old \u00a7"_qs);
 }
 
+void tst_frmNameScript::nameMenuSaysWhyItOffersNoName_data()
+{
+    QTest::addColumn<bool>("game");
+    QTest::addColumn<QByteArray>("config"); // none when empty
+    QTest::addColumn<QString>("title");
+    QTest::newRow("no game") << false << QByteArray()
+                             << u"&Names from the Games (no game found)"_qs;
+    QTest::newRow("a game without a config")
+        << true << QByteArray() << u"&Names from the Games (no game config found)"_qs;
+    QTest::newRow("a config that sets no name")
+        << true << QByteArray("seta com_maxfps \"125\"\r\n")
+        << u"&Names from the Games (no name in their configs)"_qs;
+}
+
+void tst_frmNameScript::nameMenuSaysWhyItOffersNoName()
+{
+    QFETCH(bool, game);
+    QFETCH(QByteArray, config);
+    QFETCH(QString, title);
+    const QString main
+        = m_dir->path() + u"/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs;
+    if (game)
+        QVERIFY(writeTreeFile(main + u"/iw_00.iwd"_qs, {}));
+    if (!config.isEmpty())
+        QVERIFY(writeTreeFile(main + u"/players/one/config_mp.cfg"_qs, config));
+    emit control<QMenu>("nameMenu")->aboutToShow();
+    const QMenu *names = control<QMenu>("gameNamesMenu");
+    QCOMPARE(names->title(), title);
+    QVERIFY(!names->isEnabled());
+}
+
 void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()
 {
     QTest::keyClicks(nameBox(), "A");
@@ -709,6 +789,39 @@ void tst_frmNameScript::pastedCommandGivesItsName()
     QCOMPARE(nameBox()->text(), name + u"^1"_qs);
     nameBox()->undo();
     QCOMPARE(nameBox()->text(), name);
+}
+
+void tst_frmNameScript::pasteLongerThanTheBoxSaysWhereItIsCut_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("leftOut"); // as the tooltip says it; none when nothing is
+    const QString a99(99, u'A');
+    QTest::newRow("a name") << QString(120, u'A') << QString(100, u'A') << u"AAAAAAAAAAAA\u2026"_qs;
+    QTest::newRow("a color code cut in half") << a99 + u"^1B"_qs << a99 << u"^1B"_qs;
+    QTest::newRow("a command whose name fits")
+        << u"/name "_qs + QString(97, u'A') << QString(97, u'A') << QString();
+    QTest::newRow("a command whose name does not fit")
+        << u"/name "_qs + a99 + u"^2x"_qs << a99 << u"^2x"_qs;
+}
+
+// The box holds 100 characters: a longer paste is cut there, never in a color code, and said.
+void tst_frmNameScript::pasteLongerThanTheBoxSaysWhereItIsCut()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, name);
+    QFETCH(QString, leftOut);
+    nameBox()->setFocus();
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(nameBox()->text(), name);
+    QVERIFY(QToolTip::isVisible() || leftOut.isEmpty());
+    if (leftOut.isEmpty())
+        QVERIFY2(!QToolTip::text().contains(u"left out"_qs), qPrintable(QToolTip::text()));
+    else
+        QVERIFY2(QToolTip::text().contains(u"\u201c%1\u201d was left out"_qs.arg(leftOut)),
+            qPrintable(QToolTip::text()));
+    QToolTip::hideText();
 }
 
 void tst_frmNameScript::shiftClickColorsTheSelection_data()

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,15 +98,24 @@ void tst_Language::windowsSpeakTheLanguage()
     player.show();
     AnimationDialog animation(u"^1Tint"_qs, colors);
     animation.show();
-    SaveNotice::showBelow(&main,
-        QCoreApplication::translate("SaveNotice", "In the game, open the console (~) and type: %1")
-            .arg(u"/exec a.cfg"_qs),
-        u"/exec a.cfg"_qs);
+    // A name far longer than the game keeps: the notice after its save says so at length.
+    dialogs.path = m_settings.filePath(u"long.cfg"_qs);
+    main.findChild<QLineEdit *>(u"Text1"_qs)
+        ->setText(u"^1Ninety^2one^3bytes^4long^5name^6that^7the^8game^9cuts^1off^1after^2thirty"
+                  "^3one^4bytes^5of"_qs);
+    main.findChild<QPushButton *>(u"cmdSave"_qs)->click();
+    const auto *notice = main.findChild<SaveNotice *>();
+    QVERIFY(notice && notice->isVisible());
+    QVERIFY(main.screen()->availableGeometry().contains(notice->frameGeometry()));
     for (QWidget *window :
         { &main, editor, static_cast<QWidget *>(&player), static_cast<QWidget *>(&animation) }) {
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTRY_VERIFY2(clippedLabels(window).isEmpty(),
             qPrintable(window->objectName() + u": "_qs + clippedLabels(window).join(u", ")));
+        // A time in brackets inside brackets reads badly: "(0.56 s (140 ticks))".
+        const QRegularExpression nested(u"\\([^()]*\\("_qs);
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            QVERIFY2(!nested.match(label->text()).hasMatch(), qPrintable(label->text()));
     }
 }
 

@@ -167,7 +167,8 @@ void tst_ScriptOpener::offersToReadAScriptSavedAsUtf8()
     // Read as UTF-8, the text is not what the file holds until it is saved.
     QCOMPARE(opened->readAsUtf8, readAsUtf8);
     const QString savedTo = m_dir->filePath(u"saved.cfg"_qs);
-    QVERIFY(m_saver->saveTo(m_window.get(), savedTo, [&opened] { return opened->text; }));
+    QVERIFY(
+        !m_saver->saveTo(m_window.get(), savedTo, [&opened] { return opened->text; }).isEmpty());
     QFile written(savedTo);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), saved);

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -38,9 +39,11 @@ private slots:
     void teamCodesShowInTheTeamsColors_data();
     void teamCodesShowInTheTeamsColors();
     void timelineAndWarningsLeadToTheirLines();
+    void selectedNameIsReadable();
     void scriptWithoutWarningsSaysSo();
     void othersSeeTheNamesOfTheServersSnapshots();
     void manyKeysFitTheWindow();
+    void narrowWindowKeepsEveryControl();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -240,6 +243,36 @@ void tst_ScriptPlayerWindow::timelineAndWarningsLeadToTheirLines()
     QCOMPARE(splits.takeFirst(), (QVariantList { 2, 14 }));
 }
 
+// The names in the timeline have room, and a selected one keeps its colors on the dark ground,
+// the selection's frame clear of its letters.
+void tst_ScriptPlayerWindow::selectedNameIsReadable()
+{
+    m_window->setScript(u"set name ^1MMMM\r\nwait 20\r\nset name ^2WWWW\r\n"_qs);
+    auto *timeline = control<QTreeWidget>("timeline");
+    QVERIFY(timeline->columnWidth(2) >= timeline->columnWidth(0));
+    timeline->setCurrentItem(timeline->topLevelItem(0));
+    QVERIFY(timeline->topLevelItem(0)->isSelected());
+    const QRect cell = timeline->visualRect(timeline->model()->index(0, 2));
+    const QImage drawn = timeline->viewport()->grab(cell).toImage();
+    QRect letters;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (drawn.pixelColor(x, y) == QColor(255, 0, 0))
+                letters |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(!letters.isEmpty());
+    QVERIFY(drawn.rect().adjusted(2, 2, -2, -2).contains(letters));
+    const QPalette palette = timeline->palette();
+    const QList<QColor> selection { palette.color(QPalette::Active, QPalette::Highlight),
+        palette.color(QPalette::Inactive, QPalette::Highlight) };
+    const QRect aroundLetters = letters.adjusted(-1, -1, 1, 1);
+    for (int y = aroundLetters.top(); y <= aroundLetters.bottom(); ++y) {
+        for (int x = aroundLetters.left(); x <= aroundLetters.right(); ++x)
+            QVERIFY(!selection.contains(drawn.pixelColor(x, y)));
+    }
+}
+
 void tst_ScriptPlayerWindow::scriptWithoutWarningsSaysSo()
 {
     m_window->setScript(u"set name ^1A\r\n"_qs);
@@ -297,6 +330,40 @@ void tst_ScriptPlayerWindow::manyKeysFitTheWindow()
     QVERIFY(!more->menu()->findChild<QAction *>(u"key_k2999"_qs));
     control<QPushButton>("key_k2999")->click();
     QCOMPARE(shownName(), u"^1Last"_qs);
+}
+
+// Beside the editor on a small or magnified screen, the window is narrow: its rows wrap, each
+// control whole and none over another.
+void tst_ScriptPlayerWindow::narrowWindowKeepsEveryControl()
+{
+    m_window->setScript(u"bind F7 \"set name ^1A\"\r\nbind k \"set name ^2B\"\r\n"_qs);
+    const int width = 380;
+    m_window->layout()->activate();
+    m_window->resize(width, m_window->layout()->totalMinimumHeightForWidth(width));
+    m_window->layout()->activate();
+    QCOMPARE(m_window->width(), width);
+    // Which control it is, for a failure to say.
+    const auto describe = [](const QWidget *control) {
+        const auto *label = qobject_cast<const QLabel *>(control);
+        const auto *button = qobject_cast<const QAbstractButton *>(control);
+        return QLatin1String(control->metaObject()->className()) + u' '
+            + (label         ? label->text()
+                    : button ? button->text()
+                             : control->objectName());
+    };
+    QList<std::pair<QRect, QString>> taken;
+    for (const QWidget *control : m_window->findChildren<QWidget *>()) {
+        const bool aControl = qobject_cast<const QAbstractButton *>(control)
+            || qobject_cast<const QComboBox *>(control) || qobject_cast<const QSpinBox *>(control)
+            || qobject_cast<const QLabel *>(control);
+        if (!aControl || !control->isVisibleTo(m_window.get()))
+            continue;
+        const QRect rect(control->mapTo(m_window.get(), QPoint()), control->size());
+        QVERIFY2(m_window->rect().contains(rect), qPrintable(describe(control)));
+        for (const auto &[other, name] : std::as_const(taken))
+            QVERIFY2(!rect.intersects(other), qPrintable(name + u" and "_qs + describe(control)));
+        taken << std::pair(rect, describe(control));
+    }
 }
 
 QTEST_MAIN(tst_ScriptPlayerWindow)

@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Your keys wait behind it while it plays, for %1.</source>
-        <translation>Пока идёт анимация (%1), твои клавиши ждут в очереди за ней.</translation>
+        <translation>Пока идёт анимация, твои клавиши ждут в очереди за ней: %1.</translation>
     </message>
 </context>
 <context>

@@ -4,16 +4,18 @@
 #include "cfgfiledialog.h"
 
 #include "installedgames.h"
+#include "screenfit.h"
 
-#include <QAbstractFileIconProvider>
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QStandardPaths>
 
 namespace {
 
@@ -50,10 +52,12 @@ void nameGamePlaces(QFileDialog &dialog, const QList<GameInstall> &games)
 }
 
 // Icons and types by name and kind alone: Qt's own provider reads a file's first bytes to tell
-// its type, and a file whose read blocks (as in /proc) would hang the dialog.
-class NameOnlyIconProvider : public QAbstractFileIconProvider {
+// its type, and a file whose read blocks (as in /proc) would hang the dialog. The kinds' icons
+// are the style's: an icon theme may have none that Qt can read, and the places list would scale
+// a null pixmap for each entry.
+class NameOnlyIconProvider : public QFileIconProvider {
 public:
-    QIcon icon(IconType type) const override { return QAbstractFileIconProvider::icon(type); }
+    using QFileIconProvider::icon;
     QIcon icon(const QFileInfo &info) const override
     {
         return icon(info.isDir() ? IconType::Folder : IconType::File);
@@ -100,8 +104,8 @@ void CfgFileDialog::prepare(QFileDialog &dialog, QWidget *parent)
     else
         dialog.setDirectory(QDir::homePath());
 
-    // Room for the places' names ("COD 2 main") and the file columns.
-    dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 480)));
+    // Room for the places' names ("COD 2 main") and the file columns, within the screen.
+    openWithinScreen(&dialog, dialog.sizeHint().expandedTo(QSize(820, 480)), parent);
     if (auto *splitter = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
         splitter->setSizes({ 200, 620 });
 }
@@ -123,18 +127,32 @@ void CfgFileDialog::rememberFolderOf(QWidget *window, const QString &path)
     QSettings().setValue(lastSavedKey + windowName(window), QFileInfo(path).absolutePath());
 }
 
-QString CfgFileDialog::chooseSavePath(QWidget *parent)
+void CfgFileDialog::prepareSave(QFileDialog &dialog, QWidget *parent)
 {
-    // A fresh dialog each time, so the name field starts empty. The games' exec adds ".cfg" to a
-    // name without an extension, so the dialog does too: the file saved is the one exec runs, and
-    // the question before replacing a file names that file.
-    QFileDialog dialog(parent);
+    // The games' exec adds ".cfg" to a name without an extension, so the dialog does too: the file
+    // saved is the one exec runs, and the question before replacing a file names that file.
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filter as the program has always written it, in every language.
     dialog.setNameFilter(QStringLiteral("Name CFG(*.cfg)"));
     dialog.setDefaultSuffix(QStringLiteral("cfg"));
     prepare(dialog, parent);
+}
+
+QString CfgFileDialog::chooseSavePath(QWidget *parent)
+{
+    // A fresh dialog each time, so the name field starts empty.
+    QFileDialog dialog(parent);
+    prepareSave(dialog, parent);
+    return chosenPath(dialog);
+}
+
+QString CfgFileDialog::chooseSavePathElsewhere(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    prepareSave(dialog, parent);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     return chosenPath(dialog);
 }
 
@@ -161,9 +179,11 @@ bool CfgFileDialog::confirmReplacingChanges(QWidget *parent)
     return question.exec() == QMessageBox::Open;
 }
 
-PlayerDialogs::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent)
+PlayerDialogs::ChangesAnswer CfgFileDialog::askToSaveChanges(QWidget *parent, const QString &script)
 {
-    QMessageBox question(QMessageBox::Question, tr("Tintmark"), tr("Save changes to the script?"),
+    QMessageBox question(QMessageBox::Question, tr("Tintmark"),
+        script.isEmpty() ? tr("Save changes to the new script?")
+                         : tr("Save changes to %1?").arg(QFileInfo(script).fileName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     question.setDefaultButton(QMessageBox::Save);
     // Keys for each answer, as the player reads them.
@@ -227,4 +247,17 @@ bool CfgFileDialog::confirmReadingAsUtf8(
 void CfgFileDialog::reportFailure(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(parent, tr("Tintmark"), message);
+}
+
+bool CfgFileDialog::offerSavingElsewhere(QWidget *parent, const QString &message)
+{
+    QMessageBox warning(
+        QMessageBox::Warning, tr("Tintmark"), message, QMessageBox::NoButton, parent);
+    warning.setInformativeText(tr("This folder cannot be written. Save the script in another "
+                                  "one, such as your documents?"));
+    QPushButton *elsewhere = warning.addButton(tr("Save &Elsewhere..."), QMessageBox::AcceptRole);
+    warning.addButton(tr("&Cancel"), QMessageBox::RejectRole);
+    warning.setDefaultButton(elsewhere);
+    warning.exec();
+    return warning.clickedButton() == elsewhere;
 }

@@ -22,19 +22,22 @@ public:
     explicit CfgFileDialog(InstalledGames &games);
 
     QString chooseSavePath(QWidget *parent) override;
+    QString chooseSavePathElsewhere(QWidget *parent) override;
     QString chooseOpenPath(QWidget *parent) override;
     bool confirmReplacingChanges(QWidget *parent) override;
-    ChangesAnswer askToSaveChanges(QWidget *parent) override;
+    ChangesAnswer askToSaveChanges(QWidget *parent, const QString &script) override;
     void rememberFolderOf(QWidget *window, const QString &savedPath) override;
     bool confirmRecovering(QWidget *parent, const QDateTime &written) override;
     bool confirmOpeningLargeScript(QWidget *parent, const QString &path) override;
     bool confirmReadingAsUtf8(QWidget *parent, const QString &path, CodePage codePage,
         const QStringList &respellings) override;
     void reportFailure(QWidget *parent, const QString &message) override;
+    bool offerSavingElsewhere(QWidget *parent, const QString &message) override;
 
 private:
     // parent: the window whose save or open it is.
     void prepare(QFileDialog &dialog, QWidget *parent);
+    void prepareSave(QFileDialog &dialog, QWidget *parent);
     QString chosenPath(QFileDialog &dialog);
 
     InstalledGames &m_games;

@@ -23,11 +23,14 @@ public:
 
     // The chosen path, or an empty string when the player cancelled.
     virtual QString chooseSavePath(QWidget *parent) = 0;
+    // The same, starting in the player's own documents: after a folder that could not be written.
+    virtual QString chooseSavePathElsewhere(QWidget *parent) = 0;
     virtual QString chooseOpenPath(QWidget *parent) = 0;
     // True when the player agrees to replace text they changed and did not save.
     virtual bool confirmReplacingChanges(QWidget *parent) = 0;
     // Whether text the player changed is saved before its window closes, let go, or kept open.
-    virtual ChangesAnswer askToSaveChanges(QWidget *parent) = 0;
+    // script: the file the text came from or went to last, empty for a new script.
+    virtual ChangesAnswer askToSaveChanges(QWidget *parent, const QString &script) = 0;
     // True when the player recovers the script a program that ended without saving it left,
     // written at that time; false when they discard it.
     virtual bool confirmRecovering(QWidget *parent, const QDateTime &written) = 0;
@@ -48,6 +51,9 @@ public:
     // Tells the player that a save or an open failed, or why a window does not do what it was
     // asked.
     virtual void reportFailure(QWidget *parent, const QString &message) = 0;
+    // Tells the player that a save failed in a folder that cannot be written, and asks whether
+    // to save elsewhere. True when they want to.
+    virtual bool offerSavingElsewhere(QWidget *parent, const QString &message) = 0;
 };
 
 #endif // PLAYERDIALOGS_H

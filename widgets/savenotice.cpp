@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int shownFor = 30'000; // milliseconds
+constexpr int readableLine = 80; // characters
 const QString copyLink = QStringLiteral("copy");
 
 QString keyName(const QString &key) { return key.size() == 1 ? key.toUpper() : key; }
@@ -39,9 +40,44 @@ SaveNotice::SaveNotice(QWidget *window)
     m_hide.setInterval(shownFor);
     connect(&m_hide, &QTimer::timeout, this, &QWidget::hide);
     connect(this, &QLabel::linkActivated, this, [this](const QString &link) {
-        if (link == copyLink)
-            QGuiApplication::clipboard()->setText(m_command);
+        if (link != copyLink)
+            return;
+        QGuiApplication::clipboard()->setText(m_command);
+        // Copying makes no sound or sight of its own: the notice says it.
+        m_copied = true;
+        showText();
     });
+}
+
+void SaveNotice::showText()
+{
+    QString html = m_text.toHtmlEscaped().replace(u'\n', u"<br>"_qs);
+    if (!m_command.isEmpty()) {
+        html += u"<br><a href=\"%1\">%2</a>"_qs.arg(
+            copyLink, (m_copied ? tr("Copied %1") : tr("Copy %1")).arg(m_command.toHtmlEscaped()));
+    }
+    setText(u"<p style=\"white-space:pre-wrap\">"_qs + html + u"</p>"_qs);
+
+    // As wide as its longest line, but no wider than the window, or than a line easy to read
+    // beside a narrow window, and never wider than the screen: a longer line wraps, whole words
+    // on each line, and the notice grows in height.
+    const QRect frame = m_window->frameGeometry();
+    const QRect screen = m_window->screen()->availableGeometry();
+    setWordWrap(false);
+    const int longestLine = sizeHint().width();
+    const int widest = std::min(
+        screen.width(), std::max(frame.width(), fontMetrics().averageCharWidth() * readableLine));
+    setWordWrap(longestLine > widest);
+    const int width = std::min(longestLine, widest);
+    resize(width, wordWrap() ? heightForWidth(width) : sizeHint().height());
+
+    // Below the window, or above it where the screen ends; never over the window's controls,
+    // and inside the screen.
+    QPoint at(frame.left(), frame.bottom() + 1);
+    if (at.y() + height() > screen.bottom())
+        at.setY(std::max(screen.top(), frame.top() - height()));
+    at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - width)));
+    move(at);
 }
 
 void SaveNotice::showBelow(QWidget *window, const QString &text, const QString &command)
@@ -49,25 +85,10 @@ void SaveNotice::showBelow(QWidget *window, const QString &text, const QString &
     auto *notice = window->findChild<SaveNotice *>(QString(), Qt::FindDirectChildrenOnly);
     if (!notice)
         notice = new SaveNotice(window);
+    notice->m_text = text;
     notice->m_command = command;
-    QString html = text.toHtmlEscaped().replace(u'\n', u"<br>"_qs);
-    if (!command.isEmpty()) {
-        html += u"<br><a href=\"%1\">%2</a>"_qs.arg(
-            copyLink, tr("Copy %1").arg(command.toHtmlEscaped()));
-    }
-    notice->setText(u"<p style=\"white-space:pre\">"_qs + html + u"</p>"_qs);
-    notice->adjustSize();
-
-    // Below the window, or above it where the screen ends; never over the window's controls,
-    // and inside the screen.
-    const QRect frame = window->frameGeometry();
-    const QRect screen = window->screen()->availableGeometry();
-    QPoint at(frame.left(), frame.bottom() + 1);
-    if (at.y() + notice->height() > screen.bottom())
-        at.setY(std::max(screen.top(), frame.top() - notice->height()));
-    at.setX(std::clamp(
-        at.x(), screen.left(), std::max(screen.left(), screen.right() - notice->width())));
-    notice->move(at);
+    notice->m_copied = false;
+    notice->showText();
     notice->show();
     notice->m_hide.start();
     // The player's next action in the window ends it.

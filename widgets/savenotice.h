@@ -34,9 +34,13 @@ protected:
 
 private:
     explicit SaveNotice(QWidget *window);
+    // The text, and the command to copy or that it was copied, below the window.
+    void showText();
 
     QPointer<QWidget> m_window;
+    QString m_text;
     QString m_command;
+    bool m_copied = false;
     QTimer m_hide;
 };
 

@@ -79,7 +79,7 @@ std::optional<OpenedScript> ScriptOpener::open(QWidget *window, bool hasChanges,
     return OpenedScript { path, CfgReader::editorText(text), false, endsWithLineBreak };
 }
 
-PlayerDialogs::ChangesAnswer ScriptOpener::askToSaveChanges(QWidget *window)
+PlayerDialogs::ChangesAnswer ScriptOpener::askToSaveChanges(QWidget *window, const QString &script)
 {
-    return m_dialogs.askToSaveChanges(window);
+    return m_dialogs.askToSaveChanges(window, script);
 }

@@ -35,7 +35,8 @@ public:
     // the editor or chose otherwise, or empty to ask which.
     std::optional<OpenedScript> open(QWidget *window, bool hasChanges, QString path = {});
     // Before a window with changed text closes: save it, let it go, or keep the window open.
-    PlayerDialogs::ChangesAnswer askToSaveChanges(QWidget *window);
+    // script: its file, empty for a new script.
+    PlayerDialogs::ChangesAnswer askToSaveChanges(QWidget *window, const QString &script);
 
 private:
     PlayerDialogs &m_dialogs;

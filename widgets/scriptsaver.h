@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 class QWidget;
 class GameEdition;
 class InstalledGames;
@@ -16,7 +18,8 @@ class ScriptPlace;
 
 // The one save operation of both windows: ask where the script goes, then write the window's
 // text there and say how to run it in the game. Cancel ends it quietly; any other failure is
-// reported with the file and the reason.
+// reported with the file and the reason, and a folder that cannot be written offers to save
+// elsewhere.
 class ScriptSaver {
     Q_DECLARE_TR_FUNCTIONS(ScriptSaver)
 
@@ -26,8 +29,9 @@ public:
     // takeText is asked for the text only once the file is open. Returns the file the script was
     // saved to, or an empty string when it was not saved.
     QString save(QWidget *window, const CfgWriter::TextSource &takeText);
-    // Saves to path without asking where; returns whether it was saved.
-    bool saveTo(QWidget *window, const QString &path, const CfgWriter::TextSource &takeText);
+    // Saves to path without asking where, unless its folder cannot be written and the player
+    // saves elsewhere; returns the file saved to, or an empty string.
+    QString saveTo(QWidget *window, const QString &path, const CfgWriter::TextSource &takeText);
 
     GameEdition &edition() { return m_edition; }
     InstalledGames &installedGames();
@@ -35,7 +39,9 @@ public:
     void refuse(QWidget *window, const QString &reason);
 
 private:
-    bool write(QWidget *window, const ScriptPlace &where, const CfgWriter::TextSource &takeText);
+    // The failure's message when it failed.
+    std::optional<QString> write(
+        QWidget *window, const ScriptPlace &where, const CfgWriter::TextSource &takeText);
 
     PlayerDialogs &m_dialogs;
     GameEdition &m_edition;

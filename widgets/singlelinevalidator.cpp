@@ -17,6 +17,11 @@ bool isLineBreak(QChar c)
 
 } // namespace
 
+QStringView SingleLineValidator::firstLine(QStringView text)
+{
+    return text.first(std::find_if(text.cbegin(), text.cend(), isLineBreak) - text.cbegin());
+}
+
 QValidator::State SingleLineValidator::validate(QString &input, int &pos) const
 {
     const auto firstBreak = std::find_if(input.cbegin(), input.cend(), isLineBreak);

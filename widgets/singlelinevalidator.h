@@ -16,6 +16,8 @@ public:
     using QValidator::QValidator;
 
     State validate(QString &input, int &pos) const override;
+    // The text up to its first line break, as the box takes it when it is inserted.
+    static QStringView firstLine(QStringView text);
 };
 
 #endif // SINGLELINEVALIDATOR_H
