@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -39,9 +40,10 @@ TintmarkProgram::TintmarkProgram(
     PlayerDialogs &dialogs, InstalledGames &games, const QString &recoveryFolder)
     : m_dialogs(dialogs)
     , m_edition(games)
+    , m_letters(m_edition)
     , m_saver(dialogs, m_edition)
     , m_opener(dialogs, m_edition)
-    , m_mainWindow(m_saver, m_colors)
+    , m_mainWindow(m_saver, m_colors, m_letters)
     , m_editorHandOff(m_mainWindow, m_saver, m_opener, m_colors, recoveryFolder)
 {
 }
@@ -51,6 +53,9 @@ TintmarkProgram::~TintmarkProgram() = default;
 void TintmarkProgram::start(const QString &script)
 {
     m_mainWindow.show();
+    // The game's font is read once the window is on screen, so that its archives never delay
+    // the start.
+    QTimer::singleShot(0, &m_letters, &GameLetters::start);
     offerRecoveredScripts();
     if (!script.isEmpty())
         openInEditor(script);

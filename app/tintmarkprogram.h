@@ -7,6 +7,7 @@
 #include "frmnamescript.h"
 #include "gamecolors.h"
 #include "gameedition.h"
+#include "gameletters.h"
 #include "installedgames.h"
 #include "scripteditorhandoff.h"
 #include "scriptopener.h"
@@ -16,8 +17,9 @@ class PlayerDialogs;
 
 // The assembled program: the main window, the one save operation that both windows share, the
 // editor's open operation, the hand-off to the script editor, and the game's edition and team
-// colors the windows write and draw for. main() makes it with the program's dialogs and the games
-// of this computer; tests make it with their own.
+// colors the windows write and draw for, and the game's letters their previews draw names in.
+// main() makes it with the program's dialogs and the games of this computer; tests make it with
+// their own.
 class TintmarkProgram {
 public:
     // recoveryFolder: where unsaved scripts are copied; the program's data folder when empty.
@@ -28,6 +30,7 @@ public:
     frmNameScript &mainWindow() { return m_mainWindow; }
     GameEdition &edition() { return m_edition; }
     GameColors &colors() { return m_colors; }
+    GameLetters &letters() { return m_letters; }
     // Starts as the player starts it: the main window shows, the scripts that earlier runs ended
     // without saving are offered back, and the script given, if any, opens in the editor.
     void start(const QString &script = {});
@@ -48,6 +51,7 @@ private:
     PlayerDialogs &m_dialogs;
     GameEdition m_edition;
     GameColors m_colors;
+    GameLetters m_letters;
     ScriptSaver m_saver;
     ScriptOpener m_opener;
     frmNameScript m_mainWindow;

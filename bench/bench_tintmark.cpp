@@ -17,6 +17,7 @@
 #include "frmnamescript.h"
 #include "gamecolors.h"
 #include "gameedition.h"
+#include "gameletters.h"
 #include "installedgames.h"
 #include "recoverycopy.h"
 #include "scriptchecker.h"
@@ -103,7 +104,8 @@ void bench_Tintmark::handOff()
     ScriptSaver saver(dialogs, edition);
     ScriptOpener opener(dialogs, edition);
     GameColors colors;
-    frmNameScript mainWindow(saver, colors);
+    GameLetters letters(edition);
+    frmNameScript mainWindow(saver, colors, letters);
     ScriptEditorHandOff editorHandOff(mainWindow, saver, opener, colors);
     mainWindow.show();
     mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
@@ -337,7 +339,8 @@ void bench_Tintmark::keystroke()
     GameEdition edition(games);
     ScriptSaver saver(dialogs, edition);
     GameColors colors;
-    frmNameScript mainWindow(saver, colors);
+    GameLetters letters(edition);
+    frmNameScript mainWindow(saver, colors, letters);
     QLineEdit bare;
     QLineEdit *box = &bare;
     if (inTintmark) {

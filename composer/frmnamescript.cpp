@@ -10,6 +10,7 @@
 #include "fixedlayout.h"
 #include "gamecolors.h"
 #include "gameedition.h"
+#include "gameletters.h"
 #include "helpmenu.h"
 #include "installedgames.h"
 #include "languagemenu.h"
@@ -82,10 +83,12 @@ QPushButton *createButton(const QString &caption, QWidget *parent)
 
 } // namespace
 
-frmNameScript::frmNameScript(ScriptSaver &saver, GameColors &gameColors, QWidget *parent)
+frmNameScript::frmNameScript(
+    ScriptSaver &saver, GameColors &gameColors, GameLetters &letters, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
     , m_gameColors(gameColors)
+    , m_letters(letters)
 {
     setObjectName(QStringLiteral("frmNameScript"));
     // The window's own face stays as it is in every language: its caption, its buttons, its
@@ -209,6 +212,7 @@ void frmNameScript::createControls(QWidget *client)
     judgeName();
     connect(Text1, &QLineEdit::textChanged, this, &frmNameScript::judgeName);
     connect(&m_saver.edition(), &GameEdition::changed, this, &frmNameScript::judgeName);
+    connect(&m_letters, &GameLetters::changed, this, &frmNameScript::judgeName);
     // The text before each edit, to tell a paste from typing.
     connect(Text1, &QLineEdit::textChanged, Text1,
         [this](const QString &text) { m_textBeforeEdit = std::exchange(m_text, text); });
@@ -515,7 +519,8 @@ void frmNameScript::judgeName()
     const bool previewShown = QToolTip::isVisible() && QToolTip::text() == Text1->toolTip();
     m_judged = NamePreview::judge(Text1->text(), m_saver.edition());
     const JudgedName &judged = m_judged;
-    Text1->setToolTip(NamePreview::html(judged, m_gameColors.palette(), whatTheNameIs()));
+    Text1->setToolTip(
+        NamePreview::html(judged, m_gameColors.palette(), whatTheNameIs(), &m_letters));
     // The first letter the edition cannot show is said as it is typed.
     const bool newlyUnheld = judged.unheld && !m_respellAction->isVisible() && Text1->hasFocus();
     // QAction tells every widget it is in of each setVisible, changed or not.
@@ -545,7 +550,7 @@ void frmNameScript::showPreview()
 void frmNameScript::pinPreview()
 {
     if (!m_pinned) {
-        m_pinned = new PinnedPreview(this, m_gameColors);
+        m_pinned = new PinnedPreview(this, m_gameColors, m_letters);
         m_pinned->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_pinned->setName(m_judged);

@@ -14,6 +14,7 @@
 #include <optional>
 
 class GameColors;
+class GameLetters;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -31,8 +32,10 @@ class frmNameScript : public QWidget {
     Q_OBJECT
 
 public:
-    // gameColors: the team colors its previews draw ^8 and ^9 in.
-    frmNameScript(ScriptSaver &saver, GameColors &gameColors, QWidget *parent = nullptr);
+    // gameColors: the team colors its previews draw ^8 and ^9 in; letters: the font they draw
+    // the name in.
+    frmNameScript(ScriptSaver &saver, GameColors &gameColors, GameLetters &letters,
+        QWidget *parent = nullptr);
     ~frmNameScript() override;
 
 signals:
@@ -92,6 +95,7 @@ private:
 
     ScriptSaver &m_saver;
     GameColors &m_gameColors;
+    GameLetters &m_letters;
     std::unique_ptr<picColor> m_colors; // created on the first swatch click
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;

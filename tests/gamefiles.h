@@ -7,8 +7,11 @@
 // Small game files made in the formats the engine reads, since the games' own cannot ship with
 // the tests: a font, its material, its image, and the archives that hold them.
 
+#include "iwiimage.h"
+
 #include <QBuffer>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QList>
 #include <QString>
@@ -117,6 +120,28 @@ inline bool write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// An archive as COD 2's first: its normal font, of one glyph, A, a white square drawn two
+// pixels wide and high from an image of four texels, with its material and its image.
+inline QByteArray fontArchive()
+{
+    return archive(
+        { { "fonts/normalfont",
+              font(16, { { 'A', 0, -9, 9, 2, 2, 0, 0, 1, 1 } }, {}, "fonts/gamefonts_pc") },
+            { "materials/fonts/gamefonts_pc", material("gamefonts_pc") },
+            { "images/gamefonts_pc.iwi",
+                iwi(IwiImage::Alpha, IwiImage::noMipMaps, 2, 2, QByteArray(4, '\xff')) } });
+}
+
+// COD 2 installed from Steam under home, its first archive as given; the folder it is found in.
+inline QString installCod2(const QString &home, const QByteArray &firstArchive)
+{
+    const QString folder
+        = home + QStringLiteral("/.local/share/Steam/steamapps/common/Call of Duty 2/main");
+    return QDir().mkpath(folder) && write(folder + QStringLiteral("/iw_00.iwd"), firstArchive)
+        ? folder
+        : QString();
 }
 
 } // namespace GameFiles

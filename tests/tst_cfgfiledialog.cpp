@@ -6,6 +6,7 @@
 #include "frmnamescript.h"
 #include "gamecolors.h"
 #include "gameedition.h"
+#include "gameletters.h"
 #include "installedgames.h"
 #include "scriptsaver.h"
 #include "treefile.h"
@@ -204,7 +205,8 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     GameEdition edition(*m_games);
     ScriptSaver saver(chooser, edition);
     GameColors colors;
-    frmNameScript window(saver, colors);
+    GameLetters letters(edition);
+    frmNameScript window(saver, colors, letters);
     window.show();
     window.findChild<QLineEdit *>(u"Text1"_qs)->setText(u"^1Sniper"_qs);
     QStringList places;

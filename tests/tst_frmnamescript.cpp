@@ -9,6 +9,7 @@
 #include "frmnamescript.h"
 #include "gamecolors.h"
 #include "gameedition.h"
+#include "gameletters.h"
 #include "gamenameview.h"
 #include "installedgames.h"
 #include "scriptsaver.h"
@@ -112,6 +113,7 @@ private:
     std::unique_ptr<GameEdition> m_edition;
     GameColors m_colors;
     std::unique_ptr<ScriptSaver> m_saver;
+    std::unique_ptr<GameLetters> m_letters;
     std::unique_ptr<frmNameScript> m_window;
     QTemporaryDir m_settings;
 };
@@ -136,7 +138,8 @@ void tst_frmNameScript::init()
     m_games = std::make_unique<InstalledGames>(search);
     m_edition = std::make_unique<GameEdition>(*m_games);
     m_saver = std::make_unique<ScriptSaver>(m_dialogs, *m_edition);
-    m_window = std::make_unique<frmNameScript>(*m_saver, m_colors);
+    m_letters = std::make_unique<GameLetters>(*m_edition);
+    m_window = std::make_unique<frmNameScript>(*m_saver, m_colors, *m_letters);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }

@@ -3,7 +3,6 @@
 
 #include "gamefiles.h"
 #include "gamefontsource.h"
-#include "iwiimage.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -23,14 +22,7 @@ namespace {
 // A COD 2 folder whose archive holds a font of the ASCII glyphs, its material and its image.
 bool writeInstall(const QString &folder)
 {
-    const QByteArray image
-        = GameFiles::iwi(IwiImage::Alpha, IwiImage::noMipMaps, 2, 2, QByteArray(4, '\xff'));
-    return GameFiles::write(folder + "/iw_00.iwd",
-        GameFiles::archive({ { "fonts/normalfont",
-                                 GameFiles::font(16, { { 'A', 0, -9, 9, 2, 2, 0, 0, 1, 1 } }, {},
-                                     "fonts/gamefonts_pc") },
-            { "materials/fonts/gamefonts_pc", GameFiles::material("gamefonts_pc") },
-            { "images/gamefonts_pc.iwi", image } }));
+    return GameFiles::write(folder + "/iw_00.iwd", GameFiles::fontArchive());
 }
 
 } // namespace

@@ -4,8 +4,11 @@
 #include "codepage.h"
 #include "colorruns.h"
 #include "consolerun.h"
+#include "gamenameview.h"
+#include "installedletters.h"
 #include "namepreview.h"
 
+#include <QSettings>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -22,6 +25,7 @@ class tst_NamePreview : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void previewShowsEveryCodeOnItsGround();
     void previewShowsWhatTheGameShows_data();
     void previewShowsWhatTheGameShows();
@@ -31,7 +35,20 @@ private slots:
     void refusedCharacters();
     void otherEditionsSeeTheSameBytes_data();
     void otherEditionsSeeTheSameBytes();
+    void drawnInTheGameLetters_data();
+    void drawnInTheGameLetters();
+
+private:
+    QTemporaryDir m_settings;
 };
+
+void tst_NamePreview::initTestCase()
+{
+    // The edition the player chose goes to the test's own settings.
+    QVERIFY(m_settings.isValid());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+}
 
 // The preview as a rich-text view lays it out: each letter in its code's color, in a box of the
 // dark ground that shows them all.
@@ -194,6 +211,38 @@ void tst_NamePreview::otherEditionsSeeTheSameBytes()
                      u"Players of editions with %1 letters see:"_qs.arg(line.section(u':', 0, 0))),
             qPrintable(preview.toPlainText()));
     }
+}
+
+void tst_NamePreview::drawnInTheGameLetters_data() { InstalledLetters::addRows(); }
+
+// The tooltip's preview: the name as an image of the game's glyphs once they are read, with a
+// line that says so; as before without them.
+void tst_NamePreview::drawnInTheGameLetters()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(bool, inGameLetters);
+    QFETCH(QString, note);
+
+    InstalledLetters installed(archive);
+    QVERIFY(installed.read());
+    const JudgedName judged = NamePreview::judge(u"^1AA^2A"_qs, CodePage());
+    QString html = NamePreview::html(judged, americans, {}, &installed.letters);
+    const QString line = u"<p><small>%1</small></p>"_qs.arg(note.toHtmlEscaped());
+    QCOMPARE(html.contains(line), !note.isEmpty());
+    html.remove(line);
+    if (!inGameLetters) {
+        QCOMPARE(html, NamePreview::html(judged, americans));
+        return;
+    }
+    const QString source = u"data:image/png;base64,"_qs;
+    const qsizetype start = html.indexOf(source) + source.size();
+    QVERIFY(start >= source.size());
+    const QImage shown = QImage::fromData(
+        QByteArray::fromBase64(html.mid(start, html.indexOf(u'"', start) - start).toLatin1()));
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+        gameNameImage(*installed.letters.drawing(), judged.name.shown, americans)
+            .convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(html.endsWith(NamePreview::detailsHtml(judged, americans)));
 }
 
 QTEST_MAIN(tst_NamePreview)

@@ -4,11 +4,14 @@
 #include "codepage.h"
 #include "gamecolors.h"
 #include "gamenameview.h"
+#include "installedletters.h"
 #include "namepreview.h"
 #include "pinnedpreview.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
+#include <QSettings>
 #include <QTest>
 
 // The preview kept on screen beside its window: the name whole, the notes below it, the window
@@ -18,8 +21,39 @@ class tst_PinnedPreview : public QObject {
 
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void initTestCase();
     void staysWholeBesideItsWindow();
+    void drawsInTheGameLetters_data();
+    void drawsInTheGameLetters();
+
+private:
+    QTemporaryDir m_settings;
 };
+
+namespace {
+
+// The part of a view's image that is not its ground.
+QImage drawnPart(const QImage &image, QRgb ground)
+{
+    QRect drawn;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != ground)
+                drawn |= QRect(x, y, 1, 1);
+        }
+    }
+    return image.copy(drawn).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+void tst_PinnedPreview::initTestCase()
+{
+    // The edition the player chose goes to the test's own settings.
+    QVERIFY(m_settings.isValid());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+}
 
 void tst_PinnedPreview::staysWholeBesideItsWindow()
 {
@@ -28,7 +62,8 @@ void tst_PinnedPreview::staysWholeBesideItsWindow()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     GameColors colors;
-    auto *pinned = new PinnedPreview(&window, colors);
+    InstalledLetters none({});
+    auto *pinned = new PinnedPreview(&window, colors, none.letters);
     pinned->setName(NamePreview::judge(u"^4A"_qs, CodePage()));
     pinned->placeBeside(&window);
     pinned->show();
@@ -48,6 +83,46 @@ void tst_PinnedPreview::staysWholeBesideItsWindow()
     QCOMPARE(pinned->frameGeometry(), before);
     QVERIFY(name->height() >= name->sizeHint().height());
     QVERIFY(!pinned->frameGeometry().intersects(window.frameGeometry()));
+}
+
+void tst_PinnedPreview::drawsInTheGameLetters_data() { InstalledLetters::addRows(); }
+
+// The kept preview: the name in the game's glyphs once they are read, with a line that says so,
+// the window keeping its size; as before without them.
+void tst_PinnedPreview::drawsInTheGameLetters()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(bool, inGameLetters);
+    QFETCH(QString, note);
+
+    InstalledLetters installed(archive);
+    GameColors colors;
+    QWidget window;
+    auto *pinned = new PinnedPreview(&window, colors, installed.letters);
+    const QString shownName = u"^1AA"_qs;
+    pinned->setName(NamePreview::judge(shownName, CodePage()));
+    pinned->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pinned));
+    const QSize before = pinned->size();
+    QVERIFY(installed.read());
+    QCOMPARE(pinned->findChild<QLabel *>(u"pinnedLetters"_qs)->text(), note);
+    QCOMPARE(pinned->size(), before);
+
+    // What is drawn on the ground: the game's glyphs exactly, or the desktop's letters as before.
+    auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_qs);
+    const QRgb ground = qRgb(30, 30, 30);
+    QImage expected(name->size(), QImage::Format_RGB32);
+    if (inGameLetters) {
+        expected.fill(ground);
+        QPainter(&expected).drawImage(
+            0, 0, gameNameImage(*installed.letters.drawing(), shownName, colors.palette()));
+    } else {
+        GameNameView desktop(colors);
+        desktop.setName(shownName);
+        desktop.resize(name->size());
+        expected = desktop.grab().toImage();
+    }
+    QCOMPARE(drawnPart(name->grab().toImage(), ground), drawnPart(expected, ground));
 }
 
 QTEST_MAIN(tst_PinnedPreview)

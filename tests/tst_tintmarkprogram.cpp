@@ -3,6 +3,7 @@
 
 #include "fakedialogs.h"
 #include "installedgames.h"
+#include "installedletters.h"
 #include "tintmarkprogram.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void bothWindowsShowTheIcon();
+    void readsTheGameFontOnceTheWindowShows();
 
 private:
     QWidget *editor() const;
@@ -76,6 +78,20 @@ void tst_TintmarkProgram::bothWindowsShowTheIcon()
         QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
         QCOMPARE(image.pixelColor(16, 16).alpha(), 255);
     }
+}
+
+// Reading the game's archives never delays the main window.
+void tst_TintmarkProgram::readsTheGameFontOnceTheWindowShows()
+{
+    InstalledLetters installed(GameFiles::fontArchive());
+    m_program = std::make_unique<TintmarkProgram>(
+        m_dialogs, installed.games, m_dir.filePath(u"recovery"_qs));
+    QVERIFY(!m_program->letters().drawing());
+    m_program->start();
+    QVERIFY(!m_program->letters().drawing());
+    QTRY_COMPARE(m_program->letters().note(), u"in COD 2's own letters"_qs);
+    QVERIFY(m_program->letters().drawing());
+    m_program.reset();
 }
 
 QTEST_MAIN(tst_TintmarkProgram)

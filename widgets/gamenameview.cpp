@@ -5,7 +5,9 @@
 
 #include "consolerules.h"
 #include "gamecolors.h"
+#include "gameletters.h"
 
+#include <QImage>
 #include <QPainter>
 
 namespace {
@@ -33,6 +35,19 @@ int paintGameName(
     return x - start;
 }
 
+QImage gameNameImage(
+    const NameDrawing &drawing, const QString &name, const GamePalette &palette, int scale)
+{
+    // Room below the baseline for the letters that reach under it, and for the shadow.
+    const int height = drawing.font().pixelHeight() * scale;
+    QImage image(std::max(1, (drawing.width(name) + 1) * scale), height * 3 / 2,
+        QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    drawing.draw(painter, QPoint(0, height), name, palette, scale);
+    return image;
+}
+
 GameNameView::GameNameView(const GameColors &colors, QWidget *parent)
     : QWidget(parent)
 {
@@ -46,6 +61,13 @@ GameNameView::GameNameView(const GameColors &colors, QWidget *parent)
         m_palette = colors.palette();
         update();
     });
+}
+
+void GameNameView::drawIn(GameLetters &letters)
+{
+    m_letters = &letters;
+    connect(&letters, &GameLetters::changed, this, qOverload<>(&QWidget::update));
+    update();
 }
 
 void GameNameView::setName(const QString &name)
@@ -67,6 +89,17 @@ void GameNameView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), ground);
+    if (const auto drawing = m_letters ? m_letters->drawing() : nullptr) {
+        // One to one for a name too wide for the view.
+        const int scale
+            = drawing->width(m_name) * gameNameScale <= width() - 2 * margin ? gameNameScale : 1;
+        // The middle of the capitals, three eighths of the font's height above its baseline,
+        // in the middle of the view.
+        const int pixelHeight = drawing->font().pixelHeight() * scale;
+        painter.drawImage(margin, height() / 2 + pixelHeight * 3 / 8 - pixelHeight,
+            gameNameImage(*drawing, m_name, m_palette, scale));
+        return;
+    }
     const QFontMetrics metrics = fontMetrics();
     paintGameName(
         painter, margin, (height() + metrics.ascent() - metrics.descent()) / 2, m_name, m_palette);

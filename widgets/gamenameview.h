@@ -10,12 +10,24 @@
 
 // A player name drawn as the game draws it: large, in the game's colors, on a dark ground.
 class GameColors;
+class GameLetters;
+class NameDrawing;
+class QImage;
 class QPainter;
 
 // Draws name from x on baseline in the painter's font, as the game draws names: in its colors,
 // with a black shadow below and to the right. Returns the width drawn.
 int paintGameName(
     QPainter &painter, int x, int baseline, const QString &name, const GamePalette &palette);
+
+// The font's pixels doubled, as a screen 1280 wide shows the 640 virtual pixels the engine lays
+// its scoreboard out in.
+constexpr int gameNameScale = 2;
+
+// name in the game's letters on a clear ground, each of the font's pixels scale pixels wide, its
+// baseline the font's height, scaled, below the top.
+QImage gameNameImage(const NameDrawing &drawing, const QString &name, const GamePalette &palette,
+    int scale = gameNameScale);
 
 class GameNameView : public QWidget {
     Q_OBJECT
@@ -24,6 +36,8 @@ public:
     // colors: the team colors it draws ^8 and ^9 in, which it follows.
     explicit GameNameView(const GameColors &colors, QWidget *parent = nullptr);
 
+    // Draws the name in the game's own letters once letters has them, and follows them.
+    void drawIn(GameLetters &letters);
     void setName(const QString &name);
     QString name() const { return m_name; }
 
@@ -35,6 +49,7 @@ protected:
 private:
     QString m_name;
     GamePalette m_palette;
+    GameLetters *m_letters = nullptr;
 };
 
 #endif // GAMENAMEVIEW_H

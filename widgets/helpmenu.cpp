@@ -89,7 +89,11 @@ QString HelpMenu::colorCodes(const GameColors &colors)
               "<table cellspacing=\"4\">%1</table>"
               "<p>A caret and any other character is a code too: COD 2 shows the letters after it "
               "white. A caret before another caret shows as it is.</p>")
-        .arg(rows);
+               .arg(rows)
+        + tr("<p>The preview draws the name in COD 2's own letters, read from the game's files, "
+             "when Tintmark finds COD 2 on this computer, and says so below the name. Without "
+             "the game, or when its font cannot be read, it draws the name in the desktop's "
+             "letters, which are only near the game's.</p>");
 }
 
 void HelpMenu::showAbout(QWidget *window)

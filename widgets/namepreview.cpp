@@ -6,10 +6,14 @@
 #include "colorruns.h"
 #include "consolerules.h"
 #include "gameedition.h"
+#include "gameletters.h"
+#include "gamenameview.h"
 #include "setnameline.h"
 #include "shownname.h"
 
+#include <QBuffer>
 #include <QColor>
+#include <QImage>
 #include <QStringList>
 
 #include <algorithm>
@@ -38,6 +42,16 @@ QString drawn(const QString &nameHtml)
                           "style=\"white-space:pre; font-weight:bold; font-size:large\">%2"
                           "</td></tr></table>")
         .arg(QLatin1String(previewGround), nameHtml);
+}
+
+// The image as rich text holds it: in the html itself, which a tooltip cannot take files beside.
+QString imageHtml(const QImage &image)
+{
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    return QStringLiteral("<img src=\"data:image/png;base64,%1\">")
+        .arg(QLatin1String(png.data().toBase64()));
 }
 
 } // namespace
@@ -87,8 +101,8 @@ QString NamePreview::nameOfCharacter(char32_t character)
     }
 }
 
-QString NamePreview::html(
-    const JudgedName &judged, const GamePalette &palette, const QString &heading)
+QString NamePreview::html(const JudgedName &judged, const GamePalette &palette,
+    const QString &heading, GameLetters *letters)
 {
     // The name as the game sets it from the line that is saved, and as it shows it.
     const ShownName &name = judged.name;
@@ -97,8 +111,14 @@ QString NamePreview::html(
         cut = QStringLiteral("<s style=\"color:%1\">%2</s>")
                   .arg(QLatin1String(cutOffColor), name.cutOff.toHtmlEscaped());
     }
+    const auto drawing = letters ? letters->drawing() : nullptr;
+    const QString shown = drawing ? imageHtml(gameNameImage(*drawing, name.shown, palette))
+                                  : coloredName(name.shown, palette);
+    const QString note = letters ? letters->note() : QString();
     return (heading.isEmpty() ? QString() : u"<p>%1</p>"_qs.arg(heading.toHtmlEscaped()))
-        + drawn(coloredName(name.shown, palette) + cut) + detailsHtml(judged, palette);
+        + drawn(shown + cut)
+        + (note.isEmpty() ? QString() : u"<p><small>%1</small></p>"_qs.arg(note.toHtmlEscaped()))
+        + detailsHtml(judged, palette);
 }
 
 QString NamePreview::detailsHtml(const JudgedName &judged, const GamePalette &palette)

@@ -17,6 +17,7 @@
 #include <utility>
 
 class GameEdition;
+class GameLetters;
 
 // A typed name as the console judges it, once per change: the line a save writes, the name the
 // game shows from it, and the color codes typed.
@@ -47,8 +48,9 @@ public:
     // looks the same.
     static QString nameOfCharacter(char32_t character);
     // palette: the colors the name is drawn in. heading: a line above the preview, if any.
-    static QString html(
-        const JudgedName &judged, const GamePalette &palette, const QString &heading = {});
+    // letters: the game's letters, drawn in when they are read, with a line that says so.
+    static QString html(const JudgedName &judged, const GamePalette &palette,
+        const QString &heading = {}, GameLetters *letters = nullptr);
     // The html's text below the drawn name: length, cut, refusal and the codes' notes.
     static QString detailsHtml(const JudgedName &judged, const GamePalette &palette);
 };

@@ -4,6 +4,7 @@
 #include "pinnedpreview.h"
 
 #include "gamecolors.h"
+#include "gameletters.h"
 #include "gamenameview.h"
 #include "namepreview.h"
 
@@ -18,16 +19,28 @@ constexpr int notesLines = 6;
 
 } // namespace
 
-PinnedPreview::PinnedPreview(QWidget *window, const GameColors &colors)
+PinnedPreview::PinnedPreview(QWidget *window, const GameColors &colors, GameLetters &letters)
     : QWidget(window, Qt::Tool)
     , m_colors(colors)
     , m_name(new GameNameView(colors, this))
+    , m_letters(new QLabel(this))
     , m_details(new QLabel(this))
 {
     setObjectName(QStringLiteral("pinnedPreview"));
     setWindowTitle(tr("Tintmark Preview"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_name->setObjectName(QStringLiteral("pinnedName"));
+    m_name->drawIn(letters);
+    m_letters->setObjectName(QStringLiteral("pinnedLetters"));
+    QFont small = m_letters->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    m_letters->setFont(small);
+    // A line of its own whether or not it says anything, so that the window keeps its size
+    // when the font has been read.
+    m_letters->setFixedHeight(m_letters->fontMetrics().lineSpacing());
+    const auto showLetters = [this, &letters] { m_letters->setText(letters.note()); };
+    showLetters();
+    connect(&letters, &GameLetters::changed, m_letters, showLetters);
     m_details->setObjectName(QStringLiteral("pinnedDetails"));
     m_details->setWordWrap(true);
     m_details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -43,6 +56,7 @@ PinnedPreview::PinnedPreview(QWidget *window, const GameColors &colors)
     notes->setFixedHeight(fontMetrics().lineSpacing() * notesLines);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_name);
+    layout->addWidget(m_letters);
     layout->addWidget(notes);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class GameColors;
+class GameLetters;
 class GameNameView;
 struct JudgedName;
 class QLabel;
@@ -17,8 +18,8 @@ class PinnedPreview : public QWidget {
     Q_OBJECT
 
 public:
-    // colors: the team colors it draws the name in, which it follows.
-    PinnedPreview(QWidget *window, const GameColors &colors);
+    // colors: the team colors it draws the name in, which it follows; letters: the font.
+    PinnedPreview(QWidget *window, const GameColors &colors, GameLetters &letters);
 
     void setName(const JudgedName &judged);
     // Just above the window, or below it where the screen ends.
@@ -27,6 +28,7 @@ public:
 private:
     const GameColors &m_colors;
     GameNameView *m_name;
+    QLabel *m_letters;
     QLabel *m_details;
 };
 
