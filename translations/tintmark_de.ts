@@ -230,10 +230,6 @@
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>Save changes to the script?</source>
-        <translation>Änderungen am Skript speichern?</translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
@@ -269,6 +265,22 @@
         <source>%1 %2</source>
         <comment>a game, its folder</comment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Save changes to the new script?</source>
+        <translation>Änderungen am neuen Skript speichern?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be written. Save the script in another one, such as your documents?</source>
+        <translation>In diesen Ordner kann nicht geschrieben werden. Das Skript in einem anderen speichern, etwa in deinen Dokumenten?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Elsewhere...</source>
+        <translation>&amp;Woanders speichern...</translation>
     </message>
 </context>
 <context>
@@ -603,6 +615,17 @@
     </message>
 </context>
 <context>
+    <name>GameLetters</name>
+    <message>
+        <source>in COD 2&apos;s own letters</source>
+        <translation>in den Buchstaben von COD 2 selbst</translation>
+    </message>
+    <message>
+        <source>the game&apos;s font was not found</source>
+        <translation>die Schrift des Spiels wurde nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>GameNames</name>
     <message>
         <source>COD 1.1</source>
@@ -686,6 +709,10 @@
     <message>
         <source>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Colored player names and name scripts for COD and COD 2.&lt;/p&gt;&lt;p&gt;Tintmark is free software under the GNU General Public License, version 3 or later. It comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with Qt %2, used under the GNU Lesser General Public License, version 3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Farbige Spielernamen und Namensskripte für COD und COD 2.&lt;/p&gt;&lt;p&gt;Tintmark ist freie Software unter der GNU General Public License, Version 3 oder neuer. Es wird ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2, verwendet unter der GNU Lesser General Public License, Version 3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The preview draws the name in COD 2&apos;s own letters, read from the game&apos;s files, when Tintmark finds COD 2 on this computer, and says so below the name. Without the game, or when its font cannot be read, it draws the name in the desktop&apos;s letters, which are only near the game&apos;s.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Vorschau zeichnet den Namen in den Buchstaben von COD 2 selbst, aus den Dateien des Spiels gelesen, wenn Tintmark COD 2 auf diesem Rechner findet, und sagt das unter dem Namen. Ohne das Spiel, oder wenn seine Schrift nicht gelesen werden kann, zeichnet sie den Namen in den Buchstaben des Desktops, die denen des Spiels nur nahekommen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -824,6 +851,10 @@
             <numerusform>Die Prüfung findet %n Warnung: „Abspielen und prüfen“ (F5) im Editor zeigt sie an.</numerusform>
             <numerusform>Die Prüfung findet %n Warnungen: „Abspielen und prüfen“ (F5) im Editor listet sie auf.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 kopiert</translation>
     </message>
 </context>
 <context>
@@ -1555,6 +1586,18 @@
     <message>
         <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
         <translation>Diese Sprachversion des Spiels kann %1 nicht anzeigen: Klick, um den Namen mit Buchstaben zu schreiben, die sie kennt.</translation>
+    </message>
+    <message>
+        <source>The box holds %1 characters: the paste was cut after “%2”, and “%3” was left out.</source>
+        <translation>Das Feld fasst %1 Zeichen: Das Eingefügte wurde nach „%2“ abgeschnitten, „%3“ fehlt.</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no game found)</source>
+        <translation>&amp;Namen aus den Spielen (kein Spiel gefunden)</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no name in their configs)</source>
+        <translation>&amp;Namen aus den Spielen (kein Name in ihren Configs)</translation>
     </message>
 </context>
 </TS>

@@ -230,10 +230,6 @@
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Save changes to the script?</source>
-        <translation>¿Guardar los cambios del script?</translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
     </message>
@@ -269,6 +265,22 @@
         <source>%1 %2</source>
         <comment>a game, its folder</comment>
         <translation>%2 de %1</translation>
+    </message>
+    <message>
+        <source>Save changes to the new script?</source>
+        <translation>¿Guardar los cambios del script nuevo?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios de %1?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be written. Save the script in another one, such as your documents?</source>
+        <translation>No se puede escribir en esta carpeta. ¿Guardar el script en otra, como tus documentos?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Elsewhere...</source>
+        <translation>Guardar en &amp;otro sitio...</translation>
     </message>
 </context>
 <context>
@@ -603,6 +615,17 @@
     </message>
 </context>
 <context>
+    <name>GameLetters</name>
+    <message>
+        <source>in COD 2&apos;s own letters</source>
+        <translation>con las letras del propio COD 2</translation>
+    </message>
+    <message>
+        <source>the game&apos;s font was not found</source>
+        <translation>no se encontró la fuente del juego</translation>
+    </message>
+</context>
+<context>
     <name>GameNames</name>
     <message>
         <source>COD 1.1</source>
@@ -686,6 +709,10 @@
     <message>
         <source>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Colored player names and name scripts for COD and COD 2.&lt;/p&gt;&lt;p&gt;Tintmark is free software under the GNU General Public License, version 3 or later. It comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with Qt %2, used under the GNU Lesser General Public License, version 3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Nombres de jugador de colores y scripts de nombre para COD y COD 2.&lt;/p&gt;&lt;p&gt;Tintmark es software libre bajo la GNU General Public License, versión 3 o posterior. Se ofrece sin ninguna garantía.&lt;/p&gt;&lt;p&gt;Compilado con Qt %2, que se usa bajo la GNU Lesser General Public License, versión 3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The preview draws the name in COD 2&apos;s own letters, read from the game&apos;s files, when Tintmark finds COD 2 on this computer, and says so below the name. Without the game, or when its font cannot be read, it draws the name in the desktop&apos;s letters, which are only near the game&apos;s.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;La vista previa dibuja el nombre con las letras del propio COD 2, leídas de los archivos del juego, cuando Tintmark encuentra COD 2 en este ordenador, y lo indica debajo del nombre. Sin el juego, o si no se puede leer su fuente, dibuja el nombre con las letras del escritorio, que solo se parecen a las del juego.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -824,6 +851,10 @@
             <numerusform>La comprobación encuentra %n advertencia: mírala con Reproducir y comprobar (F5) en el editor.</numerusform>
             <numerusform>La comprobación encuentra %n advertencias: míralas con Reproducir y comprobar (F5) en el editor.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 copiado</translation>
     </message>
 </context>
 <context>
@@ -1555,6 +1586,18 @@
     <message>
         <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
         <translation>Esta edición del juego no puede mostrar %1: haz clic para escribir el nombre con letras que sí puede mostrar.</translation>
+    </message>
+    <message>
+        <source>The box holds %1 characters: the paste was cut after “%2”, and “%3” was left out.</source>
+        <translation>El campo admite %1 caracteres: lo pegado se cortó después de «%2» y «%3» quedó fuera.</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no game found)</source>
+        <translation>&amp;Nombres de los juegos (no se encontró ningún juego)</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no name in their configs)</source>
+        <translation>&amp;Nombres de los juegos (ningún nombre en sus configuraciones)</translation>
     </message>
 </context>
 </TS>

@@ -230,10 +230,6 @@
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>Save changes to the script?</source>
-        <translation>Enregistrer les modifications du script&#xa0;?</translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
     </message>
@@ -269,6 +265,22 @@
         <source>%1 %2</source>
         <comment>a game, its folder</comment>
         <translation>%2 de %1</translation>
+    </message>
+    <message>
+        <source>Save changes to the new script?</source>
+        <translation>Enregistrer les modifications du nouveau script ?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be written. Save the script in another one, such as your documents?</source>
+        <translation>Impossible d&apos;écrire dans ce dossier. Enregistrer le script dans un autre, comme tes documents ?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Elsewhere...</source>
+        <translation>Enregistrer &amp;ailleurs...</translation>
     </message>
 </context>
 <context>
@@ -603,6 +615,17 @@
     </message>
 </context>
 <context>
+    <name>GameLetters</name>
+    <message>
+        <source>in COD 2&apos;s own letters</source>
+        <translation>avec les lettres de COD 2 lui-même</translation>
+    </message>
+    <message>
+        <source>the game&apos;s font was not found</source>
+        <translation>la police du jeu est introuvable</translation>
+    </message>
+</context>
+<context>
     <name>GameNames</name>
     <message>
         <source>COD 1.1</source>
@@ -686,6 +709,10 @@
     <message>
         <source>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Colored player names and name scripts for COD and COD 2.&lt;/p&gt;&lt;p&gt;Tintmark is free software under the GNU General Public License, version 3 or later. It comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with Qt %2, used under the GNU Lesser General Public License, version 3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Noms de joueur en couleur et scripts de nom pour COD et COD 2.&lt;/p&gt;&lt;p&gt;Tintmark est un logiciel libre, sous licence GNU General Public License, version 3 ou ultérieure. Il est fourni sans aucune garantie.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2, utilisé sous licence GNU Lesser General Public License, version 3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The preview draws the name in COD 2&apos;s own letters, read from the game&apos;s files, when Tintmark finds COD 2 on this computer, and says so below the name. Without the game, or when its font cannot be read, it draws the name in the desktop&apos;s letters, which are only near the game&apos;s.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;L&apos;aperçu dessine le nom avec les lettres de COD 2 lui-même, lues dans les fichiers du jeu, quand Tintmark trouve COD 2 sur cet ordinateur, et l&apos;indique sous le nom. Sans le jeu, ou si sa police ne peut pas être lue, il dessine le nom avec les lettres du bureau, qui ne font que ressembler à celles du jeu.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -824,6 +851,10 @@
             <numerusform>Le vérificateur signale %n avertissement&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) le détaille.</numerusform>
             <numerusform>Le vérificateur signale %n avertissements&#xa0;: dans l&apos;éditeur, Lire et vérifier (F5) les détaille.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 copié</translation>
     </message>
 </context>
 <context>
@@ -1555,6 +1586,18 @@
     <message>
         <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
         <translation>Cette édition du jeu ne peut pas afficher %1&#xa0;: cliquez pour écrire le nom avec des lettres qu&apos;elle peut afficher.</translation>
+    </message>
+    <message>
+        <source>The box holds %1 characters: the paste was cut after “%2”, and “%3” was left out.</source>
+        <translation>Le champ contient %1 caractères : le collage a été coupé après « %2 », et « %3 » a été laissé de côté.</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no game found)</source>
+        <translation>&amp;Noms utilisés dans vos jeux (aucun jeu trouvé)</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no name in their configs)</source>
+        <translation>&amp;Noms utilisés dans vos jeux (aucun nom dans leurs configs)</translation>
     </message>
 </context>
 </TS>

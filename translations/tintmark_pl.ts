@@ -230,10 +230,6 @@
         <translation>&amp;Anuluj</translation>
     </message>
     <message>
-        <source>Save changes to the script?</source>
-        <translation>Zapisać zmiany w skrypcie?</translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation>&amp;Zapisz</translation>
     </message>
@@ -269,6 +265,22 @@
         <source>%1 %2</source>
         <comment>a game, its folder</comment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Save changes to the new script?</source>
+        <translation>Zapisać zmiany w nowym skrypcie?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Zapisać zmiany w %1?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be written. Save the script in another one, such as your documents?</source>
+        <translation>Do tego folderu nie można zapisywać. Zapisać skrypt w innym, na przykład w twoich dokumentach?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Elsewhere...</source>
+        <translation>Zapisz &amp;gdzie indziej...</translation>
     </message>
 </context>
 <context>
@@ -604,6 +616,17 @@
     </message>
 </context>
 <context>
+    <name>GameLetters</name>
+    <message>
+        <source>in COD 2&apos;s own letters</source>
+        <translation>literami samego COD 2</translation>
+    </message>
+    <message>
+        <source>the game&apos;s font was not found</source>
+        <translation>nie znaleziono czcionki gry</translation>
+    </message>
+</context>
+<context>
     <name>GameNames</name>
     <message>
         <source>COD 1.1</source>
@@ -687,6 +710,10 @@
     <message>
         <source>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Colored player names and name scripts for COD and COD 2.&lt;/p&gt;&lt;p&gt;Tintmark is free software under the GNU General Public License, version 3 or later. It comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with Qt %2, used under the GNU Lesser General Public License, version 3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Kolorowe nicki graczy i skrypty z nickami do COD i COD 2.&lt;/p&gt;&lt;p&gt;Tintmark jest wolnym oprogramowaniem na licencji GNU General Public License w wersji 3 lub późniejszej. Jest dostarczany bez żadnej gwarancji.&lt;/p&gt;&lt;p&gt;Zbudowano z Qt %2, używanym na licencji GNU Lesser General Public License w wersji 3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The preview draws the name in COD 2&apos;s own letters, read from the game&apos;s files, when Tintmark finds COD 2 on this computer, and says so below the name. Without the game, or when its font cannot be read, it draws the name in the desktop&apos;s letters, which are only near the game&apos;s.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Podgląd rysuje nick literami samego COD 2, odczytanymi z plików gry, gdy Tintmark znajdzie COD 2 na tym komputerze, i mówi o tym pod nickiem. Bez gry albo gdy nie da się odczytać jej czcionki, rysuje nick literami pulpitu, które są tylko podobne do liter gry.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -826,6 +853,10 @@
             <numerusform>Sprawdzenie skryptu wykazało %n ostrzeżenia: w edytorze wyświetli je polecenie Odtwórz i sprawdź (F5).</numerusform>
             <numerusform>Sprawdzenie skryptu wykazało %n ostrzeżeń: w edytorze wyświetli je polecenie Odtwórz i sprawdź (F5).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>Skopiowano %1</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1592,18 @@
     <message>
         <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
         <translation>Ta wersja gry nie może pokazać %1: kliknij, aby napisać nick literami, które potrafi pokazać.</translation>
+    </message>
+    <message>
+        <source>The box holds %1 characters: the paste was cut after “%2”, and “%3” was left out.</source>
+        <translation>Pole mieści %1 znaków: wklejony tekst ucięto po „%2”, a „%3” pominięto.</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no game found)</source>
+        <translation>Nicki z &amp;gier (nie znaleziono gry)</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no name in their configs)</source>
+        <translation>Nicki z &amp;gier (brak nicka w ich configach)</translation>
     </message>
 </context>
 </TS>

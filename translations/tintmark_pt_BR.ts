@@ -230,10 +230,6 @@
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Save changes to the script?</source>
-        <translation>Salvar as alterações no script?</translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation>&amp;Salvar</translation>
     </message>
@@ -269,6 +265,22 @@
         <source>%1 %2</source>
         <comment>a game, its folder</comment>
         <translation>%2 do %1</translation>
+    </message>
+    <message>
+        <source>Save changes to the new script?</source>
+        <translation>Salvar as alterações no script novo?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be written. Save the script in another one, such as your documents?</source>
+        <translation>Não é possível gravar nesta pasta. Salvar o script em outra, como seus documentos?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Elsewhere...</source>
+        <translation>Salvar em &amp;outro lugar...</translation>
     </message>
 </context>
 <context>
@@ -603,6 +615,17 @@
     </message>
 </context>
 <context>
+    <name>GameLetters</name>
+    <message>
+        <source>in COD 2&apos;s own letters</source>
+        <translation>com as letras do próprio COD 2</translation>
+    </message>
+    <message>
+        <source>the game&apos;s font was not found</source>
+        <translation>a fonte do jogo não foi encontrada</translation>
+    </message>
+</context>
+<context>
     <name>GameNames</name>
     <message>
         <source>COD 1.1</source>
@@ -686,6 +709,10 @@
     <message>
         <source>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Colored player names and name scripts for COD and COD 2.&lt;/p&gt;&lt;p&gt;Tintmark is free software under the GNU General Public License, version 3 or later. It comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with Qt %2, used under the GNU Lesser General Public License, version 3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Nomes de jogador coloridos e scripts de nome para COD e COD 2.&lt;/p&gt;&lt;p&gt;O Tintmark é software livre, sob a GNU General Public License, versão 3 ou posterior. Ele vem sem nenhuma garantia.&lt;/p&gt;&lt;p&gt;Feito com Qt %2, usado sob a GNU Lesser General Public License, versão 3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The preview draws the name in COD 2&apos;s own letters, read from the game&apos;s files, when Tintmark finds COD 2 on this computer, and says so below the name. Without the game, or when its font cannot be read, it draws the name in the desktop&apos;s letters, which are only near the game&apos;s.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;A prévia desenha o nome com as letras do próprio COD 2, lidas dos arquivos do jogo, quando o Tintmark encontra o COD 2 neste computador, e diz isso abaixo do nome. Sem o jogo, ou quando a fonte dele não pode ser lida, desenha o nome com as letras da área de trabalho, que só se parecem com as do jogo.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -824,6 +851,10 @@
             <numerusform>O verificador encontrou %n aviso: Reproduzir e verificar (F5), no editor, mostra qual é.</numerusform>
             <numerusform>O verificador encontrou %n avisos: Reproduzir e verificar (F5), no editor, mostra quais são.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 copiado</translation>
     </message>
 </context>
 <context>
@@ -1555,6 +1586,18 @@
     <message>
         <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
         <translation>Esta edição do jogo não consegue mostrar %1: clique para escrever o nome com letras que ela mostra.</translation>
+    </message>
+    <message>
+        <source>The box holds %1 characters: the paste was cut after “%2”, and “%3” was left out.</source>
+        <translation>A caixa cabe %1 caracteres: o texto colado foi cortado depois de “%2”, e “%3” ficou de fora.</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no game found)</source>
+        <translation>&amp;Nomes dos jogos (nenhum jogo encontrado)</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no name in their configs)</source>
+        <translation>&amp;Nomes dos jogos (nenhum nome nas configs deles)</translation>
     </message>
 </context>
 </TS>

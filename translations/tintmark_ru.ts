@@ -230,10 +230,6 @@
         <translation>О&amp;тмена</translation>
     </message>
     <message>
-        <source>Save changes to the script?</source>
-        <translation>Сохранить изменения в скрипте?</translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation>&amp;Сохранить</translation>
     </message>
@@ -269,6 +265,22 @@
         <source>%1 %2</source>
         <comment>a game, its folder</comment>
         <translation>%2 (%1)</translation>
+    </message>
+    <message>
+        <source>Save changes to the new script?</source>
+        <translation>Сохранить изменения в новом скрипте?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Сохранить изменения в %1?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be written. Save the script in another one, such as your documents?</source>
+        <translation>В эту папку нельзя записывать. Сохранить скрипт в другой, например в твоих документах?</translation>
+    </message>
+    <message>
+        <source>Save &amp;Elsewhere...</source>
+        <translation>Сохранить в &amp;другом месте...</translation>
     </message>
 </context>
 <context>
@@ -604,6 +616,17 @@
     </message>
 </context>
 <context>
+    <name>GameLetters</name>
+    <message>
+        <source>in COD 2&apos;s own letters</source>
+        <translation>буквами самой COD 2</translation>
+    </message>
+    <message>
+        <source>the game&apos;s font was not found</source>
+        <translation>шрифт игры не найден</translation>
+    </message>
+</context>
+<context>
     <name>GameNames</name>
     <message>
         <source>COD 1.1</source>
@@ -687,6 +710,10 @@
     <message>
         <source>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Colored player names and name scripts for COD and COD 2.&lt;/p&gt;&lt;p&gt;Tintmark is free software under the GNU General Public License, version 3 or later. It comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with Qt %2, used under the GNU Lesser General Public License, version 3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Tintmark %1&lt;/h3&gt;&lt;p&gt;Цветные имена игроков и скрипты имён для COD и COD 2.&lt;/p&gt;&lt;p&gt;Tintmark — свободная программа, распространяемая на условиях GNU General Public License версии 3 или более поздней. Она поставляется без каких-либо гарантий.&lt;/p&gt;&lt;p&gt;Собрана с Qt %2, которая используется на условиях GNU Lesser General Public License версии 3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The preview draws the name in COD 2&apos;s own letters, read from the game&apos;s files, when Tintmark finds COD 2 on this computer, and says so below the name. Without the game, or when its font cannot be read, it draws the name in the desktop&apos;s letters, which are only near the game&apos;s.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Предпросмотр рисует имя буквами самой COD 2, прочитанными из файлов игры, когда Tintmark находит COD 2 на этом компьютере, и пишет об этом под именем. Без игры или когда её шрифт не удаётся прочитать, он рисует имя буквами рабочего стола, которые лишь похожи на буквы игры.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -826,6 +853,10 @@
             <numerusform>Проверка нашла %n предупреждения: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
             <numerusform>Проверка нашла %n предупреждений: список покажет «Запустить и проверить» (F5) в редакторе.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 скопировано</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1592,18 @@
     <message>
         <source>This edition of the game cannot show %1: click to write the name in letters it can.</source>
         <translation>Эта версия игры не может показать %1: нажми, чтобы написать имя буквами, которые она показывает.</translation>
+    </message>
+    <message>
+        <source>The box holds %1 characters: the paste was cut after “%2”, and “%3” was left out.</source>
+        <translation>Поле вмещает %1 символов: вставка обрезана после «%2», а «%3» не поместилось.</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no game found)</source>
+        <translation>Имена из &amp;игр (игра не найдена)</translation>
+    </message>
+    <message>
+        <source>&amp;Names from the Games (no name in their configs)</source>
+        <translation>Имена из &amp;игр (в их конфигах нет имени)</translation>
     </message>
 </context>
 </TS>
