@@ -3,12 +3,14 @@
 
 #include "animation.h"
 
-#include "consolerules.h"
-#include "consolerun.h"
+#include "console/consolerules.h"
+#include "console/consolerun.h"
 
 #include <QRegularExpression>
 
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -212,7 +214,7 @@ Animation AnimationGenerator::generate(const AnimationSettings &settings)
     } else {
         // Each step sets the name and points the step variable at the next step; the last
         // points back at the first. Nothing runs until the key is pressed.
-        const QString step = settings.prefix + u"step"_qs;
+        const QString step = settings.prefix + u"step"_s;
         const qsizetype count = animation.frames.size() + 1; // and the resting name last
         for (qsizetype i = 0; i < count; ++i) {
             const QString frame

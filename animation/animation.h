@@ -28,12 +28,12 @@ struct AnimationSettings {
     QString name; // its color codes are the resting colors of its letters
     AnimationEffect effect = AnimationEffect::Chase;
     AnimationForm form = AnimationForm::TimedSequence;
-    QString colors = u"1"_qs; // the code digits the effect uses, in order
+    QString colors = QStringLiteral("1"); // the code digits the effect uses, in order
     int delayTicks = 20; // the wait between frames of a timed sequence
     // The key of a key-step animation: by default one that neither Tintmark's commands nor the
     // games' own configs take, so that the notice's "Then press F7" reads as a key of the game's.
-    QString key = u"F7"_qs;
-    QString prefix = u"tm"_qs; // begins the names of the variables a key-step animation sets
+    QString key = QStringLiteral("F7");
+    QString prefix = QStringLiteral("tm"); // begins the names of the variables a key-step animation sets
     bool codesOnlyWhereColorChanges = false;
     int coloredLetters = 31; // the effect colors at most this many letters
 };

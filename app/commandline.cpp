@@ -3,14 +3,16 @@
 
 #include "commandline.h"
 
-#include "consolerules.h"
-#include "filecheck.h"
-#include "gamelanguage.h"
-#include "installedgames.h"
+#include "console/consolerules.h"
+#include "checker/filecheck.h"
+#include "games/gamelanguage.h"
+#include "games/installedgames.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -80,7 +82,7 @@ int checkFiles(const QStringList &files, GameVersion game, ConsoleRules::GameSer
 
 } // namespace
 
-QString CommandLine::versionLine() { return u"tintmark "_qs + QLatin1String(TINTMARK_VERSION); }
+QString CommandLine::versionLine() { return u"tintmark "_s + QLatin1String(TINTMARK_VERSION); }
 
 std::optional<int> CommandLine::run(
     const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -97,23 +99,23 @@ std::optional<int> CommandLine::run(
     parser.setApplicationDescription(tr("Tintmark makes colored player names for COD and COD 2. "
                                         "Without options it opens its window, and a script "
                                         "given as FILE in the script editor."));
-    const QCommandLineOption help({ u"h"_qs, u"help"_qs }, tr("Shows these options."));
+    const QCommandLineOption help({ u"h"_s, u"help"_s }, tr("Shows these options."));
     const QCommandLineOption version(
-        { u"v"_qs, u"version"_qs }, tr("Shows the program's name and version."));
-    const QCommandLineOption check(u"check"_qs,
+        { u"v"_s, u"version"_s }, tr("Shows the program's name and version."));
+    const QCommandLineOption check(u"check"_s,
         tr("Checks the scripts without opening a window: the names each sets with their times, "
            "then its warnings with line numbers. Exit status 0 when no script has a warning, 1 "
            "when one has, 2 when a file cannot be read."));
-    const QCommandLineOption gameOption(u"game"_qs,
+    const QCommandLineOption gameOption(u"game"_s,
         tr("With --check: the game whose console runs the scripts: cod2 (the default), cod1.3, "
            "cod1.1 or uo (United Offensive)."),
-        tr("GAME"), u"cod2"_qs);
-    const QCommandLineOption serverOption(u"server"_qs,
+        tr("GAME"), u"cod2"_s);
+    const QCommandLineOption serverOption(u"server"_s,
         tr("With --check: the server the player is on: stock (the default), or competitive for "
            "a CoD2x server with competitive settings, where wait does nothing and com_maxfps is "
            "125 to 250."),
-        tr("SERVER"), u"stock"_qs);
-    const QCommandLineOption snapshotsOption(u"sv-fps"_qs,
+        tr("SERVER"), u"stock"_s);
+    const QCommandLineOption snapshotsOption(u"sv-fps"_s,
         tr("With --check: the server's sv_fps, the snapshots a second that show others the "
            "names: 20 (the default), from %1 to %2.")
             .arg(ConsoleRules::fewestSnapshotsPerSecond)
@@ -124,7 +126,7 @@ std::optional<int> CommandLine::run(
     parser.addOption(check);
     parser.addOption(gameOption);
     parser.addOption(serverOption);
-    const QCommandLineOption maxFpsOption(u"maxfps"_qs,
+    const QCommandLineOption maxFpsOption(u"maxfps"_s,
         tr("With --check: the player's com_maxfps, from 0 to %1; without it, the one the game's "
            "config in the script's folder sets, else the installed games' configs, else %2.")
             .arg(ConsoleRules::largestMaxFps)
@@ -133,16 +135,16 @@ std::optional<int> CommandLine::run(
     QStringList languages;
     for (const GameLanguage::Id id : GameLanguage::all)
         languages << GameLanguage(id).key();
-    const QCommandLineOption languageOption(u"language"_qs,
+    const QCommandLineOption languageOption(u"language"_s,
         tr("With --check: the language of the game's edition, which decides the letters it "
            "reads scripts in: %1; without it, the edition of the game whose folder holds the "
            "script, else the one chosen in the windows.")
-            .arg(languages.join(u", "_qs)),
+            .arg(languages.join(u", "_s)),
         tr("NAME"));
     parser.addOption(snapshotsOption);
     parser.addOption(maxFpsOption);
     parser.addOption(languageOption);
-    parser.addPositionalArgument(u"files"_qs,
+    parser.addPositionalArgument(u"files"_s,
         tr("The script to open, or with --check the scripts to check."), tr("[FILE...]"));
     if (!parser.parse(arguments)) {
         err << parser.errorText() << Qt::endl;
@@ -206,7 +208,7 @@ std::optional<int> CommandLine::run(
         language = GameLanguage::ofKey(parser.value(languageOption));
         if (!language) {
             err << tr("--language takes %1, not %2.")
-                       .arg(languages.join(u", "_qs), parser.value(languageOption))
+                       .arg(languages.join(u", "_s), parser.value(languageOption))
                 << Qt::endl;
             return unreadable;
         }

@@ -7,6 +7,8 @@
 #include <qt_windows.h>
 #include <shellapi.h>
 
+using namespace Qt::StringLiterals;
+
 QStringList commandLineArguments(int, char *[])
 {
     QStringList arguments;
@@ -59,7 +61,7 @@ void writeStandard(StandardStream stream, const QString &text)
         WriteConsoleW(handle, text.utf16(), DWORD(text.size()), &written, nullptr);
         return;
     }
-    const QByteArray bytes = QString(text).replace(u"\n"_qs, u"\r\n"_qs).toUtf8();
+    const QByteArray bytes = QString(text).replace(u"\n"_s, u"\r\n"_s).toUtf8();
     WriteFile(handle, bytes.constData(), DWORD(bytes.size()), &written, nullptr);
 }
 #else

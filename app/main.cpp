@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cfgfiledialog.h"
+#include "widgets/cfgfiledialog.h"
 #include "commandline.h"
 #include "consolestart.h"
 #include "endrequests.h"
-#include "installedgames.h"
-#include "language.h"
+#include "games/installedgames.h"
+#include "translations/language.h"
 #include "tintmarkprogram.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 
 #include "scripteditorhandoff.h"
 
-#include "frmeditor.h"
-#include "frmnamescript.h"
-#include "playerdialogs.h"
+#include "editor/frmeditor.h"
+#include "composer/frmnamescript.h"
+#include "widgets/playerdialogs.h"
 #include "sessionend.h"
 
 #include <QCloseEvent>

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "recoverycopy.h"
+#include "cfgfile/recoverycopy.h"
 
 class GameColors;
 class PlayerDialogs;

@@ -3,7 +3,7 @@
 
 #include "tintmarkprogram.h"
 
-#include "fixedlayout.h"
+#include "widgets/fixedlayout.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The icon from its raw pixels, which need no image reader: reading an image file at start-up
@@ -21,7 +23,7 @@ QIcon windowIcon()
 {
     QIcon icon;
     for (const int size : { 16, 32 }) {
-        QFile file(u":/tintmark-%1.rgba"_qs.arg(size));
+        QFile file(u":/tintmark-%1.rgba"_s.arg(size));
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QByteArray pixels = file.readAll();

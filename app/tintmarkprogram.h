@@ -4,14 +4,14 @@
 #ifndef TINTMARKPROGRAM_H
 #define TINTMARKPROGRAM_H
 
-#include "frmnamescript.h"
-#include "gamecolors.h"
-#include "gameedition.h"
-#include "gameletters.h"
-#include "installedgames.h"
+#include "composer/frmnamescript.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/gameletters.h"
+#include "games/installedgames.h"
 #include "scripteditorhandoff.h"
-#include "scriptopener.h"
-#include "scriptsaver.h"
+#include "widgets/scriptopener.h"
+#include "widgets/scriptsaver.h"
 
 class PlayerDialogs;
 

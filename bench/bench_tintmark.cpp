@@ -8,23 +8,23 @@
 // the name box with the preview kept on screen beside one in a bare line edit. run.sh runs it;
 // by hand:
 //   bench_tintmark -platform offscreen -iterations 100 -median 7 handOff
-#include "animation.h"
-#include "cfgwriter.h"
-#include "consolerules.h"
+#include "animation/animation.h"
+#include "cfgfile/cfgwriter.h"
+#include "console/consolerules.h"
 #include "fakedialogs.h"
-#include "filetext.h"
-#include "frmeditor.h"
-#include "frmnamescript.h"
-#include "gamecolors.h"
-#include "gameedition.h"
-#include "gameletters.h"
-#include "installedgames.h"
-#include "recoverycopy.h"
-#include "scriptchecker.h"
-#include "scripteditorhandoff.h"
-#include "scriptopener.h"
-#include "scriptsaver.h"
-#include "scripttemplate.h"
+#include "cfgfile/filetext.h"
+#include "editor/frmeditor.h"
+#include "composer/frmnamescript.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/gameletters.h"
+#include "games/installedgames.h"
+#include "cfgfile/recoverycopy.h"
+#include "checker/scriptchecker.h"
+#include "app/scripteditorhandoff.h"
+#include "widgets/scriptopener.h"
+#include "widgets/scriptsaver.h"
+#include "editor/scripttemplate.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -37,6 +37,8 @@
 #include <functional>
 
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 class bench_Tintmark : public QObject {
     Q_OBJECT
@@ -67,7 +69,7 @@ QString animatedScript(qsizetype size)
     QString script;
     script.reserve(size + 64);
     for (int frame = 0; script.size() < size; ++frame)
-        script += u"set name ^%1Tint^7mark%2\nwait 5\n"_qs.arg(frame % 10).arg(frame);
+        script += u"set name ^%1Tint^7mark%2\nwait 5\n"_s.arg(frame % 10).arg(frame);
     return script;
 }
 
@@ -86,9 +88,9 @@ void bench_Tintmark::handOff_data()
 {
     QTest::addColumn<qsizetype>("scriptSize");
     QTest::addColumn<QString>("name");
-    QTest::newRow("1 KiB") << kibibyte << u"^1Tint^7mark"_qs;
-    QTest::newRow("1 MiB") << mebibyte << u"^1Tint^7mark"_qs;
-    QTest::newRow("8 MiB") << 8 * mebibyte << u"^1Tint^7mark"_qs;
+    QTest::newRow("1 KiB") << kibibyte << u"^1Tint^7mark"_s;
+    QTest::newRow("1 MiB") << mebibyte << u"^1Tint^7mark"_s;
+    QTest::newRow("8 MiB") << 8 * mebibyte << u"^1Tint^7mark"_s;
     // The command then ends in a space, which the line keeps when it wraps.
     QTest::newRow("8 MiB with an empty name") << 8 * mebibyte << QString();
 }
@@ -199,7 +201,7 @@ void bench_Tintmark::check()
     QString script;
     for (int frame = 0;; ++frame) {
         const QString lines
-            = u"set name ^%1Tint^7mark%2\r\nwait 5\r\n"_qs.arg(frame % 10).arg(frame);
+            = u"set name ^%1Tint^7mark%2\r\nwait 5\r\n"_s.arg(frame % 10).arg(frame);
         if (script.size() + lines.size() > ConsoleRules::rulesOf(defaultGameVersion).bufferBytes)
             break;
         script += lines;
@@ -243,9 +245,9 @@ void bench_Tintmark::animation()
     QFETCH(bool, makes);
 
     AnimationSettings settings;
-    settings.name = u"^1T^2i^3n^4t^5m^6a^1r^2k^3P^4l!"_qs;
+    settings.name = u"^1T^2i^3n^4t^5m^6a^1r^2k^3P^4l!"_s;
     QCOMPARE(settings.name.size(), ConsoleRules::nameBytes);
-    settings.colors = u"123456"_qs;
+    settings.colors = u"123456"_s;
     settings.effect = AnimationEffect(effect);
     // As the dialog offers it: the longest form whose frames the game keeps whole.
     settings = AnimationGenerator::shorterForm(settings);
@@ -353,7 +355,7 @@ void bench_Tintmark::keystroke()
         bare.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bare));
     }
-    box->setText(u"^1Tint^7mark ^2Pl^3ay^4er"_qs);
+    box->setText(u"^1Tint^7mark ^2Pl^3ay^4er"_s);
     box->setFocus();
     QCoreApplication::processEvents();
     QBENCHMARK {

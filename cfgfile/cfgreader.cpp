@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Control codes other than tab and line ends do not occur in text.
@@ -71,7 +73,7 @@ std::optional<QString> CfgReader::read(const QString &path, CodePage codePage, Q
 QString CfgReader::editorText(QStringView fileText)
 {
     QString text = fileText.toString();
-    text.replace(u"\r\n"_qs, u"\n"_qs);
+    text.replace(u"\r\n"_s, u"\n"_s);
     text.replace(u'\r', u'\n');
     if (text.endsWith(u'\n'))
         text.chop(1);

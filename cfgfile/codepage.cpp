@@ -8,6 +8,8 @@
 #include <span>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The characters of the bytes from 0x80, as Microsoft publishes them. The bytes a code page
@@ -98,7 +100,7 @@ std::optional<QString> spelling(std::span<const Spelling> spellings, char16_t le
 
 } // namespace
 
-QString CodePage::name() const { return u"Windows-%1"_qs.arg(int(m_id)); }
+QString CodePage::name() const { return u"Windows-%1"_s.arg(int(m_id)); }
 
 QString CodePage::letters() const
 {

@@ -3,7 +3,9 @@
 
 #include "filetext.h"
 
+using namespace Qt::StringLiterals;
+
 QString fileTextOf(QStringView editorText)
 {
-    return editorText.toString().replace(u'\n', u"\r\n"_qs) + u"\r\n"_qs;
+    return editorText.toString().replace(u'\n', u"\r\n"_s) + u"\r\n"_s;
 }

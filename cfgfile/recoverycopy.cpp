@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QUuid>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString copySuffix = QStringLiteral(".recovery");
@@ -20,7 +22,7 @@ QString lockOf(const QString &copy) { return copy + lockSuffix; }
 
 RecoveryCopy::RecoveryCopy(QString folder)
     : m_folder(folder.isEmpty()
-            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_qs
+            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_s
             : std::move(folder))
 {
     // A name of its own: two programs running never write over each other's copy.
@@ -61,7 +63,7 @@ QList<RecoveryCopy::Left> RecoveryCopy::leftBehind() const
 {
     QList<Left> left;
     const QFileInfoList copies = QDir(m_folder).entryInfoList(
-        { u"*"_qs + copySuffix }, QDir::Files, QDir::Time | QDir::Reversed);
+        { u"*"_s + copySuffix }, QDir::Files, QDir::Time | QDir::Reversed);
     for (const QFileInfo &copy : copies) {
         if (copy.absoluteFilePath() == QFileInfo(m_file).absoluteFilePath())
             continue;

@@ -3,10 +3,12 @@
 
 #include "checkreport.h"
 
-#include "consolerules.h"
+#include "console/consolerules.h"
 #include "scriptchecker.h"
-#include "ticktime.h"
+#include "console/ticktime.h"
 #include "warningtext.h"
+
+using namespace Qt::StringLiterals;
 
 QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
 {
@@ -44,7 +46,7 @@ QString CheckReport::of(const ScriptCheck &check, int framesPerSecond)
     if (!check.keyNames.isEmpty()) {
         text += tr("Keys it binds, and the names their presses show:") + u'\n';
         for (const auto &[key, names] : check.keyNames.first(check.keysOfNote))
-            item(tr("%1: %2").arg(key, names.isEmpty() ? tr("no name") : names.join(u", "_qs)));
+            item(tr("%1: %2").arg(key, names.isEmpty() ? tr("no name") : names.join(u", "_s)));
         // Keys that do nothing of note are counted, not listed.
         if (const qsizetype rest = check.keyNames.size() - check.keysOfNote)
             item(tr("%n other keys show no name, and the warnings say nothing of them.", nullptr,

@@ -5,7 +5,7 @@
 
 #include "checkreport.h"
 #include "scriptchecker.h"
-#include "scriptcommands.h"
+#include "console/scriptcommands.h"
 #include "warningtext.h"
 
 #include <QDir>

@@ -4,9 +4,9 @@
 #ifndef FILECHECK_H
 #define FILECHECK_H
 
-#include "codepage.h"
-#include "consolerules.h"
-#include "consolerun.h"
+#include "cfgfile/codepage.h"
+#include "console/consolerules.h"
+#include "console/consolerun.h"
 
 #include <QList>
 #include <QString>

@@ -3,7 +3,7 @@
 
 #include "findingfilter.h"
 
-#include "consolerules.h"
+#include "console/consolerules.h"
 #include "warningtext.h"
 
 #include <QHash>

@@ -4,8 +4,8 @@
 #ifndef FINDINGFILTER_H
 #define FINDINGFILTER_H
 
-#include "gameversion.h"
-#include "scriptfinding.h"
+#include "console/gameversion.h"
+#include "console/scriptfinding.h"
 #include "scriptwarning.h"
 
 #include <QList>

@@ -3,7 +3,7 @@
 
 #include "gamewords.h"
 
-#include "consolerules.h"
+#include "console/consolerules.h"
 
 #include <QFile>
 #include <QVarLengthArray>

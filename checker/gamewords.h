@@ -4,7 +4,7 @@
 #ifndef GAMEWORDS_H
 #define GAMEWORDS_H
 
-#include "gameversion.h"
+#include "console/gameversion.h"
 
 #include <QSet>
 #include <QString>

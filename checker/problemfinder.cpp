@@ -3,10 +3,10 @@
 
 #include "problemfinder.h"
 
-#include "consolerules.h"
+#include "console/consolerules.h"
 #include "gamewords.h"
-#include "shownname.h"
-#include "ticktime.h"
+#include "console/shownname.h"
+#include "console/ticktime.h"
 #include "warningtext.h"
 
 #include <QSet>

@@ -4,10 +4,10 @@
 #ifndef PROBLEMFINDER_H
 #define PROBLEMFINDER_H
 
-#include "consolerun.h"
-#include "scriptcommands.h"
-#include "scriptfinding.h"
-#include "serverview.h"
+#include "console/consolerun.h"
+#include "console/scriptcommands.h"
+#include "console/scriptfinding.h"
+#include "console/serverview.h"
 
 #include <QList>
 

@@ -3,10 +3,10 @@
 
 #include "scriptchecker.h"
 
-#include "consolerules.h"
+#include "console/consolerules.h"
 #include "findingfilter.h"
 #include "problemfinder.h"
-#include "scriptcommands.h"
+#include "console/scriptcommands.h"
 
 #include <algorithm>
 

@@ -4,9 +4,9 @@
 #ifndef SCRIPTCHECKER_H
 #define SCRIPTCHECKER_H
 
-#include "consolerun.h"
+#include "console/consolerun.h"
 #include "scriptwarning.h"
-#include "serverview.h"
+#include "console/serverview.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -4,7 +4,7 @@
 #ifndef SCRIPTWARNING_H
 #define SCRIPTWARNING_H
 
-#include "scriptfinding.h"
+#include "console/scriptfinding.h"
 
 #include <QString>
 

@@ -3,12 +3,14 @@
 
 #include "warningtext.h"
 
-#include "consolerules.h"
-#include "ticktime.h"
+#include "console/consolerules.h"
+#include "console/ticktime.h"
 
 #include <QStringList>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,7 +33,7 @@ QString wordsWithLines(const QStringList &details)
 {
     QStringList named;
     for (qsizetype i = 0; i + 1 < details.size(); i += 2)
-        named << u"\"%1\" (%2)"_qs.arg(details[i], details[i + 1]);
+        named << u"\"%1\" (%2)"_s.arg(details[i], details[i + 1]);
     return named.join(u", ");
 }
 
@@ -186,7 +188,7 @@ QString WarningText::of(
         if (details.size() > 1) {
             QStringList quoted;
             for (const QString &command : details)
-                quoted << u"\"%1\""_qs.arg(command);
+                quoted << u"\"%1\""_s.arg(command);
             return tr("%1 set nothing: the game's set takes a name and then a value, and COD's "
                       "seta exactly one value. Give each its value, in quotes if it has spaces.")
                 .arg(wordsNamed(quoted));

@@ -4,9 +4,9 @@
 #ifndef WARNINGTEXT_H
 #define WARNINGTEXT_H
 
-#include "consolerun.h"
-#include "gameversion.h"
-#include "scriptfinding.h"
+#include "console/consolerun.h"
+#include "console/gameversion.h"
+#include "console/scriptfinding.h"
 #include "scriptwarning.h"
 
 #include <QCoreApplication>

@@ -3,25 +3,25 @@
 
 #include "frmnamescript.h"
 
-#include "animation.h"
-#include "colorruns.h"
-#include "colorswatch.h"
-#include "editionmenu.h"
-#include "fixedlayout.h"
-#include "gamecolors.h"
-#include "gameedition.h"
-#include "gameletters.h"
-#include "helpmenu.h"
-#include "installedgames.h"
-#include "languagemenu.h"
-#include "namelettersvalidator.h"
-#include "namepreview.h"
+#include "animation/animation.h"
+#include "console/colorruns.h"
+#include "widgets/colorswatch.h"
+#include "widgets/editionmenu.h"
+#include "widgets/fixedlayout.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/gameletters.h"
+#include "widgets/helpmenu.h"
+#include "games/installedgames.h"
+#include "widgets/languagemenu.h"
+#include "widgets/namelettersvalidator.h"
+#include "widgets/namepreview.h"
 #include "piccolor.h"
-#include "pinnedpreview.h"
-#include "recentscripts.h"
-#include "scriptsaver.h"
-#include "setnameline.h"
-#include "singlelinevalidator.h"
+#include "widgets/pinnedpreview.h"
+#include "widgets/recentscripts.h"
+#include "widgets/scriptsaver.h"
+#include "console/setnameline.h"
+#include "widgets/singlelinevalidator.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,6 +39,8 @@
 
 #include <algorithm>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -325,7 +327,7 @@ bool frmNameScript::eventFilter(QObject *watched, QEvent *event)
     // swatch's own.
     if (event->type() == QEvent::KeyPress && qobject_cast<ColorSwatch *>(watched)) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool forName = (!key->text().isEmpty() && key->text() != u" "_qs
+        const bool forName = (!key->text().isEmpty() && key->text() != u" "_s
                                  && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
             || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
         if (forName && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -592,7 +594,7 @@ void frmNameScript::createMenus(QMenuBar *menuBar)
     m_copyCommandAction->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     connect(m_copyCommandAction, &QAction::triggered, this, [this] {
         // The console command sets the name at once, without a file.
-        const SetNameLine consoleLine = SetNameLine::forName(u"name"_qs, Text1->text());
+        const SetNameLine consoleLine = SetNameLine::forName(u"name"_s, Text1->text());
         if (Text1->text().isEmpty() || !consoleLine.refusal.isEmpty()) {
             QApplication::beep();
             return;
@@ -644,7 +646,7 @@ void frmNameScript::addNameCommands(QMenu *menu)
 {
     // A greyed command says why.
     const QString typed = Text1->text();
-    const bool refused = !SetNameLine::forName(u"name"_qs, typed).refusal.isEmpty();
+    const bool refused = !SetNameLine::forName(u"name"_s, typed).refusal.isEmpty();
     m_copyCommandAction->setEnabled(!typed.isEmpty() && !refused);
     m_copyCommandAction->setText(typed.isEmpty()
             ? tr("Copy the Console &Command (type a name first)")
@@ -698,7 +700,7 @@ void frmNameScript::fillColoringMenu()
         action->setEnabled(lettersToColor);
         return action;
     };
-    addColoring(tr("&Rainbow"), Coloring::Rainbow, picked.size() >= 2 ? picked : u"132546"_qs)
+    addColoring(tr("&Rainbow"), Coloring::Rainbow, picked.size() >= 2 ? picked : u"132546"_s)
         ->setObjectName(QStringLiteral("rainbow"));
     // A greyed command says why.
     const bool twoColors = picked.size() >= 2;

@@ -4,8 +4,8 @@
 #ifndef FRMNAMESCRIPT_H
 #define FRMNAMESCRIPT_H
 
-#include "namepreview.h"
-#include "setnameline.h"
+#include "widgets/namepreview.h"
+#include "console/setnameline.h"
 
 #include <QPointer>
 #include <QWidget>

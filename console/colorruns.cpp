@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // ^6 is magenta in the games, though its swatch is dark red; ^8 and ^9 follow the team colors,
@@ -82,7 +84,7 @@ QString colorCodesIn(QStringView name)
 
 QString colorCodeInForce(QStringView name, qsizetype at)
 {
-    QString code = u"^7"_qs;
+    QString code = u"^7"_s;
     for (qsizetype i = 0; i + 1 < at; ++i) {
         if (ConsoleRules::startsColorCode(name, i))
             code = name.sliced(i++, 2).toString();

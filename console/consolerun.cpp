@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Commands parsed from a text: the script, which the caller keeps while the run lasts, or the
@@ -305,7 +307,7 @@ void Console::execute(const ScriptCommand &command, const CommandSource &source)
         if (words.size() == 2) {
             if (!m_rules.togglesAsCod)
                 return;
-            next = leadingNumber(value) ? u"0"_qs : u"1"_qs;
+            next = leadingNumber(value) ? u"0"_s : u"1"_s;
         } else {
             const Qt::CaseSensitivity sensitivity
                 = m_rules.togglesAsCod ? Qt::CaseSensitive : Qt::CaseInsensitive;
@@ -642,7 +644,7 @@ std::optional<ScriptFinding> runTogetherIn(
 QString execFileName(QStringView name)
 {
     const QStringView file = name.sliced(name.lastIndexOf(u'/') + 1);
-    return file.contains(u'.') ? name.toString() : name.toString() + u".cfg"_qs;
+    return file.contains(u'.') ? name.toString() : name.toString() + u".cfg"_s;
 }
 
 QList<KeyBinding> ConsoleRun::finalBindings() const

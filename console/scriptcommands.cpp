@@ -5,6 +5,8 @@
 
 #include "consolerules.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using ConsoleRules::isTokenSpace;
@@ -74,7 +76,7 @@ Tokenized tokenize(QStringView command, ScriptCommands &split, bool quoteEscapes
             }
             const QStringView word(start, at - start);
             if (escaped) {
-                split.rewrittenWords << word.toString().replace(u"\\\""_qs, u"\""_qs);
+                split.rewrittenWords << word.toString().replace(u"\\\""_s, u"\""_s);
                 split.words.emplace_back(split.rewrittenWords.constLast());
             } else {
                 split.words.push_back(word);

@@ -5,6 +5,8 @@
 
 #include "consolerun.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The line sets exactly this name and runs nothing else.
@@ -32,7 +34,7 @@ SetNameLine SetNameLine::forName(const QString &commandWord, const QString &name
     // Quotes keep what the console would split, merge or take for a comment; a name that would
     // run a command or end the quotes is refused instead.
     if (!name.contains(u';') && !name.contains(u'"')) {
-        const QString quoted = commandWord + u" \""_qs + name + u'"';
+        const QString quoted = commandWord + u" \""_s + name + u'"';
         if (setsOnly(runScript(quoted), name))
             return { name, quoted, {} };
     }
@@ -47,7 +49,7 @@ SetNameLine SetNameLine::forName(const QString &commandWord, const QString &name
     else
         refusal = tr("The game would set the name to %1").arg(set);
     if (!others.isEmpty())
-        refusal += tr(" and then run: %1").arg(others.join(u"; "_qs));
+        refusal += tr(" and then run: %1").arg(others.join(u"; "_s));
     else if (!set.isEmpty())
         refusal += tr(", not to %1").arg(name);
     return { name, plain, refusal };

@@ -3,26 +3,26 @@
 
 #include "frmeditor.h"
 
-#include "animationdialog.h"
-#include "besideplacement.h"
-#include "consolerules.h"
-#include "editionmenu.h"
-#include "filetext.h"
-#include "fixedlayout.h"
-#include "gamecolors.h"
-#include "gameedition.h"
-#include "helpmenu.h"
-#include "languagemenu.h"
-#include "namepreview.h"
+#include "player/animationdialog.h"
+#include "widgets/besideplacement.h"
+#include "console/consolerules.h"
+#include "widgets/editionmenu.h"
+#include "cfgfile/filetext.h"
+#include "widgets/fixedlayout.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/helpmenu.h"
+#include "widgets/languagemenu.h"
+#include "widgets/namepreview.h"
 #include "numberedtextedit.h"
-#include "recentscripts.h"
-#include "recoverycopy.h"
-#include "scriptopener.h"
-#include "scriptplayerwindow.h"
-#include "screenfit.h"
-#include "scriptsaver.h"
+#include "widgets/recentscripts.h"
+#include "cfgfile/recoverycopy.h"
+#include "widgets/scriptopener.h"
+#include "player/scriptplayerwindow.h"
+#include "widgets/screenfit.h"
+#include "widgets/scriptsaver.h"
 #include "scripttemplate.h"
-#include "setnameline.h"
+#include "console/setnameline.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,6 +43,8 @@
 #include <QTextBlock>
 #include <QTextOption>
 #include <QToolTip>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -265,7 +267,7 @@ void frmEditor::appendCommand(const SetNameLine &line)
     const bool endsLine = document->isEmpty()
         || document->characterAt(document->characterCount() - 2) == QChar::ParagraphSeparator;
     end.beginEditBlock();
-    end.insertText((endsLine ? u" "_qs : u"\n "_qs) + line.line);
+    end.insertText((endsLine ? u" "_s : u"\n "_s) + line.line);
     end.endEditBlock();
     txtEditor->setTextCursor(end);
     txtEditor->ensureCursorVisible();
@@ -577,7 +579,7 @@ void frmEditor::splitLine(int line, int column)
     QTextCursor cursor(block);
     cursor.setPosition(block.position() + start);
     cursor.setPosition(block.position() + column, QTextCursor::KeepAnchor);
-    cursor.insertText(u"\n"_qs);
+    cursor.insertText(u"\n"_s);
     txtEditor->setTextCursor(cursor);
     if (m_player) {
         m_typingPause.stop();

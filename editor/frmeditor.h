@@ -4,7 +4,7 @@
 #ifndef FRMEDITOR_H
 #define FRMEDITOR_H
 
-#include "codepage.h"
+#include "cfgfile/codepage.h"
 
 #include <QMargins>
 #include <QPointer>

@@ -4,8 +4,8 @@
 // The decoding of a .cfg file's bytes, as opening one decodes them: in each code page, the test
 // for UTF-8, the UTF-8 reading, its respelling and the editor's text; each must give text that
 // encodes back.
-#include "cfgreader.h"
-#include "codepage.h"
+#include "cfgfile/cfgreader.h"
+#include "cfgfile/codepage.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,9 +3,9 @@
 
 // The console model and the checker on any script: the first byte picks the game and the
 // server, the rest is the file as the game reads it.
-#include "checkreport.h"
-#include "codepage.h"
-#include "scriptchecker.h"
+#include "checker/checkreport.h"
+#include "cfgfile/codepage.h"
+#include "checker/scriptchecker.h"
 
 #include <cstddef>
 #include <cstdint>

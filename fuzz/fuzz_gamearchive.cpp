@@ -3,7 +3,7 @@
 
 // A game's archive of any bytes, read as the font's loading reads one: a damaged archive must
 // hold nothing rather than crash or hang.
-#include "gamearchive.h"
+#include "gamefont/gamearchive.h"
 
 #include <QBuffer>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Any bytes read as a font file, each byte's glyph looked up, and as a material file.
-#include "gamefont.h"
+#include "gamefont/gamefont.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Any bytes decoded as an image file of COD 2.
-#include "iwiimage.h"
+#include "gamefont/iwiimage.h"
 
 #include <cstddef>
 #include <cstdint>

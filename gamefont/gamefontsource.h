@@ -4,8 +4,8 @@
 #ifndef GAMEFONTSOURCE_H
 #define GAMEFONTSOURCE_H
 
-#include "gamefinder.h"
-#include "gamelanguage.h"
+#include "games/gamefinder.h"
+#include "games/gamelanguage.h"
 #include "namedrawing.h"
 
 #include <QHash>

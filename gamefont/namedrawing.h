@@ -4,8 +4,8 @@
 #ifndef NAMEDRAWING_H
 #define NAMEDRAWING_H
 
-#include "codepage.h"
-#include "colorruns.h"
+#include "cfgfile/codepage.h"
+#include "console/colorruns.h"
 #include "gamefont.h"
 
 #include <QHash>

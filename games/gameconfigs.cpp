@@ -3,13 +3,15 @@
 
 #include "gameconfigs.h"
 
-#include "cfgreader.h"
-#include "consolerun.h"
+#include "cfgfile/cfgreader.h"
+#include "console/consolerun.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -40,17 +42,17 @@ std::optional<GameLanguage> setIn(const QString &config)
 // uoconfig_mp.cfg in uo.
 QString configOf(const QString &mainFolder)
 {
-    const QDir players(mainFolder + u"/players"_qs);
-    QFile active(players.filePath(u"active.txt"_qs));
+    const QDir players(mainFolder + u"/players"_s);
+    QFile active(players.filePath(u"active.txt"_s));
     QString profile;
     if (active.open(QIODevice::ReadOnly))
         profile = QString::fromLocal8Bit(active.readLine(256)).trimmed();
     if (profile.isEmpty())
         profile = players.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).value(0);
     if (!profile.isEmpty())
-        return players.filePath(profile) + u"/config_mp.cfg"_qs;
-    const QString unitedOffensive = mainFolder + u"/uoconfig_mp.cfg"_qs;
-    return QFile::exists(unitedOffensive) ? unitedOffensive : mainFolder + u"/config_mp.cfg"_qs;
+        return players.filePath(profile) + u"/config_mp.cfg"_s;
+    const QString unitedOffensive = mainFolder + u"/uoconfig_mp.cfg"_s;
+    return QFile::exists(unitedOffensive) ? unitedOffensive : mainFolder + u"/config_mp.cfg"_s;
 }
 
 } // namespace
@@ -58,13 +60,13 @@ QString configOf(const QString &mainFolder)
 QStringList GameConfigs::in(GameFamily family, const QString &folder)
 {
     if (family == GameFamily::CodUo)
-        return { folder + u"/uoconfig_mp.cfg"_qs };
+        return { folder + u"/uoconfig_mp.cfg"_s };
     if (family == GameFamily::Cod)
-        return { folder + u"/config_mp.cfg"_qs };
+        return { folder + u"/config_mp.cfg"_s };
     QStringList files;
-    const QDir players(folder + u"/players"_qs);
+    const QDir players(folder + u"/players"_s);
     for (const QString &profile : players.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-        files << players.filePath(profile) + u"/config_mp.cfg"_qs;
+        files << players.filePath(profile) + u"/config_mp.cfg"_s;
     return files;
 }
 
@@ -85,9 +87,9 @@ std::optional<GameLanguage> GameConfigs::editionOf(
     // COD 2 and localized_russian_pak0.pk3 in COD (FS_AddIwdFilesForGameDirectory,
     // FS_AddPakFilesForGameDirectory).
     const QStringList archives
-        = QDir(mainFolder).entryList({ u"localized_*.iwd"_qs, u"localized_*.pk3"_qs }, QDir::Files);
+        = QDir(mainFolder).entryList({ u"localized_*.iwd"_s, u"localized_*.pk3"_s }, QDir::Files);
     const auto shipped = [&archives](GameLanguage language) {
-        const QString prefix = u"localized_"_qs + language.key() + u'_';
+        const QString prefix = u"localized_"_s + language.key() + u'_';
         return std::ranges::any_of(archives, [&prefix](const QString &archive) {
             return archive.startsWith(prefix, Qt::CaseInsensitive);
         });

@@ -6,7 +6,7 @@
 
 #include "gamefinder.h"
 #include "gamelanguage.h"
-#include "gameversion.h"
+#include "console/gameversion.h"
 
 #include <QList>
 #include <QString>

@@ -14,6 +14,8 @@
 #include <QSettings>
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Every place where the games are looked for, with where it comes from.
@@ -82,7 +84,7 @@ QStringList steamLibraries(const QString &steamRoot)
     static const QRegularExpression path(QStringLiteral(R"re("path"\s+"((?:[^"\\]|\\.)*)")re"));
     const QString list = readText(steamRoot + u'/' + libraryList);
     for (const QRegularExpressionMatch &match : path.globalMatch(list))
-        libraries << match.captured(1).replace(u"\\\\"_qs, u"\\"_qs);
+        libraries << match.captured(1).replace(u"\\\\"_s, u"\\"_s);
     return libraries;
 }
 
@@ -94,29 +96,29 @@ QString inWinePrefix(const QString &prefix, const QString &windowsPath)
     const QString rest = windowsPath.mid(2).replace(u'\\', u'/');
     const QChar drive = windowsPath[0].toLower();
     if (drive == u'c')
-        return prefix + u"/drive_c"_qs + rest;
-    return prefix + u"/dosdevices/"_qs + drive + u':' + rest;
+        return prefix + u"/drive_c"_s + rest;
+    return prefix + u"/dosdevices/"_s + drive + u':' + rest;
 }
 
 // A string value of a key of a Wine prefix's system.reg, where keys stand as
 // [Software\\Wow6432Node\\...] and values as "name"="escaped string".
 QString wineRegistryValue(const QString &registry, const QString &key, const QString &name)
 {
-    const QString escapedKey = QString(key).section(u'\\', 1).replace(u"\\"_qs, u"\\\\"_qs);
+    const QString escapedKey = QString(key).section(u'\\', 1).replace(u"\\"_s, u"\\\\"_s);
     for (const QString &view : { escapedKey,
              QString(escapedKey)
-                 .replace(u"Software\\\\"_qs, u"Software\\\\Wow6432Node\\\\"_qs,
+                 .replace(u"Software\\\\"_s, u"Software\\\\Wow6432Node\\\\"_s,
                      Qt::CaseInsensitive) }) {
-        const qsizetype start = registry.indexOf(u"\n["_qs + view + u']', 0, Qt::CaseInsensitive);
+        const qsizetype start = registry.indexOf(u"\n["_s + view + u']', 0, Qt::CaseInsensitive);
         if (start < 0)
             continue;
-        const qsizetype end = registry.indexOf(u"\n["_qs, start + 1);
+        const qsizetype end = registry.indexOf(u"\n["_s, start + 1);
         const QString section = registry.mid(start, end < 0 ? -1 : end - start);
         const QRegularExpression value(
-            u"\n\""_qs + QRegularExpression::escape(name) + uR"re("="((?:[^"\\]|\\.)*)")re"_qs,
+            u"\n\""_s + QRegularExpression::escape(name) + uR"re("="((?:[^"\\]|\\.)*)")re"_s,
             QRegularExpression::CaseInsensitiveOption);
         if (const QRegularExpressionMatch match = value.match(section); match.hasMatch())
-            return match.captured(1).replace(u"\\\\"_qs, u"\\"_qs);
+            return match.captured(1).replace(u"\\\\"_s, u"\\"_s);
     }
     return {};
 }
@@ -137,7 +139,7 @@ QString virtualStoreFolder(const QString &folder, const GameSearch &search)
     if (!inProgramFiles || search.canWrite(folder))
         return folder;
     const QString withoutDrive = folder.section(u'/', 1);
-    return QDir::fromNativeSeparators(search.localAppData) + u"/VirtualStore/"_qs + withoutDrive;
+    return QDir::fromNativeSeparators(search.localAppData) + u"/VirtualStore/"_s + withoutDrive;
 }
 
 // Steam's own folder, and the Wine prefix that holds it when it is Steam for Windows under Wine.
@@ -159,11 +161,11 @@ QStringList candidateFolders(const GameSearch &search)
         const QString registry = readText(prefix + u'/' + wineMachineRegistry);
         for (const GameLayout &layout : gameLayouts) {
             const QString installed = wineRegistryValue(
-                registry, u"HKEY_LOCAL_MACHINE\\"_qs + layout.registryKey, u"InstallPath"_qs);
+                registry, u"HKEY_LOCAL_MACHINE\\"_s + layout.registryKey, u"InstallPath"_s);
             if (!installed.isEmpty())
                 installFolders << inWinePrefix(prefix, installed);
-            for (const QString &programFiles : { u"Program Files (x86)"_qs, u"Program Files"_qs }) {
-                installFolders << prefix + u"/drive_c/"_qs + programFiles + u'/'
+            for (const QString &programFiles : { u"Program Files (x86)"_s, u"Program Files"_s }) {
+                installFolders << prefix + u"/drive_c/"_s + programFiles + u'/'
                         + layout.usualFolder;
             }
         }
@@ -173,13 +175,13 @@ QStringList candidateFolders(const GameSearch &search)
         for (const GameLayout &layout : gameLayouts) {
             for (const auto view : { RegistryReader::View::Wow32, RegistryReader::View::Native }) {
                 installFolders << search.registry->value(
-                    u"HKEY_LOCAL_MACHINE\\"_qs + layout.registryKey, u"InstallPath"_qs, view);
+                    u"HKEY_LOCAL_MACHINE\\"_s + layout.registryKey, u"InstallPath"_s, view);
             }
         }
         steamRoots << SteamRoot { search.registry->value(
-                                      steamUserKey, u"SteamPath"_qs, RegistryReader::View::Native),
+                                      steamUserKey, u"SteamPath"_s, RegistryReader::View::Native),
             QString() };
-        steamRoots << SteamRoot { search.registry->value(steamMachineKey, u"InstallPath"_qs,
+        steamRoots << SteamRoot { search.registry->value(steamMachineKey, u"InstallPath"_s,
                                       RegistryReader::View::Wow32),
             QString() };
     }
@@ -193,7 +195,7 @@ QStringList candidateFolders(const GameSearch &search)
                 ? QDir::fromNativeSeparators(library)
                 : inWinePrefix(root.winePrefix, library);
             for (const GameLayout &layout : gameLayouts)
-                folders << folder + u"/steamapps/common/"_qs + layout.steamFolder;
+                folders << folder + u"/steamapps/common/"_s + layout.steamFolder;
         }
     }
     folders.removeAll(QString());
@@ -228,7 +230,7 @@ QList<GameInstall> findGames(const GameSearch &search)
 
 bool canCreateFilesIn(const QString &folder)
 {
-    QTemporaryFile probe(folder + u"/.tintmark-XXXXXX"_qs);
+    QTemporaryFile probe(folder + u"/.tintmark-XXXXXX"_s);
     return probe.open();
 }
 
@@ -263,7 +265,7 @@ GameSearch GameSearch::ofThisSystem()
     const QString winePrefix = qEnvironmentVariable("WINEPREFIX");
     if (!winePrefix.isEmpty())
         search.winePrefixes << winePrefix;
-    search.winePrefixes << search.home + u"/.wine"_qs;
+    search.winePrefixes << search.home + u"/.wine"_s;
 #endif
     return search;
 }

@@ -4,7 +4,7 @@
 #ifndef GAMEFINDER_H
 #define GAMEFINDER_H
 
-#include "gameversion.h"
+#include "console/gameversion.h"
 
 #include <QList>
 #include <QString>

@@ -4,8 +4,8 @@
 #ifndef GAMELANGUAGE_H
 #define GAMELANGUAGE_H
 
-#include "codepage.h"
-#include "gameversion.h"
+#include "cfgfile/codepage.h"
+#include "console/gameversion.h"
 
 #include <QCoreApplication>
 #include <QList>

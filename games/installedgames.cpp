@@ -3,8 +3,8 @@
 
 #include "installedgames.h"
 
-#include "cfgreader.h"
-#include "consolerun.h"
+#include "cfgfile/cfgreader.h"
+#include "console/consolerun.h"
 #include "gameconfigs.h"
 
 InstalledGames::InstalledGames(GameSearch search)

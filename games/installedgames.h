@@ -4,7 +4,7 @@
 #ifndef INSTALLEDGAMES_H
 #define INSTALLEDGAMES_H
 
-#include "consolerun.h"
+#include "console/consolerun.h"
 #include "gamefinder.h"
 #include "gamelanguage.h"
 #include "scriptplace.h"

@@ -3,11 +3,13 @@
 
 #include "scriptplace.h"
 
-#include "cfgreader.h"
+#include "cfgfile/cfgreader.h"
 #include "gameconfigs.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -15,7 +17,7 @@ namespace {
 QString execCommand(const QString &relativePath)
 {
     const QString name = relativePath.contains(u' ') ? u'"' + relativePath + u'"' : relativePath;
-    return u"/exec "_qs + name;
+    return u"/exec "_s + name;
 }
 
 } // namespace
@@ -29,7 +31,7 @@ ScriptPlace::ScriptPlace(
     for (const GameInstall &game : installed) {
         for (const QString &folder : { game.scriptFolder, game.mainFolder }) {
             const QString relative = QDir(folder).relativeFilePath(file);
-            if (!m_game && !relative.startsWith(u"../"_qs) && !QDir::isAbsolutePath(relative)) {
+            if (!m_game && !relative.startsWith(u"../"_s) && !QDir::isAbsolutePath(relative)) {
                 m_game = game;
                 m_relativePath = relative;
             }

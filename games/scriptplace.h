@@ -4,8 +4,8 @@
 #ifndef SCRIPTPLACE_H
 #define SCRIPTPLACE_H
 
-#include "codepage.h"
-#include "consolerun.h"
+#include "cfgfile/codepage.h"
+#include "console/consolerun.h"
 #include "gamefinder.h"
 #include "gamelanguage.h"
 

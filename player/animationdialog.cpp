@@ -3,17 +3,17 @@
 
 #include "animationdialog.h"
 
-#include "colorruns.h"
-#include "consolerules.h"
-#include "consolerun.h"
-#include "filetext.h"
-#include "gamecolors.h"
-#include "gamenameview.h"
-#include "screenfit.h"
-#include "scriptchecker.h"
-#include "shownname.h"
-#include "ticktime.h"
-#include "warningtext.h"
+#include "console/colorruns.h"
+#include "console/consolerules.h"
+#include "console/consolerun.h"
+#include "cfgfile/filetext.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gamenameview.h"
+#include "widgets/screenfit.h"
+#include "checker/scriptchecker.h"
+#include "console/shownname.h"
+#include "console/ticktime.h"
+#include "checker/warningtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +32,8 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -83,17 +85,17 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
     for (const QChar digit : codeDigits) {
         auto *button = new QToolButton(this);
         button->setIcon(swatch(QColor(palette[digit.unicode() - u'0'])));
-        button->setText(u"^"_qs + digit);
+        button->setText(u"^"_s + digit);
         // A picked color is marked, beyond the pressed look some styles barely show.
         connect(button, &QToolButton::toggled, button, [button, digit](bool picked) {
-            button->setText((picked ? u"\u2713 ^"_qs : u"^"_qs) + digit);
+            button->setText((picked ? u"\u2713 ^"_s : u"^"_s) + digit);
         });
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setObjectName(u"color_"_qs + digit);
+        button->setObjectName(u"color_"_s + digit);
         button->setCheckable(true);
         // Green first, so that a chase or a blink shows on the usual red and white names.
         button->setChecked(QStringView(u"2356").contains(digit));
-        button->setText((button->isChecked() ? u"\u2713 ^"_qs : u"^"_qs) + digit);
+        button->setText((button->isChecked() ? u"\u2713 ^"_s : u"^"_s) + digit);
         connect(button, &QToolButton::toggled, this, &AnimationDialog::regenerate);
         colors->addWidget(button);
         m_colors << button;
@@ -131,7 +133,7 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
            "0.8 s apart."),
         Qt::ToolTipRole);
     m_key = named(new QLineEdit(AnimationSettings().key, this), "keyEdit");
-    m_prefix = named(new QLineEdit(u"tm"_qs, this), "prefixEdit");
+    m_prefix = named(new QLineEdit(u"tm"_s, this), "prefixEdit");
     m_prefix->setToolTip(tr("Begins the names of the variables the script sets, so that two "
                             "animations in one script keep apart."));
     auto *noLoop = named(new QLabel(tr("No endless timed loop: a vstr loop with waits holds back "
@@ -265,16 +267,16 @@ void AnimationDialog::restoreChoices()
 {
     QSettings saved;
     saved.beginGroup(choicesGroup);
-    if (!saved.contains(u"effect"_qs))
+    if (!saved.contains(u"effect"_s))
         return;
-    m_effect->setCurrentIndex(std::max(0, m_effect->findData(saved.value(u"effect"_qs).toInt())));
-    m_form->setCurrentIndex(std::max(0, m_form->findData(saved.value(u"form"_qs).toInt())));
-    const QString colors = saved.value(u"colors"_qs).toString();
+    m_effect->setCurrentIndex(std::max(0, m_effect->findData(saved.value(u"effect"_s).toInt())));
+    m_form->setCurrentIndex(std::max(0, m_form->findData(saved.value(u"form"_s).toInt())));
+    const QString colors = saved.value(u"colors"_s).toString();
     for (qsizetype i = 0; i < m_colors.size(); ++i)
         m_colors[i]->setChecked(colors.contains(codeDigits[i]));
-    m_delay->setValue(saved.value(u"delayTicks"_qs, m_delay->value()).toInt());
-    m_key->setText(saved.value(u"key"_qs, m_key->text()).toString());
-    m_prefix->setText(saved.value(u"prefix"_qs, m_prefix->text()).toString());
+    m_delay->setValue(saved.value(u"delayTicks"_s, m_delay->value()).toInt());
+    m_key->setText(saved.value(u"key"_s, m_key->text()).toString());
+    m_prefix->setText(saved.value(u"prefix"_s, m_prefix->text()).toString());
 }
 
 void AnimationDialog::keepChoices()
@@ -282,12 +284,12 @@ void AnimationDialog::keepChoices()
     const AnimationSettings chosen = settings();
     QSettings saved;
     saved.beginGroup(choicesGroup);
-    saved.setValue(u"effect"_qs, int(chosen.effect));
-    saved.setValue(u"form"_qs, int(chosen.form));
-    saved.setValue(u"colors"_qs, chosen.colors);
-    saved.setValue(u"delayTicks"_qs, chosen.delayTicks);
-    saved.setValue(u"key"_qs, chosen.key);
-    saved.setValue(u"prefix"_qs, chosen.prefix);
+    saved.setValue(u"effect"_s, int(chosen.effect));
+    saved.setValue(u"form"_s, int(chosen.form));
+    saved.setValue(u"colors"_s, chosen.colors);
+    saved.setValue(u"delayTicks"_s, chosen.delayTicks);
+    saved.setValue(u"key"_s, chosen.key);
+    saved.setValue(u"prefix"_s, chosen.prefix);
 }
 
 void AnimationDialog::setKeysBoundInTheGame(const QList<KeyBinding> &bindings)

@@ -4,8 +4,8 @@
 #ifndef ANIMATIONDIALOG_H
 #define ANIMATIONDIALOG_H
 
-#include "animation.h"
-#include "scriptchecker.h"
+#include "animation/animation.h"
+#include "checker/scriptchecker.h"
 
 #include <QDialog>
 #include <QTimer>

@@ -3,14 +3,14 @@
 
 #include "scriptplayerwindow.h"
 
-#include "cfgreader.h"
-#include "consolerules.h"
-#include "flowlayout.h"
-#include "gamecolors.h"
-#include "gamenamedelegate.h"
-#include "gamenameview.h"
-#include "ticktime.h"
-#include "warningtext.h"
+#include "cfgfile/cfgreader.h"
+#include "console/consolerules.h"
+#include "widgets/flowlayout.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gamenamedelegate.h"
+#include "widgets/gamenameview.h"
+#include "console/ticktime.h"
+#include "checker/warningtext.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -27,6 +27,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -138,7 +140,7 @@ void ScriptPlayerWindow::createControls()
     m_status->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_time = new QLabel(this);
     named(m_time, "timeLabel");
-    m_time->setMinimumWidth(fontMetrics().horizontalAdvance(u"0000.00 s (000000 ticks)"_qs));
+    m_time->setMinimumWidth(fontMetrics().horizontalAdvance(u"0000.00 s (000000 ticks)"_s));
     m_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     m_allies = new QComboBox(this);
@@ -454,16 +456,16 @@ void ScriptPlayerWindow::fillKeys()
                 m_keys->insertWidget(1 + int(buttons), moreButton);
             }
             QAction *press = more->addAction(does, this, [this, key] { pressKey(key); });
-            press->setObjectName(u"key_"_qs + key);
+            press->setObjectName(u"key_"_s + key);
             continue;
         }
         auto *button = new QPushButton(key, this);
-        button->setObjectName(u"key_"_qs + key);
+        button->setObjectName(u"key_"_s + key);
         // What the key runs, and the names its presses show, as the check found them.
         QString shows;
         for (const auto &[checkedKey, names] : m_check.keyNames) {
             if (checkedKey.compare(key, Qt::CaseInsensitive) == 0 && !names.isEmpty())
-                shows = u'\n' + tr("Presses show: %1").arg(names.join(u", "_qs));
+                shows = u'\n' + tr("Presses show: %1").arg(names.join(u", "_s));
         }
         button->setToolTip(does + shows);
         connect(button, &QPushButton::clicked, this, [this, key] { pressKey(key); });

@@ -4,11 +4,11 @@
 #ifndef SCRIPTPLAYERWINDOW_H
 #define SCRIPTPLAYERWINDOW_H
 
-#include "codepage.h"
-#include "consolerules.h"
-#include "consolerun.h"
-#include "scriptchecker.h"
-#include "serverview.h"
+#include "cfgfile/codepage.h"
+#include "console/consolerules.h"
+#include "console/consolerun.h"
+#include "checker/scriptchecker.h"
+#include "console/serverview.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -5,7 +5,7 @@
 #define CHECKROWS_H
 
 #include "findingrows.h"
-#include "scriptchecker.h"
+#include "checker/scriptchecker.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 #ifndef FAKEDIALOGS_H
 #define FAKEDIALOGS_H
 
-#include "playerdialogs.h"
+#include "widgets/playerdialogs.h"
 
 #include <QStringList>
 

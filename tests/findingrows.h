@@ -4,8 +4,8 @@
 #ifndef FINDINGROWS_H
 #define FINDINGROWS_H
 
-#include "consolerun.h"
-#include "scriptfinding.h"
+#include "console/consolerun.h"
+#include "console/scriptfinding.h"
 
 #include <QMetaEnum>
 #include <QStringList>

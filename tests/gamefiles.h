@@ -7,7 +7,7 @@
 // Small game files made in the formats the engine reads, since the games' own cannot ship with
 // the tests: a font, its material, its image, and the archives that hold them.
 
-#include "iwiimage.h"
+#include "gamefont/iwiimage.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -7,10 +7,10 @@
 // The game's letters of a synthetic install, started and read, for the views that draw in them;
 // and the installs the views are tried with.
 
-#include "gameedition.h"
+#include "widgets/gameedition.h"
 #include "gamefiles.h"
-#include "gameletters.h"
-#include "installedgames.h"
+#include "widgets/gameletters.h"
+#include "games/installedgames.h"
 
 #include <QTemporaryDir>
 #include <QTest>

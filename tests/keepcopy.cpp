@@ -5,7 +5,7 @@
 // Tintmark does while its editor holds them: "keepcopy FOLDER TEXT". It says "copy written" once
 // the copy is there.
 
-#include "recoverycopy.h"
+#include "cfgfile/recoverycopy.h"
 
 #include <QCoreApplication>
 

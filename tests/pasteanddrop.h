@@ -12,18 +12,20 @@
 #include <QStringList>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // What a line edit holding "[]" with the caret between the brackets holds after text is pasted
 // there with Ctrl+V, and after the same text is dropped there instead.
 inline QStringList pastedAndDropped(QLineEdit *box, const QString &inserted)
 {
     QStringList held;
-    box->setText(u"[]"_qs);
+    box->setText(u"[]"_s);
     box->setCursorPosition(1);
     QGuiApplication::clipboard()->setText(inserted);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     held << box->text();
 
-    box->setText(u"[]"_qs);
+    box->setText(u"[]"_s);
     QMimeData data;
     data.setText(inserted);
     box->setCursorPosition(1);

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "animationdialog.h"
-#include "gamecolors.h"
-#include "gamenameview.h"
+#include "player/animationdialog.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gamenameview.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +16,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The Insert Animation dialog: it plays what it makes, keeps it within the game's limits and
 // says what its pace costs on a server.
@@ -46,7 +48,7 @@ void tst_AnimationDialog::cleanup() { QVERIFY(QApplication::topLevelWidgets().is
 
 void tst_AnimationDialog::playsAndOffersAShorterForm()
 {
-    AnimationDialog dialog(u"^1abcdefghijklmnopqr"_qs, m_colors); // 20 bytes
+    AnimationDialog dialog(u"^1abcdefghijklmnopqr"_s, m_colors); // 20 bytes
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const auto find
@@ -54,30 +56,30 @@ void tst_AnimationDialog::playsAndOffersAShorterForm()
     QPushButton *insert = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
 
     // The chase offered first fits the game's 31 bytes: codes only where the color changes.
-    QCOMPARE(qobject_cast<QComboBox *>(find("effectBox"))->currentText().left(5), u"Chase"_qs);
+    QCOMPARE(qobject_cast<QComboBox *>(find("effectBox"))->currentText().left(5), u"Chase"_s);
     auto *compact = qobject_cast<QCheckBox *>(find("compactBox"));
     QVERIFY(compact->isChecked());
     QVERIFY(insert->isEnabled());
     // A code for each of the 18 letters makes 54 bytes: too long, and said so, with the way back.
     compact->setChecked(false);
     QVERIFY(!insert->isEnabled());
-    QVERIFY2(qobject_cast<QLabel *>(find("problemLabel"))->text().contains(u"54 bytes"_qs),
+    QVERIFY2(qobject_cast<QLabel *>(find("problemLabel"))->text().contains(u"54 bytes"_s),
         qPrintable(qobject_cast<QLabel *>(find("problemLabel"))->text()));
     auto *shorter = qobject_cast<QPushButton *>(find("shorterButton"));
     QVERIFY(shorter->isVisible() && shorter->isEnabled());
     shorter->click();
     QVERIFY(compact->isChecked());
     QVERIFY(insert->isEnabled());
-    QVERIFY(dialog.script().startsWith(u"set name \"^2a^1bcdefghijklmnopqr\"\nwait 20\n"_qs));
+    QVERIFY(dialog.script().startsWith(u"set name \"^2a^1bcdefghijklmnopqr\"\nwait 20\n"_s));
 
     // The preview plays: the chase moves on to the next letter.
     auto *preview = qobject_cast<GameNameView *>(find("preview"));
-    QCOMPARE(preview->name(), u"^2a^1bcdefghijklmnopqr"_qs);
-    QTRY_COMPARE(preview->name(), u"^1a^2b^1cdefghijklmnopqr"_qs);
+    QCOMPARE(preview->name(), u"^2a^1bcdefghijklmnopqr"_s);
+    QTRY_COMPARE(preview->name(), u"^1a^2b^1cdefghijklmnopqr"_s);
 
     // One step for each press of a key: a bind, no loop.
     qobject_cast<QComboBox *>(find("formBox"))->setCurrentIndex(1);
-    QVERIFY(dialog.script().endsWith(u"\nbind F7 \"vstr tmstep\""_qs));
+    QVERIFY(dialog.script().endsWith(u"\nbind F7 \"vstr tmstep\""_s));
     QVERIFY(insert->isEnabled());
     QVERIFY(!find("delaySpin")->isEnabled());
 
@@ -88,33 +90,33 @@ void tst_AnimationDialog::playsAndOffersAShorterForm()
     QVERIFY(!insert->isEnabled());
     QVERIFY(qobject_cast<QLabel *>(find("problemLabel"))
                 ->text()
-                .startsWith(u"Every frame looks the same"_qs));
+                .startsWith(u"Every frame looks the same"_s));
 }
 
 void tst_AnimationDialog::saysWhatItsPaceCosts()
 {
-    AnimationDialog dialog(u"^1Pace"_qs, m_colors);
+    AnimationDialog dialog(u"^1Pace"_s, m_colors);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const auto *pace = dialog.findChild<QLabel *>(u"paceLabel"_qs);
+    const auto *pace = dialog.findChild<QLabel *>(u"paceLabel"_s);
     QPushButton *insert = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
     // 20 ticks, 110 ms a frame: others see every frame, chat is dropped, and the keys wait; it
     // is the player's choice, and goes in.
     QVERIFY2(pace->text().startsWith(u"Others on the server see every frame. Your chat is "
-                                     "dropped while it plays"_qs),
+                                     "dropped while it plays"_s),
         qPrintable(pace->text()));
     QVERIFY(insert->isEnabled());
     // 0.8 s is 73 frames of 11 ms.
-    dialog.findChild<QPushButton *>(u"chatSafeButton"_qs)->click();
-    QCOMPARE(dialog.findChild<QSpinBox *>(u"delaySpin"_qs)->value(), 146);
-    QVERIFY2(pace->text().contains(u"Chat keeps working."_qs), qPrintable(pace->text()));
+    dialog.findChild<QPushButton *>(u"chatSafeButton"_s)->click();
+    QCOMPARE(dialog.findChild<QSpinBox *>(u"delaySpin"_s)->value(), 146);
+    QVERIFY2(pace->text().contains(u"Chat keeps working."_s), qPrintable(pace->text()));
     QVERIFY(insert->isEnabled());
     // Too fast for the snapshots: 1 tick, under a frame.
-    dialog.findChild<QSpinBox *>(u"delaySpin"_qs)->setValue(4);
+    dialog.findChild<QSpinBox *>(u"delaySpin"_s)->setValue(4);
     QVERIFY2(
-        pace->text().startsWith(u"Others on the server miss frames"_qs), qPrintable(pace->text()));
-    dialog.findChild<QComboBox *>(u"formBox"_qs)->setCurrentIndex(1);
-    QVERIFY(pace->text().contains(u"works on every server"_qs));
+        pace->text().startsWith(u"Others on the server miss frames"_s), qPrintable(pace->text()));
+    dialog.findChild<QComboBox *>(u"formBox"_s)->setCurrentIndex(1);
+    QVERIFY(pace->text().contains(u"works on every server"_s));
 }
 
 // The dialog counts the names its script writes, warns of a key the game's config binds, and
@@ -122,24 +124,24 @@ void tst_AnimationDialog::saysWhatItsPaceCosts()
 void tst_AnimationDialog::remembersAndCountsItsNames()
 {
     {
-        AnimationDialog dialog(u"^1Tint"_qs, m_colors);
-        dialog.setKeysBoundInTheGame({ KeyBinding { u"F1"_qs, u"vote yes"_qs } });
-        dialog.findChild<QComboBox *>(u"effectBox"_qs)->setCurrentIndex(0); // color cycle
-        dialog.findChild<QComboBox *>(u"formBox"_qs)->setCurrentIndex(1); // a key's steps
-        dialog.findChild<QLineEdit *>(u"keyEdit"_qs)->setText(u"f1"_qs);
-        const QString size = dialog.findChild<QLabel *>(u"sizeLabel"_qs)->text();
-        QVERIFY2(size.startsWith(u"%1 names"_qs.arg(dialog.script().count(u"set name"_qs))),
+        AnimationDialog dialog(u"^1Tint"_s, m_colors);
+        dialog.setKeysBoundInTheGame({ KeyBinding { u"F1"_s, u"vote yes"_s } });
+        dialog.findChild<QComboBox *>(u"effectBox"_s)->setCurrentIndex(0); // color cycle
+        dialog.findChild<QComboBox *>(u"formBox"_s)->setCurrentIndex(1); // a key's steps
+        dialog.findChild<QLineEdit *>(u"keyEdit"_s)->setText(u"f1"_s);
+        const QString size = dialog.findChild<QLabel *>(u"sizeLabel"_s)->text();
+        QVERIFY2(size.startsWith(u"%1 names"_s.arg(dialog.script().count(u"set name"_s))),
             qPrintable(size + u'\n' + dialog.script()));
-        QVERIFY(dialog.findChild<QLabel *>(u"paceLabel"_qs)
+        QVERIFY(dialog.findChild<QLabel *>(u"paceLabel"_s)
                     ->text()
-                    .contains(u"Your game's config binds F1 to \"vote yes\""_qs));
+                    .contains(u"Your game's config binds F1 to \"vote yes\""_s));
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     }
-    AnimationDialog again(u"^2Other"_qs, m_colors);
-    QCOMPARE(again.findChild<QComboBox *>(u"effectBox"_qs)->currentIndex(), 0);
-    QCOMPARE(again.findChild<QComboBox *>(u"formBox"_qs)->currentIndex(), 1);
-    QCOMPARE(again.findChild<QLineEdit *>(u"keyEdit"_qs)->text(), u"f1"_qs);
-    QCOMPARE(again.findChild<QLineEdit *>(u"nameEdit"_qs)->text(), u"^2Other"_qs);
+    AnimationDialog again(u"^2Other"_s, m_colors);
+    QCOMPARE(again.findChild<QComboBox *>(u"effectBox"_s)->currentIndex(), 0);
+    QCOMPARE(again.findChild<QComboBox *>(u"formBox"_s)->currentIndex(), 1);
+    QCOMPARE(again.findChild<QLineEdit *>(u"keyEdit"_s)->text(), u"f1"_s);
+    QCOMPARE(again.findChild<QLineEdit *>(u"nameEdit"_s)->text(), u"^2Other"_s);
 }
 
 QTEST_MAIN(tst_AnimationDialog)

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cfgfiledialog.h"
+#include "widgets/cfgfiledialog.h"
 #include "fakedialogs.h"
-#include "frmnamescript.h"
-#include "gamecolors.h"
-#include "gameedition.h"
-#include "gameletters.h"
-#include "installedgames.h"
-#include "scriptsaver.h"
+#include "composer/frmnamescript.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/gameletters.h"
+#include "games/installedgames.h"
+#include "widgets/scriptsaver.h"
 #include "treefile.h"
 
 #include <QApplication>
@@ -29,6 +29,8 @@
 #include <QTimer>
 
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 // Drives the real Save dialog, as a player would.
 class tst_CfgFileDialog : public QObject {
@@ -89,11 +91,11 @@ void tst_CfgFileDialog::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     // The dialogs remember their folder in the test's own settings.
-    QCoreApplication::setOrganizationName(u"Tintmark"_qs);
+    QCoreApplication::setOrganizationName(u"Tintmark"_s);
     QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir->filePath(u"config"_qs));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir->filePath(u"config"_s));
     GameSearch search;
-    search.home = m_dir->filePath(u"home"_qs);
+    search.home = m_dir->filePath(u"home"_s);
     m_games = std::make_unique<InstalledGames>(search);
 }
 
@@ -106,10 +108,10 @@ void tst_CfgFileDialog::cleanup()
 void tst_CfgFileDialog::offersOneFilterAndAnEmptyName()
 {
     // Each place in the dialog's list has an icon, though no icon theme is there.
-    QTest::failOnWarning(QRegularExpression(u"null pixmap"_qs));
+    QTest::failOnWarning(QRegularExpression(u"null pixmap"_s));
     QStringList filters;
     QStringList shownFilters;
-    QString name = u"<not shown>"_qs;
+    QString name = u"<not shown>"_s;
     whenModal<QFileDialog>([&](QFileDialog *dialog) {
         filters = dialog->nameFilters();
         const auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
@@ -130,10 +132,10 @@ void tst_CfgFileDialog::typedNameGetsTheExtensionExecAdds_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("no extension") << u"sniper"_qs << u"sniper.cfg"_qs;
-    QTest::newRow(".cfg") << u"sniper.cfg"_qs << u"sniper.cfg"_qs;
-    QTest::newRow("another extension") << u"sniper.txt"_qs << u"sniper.txt"_qs;
-    QTest::newRow("a dot inside") << u"my.name"_qs << u"my.name"_qs;
+    QTest::newRow("no extension") << u"sniper"_s << u"sniper.cfg"_s;
+    QTest::newRow(".cfg") << u"sniper.cfg"_s << u"sniper.cfg"_s;
+    QTest::newRow("another extension") << u"sniper.txt"_s << u"sniper.txt"_s;
+    QTest::newRow("a dot inside") << u"my.name"_s << u"my.name"_s;
 }
 
 void tst_CfgFileDialog::typedNameGetsTheExtensionExecAdds()
@@ -145,7 +147,7 @@ void tst_CfgFileDialog::typedNameGetsTheExtensionExecAdds()
     QCOMPARE(chooser.chooseSavePath(nullptr), m_dir->filePath(saved));
 
     // The next save starts with an empty name field again.
-    QString name = u"<not shown>"_qs;
+    QString name = u"<not shown>"_s;
     whenModal<QFileDialog>([&](QFileDialog *dialog) {
         name = nameField(dialog)->text();
         dialog->reject();
@@ -156,7 +158,7 @@ void tst_CfgFileDialog::typedNameGetsTheExtensionExecAdds()
 
 void tst_CfgFileDialog::replacingAFileAsksFirst()
 {
-    QFile existing(m_dir->filePath(u"old.cfg"_qs));
+    QFile existing(m_dir->filePath(u"old.cfg"_s));
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.close();
 
@@ -171,18 +173,18 @@ void tst_CfgFileDialog::replacingAFileAsksFirst()
         // Declined: the dialog stays open, and the player cancels it. The question names the
         // file that a name typed without its extension would replace.
         whenModal<QMessageBox>(answerWith(QMessageBox::No));
-        typeName(dialog, m_dir->path(), u"old"_qs);
+        typeName(dialog, m_dir->path(), u"old"_s);
         QVERIFY(dialog->isVisible());
         dialog->reject();
     });
     CfgFileDialog chooser(*m_games);
     QVERIFY(chooser.chooseSavePath(nullptr).isEmpty());
     QCOMPARE(questions.size(), 1);
-    QVERIFY2(questions.first().contains(u"old.cfg"_qs), qPrintable(questions.first()));
+    QVERIFY2(questions.first().contains(u"old.cfg"_s), qPrintable(questions.first()));
 
     whenModal<QFileDialog>([&](QFileDialog *dialog) {
         whenModal<QMessageBox>(answerWith(QMessageBox::Yes));
-        typeName(dialog, m_dir->path(), u"old.cfg"_qs);
+        typeName(dialog, m_dir->path(), u"old.cfg"_s);
     });
     QCOMPARE(chooser.chooseSavePath(nullptr), existing.fileName());
     QCOMPARE(questions.size(), 2);
@@ -193,8 +195,8 @@ void tst_CfgFileDialog::replacingAFileAsksFirst()
 void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
 {
     const QString main
-        = m_dir->filePath(u"home/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs);
-    QVERIFY(writeTreeFile(main + u"/iw_00.iwd"_qs, {}));
+        = m_dir->filePath(u"home/.local/share/Steam/steamapps/common/Call of Duty 2/main"_s);
+    QVERIFY(writeTreeFile(main + u"/iw_00.iwd"_s, {}));
 
     // The real dialogs, with the failures recorded instead of shown.
     struct RecordingDialogs : CfgFileDialog {
@@ -208,33 +210,33 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
     GameLetters letters(edition);
     frmNameScript window(saver, colors, letters);
     window.show();
-    window.findChild<QLineEdit *>(u"Text1"_qs)->setText(u"^1Sniper"_qs);
+    window.findChild<QLineEdit *>(u"Text1"_s)->setText(u"^1Sniper"_s);
     QStringList places;
     QString startedIn;
     whenModal<QFileDialog>([&](QFileDialog *dialog) {
-        const QAbstractItemModel *model = dialog->findChild<QListView *>(u"sidebar"_qs)->model();
+        const QAbstractItemModel *model = dialog->findChild<QListView *>(u"sidebar"_s)->model();
         for (int row = 0; row < model->rowCount(); ++row)
             places << model->index(row, 0).data().toString();
         startedIn = dialog->directory().absolutePath();
-        QTest::keyClicks(nameField(dialog), u"sniper"_qs);
+        QTest::keyClicks(nameField(dialog), u"sniper"_s);
         QTest::keyClick(nameField(dialog), Qt::Key_Return);
     });
-    QTest::mouseClick(window.findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
-    QVERIFY2(places.contains(u"COD 2 main"_qs), qPrintable(places.join(u", ")));
+    QTest::mouseClick(window.findChild<QPushButton *>(u"cmdSave"_s), Qt::LeftButton);
+    QVERIFY2(places.contains(u"COD 2 main"_s), qPrintable(places.join(u", ")));
     QCOMPARE(startedIn, main);
-    QFile saved(main + u"/sniper.cfg"_qs);
+    QFile saved(main + u"/sniper.cfg"_s);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("set name ^1Sniper\r\n"));
-    auto *notice = window.findChild<QLabel *>(u"saveNotice"_qs);
+    auto *notice = window.findChild<QLabel *>(u"saveNotice"_s);
     QVERIFY(notice && notice->isVisible());
-    QVERIFY2(notice->text().contains(u"type: /exec sniper.cfg"_qs), qPrintable(notice->text()));
+    QVERIFY2(notice->text().contains(u"type: /exec sniper.cfg"_s), qPrintable(notice->text()));
     QCOMPARE(chooser.messages, QStringList());
     // Its command copied, it says so.
-    emit notice->linkActivated(u"copy"_qs);
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"/exec sniper.cfg"_qs);
-    QVERIFY2(notice->text().contains(u"Copied /exec sniper.cfg"_qs), qPrintable(notice->text()));
+    emit notice->linkActivated(u"copy"_s);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"/exec sniper.cfg"_s);
+    QVERIFY2(notice->text().contains(u"Copied /exec sniper.cfg"_s), qPrintable(notice->text()));
     // The player's next key in the window ends the notice.
-    QTest::keyClick(window.findChild<QLineEdit *>(u"Text1"_qs), Qt::Key_X);
+    QTest::keyClick(window.findChild<QLineEdit *>(u"Text1"_s), Qt::Key_X);
     QVERIFY(!notice->isVisible());
 
     // A save starts in the game's main folder, even after a save or an open elsewhere; an open
@@ -251,12 +253,12 @@ void tst_CfgFileDialog::savesIntoTheGameAndSaysHowToRunIt()
         }();
         return startedIn;
     };
-    QVERIFY(writeTreeFile(m_dir->filePath(u"x.cfg"_qs), "set name X\r\n"));
-    chooser.rememberFolderOf(&window, m_dir->filePath(u"x.cfg"_qs));
+    QVERIFY(writeTreeFile(m_dir->filePath(u"x.cfg"_s), "set name X\r\n"));
+    chooser.rememberFolderOf(&window, m_dir->filePath(u"x.cfg"_s));
     QCOMPARE(startsIn(true), main);
     whenModal<QFileDialog>(
-        [&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"x.cfg"_qs); });
-    QCOMPARE(chooser.chooseOpenPath(&window), m_dir->filePath(u"x.cfg"_qs));
+        [&](QFileDialog *dialog) { typeName(dialog, m_dir->path(), u"x.cfg"_s); });
+    QCOMPARE(chooser.chooseOpenPath(&window), m_dir->filePath(u"x.cfg"_s));
     QCOMPARE(startsIn(false), m_dir->path());
     QCOMPARE(startsIn(true), main);
 }
@@ -271,8 +273,8 @@ void tst_CfgFileDialog::savingElsewhereStartsInTheDocuments()
         box->defaultButton()->click();
     });
     CfgFileDialog dialogs(*m_games);
-    QVERIFY(dialogs.offerSavingElsewhere(nullptr, u"Cannot save /gone/a.cfg"_qs));
-    QCOMPARE(offered, u"Cannot save /gone/a.cfg"_qs);
+    QVERIFY(dialogs.offerSavingElsewhere(nullptr, u"Cannot save /gone/a.cfg"_s));
+    QCOMPARE(offered, u"Cannot save /gone/a.cfg"_s);
 
     QString startedIn;
     whenModal<QFileDialog>([&](QFileDialog *dialog) {
@@ -288,9 +290,9 @@ void tst_CfgFileDialog::askingToSaveChangesNamesTheScript_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("question");
-    QTest::newRow("a new script") << QString() << u"Save changes to the new script?"_qs;
+    QTest::newRow("a new script") << QString() << u"Save changes to the new script?"_s;
     QTest::newRow("an opened script")
-        << u"/home/player/cod2/main/animated.cfg"_qs << u"Save changes to animated.cfg?"_qs;
+        << u"/home/player/cod2/main/animated.cfg"_s << u"Save changes to animated.cfg?"_s;
 }
 
 void tst_CfgFileDialog::askingToSaveChangesNamesTheScript()

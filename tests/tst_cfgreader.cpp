@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cfgreader.h"
+#include "cfgfile/cfgreader.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +12,8 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+
+using namespace Qt::StringLiterals;
 
 // Reading a script as the games read it: regular files alone, at once.
 class tst_CfgReader : public QObject {
@@ -38,15 +40,15 @@ void tst_CfgReader::readsOnlyScriptFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("refusal"); // the start of the reason
-    QTest::newRow("a folder") << u"folder"_qs << u"It is a folder"_qs;
+    QTest::newRow("a folder") << u"folder"_s << u"It is a folder"_s;
 #ifdef Q_OS_UNIX
     // Opening a pipe would wait for a writer, and /dev/zero never ends.
-    QTest::newRow("a pipe") << u"fifo"_qs << u"It is not a file but a pipe"_qs;
-    QTest::newRow("a device") << u"/dev/zero"_qs << u"It is not a file but a pipe"_qs;
+    QTest::newRow("a pipe") << u"fifo"_s << u"It is not a file but a pipe"_s;
+    QTest::newRow("a device") << u"/dev/zero"_s << u"It is not a file but a pipe"_s;
 #endif
     // Sparse files: read up to the limit, where the zero bytes show it was read; past it, not.
-    QTest::newRow("64 MiB, the limit, is read") << u"limit"_qs << u"This is not a script"_qs;
-    QTest::newRow("a byte more is not") << u"over"_qs << u"The file is 64 MiB, far larger"_qs;
+    QTest::newRow("64 MiB, the limit, is read") << u"limit"_s << u"This is not a script"_s;
+    QTest::newRow("a byte more is not") << u"over"_s << u"The file is 64 MiB, far larger"_s;
 }
 
 void tst_CfgReader::readsOnlyScriptFiles()

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cfgwriter.h"
-#include "codepage.h"
+#include "cfgfile/cfgwriter.h"
+#include "cfgfile/codepage.h"
 #include "windows1252.h"
 #include "writefaults.h"
 
@@ -14,6 +14,8 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+
+using namespace Qt::StringLiterals;
 
 class tst_CfgWriter : public QObject {
     Q_OBJECT
@@ -70,50 +72,50 @@ void tst_CfgWriter::writesExactBytes_data()
     const CodePage russian = CodePage::Id::Cyrillic;
 
     QTest::newRow("Polish name in Windows-1250")
-        << u"set name \u0141ukasz \u017c\u00f3\u0142w"_qs
+        << u"set name \u0141ukasz \u017c\u00f3\u0142w"_s
         << QByteArray("set name \xa3ukasz \xbf\xf3\xb3w\r\n") << polish;
     QTest::newRow("Russian name in Windows-1251")
-        << u"set name \u0421\u043d\u0430\u0439\u043f\u0435\u0440"_qs
+        << u"set name \u0421\u043d\u0430\u0439\u043f\u0435\u0440"_s
         << QByteArray("set name \xd1\xed\xe0\xe9\xef\xe5\xf0\r\n") << russian;
     // Sixteen characters at a time narrow only ASCII in a code page that does not share Latin-1.
     QTest::newRow("Cyrillic amid a long line")
-        << (QString(40, u'a') + u"\u0416\u00a0"_qs + QString(40, u'b'))
+        << (QString(40, u'a') + u"\u0416\u00a0"_s + QString(40, u'b'))
         << (QByteArray(40, 'a') + "\xc6\xa0" + QByteArray(40, 'b') + "\r\n") << russian;
     QTest::newRow("Windows-1250 letters of Latin-1's range amid a long line")
-        << (QString(40, u'a') + u"\u00f3\u00e9"_qs + QString(40, u'b'))
+        << (QString(40, u'a') + u"\u00f3\u00e9"_s + QString(40, u'b'))
         << (QByteArray(40, 'a') + "\xf3\xe9" + QByteArray(40, 'b') + "\r\n") << polish;
 
     QTest::newRow("name with codes")
-        << u"set name ^1Pla^4yer"_qs << QByteArray("set name ^1Pla^4yer\r\n") << CodePage();
-    QTest::newRow("empty name") << u"set name "_qs << QByteArray("set name \r\n") << CodePage();
+        << u"set name ^1Pla^4yer"_s << QByteArray("set name ^1Pla^4yer\r\n") << CodePage();
+    QTest::newRow("empty name") << u"set name "_s << QByteArray("set name \r\n") << CodePage();
     QTest::newRow("empty script") << QString() << QByteArray("\r\n") << CodePage();
-    QTest::newRow("Latin-1 letters") << u"set name J\u00fcrgen\u00a0\u00ff"_qs
+    QTest::newRow("Latin-1 letters") << u"set name J\u00fcrgen\u00a0\u00ff"_s
                                      << QByteArray("set name J\xfcrgen\xa0\xff\r\n") << CodePage();
-    QTest::newRow("Windows-1252 letters") << u"set name J\u00fcrgen\u20ac"_qs
+    QTest::newRow("Windows-1252 letters") << u"set name J\u00fcrgen\u20ac"_s
                                           << QByteArray("set name J\xfcrgen\x80\r\n") << CodePage();
     // Short lines go through the last, narrow loop: letters of U+0100 to U+01FF among them.
     QTest::newRow("short name of Windows-1252 letters beyond Latin-1")
-        << u"set name \u0152\u0160\u017d\u0178\u0192"_qs
+        << u"set name \u0152\u0160\u017d\u0178\u0192"_s
         << QByteArray("set name \x8c\x8a\x8e\x9f\x83\r\n") << CodePage();
     QTest::newRow("every Windows-1252 extra")
-        << (u"set name "_qs + windows1252Extras) << ("set name " + windows1252ExtraBytes + "\r\n")
+        << (u"set name "_s + windows1252Extras) << ("set name " + windows1252ExtraBytes + "\r\n")
         << CodePage();
     // Long lines go through sixteen characters at a time; a character among them decides.
     QTest::newRow("Windows-1252 amid a long line")
         << (QString(100, u'a') + u'\u20ac' + QString(100, u'b'))
         << (QByteArray(100, 'a') + '\x80' + QByteArray(100, 'b') + "\r\n") << CodePage();
     QTest::newRow("bytes Windows-1252 leaves undefined")
-        << u"\u0081\u008d\u008f\u0090\u009d"_qs << QByteArray("\x81\x8d\x8f\x90\x9d\r\n")
+        << u"\u0081\u008d\u008f\u0090\u009d"_s << QByteArray("\x81\x8d\x8f\x90\x9d\r\n")
         << CodePage();
     QTest::newRow("Windows-1252 quotes on later lines")
-        << u"a\nb\n\u201cq\u201d\n"_qs << QByteArray("a\r\nb\r\n\x93q\x94\r\n\r\n") << CodePage();
-    QTest::newRow("lines get CR LF") << u"// one\nset name ^2A\n"_qs
+        << u"a\nb\n\u201cq\u201d\n"_s << QByteArray("a\r\nb\r\n\x93q\x94\r\n\r\n") << CodePage();
+    QTest::newRow("lines get CR LF") << u"// one\nset name ^2A\n"_s
                                      << QByteArray("// one\r\nset name ^2A\r\n\r\n") << CodePage();
     QTest::newRow("carets and quotes unchanged")
-        << u"set name \"^^1;\\\""_qs << QByteArray("set name \"^^1;\\\"\r\n") << CodePage();
+        << u"set name \"^^1;\\\""_s << QByteArray("set name \"^^1;\\\"\r\n") << CodePage();
 
     // Megabytes of text, which the writer cannot take in one piece.
-    const QString lines = u"set name ^1a\nwait 5\n"_qs.repeated(100 * 1024);
+    const QString lines = u"set name ^1a\nwait 5\n"_s.repeated(100 * 1024);
     QByteArray linesWithCrLf = lines.toLatin1().replace("\n", "\r\n") + "\r\n";
     QTest::newRow("megabytes") << lines << linesWithCrLf << CodePage();
     QTest::newRow("megabytes of Windows-1252")
@@ -133,12 +135,12 @@ void tst_CfgWriter::writesExactBytes_data()
             << QByteArray(bytes).replace(size - 1, 1, "\x80") << CodePage();
     }
     QTest::newRow("Cyrillic where a piece ends, in Windows-1251")
-        << (QString(chunk - 1, u'a') + u"\u0416\u0436"_qs)
+        << (QString(chunk - 1, u'a') + u"\u0416\u0436"_s)
         << (QByteArray(chunk - 1, 'a') + "\xc6\xe6\r\n") << CodePage(CodePage::Id::Cyrillic);
     QTest::newRow("one piece and a line break")
         << (QString(chunk, u'a') + u'\n') << (QByteArray(chunk, 'a') + "\r\n\r\n") << CodePage();
     QTest::newRow("a line break that ends a piece")
-        << (QString(chunk - 1, u'\u20ac') + u"\nb"_qs)
+        << (QString(chunk - 1, u'\u20ac') + u"\nb"_s)
         << (QByteArray(chunk - 1, '\x80') + "\r\nb\r\n") << CodePage();
 }
 
@@ -164,7 +166,7 @@ void tst_CfgWriter::replacesWholeContent()
     createFile(pathOf("old.cfg"), QByteArray(1000, 'x'));
     QString error;
     QVERIFY(CfgWriter::write(
-        pathOf("old.cfg"), [] { return u"set name A"_qs; }, CodePage(), &error));
+        pathOf("old.cfg"), [] { return u"set name A"_s; }, CodePage(), &error));
     QCOMPARE(contentOf(pathOf("old.cfg")), QByteArray("set name A\r\n"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "old.cfg" });
 }
@@ -182,7 +184,7 @@ void tst_CfgWriter::keepsPermissions()
 
     QString error;
     QVERIFY(CfgWriter::write(
-        path, [] { return u"set name A"_qs; }, CodePage(), &error));
+        path, [] { return u"set name A"_s; }, CodePage(), &error));
     QCOMPARE(QFile::permissions(path), permissions);
 }
 
@@ -198,7 +200,7 @@ void tst_CfgWriter::savesThroughSymbolicLink()
 
     QString error;
     QVERIFY(CfgWriter::write(
-        link, [] { return u"set name A"_qs; }, CodePage(), &error));
+        link, [] { return u"set name A"_s; }, CodePage(), &error));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(contentOf(target), QByteArray("set name A\r\n"));
 }
@@ -211,40 +213,40 @@ void tst_CfgWriter::refusesUnencodableText_data()
 
     // Latin-1's bytes mean other letters in the other code pages: none narrows to its own byte.
     QTest::newRow("superscript three, 0xB3 in Latin-1, in Windows-1250")
-        << u"set name a\u00b3"_qs << u"(U+00B3)"_qs << CodePage(CodePage::Id::CentralEuropean);
+        << u"set name a\u00b3"_s << u"(U+00B3)"_s << CodePage(CodePage::Id::CentralEuropean);
     QTest::newRow("a Western letter in Windows-1251, amid a long line")
-        << (QString(40, u'a') + u"\u00e9"_qs + QString(40, u'b')) << u"(U+00E9)"_qs
+        << (QString(40, u'a') + u"\u00e9"_s + QString(40, u'b')) << u"(U+00E9)"_s
         << CodePage(CodePage::Id::Cyrillic);
     QTest::newRow("superscript three in Windows-1250, amid a long line")
-        << (QString(40, u'a') + u"\u00b3"_qs + QString(40, u'b')) << u"(U+00B3)"_qs
+        << (QString(40, u'a') + u"\u00b3"_s + QString(40, u'b')) << u"(U+00B3)"_s
         << CodePage(CodePage::Id::CentralEuropean);
     QTest::newRow("a Cyrillic letter in Windows-1250")
-        << u"set name \u0421"_qs << u"(U+0421)"_qs << CodePage(CodePage::Id::CentralEuropean);
+        << u"set name \u0421"_s << u"(U+0421)"_s << CodePage(CodePage::Id::CentralEuropean);
 
-    QTest::newRow("Greek letter") << u"set name ^1\u03a9mega"_qs
-                                  << u"\u201c\u03a9\u201d (U+03A9)"_qs << CodePage();
+    QTest::newRow("Greek letter") << u"set name ^1\u03a9mega"_s
+                                  << u"\u201c\u03a9\u201d (U+03A9)"_s << CodePage();
     QTest::newRow("first of several")
-        << u"set name \u0416\u03a9"_qs << u"(U+0416)"_qs << CodePage();
-    QTest::newRow("beyond the BMP") << u"set name x\U0001F600"_qs << u"(U+1F600)"_qs << CodePage();
+        << u"set name \u0416\u03a9"_s << u"(U+0416)"_s << CodePage();
+    QTest::newRow("beyond the BMP") << u"set name x\U0001F600"_s << u"(U+1F600)"_s << CodePage();
     QTest::newRow("beyond the BMP where a piece ends")
-        << (QString(CfgWriter::chunkCharacters - 1, u'a') + u"\U0001F600"_qs) << u"(U+1F600)"_qs
+        << (QString(CfgWriter::chunkCharacters - 1, u'a') + u"\U0001F600"_s) << u"(U+1F600)"_s
         << CodePage();
     QTest::newRow("lone surrogate")
-        << (u"set name "_qs + QChar(0xD800) + u"a"_qs) << u"U+D800"_qs << CodePage();
+        << (u"set name "_s + QChar(0xD800) + u"a"_s) << u"U+D800"_s << CodePage();
     QTest::newRow("control code between Latin-1 and Windows-1252")
-        << u"set name \u00e9\u0093"_qs << u"U+0093"_qs << CodePage();
+        << u"set name \u00e9\u0093"_s << u"U+0093"_s << CodePage();
     QTest::newRow("in a later line")
-        << u"// ok\nset name \u4e2d"_qs << u"(U+4E2D)"_qs << CodePage();
+        << u"// ok\nset name \u4e2d"_s << u"(U+4E2D)"_s << CodePage();
     QTest::newRow("control code amid a long line")
-        << (QString(100, u'a') + u'\u0093' + QString(100, u'b')) << u"U+0093"_qs << CodePage();
+        << (QString(100, u'a') + u'\u0093' + QString(100, u'b')) << u"U+0093"_s << CodePage();
     QTest::newRow("short name, a letter of U+0100 to U+01FF")
-        << u"set name \u0142"_qs << u"(U+0142)"_qs << CodePage();
-    QTest::newRow("short name, another") << u"set name A\u0151"_qs << u"(U+0151)"_qs << CodePage();
+        << u"set name \u0142"_s << u"(U+0142)"_s << CodePage();
+    QTest::newRow("short name, another") << u"set name A\u0151"_s << u"(U+0151)"_s << CodePage();
     // Pasted text can carry it unseen; dropping it would change the name without a word.
     QTest::newRow("zero-width no-break space")
-        << u"set name A\ufeffB"_qs << u"U+FEFF"_qs << CodePage();
+        << u"set name A\ufeffB"_s << u"U+FEFF"_s << CodePage();
     QTest::newRow("C1 code Windows-1252 puts the euro in place of")
-        << u"set name \u0080"_qs << u"U+0080"_qs << CodePage();
+        << u"set name \u0080"_s << u"U+0080"_s << CodePage();
 }
 
 void tst_CfgWriter::refusesUnencodableText()
@@ -273,16 +275,16 @@ void tst_CfgWriter::failsWithoutTouchingOldFile_data()
 {
     QTest::addColumn<QString>("path");
 
-    QTest::newRow("missing folder") << u"no-such-folder/name.cfg"_qs;
-    QTest::newRow("path is a folder") << u"folder"_qs;
+    QTest::newRow("missing folder") << u"no-such-folder/name.cfg"_s;
+    QTest::newRow("path is a folder") << u"folder"_s;
     QTest::newRow("empty path") << QString();
 #ifdef Q_OS_UNIX
     // Even root cannot create files in /proc.
-    QTest::newRow("unwritable folder") << u"/proc/tintmark-name.cfg"_qs;
+    QTest::newRow("unwritable folder") << u"/proc/tintmark-name.cfg"_s;
     if (geteuid() != 0)
-        QTest::newRow("read-only file") << u"read-only.cfg"_qs;
+        QTest::newRow("read-only file") << u"read-only.cfg"_s;
 #else
-    QTest::newRow("read-only file") << u"read-only.cfg"_qs;
+    QTest::newRow("read-only file") << u"read-only.cfg"_s;
 #endif
 }
 
@@ -301,7 +303,7 @@ void tst_CfgWriter::failsWithoutTouchingOldFile()
         fullPath,
         [&] {
             textTaken = true;
-            return u"set name A"_qs;
+            return u"set name A"_s;
         },
         CodePage(), &error));
     QVERIFY(!error.isEmpty());
@@ -370,7 +372,7 @@ void tst_CfgWriter::faultsKeepTheOldScript()
     bool written = true;
     const FaultedSave saved = saveUnderFault(fault, old, m_dir->path(), target, [&] {
         written = CfgWriter::write(
-            target.path, [] { return u"set name ^1A"_qs; }, CodePage(), &error);
+            target.path, [] { return u"set name ^1A"_s; }, CodePage(), &error);
     });
     if (saved.notMade)
         QSKIP(saved.notMade);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codepage.h"
+#include "cfgfile/codepage.h"
 #include "windows1252.h"
 
 #include <QFile>
@@ -13,6 +13,8 @@
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #endif
+
+using namespace Qt::StringLiterals;
 
 // The program's own code pages: each byte both ways, as the published tables and the system's
 // converters have them, and the spelling of letters a code page lacks.
@@ -85,7 +87,7 @@ void tst_CodePage::encodesAsTheSystemConverter()
         if (codePoint == 0xfeff ? ours
                                 : !undefinedByte
                     && (ours != bool(expected) || (ours && codePage.encode(text) != *expected)))
-            differences << u"U+%1"_qs.arg(uint(codePoint), 4, 16, QLatin1Char('0'));
+            differences << u"U+%1"_s.arg(uint(codePoint), 4, 16, QLatin1Char('0'));
     }
     QCOMPARE(differences, QStringList());
 }
@@ -111,8 +113,8 @@ void tst_CodePage::matchesThePublishedTable_data()
     QTest::addColumn<CodePage>("codePage");
     QTest::addColumn<QString>("table");
     QTest::newRow("Windows-1250") << CodePage(CodePage::Id::CentralEuropean)
-                                  << u":/data/CP1250.TXT"_qs;
-    QTest::newRow("Windows-1251") << CodePage(CodePage::Id::Cyrillic) << u":/data/CP1251.TXT"_qs;
+                                  << u":/data/CP1250.TXT"_s;
+    QTest::newRow("Windows-1251") << CodePage(CodePage::Id::Cyrillic) << u":/data/CP1251.TXT"_s;
 }
 
 // Each of the 256 bytes both ways, as the table maps it; a byte it leaves undefined is the
@@ -155,22 +157,22 @@ void tst_CodePage::respellsInLettersItHolds_data()
     const CodePage polish = CodePage::Id::CentralEuropean;
 
     QTest::newRow("Polish for a Western edition")
-        << u"^1\u0141ukasz \u017c\u00f3\u0142w"_qs << western << u"^1Lukasz z\u00f3lw"_qs;
+        << u"^1\u0141ukasz \u017c\u00f3\u0142w"_s << western << u"^1Lukasz z\u00f3lw"_s;
     QTest::newRow("Russian for a Western edition")
-        << u"\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_qs << western << u"Snajper"_qs;
+        << u"\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_s << western << u"Snajper"_s;
     QTest::newRow("capitals of two letters, signs left out")
-        << u"\u0429\u0418\u0422 \u0416\u0443\u043a \u043e\u0431\u044a\u0451\u043c"_qs << polish
-        << u"SHCHIT Zhuk obem"_qs;
+        << u"\u0429\u0418\u0422 \u0416\u0443\u043a \u043e\u0431\u044a\u0451\u043c"_s << polish
+        << u"SHCHIT Zhuk obem"_s;
     QTest::newRow("Polish for a Russian edition")
-        << u"\u0141\u00f3d\u017a"_qs << russian << u"Lodz"_qs;
+        << u"\u0141\u00f3d\u017a"_s << russian << u"Lodz"_s;
     QTest::newRow("held letters stay")
-        << u"\u0141\u00f3d\u017a"_qs << polish << u"\u0141\u00f3d\u017a"_qs;
+        << u"\u0141\u00f3d\u017a"_s << polish << u"\u0141\u00f3d\u017a"_s;
     QTest::newRow("marks on marks, ligatures, bold letters")
-        << u"Nguy\u1ec5n \u0133 \ufb01 \U0001D400"_qs << polish << u"Nguyen ij fi A"_qs;
+        << u"Nguy\u1ec5n \u0133 \ufb01 \U0001D400"_s << polish << u"Nguyen ij fi A"_s;
     QTest::newRow("a color code's character stays one")
-        << u"^\u0416abc"_qs << western << u"^Zabc"_qs;
+        << u"^\u0416abc"_s << western << u"^Zabc"_s;
     QTest::newRow("emoji and Chinese left out")
-        << u"a\U0001F600b\u4e2dc"_qs << russian << u"abc"_qs;
+        << u"a\U0001F600b\u4e2dc"_s << russian << u"abc"_s;
 }
 
 void tst_CodePage::respellsInLettersItHolds()

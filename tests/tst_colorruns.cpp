@@ -1,23 +1,25 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "colorruns.h"
+#include "console/colorruns.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(QList<ColorRun>)
 
 namespace {
 
 // "#ff0000"
-QString nameOf(GameColor color) { return u"#%1"_qs.arg(color, 6, 16, QLatin1Char('0')); }
+QString nameOf(GameColor color) { return u"#%1"_s.arg(color, 6, 16, QLatin1Char('0')); }
 
 } // namespace
 
 namespace QTest {
 template <> char *toString(const ColorRun &run)
 {
-    return qstrdup(qPrintable(u"%1 \"%2\""_qs.arg(nameOf(run.color), run.text)));
+    return qstrdup(qPrintable(u"%1 \"%2\""_s.arg(nameOf(run.color), run.text)));
 }
 } // namespace QTest
 
@@ -40,25 +42,25 @@ void tst_ColorRuns::runs_data()
     QTest::addColumn<QList<ColorRun>>("runs");
 
     const GameColor white = 0xffffff, red = 0xff0000, green = 0x00ff00, blue = 0x0000ff;
-    QTest::newRow("empty name") << u""_qs << QList<ColorRun>();
+    QTest::newRow("empty name") << u""_s << QList<ColorRun>();
     QTest::newRow("no codes is white")
-        << u"Player"_qs << QList<ColorRun> { { u"Player"_qs, white } };
+        << u"Player"_s << QList<ColorRun> { { u"Player"_s, white } };
     QTest::newRow("text before a code is white")
-        << u"Pla^4yer"_qs << QList<ColorRun> { { u"Pla"_qs, white }, { u"yer"_qs, blue } };
+        << u"Pla^4yer"_s << QList<ColorRun> { { u"Pla"_s, white }, { u"yer"_s, blue } };
     QTest::newRow("adjacent codes: the last one counts")
-        << u"^1^2A"_qs << QList<ColorRun> { { u"A"_qs, green } };
-    QTest::newRow("codes only") << u"^1^2^3"_qs << QList<ColorRun>();
-    QTest::newRow("trailing caret is shown") << u"^1A^"_qs << QList<ColorRun> { { u"A^"_qs, red } };
+        << u"^1^2A"_s << QList<ColorRun> { { u"A"_s, green } };
+    QTest::newRow("codes only") << u"^1^2^3"_s << QList<ColorRun>();
+    QTest::newRow("trailing caret is shown") << u"^1A^"_s << QList<ColorRun> { { u"A^"_s, red } };
     QTest::newRow("caret caret digit digit")
-        << u"^^11"_qs << QList<ColorRun> { { u"^"_qs, white }, { u"1"_qs, red } };
+        << u"^^11"_s << QList<ColorRun> { { u"^"_s, white }, { u"1"_s, red } };
     // Any character but a caret makes a code, as in the games; COD 2 draws a letter's code white.
     QTest::newRow("caret and a letter is a code")
-        << u"^1a^bc"_qs << QList<ColorRun> { { u"a"_qs, red }, { u"c"_qs, white } };
+        << u"^1a^bc"_s << QList<ColorRun> { { u"a"_s, red }, { u"c"_s, white } };
     QTest::newRow("same color twice makes one run")
-        << u"^1A^1B"_qs << QList<ColorRun> { { u"AB"_qs, red } };
-    QTest::newRow("white code after text") << u"A^7B"_qs << QList<ColorRun> { { u"AB"_qs, white } };
+        << u"^1A^1B"_s << QList<ColorRun> { { u"AB"_s, red } };
+    QTest::newRow("white code after text") << u"A^7B"_s << QList<ColorRun> { { u"AB"_s, white } };
     QTest::newRow("caret and a sign is a code")
-        << u"^1^!A"_qs << QList<ColorRun> { { u"A"_qs, white } };
+        << u"^1^!A"_s << QList<ColorRun> { { u"A"_s, white } };
 }
 
 void tst_ColorRuns::runs()
@@ -76,7 +78,7 @@ void tst_ColorRuns::palette()
         "#ff00ff", "#ffffff", "#40bf40", "#999999" };
     for (int digit = 0; digit <= 9; ++digit)
         QCOMPARE(nameOf(gamePalette()[digit]), expected.at(digit));
-    QCOMPARE(nameOf(teamPalette(alliedNations()[2])[8]), u"#bf4040"_qs);
+    QCOMPARE(nameOf(teamPalette(alliedNations()[2])[8]), u"#bf4040"_s);
 }
 
 // The codes a name holds as the game reads them (Q_IsColorString): a caret takes anything but a
@@ -88,13 +90,13 @@ void tst_ColorRuns::colorCodes_data()
     QTest::addColumn<int>("at");
     QTest::addColumn<QString>("inForce"); // at position at
 
-    QTest::newRow("none: white") << u"Sniper"_qs << QString() << 3 << u"^7"_qs;
-    QTest::newRow("the last before the position") << u"^1Sn^2iper"_qs << u"12"_qs << 6 << u"^2"_qs;
+    QTest::newRow("none: white") << u"Sniper"_s << QString() << 3 << u"^7"_s;
+    QTest::newRow("the last before the position") << u"^1Sn^2iper"_s << u"12"_s << 6 << u"^2"_s;
     QTest::newRow("a code that starts at the position is not yet in force")
-        << u"^1Sn^2iper"_qs << u"12"_qs << 4 << u"^1"_qs;
-    QTest::newRow("a shown caret, then a code") << u"^^1ab"_qs << u"1"_qs << 3 << u"^1"_qs;
-    QTest::newRow("letters are codes too") << u"^xA^^B"_qs << u"xB"_qs << 3 << u"^x"_qs;
-    QTest::newRow("a caret at the end is none") << u"A^"_qs << QString() << 2 << u"^7"_qs;
+        << u"^1Sn^2iper"_s << u"12"_s << 4 << u"^1"_s;
+    QTest::newRow("a shown caret, then a code") << u"^^1ab"_s << u"1"_s << 3 << u"^1"_s;
+    QTest::newRow("letters are codes too") << u"^xA^^B"_s << u"xB"_s << 3 << u"^x"_s;
+    QTest::newRow("a caret at the end is none") << u"A^"_s << QString() << 2 << u"^7"_s;
 }
 
 void tst_ColorRuns::colorCodes()

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamecolors.h"
-#include "recentscripts.h"
-#include "scriptplayerwindow.h"
-#include "tintmarkprogram.h"
+#include "widgets/gamecolors.h"
+#include "widgets/recentscripts.h"
+#include "player/scriptplayerwindow.h"
+#include "app/tintmarkprogram.h"
 #include "treefile.h"
 
 #include <QFile>
@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // "tintmark --check" as players run it on their scripts: the program itself, without a window;
 // and "tintmark FILE".
@@ -55,7 +57,7 @@ void tst_CommandLine::initTestCase()
     QVERIFY(m_dir.isValid());
     // The program's settings, which it writes in the folder the tests give it.
     TintmarkProgram::setUpIdentity();
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(u"home"_qs));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(u"home"_s));
 }
 
 QString tst_CommandLine::write(const QString &name, const QByteArray &bytes)
@@ -68,15 +70,15 @@ QProcessEnvironment tst_CommandLine::environment() const
 {
     // No display at all: the check must not need one.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"DISPLAY"_qs);
-    environment.remove(u"WAYLAND_DISPLAY"_qs);
-    environment.remove(u"QT_QPA_PLATFORM"_qs);
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    environment.remove(u"QT_QPA_PLATFORM"_s);
     // English, and none of the developer's settings or installed games.
     for (const char *variable : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
         environment.remove(QLatin1String(variable));
-    environment.insert(u"LANG"_qs, u"C"_qs);
+    environment.insert(u"LANG"_s, u"C"_s);
     for (const char *folder : { "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "APPDATA" })
-        environment.insert(QLatin1String(folder), m_dir.filePath(u"home"_qs));
+        environment.insert(QLatin1String(folder), m_dir.filePath(u"home"_s));
     return environment;
 }
 
@@ -99,11 +101,11 @@ void tst_CommandLine::helpAndVersion_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("begins");
     const QString usage
-        = u"Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]\n"_qs;
-    QTest::newRow("--help") << u"--help"_qs << usage;
-    QTest::newRow("-h") << u"-h"_qs << usage;
-    QTest::newRow("--version") << u"--version"_qs << u"tintmark 1.0.0\n"_qs;
-    QTest::newRow("-v") << u"-v"_qs << u"tintmark 1.0.0\n"_qs;
+        = u"Usage: tintmark [FILE | --check [--game GAME] [--server SERVER] [--sv-fps N] [--maxfps N] [--language NAME] FILE... | --version | --help]\n"_s;
+    QTest::newRow("--help") << u"--help"_s << usage;
+    QTest::newRow("-h") << u"-h"_s << usage;
+    QTest::newRow("--version") << u"--version"_s << u"tintmark 1.0.0\n"_s;
+    QTest::newRow("-v") << u"-v"_s << u"tintmark 1.0.0\n"_s;
 }
 
 void tst_CommandLine::helpAndVersion()
@@ -113,7 +115,7 @@ void tst_CommandLine::helpAndVersion()
     QCOMPARE(run({ option }), 0);
     QVERIFY2(m_out.startsWith(begins), qPrintable(m_out));
     if (begins.startsWith(u"Usage")) {
-        for (const QString &listed : { u"--check"_qs, u"--version"_qs, u"--help"_qs })
+        for (const QString &listed : { u"--check"_s, u"--version"_s, u"--help"_s })
             QVERIFY2(m_out.contains(listed), qPrintable(listed));
     } else {
         QCOMPARE(m_out, begins);
@@ -145,28 +147,28 @@ void tst_CommandLine::exitStatus_data()
     QTest::newRow("on a competitive server, a loop paced by wait freezes")
         << QList<QByteArray> { looping } << 1
         << QStringList { "com_maxfps 250", "the game freezes meanwhile" }
-        << QStringList { u"--server"_qs, u"competitive"_qs };
+        << QStringList { u"--server"_s, u"competitive"_s };
     // The others' snaps, 20 by default, cap what a faster sv_fps sends them.
     QTest::newRow("--sv-fps 40") << QList<QByteArray> { animated } << 0
                                  << QStringList { "at sv_fps 40 (a snapshot every 50 ms)" }
-                                 << QStringList { u"--sv-fps"_qs, u"40"_qs };
+                                 << QStringList { u"--sv-fps"_s, u"40"_s };
     // "<config_mp.cfg TEXT>": the scripts lie in a game's main folder beside that config.
     QTest::newRow("in a game folder whose config sets com_maxfps 125")
         << QList<QByteArray> { animated } << 0
         << QStringList { "at com_maxfps 125, frames of 8 ms", "0.68 s (170 ticks), line 4: ^2B" }
-        << QStringList { u"<config_mp.cfg seta com_maxfps \"125\">"_qs };
+        << QStringList { u"<config_mp.cfg seta com_maxfps \"125\">"_s };
     QTest::newRow("--maxfps over the config's")
         << QList<QByteArray> { animated } << 0
         << QStringList { "at com_maxfps 250, frames of 4 ms" }
-        << QStringList { u"<config_mp.cfg seta com_maxfps \"125\">"_qs, u"--maxfps"_qs, u"250"_qs };
+        << QStringList { u"<config_mp.cfg seta com_maxfps \"125\">"_s, u"--maxfps"_s, u"250"_s };
     QTest::newRow("--maxfps over 1000") << QList<QByteArray> { animated } << 2 << QStringList()
-                                        << QStringList { u"--maxfps"_qs, u"1001"_qs };
+                                        << QStringList { u"--maxfps"_s, u"1001"_s };
     QTest::newRow("--sv-fps below the game's 10")
         << QList<QByteArray> { animated } << 2 << QStringList()
-        << QStringList { u"--sv-fps"_qs, u"9"_qs };
+        << QStringList { u"--sv-fps"_s, u"9"_s };
     QTest::newRow("--server of no known kind")
         << QList<QByteArray> { animated } << 2 << QStringList()
-        << QStringList { u"--server"_qs, u"pam"_qs };
+        << QStringList { u"--server"_s, u"pam"_s };
     QTest::newRow("a warning in one of two")
         << QList<QByteArray> { animated, looping } << 1
         << QStringList { "line 1: The script runs a loop (lines 1 and 2) that repeats every 0.11 s",
@@ -187,16 +189,16 @@ void tst_CommandLine::exitStatus_data()
     QTest::newRow("--language russian reads Windows-1251")
         << QList<QByteArray> { sniper } << 0
         << QStringList { "line 1: \u0421\u043d\u0430\u0439\u043f\u0435\u0440\n" }
-        << QStringList { u"--language"_qs, u"russian"_qs };
+        << QStringList { u"--language"_s, u"russian"_s };
     QTest::newRow("in the folder of a Russian edition")
         << QList<QByteArray> { sniper } << 0
         << QStringList { "line 1: \u0421\u043d\u0430\u0439\u043f\u0435\u0440\n" }
-        << QStringList { u"<config_mp.cfg seta cl_language \"6\">"_qs };
+        << QStringList { u"<config_mp.cfg seta cl_language \"6\">"_s };
     QTest::newRow("the same bytes for a Western edition")
         << QList<QByteArray> { sniper } << 0
         << QStringList { "line 1: \u00d1\u00ed\u00e0\u00e9\u00ef\u00e5\u00f0\n" } << QStringList();
     QTest::newRow("--language of no edition") << QList<QByteArray> { sniper } << 2 << QStringList()
-                                              << QStringList { u"--language"_qs, u"klingon"_qs };
+                                              << QStringList { u"--language"_s, u"klingon"_s };
     QTest::newRow("UTF-8 in a comment alone, which the game never shows")
         << QList<QByteArray> { "// caf\xc3\xa9\r\nset name A\r\n" } << 0 << QStringList()
         << QStringList();
@@ -213,16 +215,16 @@ void tst_CommandLine::exitStatus()
     QFETCH(QStringList, options);
 
     QString folder;
-    const QString config = u"<config_mp.cfg "_qs;
+    const QString config = u"<config_mp.cfg "_s;
     if (!options.isEmpty() && options.first().startsWith(config)) {
-        folder = u"game/main/"_qs;
-        write(folder + u"config_mp.cfg"_qs,
+        folder = u"game/main/"_s;
+        write(folder + u"config_mp.cfg"_s,
             options.takeFirst().sliced(config.size()).chopped(1).toUtf8());
     }
-    QStringList arguments = QStringList { u"--check"_qs } + options;
+    QStringList arguments = QStringList { u"--check"_s } + options;
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString name = folder + u"script%1.cfg"_qs.arg(i);
-        arguments << (files[i] == "<missing>" ? m_dir.filePath(u"missing.cfg"_qs)
+        const QString name = folder + u"script%1.cfg"_s.arg(i);
+        arguments << (files[i] == "<missing>" ? m_dir.filePath(u"missing.cfg"_s)
                                               : write(name, files[i]));
     }
     QCOMPARE(run(arguments), status);
@@ -233,7 +235,7 @@ void tst_CommandLine::exitStatus()
 
 void tst_CommandLine::warnsInTheWordsOfTheWindow()
 {
-    QCOMPARE(run({ u"--check"_qs, write(u"loop.cfg"_qs, looping) }), 1);
+    QCOMPARE(run({ u"--check"_s, write(u"loop.cfg"_s, looping) }), 1);
     GameColors colors;
     ScriptPlayerWindow window(colors);
     window.setScript(QString::fromLatin1(looping));
@@ -241,56 +243,56 @@ void tst_CommandLine::warnsInTheWordsOfTheWindow()
     // The loop, its chat dropped, the line run together, and two notes.
     QCOMPARE(warnings->count(), 5);
     for (int i = 0; i < warnings->count(); ++i)
-        QVERIFY2(m_out.contains(u"  "_qs + warnings->item(i)->text() + u'\n'), qPrintable(m_out));
+        QVERIFY2(m_out.contains(u"  "_s + warnings->item(i)->text() + u'\n'), qPrintable(m_out));
 }
 
 // A script's exec of one beside it runs it where it stands, and both are checked; one that is
 // not there is said once, with its lines.
 void tst_CommandLine::checksTheScriptsItExecs()
 {
-    write(u"other.cfg"_qs, "set name ^1Other\r\n");
-    QCOMPARE(run({ u"--check"_qs, write(u"main.cfg"_qs, "exec other\r\n") }), 0);
+    write(u"other.cfg"_s, "set name ^1Other\r\n");
+    QCOMPARE(run({ u"--check"_s, write(u"main.cfg"_s, "exec other\r\n") }), 0);
     QVERIFY2(m_out.contains(u"main.cfg\nNames in COD 2 at com_maxfps 85, frames of 11 ms, 90.9 "
-                            "frames a second:\n  0.00 s (0 ticks), line 1: ^1Other\n"_qs),
+                            "frames a second:\n  0.00 s (0 ticks), line 1: ^1Other\n"_s),
         qPrintable(m_out));
-    QVERIFY2(m_out.contains(u"other.cfg\nNames in COD 2"_qs), qPrintable(m_out));
-    QCOMPARE(run({ u"--check"_qs, write(u"gone.cfg"_qs, "exec a\r\nexec b\r\nexec a\r\n") }), 1);
+    QVERIFY2(m_out.contains(u"other.cfg\nNames in COD 2"_s), qPrintable(m_out));
+    QCOMPARE(run({ u"--check"_s, write(u"gone.cfg"_s, "exec a\r\nexec b\r\nexec a\r\n") }), 1);
     QVERIFY2(m_out.contains(u"line 1: exec runs scripts that this check cannot see into: \"a\" "
-                            "(lines 1 and 3), \"b\" (line 2)."_qs),
+                            "(lines 1 and 3), \"b\" (line 2)."_s),
         qPrintable(m_out));
 }
 
 void tst_CommandLine::checksForTheGameAsked()
 {
-    const QString script = write(u"name.cfg"_qs, "name ^1X Y\r\n");
-    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod1.1"_qs, script }), 0);
+    const QString script = write(u"name.cfg"_s, "name ^1X Y\r\n");
+    QCOMPARE(run({ u"--check"_s, u"--game"_s, u"cod1.1"_s, script }), 0);
     QVERIFY2(m_out.contains(u"Names in COD 1.1 at com_maxfps 85, frames of 11 ms, 90.9 frames a "
-                            "second:\n  0.00 s (0 ticks), line 1: ^1X\n"_qs),
+                            "second:\n  0.00 s (0 ticks), line 1: ^1X\n"_s),
         qPrintable(m_out));
     // United Offensive's name cleaning keeps ^8, which COD's drops.
-    const QString eight = write(u"eight.cfg"_qs, "set name ^8Eight\r\n");
-    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"uo"_qs, eight }), 0);
-    QVERIFY2(m_out.contains(u"Names in COD UO at"_qs), qPrintable(m_out));
-    QVERIFY2(m_out.contains(u"line 1: ^8Eight\n"_qs), qPrintable(m_out));
-    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod1.3"_qs, eight }), 0);
-    QVERIFY2(m_out.contains(u"line 1: Eight\n"_qs), qPrintable(m_out));
+    const QString eight = write(u"eight.cfg"_s, "set name ^8Eight\r\n");
+    QCOMPARE(run({ u"--check"_s, u"--game"_s, u"uo"_s, eight }), 0);
+    QVERIFY2(m_out.contains(u"Names in COD UO at"_s), qPrintable(m_out));
+    QVERIFY2(m_out.contains(u"line 1: ^8Eight\n"_s), qPrintable(m_out));
+    QCOMPARE(run({ u"--check"_s, u"--game"_s, u"cod1.3"_s, eight }), 0);
+    QVERIFY2(m_out.contains(u"line 1: Eight\n"_s), qPrintable(m_out));
     // United Offensive's own words: its sprint is no command of COD's.
-    const QString sprint = write(u"sprint.cfg"_qs, "bind SHIFT +sprint\r\n");
-    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"uo"_qs, sprint }), 0);
-    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod1.3"_qs, sprint }), 1);
-    QVERIFY2(m_out.contains(u"\"+sprint\" is not a command of the game"_qs), qPrintable(m_out));
-    QCOMPARE(run({ u"--check"_qs, u"--game"_qs, u"cod4"_qs, script }), 2);
-    QVERIFY2(m_err.contains(u"--game takes cod2, cod1.3, cod1.1 or uo"_qs), qPrintable(m_err));
+    const QString sprint = write(u"sprint.cfg"_s, "bind SHIFT +sprint\r\n");
+    QCOMPARE(run({ u"--check"_s, u"--game"_s, u"uo"_s, sprint }), 0);
+    QCOMPARE(run({ u"--check"_s, u"--game"_s, u"cod1.3"_s, sprint }), 1);
+    QVERIFY2(m_out.contains(u"\"+sprint\" is not a command of the game"_s), qPrintable(m_out));
+    QCOMPARE(run({ u"--check"_s, u"--game"_s, u"cod4"_s, script }), 2);
+    QVERIFY2(m_err.contains(u"--game takes cod2, cod1.3, cod1.1 or uo"_s), qPrintable(m_err));
 }
 
 // A server's config sets no name, and its report says nothing of names.
 void tst_CommandLine::serverConfigsAreNotToldOfNames()
 {
-    const QString server = write(u"server.cfg"_qs,
+    const QString server = write(u"server.cfg"_s,
         "set sv_hostname \"Public\"\r\nset sv_mapRotation \"gametype dm map mp_toujane\"\r\n");
-    QCOMPARE(run({ u"--check"_qs, server }), 0);
-    QVERIFY2(m_out.contains(u"Read as a server's config"_qs), qPrintable(m_out));
-    QVERIFY2(!m_out.contains(u"Names in"_qs), qPrintable(m_out));
+    QCOMPARE(run({ u"--check"_s, server }), 0);
+    QVERIFY2(m_out.contains(u"Read as a server's config"_s), qPrintable(m_out));
+    QVERIFY2(!m_out.contains(u"Names in"_s), qPrintable(m_out));
 }
 
 // "tintmark FILE", as "Open with" starts it: the editor opens the script, which heads the recent
@@ -300,10 +302,10 @@ void tst_CommandLine::opensTheScriptGivenInTheEditor()
 #ifdef Q_OS_WIN
     QSKIP("A Windows program keeps its settings where no environment variable moves them.");
 #endif
-    const QString script = write(u"given.cfg"_qs, animated);
+    const QString script = write(u"given.cfg"_s, animated);
     QProcess tintmark;
     QProcessEnvironment environment = this->environment();
-    environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     tintmark.setProcessEnvironment(environment);
     tintmark.start(QStringLiteral(TINTMARK), { script });
     QTRY_COMPARE_WITH_TIMEOUT(RecentScripts::paths().value(0), script, 10000);

@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cfgreader.h"
+#include "cfgfile/cfgreader.h"
 #include "findingrows.h"
-#include "scriptchecker.h"
+#include "checker/scriptchecker.h"
 
 #include <QFile>
 #include <QMap>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(GameVersion)
 
@@ -49,15 +51,15 @@ void tst_ConfigCorpus::findingsAreTheReviewedOnes_data()
     QTest::addColumn<QStringList>("warned");
     QTest::addColumn<QStringList>("noted");
 
-    const QMap<QString, GameVersion> games { { u"cod2"_qs, GameVersion::Cod2 },
-        { u"cod1.1"_qs, GameVersion::Cod11 }, { u"uo"_qs, GameVersion::CodUo } };
+    const QMap<QString, GameVersion> games { { u"cod2"_s, GameVersion::Cod2 },
+        { u"cod1.1"_s, GameVersion::Cod11 }, { u"uo"_s, GameVersion::CodUo } };
     // file, kind@line, warning or note, and the reviewer's reason
     QMap<QString, std::pair<QStringList, QStringList>> reviewed;
-    for (const QStringList &row : rowsOf(u":/configs/expected.tsv"_qs)) {
+    for (const QStringList &row : rowsOf(u":/configs/expected.tsv"_s)) {
         auto &[warned, noted] = reviewed[row[0]];
         (row[2] == u"note" ? noted : warned) << row[1];
     }
-    for (const QStringList &source : rowsOf(u":/configs/sources.tsv"_qs)) {
+    for (const QStringList &source : rowsOf(u":/configs/sources.tsv"_s)) {
         QVERIFY2(games.contains(source[1]), qPrintable(source[1]));
         const auto &[warned, noted] = reviewed.value(source[0]);
         QTest::newRow(qPrintable(source[0]))
@@ -74,7 +76,7 @@ void tst_ConfigCorpus::findingsAreTheReviewedOnes()
 
     QString error;
     const std::optional<QString> text
-        = CfgReader::read(u":/configs/"_qs + file, CodePage(), &error);
+        = CfgReader::read(u":/configs/"_s + file, CodePage(), &error);
     QVERIFY2(text, qPrintable(error));
     const ScriptCheck check = ScriptChecker::check(*text, 85, game);
     const QStringList warnedNow = findings(check.warnings);

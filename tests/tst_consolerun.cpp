@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "consolerules.h"
-#include "consolerun.h"
+#include "console/consolerules.h"
+#include "console/consolerun.h"
 #include "findingrows.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using Kind = ScriptFinding::Kind;
 Q_DECLARE_METATYPE(QList<KeyPress>)
@@ -40,15 +42,15 @@ void tst_ConsoleRun::limits_data()
 
     // A script of exactly size bytes that ends by setting the name to Late.
     const auto scriptOf = [](qsizetype size) {
-        const QString last = u"set name Late"_qs;
+        const QString last = u"set name Late"_s;
         QString script;
         while (script.size() + 32 + last.size() <= size)
-            script += u"// filler filler filler filler\r\n"_qs; // 32 bytes
-        return script + QString(size - script.size() - last.size() - 2, u'/') + u"\r\n"_qs + last;
+            script += u"// filler filler filler filler\r\n"_s; // 32 bytes
+        return script + QString(size - script.size() - last.size() - 2, u'/') + u"\r\n"_s + last;
     };
     const int lines = int(scriptOf(65'535).count(u'\n')) + 1;
     QTest::newRow("script of 65,535 bytes runs")
-        << scriptOf(65'535) << QStringList { u"0 %1 Late"_qs.arg(lines) } << QStringList() << cod2;
+        << scriptOf(65'535) << QStringList { u"0 %1 Late"_s.arg(lines) } << QStringList() << cod2;
     QTest::newRow("script of 65,536 bytes runs nothing")
         << scriptOf(65'536) << QStringList() << QStringList { finding(Kind::LongScript, 1) }
         << cod2;
@@ -56,53 +58,53 @@ void tst_ConsoleRun::limits_data()
     // "set name " and the name: 9 bytes and the rest.
     const QString name31 = QString(31, u'a');
     QTest::newRow("command of 4,095 bytes is whole")
-        << u"set name "_qs + QString(4'086, u'a') << QStringList { u"0 1 "_qs + name31 }
+        << u"set name "_s + QString(4'086, u'a') << QStringList { u"0 1 "_s + name31 }
         << QStringList { finding(Kind::LongName, 1) } << cod2;
     QTest::newRow("command of 4,096 bytes loses its last byte")
-        << u"set name "_qs + QString(4'086, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
+        << u"set name "_s + QString(4'086, u'a') + u'!' << QStringList { u"0 1 "_s + name31 }
         << QStringList { finding(Kind::LongName, 1), finding(Kind::LongCommand, 1) } << cod2;
     QTest::newRow("command of 4,106 bytes: its end runs as the next command")
-        << u"set name "_qs + QString(4'086, u'a') + u"!set name B"_qs
-        << QStringList { u"0 1 "_qs + name31, u"0 1 B"_qs }
+        << u"set name "_s + QString(4'086, u'a') + u"!set name B"_s
+        << QStringList { u"0 1 "_s + name31, u"0 1 B"_s }
         << QStringList { finding(Kind::LongName, 1), finding(Kind::LongCommand, 1) } << cod2;
     // "set name" is two words.
     const auto words
-        = [](int count) { return QString(count - 2, u'x').replace(u"x"_qs, u" x"_qs); };
+        = [](int count) { return QString(count - 2, u'x').replace(u"x"_s, u" x"_s); };
     QTest::newRow("511 words run")
-        << u"set name"_qs + words(511) << QStringList { u"0 1 x x x x x x x x x x x x x x x x"_qs }
+        << u"set name"_s + words(511) << QStringList { u"0 1 x x x x x x x x x x x x x x x x"_s }
         << QStringList() << cod2;
     QTest::newRow("512 words do nothing")
-        << u"set name"_qs + words(512) << QStringList() << QStringList() << cod2;
+        << u"set name"_s + words(512) << QStringList() << QStringList() << cod2;
 
     // COD 1.1's buffer is 16,384 bytes, 1.3's 65,536; a command of either takes 1,023.
     const int codLines = int(scriptOf(16'383).count(u'\n')) + 1;
     QTest::newRow("COD 1.1: script of 16,383 bytes runs")
-        << scriptOf(16'383) << QStringList { u"0 %1 Late"_qs.arg(codLines) } << QStringList()
+        << scriptOf(16'383) << QStringList { u"0 %1 Late"_s.arg(codLines) } << QStringList()
         << cod11;
     QTest::newRow("COD 1.1: script of 16,384 bytes runs nothing")
         << scriptOf(16'384) << QStringList() << QStringList { finding(Kind::LongScript, 1) }
         << cod11;
     QTest::newRow("COD 1.3: script of 16,384 bytes runs")
-        << scriptOf(16'384) << QStringList { u"0 %1 Late"_qs.arg(codLines) } << QStringList()
+        << scriptOf(16'384) << QStringList { u"0 %1 Late"_s.arg(codLines) } << QStringList()
         << cod13;
     QTest::newRow("COD 1.1: command of 1,023 bytes is whole")
-        << u"set name "_qs + QString(1'014, u'a') << QStringList { u"0 1 "_qs + name31 }
+        << u"set name "_s + QString(1'014, u'a') << QStringList { u"0 1 "_s + name31 }
         << QStringList() << cod11;
     QTest::newRow("COD 1.1: command of 1,024 bytes loses its last byte")
-        << u"set name "_qs + QString(1'014, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
+        << u"set name "_s + QString(1'014, u'a') + u'!' << QStringList { u"0 1 "_s + name31 }
         << QStringList { finding(Kind::LongCommand, 1) } << cod11;
     QTest::newRow("COD 1.3: command of 1,023 bytes is whole")
-        << u"set name "_qs + QString(1'014, u'a') << QStringList { u"0 1 "_qs + name31 }
+        << u"set name "_s + QString(1'014, u'a') << QStringList { u"0 1 "_s + name31 }
         << QStringList() << cod13;
     QTest::newRow("COD 1.3: command of 1,024 bytes loses its last byte")
-        << u"set name "_qs + QString(1'014, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
+        << u"set name "_s + QString(1'014, u'a') + u'!' << QStringList { u"0 1 "_s + name31 }
         << QStringList { finding(Kind::LongCommand, 1) } << cod13;
     // United Offensive takes commands of COD 2's 4,095 bytes.
     QTest::newRow("UO: command of 4,000 bytes is whole")
-        << u"set name "_qs + QString(3'991, u'a') << QStringList { u"0 1 "_qs + name31 }
+        << u"set name "_s + QString(3'991, u'a') << QStringList { u"0 1 "_s + name31 }
         << QStringList() << uo;
     QTest::newRow("UO: command of 4,096 bytes loses its last byte")
-        << u"set name "_qs + QString(4'086, u'a') + u'!' << QStringList { u"0 1 "_qs + name31 }
+        << u"set name "_s + QString(4'086, u'a') + u'!' << QStringList { u"0 1 "_s + name31 }
         << QStringList { finding(Kind::LongCommand, 1) } << uo;
 }
 
@@ -126,13 +128,13 @@ void tst_ConsoleRun::execRunsTheScriptWhereItStands()
 {
     const auto beside = [](const QString &file) -> std::optional<QString> {
         if (file == u"b.cfg")
-            return u"set name B1\r\nwait 20\r\nset name B2\r\n"_qs;
+            return u"set name B1\r\nwait 20\r\nset name B2\r\n"_s;
         return std::nullopt;
     };
-    const ConsoleRun run = runScript(u"set name A1\r\nwait 10\r\nexec b.cfg\r\nset name A2\r\n"_qs,
+    const ConsoleRun run = runScript(u"set name A1\r\nwait 10\r\nexec b.cfg\r\nset name A2\r\n"_s,
         {}, GameVersion::Cod2, ConsoleRules::ServerKind::Stock, beside);
     QCOMPARE(timeline(run), QStringList({ "0 1 A1", "10 3 B1", "30 3 B2", "30 4 A2" }));
-    QCOMPARE(run.scriptsRead, QStringList { u"b.cfg"_qs });
+    QCOMPARE(run.scriptsRead, QStringList { u"b.cfg"_s });
     QVERIFY(run.recorded.isEmpty());
 }
 
@@ -142,9 +144,9 @@ void tst_ConsoleRun::execRunsTheScriptWhereItStands()
 void tst_ConsoleRun::aLoopWithoutAWaitEndsWhenTheBufferIsFull()
 {
     const ConsoleRun run
-        = runScript(u"set a \"set name ^1A; vstr a\"\r\nvstr a\r\nset name ^2B\r\n"_qs);
+        = runScript(u"set a \"set name ^1A; vstr a\"\r\nvstr a\r\nset name ^2B\r\n"_s);
     QCOMPARE(run.end, ConsoleRun::End::Finished);
-    QCOMPARE(timeline(run).constLast(), u"0 3 ^2B"_qs);
+    QCOMPARE(timeline(run).constLast(), u"0 3 ^2B"_s);
     QCOMPARE(findings(run.findings), QStringList { finding(Kind::BufferFilled, 1) });
     const int rounds = run.findings.first().details.first().toInt();
     QVERIFY2(rounds > 65'000 && rounds < 65'536, qPrintable(QString::number(rounds)));
@@ -160,9 +162,9 @@ void tst_ConsoleRun::aPacedLoopEndsWhenTheBufferIsFull_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<qint64>("rounds");
     QTest::addColumn<qint64>("stopTick");
-    const QString oneStep = u"set a \"wait 1; vstr a\"\r\nvstr a"_qs;
+    const QString oneStep = u"set a \"wait 1; vstr a\"\r\nvstr a"_s;
     const QString twoSteps = u"set a \"set name A; wait 1; vstr b\"\r\n"
-                             "set b \"set name B; wait 1; vstr a\"\r\nvstr a"_qs;
+                             "set b \"set name B; wait 1; vstr a\"\r\nvstr a"_s;
     QTest::newRow("COD 1.1, one step: 16,384 - 16 + 1 rounds")
         << GameVersion::Cod11 << oneStep << qint64(16'369) << qint64(16'369);
     QTest::newRow("COD 2, one step: 65,536 - 16 + 1 rounds")

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "consolestart.h"
+#include "app/consolestart.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -11,6 +11,8 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+
+using namespace Qt::StringLiterals;
 
 // What a start from a command line needs: the arguments as typed, and text written where
 // standard output leads, in UTF-8 to a file or a pipe.
@@ -28,10 +30,10 @@ void tst_ConsoleStart::argumentsAsTyped()
     QSKIP("Windows gives the arguments from its wide command line, not from argv.");
 #else
     QByteArray program = "tintmark";
-    QByteArray file = QString(u"\u0421\u043d\u0430\u0439\u043f\u0435\u0440.cfg"_qs).toLocal8Bit();
+    QByteArray file = QString(u"\u0421\u043d\u0430\u0439\u043f\u0435\u0440.cfg"_s).toLocal8Bit();
     char *argv[] = { program.data(), file.data() };
     QCOMPARE(commandLineArguments(2, argv),
-        QStringList({ u"tintmark"_qs, QString::fromLocal8Bit(file) }));
+        QStringList({ u"tintmark"_s, QString::fromLocal8Bit(file) }));
 #endif
 }
 
@@ -45,7 +47,7 @@ void tst_ConsoleStart::outputToAFileIsUtf8()
     std::fflush(stdout);
     const int output = ::dup(STDOUT_FILENO);
     QVERIFY(::dup2(led.handle(), STDOUT_FILENO) >= 0);
-    writeStandard(StandardStream::Output, u"\u0421\u043d \u00e9\n"_qs);
+    writeStandard(StandardStream::Output, u"\u0421\u043d \u00e9\n"_s);
     ::dup2(output, STDOUT_FILENO);
     ::close(output);
     led.seek(0);

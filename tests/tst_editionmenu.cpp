@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editionmenu.h"
-#include "gameedition.h"
+#include "widgets/editionmenu.h"
+#include "widgets/gameedition.h"
 
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The choice of the game's edition in a window's File menu: the game installed, or one named;
 // the marks follow the choice made in either window.
@@ -36,7 +38,7 @@ void tst_EditionMenu::marksTheChoice()
     GameEdition edition(games);
     QMenu file;
     EditionMenu::addTo(&file, edition);
-    auto *editions = file.findChild<QMenu *>(u"editionMenu"_qs);
+    auto *editions = file.findChild<QMenu *>(u"editionMenu"_s);
     QVERIFY(editions);
     const auto checked = [editions] {
         emit editions->aboutToShow();
@@ -47,16 +49,16 @@ void tst_EditionMenu::marksTheChoice()
         }
         return names;
     };
-    QCOMPARE(checked(), QStringList { u"edition_installed"_qs });
-    QCOMPARE(editions->findChild<QAction *>(u"edition_installed"_qs)->text(),
+    QCOMPARE(checked(), QStringList { u"edition_installed"_s });
+    QCOMPARE(editions->findChild<QAction *>(u"edition_installed"_s)->text(),
         EditionMenu::tr("As the Game Installed (none found: English)"));
 
-    editions->findChild<QAction *>(u"edition_russian"_qs)->trigger();
-    QCOMPARE(edition.language().key(), u"russian"_qs);
-    QCOMPARE(checked(), QStringList { u"edition_russian"_qs });
+    editions->findChild<QAction *>(u"edition_russian"_s)->trigger();
+    QCOMPARE(edition.language().key(), u"russian"_s);
+    QCOMPARE(checked(), QStringList { u"edition_russian"_s });
     // Chosen elsewhere, in the other window's menu.
     edition.choose(std::nullopt);
-    QCOMPARE(checked(), QStringList { u"edition_installed"_qs });
+    QCOMPARE(checked(), QStringList { u"edition_installed"_s });
 }
 
 QTEST_MAIN(tst_EditionMenu)

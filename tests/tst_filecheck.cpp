@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cfgreader.h"
-#include "filecheck.h"
+#include "cfgfile/cfgreader.h"
+#include "checker/filecheck.h"
 #include "treefile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The check of script files that --check prints: each file as its place reads it, the scripts it
 // execs from its folder, each once, and the exit status.
@@ -25,26 +27,26 @@ void tst_FileCheck::statusAndReport_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("reported"); // each once in the report
 
-    const QStringList a { u"a.cfg"_qs };
+    const QStringList a { u"a.cfg"_s };
     QTest::newRow("no warnings, at the player's frame rate")
         << QList<QByteArray> { "a.cfg=set name ^1A\r\n" } << a << 0
-        << QStringList { u"a.cfg\nNames in COD 2 at com_maxfps 125"_qs, u"No warnings"_qs };
+        << QStringList { u"a.cfg\nNames in COD 2 at com_maxfps 125"_s, u"No warnings"_s };
     QTest::newRow("a warning") << QList<QByteArray> { "a.cfg=wait -1\r\n" } << a << 1
-                               << QStringList { u"line 1: A wait with a negative number"_qs };
+                               << QStringList { u"line 1: A wait with a negative number"_s };
     QTest::newRow("a file that cannot be read, then one with a warning")
-        << QList<QByteArray> { "a.cfg=wait -1\r\n" } << QStringList { u"gone.cfg"_qs, u"a.cfg"_qs }
-        << 2 << QStringList { u"a.cfg\n"_qs };
+        << QList<QByteArray> { "a.cfg=wait -1\r\n" } << QStringList { u"gone.cfg"_s, u"a.cfg"_s }
+        << 2 << QStringList { u"a.cfg\n"_s };
     QTest::newRow("saved as UTF-8, as a note says")
         << QList<QByteArray> { "a.cfg=set name \"B\xc3\xa9\"\r\n" } << a << 1
         << QStringList { u"It was saved as UTF-8, but this edition of the game reads "
-                         "Windows-1252"_qs };
+                         "Windows-1252"_s };
     // Characters in comments the game never shows: only what it runs reads wrongly.
     QTest::newRow("UTF-8 in a comment alone")
         << QList<QByteArray> { "a.cfg=// caf\xc3\xa9\r\nset name A\r\n" } << a << 0
-        << QStringList { u"No warnings"_qs };
+        << QStringList { u"No warnings"_s };
     QTest::newRow("the scripts it execs, each once")
         << QList<QByteArray> { "a.cfg=exec b\r\nexec b.cfg\r\n", "b.cfg=set name ^2B\r\n" } << a
-        << 0 << QStringList { u"a.cfg\n"_qs, u"b.cfg\nNames in COD 2"_qs };
+        << 0 << QStringList { u"a.cfg\n"_s, u"b.cfg\nNames in COD 2"_s };
 }
 
 void tst_FileCheck::statusAndReport()

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fixedlayout.h"
+#include "widgets/fixedlayout.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The fixed layouts' helpers: fonts named only where installed, captions fitted to their boxes,
 // a menu bar above an area that keeps its size.
@@ -27,13 +29,13 @@ void tst_FixedLayout::firstInstalledFamily_data()
     QTest::addColumn<QStringList>("named");
 
     // The tests run where fonts-liberation2 is installed and these names are not.
-    const QString missing = u"No Such Family"_qs;
-    const QString alsoMissing = u"No Such Family Either"_qs;
-    QTest::newRow("first is installed") << QStringList { u"Liberation Mono"_qs,
-        u"Liberation Sans"_qs } << QStringList { u"Liberation Mono"_qs };
+    const QString missing = u"No Such Family"_s;
+    const QString alsoMissing = u"No Such Family Either"_s;
+    QTest::newRow("first is installed") << QStringList { u"Liberation Mono"_s,
+        u"Liberation Sans"_s } << QStringList { u"Liberation Mono"_s };
     QTest::newRow("missing ones skipped")
-        << QStringList { missing, alsoMissing, u"Liberation Sans"_qs, u"Liberation Mono"_qs }
-        << QStringList { u"Liberation Sans"_qs };
+        << QStringList { missing, alsoMissing, u"Liberation Sans"_s, u"Liberation Mono"_s }
+        << QStringList { u"Liberation Sans"_s };
     QTest::newRow("none installed")
         << QStringList { missing, alsoMissing } << QStringList { missing, alsoMissing };
 }
@@ -51,13 +53,13 @@ void tst_FixedLayout::captionsFitTheirBoxes()
 {
     QWidget window;
     window.setFont(fixedLayoutFont());
-    auto *fits = new QLabel(u"^1"_qs, &window);
+    auto *fits = new QLabel(u"^1"_s, &window);
     fits->setGeometry(rectFromTwips(840, 120, 255, 375));
     // A caption a fifth too wide for its box, as in a face wider than the one drawn for.
-    auto *wide = new QLabel(u"Script Name:"_qs, &window);
+    auto *wide = new QLabel(u"Script Name:"_s, &window);
     wide->setGeometry(QRect(QPoint(152, 40),
         QSize(QFontMetrics(window.font()).horizontalAdvance(wide->text()) * 5 / 6, 17)));
-    auto *alone = new QLabel(u"Script Name:"_qs, &window);
+    auto *alone = new QLabel(u"Script Name:"_s, &window);
     alone->setGeometry(rectFromTwips(2280, 1000, 975, 255));
     const qreal drawnFor = wide->font().pointSizeF();
     fitFontsOnFirstPaint(&window, { { fits, wide }, { alone } });
@@ -75,7 +77,7 @@ void tst_FixedLayout::menuBarAboveTheArea()
 {
     QWidget window;
     const auto [menuBar, client] = addMenuBarAbove(&window, QSize(664, 109));
-    menuBar->addMenu(u"&File"_qs);
+    menuBar->addMenu(u"&File"_s);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(client->size(), QSize(664, 109));

@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "animationdialog.h"
+#include "player/animationdialog.h"
 #include "clippedlabels.h"
 #include "fakedialogs.h"
-#include "gameedition.h"
-#include "language.h"
-#include "recentscripts.h"
-#include "scriptplayerwindow.h"
-#include "scripttemplate.h"
-#include "sessionend.h"
+#include "widgets/gameedition.h"
+#include "translations/language.h"
+#include "widgets/recentscripts.h"
+#include "player/scriptplayerwindow.h"
+#include "editor/scripttemplate.h"
+#include "app/sessionend.h"
 #include "templateliteral.h"
-#include "tintmarkprogram.h"
+#include "app/tintmarkprogram.h"
 #include "treefile.h"
 #include "writefaults.h"
 
@@ -37,6 +37,8 @@
 #include <QTextBlock>
 #include <QToolTip>
 #include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -69,7 +71,7 @@ enum class Effect {
 QAction *menuEntry(QWidget *window, const QString &path)
 {
     QAction *entry = nullptr;
-    for (const QString &text : path.split(u" > "_qs)) {
+    for (const QString &text : path.split(u" > "_s)) {
         if (entry && !entry->menu())
             return nullptr;
         if (entry)
@@ -138,10 +140,10 @@ private:
     QPlainTextEdit *script() const;
     QByteArray saveEditor();
     QString writeFile(const QString &name, const QByteArray &bytes);
-    QString recoveryFolder() const { return m_dir->filePath(u"recovery"_qs); }
+    QString recoveryFolder() const { return m_dir->filePath(u"recovery"_s); }
     QStringList recoveryCopies() const
     {
-        return QDir(recoveryFolder()).entryList({ u"*.recovery"_qs }, QDir::Files);
+        return QDir(recoveryFolder()).entryList({ u"*.recovery"_s }, QDir::Files);
     }
 
     QTemporaryDir m_settings;
@@ -167,7 +169,7 @@ void tst_frmEditor::init()
     m_dialogs = {};
     GameSearch search;
     search.home = m_dir->path();
-    search.winePrefixes = { m_dir->filePath(u".wine"_qs) };
+    search.winePrefixes = { m_dir->filePath(u".wine"_s) };
     m_games = std::make_unique<InstalledGames>(search);
     m_program = std::make_unique<TintmarkProgram>(m_dialogs, *m_games, recoveryFolder());
     m_mainWindow = &m_program->mainWindow();
@@ -213,7 +215,7 @@ QString tst_frmEditor::writeFile(const QString &name, const QByteArray &bytes)
 
 QByteArray tst_frmEditor::saveEditor()
 {
-    m_dialogs.path = m_dir->filePath(u"animated.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"animated.cfg"_s);
     QTest::mouseClick(
         editor()->findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QFile file(m_dialogs.path);
@@ -222,12 +224,12 @@ QByteArray tst_frmEditor::saveEditor()
 
 void tst_frmEditor::windowLayout()
 {
-    handOff(u"A"_qs);
-    QCOMPARE(editor()->windowTitle(), u"Tintmark Editor"_qs);
+    handOff(u"A"_s);
+    QCOMPARE(editor()->windowTitle(), u"Tintmark Editor"_s);
     // The layout's area keeps its size below the menu bar, the file's state below it.
-    const auto *client = editor()->findChild<QWidget *>(u"clientArea"_qs);
+    const auto *client = editor()->findChild<QWidget *>(u"clientArea"_s);
     QCOMPARE(client->size(), QSize(575, 335));
-    QCOMPARE(client->y(), editor()->findChild<QWidget *>(u"menuBar"_qs)->height());
+    QCOMPARE(client->y(), editor()->findChild<QWidget *>(u"menuBar"_s)->height());
     QCOMPARE(editor()->minimumSize(), editor()->maximumSize());
     QVERIFY(!editor()->parentWidget());
     QCOMPARE(script()->geometry(), QRect(8, 8, 553, 289));
@@ -236,12 +238,12 @@ void tst_frmEditor::windowLayout()
     QCOMPARE(script()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     const auto *save = editor()->findChild<QPushButton *>(QStringLiteral("cmdSave"));
     QCOMPARE(save->geometry(), QRect(464, 304, 97, 25));
-    QCOMPARE(save->text(), u"&Save"_qs);
+    QCOMPARE(save->text(), u"&Save"_s);
     const auto *help = editor()->findChild<QLabel *>(QStringLiteral("Label1"));
     QCOMPARE(help->geometry(), QRect(8, 304, 449, 25));
     QCOMPARE(help->text(),
         u"This is where you can you add Animation to your script CFG file. "
-        "Then you can save it by hitting the save button."_qs);
+        "Then you can save it by hitting the save button."_s);
 
     // The labels are fitted as the window first paints.
     QVERIFY(QTest::qWaitForWindowActive(editor()));
@@ -293,27 +295,27 @@ void tst_frmEditor::savedBytes()
 
 void tst_frmEditor::handOffAppendsAtTheEndWhateverTheCaret()
 {
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     QTextCursor selection = script()->textCursor();
     selection.setPosition(3);
     selection.setPosition(10, QTextCursor::KeepAnchor);
     script()->setTextCursor(selection);
-    handOff(u"B"_qs);
-    QVERIFY(script()->toPlainText().startsWith(u"// Tarvik Script Editor\n"_qs));
-    QVERIFY(script()->toPlainText().endsWith(u"\n set name A\n set name B"_qs));
+    handOff(u"B"_s);
+    QVERIFY(script()->toPlainText().startsWith(u"// Tarvik Script Editor\n"_s));
+    QVERIFY(script()->toPlainText().endsWith(u"\n set name A\n set name B"_s));
 }
 
 void tst_frmEditor::undoSurvivesAHandOff()
 {
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     const QString handedOff = script()->toPlainText();
     script()->moveCursor(QTextCursor::End);
     QTest::keyClick(script(), Qt::Key_Return);
     QTest::keyClicks(script(), "time wait 5");
     const QString edited = script()->toPlainText();
 
-    handOff(u"B"_qs);
-    QCOMPARE(script()->toPlainText(), edited + u"\n set name B"_qs);
+    handOff(u"B"_s);
+    QCOMPARE(script()->toPlainText(), edited + u"\n set name B"_s);
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(script()->toPlainText(), edited);
     // Further undo goes back through the player's own typing.
@@ -324,26 +326,26 @@ void tst_frmEditor::undoSurvivesAHandOff()
 
 void tst_frmEditor::largeScriptGetsOnlyAnAppend()
 {
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     QString large;
     for (int i = 0; large.size() < 4 * 1024 * 1024; ++i)
-        large += u"set name ^%1Frame%2\nwait 5\n"_qs.arg(i % 10).arg(i);
+        large += u"set name ^%1Frame%2\nwait 5\n"_s.arg(i % 10).arg(i);
     script()->setPlainText(large);
 
-    handOff(u"^2B"_qs);
+    handOff(u"^2B"_s);
     const QString text = script()->toPlainText();
     QCOMPARE(text.size(), large.size() + 13);
     QVERIFY(text.startsWith(large));
-    QVERIFY(text.endsWith(u"\n set name ^2B"_qs));
+    QVERIFY(text.endsWith(u"\n set name ^2B"_s));
 }
 
 void tst_frmEditor::enterTypesANewLineAndEscapeDoesNothing()
 {
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     script()->moveCursor(QTextCursor::End);
     QTest::keyClick(script(), Qt::Key_Return);
     QTest::keyClick(script(), Qt::Key_Escape);
-    QVERIFY(script()->toPlainText().endsWith(u" set name A\n"_qs));
+    QVERIFY(script()->toPlainText().endsWith(u" set name A\n"_s));
     QCOMPARE(m_dialogs.calls, 0);
     QVERIFY(editor());
 }
@@ -351,22 +353,22 @@ void tst_frmEditor::enterTypesANewLineAndEscapeDoesNothing()
 // The file holds the text as it is when the dialog has closed, not when Save was pressed.
 void tst_frmEditor::savesTheTextAsItIsOnceTheDialogCloses()
 {
-    handOff(u"A"_qs);
-    m_dialogs.whileOpen = [this] { script()->setPlainText(u"set name ^3Late\nwait 5"_qs); };
+    handOff(u"A"_s);
+    m_dialogs.whileOpen = [this] { script()->setPlainText(u"set name ^3Late\nwait 5"_s); };
     QCOMPARE(saveEditor(), QByteArray("set name ^3Late\r\nwait 5\r\n"));
 }
 
 void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
 {
-    handOff(u"\u00c5"_qs);
+    handOff(u"\u00c5"_s);
     script()->moveCursor(QTextCursor::End);
-    script()->insertPlainText(u" \u2192 next"_qs);
+    script()->insertPlainText(u" \u2192 next"_s);
     const QString text = script()->toPlainText();
 
     QCOMPARE(saveEditor(), QByteArray("<missing>"));
     QCOMPARE(m_dialogs.messages.size(), 1);
     QVERIFY2(
-        m_dialogs.messages.first().contains(u"U+2192"_qs), qPrintable(m_dialogs.messages.first()));
+        m_dialogs.messages.first().contains(u"U+2192"_s), qPrintable(m_dialogs.messages.first()));
     QCOMPARE(script()->toPlainText(), text);
 
     // Cancel is silent.
@@ -382,7 +384,7 @@ void tst_frmEditor::failedWriteKeepsTheOldScript()
     // Each fault stands where the writer is tested; here the message reaches the player.
     const WriteFault fault = WriteFault::FileSizeLimit;
     const QByteArray old = "set name ^1Old\r\nwait 50\r\nset name ^2Old\r\n";
-    handOff(u"^2New"_qs);
+    handOff(u"^2New"_s);
     const QString text = script()->toPlainText();
     QPushButton *save = editor()->findChild<QPushButton *>(QStringLiteral("cmdSave"));
     const FaultedSave saved = saveUnderFault(
@@ -411,34 +413,34 @@ void tst_frmEditor::closingAsksAboutChanges_data()
 
     const QByteArray none = "<missing>";
     QTest::newRow("unchanged closes")
-        << u"none"_qs << Answer::Cancel << u""_qs << true << none << false;
+        << u"none"_s << Answer::Cancel << u""_s << true << none << false;
     QTest::newRow("typing undone closes")
-        << u"typed and undone"_qs << Answer::Cancel << u""_qs << true << none << false;
+        << u"typed and undone"_s << Answer::Cancel << u""_s << true << none << false;
     QTest::newRow("Cancel keeps it")
-        << u"typed"_qs << Answer::Cancel << u""_qs << false << none << false;
+        << u"typed"_s << Answer::Cancel << u""_s << false << none << false;
     QTest::newRow("Discard closes")
-        << u"typed"_qs << Answer::Discard << u""_qs << true << none << false;
+        << u"typed"_s << Answer::Discard << u""_s << true << none << false;
     QTest::newRow("Save saves and closes")
-        << u"typed"_qs << Answer::Save << u"animated.cfg"_qs << true
+        << u"typed"_s << Answer::Save << u"animated.cfg"_s << true
         << QByteArray(templateLiteral) + " set name A!\r\n"
         << false;
     QTest::newRow("cancelled Save keeps it")
-        << u"typed"_qs << Answer::Save << u""_qs << false << none << false;
+        << u"typed"_s << Answer::Save << u""_s << false << none << false;
     QTest::newRow("failed Save keeps it")
-        << u"typed"_qs << Answer::Save << u"missing/animated.cfg"_qs << false << none << false;
+        << u"typed"_s << Answer::Save << u"missing/animated.cfg"_s << false << none << false;
     // The script opened is where Save goes, as Ctrl+S: nothing asks where.
     QTest::newRow("Save writes the script opened")
-        << u"typed into the script opened"_qs << Answer::Save << u""_qs << true
+        << u"typed into the script opened"_s << Answer::Save << u""_s << true
         << QByteArray("set name Old\r\n!\r\n") << false;
     QTest::newRow("a second hand-off is a change")
-        << u"handed off"_qs << Answer::Cancel << u""_qs << false << none << false;
+        << u"handed off"_s << Answer::Cancel << u""_s << false << none << false;
     // "closes" is then whether the session may end.
     QTest::newRow("session end: Cancel keeps it and the session")
-        << u"typed"_qs << Answer::Cancel << u""_qs << false << none << true;
+        << u"typed"_s << Answer::Cancel << u""_s << false << none << true;
     QTest::newRow("session end: failed Save keeps it and the session")
-        << u"typed"_qs << Answer::Save << u"missing/animated.cfg"_qs << false << none << true;
+        << u"typed"_s << Answer::Save << u"missing/animated.cfg"_s << false << none << true;
     QTest::newRow("session end: Discard lets it end")
-        << u"typed"_qs << Answer::Discard << u""_qs << true << none << true;
+        << u"typed"_s << Answer::Discard << u""_s << true << none << true;
 }
 
 void tst_frmEditor::closingAsksAboutChanges()
@@ -450,16 +452,16 @@ void tst_frmEditor::closingAsksAboutChanges()
     QFETCH(QByteArray, saved);
     QFETCH(bool, sessionEnds);
 
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     if (change.endsWith(u"opened"))
-        m_program->openInEditor(writeFile(u"animated.cfg"_qs, "set name Old\r\n"));
+        m_program->openInEditor(writeFile(u"animated.cfg"_s, "set name Old\r\n"));
     script()->moveCursor(QTextCursor::End);
     if (change.startsWith(u"typed"))
         QTest::keyClicks(script(), "!");
     if (change == u"typed and undone")
         QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     if (change == u"handed off")
-        handOff(u"B"_qs);
+        handOff(u"B"_s);
     const QString text = script()->toPlainText();
     m_dialogs.changesAnswer = answer;
     m_dialogs.path = saveAs.isEmpty() ? QString() : m_dir->filePath(saveAs);
@@ -476,23 +478,23 @@ void tst_frmEditor::closingAsksAboutChanges()
     QCOMPARE(m_dialogs.saveQuestions, change == u"none" || change.endsWith(u"undone") ? 0 : 1);
     // The question names the script, or asks about a new one.
     QCOMPARE(m_dialogs.changedScript,
-        change.endsWith(u"opened") ? m_dir->filePath(u"animated.cfg"_qs) : QString());
+        change.endsWith(u"opened") ? m_dir->filePath(u"animated.cfg"_s) : QString());
     QCOMPARE(m_dialogs.messages.size(), saveAs.startsWith(u"missing") ? 1 : 0);
     if (closes && !sessionEnds)
         QTRY_VERIFY(!window);
     else if (!closes)
         QCOMPARE(script()->toPlainText(), text);
-    QFile file(m_dir->filePath(u"animated.cfg"_qs));
+    QFile file(m_dir->filePath(u"animated.cfg"_s));
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>"), saved);
 }
 
 void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
 {
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     QVERIFY(recoveryCopies().isEmpty()); // the template and the hand-off are no changes
     script()->moveCursor(QTextCursor::End);
     // A quoted name may hold a no-break space, which the copy keeps as it is.
-    const QString typed = u"\n\u00e9\u20ac \"a\u00a0b\""_qs;
+    const QString typed = u"\n\u00e9\u20ac \"a\u00a0b\""_s;
     script()->insertPlainText(typed);
     // A moment after the typing, not at once.
     QVERIFY(recoveryCopies().isEmpty());
@@ -507,10 +509,10 @@ void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
     }
 
     // Saved, it goes; changed again and let go on closing, it goes too.
-    m_dialogs.path = m_dir->filePath(u"saved.cfg"_qs);
-    QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+    m_dialogs.path = m_dir->filePath(u"saved.cfg"_s);
+    QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_s), Qt::LeftButton);
     QVERIFY(recoveryCopies().isEmpty());
-    QTest::keyClicks(script(), u"x"_qs);
+    QTest::keyClicks(script(), u"x"_s);
     // A session that ends without asking may end the program any moment: the copy at once.
     FakeSessionEnd silentEnd;
     silentEnd.interaction = false;
@@ -526,7 +528,7 @@ void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
 
 void tst_frmEditor::hoverPreviewsASetNameLine()
 {
-    handOff(u"^1Red^4Blue"_qs);
+    handOff(u"^1Red^4Blue"_s);
     QWidget *viewport = script()->viewport();
     const auto hoverOverLine = [&](int block) {
         QTextCursor line(script()->document()->findBlockByNumber(block));
@@ -537,8 +539,8 @@ void tst_frmEditor::hoverPreviewsASetNameLine()
 
     hoverOverLine(8); // the handed-off command
     QTRY_VERIFY(QToolTip::isVisible());
-    QVERIFY(QToolTip::text().contains(u"color:#ff0000\">Red<"_qs));
-    QVERIFY(QToolTip::text().contains(u"color:#0000ff\">Blue<"_qs));
+    QVERIFY(QToolTip::text().contains(u"color:#ff0000\">Red<"_s));
+    QVERIFY(QToolTip::text().contains(u"color:#0000ff\">Blue<"_s));
 
     hoverOverLine(0); // a comment
     QTRY_VERIFY(!QToolTip::isVisible());
@@ -560,19 +562,19 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, fromCommandLine);
-    const QString path = writeFile(u"friend.cfg"_qs, bytes);
+    const QString path = writeFile(u"friend.cfg"_s, bytes);
     QVERIFY(!path.isEmpty());
 
     if (fromCommandLine) {
         m_program->start(path);
         QVERIFY(editor());
     } else {
-        handOff(u"A"_qs);
+        handOff(u"A"_s);
         QVERIFY(QTest::qWaitForWindowActive(editor()));
         m_dialogs.path = path;
         QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
     }
-    QVERIFY(script()->toPlainText().startsWith(u"// \u201cquoted\u201d \u20ac and"_qs));
+    QVERIFY(script()->toPlainText().startsWith(u"// \u201cquoted\u201d \u20ac and"_s));
     QCOMPARE(m_dialogs.utf8Questions, 0);
     // Offered again among the recent scripts, also when the program starts with it.
     QCOMPARE(RecentScripts::paths().value(0), path);
@@ -580,16 +582,16 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
 
     // Opening is one step that Undo takes back.
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(script()->toPlainText().endsWith(u" set name A"_qs) != fromCommandLine);
-    QVERIFY(!script()->toPlainText().startsWith(u"// \u201cquoted"_qs));
+    QVERIFY(script()->toPlainText().endsWith(u" set name A"_s) != fromCommandLine);
+    QVERIFY(!script()->toPlainText().startsWith(u"// \u201cquoted"_s));
 }
 
 void tst_frmEditor::asksBeforeChangedTextGoes()
 {
-    const QString path = writeFile(u"other.cfg"_qs, "set name Other\r\n");
+    const QString path = writeFile(u"other.cfg"_s, "set name Other\r\n");
     QVERIFY(!path.isEmpty());
 
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClicks(script(), "mine");
     const QString edited = script()->toPlainText();
@@ -603,7 +605,7 @@ void tst_frmEditor::asksBeforeChangedTextGoes()
 
     m_dialogs.replaceChanges = true;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(script()->toPlainText(), u"set name Other\n"_qs);
+    QCOMPARE(script()->toPlainText(), u"set name Other\n"_s);
 
     // Once saved, the text may go without a question.
     saveEditor();
@@ -614,10 +616,10 @@ void tst_frmEditor::asksBeforeChangedTextGoes()
 
 void tst_frmEditor::opensADroppedScript()
 {
-    const QString path = writeFile(u"dropped.cfg"_qs, "set name Dropped\r\n");
+    const QString path = writeFile(u"dropped.cfg"_s, "set name Dropped\r\n");
     QVERIFY(!path.isEmpty());
 
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(path) });
     const QPoint at = script()->viewport()->rect().center();
@@ -626,7 +628,7 @@ void tst_frmEditor::opensADroppedScript()
     QVERIFY(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(script()->viewport(), &drop);
-    QCOMPARE(script()->toPlainText(), u"set name Dropped\n"_qs);
+    QCOMPARE(script()->toPlainText(), u"set name Dropped\n"_s);
 }
 
 namespace {
@@ -637,18 +639,18 @@ void addScreenRows()
 {
     QTest::addColumn<QString>("screenName");
     QTest::addColumn<QString>("where"); // the editor, where a desktop may put it
-    QTest::newRow("where the editor opens") << QString() << u"opens"_qs;
-    QTest::newRow("editor at the bottom right of 1920x1080") << u"wide"_qs << u"bottom right"_qs;
-    QTest::newRow("editor low in the middle of 1920x1080") << u"wide"_qs << u"bottom middle"_qs;
-    QTest::newRow("editor at the bottom right of 1366x768") << u"laptop"_qs << u"bottom right"_qs;
+    QTest::newRow("where the editor opens") << QString() << u"opens"_s;
+    QTest::newRow("editor at the bottom right of 1920x1080") << u"wide"_s << u"bottom right"_s;
+    QTest::newRow("editor low in the middle of 1920x1080") << u"wide"_s << u"bottom middle"_s;
+    QTest::newRow("editor at the bottom right of 1366x768") << u"laptop"_s << u"bottom right"_s;
     QTest::newRow("editor at the top left of 1920x1080 at 200 %")
-        << u"wide at 200 %"_qs << u"top left"_qs;
+        << u"wide at 200 %"_s << u"top left"_s;
     QTest::newRow("editor at the bottom right of 1920x1080 at 200 %")
-        << u"wide at 200 %"_qs << u"bottom right"_qs;
+        << u"wide at 200 %"_s << u"bottom right"_s;
     QTest::newRow("editor at the top left of 1366x768 at 125 %")
-        << u"laptop at 125 %"_qs << u"top left"_qs;
+        << u"laptop at 125 %"_s << u"top left"_s;
     QTest::newRow("editor at the bottom right of 1366x768 at 125 %")
-        << u"laptop at 125 %"_qs << u"bottom right"_qs;
+        << u"laptop at 125 %"_s << u"bottom right"_s;
 }
 
 QScreen *screenNamed(const QString &name)
@@ -683,9 +685,9 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     QScreen *screen = screenName.isEmpty() ? nullptr : screenNamed(screenName);
     if (!screenName.isEmpty() && !screen)
         QSKIP("This platform has no such screen.");
-    handOff(u"^1A"_qs);
+    handOff(u"^1A"_s);
     script()->moveCursor(QTextCursor::End);
-    script()->insertPlainText(u" set name ^2B"_qs);
+    script()->insertPlainText(u" set name ^2B"_s);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     if (screen)
         QVERIFY(placeEditor(screen, where));
@@ -693,7 +695,7 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     ScriptPlayerWindow *player = editor()->findChild<ScriptPlayerWindow *>();
     QVERIFY(player && player->isVisible());
     auto *warnings = player->findChild<QListWidget *>(QStringLiteral("warnings"));
-    QVERIFY(warnings->item(0)->text().startsWith(u"line 9: Two commands run together"_qs));
+    QVERIFY(warnings->item(0)->text().startsWith(u"line 9: Two commands run together"_s));
 
     // The player window stands within the screen, with room for its controls, beside the
     // editor where the screen has room for both, and never over the script it follows.
@@ -711,7 +713,7 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     // The fix puts the second command on its own line, and the player follows.
     warnings->setCurrentRow(0);
     player->findChild<QPushButton *>(QStringLiteral("splitButton"))->click();
-    QVERIFY(script()->toPlainText().endsWith(u"\n set name ^1A\nset name ^2B"_qs));
+    QVERIFY(script()->toPlainText().endsWith(u"\n set name ^1A\nset name ^2B"_s));
     auto *timeline = player->findChild<QTreeWidget *>(QStringLiteral("timeline"));
     QCOMPARE(timeline->topLevelItemCount(), 2);
 
@@ -722,7 +724,7 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     QTest::keyClick(script(), Qt::Key_Return);
     QTest::keyClicks(script(), "set name ^3C");
     QTRY_COMPARE(timeline->topLevelItemCount(), 3);
-    QCOMPARE(timeline->topLevelItem(2)->text(0), u"0.28 s (50 ticks)"_qs);
+    QCOMPARE(timeline->topLevelItem(2)->text(0), u"0.28 s (50 ticks)"_s);
 
     // A name in the timeline leads to its line in the script.
     QTest::mouseClick(timeline->viewport(), Qt::LeftButton, {},
@@ -736,24 +738,24 @@ void tst_frmEditor::theOfferedSplitSplits_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("split");
     QTest::newRow("two commands with a space between")
-        << u"set name ^1A set name ^2B"_qs << u"set name ^1A\nset name ^2B"_qs;
+        << u"set name ^1A set name ^2B"_s << u"set name ^1A\nset name ^2B"_s;
     QTest::newRow("a paste that lost its line break after a quote")
-        << u"set c1 \"set name ^1A; wait 20; vstr c2\"set c2 \"set name ^2B; wait 20; vstr c1\""_qs
-        << u"set c1 \"set name ^1A; wait 20; vstr c2\"\nset c2 \"set name ^2B; wait 20; vstr c1\""_qs;
+        << u"set c1 \"set name ^1A; wait 20; vstr c2\"set c2 \"set name ^2B; wait 20; vstr c1\""_s
+        << u"set c1 \"set name ^1A; wait 20; vstr c2\"\nset c2 \"set name ^2B; wait 20; vstr c1\""_s;
 }
 
 void tst_frmEditor::theOfferedSplitSplits()
 {
     QFETCH(QString, line);
     QFETCH(QString, split);
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     script()->setPlainText(line);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClick(script(), Qt::Key_F5);
     auto *player = editor()->findChild<ScriptPlayerWindow *>();
     QVERIFY(player);
     auto *warnings = player->findChild<QListWidget *>(QStringLiteral("warnings"));
-    QVERIFY(warnings->item(0)->text().contains(u"Two commands run together"_qs));
+    QVERIFY(warnings->item(0)->text().contains(u"Two commands run together"_s));
     warnings->setCurrentRow(0);
     auto *splitButton = player->findChild<QPushButton *>(QStringLiteral("splitButton"));
     QVERIFY(splitButton->isEnabled());
@@ -766,8 +768,8 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt_data()
     QTest::addColumn<int>("fileBytes");
     QTest::addColumn<QString>("lastName");
     QTest::addColumn<QString>("firstWarning");
-    const QString tooLong = u"line 1: The script takes 65536 bytes or more"_qs;
-    QTest::newRow("65,535 bytes: the game runs it") << 65'535 << u"^2End"_qs << u"No warnings"_qs;
+    const QString tooLong = u"line 1: The script takes 65536 bytes or more"_s;
+    QTest::newRow("65,535 bytes: the game runs it") << 65'535 << u"^2End"_s << u"No warnings"_s;
     QTest::newRow("65,536 bytes: the game runs none of it") << 65'536 << QString() << tooLong;
     QTest::newRow("8 MiB") << 8 * 1024 * 1024 << QString() << tooLong;
 }
@@ -784,10 +786,10 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
         bytes += "//" + QByteArray(60, 'x') + "\r\n";
     bytes += "//" + QByteArray(fileBytes - bytes.size() - last.size() - 4, 'x') + "\r\n" + last;
     QCOMPARE(bytes.size(), fileBytes);
-    const QString path = writeFile(u"long.cfg"_qs, bytes);
+    const QString path = writeFile(u"long.cfg"_s, bytes);
     QVERIFY(!path.isEmpty());
 
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClick(script(), Qt::Key_F5);
     auto *player = editor()->findChild<ScriptPlayerWindow *>();
@@ -796,7 +798,7 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     m_dialogs.path = path;
     QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(script()->document()->lastBlock().previous().text(), u"set name ^2End"_qs);
+    QCOMPARE(script()->document()->lastBlock().previous().text(), u"set name ^2End"_s);
 
     // At once: opening is not typing.
     auto *timeline = player->findChild<QTreeWidget *>(QStringLiteral("timeline"));
@@ -808,7 +810,7 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
 
     // Saved again, the notice judges the file as written, CR LF and all, as the player does.
     QTest::keyClick(script(), Qt::Key_S, Qt::ControlModifier);
-    const auto *notice = editor()->findChild<QLabel *>(u"saveNotice"_qs);
+    const auto *notice = editor()->findChild<QLabel *>(u"saveNotice"_s);
     QVERIFY(notice);
     QCOMPARE(notice->text().contains(firstWarning), lastName.isEmpty());
 }
@@ -823,7 +825,7 @@ void tst_frmEditor::insertAnimationOpensWithinTheScreen()
     QScreen *screen = screenName.isEmpty() ? nullptr : screenNamed(screenName);
     if (!screenName.isEmpty() && !screen)
         QSKIP("This platform has no such screen.");
-    handOff(u"^1Sniper^4Wolf"_qs);
+    handOff(u"^1Sniper^4Wolf"_s);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     if (screen)
         QVERIFY(placeEditor(screen, where));
@@ -842,9 +844,9 @@ void tst_frmEditor::insertAnimationOpensWithinTheScreen()
 void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("a plain name") << u"^1Ab"_qs;
+    QTest::newRow("a plain name") << u"^1Ab"_s;
     // Handed off in quotes: the dialog gets the name, not the quotes.
-    QTest::newRow("a name the console would split") << u"^1Tint^7mark \u20ac"_qs;
+    QTest::newRow("a name the console would split") << u"^1Tint^7mark \u20ac"_s;
 }
 
 void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
@@ -877,10 +879,10 @@ void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
     insert->click();
 
     const QStringList lines = script()->toPlainText().split(u'\n');
-    QCOMPARE(lines.value(0), u"// Tarvik Script Editor"_qs);
+    QCOMPARE(lines.value(0), u"// Tarvik Script Editor"_s);
     QCOMPARE(lines.mid(1, animation.count(u'\n') + 1).join(u'\n'), animation);
     QCOMPARE(lines.value(animation.count(u'\n') + 2),
-        u"// for your liking, you can now make animated scripts. "_qs);
+        u"// for your liking, you can now make animated scripts. "_s);
 
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(script()->toPlainText(), before);
@@ -905,18 +907,18 @@ void tst_frmEditor::ctrlSSavesWhereTheScriptLastWent()
     QFETCH(std::optional<WriteFault>, fault);
 
     const QByteArray old = "set name Opened\r\n";
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     std::optional<bool> unsavedAfterFirstSave;
     const auto openChangeAndSave = [&] {
         m_program->openInEditor(m_dialogs.path);
         if (savedAs) {
-            m_dialogs.path = m_dir->filePath(u"new.cfg"_qs);
-            QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+            m_dialogs.path = m_dir->filePath(u"new.cfg"_s);
+            QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_s), Qt::LeftButton);
         }
         editor()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor()));
         script()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(script(), u"X"_qs);
+        QTest::keyClicks(script(), u"X"_s);
         const int asked = m_dialogs.calls;
         QTest::keyClick(script(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(m_dialogs.calls, asked);
@@ -933,15 +935,15 @@ void tst_frmEditor::ctrlSSavesWhereTheScriptLastWent()
         QCOMPARE(unsavedAfterFirstSave, std::optional(true));
         return;
     }
-    m_dialogs.path = writeFile(u"opened.cfg"_qs, old);
+    m_dialogs.path = writeFile(u"opened.cfg"_s, old);
     openChangeAndSave();
     QVERIFY(!script()->document()->isModified());
-    QFile written(m_dir->filePath(savedAs ? u"new.cfg"_qs : u"opened.cfg"_qs));
+    QFile written(m_dir->filePath(savedAs ? u"new.cfg"_s : u"opened.cfg"_s));
     QVERIFY(written.open(QIODevice::ReadOnly));
     // Typed after Ctrl+End, on a line of its own.
     const QByteArray changed = "set name Opened\r\nX\r\n";
     QCOMPARE(written.readAll(), changed);
-    QFile opened(m_dir->filePath(u"opened.cfg"_qs));
+    QFile opened(m_dir->filePath(u"opened.cfg"_s));
     QVERIFY(opened.open(QIODevice::ReadOnly));
     QCOMPARE(opened.readAll(), savedAs ? old : changed);
 }
@@ -958,75 +960,75 @@ void tst_frmEditor::menuEntriesDoTheirCommands_data()
     // Each entry, and its shortcut where it has one. The editor holds opened.cfg with a line
     // typed, the player opened recent.cfg before it, and the dialogs answer chosen.cfg.
     const auto add = [](const QString &entry, const QKeySequence &shortcut, Effect effect,
-                         const QString &value, int asks = 0, const QString &name = u"^1A"_qs) {
+                         const QString &value, int asks = 0, const QString &name = u"^1A"_s) {
         QTest::newRow(qPrintable(entry))
             << entry << QKeySequence() << name << effect << value << asks;
         if (!shortcut.isEmpty()) {
-            QTest::newRow(qPrintable(entry + u" ("_qs + shortcut.toString() + u')'))
+            QTest::newRow(qPrintable(entry + u" ("_s + shortcut.toString() + u')'))
                 << entry << shortcut << name << effect << value << asks;
         }
     };
-    const QString main = u"main window: "_qs;
-    const QString editor = u"editor: "_qs;
-    add(main + u"File > Save the Name Script..."_qs, QKeySequence::Save, Effect::Saves,
-        u"chosen.cfg"_qs, 1);
-    add(main + u"File > Add to the Script Editor"_qs, Qt::CTRL | Qt::Key_E, Effect::EditorHolds,
-        u"set name Opened\nX\n set name ^1A"_qs);
-    add(main + u"File > Open Script in the Editor..."_qs, QKeySequence::Open, Effect::EditorHolds,
-        u"set name Chosen\n"_qs, 1);
-    add(main + u"File > Open Recent > recent.cfg"_qs, {}, Effect::EditorHolds,
-        u"set name Recent\n"_qs);
-    add(main + u"File > Language > The System's Language"_qs, {}, Effect::ChoosesLanguage, {});
-    add(main + u"File > Language > English"_qs, {}, Effect::ChoosesLanguage, u"en"_qs);
+    const QString main = u"main window: "_s;
+    const QString editor = u"editor: "_s;
+    add(main + u"File > Save the Name Script..."_s, QKeySequence::Save, Effect::Saves,
+        u"chosen.cfg"_s, 1);
+    add(main + u"File > Add to the Script Editor"_s, Qt::CTRL | Qt::Key_E, Effect::EditorHolds,
+        u"set name Opened\nX\n set name ^1A"_s);
+    add(main + u"File > Open Script in the Editor..."_s, QKeySequence::Open, Effect::EditorHolds,
+        u"set name Chosen\n"_s, 1);
+    add(main + u"File > Open Recent > recent.cfg"_s, {}, Effect::EditorHolds,
+        u"set name Recent\n"_s);
+    add(main + u"File > Language > The System's Language"_s, {}, Effect::ChoosesLanguage, {});
+    add(main + u"File > Language > English"_s, {}, Effect::ChoosesLanguage, u"en"_s);
     for (const QString &language : Language::available()) {
-        add(main + u"File > Language > "_qs + Language::nameOf(language), {},
+        add(main + u"File > Language > "_s + Language::nameOf(language), {},
             Effect::ChoosesLanguage, language);
     }
-    add(main + u"File > Game Edition > As the Game Installed (none found: English)"_qs, {},
+    add(main + u"File > Game Edition > As the Game Installed (none found: English)"_s, {},
         Effect::ChoosesEdition, {});
     for (const GameLanguage::Id id : GameLanguage::all) {
         const GameLanguage edition(id);
         add(main
-                + u"File > Game Edition > %1 (%2 letters)"_qs.arg(
+                + u"File > Game Edition > %1 (%2 letters)"_s.arg(
                     edition.name(), edition.codePage().letters()),
             {}, Effect::ChoosesEdition, edition.key());
     }
-    add(main + u"File > Quit"_qs, QKeySequence::Quit, Effect::Closes, u"frmNameScript"_qs);
-    add(main + u"Name > Copy the Console Command"_qs, Qt::CTRL | Qt::SHIFT | Qt::Key_C,
-        Effect::Copies, u"/name ^1A"_qs);
-    add(main + u"Name > Remove What the Game Drops"_qs, {}, Effect::NameBecomes, u"^1AB"_qs, 0,
-        u"^1A\"B"_qs);
-    add(main + u"Name > Spell It \u201c^1Lukasz\u201d"_qs, {}, Effect::NameBecomes, u"^1Lukasz"_qs,
-        0, u"^1\u0141ukasz"_qs);
-    add(main + u"Name > Keep the Preview on Screen"_qs, Qt::ALT | Qt::Key_P, Effect::Shows,
-        u"pinnedPreview"_qs);
-    add(main + u"Name > Color the Whole Name > Rainbow"_qs, {}, Effect::NameBecomes,
-        u"^1S^3n^2i^5p^4e^6r"_qs, 0, u"Sniper"_qs);
-    add(main + u"Name > Color the Whole Name > Gradient"_qs, {}, Effect::NameBecomes,
-        u"^1Sni^4per"_qs, 0, u"^1^4Sniper"_qs);
-    add(main + u"Name > Names from the Games > COD 2: ^5Old"_qs, {}, Effect::NameBecomes,
-        u"^5Old"_qs);
-    add(editor + u"File > Open Script..."_qs, QKeySequence::Open, Effect::EditorHolds,
-        u"set name Chosen\n"_qs, 1);
-    add(editor + u"File > Open Recent > recent.cfg"_qs, {}, Effect::EditorHolds,
-        u"set name Recent\n"_qs);
-    add(editor + u"File > Save"_qs, QKeySequence::Save, Effect::Saves, u"opened.cfg"_qs);
+    add(main + u"File > Quit"_s, QKeySequence::Quit, Effect::Closes, u"frmNameScript"_s);
+    add(main + u"Name > Copy the Console Command"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_C,
+        Effect::Copies, u"/name ^1A"_s);
+    add(main + u"Name > Remove What the Game Drops"_s, {}, Effect::NameBecomes, u"^1AB"_s, 0,
+        u"^1A\"B"_s);
+    add(main + u"Name > Spell It \u201c^1Lukasz\u201d"_s, {}, Effect::NameBecomes, u"^1Lukasz"_s,
+        0, u"^1\u0141ukasz"_s);
+    add(main + u"Name > Keep the Preview on Screen"_s, Qt::ALT | Qt::Key_P, Effect::Shows,
+        u"pinnedPreview"_s);
+    add(main + u"Name > Color the Whole Name > Rainbow"_s, {}, Effect::NameBecomes,
+        u"^1S^3n^2i^5p^4e^6r"_s, 0, u"Sniper"_s);
+    add(main + u"Name > Color the Whole Name > Gradient"_s, {}, Effect::NameBecomes,
+        u"^1Sni^4per"_s, 0, u"^1^4Sniper"_s);
+    add(main + u"Name > Names from the Games > COD 2: ^5Old"_s, {}, Effect::NameBecomes,
+        u"^5Old"_s);
+    add(editor + u"File > Open Script..."_s, QKeySequence::Open, Effect::EditorHolds,
+        u"set name Chosen\n"_s, 1);
+    add(editor + u"File > Open Recent > recent.cfg"_s, {}, Effect::EditorHolds,
+        u"set name Recent\n"_s);
+    add(editor + u"File > Save"_s, QKeySequence::Save, Effect::Saves, u"opened.cfg"_s);
     // A copy under a new name: the script opened stays as it was.
-    add(editor + u"File > Save As..."_qs, QKeySequence::SaveAs, Effect::Saves, u"chosen.cfg"_qs, 1);
-    add(editor + u"File > Language > Deutsch"_qs, {}, Effect::ChoosesLanguage, u"de"_qs);
-    add(editor + u"File > Game Edition > Polish (Central European letters)"_qs, {},
-        Effect::ChoosesEdition, u"polish"_qs);
-    add(editor + u"File > Close"_qs, QKeySequence::Close, Effect::Closes, u"frmEditor"_qs);
-    add(editor + u"Script > Play and Check..."_qs, Qt::Key_F5, Effect::Shows,
-        u"ScriptPlayerWindow"_qs);
-    add(editor + u"Script > Insert Animation..."_qs, Qt::CTRL | Qt::Key_I, Effect::Shows,
-        u"AnimationDialog"_qs);
+    add(editor + u"File > Save As..."_s, QKeySequence::SaveAs, Effect::Saves, u"chosen.cfg"_s, 1);
+    add(editor + u"File > Language > Deutsch"_s, {}, Effect::ChoosesLanguage, u"de"_s);
+    add(editor + u"File > Game Edition > Polish (Central European letters)"_s, {},
+        Effect::ChoosesEdition, u"polish"_s);
+    add(editor + u"File > Close"_s, QKeySequence::Close, Effect::Closes, u"frmEditor"_s);
+    add(editor + u"Script > Play and Check..."_s, Qt::Key_F5, Effect::Shows,
+        u"ScriptPlayerWindow"_s);
+    add(editor + u"Script > Insert Animation..."_s, Qt::CTRL | Qt::Key_I, Effect::Shows,
+        u"AnimationDialog"_s);
     for (const QString &window : { main, editor }) {
-        add(window + u"Help > Using the Script in the Game"_qs, QKeySequence::HelpContents,
-            Effect::Shows, u"inTheGamePage"_qs);
-        add(window + u"Help > What the Color Codes Do"_qs, {}, Effect::Shows, u"colorCodesPage"_qs);
-        add(window + u"Help > About Tintmark..."_qs, {}, Effect::Shows, u"About Tintmark"_qs);
-        add(window + u"Help > About Qt..."_qs, {}, Effect::Shows, u"About Qt"_qs);
+        add(window + u"Help > Using the Script in the Game"_s, QKeySequence::HelpContents,
+            Effect::Shows, u"inTheGamePage"_s);
+        add(window + u"Help > What the Color Codes Do"_s, {}, Effect::Shows, u"colorCodesPage"_s);
+        add(window + u"Help > About Tintmark..."_s, {}, Effect::Shows, u"About Tintmark"_s);
+        add(window + u"Help > About Qt..."_s, {}, Effect::Shows, u"About Qt"_s);
     }
 }
 
@@ -1039,26 +1041,26 @@ void tst_frmEditor::menuEntriesDoTheirCommands()
     QFETCH(Effect, effect);
     QFETCH(QString, value);
     QFETCH(int, asks);
-    const QString path = entry.section(u": "_qs, 1);
+    const QString path = entry.section(u": "_s, 1);
 
     // A first start, with a game whose config names the player.
     QSettings().clear();
     const auto forgetTheChoices = qScopeGuard([] { QSettings().clear(); });
-    const QString cod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main/"_qs;
-    QVERIFY(!writeFile(cod2 + u"iw_00.iwd"_qs, "").isEmpty());
+    const QString cod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main/"_s;
+    QVERIFY(!writeFile(cod2 + u"iw_00.iwd"_s, "").isEmpty());
     QVERIFY(
-        !writeFile(cod2 + u"players/one/config_mp.cfg"_qs, "seta name \"^5Old\"\r\n").isEmpty());
-    const std::map<QString, QByteArray> scripts { { u"chosen.cfg"_qs, "set name Chosen\r\n" },
-        { u"opened.cfg"_qs, "set name Opened\r\n" }, { u"recent.cfg"_qs, "set name Recent\r\n" } };
+        !writeFile(cod2 + u"players/one/config_mp.cfg"_s, "seta name \"^5Old\"\r\n").isEmpty());
+    const std::map<QString, QByteArray> scripts { { u"chosen.cfg"_s, "set name Chosen\r\n" },
+        { u"opened.cfg"_s, "set name Opened\r\n" }, { u"recent.cfg"_s, "set name Recent\r\n" } };
     for (const auto &[file, bytes] : scripts)
         QVERIFY(!writeFile(file, bytes).isEmpty());
-    m_program->openInEditor(m_dir->filePath(u"recent.cfg"_qs));
-    m_program->openInEditor(m_dir->filePath(u"opened.cfg"_qs));
+    m_program->openInEditor(m_dir->filePath(u"recent.cfg"_s));
+    m_program->openInEditor(m_dir->filePath(u"opened.cfg"_s));
     script()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(script(), u"X"_qs);
+    QTest::keyClicks(script(), u"X"_s);
     auto *nameBox = m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"));
     nameBox->setText(name);
-    m_dialogs.path = m_dir->filePath(u"chosen.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"chosen.cfg"_s);
     m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Discard;
     QWidget *window = entry.startsWith(u"editor") ? editor() : m_mainWindow;
     window->activateWindow();
@@ -1126,7 +1128,7 @@ void tst_frmEditor::menuEntriesDoTheirCommands()
     case Effect::ChoosesEdition: {
         QCOMPARE(effect == Effect::ChoosesLanguage
                 ? Language::chosen()
-                : QSettings().value(u"game/language"_qs).toString(),
+                : QSettings().value(u"game/language"_s).toString(),
             value);
         // The next start marks the choice.
         m_program.reset();
@@ -1145,37 +1147,37 @@ void tst_frmEditor::menuEntriesDoTheirCommands()
 void tst_frmEditor::playerRunsTheScriptsTheScriptExecs()
 {
     QVERIFY(
-        !writeFile(u"colors.cfg"_qs, "// two names\r\nset name ^2B\r\nwait 10\r\nset name ^3C\r\n")
+        !writeFile(u"colors.cfg"_s, "// two names\r\nset name ^2B\r\nwait 10\r\nset name ^3C\r\n")
              .isEmpty());
     m_program->openInEditor(
-        writeFile(u"main.cfg"_qs, "set name ^1A\r\nwait 10\r\nexec colors\r\n"));
+        writeFile(u"main.cfg"_s, "set name ^1A\r\nwait 10\r\nexec colors\r\n"));
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClick(script(), Qt::Key_F5);
     const auto *timeline
-        = editor()->findChild<ScriptPlayerWindow *>()->findChild<QTreeWidget *>(u"timeline"_qs);
+        = editor()->findChild<ScriptPlayerWindow *>()->findChild<QTreeWidget *>(u"timeline"_s);
     QStringList names;
     for (int i = 0; i < timeline->topLevelItemCount(); ++i)
         names << timeline->topLevelItem(i)->text(1) + u' ' + timeline->topLevelItem(i)->text(2);
-    QCOMPARE(names, (QStringList { u"1 ^1A"_qs, u"3 ^2B"_qs, u"3 ^3C"_qs }));
+    QCOMPARE(names, (QStringList { u"1 ^1A"_s, u"3 ^2B"_s, u"3 ^3C"_s }));
 }
 
 // With a Russian COD 2 and an English COD installed, a script in COD's folder is read and saved
 // in COD's letters, and one saved into COD 2's folder in COD 2's.
 void tst_frmEditor::aScriptInAGamesFolderTakesThatGamesEdition()
 {
-    const QString cod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main/"_qs;
-    const QString cod = u".wine/drive_c/Program Files/Activision/Call of Duty/main/"_qs;
-    for (const QString &file : { cod2 + u"iw_00.iwd"_qs, cod2 + u"localized_russian_iw00.iwd"_qs,
-             cod + u"pak0.pk3"_qs, cod + u"localized_english_pak0.pk3"_qs })
+    const QString cod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main/"_s;
+    const QString cod = u".wine/drive_c/Program Files/Activision/Call of Duty/main/"_s;
+    for (const QString &file : { cod2 + u"iw_00.iwd"_s, cod2 + u"localized_russian_iw00.iwd"_s,
+             cod + u"pak0.pk3"_s, cod + u"localized_english_pak0.pk3"_s })
         QVERIFY(!writeFile(file, "").isEmpty());
     // The euro sign is 0x80 in Windows-1252, 0x88 in Windows-1251.
     const QByteArray western = "set name \"A\x80\"\r\n";
-    m_program->openInEditor(writeFile(cod + u"euro.cfg"_qs, western));
-    QCOMPARE(script()->toPlainText(), u"set name \"A\u20ac\"\n"_qs);
+    m_program->openInEditor(writeFile(cod + u"euro.cfg"_s, western));
+    QCOMPARE(script()->toPlainText(), u"set name \"A\u20ac\"\n"_s);
     for (const auto &[folder, bytes] :
         { std::pair { cod, western }, std::pair { cod2, QByteArray("set name \"A\x88\"\r\n") } }) {
-        m_dialogs.path = m_dir->filePath(folder + u"saved.cfg"_qs);
-        QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_qs), Qt::LeftButton);
+        m_dialogs.path = m_dir->filePath(folder + u"saved.cfg"_s);
+        QTest::mouseClick(editor()->findChild<QPushButton *>(u"cmdSave"_s), Qt::LeftButton);
         QFile saved(m_dialogs.path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), bytes);

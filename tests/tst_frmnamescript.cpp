@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "clippedlabels.h"
-#include "codepage.h"
-#include "colorswatch.h"
+#include "cfgfile/codepage.h"
+#include "widgets/colorswatch.h"
 #include "fakedialogs.h"
-#include "fixedlayout.h"
-#include "frmnamescript.h"
-#include "gamecolors.h"
-#include "gameedition.h"
-#include "gameletters.h"
-#include "gamenameview.h"
-#include "installedgames.h"
-#include "scriptsaver.h"
+#include "widgets/fixedlayout.h"
+#include "composer/frmnamescript.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/gameletters.h"
+#include "widgets/gamenameview.h"
+#include "games/installedgames.h"
+#include "widgets/scriptsaver.h"
 #include "treefile.h"
 
 #include <QAccessible>
@@ -30,6 +30,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -134,7 +136,7 @@ void tst_frmNameScript::init()
     // The games' folders stand in the test's own folder, which holds none to begin with.
     GameSearch search;
     search.home = m_dir->path();
-    search.winePrefixes = { m_dir->filePath(u".wine"_qs) };
+    search.winePrefixes = { m_dir->filePath(u".wine"_s) };
     m_games = std::make_unique<InstalledGames>(search);
     m_edition = std::make_unique<GameEdition>(*m_games);
     m_saver = std::make_unique<ScriptSaver>(m_dialogs, *m_edition);
@@ -159,7 +161,7 @@ QByteArray tst_frmNameScript::savedBytes() const
 
 void tst_frmNameScript::windowGeometry()
 {
-    QCOMPARE(m_window->windowTitle(), u"Tintmark for COD 2 and COD"_qs);
+    QCOMPARE(m_window->windowTitle(), u"Tintmark for COD 2 and COD"_s);
     // The layout's area keeps its size below the menu bar; the window is of fixed size.
     const QWidget *client = control("clientArea");
     const QWidget *menuBar = control("menuBar");
@@ -181,9 +183,9 @@ void tst_frmNameScript::layout_data()
     const auto add = [](const char *name, const QString &text, QColor fill = {}) {
         QTest::newRow(name) << QString::fromLatin1(name) << text << fill;
     };
-    add("Text1", u""_qs);
-    add("Command1", u"CFG &Editor"_qs);
-    add("cmdSave", u"&Save"_qs);
+    add("Text1", u""_s);
+    add("Command1", u"CFG &Editor"_s);
+    add("cmdSave", u"&Save"_s);
     add("picRed", {}, QColor(255, 0, 0));
     add("picGreen", {}, QColor(0, 255, 0));
     add("picYellow", {}, QColor(255, 255, 0));
@@ -194,21 +196,21 @@ void tst_frmNameScript::layout_data()
     add("PicDPurple", {}, QColor(128, 0, 128));
     add("picGray", {}, QColor(128, 128, 128));
     add("picBlack", {}, QColor(0, 0, 0));
-    add("Label1", u"^1"_qs);
-    add("Label2", u"^2"_qs);
-    add("Label3", u"^3"_qs);
-    add("Label4", u"^4"_qs);
-    add("Label5", u"^5"_qs);
-    add("Label6", u"^6"_qs);
-    add("Label7", u"^7"_qs);
-    add("Label8", u"^8"_qs);
-    add("Label9", u"^9"_qs);
-    add("Label10", u"^0"_qs);
-    add("lblSet", u"set name"_qs);
-    add("Label11", u"Script Name:"_qs);
+    add("Label1", u"^1"_s);
+    add("Label2", u"^2"_s);
+    add("Label3", u"^3"_s);
+    add("Label4", u"^4"_s);
+    add("Label5", u"^5"_s);
+    add("Label6", u"^6"_s);
+    add("Label7", u"^7"_s);
+    add("Label8", u"^8"_s);
+    add("Label9", u"^9"_s);
+    add("Label10", u"^0"_s);
+    add("lblSet", u"set name"_s);
+    add("Label11", u"Script Name:"_s);
     add("Label12",
         u"You can set your script here at the Script name, and hit Save and that would be done, "
-        "Unless you want to animate than hit CFG Editor, to design your animations."_qs);
+        "Unless you want to animate than hit CFG Editor, to design your animations."_s);
 }
 
 void tst_frmNameScript::layout()
@@ -286,7 +288,7 @@ void tst_frmNameScript::nameBoxStartsEnabledAndEmpty()
     QVERIFY(nameBox()->isEnabled());
     QVERIFY(nameBox()->text().isEmpty());
     QTest::keyClicks(nameBox(), "Player");
-    QCOMPARE(nameBox()->text(), u"Player"_qs);
+    QCOMPARE(nameBox()->text(), u"Player"_s);
 }
 
 void tst_frmNameScript::swatchClicks_data()
@@ -295,20 +297,20 @@ void tst_frmNameScript::swatchClicks_data()
     QTest::addColumn<QStringList>("swatches");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("red on empty") << u""_qs << QStringList { "picRed" } << u"^1"_qs;
-    QTest::newRow("red then blue") << u""_qs << QStringList { "picRed", "picBlue" } << u"^1^4"_qs;
+    QTest::newRow("red on empty") << u""_s << QStringList { "picRed" } << u"^1"_s;
+    QTest::newRow("red then blue") << u""_s << QStringList { "picRed", "picBlue" } << u"^1^4"_s;
     QTest::newRow("same swatch twice")
-        << u""_qs << QStringList { "picRed", "picRed" } << u"^1^1"_qs;
-    QTest::newRow("black is caret zero") << u""_qs << QStringList { "picBlack" } << u"^0"_qs;
-    QTest::newRow("gray") << u""_qs << QStringList { "picGray" } << u"^9"_qs;
-    QTest::newRow("dark purple") << u""_qs << QStringList { "PicDPurple" } << u"^8"_qs;
-    QTest::newRow("dark red swatch is ^6") << u""_qs << QStringList { "picMagneto" } << u"^6"_qs;
-    QTest::newRow("after typed text") << u"Pla"_qs << QStringList { "picBlue" } << u"Pla^4"_qs;
+        << u""_s << QStringList { "picRed", "picRed" } << u"^1^1"_s;
+    QTest::newRow("black is caret zero") << u""_s << QStringList { "picBlack" } << u"^0"_s;
+    QTest::newRow("gray") << u""_s << QStringList { "picGray" } << u"^9"_s;
+    QTest::newRow("dark purple") << u""_s << QStringList { "PicDPurple" } << u"^8"_s;
+    QTest::newRow("dark red swatch is ^6") << u""_s << QStringList { "picMagneto" } << u"^6"_s;
+    QTest::newRow("after typed text") << u"Pla"_s << QStringList { "picBlue" } << u"Pla^4"_s;
     QTest::newRow("all ten left to right")
-        << u""_qs
+        << u""_s
         << QStringList { "picRed", "picGreen", "picYellow", "picBlue", "picCyan", "picMagneto",
                "picWhite", "PicDPurple", "picGray", "picBlack" }
-        << u"^1^2^3^4^5^6^7^8^9^0"_qs;
+        << u"^1^2^3^4^5^6^7^8^9^0"_s;
 }
 
 void tst_frmNameScript::swatchClicks()
@@ -331,11 +333,11 @@ void tst_frmNameScript::swatchAppendsAtEndWhateverTheCaret()
     QTest::keyClicks(nameBox(), "Player");
     nameBox()->setSelection(1, 2);
     QTest::mouseClick(control("picRed"), Qt::LeftButton);
-    QCOMPARE(nameBox()->text(), u"Player^1"_qs);
+    QCOMPARE(nameBox()->text(), u"Player^1"_s);
 
     // A swatch click is undone like typing.
     QTest::keyClick(nameBox(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(nameBox()->text(), u"Player"_qs);
+    QCOMPARE(nameBox()->text(), u"Player"_s);
 }
 
 // A click must not take the focus from the name: the player types on after the code.
@@ -345,7 +347,7 @@ void tst_frmNameScript::swatchClickLeavesTheFocusInTheNameBox()
     QTest::mouseClick(control("picBlue"), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), nameBox());
     QTest::keyClicks(QApplication::focusWidget(), "yer");
-    QCOMPARE(nameBox()->text(), u"Pla^4yer"_qs);
+    QCOMPARE(nameBox()->text(), u"Pla^4yer"_s);
 }
 
 void tst_frmNameScript::swatchRefusesCodeThatDoesNotFit_data()
@@ -381,20 +383,20 @@ void tst_frmNameScript::typingStopsAt100Characters()
 void tst_frmNameScript::aRefusedCharacterIsSaid()
 {
     QToolTip::hideText();
-    QGuiApplication::clipboard()->setText(u"ab\U0001F600c"_qs);
+    QGuiApplication::clipboard()->setText(u"ab\U0001F600c"_s);
     QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(nameBox()->text(), QString());
     QTRY_VERIFY2(
-        QToolTip::text().contains(u"\u201c\U0001F600\u201d"_qs), qPrintable(QToolTip::text()));
+        QToolTip::text().contains(u"\u201c\U0001F600\u201d"_s), qPrintable(QToolTip::text()));
 }
 
 void tst_frmNameScript::altSSavesTheLine()
 {
-    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_s);
     QTest::keyClicks(nameBox(), "Pla");
     QTest::mouseClick(control("picBlue"), Qt::LeftButton);
     QTest::keyClicks(nameBox(), "yer");
-    nameBox()->setText(u"^1"_qs + nameBox()->text());
+    nameBox()->setText(u"^1"_s + nameBox()->text());
     QTest::keyClick(m_window.get(), Qt::Key_S, Qt::AltModifier);
     // The access key presses the button visibly, so the click follows a moment later.
     QTRY_COMPARE(m_dialogs.calls, 1);
@@ -414,28 +416,28 @@ void tst_frmNameScript::savesWhatTheGameSets_data()
     QTest::addColumn<QByteArray>("saved"); // empty: refused
     QTest::addColumn<QString>("refusal");
 
-    QTest::newRow("plain") << u"^1Pla^4yer"_qs << QByteArray("set name ^1Pla^4yer\r\n")
+    QTest::newRow("plain") << u"^1Pla^4yer"_s << QByteArray("set name ^1Pla^4yer\r\n")
                            << QString();
     QTest::newRow("a byte from 0x80, quoted")
-        << u"^1Tint^7mark \u20ac"_qs << QByteArray("set name \"^1Tint^7mark \x80\"\r\n")
+        << u"^1Tint^7mark \u20ac"_s << QByteArray("set name \"^1Tint^7mark \x80\"\r\n")
         << QString();
     QTest::newRow("spaces the console merges, quoted")
-        << u" A  B"_qs << QByteArray("set name \" A  B\"\r\n") << QString();
+        << u" A  B"_s << QByteArray("set name \" A  B\"\r\n") << QString();
     QTest::newRow("a command after ;")
-        << u"^1Big;quit"_qs << QByteArray()
-        << u"The game would set the name to ^1Big and then run: quit"_qs;
+        << u"^1Big;quit"_s << QByteArray()
+        << u"The game would set the name to ^1Big and then run: quit"_s;
     // Quotes keep a // from starting a comment; a name typed in quotes is the quoting itself.
-    QTest::newRow("a comment") << u"^1xX//Sniper//Xx"_qs
+    QTest::newRow("a comment") << u"^1xX//Sniper//Xx"_s
                                << QByteArray("set name \"^1xX//Sniper//Xx\"\r\n") << QString();
     QTest::newRow("typed in quotes")
-        << u"\"^1Sni per\""_qs << QByteArray("set name \"^1Sni per\"\r\n") << QString();
-    QTest::newRow("a quote") << u"a\"b"_qs << QByteArray()
-                             << u"The game would set the name to a b, not to a\"b"_qs;
+        << u"\"^1Sni per\""_s << QByteArray("set name \"^1Sni per\"\r\n") << QString();
+    QTest::newRow("a quote") << u"a\"b"_s << QByteArray()
+                             << u"The game would set the name to a b, not to a\"b"_s;
     // Quotes inside the name: no dead end, the name the game shows is offered.
     QTest::newRow("quotes inside")
-        << u"^1The \"Best\" ^7Sniper"_qs << QByteArray()
+        << u"^1The \"Best\" ^7Sniper"_s << QByteArray()
         << u"The game would set the name to ^1The Best ^7Sniper, not to ^1The \"Best\" ^7Sniper.\n"
-           "Name > Remove What the Game Drops makes it ^1The Best ^7Sniper"_qs;
+           "Name > Remove What the Game Drops makes it ^1The Best ^7Sniper"_s;
 }
 
 void tst_frmNameScript::savesWhatTheGameSets()
@@ -445,7 +447,7 @@ void tst_frmNameScript::savesWhatTheGameSets()
     QFETCH(QString, refusal);
 
     QSignalSpy handedOff(m_window.get(), &frmNameScript::scriptEditorRequested);
-    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_s);
     nameBox()->setText(name);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QTest::mouseClick(control("Command1"), Qt::LeftButton);
@@ -460,14 +462,14 @@ void tst_frmNameScript::savesWhatTheGameSets()
             m_dialogs.messages.first().contains(refusal), qPrintable(m_dialogs.messages.first()));
         QVERIFY(nameBox()->toolTip().contains(refusal.section(u'\n', 0, 0).toHtmlEscaped()));
         // Where the game would show another name, the menu offers it in one click.
-        auto *dropRemoved = m_window->findChild<QAction *>(u"dropRemoved"_qs);
+        auto *dropRemoved = m_window->findChild<QAction *>(u"dropRemoved"_s);
         emit control<QMenu>("nameMenu")->aboutToShow();
-        if (refusal.contains(u"Remove What the Game Drops"_qs)) {
+        if (refusal.contains(u"Remove What the Game Drops"_s)) {
             QVERIFY(dropRemoved->isEnabled());
             dropRemoved->trigger();
             QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
             QCOMPARE(savedBytes(),
-                "set name " + CodePage().encode(refusal.section(u"makes it "_qs, 1)) + "\r\n");
+                "set name " + CodePage().encode(refusal.section(u"makes it "_s, 1)) + "\r\n");
         }
     }
 }
@@ -480,22 +482,22 @@ void tst_frmNameScript::namesInTheEditionsLetters_data()
     QTest::addColumn<QString>("unheld");
     QTest::addColumn<QByteArray>("respelled");
 
-    const QString lukasz = u"^1\u0141ukasz"_qs;
-    const QString sniper = u"\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_qs;
+    const QString lukasz = u"^1\u0141ukasz"_s;
+    const QString sniper = u"\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_s;
     QTest::newRow("Polish edition, Polish name")
-        << u"polish"_qs << lukasz << QByteArray("set name \"^1\xa3ukasz\"\r\n") << QString()
+        << u"polish"_s << lukasz << QByteArray("set name \"^1\xa3ukasz\"\r\n") << QString()
         << QByteArray();
     QTest::newRow("Russian edition, Russian name")
-        << u"russian"_qs << sniper << QByteArray("set name \"\xd1\xed\xe0\xe9\xef\xe5\xf0\"\r\n")
+        << u"russian"_s << sniper << QByteArray("set name \"\xd1\xed\xe0\xe9\xef\xe5\xf0\"\r\n")
         << QString() << QByteArray();
     QTest::newRow("English edition, Polish name")
-        << u"english"_qs << lukasz << QByteArray() << u"the Latin letter \u201c\u0141\u201d"_qs
+        << u"english"_s << lukasz << QByteArray() << u"the Latin letter \u201c\u0141\u201d"_s
         << QByteArray("set name ^1Lukasz\r\n");
     QTest::newRow("English edition, Russian name, its C Cyrillic")
-        << u"english"_qs << sniper << QByteArray() << u"the Cyrillic letter \u201c\u0421\u201d"_qs
+        << u"english"_s << sniper << QByteArray() << u"the Cyrillic letter \u201c\u0421\u201d"_s
         << QByteArray("set name Snajper\r\n");
     QTest::newRow("Russian edition, Polish name")
-        << u"russian"_qs << lukasz << QByteArray() << u"the Latin letter \u201c\u0141\u201d"_qs
+        << u"russian"_s << lukasz << QByteArray() << u"the Latin letter \u201c\u0141\u201d"_s
         << QByteArray("set name ^1Lukasz\r\n");
 }
 
@@ -510,19 +512,19 @@ void tst_frmNameScript::namesInTheEditionsLetters()
     QFETCH(QByteArray, respelled);
 
     const QString main
-        = m_dir->path() + u"/.local/share/Steam/steamapps/common/Call of Duty 2/main/"_qs;
-    QVERIFY(writeTreeFile(main + u"iw_00.iwd"_qs, ""));
-    QVERIFY(writeTreeFile(main + u"localized_"_qs + edition + u"_iw00.iwd"_qs, ""));
-    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
+        = m_dir->path() + u"/.local/share/Steam/steamapps/common/Call of Duty 2/main/"_s;
+    QVERIFY(writeTreeFile(main + u"iw_00.iwd"_s, ""));
+    QVERIFY(writeTreeFile(main + u"localized_"_s + edition + u"_iw00.iwd"_s, ""));
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_s);
     for (const QChar letter : name)
         QTest::sendKeyEvent(QTest::Click, nameBox(), Qt::Key_unknown, letter, Qt::NoModifier);
     QCOMPARE(nameBox()->text(), name);
-    auto *respell = m_window->findChild<QAction *>(u"respellName"_qs);
+    auto *respell = m_window->findChild<QAction *>(u"respellName"_s);
     QCOMPARE(respell->isVisible(), !unheld.isEmpty());
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     if (!saved.isEmpty()) {
         QCOMPARE(savedBytes(), saved);
-        QVERIFY(!nameBox()->toolTip().contains(u"cannot show"_qs));
+        QVERIFY(!nameBox()->toolTip().contains(u"cannot show"_s));
         return;
     }
     QCOMPARE(savedBytes(), QByteArray("<missing>"));
@@ -542,7 +544,7 @@ void tst_frmNameScript::namesInTheEditionsLetters()
 
 void tst_frmNameScript::enterAndEscapePressNothing()
 {
-    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_s);
     for (const char *name : { "Text1", "Command1", "cmdSave" }) {
         control(name)->setFocus();
         QTest::keyClick(control(name), Qt::Key_Return);
@@ -560,15 +562,15 @@ void tst_frmNameScript::cancelIsSilent()
     QTRY_COMPARE(m_dialogs.calls, 1);
     QVERIFY(m_dialogs.messages.isEmpty());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
-    QCOMPARE(nameBox()->text(), u"Player"_qs);
+    QCOMPARE(nameBox()->text(), u"Player"_s);
 }
 
 // The line holds the name as it is when the dialog has closed, not when Save was pressed.
 void tst_frmNameScript::savesTheNameAsItIsOnceTheDialogCloses()
 {
-    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_s);
     QTest::keyClicks(nameBox(), "Before");
-    m_dialogs.whileOpen = [this] { nameBox()->setText(u"^2After"_qs); };
+    m_dialogs.whileOpen = [this] { nameBox()->setText(u"^2After"_s); };
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(savedBytes(), QByteArray("set name ^2After\r\n"));
 }
@@ -590,14 +592,14 @@ void tst_frmNameScript::savesANameLongerThanTheGameKeeps()
     QFETCH(QByteArray, name);
     QFETCH(int, bytes);
     QCOMPARE(name.size(), bytes);
-    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_s);
     QTest::keyClicks(nameBox(), QString::fromLatin1(name));
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(savedBytes(), "set name " + name + "\r\n");
     // The notice says so whole, within the screen, its long lines wrapped.
     const auto *notice = control<QLabel>("saveNotice");
     QVERIFY(notice && notice->isVisible());
-    QVERIFY2(notice->text().contains(u"takes %1 bytes"_qs.arg(bytes)), qPrintable(notice->text()));
+    QVERIFY2(notice->text().contains(u"takes %1 bytes"_s.arg(bytes)), qPrintable(notice->text()));
     QVERIFY(m_window->screen()->availableGeometry().contains(notice->frameGeometry()));
     QCOMPARE(clippedLabels(m_window.get()), QStringList());
 }
@@ -605,22 +607,22 @@ void tst_frmNameScript::savesANameLongerThanTheGameKeeps()
 void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
 {
     QTest::keyClicks(nameBox(), "Player");
-    m_dialogs.path = m_dir->filePath(u"missing/player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"missing/player.cfg"_s);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(m_dialogs.messages.size(), 1);
     QVERIFY2(m_dialogs.messages.first().contains(QDir::toNativeSeparators(m_dialogs.path)),
         qPrintable(m_dialogs.messages.first()));
-    QCOMPARE(nameBox()->text(), u"Player"_qs);
+    QCOMPARE(nameBox()->text(), u"Player"_s);
 
-    nameBox()->setText(u"Pl\u03a9yer"_qs);
-    m_dialogs.path = m_dir->filePath(u"player.cfg"_qs);
+    nameBox()->setText(u"Pl\u03a9yer"_s);
+    m_dialogs.path = m_dir->filePath(u"player.cfg"_s);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(m_dialogs.messages.size(), 2);
     QVERIFY2(
-        m_dialogs.messages.last().contains(u"U+03A9"_qs), qPrintable(m_dialogs.messages.last()));
+        m_dialogs.messages.last().contains(u"U+03A9"_s), qPrintable(m_dialogs.messages.last()));
     QVERIFY(!QFile::exists(m_dialogs.path));
 
-    nameBox()->setText(u"Player"_qs);
+    nameBox()->setText(u"Player"_s);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(m_dialogs.messages.size(), 2);
     QCOMPARE(savedBytes(), QByteArray("set name Player\r\n"));
@@ -629,7 +631,7 @@ void tst_frmNameScript::failedSaveWarnsAndNextSaveWorks()
 void tst_frmNameScript::aFolderThatCannotBeWrittenOffersToSaveElsewhere_data()
 {
     QTest::addColumn<QString>("elsewhere"); // where the player saves instead; none if they do not
-    QTest::newRow("saved elsewhere") << u"player.cfg"_qs;
+    QTest::newRow("saved elsewhere") << u"player.cfg"_s;
     QTest::newRow("the offer declined") << QString();
 }
 
@@ -638,7 +640,7 @@ void tst_frmNameScript::aFolderThatCannotBeWrittenOffersToSaveElsewhere()
     QFETCH(QString, elsewhere);
     QTest::keyClicks(nameBox(), "Player");
     // A folder that has gone, as a removed USB stick's.
-    m_dialogs.path = m_dir->filePath(u"gone/player.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(u"gone/player.cfg"_s);
     m_dialogs.elsewherePath = elsewhere.isEmpty() ? QString() : m_dir->filePath(elsewhere);
     QTest::mouseClick(control("cmdSave"), Qt::LeftButton);
     QCOMPARE(m_dialogs.messages.size(), 1);
@@ -670,7 +672,7 @@ void tst_frmNameScript::tooltipPreviewsTheName()
     QTest::mouseClick(control("picMagneto"), Qt::LeftButton);
     QTest::keyClicks(nameBox(), "!");
     QCOMPARE(colorsIn(nameBox()->toolTip()), (QStringList { "#ffffff", "#0000ff", "#ff00ff" }));
-    QVERIFY(nameBox()->toolTip().contains(u"<p>11 / 31</p>"_qs));
+    QVERIFY(nameBox()->toolTip().contains(u"<p>11 / 31</p>"_s));
 }
 
 void tst_frmNameScript::swatchClickShowsThePreview()
@@ -691,15 +693,15 @@ void tst_frmNameScript::swatchClickShowsThePreview()
 // The names the player already has in the games' configs, to start a new one from.
 void tst_frmNameScript::nameMenuOffersTheGamesNames()
 {
-    const QString cod2 = u"/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs;
-    const QString cod = u"/.wine/drive_c/Program Files/Activision/Call of Duty/main"_qs;
+    const QString cod2 = u"/.local/share/Steam/steamapps/common/Call of Duty 2/main"_s;
+    const QString cod = u"/.wine/drive_c/Program Files/Activision/Call of Duty/main"_s;
     for (const auto &[file, bytes] :
-        std::initializer_list<std::pair<QString, QByteArray>> { { cod2 + u"/iw_00.iwd"_qs, "" },
-            { cod2 + u"/players/one/config_mp.cfg"_qs,
+        std::initializer_list<std::pair<QString, QByteArray>> { { cod2 + u"/iw_00.iwd"_s, "" },
+            { cod2 + u"/players/one/config_mp.cfg"_s,
                 "seta com_maxfps \"125\"\r\nseta name \"^1Old \xa7\"\r\n" },
-            { cod + u"/pak0.pk3"_qs, "" },
+            { cod + u"/pak0.pk3"_s, "" },
             // COD's seta takes exactly a name and a value: the second line sets nothing there.
-            { cod + u"/config_mp.cfg"_qs,
+            { cod + u"/config_mp.cfg"_s,
                 "bind k kill\r\nseta name \"^2Cod\"\r\nseta name ^3Two words\r\n" } })
         QVERIFY(writeTreeFile(m_dir->path() + file, bytes));
     // In the name box's context menu and the menu bar's Name menu alike.
@@ -708,10 +710,10 @@ void tst_frmNameScript::nameMenuOffersTheGamesNames()
     emit names->aboutToShow();
     const QList<QAction *> actions = names->actions();
     QCOMPARE(actions.size(), 2);
-    QCOMPARE(actions[0]->text(), u"COD 2: ^1Old \u00a7"_qs);
-    QCOMPARE(actions[1]->text(), u"COD: ^2Cod"_qs);
+    QCOMPARE(actions[0]->text(), u"COD 2: ^1Old \u00a7"_s);
+    QCOMPARE(actions[1]->text(), u"COD: ^2Cod"_s);
     actions[0]->trigger();
-    QCOMPARE(nameBox()->text(), u"^1Old \u00a7"_qs);
+    QCOMPARE(nameBox()->text(), u"^1Old \u00a7"_s);
 }
 
 void tst_frmNameScript::nameMenuSaysWhyItOffersNoName_data()
@@ -720,12 +722,12 @@ void tst_frmNameScript::nameMenuSaysWhyItOffersNoName_data()
     QTest::addColumn<QByteArray>("config"); // none when empty
     QTest::addColumn<QString>("title");
     QTest::newRow("no game") << false << QByteArray()
-                             << u"&Names from the Games (no game found)"_qs;
+                             << u"&Names from the Games (no game found)"_s;
     QTest::newRow("a game without a config")
-        << true << QByteArray() << u"&Names from the Games (no game config found)"_qs;
+        << true << QByteArray() << u"&Names from the Games (no game config found)"_s;
     QTest::newRow("a config that sets no name")
         << true << QByteArray("seta com_maxfps \"125\"\r\n")
-        << u"&Names from the Games (no name in their configs)"_qs;
+        << u"&Names from the Games (no name in their configs)"_s;
 }
 
 void tst_frmNameScript::nameMenuSaysWhyItOffersNoName()
@@ -734,11 +736,11 @@ void tst_frmNameScript::nameMenuSaysWhyItOffersNoName()
     QFETCH(QByteArray, config);
     QFETCH(QString, title);
     const QString main
-        = m_dir->path() + u"/.local/share/Steam/steamapps/common/Call of Duty 2/main"_qs;
+        = m_dir->path() + u"/.local/share/Steam/steamapps/common/Call of Duty 2/main"_s;
     if (game)
-        QVERIFY(writeTreeFile(main + u"/iw_00.iwd"_qs, {}));
+        QVERIFY(writeTreeFile(main + u"/iw_00.iwd"_s, {}));
     if (!config.isEmpty())
-        QVERIFY(writeTreeFile(main + u"/players/one/config_mp.cfg"_qs, config));
+        QVERIFY(writeTreeFile(main + u"/players/one/config_mp.cfg"_s, config));
     emit control<QMenu>("nameMenu")->aboutToShow();
     const QMenu *names = control<QMenu>("gameNamesMenu");
     QCOMPARE(names->title(), title);
@@ -752,11 +754,11 @@ void tst_frmNameScript::spaceOnAFocusedSwatchAppendsItsCode()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), control("picRed"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(nameBox()->text(), u"A^1"_qs);
+    QCOMPARE(nameBox()->text(), u"A^1"_s);
 
     // Any other key is meant for the name.
     QTest::keyClicks(QApplication::focusWidget(), "x");
-    QCOMPARE(nameBox()->text(), u"A^1x"_qs);
+    QCOMPARE(nameBox()->text(), u"A^1x"_s);
     QCOMPARE(QApplication::focusWidget(), nameBox());
     // Alt+N comes back to the name from a swatch.
     control("picRed")->setFocus(Qt::TabFocusReason);
@@ -768,10 +770,10 @@ void tst_frmNameScript::pastedCommandGivesItsName_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("name");
-    QTest::newRow("a web colorizer's /name") << u"/name ^1S^2n^3i"_qs << u"^1S^2n^3i"_qs;
-    QTest::newRow("seta name in quotes") << u"seta name \"^1Big Gun\""_qs << u"^1Big Gun"_qs;
-    QTest::newRow("set name") << u"set name ^4Sniper"_qs << u"^4Sniper"_qs;
-    QTest::newRow("a name that is no command") << u"^1Name ^2Tag"_qs << u"^1Name ^2Tag"_qs;
+    QTest::newRow("a web colorizer's /name") << u"/name ^1S^2n^3i"_s << u"^1S^2n^3i"_s;
+    QTest::newRow("seta name in quotes") << u"seta name \"^1Big Gun\""_s << u"^1Big Gun"_s;
+    QTest::newRow("set name") << u"set name ^4Sniper"_s << u"^4Sniper"_s;
+    QTest::newRow("a name that is no command") << u"^1Name ^2Tag"_s << u"^1Name ^2Tag"_s;
 }
 
 // Pasted, a console command gives its name; each paste and each swatch click is one undo step.
@@ -780,16 +782,16 @@ void tst_frmNameScript::pastedCommandGivesItsName()
     QFETCH(QString, pasted);
     QFETCH(QString, name);
     nameBox()->setFocus();
-    QTest::keyClicks(nameBox(), u"x"_qs);
+    QTest::keyClicks(nameBox(), u"x"_s);
     nameBox()->selectAll();
     QGuiApplication::clipboard()->setText(pasted);
     QTest::keyClick(nameBox(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(nameBox()->text(), name);
     QTest::mouseClick(control("picRed"), Qt::LeftButton);
     QTest::mouseClick(control("picBlue"), Qt::LeftButton);
-    QCOMPARE(nameBox()->text(), name + u"^1^4"_qs);
+    QCOMPARE(nameBox()->text(), name + u"^1^4"_s);
     nameBox()->undo();
-    QCOMPARE(nameBox()->text(), name + u"^1"_qs);
+    QCOMPARE(nameBox()->text(), name + u"^1"_s);
     nameBox()->undo();
     QCOMPARE(nameBox()->text(), name);
 }
@@ -800,12 +802,12 @@ void tst_frmNameScript::pasteLongerThanTheBoxSaysWhereItIsCut_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("leftOut"); // as the tooltip says it; none when nothing is
     const QString a99(99, u'A');
-    QTest::newRow("a name") << QString(120, u'A') << QString(100, u'A') << u"AAAAAAAAAAAA\u2026"_qs;
-    QTest::newRow("a color code cut in half") << a99 + u"^1B"_qs << a99 << u"^1B"_qs;
+    QTest::newRow("a name") << QString(120, u'A') << QString(100, u'A') << u"AAAAAAAAAAAA\u2026"_s;
+    QTest::newRow("a color code cut in half") << a99 + u"^1B"_s << a99 << u"^1B"_s;
     QTest::newRow("a command whose name fits")
-        << u"/name "_qs + QString(97, u'A') << QString(97, u'A') << QString();
+        << u"/name "_s + QString(97, u'A') << QString(97, u'A') << QString();
     QTest::newRow("a command whose name does not fit")
-        << u"/name "_qs + a99 + u"^2x"_qs << a99 << u"^2x"_qs;
+        << u"/name "_s + a99 + u"^2x"_s << a99 << u"^2x"_s;
 }
 
 // The box holds 100 characters: a longer paste is cut there, never in a color code, and said.
@@ -820,9 +822,9 @@ void tst_frmNameScript::pasteLongerThanTheBoxSaysWhereItIsCut()
     QCOMPARE(nameBox()->text(), name);
     QVERIFY(QToolTip::isVisible() || leftOut.isEmpty());
     if (leftOut.isEmpty())
-        QVERIFY2(!QToolTip::text().contains(u"left out"_qs), qPrintable(QToolTip::text()));
+        QVERIFY2(!QToolTip::text().contains(u"left out"_s), qPrintable(QToolTip::text()));
     else
-        QVERIFY2(QToolTip::text().contains(u"\u201c%1\u201d was left out"_qs.arg(leftOut)),
+        QVERIFY2(QToolTip::text().contains(u"\u201c%1\u201d was left out"_s.arg(leftOut)),
             qPrintable(QToolTip::text()));
     QToolTip::hideText();
 }
@@ -833,12 +835,12 @@ void tst_frmNameScript::shiftClickColorsTheSelection_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("colored"); // by ^4, with Shift
-    QTest::newRow("the start: the rest white again") << u"Sniper"_qs << 0 << 3 << u"^4Sni^7per"_qs;
-    QTest::newRow("the end: nothing to restore") << u"Sniper"_qs << 3 << 3 << u"Sni^4per"_qs;
-    QTest::newRow("the middle of a colored name") << u"^1Sniper"_qs << 3 << 2 << u"^1S^4ni^1per"_qs;
-    QTest::newRow("no selection: appended") << u"Sniper"_qs << 0 << 0 << u"Sniper^4"_qs;
+    QTest::newRow("the start: the rest white again") << u"Sniper"_s << 0 << 3 << u"^4Sni^7per"_s;
+    QTest::newRow("the end: nothing to restore") << u"Sniper"_s << 3 << 3 << u"Sni^4per"_s;
+    QTest::newRow("the middle of a colored name") << u"^1Sniper"_s << 3 << 2 << u"^1S^4ni^1per"_s;
+    QTest::newRow("no selection: appended") << u"Sniper"_s << 0 << 0 << u"Sniper^4"_s;
     // The game shows the first caret and colors with the second.
-    QTest::newRow("after a shown caret") << u"^^1ab"_qs << 3 << 1 << u"^^1^4a^1b"_qs;
+    QTest::newRow("after a shown caret") << u"^^1ab"_s << 3 << 1 << u"^^1^4a^1b"_s;
 }
 
 void tst_frmNameScript::shiftClickColorsTheSelection()
@@ -861,10 +863,10 @@ void tst_frmNameScript::shiftClickColorsTheSelection()
     emit nameBox()->customContextMenuRequested(QPoint(4, 4));
     QAction *copy = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
-        copy = copy ? copy : window->findChild<QAction *>(u"copyConsoleCommand"_qs);
+        copy = copy ? copy : window->findChild<QAction *>(u"copyConsoleCommand"_s);
     QVERIFY(copy);
     copy->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"/name "_qs + colored);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"/name "_s + colored);
     qobject_cast<QWidget *>(copy->parent())->close();
 }
 
@@ -874,14 +876,14 @@ void tst_frmNameScript::wholeNameColoredInThePickedColors_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("colored");
     QTest::newRow("rainbow of the codes clicked")
-        << u"Sniper^1^4"_qs << u"rainbow"_qs << u"^1S^4n^1i^4p^1e^4r"_qs;
+        << u"Sniper^1^4"_s << u"rainbow"_s << u"^1S^4n^1i^4p^1e^4r"_s;
     QTest::newRow("gradient: each color half the letters")
-        << u"^1^4Sniper"_qs << u"gradient"_qs << u"^1Sni^4per"_qs;
+        << u"^1^4Sniper"_s << u"gradient"_s << u"^1Sni^4per"_s;
     QTest::newRow("rainbow of six without codes")
-        << u"Sniper"_qs << u"rainbow"_qs << u"^1S^3n^2i^5p^4e^6r"_qs;
-    QTest::newRow("a blank takes no code") << u"A B^1^2"_qs << u"rainbow"_qs << u"^1A ^2B"_qs;
+        << u"Sniper"_s << u"rainbow"_s << u"^1S^3n^2i^5p^4e^6r"_s;
+    QTest::newRow("a blank takes no code") << u"A B^1^2"_s << u"rainbow"_s << u"^1A ^2B"_s;
     // Greyed, saying why.
-    QTest::newRow("a gradient of one color") << u"^1Sniper"_qs << u"gradient"_qs << QString();
+    QTest::newRow("a gradient of one color") << u"^1Sniper"_s << u"gradient"_s << QString();
 }
 
 void tst_frmNameScript::wholeNameColoredInThePickedColors()
@@ -896,7 +898,7 @@ void tst_frmNameScript::wholeNameColoredInThePickedColors()
     QVERIFY(color);
     QCOMPARE(color->isEnabled(), !colored.isEmpty());
     if (colored.isEmpty()) {
-        QVERIFY2(color->text().contains(u"two swatches"_qs), qPrintable(color->text()));
+        QVERIFY2(color->text().contains(u"two swatches"_s), qPrintable(color->text()));
         return;
     }
     color->trigger();
@@ -910,17 +912,17 @@ void tst_frmNameScript::pinnedPreviewFollowsTheName()
     nameBox()->setFocus();
     QTest::keyClicks(nameBox(), "^4A");
     QTest::keyClick(nameBox(), Qt::Key_P, Qt::AltModifier);
-    auto *pinned = m_window->findChild<QWidget *>(u"pinnedPreview"_qs);
+    auto *pinned = m_window->findChild<QWidget *>(u"pinnedPreview"_s);
     QVERIFY(pinned && pinned->isVisible());
     QVERIFY(!pinned->frameGeometry().intersects(m_window->geometry()));
-    const auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_qs);
-    QCOMPARE(name->name(), u"^4A"_qs);
+    const auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_s);
+    QCOMPARE(name->name(), u"^4A"_s);
     // It follows the typing, and shows what the game makes of the name.
     QTest::keyClicks(nameBox(), "//B");
-    QCOMPARE(name->name(), u"^4A//B"_qs);
+    QCOMPARE(name->name(), u"^4A//B"_s);
     // Not saved: the comment ends at the ;, and x runs.
     QTest::keyClicks(nameBox(), ";x");
-    QCOMPARE(name->name(), u"^4A"_qs);
+    QCOMPARE(name->name(), u"^4A"_s);
     pinned->close();
 }
 
@@ -929,9 +931,9 @@ void tst_frmNameScript::accessibleNames_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("accessibleName");
 
-    QTest::newRow("name box") << u"Text1"_qs << u"Player name"_qs;
-    QTest::newRow("editor button") << u"Command1"_qs << u"CFG Editor"_qs;
-    QTest::newRow("save button") << u"cmdSave"_qs << u"Save"_qs;
+    QTest::newRow("name box") << u"Text1"_s << u"Player name"_s;
+    QTest::newRow("editor button") << u"Command1"_s << u"CFG Editor"_s;
+    QTest::newRow("save button") << u"cmdSave"_s << u"Save"_s;
     const QStringList swatches = { "picRed:Red, ^1", "picGreen:Green, ^2", "picYellow:Yellow, ^3",
         "picBlue:Blue, ^4", "picCyan:Cyan, ^5", "picMagneto:Magenta, ^6", "picWhite:White, ^7",
         "PicDPurple:Purple, ^8", "picGray:Gray, ^9", "picBlack:Black, ^0" };
@@ -950,7 +952,7 @@ void tst_frmNameScript::accessibleNames()
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
-    if (control.startsWith(u"pic"_qs, Qt::CaseInsensitive)) {
+    if (control.startsWith(u"pic"_s, Qt::CaseInsensitive)) {
         QCOMPARE(accessible->role(), QAccessible::Button);
         QVERIFY(widget->toolTip().startsWith(accessibleName));
     }

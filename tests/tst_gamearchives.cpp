@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamearchives.h"
+#include "gamefont/gamearchives.h"
 #include "gamefiles.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamecolors.h"
+#include "widgets/gamecolors.h"
 
 #include <QSettings>
 #include <QSignalSpy>

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gameconfigs.h"
+#include "games/gameconfigs.h"
 #include "treefile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // What the configs in a game's own folder tell: its edition's language and the frame rate.
 class tst_GameConfigs : public QObject {
@@ -34,7 +36,7 @@ void tst_GameConfigs::init()
 bool tst_GameConfigs::makeMain(const QStringList &files)
 {
     return std::ranges::all_of(files, [this](const QString &entry) {
-        return writeTreeFile(m_root->filePath(u"main/"_qs + entry.section(u'=', 0, 0)),
+        return writeTreeFile(m_root->filePath(u"main/"_s + entry.section(u'=', 0, 0)),
             entry.section(u'=', 1).toUtf8());
     });
 }
@@ -44,29 +46,29 @@ void tst_GameConfigs::languageOfTheInstall_data()
     QTest::addColumn<QStringList>("files"); // in the game's main folder
     QTest::addColumn<QString>("language"); // empty: none found
 
-    const QString cod2Config = u"players/one/config_mp.cfg=seta loc_language \"%1\"\r\n"_qs;
+    const QString cod2Config = u"players/one/config_mp.cfg=seta loc_language \"%1\"\r\n"_s;
     QTest::newRow("COD 2, Polish archives")
-        << QStringList { u"iw_00.iwd"_qs, u"localized_polish_iw00.iwd"_qs } << u"polish"_qs;
+        << QStringList { u"iw_00.iwd"_s, u"localized_polish_iw00.iwd"_s } << u"polish"_s;
     QTest::newRow("COD, Russian archives")
-        << QStringList { u"pak0.pk3"_qs, u"localized_russian_pak0.pk3"_qs } << u"russian"_qs;
+        << QStringList { u"pak0.pk3"_s, u"localized_russian_pak0.pk3"_s } << u"russian"_s;
     QTest::newRow("COD 2, the profile's config")
-        << QStringList { u"iw_00.iwd"_qs, cod2Config.arg(6) } << u"russian"_qs;
+        << QStringList { u"iw_00.iwd"_s, cod2Config.arg(6) } << u"russian"_s;
     QTest::newRow("COD 2, the active profile's config")
-        << QStringList { u"players/active.txt=two"_qs, cod2Config.arg(6),
-               u"players/two/config_mp.cfg=seta loc_language \"7\""_qs }
-        << u"polish"_qs;
+        << QStringList { u"players/active.txt=two"_s, cod2Config.arg(6),
+               u"players/two/config_mp.cfg=seta loc_language \"7\""_s }
+        << u"polish"_s;
     QTest::newRow("COD, its config")
-        << QStringList { u"pak0.pk3"_qs, u"config_mp.cfg=seta cl_language \"7\""_qs }
-        << u"polish"_qs;
+        << QStringList { u"pak0.pk3"_s, u"config_mp.cfg=seta cl_language \"7\""_s }
+        << u"polish"_s;
     // The game keeps its config's language whatever archives it has; without one, the archives.
     QTest::newRow("config names a language without archives") << QStringList {
-        u"localized_english_iw00.iwd"_qs, u"localized_russian_iw00.iwd"_qs, cod2Config.arg(7)
-    } << u"polish"_qs;
+        u"localized_english_iw00.iwd"_s, u"localized_russian_iw00.iwd"_s, cod2Config.arg(7)
+    } << u"polish"_s;
     QTest::newRow("United Offensive's config")
-        << QStringList { u"pakuo00.pk3"_qs, u"uoconfig_mp.cfg=seta cl_language \"6\""_qs }
-        << u"russian"_qs;
+        << QStringList { u"pakuo00.pk3"_s, u"uoconfig_mp.cfg=seta cl_language \"6\""_s }
+        << u"russian"_s;
     QTest::newRow("an Asian edition's number") << QStringList { cod2Config.arg(10) } << QString();
-    QTest::newRow("nothing to tell") << QStringList { u"iw_00.iwd"_qs } << QString();
+    QTest::newRow("nothing to tell") << QStringList { u"iw_00.iwd"_s } << QString();
 }
 
 void tst_GameConfigs::languageOfTheInstall()
@@ -75,7 +77,7 @@ void tst_GameConfigs::languageOfTheInstall()
     QFETCH(QString, language);
 
     QVERIFY(makeMain(files));
-    const std::optional<GameLanguage> found = GameConfigs::editionOf(m_root->filePath(u"main"_qs));
+    const std::optional<GameLanguage> found = GameConfigs::editionOf(m_root->filePath(u"main"_s));
     QCOMPARE(found ? found->key() : QString(), language);
 }
 
@@ -84,16 +86,16 @@ void tst_GameConfigs::frameRateOfTheConfigs_data()
     QTest::addColumn<QStringList>("files"); // in the game's main folder
     QTest::addColumn<int>("maxFps"); // 0: none set
 
-    QTest::newRow("COD's config") << QStringList { u"config_mp.cfg=seta com_maxfps 125"_qs } << 125;
+    QTest::newRow("COD's config") << QStringList { u"config_mp.cfg=seta com_maxfps 125"_s } << 125;
     QTest::newRow("United Offensive's config")
-        << QStringList { u"uoconfig_mp.cfg=seta com_maxfps 250"_qs } << 250;
+        << QStringList { u"uoconfig_mp.cfg=seta com_maxfps 250"_s } << 250;
     QTest::newRow("COD 2's profiles, the last")
-        << QStringList { u"players/a/config_mp.cfg=seta com_maxfps 100"_qs,
-               u"players/b/config_mp.cfg=seta com_maxfps 125"_qs }
+        << QStringList { u"players/a/config_mp.cfg=seta com_maxfps 100"_s,
+               u"players/b/config_mp.cfg=seta com_maxfps 125"_s }
         << 125;
     // 0 caps nothing: frames of a millisecond.
-    QTest::newRow("no cap") << QStringList { u"config_mp.cfg=seta com_maxfps 0"_qs } << 1000;
-    QTest::newRow("none set") << QStringList { u"config_mp.cfg=seta name A"_qs } << 0;
+    QTest::newRow("no cap") << QStringList { u"config_mp.cfg=seta com_maxfps 0"_s } << 1000;
+    QTest::newRow("none set") << QStringList { u"config_mp.cfg=seta name A"_s } << 0;
 }
 
 void tst_GameConfigs::frameRateOfTheConfigs()
@@ -101,7 +103,7 @@ void tst_GameConfigs::frameRateOfTheConfigs()
     QFETCH(QStringList, files);
     QFETCH(int, maxFps);
     QVERIFY(makeMain(files));
-    QCOMPARE(GameConfigs::maxFpsIn(m_root->filePath(u"main"_qs)).value_or(0), maxFps);
+    QCOMPARE(GameConfigs::maxFpsIn(m_root->filePath(u"main"_s)).value_or(0), maxFps);
 }
 
 QTEST_GUILESS_MAIN(tst_GameConfigs)

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamearchives.h"
+#include "gamefont/gamearchives.h"
 #include "gamefiles.h"
-#include "gamefont.h"
-#include "iwiimage.h"
+#include "gamefont/gamefont.h"
+#include "gamefont/iwiimage.h"
 
 #include <QTemporaryDir>
 #include <QTest>

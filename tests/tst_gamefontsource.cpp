@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "gamefiles.h"
-#include "gamefontsource.h"
+#include "gamefont/gamefontsource.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

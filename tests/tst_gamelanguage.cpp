@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamelanguage.h"
+#include "games/gamelanguage.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(CodePage)
 
@@ -21,11 +23,11 @@ void tst_GameLanguage::editionsAndTheirLetters_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<CodePage>("codePage");
-    QTest::newRow("English") << u"english"_qs << CodePage(CodePage::Id::Western);
-    QTest::newRow("German, in any case") << u"GERMAN"_qs << CodePage(CodePage::Id::Western);
-    QTest::newRow("British English") << u"british"_qs << CodePage(CodePage::Id::Western);
-    QTest::newRow("Russian") << u"russian"_qs << CodePage(CodePage::Id::Cyrillic);
-    QTest::newRow("Polish") << u"Polish"_qs << CodePage(CodePage::Id::CentralEuropean);
+    QTest::newRow("English") << u"english"_s << CodePage(CodePage::Id::Western);
+    QTest::newRow("German, in any case") << u"GERMAN"_s << CodePage(CodePage::Id::Western);
+    QTest::newRow("British English") << u"british"_s << CodePage(CodePage::Id::Western);
+    QTest::newRow("Russian") << u"russian"_s << CodePage(CodePage::Id::Cyrillic);
+    QTest::newRow("Polish") << u"Polish"_s << CodePage(CodePage::Id::CentralEuropean);
 }
 
 void tst_GameLanguage::editionsAndTheirLetters()
@@ -37,8 +39,8 @@ void tst_GameLanguage::editionsAndTheirLetters()
     QCOMPARE(edition->key(), key.toLower());
     QCOMPARE(edition->codePage(), codePage);
     // The Asian editions draw double bytes, and the test language is none a player has.
-    QCOMPARE(GameLanguage::ofKey(u"japanese"_qs), std::nullopt);
-    QCOMPARE(GameLanguage::ofKey(u"leet"_qs), std::nullopt);
+    QCOMPARE(GameLanguage::ofKey(u"japanese"_s), std::nullopt);
+    QCOMPARE(GameLanguage::ofKey(u"leet"_s), std::nullopt);
 }
 
 QTEST_APPLESS_MAIN(tst_GameLanguage)

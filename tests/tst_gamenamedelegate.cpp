@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamecolors.h"
-#include "gamenamedelegate.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gamenamedelegate.h"
 
 #include <QApplication>
 #include <QListWidget>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // A list's names drawn as the game shows them: their codes take no room, their colors show.
 class tst_GameNameDelegate : public QObject {
@@ -36,7 +38,7 @@ void tst_GameNameDelegate::drawsNamesAsTheGameShowsThem()
     GameColors colors;
     QListWidget list;
     list.setItemDelegate(new GameNameDelegate(colors, &list));
-    list.addItems({ u"^1Sniper"_qs, u"Sniper"_qs, u"^4S^5n^6i^7per"_qs });
+    list.addItems({ u"^1Sniper"_s, u"Sniper"_s, u"^4S^5n^6i^7per"_s });
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     // A column of names is some twenty bold letters wide, whatever the name: the codes take no

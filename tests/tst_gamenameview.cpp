@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamecolors.h"
-#include "gamenameview.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gamenameview.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // A name drawn as the game draws it: in its colors, with the shadow, in the team colors chosen.
 class tst_GameNameView : public QObject {
@@ -34,8 +36,8 @@ void tst_GameNameView::drawsTheNameInTheTeamsColors()
 {
     GameColors colors;
     GameNameView view(colors);
-    view.setName(u"^1MMMM^8MMMM"_qs);
-    QCOMPARE(view.accessibleName(), u"^1MMMM^8MMMM"_qs);
+    view.setName(u"^1MMMM^8MMMM"_s);
+    QCOMPARE(view.accessibleName(), u"^1MMMM^8MMMM"_s);
     const auto shows = [&view](QColor color) {
         const QImage drawn = view.grab().toImage();
         for (int y = 0; y < drawn.height(); ++y) {

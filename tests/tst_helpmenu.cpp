@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gamecolors.h"
-#include "gameedition.h"
-#include "helpmenu.h"
-#include "tintmarkprogram.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/helpmenu.h"
+#include "app/tintmarkprogram.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 // The Help menu both windows share: its pages stay open beside the window, and About names the
 // program.
@@ -56,12 +58,12 @@ void tst_HelpMenu::helpPagesSayWhatToDo_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("script"); // the window's, if any
     QTest::addColumn<QStringList>("says");
-    QTest::newRow("in the game") << u"inTheGameAction"_qs << u"inTheGamePage"_qs << QString()
+    QTest::newRow("in the game") << u"inTheGameAction"_s << u"inTheGamePage"_s << QString()
                                  << QStringList { "<b>main</b>", "/exec name.cfg", "~" };
     QTest::newRow("in the game, for the window's script")
-        << u"inTheGameAction"_qs << u"inTheGamePage"_qs << u"names/sniper.cfg"_qs
+        << u"inTheGameAction"_s << u"inTheGamePage"_s << u"names/sniper.cfg"_s
         << QStringList { "/exec sniper.cfg" };
-    QTest::newRow("color codes") << u"colorCodesAction"_qs << u"colorCodesPage"_qs << QString()
+    QTest::newRow("color codes") << u"colorCodesAction"_s << u"colorCodesPage"_s << QString()
                                  << QStringList { "^1", "^0", "magenta", "allied team" };
 }
 
@@ -73,7 +75,7 @@ void tst_HelpMenu::helpPagesSayWhatToDo()
     QFETCH(QString, script);
     QFETCH(QStringList, says);
     m_script = script;
-    auto *help = m_window->findChild<QMenu *>(u"helpMenu"_qs);
+    auto *help = m_window->findChild<QMenu *>(u"helpMenu"_s);
     QVERIFY(help);
     help->findChild<QAction *>(action)->trigger();
     auto *shown = m_window->findChild<QMessageBox *>(page);
@@ -92,9 +94,9 @@ void tst_HelpMenu::aboutNamesTheVersionAndLicence()
         if (box)
             box->close();
     });
-    m_window->findChild<QAction *>(u"aboutAction"_qs)->trigger();
-    QVERIFY2(about.contains(u"Tintmark 1.0.0"_qs), qPrintable(about));
-    QVERIFY(about.contains(u"GNU General Public License, version 3 or later"_qs));
+    m_window->findChild<QAction *>(u"aboutAction"_s)->trigger();
+    QVERIFY2(about.contains(u"Tintmark 1.0.0"_s), qPrintable(about));
+    QVERIFY(about.contains(u"GNU General Public License, version 3 or later"_s));
 }
 
 QTEST_MAIN(tst_HelpMenu)

@@ -13,6 +13,8 @@
 #include <shellapi.h>
 #endif
 
+using namespace Qt::StringLiterals;
+
 // What `cmake --install` puts into a prefix: on Linux the program, its desktop entry and its
 // icons; on Windows the portable folder, whose program carries its own icon and details.
 class tst_Install : public QObject {
@@ -39,20 +41,20 @@ void tst_Install::program()
     QCOMPARE(m_prefix.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
         (QStringList { "LICENSE.txt", "README.txt", "THIRD-PARTY-NOTICES.txt", "tintmark.exe" }));
     // The notices name every family of libraries linked in, with the licences' texts.
-    QFile notices(installed(u"THIRD-PARTY-NOTICES.txt"_qs));
+    QFile notices(installed(u"THIRD-PARTY-NOTICES.txt"_s));
     QVERIFY(notices.open(QIODevice::ReadOnly));
     const QByteArray noticeText = notices.readAll();
     for (const char *named : { "Qt 6.4.2", "GNU LESSER GENERAL PUBLIC LICENSE", "zlib", "libpng",
              "libjpeg", "FreeType", "HarfBuzz", "PCRE2", "MinGW-w64", "winpthreads", "libstdc++",
              "GCC RUNTIME LIBRARY EXCEPTION", "./build.sh windows" })
         QVERIFY2(noticeText.contains(named), named);
-    QFile readMe(installed(u"README.txt"_qs));
+    QFile readMe(installed(u"README.txt"_s));
     QVERIFY(readMe.open(QIODevice::ReadOnly));
     const QByteArray text = readMe.readAll();
     QVERIFY(text.startsWith("Tintmark " TINTMARK_VERSION " for Windows\r\n"));
     QCOMPARE(text.count("\r\n"), text.count('\n')); // Notepad's line ends
 #else
-    QVERIFY(QFileInfo(installed(u"bin/tintmark"_qs)).isExecutable());
+    QVERIFY(QFileInfo(installed(u"bin/tintmark"_s)).isExecutable());
 #endif
 }
 
@@ -61,9 +63,9 @@ void tst_Install::desktopEntry()
 #ifdef Q_OS_WIN
     QSKIP("Windows has no desktop entries: the program carries its icon itself.");
 #endif
-    const QString entry = installed(u"share/applications/org.tintmark.Tintmark.desktop"_qs);
+    const QString entry = installed(u"share/applications/org.tintmark.Tintmark.desktop"_s);
     QProcess validate;
-    validate.start(u"desktop-file-validate"_qs, { entry });
+    validate.start(u"desktop-file-validate"_s, { entry });
     QVERIFY2(validate.waitForFinished(10000), "desktop-file-validate (desktop-file-utils) missing");
     QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
 
@@ -88,7 +90,7 @@ void tst_Install::themeIcons()
     QSKIP("Windows has no icon themes: the program carries its icon itself.");
 #endif
     QFETCH(int, size);
-    const QImage icon(installed(u"share/icons/hicolor/%1x%1/apps/tintmark.png"_qs.arg(size)));
+    const QImage icon(installed(u"share/icons/hicolor/%1x%1/apps/tintmark.png"_s.arg(size)));
     QCOMPARE(icon.size(), QSize(size, size));
     QVERIFY(icon.hasAlphaChannel());
     QCOMPARE(icon.pixelColor(0, 0).alpha(), 0); // a stone on a transparent ground
@@ -118,7 +120,7 @@ void tst_Install::windowsProgram()
 #ifndef Q_OS_WIN
     QSKIP("Only a Windows build makes tintmark.exe.");
 #else
-    const QString program = installed(u"tintmark.exe"_qs);
+    const QString program = installed(u"tintmark.exe"_s);
     QFile file(program);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -139,15 +141,15 @@ void tst_Install::windowsProgram()
     const auto value = [&info](const char *name) {
         void *text = nullptr;
         UINT length = 0;
-        const QString key = u"\\StringFileInfo\\040904b0\\"_qs + QLatin1String(name);
+        const QString key = u"\\StringFileInfo\\040904b0\\"_s + QLatin1String(name);
         if (!VerQueryValueW(
                 info.constData(), reinterpret_cast<const wchar_t *>(key.utf16()), &text, &length))
             return QString();
         return QString::fromWCharArray(static_cast<const wchar_t *>(text)).left(length);
     };
-    QCOMPARE(value("ProductName"), u"Tintmark"_qs);
+    QCOMPARE(value("ProductName"), u"Tintmark"_s);
     QCOMPARE(value("ProductVersion"), QStringLiteral(TINTMARK_VERSION));
-    QCOMPARE(value("OriginalFilename"), u"tintmark.exe"_qs);
+    QCOMPARE(value("OriginalFilename"), u"tintmark.exe"_s);
 #endif
 }
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "gamefiles.h"
-#include "iwiimage.h"
+#include "gamefont/iwiimage.h"
 
 #include <QTest>
 

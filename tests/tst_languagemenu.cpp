@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "language.h"
-#include "languagemenu.h"
+#include "translations/language.h"
+#include "widgets/languagemenu.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The choice of the language Tintmark speaks, kept for the next start, which it says.
 class tst_LanguageMenu : public QObject {
@@ -43,14 +45,14 @@ void tst_LanguageMenu::keepsTheChoiceForTheNextStart()
     QWidget window;
     QMenu file;
     LanguageMenu::addTo(&file, &window);
-    auto *languages = file.findChild<QMenu *>(u"languageMenu"_qs);
+    auto *languages = file.findChild<QMenu *>(u"languageMenu"_s);
     QVERIFY(languages);
-    QVERIFY(languages->findChild<QAction *>(u"language_system"_qs)->isChecked());
+    QVERIFY(languages->findChild<QAction *>(u"language_system"_s)->isChecked());
     QVERIFY(!Language::available().isEmpty());
     const QString language = Language::available().first();
-    languages->findChild<QAction *>(u"language_"_qs + language)->trigger();
+    languages->findChild<QAction *>(u"language_"_s + language)->trigger();
     QCOMPARE(Language::chosen(), language);
-    auto *said = window.findChild<QMessageBox *>(u"languageChosen"_qs);
+    auto *said = window.findChild<QMessageBox *>(u"languageChosen"_s);
     QVERIFY(said && said->isVisible() && !said->isModal());
     QVERIFY2(said->text().contains(Language::nameOf(language)), qPrintable(said->text()));
 }

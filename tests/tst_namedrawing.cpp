@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "gamefiles.h"
-#include "namedrawing.h"
+#include "gamefont/namedrawing.h"
 
 #include <QPainter>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using Rects = QList<std::pair<QRect, QColor>>;
 
@@ -70,7 +72,7 @@ void tst_NameDrawing::draw_data()
         << "^8A" << int(CodePage::Id::Western) << 1
         << Rects { { { 3, 3, 3, 4 }, black }, { { 2, 2, 3, 4 }, code(8) } };
     QTest::newRow("a letter the font lacks shown as the period")
-        << u"Ж"_qs << int(CodePage::Id::Cyrillic) << 1
+        << u"Ж"_s << int(CodePage::Id::Cyrillic) << 1
         << Rects { { { 3, 6, 1, 1 }, black }, { { 2, 5, 1, 1 }, code(7) } };
     QTest::newRow("twice the size")
         << "A" << int(CodePage::Id::Western) << 2
@@ -111,7 +113,7 @@ void tst_NameDrawing::width_data()
     QTest::newRow("advances summed") << "AB" << 7 << true;
     QTest::newRow("color codes take no room") << "^1A^2B" << 7 << true;
     QTest::newRow("a glyph without a drawing") << "C" << 1 << true;
-    QTest::newRow("a missing letter as wide as the period") << u"AЖ"_qs << 6 << false;
+    QTest::newRow("a missing letter as wide as the period") << u"AЖ"_s << 6 << false;
 }
 
 void tst_NameDrawing::width()

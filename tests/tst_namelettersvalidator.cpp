@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "namelettersvalidator.h"
+#include "widgets/namelettersvalidator.h"
 #include "pasteanddrop.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // A name box takes only characters some edition of the games can show, and names what it
 // refuses.
@@ -24,12 +26,12 @@ void tst_NameLettersValidator::takesOnlyWhatAnEditionShows_data()
     QTest::addColumn<QString>("refused"); // the character named, if any
 
     // No edition shows an emoji or a Chinese character: the paste is refused, and why is said.
-    QTest::newRow("emoji") << u"ab\U0001F600c"_qs << u"[]"_qs << u"\U0001F600"_qs;
-    QTest::newRow("Chinese") << u"\u4e2d"_qs << u"[]"_qs << u"\u4e2d"_qs;
+    QTest::newRow("emoji") << u"ab\U0001F600c"_s << u"[]"_s << u"\U0001F600"_s;
+    QTest::newRow("Chinese") << u"\u4e2d"_s << u"[]"_s << u"\u4e2d"_s;
     QTest::newRow("letters of one edition or another")
-        << u"\u0141\u0421\u00e9"_qs << u"[\u0141\u0421\u00e9]"_qs << QString();
+        << u"\u0141\u0421\u00e9"_s << u"[\u0141\u0421\u00e9]"_s << QString();
     // Lines stay one, as the validator it extends keeps them.
-    QTest::newRow("a line break") << u"a\nb"_qs << u"[a]"_qs << QString();
+    QTest::newRow("a line break") << u"a\nb"_s << u"[a]"_s << QString();
 }
 
 void tst_NameLettersValidator::takesOnlyWhatAnEditionShows()

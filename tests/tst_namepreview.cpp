@@ -1,18 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codepage.h"
-#include "colorruns.h"
-#include "consolerun.h"
-#include "gamenameview.h"
+#include "cfgfile/codepage.h"
+#include "console/colorruns.h"
+#include "console/consolerun.h"
+#include "widgets/gamenameview.h"
 #include "installedletters.h"
-#include "namepreview.h"
+#include "widgets/namepreview.h"
 
 #include <QSettings>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextTable>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -56,7 +58,7 @@ void tst_NamePreview::previewShowsEveryCodeOnItsGround()
 {
     QTextDocument preview;
     preview.setHtml(NamePreview::html(
-        NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_qs, CodePage()), americans));
+        NamePreview::judge(u"^0a^1b^2c^3d^4e^5f^6g^7h^8i^9j"_s, CodePage()), americans));
     const auto *table = qobject_cast<QTextTable *>(preview.rootFrame()->childFrames().value(0));
     QVERIFY(table);
     const QTextTableCell cell = table->cellAt(0, 0);
@@ -83,12 +85,12 @@ void tst_NamePreview::previewShowsWhatTheGameShows_data()
     QTest::addColumn<QString>("cutOff");
 
     QTest::newRow("37 bytes: the last 6 cut off")
-        << QString(31, u'a') + u"^1BCDE"_qs << u"^1BCDE"_qs;
+        << QString(31, u'a') + u"^1BCDE"_s << u"^1BCDE"_s;
     QTest::newRow("32 bytes: a code at the cut goes whole")
-        << QString(30, u'a') + u"^1B"_qs << u"^1B"_qs;
-    QTest::newRow("a caret and a letter shows nothing") << u"^a"_qs << QString();
-    QTest::newRow("codes only") << u"^1^2"_qs << QString();
-    QTest::newRow("leading spaces and a trailing caret") << u"  ^1Bob^"_qs << QString();
+        << QString(30, u'a') + u"^1B"_s << u"^1B"_s;
+    QTest::newRow("a caret and a letter shows nothing") << u"^a"_s << QString();
+    QTest::newRow("codes only") << u"^1^2"_s << QString();
+    QTest::newRow("leading spaces and a trailing caret") << u"  ^1Bob^"_s << QString();
 }
 
 // The preview draws the name the player window shows for a script that sets it, and marks the
@@ -109,7 +111,7 @@ void tst_NamePreview::previewShowsWhatTheGameShows()
         const bool cut = fragment.fragment().charFormat().fontStrikeOut();
         (cut ? struck : shown) += fragment.fragment().text();
     }
-    const ConsoleRun run = runScript(u"set name \""_qs + name + u'"');
+    const ConsoleRun run = runScript(u"set name \""_s + name + u'"');
     QCOMPARE(run.nameChanges.size(), 1);
     QString drawn; // what the player window draws of that name
     for (const ColorRun &colored : colorRuns(run.nameChanges.first().shown))
@@ -124,13 +126,13 @@ void tst_NamePreview::length_data()
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("cutOff");
 
-    QTest::newRow("empty") << u""_qs << 0 << QString();
-    QTest::newRow("codes count two each") << u"^1Pla^4yer"_qs << 10 << QString();
+    QTest::newRow("empty") << u""_s << 0 << QString();
+    QTest::newRow("codes count two each") << u"^1Pla^4yer"_s << 10 << QString();
     QTest::newRow("exactly the limit") << QString(31, u'a') << 31 << QString();
-    QTest::newRow("one past the limit") << QString(31, u'a') + u"Z"_qs << 32 << u"Z"_qs;
+    QTest::newRow("one past the limit") << QString(31, u'a') + u"Z"_s << 32 << u"Z"_s;
     QTest::newRow("a code the cut would split goes whole")
-        << QString(30, u'a') + u"^1Red"_qs << 35 << u"^1Red"_qs;
-    QTest::newRow("one byte per Windows-1252 letter") << u"J\u00fcrgen\u20ac"_qs << 7 << QString();
+        << QString(30, u'a') + u"^1Red"_s << 35 << u"^1Red"_s;
+    QTest::newRow("one byte per Windows-1252 letter") << u"J\u00fcrgen\u20ac"_s << 7 << QString();
 }
 
 void tst_NamePreview::length()
@@ -140,10 +142,10 @@ void tst_NamePreview::length()
     QFETCH(QString, cutOff);
 
     const QString html = NamePreview::html(NamePreview::judge(name, CodePage()), americans);
-    QVERIFY2(html.contains(u"<p>%1 / 31</p>"_qs.arg(length)), qPrintable(html));
-    QCOMPARE(html.contains(u"cuts off"_qs), !cutOff.isEmpty());
+    QVERIFY2(html.contains(u"<p>%1 / 31</p>"_s.arg(length)), qPrintable(html));
+    QCOMPARE(html.contains(u"cuts off"_s), !cutOff.isEmpty());
     if (!cutOff.isEmpty())
-        QVERIFY2(html.contains(u">%1</b>"_qs.arg(cutOff)), qPrintable(html));
+        QVERIFY2(html.contains(u">%1</b>"_s.arg(cutOff)), qPrintable(html));
 }
 
 void tst_NamePreview::refusedCharacters_data()
@@ -151,14 +153,14 @@ void tst_NamePreview::refusedCharacters_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("warning");
 
-    QTest::newRow("none") << u"^1Player"_qs << QString();
+    QTest::newRow("none") << u"^1Player"_s << QString();
     // The preview shows the name the saved line sets: up to the ;, the // kept in quotes, and a
     // name typed in quotes without them.
-    QTest::newRow("semicolon") << u"a;quit"_qs << u">a</span></td>"_qs;
-    QTest::newRow("comment") << u"a//b"_qs << u">a//b</span></td>"_qs;
-    QTest::newRow("quoted") << u"\"a\""_qs << u">a</span></td>"_qs;
-    QTest::newRow("backslash and semicolon") << u"a\\b;"_qs << u"refuse \\ in a name"_qs;
-    QTest::newRow("codes only") << u"^1^2"_qs << u">UnnamedPlayer</span>"_qs;
+    QTest::newRow("semicolon") << u"a;quit"_s << u">a</span></td>"_s;
+    QTest::newRow("comment") << u"a//b"_s << u">a//b</span></td>"_s;
+    QTest::newRow("quoted") << u"\"a\""_s << u">a</span></td>"_s;
+    QTest::newRow("backslash and semicolon") << u"a\\b;"_s << u"refuse \\ in a name"_s;
+    QTest::newRow("codes only") << u"^1^2"_s << u">UnnamedPlayer</span>"_s;
 }
 
 void tst_NamePreview::refusedCharacters()
@@ -168,7 +170,7 @@ void tst_NamePreview::refusedCharacters()
 
     const QString html = NamePreview::html(NamePreview::judge(name, CodePage()), americans);
     if (warning.isEmpty())
-        QVERIFY2(!html.contains(u"refuse"_qs), qPrintable(html));
+        QVERIFY2(!html.contains(u"refuse"_s), qPrintable(html));
     else
         QVERIFY2(html.contains(warning), qPrintable(html));
 }
@@ -181,15 +183,15 @@ void tst_NamePreview::otherEditionsSeeTheSameBytes_data()
 
     const CodePage russian = CodePage::Id::Cyrillic;
     QTest::newRow("Russian name, as Western and Polish players see it")
-        << u"^1\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_qs << russian
-        << QStringList { u"Western European: ^1\u00d1\u00ed\u00e0\u00e9\u00ef\u00e5\u00f0"_qs,
-               u"Central European: ^1\u0143\u00ed\u0155\u00e9\u010f\u013a\u0111"_qs };
+        << u"^1\u0421\u043d\u0430\u0439\u043f\u0435\u0440"_s << russian
+        << QStringList { u"Western European: ^1\u00d1\u00ed\u00e0\u00e9\u00ef\u00e5\u00f0"_s,
+               u"Central European: ^1\u0143\u00ed\u0155\u00e9\u010f\u013a\u0111"_s };
     QTest::newRow("Polish name, as Western players see it")
-        << u"\u0141ukasz"_qs << CodePage(CodePage::Id::CentralEuropean)
-        << QStringList { u"Western European: \u00a3ukasz"_qs, u"Cyrillic: \u0408ukasz"_qs };
-    QTest::newRow("ASCII reads the same everywhere") << u"^1Sniper"_qs << russian << QStringList();
+        << u"\u0141ukasz"_s << CodePage(CodePage::Id::CentralEuropean)
+        << QStringList { u"Western European: \u00a3ukasz"_s, u"Cyrillic: \u0408ukasz"_s };
+    QTest::newRow("ASCII reads the same everywhere") << u"^1Sniper"_s << russian << QStringList();
     QTest::newRow("a letter the edition lacks: no bytes to compare")
-        << u"\u0141ukasz"_qs << CodePage() << QStringList();
+        << u"\u0141ukasz"_s << CodePage() << QStringList();
 }
 
 void tst_NamePreview::otherEditionsSeeTheSameBytes()
@@ -201,14 +203,14 @@ void tst_NamePreview::otherEditionsSeeTheSameBytes()
     const JudgedName judged = NamePreview::judge(name, codePage);
     QStringList seen;
     for (const auto &[other, shown] : judged.elsewhere)
-        seen << other.letters() + u": "_qs + shown;
+        seen << other.letters() + u": "_s + shown;
     QCOMPARE(seen, elsewhere);
     // The preview says it below the name, each in the colors the game draws.
     QTextDocument preview;
     preview.setHtml(NamePreview::html(judged, americans));
     for (const QString &line : std::as_const(elsewhere)) {
         QVERIFY2(preview.toPlainText().contains(
-                     u"Players of editions with %1 letters see:"_qs.arg(line.section(u':', 0, 0))),
+                     u"Players of editions with %1 letters see:"_s.arg(line.section(u':', 0, 0))),
             qPrintable(preview.toPlainText()));
     }
 }
@@ -225,16 +227,16 @@ void tst_NamePreview::drawnInTheGameLetters()
 
     InstalledLetters installed(archive);
     QVERIFY(installed.read());
-    const JudgedName judged = NamePreview::judge(u"^1AA^2A"_qs, CodePage());
+    const JudgedName judged = NamePreview::judge(u"^1AA^2A"_s, CodePage());
     QString html = NamePreview::html(judged, americans, {}, &installed.letters);
-    const QString line = u"<p><small>%1</small></p>"_qs.arg(note.toHtmlEscaped());
+    const QString line = u"<p><small>%1</small></p>"_s.arg(note.toHtmlEscaped());
     QCOMPARE(html.contains(line), !note.isEmpty());
     html.remove(line);
     if (!inGameLetters) {
         QCOMPARE(html, NamePreview::html(judged, americans));
         return;
     }
-    const QString source = u"data:image/png;base64,"_qs;
+    const QString source = u"data:image/png;base64,"_s;
     const qsizetype start = html.indexOf(source) + source.size();
     QVERIFY(start >= source.size());
     const QImage shown = QImage::fromData(

@@ -1,18 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codepage.h"
-#include "gamecolors.h"
-#include "gamenameview.h"
+#include "cfgfile/codepage.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gamenameview.h"
 #include "installedletters.h"
-#include "namepreview.h"
-#include "pinnedpreview.h"
+#include "widgets/namepreview.h"
+#include "widgets/pinnedpreview.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QSettings>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The preview kept on screen beside its window: the name whole, the notes below it, the window
 // keeping its place and size.
@@ -64,22 +66,22 @@ void tst_PinnedPreview::staysWholeBesideItsWindow()
     GameColors colors;
     InstalledLetters none({});
     auto *pinned = new PinnedPreview(&window, colors, none.letters);
-    pinned->setName(NamePreview::judge(u"^4A"_qs, CodePage()));
+    pinned->setName(NamePreview::judge(u"^4A"_s, CodePage()));
     pinned->placeBeside(&window);
     pinned->show();
     QVERIFY(QTest::qWaitForWindowExposed(pinned));
     QVERIFY(!pinned->frameGeometry().intersects(window.geometry()));
-    const auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_qs);
-    QCOMPARE(name->name(), u"^4A"_qs);
+    const auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_s);
+    QCOMPARE(name->name(), u"^4A"_s);
     // What the game makes of the name: the comment ends at the ;, and x runs.
-    pinned->setName(NamePreview::judge(u"^4A//B;x"_qs, CodePage()));
-    QCOMPARE(name->name(), u"^4A"_qs);
-    QVERIFY(pinned->findChild<QLabel *>(u"pinnedDetails"_qs)
+    pinned->setName(NamePreview::judge(u"^4A//B;x"_s, CodePage()));
+    QCOMPARE(name->name(), u"^4A"_s);
+    QVERIFY(pinned->findChild<QLabel *>(u"pinnedDetails"_s)
                 ->text()
-                .contains(u"would set the name to ^4A and then run: x"_qs));
+                .contains(u"would set the name to ^4A and then run: x"_s));
     // Four notes and a cut: the name stays whole, and the window keeps its place and size.
     const QRect before = pinned->frameGeometry();
-    pinned->setName(NamePreview::judge(u"^6^8^9^0 \"Tint\" "_qs + QString(40, u'x'), CodePage()));
+    pinned->setName(NamePreview::judge(u"^6^8^9^0 \"Tint\" "_s + QString(40, u'x'), CodePage()));
     QCOMPARE(pinned->frameGeometry(), before);
     QVERIFY(name->height() >= name->sizeHint().height());
     QVERIFY(!pinned->frameGeometry().intersects(window.frameGeometry()));
@@ -99,17 +101,17 @@ void tst_PinnedPreview::drawsInTheGameLetters()
     GameColors colors;
     QWidget window;
     auto *pinned = new PinnedPreview(&window, colors, installed.letters);
-    const QString shownName = u"^1AA"_qs;
+    const QString shownName = u"^1AA"_s;
     pinned->setName(NamePreview::judge(shownName, CodePage()));
     pinned->show();
     QVERIFY(QTest::qWaitForWindowExposed(pinned));
     const QSize before = pinned->size();
     QVERIFY(installed.read());
-    QCOMPARE(pinned->findChild<QLabel *>(u"pinnedLetters"_qs)->text(), note);
+    QCOMPARE(pinned->findChild<QLabel *>(u"pinnedLetters"_s)->text(), note);
     QCOMPARE(pinned->size(), before);
 
     // What is drawn on the ground: the game's glyphs exactly, or the desktop's letters as before.
-    auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_qs);
+    auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_s);
     const QRgb ground = qRgb(30, 30, 30);
     QImage expected(name->size(), QImage::Format_RGB32);
     if (inGameLetters) {

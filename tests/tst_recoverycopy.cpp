@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "recoverycopy.h"
+#include "cfgfile/recoverycopy.h"
 #include "treefile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The copies of unsaved scripts: a program's own while it runs, offered back once it is gone.
 class tst_RecoveryCopy : public QObject {
@@ -47,21 +49,21 @@ void tst_RecoveryCopy::leftBehindOnlyByAProgramGone_data()
 {
     QTest::addColumn<QString>("by");
     QTest::addColumn<bool>("left");
-    QTest::newRow("a program still running") << u"running"_qs << false;
-    QTest::newRow("a copy without its lock") << u"unlocked"_qs << true;
-    QTest::newRow("a program killed, its lock still there") << u"killed"_qs << true;
+    QTest::newRow("a program still running") << u"running"_s << false;
+    QTest::newRow("a copy without its lock") << u"unlocked"_s << true;
+    QTest::newRow("a program killed, its lock still there") << u"killed"_s << true;
 }
 
 void tst_RecoveryCopy::leftBehindOnlyByAProgramGone()
 {
     QFETCH(QString, by);
     QFETCH(bool, left);
-    const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_qs;
+    const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_s;
     RecoveryCopy running(m_folder->path());
     if (by == u"running")
         QVERIFY(running.write(text));
     else if (by == u"unlocked")
-        QVERIFY(writeTreeFile(m_folder->filePath(u"left.recovery"_qs), text.toUtf8()));
+        QVERIFY(writeTreeFile(m_folder->filePath(u"left.recovery"_s), text.toUtf8()));
     else
         QVERIFY(killAProgramKeepingACopy(text));
 
@@ -80,7 +82,7 @@ void tst_RecoveryCopy::leftBehindOnlyByAProgramGone()
 void tst_RecoveryCopy::removedOnceSavedOrLetGo()
 {
     RecoveryCopy copy(m_folder->path());
-    const QString text = u"set name \"a\u00a0b\"\r\n\u20ac"_qs;
+    const QString text = u"set name \"a\u00a0b\"\r\n\u20ac"_s;
     QVERIFY(copy.write(text));
     QVERIFY(copy.write(text + u'!'));
     QFile file(copy.file());

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "consolerules.h"
-#include "scriptcommands.h"
+#include "console/consolerules.h"
+#include "console/scriptcommands.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(GameVersion)
 
@@ -24,16 +26,16 @@ void tst_ScriptCommands::wordsAsEachGameTokenizes_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<GameVersion>("game");
     QTest::addColumn<QStringList>("words");
-    const QString escaped = u"set name \"a\\\"b\""_qs;
+    const QString escaped = u"set name \"a\\\"b\""_s;
     QTest::newRow("COD 2: an escaped quote")
         << escaped << GameVersion::Cod2 << QStringList { "set", "name", "a\"b" };
     QTest::newRow("COD 1.1: the quote ends the word")
         << escaped << GameVersion::Cod11 << QStringList { "set", "name", "a\\", "b", "" };
-    const QString words300 = u"echo"_qs + QString(u" x"_qs).repeated(299);
+    const QString words300 = u"echo"_s + QString(u" x"_s).repeated(299);
     QTest::newRow("COD 2: 300 words")
-        << words300 << GameVersion::Cod2 << QStringList { "echo" } + QStringList(299, u"x"_qs);
+        << words300 << GameVersion::Cod2 << QStringList { "echo" } + QStringList(299, u"x"_s);
     QTest::newRow("COD 1.1: the first 256 of 300 words")
-        << words300 << GameVersion::Cod11 << QStringList { "echo" } + QStringList(255, u"x"_qs);
+        << words300 << GameVersion::Cod11 << QStringList { "echo" } + QStringList(255, u"x"_s);
 }
 
 void tst_ScriptCommands::wordsAsEachGameTokenizes()

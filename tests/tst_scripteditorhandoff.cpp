@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "fakedialogs.h"
-#include "installedgames.h"
-#include "scripttemplate.h"
-#include "tintmarkprogram.h"
+#include "games/installedgames.h"
+#include "editor/scripttemplate.h"
+#include "app/tintmarkprogram.h"
 #include "treefile.h"
 
 #include <QApplication>
@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 // What joins the two windows: the main window's command handed to the one script editor, the
 // editor's changes settled before the program ends, the scripts left unsaved offered back.
@@ -38,10 +40,10 @@ private:
     QWidget *editor() const;
     QPlainTextEdit *script() const;
     QString writeFile(const QString &name, const QByteArray &bytes);
-    QString recoveryFolder() const { return m_dir->filePath(u"recovery"_qs); }
+    QString recoveryFolder() const { return m_dir->filePath(u"recovery"_s); }
     QStringList recoveryCopies() const
     {
-        return QDir(recoveryFolder()).entryList({ u"*.recovery"_qs }, QDir::Files);
+        return QDir(recoveryFolder()).entryList({ u"*.recovery"_s }, QDir::Files);
     }
 
     QTemporaryDir m_settings;
@@ -108,19 +110,19 @@ QString tst_ScriptEditorHandOff::writeFile(const QString &name, const QByteArray
 void tst_ScriptEditorHandOff::altEOpensAndReusesTheEditor()
 {
     QVERIFY(!editor());
-    m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(u"^1A"_qs);
+    m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(u"^1A"_s);
     QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
     QTRY_VERIFY(editor());
     QWidget *first = editor();
     QCOMPARE(script()->toPlainText(),
-        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name ^1A"_qs);
+        scriptTemplate().replace(u"\r\n"_s, u"\n"_s) + u" set name ^1A"_s);
 
     script()->moveCursor(QTextCursor::End);
     QTest::keyClicks(script(), " // mine");
     m_mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
     QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine\n set name ^1A"_qs));
+    QTRY_VERIFY(script()->toPlainText().endsWith(u" // mine\n set name ^1A"_s));
     QCOMPARE(editor(), first);
     QVERIFY(m_mainWindow->isVisible());
 }
@@ -128,13 +130,13 @@ void tst_ScriptEditorHandOff::altEOpensAndReusesTheEditor()
 // The player asked for the editor: an open one comes forward with the focus, not left behind.
 void tst_ScriptEditorHandOff::handOffBringsAnOpenEditorToTheFront()
 {
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     QWidget *open = editor();
     QVERIFY(QTest::qWaitForWindowActive(open));
     m_mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
 
-    handOff(u"B"_qs);
+    handOff(u"B"_s);
     QCOMPARE(editor(), open);
     QVERIFY(QTest::qWaitForWindowActive(open));
     QCOMPARE(QApplication::activeWindow(), open);
@@ -142,20 +144,20 @@ void tst_ScriptEditorHandOff::handOffBringsAnOpenEditorToTheFront()
 
 void tst_ScriptEditorHandOff::closedEditorStartsAgainFromTemplate()
 {
-    handOff(u"old"_qs);
+    handOff(u"old"_s);
     QPointer<QWidget> closed = editor();
     QVERIFY(closed->close());
     QTRY_VERIFY(!closed); // destroyed with its text
     QVERIFY(m_mainWindow->isVisible());
 
-    handOff(u"new"_qs);
+    handOff(u"new"_s);
     QCOMPARE(script()->toPlainText(),
-        scriptTemplate().replace(u"\r\n"_qs, u"\n"_qs) + u" set name new"_qs);
+        scriptTemplate().replace(u"\r\n"_s, u"\n"_s) + u" set name new"_s);
 }
 
 void tst_ScriptEditorHandOff::closingTheMainWindowEndsTheProgram()
 {
-    handOff(u"A"_qs);
+    handOff(u"A"_s);
     QPointer<QWidget> openEditor = editor();
     QTest::keyClicks(script(), "!");
     // The editor's changes are asked about first; Cancel keeps both windows open.
@@ -184,8 +186,8 @@ void tst_ScriptEditorHandOff::aScriptLeftUnsavedIsOfferedBack()
 {
     QFETCH(bool, recover);
     // A copy that a program now gone left: no one holds its lock.
-    const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_qs;
-    QVERIFY(!writeFile(u"recovery/left.recovery"_qs, text.toUtf8()).isEmpty());
+    const QString text = u"set name ^1Lost \u20ac\nwait 10\n\nset name ^2Found"_s;
+    QVERIFY(!writeFile(u"recovery/left.recovery"_s, text.toUtf8()).isEmpty());
     const QStringList left = recoveryCopies();
     m_dialogs.recover = recover;
     m_program->start();
@@ -208,8 +210,8 @@ void tst_ScriptEditorHandOff::aScriptLeftUnsavedIsOfferedBack()
 // question, which the player may answer by keeping the program.
 void tst_ScriptEditorHandOff::endInOrderAsksAndKeepsTheCopy()
 {
-    handOff(u"A"_qs);
-    QTest::keyClicks(script(), u"x"_qs);
+    handOff(u"A"_s);
+    QTest::keyClicks(script(), u"x"_s);
     m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Cancel;
     m_program->endInOrder();
     QCOMPARE(m_dialogs.saveQuestions, 1);

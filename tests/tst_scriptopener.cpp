@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "fakedialogs.h"
-#include "gameedition.h"
-#include "scriptopener.h"
-#include "scriptsaver.h"
+#include "widgets/gameedition.h"
+#include "widgets/scriptopener.h"
+#include "widgets/scriptsaver.h"
 #include "treefile.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // Opening a script for the editor: what it refuses, what it asks first, and a script saved as
 // UTF-8 read as the player wrote it, in the letters of the game's edition.
@@ -89,7 +91,7 @@ void tst_ScriptOpener::asksBeforeOpeningWhatNoGameReads()
     QFETCH(bool, asked);
     m_dialogs.openLarge = false;
     const std::optional<OpenedScript> opened
-        = m_opener->open(m_window.get(), false, writeFile(u"big.cfg"_qs, bytes));
+        = m_opener->open(m_window.get(), false, writeFile(u"big.cfg"_s, bytes));
     QCOMPARE(m_dialogs.largeQuestions, asked ? 1 : 0);
     QCOMPARE(!opened, asked);
 }
@@ -98,21 +100,21 @@ void tst_ScriptOpener::refusesAFileThatIsNotText_data()
 {
     QTest::addColumn<char>("byte");
     QTest::addColumn<QString>("named");
-    QTest::newRow("NUL") << '\0' << u"0x00"_qs;
-    QTest::newRow("0x01") << '\x01' << u"0x01"_qs;
-    QTest::newRow("escape") << '\x1b' << u"0x1b"_qs;
-    QTest::newRow("0x1F, the last control code") << '\x1f' << u"0x1f"_qs;
+    QTest::newRow("NUL") << '\0' << u"0x00"_s;
+    QTest::newRow("0x01") << '\x01' << u"0x01"_s;
+    QTest::newRow("escape") << '\x1b' << u"0x1b"_s;
+    QTest::newRow("0x1F, the last control code") << '\x1f' << u"0x1f"_s;
 }
 
 void tst_ScriptOpener::refusesAFileThatIsNotText()
 {
     QFETCH(char, byte);
     QFETCH(QString, named);
-    const QString path = writeFile(u"binary.cfg"_qs, QByteArray("set") + byte + "name\tA\r\n");
+    const QString path = writeFile(u"binary.cfg"_s, QByteArray("set") + byte + "name\tA\r\n");
     QVERIFY(!path.isEmpty());
     QVERIFY(!m_opener->open(m_window.get(), false, path));
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(m_dialogs.messages.first().contains(named + u" at offset 3"_qs),
+    QVERIFY2(m_dialogs.messages.first().contains(named + u" at offset 3"_s),
         qPrintable(m_dialogs.messages.first()));
 }
 
@@ -126,22 +128,22 @@ void tst_ScriptOpener::offersToReadAScriptSavedAsUtf8_data()
     QTest::addColumn<QByteArray>("saved");
     const QByteArray utf8 = "set name \"B\xc3\xa9\"\r\n";
     QTest::newRow("read as UTF-8, saved as the game reads it")
-        << u"english"_qs << utf8 << true << u"set name \"B\u00e9\""_qs << QStringList()
+        << u"english"_s << utf8 << true << u"set name \"B\u00e9\""_s << QStringList()
         << QByteArray("set name \"B\xe9\"\r\n");
     QTest::newRow("read as the game reads it")
-        << u"english"_qs << utf8 << false << u"set name \"B\u00c3\u00a9\""_qs << QStringList()
+        << u"english"_s << utf8 << false << u"set name \"B\u00c3\u00a9\""_s << QStringList()
         << utf8;
     const QByteArray lukasz = "set name \"\xc5\x81ukasz\"\r\n";
     QTest::newRow("Polish edition: saved in Windows-1250")
-        << u"polish"_qs << lukasz << true << u"set name \"\u0141ukasz\""_qs << QStringList()
+        << u"polish"_s << lukasz << true << u"set name \"\u0141ukasz\""_s << QStringList()
         << QByteArray("set name \"\xa3ukasz\"\r\n");
     QTest::newRow("Western edition: spelt in its letters, no dead end at Save")
-        << u"english"_qs << lukasz << true << u"set name \"Lukasz\""_qs
-        << QStringList { u"\u201c\u0141\u201d as \u201cL\u201d"_qs }
+        << u"english"_s << lukasz << true << u"set name \"Lukasz\""_s
+        << QStringList { u"\u201c\u0141\u201d as \u201cL\u201d"_s }
         << QByteArray("set name \"Lukasz\"\r\n");
     QTest::newRow("Russian edition: saved in Windows-1251")
-        << u"russian"_qs << QByteArray("set name \xd0\xa1\xd0\xbd\xd0\xb0\xd0\xb9\r\n") << true
-        << u"set name \u0421\u043d\u0430\u0439"_qs << QStringList()
+        << u"russian"_s << QByteArray("set name \xd0\xa1\xd0\xbd\xd0\xb0\xd0\xb9\r\n") << true
+        << u"set name \u0421\u043d\u0430\u0439"_s << QStringList()
         << QByteArray("set name \xd1\xed\xe0\xe9\r\n");
 }
 
@@ -153,7 +155,7 @@ void tst_ScriptOpener::offersToReadAScriptSavedAsUtf8()
     QFETCH(QString, text);
     QFETCH(QStringList, respellings);
     QFETCH(QByteArray, saved);
-    const QString path = writeFile(u"utf8.cfg"_qs, file);
+    const QString path = writeFile(u"utf8.cfg"_s, file);
     QVERIFY(!path.isEmpty());
     m_edition->choose(GameLanguage::ofKey(edition));
 
@@ -166,7 +168,7 @@ void tst_ScriptOpener::offersToReadAScriptSavedAsUtf8()
     QVERIFY(opened->endsWithLineBreak); // the file's last line break
     // Read as UTF-8, the text is not what the file holds until it is saved.
     QCOMPARE(opened->readAsUtf8, readAsUtf8);
-    const QString savedTo = m_dir->filePath(u"saved.cfg"_qs);
+    const QString savedTo = m_dir->filePath(u"saved.cfg"_s);
     QVERIFY(
         !m_saver->saveTo(m_window.get(), savedTo, [&opened] { return opened->text; }).isEmpty());
     QFile written(savedTo);

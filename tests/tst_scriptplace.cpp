@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "gametrees.h"
-#include "installedgames.h"
-#include "scriptplace.h"
+#include "games/installedgames.h"
+#include "games/scriptplace.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // What a script's place decides: the game holding it, the command that runs it there, where a
 // save goes, its edition's letters and the frame rate of the configs beside it.
@@ -36,7 +38,7 @@ void tst_ScriptPlace::init()
 
 QString tst_ScriptPlace::withRoot(const QString &path) const
 {
-    const QString store = u"{store}"_qs;
+    const QString store = u"{store}"_s;
     if (path.startsWith(store))
         return GameTrees::virtualStoreOf(m_root->path()) + path.sliced(store.size());
     return m_root->filePath(path);
@@ -50,18 +52,18 @@ void tst_ScriptPlace::commandAndSavePath_data()
     QTest::addColumn<QString>("savedTo");
 
     const QString main = GameTrees::steamCod2 + u'/';
-    QTest::newRow("in main") << main + u"sniper.cfg"_qs << u"COD 2"_qs << u"/exec sniper.cfg"_qs
-                             << main + u"sniper.cfg"_qs;
+    QTest::newRow("in main") << main + u"sniper.cfg"_s << u"COD 2"_s << u"/exec sniper.cfg"_s
+                             << main + u"sniper.cfg"_s;
     QTest::newRow("in a folder of main, with a space")
-        << main + u"names/my name.cfg"_qs << u"COD 2"_qs << u"/exec \"names/my name.cfg\""_qs
-        << main + u"names/my name.cfg"_qs;
-    QTest::newRow("elsewhere") << u"x.cfg"_qs << QString() << u"/exec x.cfg"_qs << u"x.cfg"_qs;
+        << main + u"names/my name.cfg"_s << u"COD 2"_s << u"/exec \"names/my name.cfg\""_s
+        << main + u"names/my name.cfg"_s;
+    QTest::newRow("elsewhere") << u"x.cfg"_s << QString() << u"/exec x.cfg"_s << u"x.cfg"_s;
     QTest::newRow("in protected Program Files, redirected to VirtualStore")
-        << GameTrees::protectedCod2 + u"/sniper.cfg"_qs << u"COD 2"_qs << u"/exec sniper.cfg"_qs
-        << u"{store}/sniper.cfg"_qs;
+        << GameTrees::protectedCod2 + u"/sniper.cfg"_s << u"COD 2"_s << u"/exec sniper.cfg"_s
+        << u"{store}/sniper.cfg"_s;
     QTest::newRow("in United Offensive's uo")
-        << GameTrees::steamUo + u"/a.cfg"_qs << u"COD UO"_qs << u"/exec a.cfg"_qs
-        << GameTrees::steamUo + u"/a.cfg"_qs;
+        << GameTrees::steamUo + u"/a.cfg"_s << u"COD UO"_s << u"/exec a.cfg"_s
+        << GameTrees::steamUo + u"/a.cfg"_s;
 }
 
 void tst_ScriptPlace::commandAndSavePath()
@@ -87,17 +89,17 @@ void tst_ScriptPlace::editionAndFrameRate_data()
     QTest::addColumn<QString>("edition");
     QTest::addColumn<int>("maxFps"); // of the configs beside it; 0: none
 
-    const QStringList polishCod2 { GameTrees::steamCod2 + u"/localized_polish_iw00.iwd="_qs };
-    const QString inMain = GameTrees::steamCod2 + u"/a.cfg"_qs;
-    QTest::newRow("the game holding it") << polishCod2 << QString() << inMain << u"polish"_qs << 0;
+    const QStringList polishCod2 { GameTrees::steamCod2 + u"/localized_polish_iw00.iwd="_s };
+    const QString inMain = GameTrees::steamCod2 + u"/a.cfg"_s;
+    QTest::newRow("the game holding it") << polishCod2 << QString() << inMain << u"polish"_s << 0;
     QTest::newRow("the player's choice before the game's")
-        << polishCod2 << u"russian"_qs << inMain << u"russian"_qs << 0;
+        << polishCod2 << u"russian"_s << inMain << u"russian"_s << 0;
     QTest::newRow("its own folder, a game's that was not found")
-        << QStringList { u"copy/main/config_mp.cfg=seta cl_language 6\nseta com_maxfps 125"_qs }
-        << QString() << u"copy/main/a.cfg"_qs << u"russian"_qs << 125;
+        << QStringList { u"copy/main/config_mp.cfg=seta cl_language 6\nseta com_maxfps 125"_s }
+        << QString() << u"copy/main/a.cfg"_s << u"russian"_s << 125;
     QTest::newRow("else the first game installed that tells")
-        << polishCod2 << QString() << u"a.cfg"_qs << u"polish"_qs << 0;
-    QTest::newRow("else English") << QStringList() << QString() << u"a.cfg"_qs << u"english"_qs
+        << polishCod2 << QString() << u"a.cfg"_s << u"polish"_s << 0;
+    QTest::newRow("else English") << QStringList() << QString() << u"a.cfg"_s << u"english"_s
                                   << 0;
 }
 

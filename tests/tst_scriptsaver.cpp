@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "fakedialogs.h"
-#include "gameedition.h"
+#include "widgets/gameedition.h"
 #include "gametrees.h"
-#include "recentscripts.h"
-#include "scriptsaver.h"
+#include "widgets/recentscripts.h"
+#include "widgets/scriptsaver.h"
 #include "writefaults.h"
 
 #include <QApplication>
@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The one save of both windows: where the script goes, what a failure says, what comes after.
 class tst_ScriptSaver : public QObject {
@@ -67,15 +69,15 @@ void tst_ScriptSaver::savesWhereTheGameReadsIt()
     QVERIFY(GameTrees::installIn(m_dir->path()));
     const QString store = GameTrees::virtualStoreOf(m_dir->path());
     QVERIFY(QDir().mkpath(store));
-    m_dialogs.path = m_dir->filePath(GameTrees::protectedCod2 + u"/sniper.cfg"_qs);
-    const QString saved = m_saver->save(m_window.get(), [] { return u"set name ^1A"_qs; });
-    QCOMPARE(saved, store + u"/sniper.cfg"_qs);
+    m_dialogs.path = m_dir->filePath(GameTrees::protectedCod2 + u"/sniper.cfg"_s);
+    const QString saved = m_saver->save(m_window.get(), [] { return u"set name ^1A"_s; });
+    QCOMPARE(saved, store + u"/sniper.cfg"_s);
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("set name ^1A\r\n"));
     QCOMPARE(RecentScripts::paths().value(0), saved);
-    const auto *notice = m_window->findChild<QLabel *>(u"saveNotice"_qs);
-    QVERIFY(notice && notice->text().contains(u"type: /exec sniper.cfg"_qs));
+    const auto *notice = m_window->findChild<QLabel *>(u"saveNotice"_s);
+    QVERIFY(notice && notice->text().contains(u"type: /exec sniper.cfg"_s));
 }
 
 // A one-name save that the system cuts short leaves the old script whole and says why.
@@ -87,7 +89,7 @@ void tst_ScriptSaver::failedWriteKeepsTheOldScript()
     QStringList savedTo;
     const FaultedSave saved
         = saveUnderFault(fault, old, m_dir->path(), m_dialogs, [this, &savedTo] {
-              savedTo << m_saver->save(m_window.get(), [] { return u"set name ^2New"_qs; });
+              savedTo << m_saver->save(m_window.get(), [] { return u"set name ^2New"_s; });
           });
     if (saved.notMade)
         QSKIP(saved.notMade);

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "findingrows.h"
-#include "scriptchecker.h"
-#include "serverview.h"
+#include "checker/scriptchecker.h"
+#include "console/serverview.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using Kind = ScriptFinding::Kind;
 
@@ -49,87 +51,87 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
     QTest::addColumn<QStringList>("noted");
     using enum ConsoleRules::ServerKind;
     const auto everyTicks = [](int ticks) {
-        return u"set name ^1A\nwait %1\nset name ^2B\nwait %1\nset name ^3C"_qs.arg(ticks);
+        return u"set name ^1A\nwait %1\nset name ^2B\nwait %1\nset name ^3C"_s.arg(ticks);
     };
     const auto loopEveryTicks = [](int ticks) {
         return u"set a1 \"set name ^1A; wait %1; vstr a2\"\n"
-               "set a2 \"set name ^2B; wait %1; vstr a1\"\nvstr a1"_qs.arg(ticks);
+               "set a2 \"set name ^2B; wait %1; vstr a1\"\nvstr a1"_s.arg(ticks);
     };
     // count names, ticks apart, each on a line of its own with its wait, and when others see
     // each: at its own time, every milliseconds apart, a multiple of the 50 ms snapshots.
     const auto namesEvery = [](int count, int ticks) {
         QStringList lines;
         for (int i = 0; i < count; ++i)
-            lines << u"set name ^%1N%2"_qs.arg(i % 9 + 1).arg(i) << u"wait %1"_qs.arg(ticks);
+            lines << u"set name ^%1N%2"_s.arg(i % 9 + 1).arg(i) << u"wait %1"_s.arg(ticks);
         lines.removeLast();
         return lines.join(u'\n');
     };
     const auto seenEvery = [](int count, int milliseconds) {
         QStringList seen;
         for (int i = 0; i < count; ++i)
-            seen << u"%1: %2"_qs.arg(i * milliseconds).arg(2 * i + 1);
+            seen << u"%1: %2"_s.arg(i * milliseconds).arg(2 * i + 1);
         return seen;
     };
     const QString keyStep = u"set a1 \"set name ^1A; set nx vstr a2\"\n"
                             "set a2 \"set name ^2B; set nx vstr a1\"\nset nx vstr a1\n"
-                            "bind F1 vstr nx"_qs;
+                            "bind F1 vstr nx"_s;
     const QStringList onceNoted { finding(Kind::RoundBasedModes, 1),
         finding(Kind::LastNameKept, 5) };
 
     // Names of 11 ms: the last stays; chat is dropped for 22 + 800 ms, the keys held for 22.
     QTest::newRow("every 2 ticks: two of three skipped")
-        << everyTicks(2) << 85 << Server { Stock } << QStringList { u"50: 5"_qs }
+        << everyTicks(2) << 85 << Server { Stock } << QStringList { u"50: 5"_s }
         << QStringList { finding(Kind::NamesSkipped, 1) }
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("every 10 ticks: each lasts 55 ms, all seen")
         << everyTicks(10) << 85 << Server { Stock }
-        << QStringList { u"0: 1"_qs, u"100: 3"_qs, u"150: 5"_qs } << QStringList()
+        << QStringList { u"0: 1"_s, u"100: 3"_s, u"150: 5"_s } << QStringList()
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("names of 50 ms, one snapshot, are seen")
         << everyTicks(10) << 100 << Server { Stock }
-        << QStringList { u"0: 1"_qs, u"50: 3"_qs, u"100: 5"_qs } << QStringList()
+        << QStringList { u"0: 1"_s, u"50: 3"_s, u"100: 5"_s } << QStringList()
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("names of 40 ms are skipped")
-        << everyTicks(8) << 100 << Server { Stock } << QStringList { u"100: 5"_qs }
+        << everyTicks(8) << 100 << Server { Stock } << QStringList { u"100: 5"_s }
         << QStringList { finding(Kind::NamesSkipped, 1) }
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("sv_fps 40: names of 40 ms still skipped at the others' snaps 20")
-        << everyTicks(8) << 100 << Server { Stock, 40 } << QStringList { u"100: 5"_qs }
+        << everyTicks(8) << 100 << Server { Stock, 40 } << QStringList { u"100: 5"_s }
         << QStringList { finding(Kind::NamesSkipped, 1) }
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     // 2.2 s of keys held back is a warning; names 1.1 s apart leave chat alone.
     QTest::newRow("every 200 ticks") << everyTicks(200) << 85 << Server { Stock }
-                                     << QStringList { u"0: 1"_qs, u"1100: 3"_qs, u"2200: 5"_qs }
+                                     << QStringList { u"0: 1"_s, u"1100: 3"_s, u"2200: 5"_s }
                                      << QStringList { finding(Kind::KeysHeldBack, 1) } << onceNoted;
     // 81 frames, 891 ms: a note; 364 frames, 4,004 ms: a warning.
     QTest::newRow("keys held back for 0.9 s")
-        << u"set name ^1A\nwait 162\nset name ^2B"_qs << 85 << Server { Stock }
-        << QStringList { u"0: 1"_qs, u"900: 3"_qs } << QStringList()
+        << u"set name ^1A\nwait 162\nset name ^2B"_s << 85 << Server { Stock }
+        << QStringList { u"0: 1"_s, u"900: 3"_s } << QStringList()
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::RoundBasedModes, 1),
                finding(Kind::LastNameKept, 3) };
     QTest::newRow("keys held back for 4 s")
-        << u"set name ^1A\nwait 728\nset name ^2B"_qs << 85 << Server { Stock }
-        << QStringList { u"0: 1"_qs, u"4050: 3"_qs }
+        << u"set name ^1A\nwait 728\nset name ^2B"_s << 85 << Server { Stock }
+        << QStringList { u"0: 1"_s, u"4050: 3"_s }
         << QStringList { finding(Kind::KeysHeldBack, 1) }
         << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 3) };
     // 80 frames of 10 ms are the flood protection's 800 ms: chat goes through.
     QTest::newRow("names 800 ms apart keep chat")
         << everyTicks(160) << 100 << Server { Stock }
-        << QStringList { u"0: 1"_qs, u"800: 3"_qs, u"1600: 5"_qs }
+        << QStringList { u"0: 1"_s, u"800: 3"_s, u"1600: 5"_s }
         << QStringList { finding(Kind::KeysHeldBack, 1) } << onceNoted;
     QTest::newRow("names 790 ms apart drop chat for 2.38 s, a note")
         << everyTicks(158) << 100 << Server { Stock }
-        << QStringList { u"0: 1"_qs, u"800: 3"_qs, u"1600: 5"_qs }
+        << QStringList { u"0: 1"_s, u"800: 3"_s, u"1600: 5"_s }
         << QStringList { finding(Kind::KeysHeldBack, 1) }
         << QStringList { finding(Kind::ChatDropped, 1) } + onceNoted;
     QTest::newRow("a loop of names 790 ms apart drops chat for ever, a warning")
         << loopEveryTicks(158) << 100 << Server { Stock }
-        << QStringList { u"0: 1"_qs, u"800: 2"_qs, u"1600: 1"_qs }
+        << QStringList { u"0: 1"_s, u"800: 2"_s, u"1600: 1"_s }
         << QStringList { finding(Kind::EndlessLoop, 1), finding(Kind::ChatDropped, 1) }
         << QStringList { finding(Kind::RoundBasedModes, 1), finding(Kind::LastNameKept, 1) };
     // A name a frame: 2 names in 30 ms are 66.7 a second, over COD 2's 64; in 32 ms, 62.5.
@@ -166,16 +168,16 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
     // A name shorter than a snapshot is taken as skipped: B lasts 60 ms, from 100 to 160, less
     // than sv_fps 10's 100 ms and more than sv_fps 20's 50 ms.
     const QString sixtyMilliseconds
-        = u"set name ^1A\nwait 20\nset name ^2B\nwait 12\nset name ^3C"_qs;
+        = u"set name ^1A\nwait 20\nset name ^2B\nwait 12\nset name ^3C"_s;
     QTest::newRow("sv_fps 10: a name of 60 ms skipped")
         << sixtyMilliseconds << 100 << Server { Stock, 10 }
-        << QStringList { u"0: 1"_qs, u"200: 5"_qs }
+        << QStringList { u"0: 1"_s, u"200: 5"_s }
         << QStringList { finding(Kind::NamesSkipped, 3) }
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("sv_fps 20: the same name seen")
         << sixtyMilliseconds << 100 << Server { Stock, 20 }
-        << QStringList { u"0: 1"_qs, u"100: 3"_qs, u"200: 5"_qs } << QStringList()
+        << QStringList { u"0: 1"_s, u"100: 3"_s, u"200: 5"_s } << QStringList()
         << QStringList { finding(Kind::KeysHeldBack, 1), finding(Kind::ChatDropped, 1) }
             + onceNoted;
     QTest::newRow("a key that steps holds nothing back")
@@ -183,10 +185,10 @@ void tst_ServerView::whatOthersOnTheServerSee_data()
         << QStringList { finding(Kind::RoundBasedModes, 4), finding(Kind::LastNameKept, 4) };
     // Where wait does nothing, every name comes at once.
     QTest::newRow("competitive: a loop paced by wait freezes")
-        << loopEveryTicks(50) << 85 << Server { Competitive } << QStringList { u"0: 1"_qs }
+        << loopEveryTicks(50) << 85 << Server { Competitive } << QStringList { u"0: 1"_s }
         << QStringList { finding(Kind::WaitLoopFreezes, 1) } << QStringList();
     QTest::newRow("competitive: a timed animation shows its last name")
-        << everyTicks(50) << 85 << Server { Competitive } << QStringList { u"0: 5"_qs }
+        << everyTicks(50) << 85 << Server { Competitive } << QStringList { u"0: 5"_s }
         << QStringList { finding(Kind::WaitIgnored, 2) } << QStringList();
     QTest::newRow("competitive: a key that steps still works")
         << keyStep << 85 << Server { Competitive } << QStringList() << QStringList()
@@ -207,7 +209,7 @@ void tst_ServerView::whatOthersOnTheServerSee()
     QStringList seenFrom;
     for (const SentName &name : check.server.sent) {
         if (name.seenFrom)
-            seenFrom << u"%1: %2"_qs.arg(*name.seenFrom).arg(name.line);
+            seenFrom << u"%1: %2"_s.arg(*name.seenFrom).arg(name.line);
     }
     QCOMPARE(seenFrom.join(u", "), seen.join(u", "));
     QCOMPARE(findings(check.warnings), warned);
@@ -234,7 +236,7 @@ void tst_ServerView::competitiveServerForcesTheFrameRate()
     QCOMPARE(ConsoleRules::maxFpsOn(Stock, maxFps), maxFps);
     // The script's own later com_maxfps outside the range is refused: the last one holds.
     const ConsoleRun run = runScript(
-        u"com_maxfps 200\ncom_maxfps %1"_qs.arg(maxFps), {}, GameVersion::Cod2, Competitive);
+        u"com_maxfps 200\ncom_maxfps %1"_s.arg(maxFps), {}, GameVersion::Cod2, Competitive);
     QCOMPARE(run.frameRates.constLast().maxFps, forced == maxFps ? maxFps : 200);
 }
 
@@ -259,7 +261,7 @@ void tst_ServerView::snapshotsAsSnapsAllow()
     QFETCH(int, snapshotsPerSecond);
     QFETCH(ConsoleRules::ServerKind, server);
     QFETCH(int, milliseconds);
-    const ConsoleRun run = runScript(u"set name A"_qs, {}, GameVersion::Cod2, server);
+    const ConsoleRun run = runScript(u"set name A"_s, {}, GameVersion::Cod2, server);
     QCOMPARE(ServerView::of(run, 125, snapshotsPerSecond).snapshotMilliseconds, milliseconds);
 }
 
@@ -269,8 +271,8 @@ void tst_ServerView::disconnectFigures_data()
 {
     QTest::addColumn<GameVersion>("game");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("COD 2") << GameVersion::Cod2 << u"keeps 129 at most"_qs;
-    QTest::newRow("COD 1.3") << GameVersion::Cod13 << u"keeps 65 at most"_qs;
+    QTest::newRow("COD 2") << GameVersion::Cod2 << u"keeps 129 at most"_s;
+    QTest::newRow("COD 1.3") << GameVersion::Cod13 << u"keeps 65 at most"_s;
 }
 
 void tst_ServerView::disconnectFigures()
@@ -279,7 +281,7 @@ void tst_ServerView::disconnectFigures()
     QFETCH(QString, kept);
     const ScriptCheck check
         = ScriptChecker::check(u"set a \"set name ^1A; wait 2; set name ^2B; wait 2; vstr a\"\n"
-                               "vstr a"_qs,
+                               "vstr a"_s,
             1000, game);
     const auto risk = std::ranges::find(check.warnings, Kind::DisconnectRisk, &ScriptWarning::kind);
     QVERIFY(risk != check.warnings.end());
@@ -305,7 +307,7 @@ void tst_ServerView::chatSafePace()
     // Names that far apart keep chat working; two ticks fewer drop it.
     const auto chatDropped = [maxFps](int wait) {
         const ScriptCheck check = ScriptChecker::check(
-            u"set name ^1A\r\nwait %1\r\nset name ^2B\r\n"_qs.arg(wait), maxFps);
+            u"set name ^1A\r\nwait %1\r\nset name ^2B\r\n"_s.arg(wait), maxFps);
         return findings(check.notes).contains(finding(Kind::ChatDropped, 1));
     };
     QVERIFY(!chatDropped(ticks));

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "consolerun.h"
-#include "ticktime.h"
+#include "console/consolerun.h"
+#include "console/ticktime.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The times of ticks as the game's frames make them.
 class tst_TickTime : public QObject {
@@ -25,11 +27,11 @@ void tst_TickTime::secondsAtFrameRates_data()
     QTest::addColumn<QString>("shown");
 
     QTest::newRow("wait 85 at com_maxfps 85: 11 ms frames")
-        << 85 << qint64(85) << 85 * 11 / 2.0 << u"0.47 s (85 ticks)"_qs;
-    QTest::newRow("wait 100 at 85") << 85 << qint64(100) << 550.0 << u"0.55 s (100 ticks)"_qs;
+        << 85 << qint64(85) << 85 * 11 / 2.0 << u"0.47 s (85 ticks)"_s;
+    QTest::newRow("wait 100 at 85") << 85 << qint64(100) << 550.0 << u"0.55 s (100 ticks)"_s;
     QTest::newRow("at 125: 8 ms frames")
-        << 125 << qint64(250) << 1000.0 << u"1.00 s (250 ticks)"_qs;
-    QTest::newRow("at 333: 3 ms frames") << 333 << qint64(100) << 150.0 << u"0.15 s (100 ticks)"_qs;
+        << 125 << qint64(250) << 1000.0 << u"1.00 s (250 ticks)"_s;
+    QTest::newRow("at 333: 3 ms frames") << 333 << qint64(100) << 150.0 << u"0.15 s (100 ticks)"_s;
 }
 
 void tst_TickTime::secondsAtFrameRates()

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "fakedialogs.h"
-#include "installedgames.h"
+#include "games/installedgames.h"
 #include "installedletters.h"
-#include "tintmarkprogram.h"
+#include "app/tintmarkprogram.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The assembled program: what belongs to the application as a whole.
 class tst_TintmarkProgram : public QObject {
@@ -38,7 +40,7 @@ void tst_TintmarkProgram::initTestCase()
 {
     TintmarkProgram::setUpApplication();
     QVERIFY(m_dir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(u"settings"_qs));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(u"settings"_s));
 }
 
 void tst_TintmarkProgram::cleanup()
@@ -60,7 +62,7 @@ QWidget *tst_TintmarkProgram::editor() const
 void tst_TintmarkProgram::startWithTheEditor()
 {
     m_program
-        = std::make_unique<TintmarkProgram>(m_dialogs, m_games, m_dir.filePath(u"recovery"_qs));
+        = std::make_unique<TintmarkProgram>(m_dialogs, m_games, m_dir.filePath(u"recovery"_s));
     m_mainWindow = &m_program->mainWindow();
     m_program->start();
     m_mainWindow->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -85,11 +87,11 @@ void tst_TintmarkProgram::readsTheGameFontOnceTheWindowShows()
 {
     InstalledLetters installed(GameFiles::fontArchive());
     m_program = std::make_unique<TintmarkProgram>(
-        m_dialogs, installed.games, m_dir.filePath(u"recovery"_qs));
+        m_dialogs, installed.games, m_dir.filePath(u"recovery"_s));
     QVERIFY(!m_program->letters().drawing());
     m_program->start();
     QVERIFY(!m_program->letters().drawing());
-    QTRY_COMPARE(m_program->letters().note(), u"in COD 2's own letters"_qs);
+    QTRY_COMPARE(m_program->letters().note(), u"in COD 2's own letters"_s);
     QVERIFY(m_program->letters().drawing());
     m_program.reset();
 }

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString languageKey = QStringLiteral("view/language");
@@ -32,7 +34,7 @@ void Language::install()
 
 QStringList Language::available()
 {
-    return { u"de"_qs, u"es"_qs, u"fr"_qs, u"pl"_qs, u"pt_BR"_qs, u"ru"_qs };
+    return { u"de"_s, u"es"_s, u"fr"_s, u"pl"_s, u"pt_BR"_s, u"ru"_s };
 }
 
 QString Language::chosen() { return QSettings().value(languageKey).toString(); }
@@ -50,6 +52,6 @@ QString Language::nameOf(const QString &language)
     const QLocale locale(language);
     QString name = locale.nativeLanguageName();
     if (language.contains(u'_'))
-        name += u" ("_qs + locale.nativeTerritoryName() + u')';
+        name += u" ("_s + locale.nativeTerritoryName() + u')';
     return name.isEmpty() ? name : name.front().toUpper() + name.sliced(1);
 }

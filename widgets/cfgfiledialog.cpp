@@ -3,7 +3,7 @@
 
 #include "cfgfiledialog.h"
 
-#include "installedgames.h"
+#include "games/installedgames.h"
 #include "screenfit.h"
 
 #include <QAbstractItemModel>
@@ -16,6 +16,8 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -234,7 +236,7 @@ bool CfgFileDialog::confirmReadingAsUtf8(
                           "as UTF-8, to save it again as the game reads it?")
                            .arg(QDir::toNativeSeparators(path), codePage.name());
     if (!respellings.isEmpty()) {
-        question += u"\n\n"_qs
+        question += u"\n\n"_s
             + tr("The edition has no letter for some of its characters; Tintmark spells them in "
                  "letters it has: %1.")
                   .arg(respellings.join(tr(", ")));

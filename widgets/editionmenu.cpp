@@ -8,6 +8,8 @@
 #include <QActionGroup>
 #include <QMenu>
 
+using namespace Qt::StringLiterals;
+
 void EditionMenu::addTo(QMenu *menu, GameEdition &edition)
 {
     QMenu *editions = menu->addMenu(tr("Game &Edition"));
@@ -17,7 +19,7 @@ void EditionMenu::addTo(QMenu *menu, GameEdition &edition)
     const auto add = [&](const QString &text, std::optional<GameLanguage> language) {
         QAction *action = editions->addAction(
             text, editions, [&edition, language] { edition.choose(language); });
-        action->setObjectName(u"edition_"_qs + (language ? language->key() : u"installed"_qs));
+        action->setObjectName(u"edition_"_s + (language ? language->key() : u"installed"_s));
         action->setCheckable(true);
         group->addAction(action);
         return action;
@@ -39,7 +41,7 @@ void EditionMenu::addTo(QMenu *menu, GameEdition &edition)
         for (QAction *action : editions->actions()) {
             if (action != installed && action->isCheckable())
                 action->setChecked(
-                    edition.chosen() && action->objectName() == u"edition_"_qs + key);
+                    edition.chosen() && action->objectName() == u"edition_"_s + key);
         }
     });
 }

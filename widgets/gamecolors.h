@@ -4,7 +4,7 @@
 #ifndef GAMECOLORS_H
 #define GAMECOLORS_H
 
-#include "colorruns.h"
+#include "console/colorruns.h"
 
 #include <QObject>
 

@@ -4,8 +4,8 @@
 #ifndef GAMEEDITION_H
 #define GAMEEDITION_H
 
-#include "gamelanguage.h"
-#include "installedgames.h"
+#include "games/gamelanguage.h"
+#include "games/installedgames.h"
 
 #include <QObject>
 

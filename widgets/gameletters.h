@@ -4,7 +4,7 @@
 #ifndef GAMELETTERS_H
 #define GAMELETTERS_H
 
-#include "gamefontsource.h"
+#include "gamefont/gamefontsource.h"
 
 #include <QObject>
 

@@ -4,7 +4,7 @@
 #ifndef GAMENAMEDELEGATE_H
 #define GAMENAMEDELEGATE_H
 
-#include "colorruns.h"
+#include "console/colorruns.h"
 
 #include <QStyledItemDelegate>
 

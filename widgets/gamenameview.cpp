@@ -3,7 +3,7 @@
 
 #include "gamenameview.h"
 
-#include "consolerules.h"
+#include "console/consolerules.h"
 #include "gamecolors.h"
 #include "gameletters.h"
 

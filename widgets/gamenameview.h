@@ -4,7 +4,7 @@
 #ifndef GAMENAMEVIEW_H
 #define GAMENAMEVIEW_H
 
-#include "colorruns.h"
+#include "console/colorruns.h"
 
 #include <QWidget>
 

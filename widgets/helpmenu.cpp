@@ -3,7 +3,7 @@
 
 #include "helpmenu.h"
 
-#include "colorruns.h"
+#include "console/colorruns.h"
 #include "gamecolors.h"
 #include "gameedition.h"
 
@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -66,7 +68,7 @@ QString HelpMenu::inTheGame(GameEdition &edition, const QString &path)
              "<code>main</code> in the folder the game is installed in.")
         : tr("Tintmark found:<ul>%1</ul>").arg(folders);
     const QString exec
-        = path.isEmpty() ? u"/exec name.cfg"_qs : edition.placeOf(path).consoleCommand();
+        = path.isEmpty() ? u"/exec name.cfg"_s : edition.placeOf(path).consoleCommand();
     return tr("<ol><li>Save the script into the game's <b>main</b> folder. %1</li>"
               "<li>Start the game, open the console with <b>~</b> and type <code>%2</code>%3.</li>"
               "<li>A script that binds keys, such as an animated name that plays on a key, starts "
@@ -82,7 +84,7 @@ QString HelpMenu::colorCodes(const GameColors &colors)
     for (const QChar digit : QStringView(u"1234567890")) {
         const QString about = aboutColorCode(digit);
         rows += u"<tr><td bgcolor=\"%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td><b>^%2</b></td>"
-                "<td>%3</td></tr>"_qs.arg(QColor(colors.palette()[digit.digitValue()]).name(),
+                "<td>%3</td></tr>"_s.arg(QColor(colors.palette()[digit.digitValue()]).name(),
                     digit, (about.isEmpty() ? colorCodeName(digit) : about).toHtmlEscaped());
     }
     return tr("<p>A caret and a digit color the letters after them in the game:</p>"

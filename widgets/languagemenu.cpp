@@ -3,11 +3,13 @@
 
 #include "languagemenu.h"
 
-#include "language.h"
+#include "translations/language.h"
 
 #include <QActionGroup>
 #include <QMenu>
 #include <QMessageBox>
+
+using namespace Qt::StringLiterals;
 
 void LanguageMenu::addTo(QMenu *menu, QWidget *window)
 {
@@ -26,14 +28,14 @@ void LanguageMenu::addTo(QMenu *menu, QWidget *window)
             said->setModal(false);
             said->show();
         });
-        action->setObjectName(u"language_"_qs + (language.isEmpty() ? u"system"_qs : language));
+        action->setObjectName(u"language_"_s + (language.isEmpty() ? u"system"_s : language));
         action->setCheckable(true);
         action->setChecked(language == chosen);
         group->addAction(action);
     };
     add(tr("The System's Language"), QString());
     languages->addSeparator();
-    add(QStringLiteral("English"), u"en"_qs);
+    add(QStringLiteral("English"), u"en"_s);
     for (const QString &language : Language::available())
         add(Language::nameOf(language), language);
 }

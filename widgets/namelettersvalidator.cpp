@@ -3,7 +3,7 @@
 
 #include "namelettersvalidator.h"
 
-#include "codepage.h"
+#include "cfgfile/codepage.h"
 
 #include <algorithm>
 

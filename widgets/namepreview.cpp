@@ -3,13 +3,13 @@
 
 #include "namepreview.h"
 
-#include "colorruns.h"
-#include "consolerules.h"
+#include "console/colorruns.h"
+#include "console/consolerules.h"
 #include "gameedition.h"
 #include "gameletters.h"
 #include "gamenameview.h"
-#include "setnameline.h"
-#include "shownname.h"
+#include "console/setnameline.h"
+#include "console/shownname.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -17,6 +17,8 @@
 #include <QStringList>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -115,9 +117,9 @@ QString NamePreview::html(const JudgedName &judged, const GamePalette &palette,
     const QString shown = drawing ? imageHtml(gameNameImage(*drawing, name.shown, palette))
                                   : coloredName(name.shown, palette);
     const QString note = letters ? letters->note() : QString();
-    return (heading.isEmpty() ? QString() : u"<p>%1</p>"_qs.arg(heading.toHtmlEscaped()))
+    return (heading.isEmpty() ? QString() : u"<p>%1</p>"_s.arg(heading.toHtmlEscaped()))
         + drawn(shown + cut)
-        + (note.isEmpty() ? QString() : u"<p><small>%1</small></p>"_qs.arg(note.toHtmlEscaped()))
+        + (note.isEmpty() ? QString() : u"<p><small>%1</small></p>"_s.arg(note.toHtmlEscaped()))
         + detailsHtml(judged, palette);
 }
 

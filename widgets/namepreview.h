@@ -4,10 +4,10 @@
 #ifndef NAMEPREVIEW_H
 #define NAMEPREVIEW_H
 
-#include "codepage.h"
-#include "colorruns.h"
-#include "setnameline.h"
-#include "shownname.h"
+#include "cfgfile/codepage.h"
+#include "console/colorruns.h"
+#include "console/setnameline.h"
+#include "console/shownname.h"
 
 #include <QCoreApplication>
 #include <QList>

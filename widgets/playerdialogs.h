@@ -4,7 +4,7 @@
 #ifndef PLAYERDIALOGS_H
 #define PLAYERDIALOGS_H
 
-#include "codepage.h"
+#include "cfgfile/codepage.h"
 
 #include <QDateTime>
 #include <QString>

@@ -3,15 +3,17 @@
 
 #include "savenotice.h"
 
-#include "scriptchecker.h"
-#include "scriptplace.h"
-#include "warningtext.h"
+#include "checker/scriptchecker.h"
+#include "games/scriptplace.h"
+#include "checker/warningtext.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -51,12 +53,12 @@ SaveNotice::SaveNotice(QWidget *window)
 
 void SaveNotice::showText()
 {
-    QString html = m_text.toHtmlEscaped().replace(u'\n', u"<br>"_qs);
+    QString html = m_text.toHtmlEscaped().replace(u'\n', u"<br>"_s);
     if (!m_command.isEmpty()) {
-        html += u"<br><a href=\"%1\">%2</a>"_qs.arg(
+        html += u"<br><a href=\"%1\">%2</a>"_s.arg(
             copyLink, (m_copied ? tr("Copied %1") : tr("Copy %1")).arg(m_command.toHtmlEscaped()));
     }
-    setText(u"<p style=\"white-space:pre-wrap\">"_qs + html + u"</p>"_qs);
+    setText(u"<p style=\"white-space:pre-wrap\">"_s + html + u"</p>"_s);
 
     // As wide as its longest line, but no wider than the window, or than a line easy to read
     // beside a narrow window, and never wider than the screen: a longer line wraps, whole words

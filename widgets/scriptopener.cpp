@@ -3,7 +3,7 @@
 
 #include "scriptopener.h"
 
-#include "cfgreader.h"
+#include "cfgfile/cfgreader.h"
 #include "gameedition.h"
 
 #include <QDir>

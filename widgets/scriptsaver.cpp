@@ -3,7 +3,7 @@
 
 #include "scriptsaver.h"
 
-#include "consolerules.h"
+#include "console/consolerules.h"
 #include "gameedition.h"
 #include "playerdialogs.h"
 #include "recentscripts.h"

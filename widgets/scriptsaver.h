@@ -4,7 +4,7 @@
 #ifndef SCRIPTSAVER_H
 #define SCRIPTSAVER_H
 
-#include "cfgwriter.h"
+#include "cfgfile/cfgwriter.h"
 
 #include <QCoreApplication>
 
