@@ -193,9 +193,11 @@ void frmNameScript::createControls(QWidget *client)
     Text1->setWhatsThis(whatTheNameIs());
     // A letter the game's edition cannot show gets a button at the end of the name box that
     // spells the name in letters it can, shown while there is one.
-    m_respellAction
-        = new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this);
+    m_respellAction = new QAction(this);
     m_respellAction->setObjectName(QStringLiteral("respellName"));
+    // Its icon comes when it first shows: looking it up in the icon theme costs a third of the
+    // start-up.
+    m_respellAction->setVisible(false);
     connect(m_respellAction, &QAction::triggered, this, [this] {
         if (!m_judged.unheld)
             return;
@@ -526,8 +528,11 @@ void frmNameScript::judgeName()
     // The first letter the edition cannot show is said as it is typed.
     const bool newlyUnheld = judged.unheld && !m_respellAction->isVisible() && Text1->hasFocus();
     // QAction tells every widget it is in of each setVisible, changed or not.
-    if (m_respellAction->isVisible() != judged.unheld.has_value())
+    if (m_respellAction->isVisible() != judged.unheld.has_value()) {
+        if (judged.unheld && m_respellAction->icon().isNull())
+            m_respellAction->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
         m_respellAction->setVisible(judged.unheld.has_value());
+    }
     if (judged.unheld) {
         m_respellAction->setText(judged.respelled.isEmpty()
                 ? tr("Leave Out What the Edition Cannot Show")
