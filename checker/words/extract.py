@@ -1006,29 +1006,29 @@ def row_key(word, kind):
 
 
 class GameTable:
-    def __init__(self, key, spec, extractions, sources, tables):
-        self.key, self.spec = key, spec
+    def __init__(self, key, plan, extractions, sources, tables):
+        self.key, self.plan = key, plan
         self.rows = {}              # (lower word, kind) -> reg
         self.extra = collections.Counter()   # duplicate registrations
         self.functions = collections.OrderedDict()  # (repo, file, function) -> words
         self.missing = []           # (module, why)
         self.header = []
         regs = []
-        for order, skey in enumerate(spec['sources']):
+        for order, skey in enumerate(plan['sources']):
             ex = extractions[skey]
             for r in ex.regs:
                 regs.append(dict(r, repo=sources[skey].repo, order=order))
         present = {r['module'] for r in regs}
         self.present = present
-        files = collections.Counter(module_of(p) for skey in spec['sources']
+        files = collections.Counter(module_of(p) for skey in plan['sources']
                                     for p in sources[skey].files)
-        rebuilds = ', '.join(sources[s].repo for s in spec['sources'])
+        rebuilds = ', '.join(sources[s].repo for s in plan['sources'])
         partial = any(sources[s].kind == 'folder' and not sources[s].done
-                      for s in spec['sources'])
-        unread = any(sources[s].not_read for s in spec['sources'])
+                      for s in plan['sources'])
+        unread = any(sources[s].not_read for s in plan['sources'])
         fallback_rows = []
-        fb = spec['fallback']
-        for module in spec['modules']:
+        fb = plan['fallback']
+        for module in plan['modules']:
             if module in present:
                 continue
             if files[module]:
@@ -1084,14 +1084,14 @@ class GameTable:
 
 
 def write_table(path, game, sources, extractions, note_incomplete):
-    spec = game.spec
+    plan = game.plan
     out = []
-    out.append(f"# {spec['title']}'s console words, made by checker/words/extract.py from the engine"
+    out.append(f"# {plan['title']}'s console words, made by checker/words/extract.py from the engine"
                " rebuilds; do not edit.")
-    used = list(spec['sources'])
-    if spec['fallback'] and spec['fallback'][0] == 'source' and \
+    used = list(plan['sources'])
+    if plan['fallback'] and plan['fallback'][0] == 'source' and \
             any(m for m, _ in game.missing):
-        used.append(spec['fallback'][1])
+        used.append(plan['fallback'][1])
     for skey in used:
         out.append(f'# source {sources[skey].repo} {sources[skey].describe()}')
     for skey in used:
@@ -1101,8 +1101,8 @@ def write_table(path, game, sources, extractions, note_incomplete):
             listing = (f'; its files are listed by {os.path.relpath(s.manifest_used, s.path)}'
                        if s.manifest_used else '; no list of its files, so none is named not-read')
             out.append(f'# incomplete {s.repo}: {why}; {len(s.files)} source files read{listing}')
-    if spec['fallback'] and spec['fallback'][0] == 'game':
-        out.append(f"# source {GAMES[spec['fallback'][1]]['out']} (the rows of the modules this"
+    if plan['fallback'] and plan['fallback'][0] == 'game':
+        out.append(f"# source {GAMES[plan['fallback'][1]]['out']} (the rows of the modules this"
                    " game's rebuild lacks)")
     out.append('# columns: word, kind (command, input or variable), repo:file, function (or table)')
     kept = collections.Counter((r['repo'], r['file'], r['function']) for r in game.rows.values())
@@ -1118,10 +1118,10 @@ def write_table(path, game, sources, extractions, note_incomplete):
                        f' ({wfile}): {n} words')
     for module, why in game.missing:
         out.append(f'# missing {module}: {why}')
-    if not game.missing and spec['fallback']:
-        other = sources[spec['fallback'][1]].repo if spec['fallback'][0] == 'source' \
-            else GAMES[spec['fallback'][1]]['out']
-        out.append(f"# missing none: every module ({', '.join(spec['modules'])}) has words in"
+    if not game.missing and plan['fallback']:
+        other = sources[plan['fallback'][1]].repo if plan['fallback'][0] == 'source' \
+            else GAMES[plan['fallback'][1]]['out']
+        out.append(f"# missing none: every module ({', '.join(plan['modules'])}) has words in"
                    f' the files read, so none comes from {other}')
     for skey in used:
         s = sources[skey]
@@ -1156,7 +1156,7 @@ def write_table(path, game, sources, extractions, note_incomplete):
     dup = sum(game.extra.values())
     out.append(f'# duplicates: {len(game.extra)} words are registered in more than one place'
                f' ({dup} further registrations); each row names the first, by source order'
-               f' ({", ".join(sources[s].repo for s in spec["sources"])}), the rebuilt code'
+               f' ({", ".join(sources[s].repo for s in plan["sources"])}), the rebuilt code'
                ' before decompiler dumps, then path')
     rows = sorted(game.rows.values(), key=lambda r: (r['word'].lower(), r['kind'], r['word']))
     for r in rows:
@@ -1251,16 +1251,16 @@ def list_kind(kind, word):
         if kind == 'command' else 'variable'
 
 
-def hand_reason(list_name, game, word, kind, extractions, spec, sources):
+def hand_reason(list_name, game, word, kind, extractions, plan, sources):
     """The list's reason, or what the sources show: registered only in code that
     is commented out, named (compared, read) but not registered by the rebuild,
     or registered by Quake III where the list's comment says its words are."""
     lw = word.lower()
-    for skey in spec['sources']:
+    for skey in plan['sources']:
         if any(w.lower() == lw and k == kind for w, k, f, fn, how in
                extractions[skey].hidden_words):
             return f'registered only in commented-out or #if 0 code of {sources[skey].repo}'
-    for skey in spec['sources']:
+    for skey in plan['sources']:
         if any(path_rank(f) == 0 for f, fn in extractions[skey].names_read.get(lw, [])):
             return (f'named by {sources[skey].repo} (compared or read by name) but not'
                     ' registered there')
@@ -1269,7 +1269,7 @@ def hand_reason(list_name, game, word, kind, extractions, spec, sources):
            for r in extractions['quake3'].regs):
         names = ', '.join(fns[:-1]) + ' or ' + fns[-1] if len(fns) > 1 else fns[0]
         return (f"registered by Quake III's {names} (id-Software/Quake-III-Arena), whose code"
-                f" {spec['name']} keeps")
+                f" {plan['name']} keeps")
     r = LIST_REASONS.get(list_name, 'in gamewords.cpp')
     if isinstance(r, dict):
         r = r.get(game, r['*'])
