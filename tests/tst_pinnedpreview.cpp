@@ -6,6 +6,7 @@
 #include "widgets/gamenameview.h"
 #include "installedletters.h"
 #include "widgets/namepreview.h"
+#include "widgets/notesview.h"
 #include "widgets/pinnedpreview.h"
 
 #include <QApplication>
@@ -76,7 +77,7 @@ void tst_PinnedPreview::staysWholeBesideItsWindow()
     // What the game makes of the name: the comment ends at the ;, and x runs.
     pinned->setName(NamePreview::judge(u"^4A//B;x"_s, CodePage()));
     QCOMPARE(name->name(), u"^4A"_s);
-    QVERIFY(pinned->findChild<QLabel *>(u"pinnedDetails"_s)
+    QVERIFY(pinned->findChild<NotesView *>(u"pinnedDetails"_s)
                 ->text()
                 .contains(u"would set the name to ^4A and then run: x"_s));
     // Four notes and a cut: the name stays whole, and the window keeps its place and size.

@@ -7,6 +7,7 @@
 #include "gameletters.h"
 #include "gamenameview.h"
 #include "namepreview.h"
+#include "notesview.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -24,7 +25,7 @@ PinnedPreview::PinnedPreview(QWidget *window, const GameColors &colors, GameLett
     , m_colors(colors)
     , m_name(new GameNameView(colors, this))
     , m_letters(new QLabel(this))
-    , m_details(new QLabel(this))
+    , m_details(new NotesView(this))
 {
     setObjectName(QStringLiteral("pinnedPreview"));
     setWindowTitle(tr("Tintmark Preview"));
@@ -42,8 +43,6 @@ PinnedPreview::PinnedPreview(QWidget *window, const GameColors &colors, GameLett
     showLetters();
     connect(&letters, &GameLetters::changed, m_letters, showLetters);
     m_details->setObjectName(QStringLiteral("pinnedDetails"));
-    m_details->setWordWrap(true);
-    m_details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The name always whole; the notes, however many, scroll within room for a few, so that the
     // window keeps its size and never grows over the window it stands beside.
     m_name->setMinimumSize(m_name->sizeHint());

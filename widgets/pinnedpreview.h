@@ -10,6 +10,7 @@ class GameColors;
 class GameLetters;
 class GameNameView;
 struct JudgedName;
+class NotesView;
 class QLabel;
 
 // The name preview kept on screen in a small window of its own beside its window, following the
@@ -29,7 +30,7 @@ private:
     const GameColors &m_colors;
     GameNameView *m_name;
     QLabel *m_letters;
-    QLabel *m_details;
+    NotesView *m_details;
 };
 
 #endif // PINNEDPREVIEW_H
