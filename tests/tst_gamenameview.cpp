@@ -19,6 +19,8 @@ private slots:
     void initTestCase();
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void drawsTheNameInTheTeamsColors();
+    void drawsTheNextNameAsAfresh_data();
+    void drawsTheNextNameAsAfresh();
 
 private:
     QTemporaryDir m_settings;
@@ -57,6 +59,40 @@ void tst_GameNameView::drawsTheNameInTheTeamsColors()
     const int other = (colors.allies() + 1) % int(alliedNations().size());
     colors.setAllies(other);
     QVERIFY(shows(alliesColor(other)));
+}
+
+void tst_GameNameView::drawsTheNextNameAsAfresh_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("pointSize"); // of the font it is drawn in then
+    QTest::newRow("a letter typed") << u"^1Tint^2mar"_s << u"^1Tint^2mark"_s << 22;
+    QTest::newRow("a letter taken back") << u"^1Tint^2marks"_s << u"^1Tint^2mark"_s << 22;
+    QTest::newRow("in another font") << u"^1Tint^2mark"_s << u"^1Tint^2mark"_s << 30;
+}
+
+// A view keeps the glyphs of the runs it drew: the name it draws next, in whatever font, is drawn
+// as a fresh view draws it.
+void tst_GameNameView::drawsTheNextNameAsAfresh()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, name);
+    QFETCH(int, pointSize);
+
+    GameColors colors;
+    GameNameView view(colors);
+    view.resize(500, 80);
+    view.setName(before);
+    view.grab();
+    QFont font = view.font();
+    font.setPointSize(pointSize);
+    view.setFont(font);
+    view.setName(name);
+    GameNameView fresh(colors);
+    fresh.resize(view.size());
+    fresh.setFont(font);
+    fresh.setName(name);
+    QCOMPARE(view.grab().toImage(), fresh.grab().toImage());
 }
 
 QTEST_MAIN(tst_GameNameView)

@@ -4,7 +4,6 @@
 #include "gamenamedelegate.h"
 
 #include "gamecolors.h"
-#include "gamenameview.h"
 
 #include <QPainter>
 
@@ -67,7 +66,7 @@ void GameNameDelegate::paint(
     const QFontMetrics metrics = painter->fontMetrics();
     const int baseline
         = option.rect.top() + (option.rect.height() + metrics.ascent() - metrics.descent()) / 2;
-    paintGameName(
-        *painter, option.rect.left() + padding, baseline, index.data().toString(), m_palette);
+    paintGameName(*painter, option.rect.left() + padding, baseline, index.data().toString(),
+        m_palette, m_glyphs);
     painter->restore();
 }

@@ -5,6 +5,7 @@
 #define GAMENAMEDELEGATE_H
 
 #include "console/colorruns.h"
+#include "gamenameview.h"
 
 #include <QStyledItemDelegate>
 
@@ -25,6 +26,7 @@ public:
 
 private:
     GamePalette m_palette;
+    mutable NameGlyphs m_glyphs;
 };
 
 #endif // GAMENAMEDELEGATE_H

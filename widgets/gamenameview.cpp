@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace {
 
@@ -18,19 +19,40 @@ constexpr int margin = 12;
 
 } // namespace
 
-int paintGameName(
-    QPainter &painter, int x, int baseline, const QString &name, const GamePalette &palette)
+int paintGameName(QPainter &painter, int x, int baseline, const QString &name,
+    const GamePalette &palette, NameGlyphs &glyphs)
 {
+    // Shaped once, for the shadow and the letters both, rather than twice at each drawText; kept
+    // for the runs of one screenful of names.
+    constexpr qsizetype runsKept = 256;
+    const int dotsPerInch = painter.device()->logicalDpiY();
+    if (glyphs.font != painter.font() || glyphs.dotsPerInch != dotsPerInch
+        || glyphs.runs.size() > runsKept) {
+        glyphs.runs.clear();
+        glyphs.font = painter.font();
+        glyphs.dotsPerInch = dotsPerInch;
+    }
     // The shadow keeps a dark color such as ^4's blue readable on a dark ground.
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int shadow = std::max(1, metrics.height() / 16);
+    const int shadow = std::max(1, painter.fontMetrics().height() / 16);
     const int start = x;
     for (const ColorRun &run : colorRuns(name, palette)) {
+        auto shaped = glyphs.runs.find(run.text);
+        if (shaped == glyphs.runs.end()) {
+            QTextLayout layout(run.text, painter.font(), painter.device());
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            shaped = glyphs.runs.insert(
+                run.text, { line.glyphRuns(), line.ascent(), qRound(line.horizontalAdvance()) });
+        }
+        const QPointF top(x, baseline - shaped->ascent);
         painter.setPen(Qt::black);
-        painter.drawText(x + shadow, baseline + shadow, run.text);
+        for (const QGlyphRun &glyphRun : std::as_const(shaped->glyphs))
+            painter.drawGlyphRun(top + QPointF(shadow, shadow), glyphRun);
         painter.setPen(QColor(run.color));
-        painter.drawText(x, baseline, run.text);
-        x += metrics.horizontalAdvance(run.text);
+        for (const QGlyphRun &glyphRun : std::as_const(shaped->glyphs))
+            painter.drawGlyphRun(top, glyphRun);
+        x += shaped->advance;
     }
     return x - start;
 }
@@ -101,6 +123,6 @@ void GameNameView::paintEvent(QPaintEvent *)
         return;
     }
     const QFontMetrics metrics = fontMetrics();
-    paintGameName(
-        painter, margin, (height() + metrics.ascent() - metrics.descent()) / 2, m_name, m_palette);
+    paintGameName(painter, margin, (height() + metrics.ascent() - metrics.descent()) / 2, m_name,
+        m_palette, m_glyphs);
 }

@@ -6,6 +6,9 @@
 
 #include "console/colorruns.h"
 
+#include <QFont>
+#include <QGlyphRun>
+#include <QHash>
 #include <QWidget>
 
 // A player name drawn as the game draws it: large, in the game's colors, on a dark ground.
@@ -15,10 +18,24 @@ class NameDrawing;
 class QImage;
 class QPainter;
 
+// The glyphs of the runs of names drawn before, in the font they were drawn in. A name drawn
+// again at each keystroke keeps all its runs but the last, and each run is drawn twice, with its
+// shadow.
+struct NameGlyphs {
+    struct Run {
+        QList<QGlyphRun> glyphs;
+        qreal ascent = 0;
+        int advance = 0;
+    };
+    QFont font;
+    int dotsPerInch = 0;
+    QHash<QString, Run> runs;
+};
+
 // Draws name from x on baseline in the painter's font, as the game draws names: in its colors,
 // with a black shadow below and to the right. Returns the width drawn.
-int paintGameName(
-    QPainter &painter, int x, int baseline, const QString &name, const GamePalette &palette);
+int paintGameName(QPainter &painter, int x, int baseline, const QString &name,
+    const GamePalette &palette, NameGlyphs &glyphs);
 
 // The font's pixels doubled, as a screen 1280 wide shows the 640 virtual pixels the engine lays
 // its scoreboard out in.
@@ -50,6 +67,7 @@ private:
     QString m_name;
     GamePalette m_palette;
     GameLetters *m_letters = nullptr;
+    NameGlyphs m_glyphs;
 };
 
 #endif // GAMENAMEVIEW_H
