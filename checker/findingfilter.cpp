@@ -189,15 +189,6 @@ HeardFindings FindingFilter::keepWhatMatters(
                 return finding.kind == ScriptFinding::Kind::SessionCommand;
             });
     }
-    // The config the game writes sets each variable as the player's scripts named it: any
-    // misspelling was made elsewhere, and the variable is the player's own by now.
-    if (script.writtenByTheGame) {
-        for (RunFindings &run : runs) {
-            run.found.removeIf([](const ScriptFinding &finding) {
-                return finding.kind == ScriptFinding::Kind::UnknownVariable;
-            });
-        }
-    }
     // A server's config runs what would end a player's session from a name script. A dedicated
     // server has no keys nor chat of its own, and runs its frames by its own rules (Com_Frame in
     // CoD2rev_Server src/qcommon/common.cpp); it is never told of a cheat-protected variable.

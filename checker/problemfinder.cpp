@@ -61,7 +61,7 @@ QList<ScriptFinding> ProblemFinder::inTheText(const ScriptCommands &split)
 }
 
 QList<ScriptFinding> ProblemFinder::ofTheRun(
-    const ConsoleRun &run, qint64 pressedAt, int framesPerSecond)
+    const ConsoleRun &run, qint64 pressedAt, int framesPerSecond, bool writtenByTheGame)
 {
     using Kind = ScriptFinding::Kind;
     QList<ScriptFinding> found = run.findings;
@@ -123,7 +123,8 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
             const QString toggled
                 = command.text.trimmed().section(u' ', 1, 1, QString::SectionSkipEmpty);
             const qsizetype prefix = toggled.indexOf(u'_') + 1;
-            const std::optional<QString> meant = words.nearestVariable(toggled);
+            const std::optional<QString> meant
+                = writtenByTheGame ? std::nullopt : words.nearestVariable(toggled);
             if (prefix > 0 && meant && !words.isVariable(toggled)
                 && meant->startsWith(toggled.first(prefix), Qt::CaseInsensitive))
                 found << ScriptFinding { Kind::UnknownVariable, command.line, {},
@@ -180,6 +181,11 @@ QList<ScriptFinding> ProblemFinder::ofTheRun(
                     { set.name, meant } };
             continue;
         }
+        // The config the game writes sets each variable as the player's scripts named it: any
+        // misspelling was made elsewhere, and the variable is the player's own by now. Its
+        // hundreds of variables are not looked up among the game's thousands of words.
+        if (writtenByTheGame)
+            continue;
         // One that holds commands for a vstr is the script's own.
         const QString firstWord = set.value.trimmed().section(u' ', 0, 0);
         const std::optional<QString> meant = words.nearestVariable(set.name);

@@ -19,9 +19,10 @@ public:
     // never reaches.
     static QList<ScriptFinding> inTheText(const ScriptCommands &split);
     // What the run found, and what else it shows. pressedAt: the tick a key was pressed at; what
-    // ran before it is the script's own.
+    // ran before it is the script's own. writtenByTheGame: the run is of the config the game
+    // writes itself.
     static QList<ScriptFinding> ofTheRun(
-        const ConsoleRun &run, qint64 pressedAt, int framesPerSecond);
+        const ConsoleRun &run, qint64 pressedAt, int framesPerSecond, bool writtenByTheGame);
     // What sending the names the run sets from pressedAt on does, as the others and the player
     // meet it; server: what the others see of those names.
     static QList<ScriptFinding> onTheServer(

@@ -70,7 +70,8 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
         ServerView::of(session.run(), framesPerSecond, server.snapshotsPerSecond), {} };
     // The findings of the script's own run, then of each key it binds pressed once after it.
     QList<RunFindings> runs { { {}, {},
-        ProblemFinder::inTheText(split) + ProblemFinder::ofTheRun(checked.run, 0, framesPerSecond)
+        ProblemFinder::inTheText(split)
+            + ProblemFinder::ofTheRun(checked.run, 0, framesPerSecond, writtenByTheGame)
             + ProblemFinder::onTheServer(checked.run, checked.server, 0, framesPerSecond),
         {} } };
     ScriptTraits traits { writtenByTheGame, !checked.serverSetting.isEmpty(), {} };
@@ -79,7 +80,7 @@ ScriptCheck ScriptChecker::check(QStringView script, int framesPerSecond, GameVe
             const qint64 pressedAt = checked.run.endTick + 1;
             const ConsoleRun pressed = session.pressing({ KeyPress { pressedAt, binding.key } });
             RunFindings press { binding.key, binding.command,
-                ProblemFinder::ofTheRun(pressed, pressedAt, framesPerSecond)
+                ProblemFinder::ofTheRun(pressed, pressedAt, framesPerSecond, writtenByTheGame)
                     + ProblemFinder::onTheServer(pressed,
                         ServerView::of(
                             pressed, framesPerSecond, server.snapshotsPerSecond, pressedAt),
