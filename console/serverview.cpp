@@ -25,6 +25,8 @@ ServerView ServerView::of(
     const auto end = std::find_if(first, changes.end(),
         [endTick](const NameChange &change) { return change.tick >= endTick; });
     const qsizetype last = end - changes.begin() - 1;
+    // A name sent is no plain bytes to move: room for every name once, not copies at each growth.
+    view.sent.reserve(last + 1 - (first - changes.begin()));
     // The last name set in each client frame, when it differs from the one sent before.
     for (auto i = first - changes.begin(); i <= last; ++i) {
         ++view.namesSet;
