@@ -3,20 +3,21 @@
 
 #include "scripteditorhandoff.h"
 
-#include "editor/frmeditor.h"
 #include "composer/frmnamescript.h"
-#include "widgets/playerdialogs.h"
+#include "editor/frmeditor.h"
 #include "sessionend.h"
+#include "widgets/playerdialogs.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QSessionManager>
 
 ScriptEditorHandOff::ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver,
-    ScriptOpener &opener, GameColors &colors, const QString &recoveryFolder)
+    ScriptOpener &opener, GameColors &colors, GameLetters &letters, const QString &recoveryFolder)
     : m_saver(saver)
     , m_opener(opener)
     , m_colors(colors)
+    , m_letters(letters)
     , m_mainWindow(mainWindow)
     , m_recovery(recoveryFolder)
 {
@@ -37,7 +38,7 @@ frmEditor *ScriptEditorHandOff::editor()
 {
     // No owner window: both windows stay usable, and the editor gets a taskbar entry of its own.
     if (!m_editor)
-        m_editor = new frmEditor(m_saver, m_opener, m_recovery, m_colors);
+        m_editor = new frmEditor(m_saver, m_opener, m_recovery, m_colors, m_letters);
     return m_editor;
 }
 

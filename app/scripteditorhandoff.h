@@ -10,6 +10,7 @@
 #include "cfgfile/recoverycopy.h"
 
 class GameColors;
+class GameLetters;
 class PlayerDialogs;
 class QSessionManager;
 class SessionEnd;
@@ -30,7 +31,7 @@ public:
     // recoveryFolder: where the editor keeps copies of unsaved scripts; the program's data
     // folder when empty.
     ScriptEditorHandOff(frmNameScript &mainWindow, ScriptSaver &saver, ScriptOpener &opener,
-        GameColors &colors, const QString &recoveryFolder = {});
+        GameColors &colors, GameLetters &letters, const QString &recoveryFolder = {});
     ~ScriptEditorHandOff() override;
 
     // Opens the script at path in the editor, made for it when none is open.
@@ -58,6 +59,7 @@ private:
     ScriptSaver &m_saver;
     ScriptOpener &m_opener;
     GameColors &m_colors;
+    GameLetters &m_letters;
     frmNameScript &m_mainWindow;
     RecoveryCopy m_recovery;
     bool m_ending = false; // while endInOrder() closes the main window

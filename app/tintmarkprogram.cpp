@@ -46,7 +46,7 @@ TintmarkProgram::TintmarkProgram(
     , m_saver(dialogs, m_edition)
     , m_opener(dialogs, m_edition)
     , m_mainWindow(m_saver, m_colors, m_letters)
-    , m_editorHandOff(m_mainWindow, m_saver, m_opener, m_colors, recoveryFolder)
+    , m_editorHandOff(m_mainWindow, m_saver, m_opener, m_colors, m_letters, recoveryFolder)
 {
 }
 

@@ -9,22 +9,22 @@
 // by hand:
 //   bench_tintmark -platform offscreen -iterations 100 -median 7 handOff
 #include "animation/animation.h"
+#include "app/scripteditorhandoff.h"
 #include "cfgfile/cfgwriter.h"
-#include "console/consolerules.h"
-#include "fakedialogs.h"
 #include "cfgfile/filetext.h"
-#include "editor/frmeditor.h"
+#include "cfgfile/recoverycopy.h"
+#include "checker/scriptchecker.h"
 #include "composer/frmnamescript.h"
+#include "console/consolerules.h"
+#include "editor/frmeditor.h"
+#include "editor/scripttemplate.h"
+#include "fakedialogs.h"
+#include "games/installedgames.h"
 #include "widgets/gamecolors.h"
 #include "widgets/gameedition.h"
 #include "widgets/gameletters.h"
-#include "games/installedgames.h"
-#include "cfgfile/recoverycopy.h"
-#include "checker/scriptchecker.h"
-#include "app/scripteditorhandoff.h"
 #include "widgets/scriptopener.h"
 #include "widgets/scriptsaver.h"
-#include "editor/scripttemplate.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -108,7 +108,7 @@ void bench_Tintmark::handOff()
     GameColors colors;
     GameLetters letters(edition);
     frmNameScript mainWindow(saver, colors, letters);
-    ScriptEditorHandOff editorHandOff(mainWindow, saver, opener, colors);
+    ScriptEditorHandOff editorHandOff(mainWindow, saver, opener, colors, letters);
     mainWindow.show();
     mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
     auto *editorButton = mainWindow.findChild<QPushButton *>(QStringLiteral("Command1"));
@@ -296,7 +296,8 @@ void bench_Tintmark::openBig()
     ScriptOpener opener(dialogs, edition);
     RecoveryCopy recovery(folder.filePath(QStringLiteral("recovery")));
     GameColors colors;
-    frmEditor editor(saver, opener, recovery, colors);
+    GameLetters letters(edition);
+    frmEditor editor(saver, opener, recovery, colors, letters);
     if (inTintmark) {
         editor.show();
         editor.playScript();

@@ -3,26 +3,26 @@
 
 #include "frmeditor.h"
 
-#include "player/animationdialog.h"
-#include "widgets/besideplacement.h"
-#include "console/consolerules.h"
-#include "widgets/editionmenu.h"
 #include "cfgfile/filetext.h"
+#include "cfgfile/recoverycopy.h"
+#include "console/consolerules.h"
+#include "console/setnameline.h"
+#include "numberedtextedit.h"
+#include "player/animationdialog.h"
+#include "player/scriptplayerwindow.h"
+#include "scripttemplate.h"
+#include "widgets/besideplacement.h"
+#include "widgets/editionmenu.h"
 #include "widgets/fixedlayout.h"
 #include "widgets/gamecolors.h"
 #include "widgets/gameedition.h"
 #include "widgets/helpmenu.h"
 #include "widgets/languagemenu.h"
 #include "widgets/namepreview.h"
-#include "numberedtextedit.h"
 #include "widgets/recentscripts.h"
-#include "cfgfile/recoverycopy.h"
-#include "widgets/scriptopener.h"
-#include "player/scriptplayerwindow.h"
 #include "widgets/screenfit.h"
+#include "widgets/scriptopener.h"
 #include "widgets/scriptsaver.h"
-#include "scripttemplate.h"
-#include "console/setnameline.h"
 
 #include <QAction>
 #include <QApplication>
@@ -66,12 +66,13 @@ QString withLineBreaks(QString text)
 } // namespace
 
 frmEditor::frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery,
-    GameColors &colors, QWidget *parent)
+    GameColors &colors, GameLetters &letters, QWidget *parent)
     : QWidget(parent)
     , m_saver(saver)
     , m_opener(opener)
     , m_recovery(recovery)
     , m_colors(colors)
+    , m_letters(letters)
 {
     setObjectName(QStringLiteral("frmEditor"));
     // The window's own face stays as it is in every language: its caption, its button and its
@@ -320,7 +321,8 @@ bool frmEditor::eventFilter(QObject *watched, QEvent *event)
     const QString line = txtEditor->cursorForPosition(help->pos()).block().text();
     if (const std::optional<QString> name = SetNameLine::nameSetBy(line))
         QToolTip::showText(help->globalPos(),
-            NamePreview::html(NamePreview::judge(*name, m_saver.edition()), m_colors.palette()),
+            NamePreview::html(
+                NamePreview::judge(*name, m_saver.edition()), m_colors.palette(), {}, &m_letters),
             txtEditor->viewport());
     else
         QToolTip::hideText();
@@ -459,7 +461,7 @@ void frmEditor::playScript()
 {
     if (!m_player) {
         // A child window: it closes with the editor, whose script it plays.
-        m_player = new ScriptPlayerWindow(m_colors, this);
+        m_player = new ScriptPlayerWindow(m_colors, m_letters, this);
         m_player->setWindowFlag(Qt::Window);
         m_player->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_player, &ScriptPlayerWindow::lineActivated, this, &frmEditor::goToLine);
@@ -526,7 +528,7 @@ void frmEditor::placePlayerBeside()
 void frmEditor::insertAnimation()
 {
     // Made when asked for, so that it costs nothing before.
-    auto *dialog = new AnimationDialog(m_lastHandedOffName, m_colors, this);
+    auto *dialog = new AnimationDialog(m_lastHandedOffName, m_colors, m_letters, this);
     dialog->setFramesPerSecond(m_saver.installedGames().maxFpsInConfigs());
     dialog->setKeysBoundInTheGame(m_saver.installedGames().bindingsInConfigs());
     dialog->setAttribute(Qt::WA_DeleteOnClose);

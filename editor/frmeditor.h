@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class GameColors;
+class GameLetters;
 class QAction;
 class QLabel;
 class QMenuBar;
@@ -33,9 +34,10 @@ class frmEditor : public QWidget {
 
 public:
     // recovery: where the editor keeps a copy of changes it has not saved. colors: the team
-    // colors its previews and its player draw ^8 and ^9 in.
+    // colors its previews and its player draw ^8 and ^9 in; letters: the game's own, which they
+    // draw names in.
     frmEditor(ScriptSaver &saver, ScriptOpener &opener, RecoveryCopy &recovery, GameColors &colors,
-        QWidget *parent = nullptr);
+        GameLetters &letters, QWidget *parent = nullptr);
 
     // Takes a script recovered from a program that ended without saving it, as changed text.
     void recover(const QString &text);
@@ -93,6 +95,7 @@ private:
     ScriptOpener &m_opener;
     RecoveryCopy &m_recovery;
     GameColors &m_colors;
+    GameLetters &m_letters;
     QTimer m_recoveryPause; // the copy is written once typing pauses, not at every key
     QPlainTextEdit *txtEditor = nullptr;
     QPushButton *cmdSave = nullptr;

@@ -3,17 +3,18 @@
 
 #include "animationdialog.h"
 
+#include "cfgfile/filetext.h"
+#include "checker/scriptchecker.h"
+#include "checker/warningtext.h"
 #include "console/colorruns.h"
 #include "console/consolerules.h"
 #include "console/consolerun.h"
-#include "cfgfile/filetext.h"
-#include "widgets/gamecolors.h"
-#include "widgets/gamenameview.h"
-#include "widgets/screenfit.h"
-#include "checker/scriptchecker.h"
 #include "console/shownname.h"
 #include "console/ticktime.h"
-#include "checker/warningtext.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gamenameview.h"
+#include "widgets/lettersnote.h"
+#include "widgets/screenfit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +57,8 @@ QIcon swatch(const QColor &color)
 
 } // namespace
 
-AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColors, QWidget *parent)
+AnimationDialog::AnimationDialog(
+    const QString &name, const GameColors &gameColors, GameLetters &letters, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AnimationDialog"));
@@ -162,6 +164,9 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
     shorter->addStretch();
 
     m_preview = named(new GameNameView(gameColors, this), "preview");
+    m_preview->drawIn(&letters);
+    auto *lettersNote = named(new LettersNote(this), "lettersNote");
+    lettersNote->follow(&letters);
     m_size = named(new QLabel(this), "sizeLabel");
     m_problem = named(new QLabel(this), "problemLabel");
     m_problem->setWordWrap(true);
@@ -201,6 +206,7 @@ AnimationDialog::AnimationDialog(const QString &name, const GameColors &gameColo
     layout->setContentsMargins({});
     layout->addLayout(form);
     layout->addWidget(m_preview);
+    layout->addWidget(lettersNote);
     layout->addWidget(m_size);
     layout->addWidget(m_pace);
     layout->addWidget(m_problem);

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 class GameColors;
+class GameLetters;
 class GameNameView;
 class QAbstractButton;
 class QCheckBox;
@@ -28,8 +29,10 @@ class AnimationDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // gameColors: the team colors its swatches and its preview draw ^8 and ^9 in.
-    AnimationDialog(const QString &name, const GameColors &gameColors, QWidget *parent = nullptr);
+    // gameColors: the team colors its swatches and its preview draw ^8 and ^9 in; letters:
+    // the game's own, which its preview draws in.
+    AnimationDialog(const QString &name, const GameColors &gameColors, GameLetters &letters,
+        QWidget *parent = nullptr);
 
     // The script to insert, with '\n' between its lines.
     QString script() const { return m_animation.script; }

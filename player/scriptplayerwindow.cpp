@@ -4,13 +4,15 @@
 #include "scriptplayerwindow.h"
 
 #include "cfgfile/cfgreader.h"
+#include "checker/warningtext.h"
 #include "console/consolerules.h"
+#include "console/ticktime.h"
 #include "widgets/flowlayout.h"
 #include "widgets/gamecolors.h"
+#include "widgets/gameletters.h"
 #include "widgets/gamenamedelegate.h"
 #include "widgets/gamenameview.h"
-#include "console/ticktime.h"
-#include "checker/warningtext.h"
+#include "widgets/lettersnote.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -38,9 +40,10 @@ constexpr int columnRole = Qt::UserRole + 1;
 
 } // namespace
 
-ScriptPlayerWindow::ScriptPlayerWindow(GameColors &colors, QWidget *parent)
+ScriptPlayerWindow::ScriptPlayerWindow(GameColors &colors, GameLetters &letters, QWidget *parent)
     : QWidget(parent)
     , m_colors(colors)
+    , m_letters(letters)
 {
     setObjectName(QStringLiteral("ScriptPlayerWindow"));
     setWindowTitle(tr("Tintmark Player"));
@@ -59,6 +62,8 @@ void ScriptPlayerWindow::createControls()
     };
     m_name = new GameNameView(m_colors, this);
     named(m_name, "nameView");
+    m_lettersNote = new LettersNote(this);
+    named(m_lettersNote, "lettersNote");
     m_othersSee = new GameNameView(m_colors, this);
     named(m_othersSee, "othersNameView");
     m_othersSee->setToolTip(tr("The name as the server's last snapshot showed it to the others "
@@ -112,6 +117,7 @@ void ScriptPlayerWindow::createControls()
         rerun();
         recheck();
         fillKeys();
+        drawInTheGameLetters();
     });
     // What others see depends on the server the player is on.
     m_server = new QComboBox(this);
@@ -204,6 +210,9 @@ void ScriptPlayerWindow::createControls()
     m_timeline->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_names = new GameNameDelegate(m_colors, m_timeline);
     m_timeline->setItemDelegateForColumn(2, m_names);
+    connect(
+        &m_letters, &GameLetters::changed, m_timeline->viewport(), qOverload<>(&QWidget::update));
+    drawInTheGameLetters();
     connect(m_timeline, &QTreeWidget::itemClicked, this,
         [this](QTreeWidgetItem *item) { emit lineActivated(item->data(1, lineRole).toInt()); });
 
@@ -230,6 +239,7 @@ void ScriptPlayerWindow::createControls()
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_name);
+    layout->addWidget(m_lettersNote);
     layout->addLayout(controls);
     layout->addLayout(settings);
     layout->addLayout(onTheServer);
@@ -279,6 +289,16 @@ int ScriptPlayerWindow::framesPerSecond() const
 }
 
 GameVersion ScriptPlayerWindow::game() const { return GameVersion(m_game->currentData().toInt()); }
+
+void ScriptPlayerWindow::drawInTheGameLetters()
+{
+    GameLetters *letters = familyOf(game()) == GameFamily::Cod2 ? &m_letters : nullptr;
+    m_name->drawIn(letters);
+    m_othersSee->drawIn(letters);
+    m_names->drawIn(letters);
+    m_lettersNote->follow(letters);
+    m_timeline->viewport()->update();
+}
 
 ConsoleRules::GameServer ScriptPlayerWindow::server() const
 {

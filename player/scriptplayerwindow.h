@@ -5,9 +5,9 @@
 #define SCRIPTPLAYERWINDOW_H
 
 #include "cfgfile/codepage.h"
+#include "checker/scriptchecker.h"
 #include "console/consolerules.h"
 #include "console/consolerun.h"
-#include "checker/scriptchecker.h"
 #include "console/serverview.h"
 
 #include <QElapsedTimer>
@@ -18,6 +18,8 @@ class GameColors;
 class GameNameDelegate;
 class FlowLayout;
 class GameNameView;
+class GameLetters;
+class LettersNote;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -32,8 +34,9 @@ class ScriptPlayerWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // colors: the one setting of the team colors, which its nation box sets and follows.
-    explicit ScriptPlayerWindow(GameColors &colors, QWidget *parent = nullptr);
+    // colors: the one setting of the team colors, which its nation box sets and follows;
+    // letters: COD 2's own, which it draws names in while it plays for COD 2.
+    ScriptPlayerWindow(GameColors &colors, GameLetters &letters, QWidget *parent = nullptr);
 
     // The script as the file holds it. Playing goes on at the time it has reached.
     void setScript(const QString &fileText);
@@ -71,11 +74,14 @@ private:
     // The player's com_maxfps as the server leaves it.
     int framesPerSecond() const;
     GameVersion game() const;
+    // The names are drawn in COD 2's letters for COD 2, in the desktop's for the others.
+    void drawInTheGameLetters();
     ConsoleRules::GameServer server() const;
     // Where a tick falls in the run's timeline: inside an endless loop, time goes round it.
     qint64 timelineTick(qint64 tick) const;
 
     GameColors &m_colors;
+    GameLetters &m_letters;
     QString m_script;
     QList<KeyPress> m_presses;
     ConsoleRun m_run;
@@ -91,6 +97,7 @@ private:
     QTimer m_frames;
 
     GameNameView *m_name;
+    LettersNote *m_lettersNote;
     GameNameDelegate *m_names; // draws the timeline's names
     QLabel *m_status; // the end of the animation, and the like
     GameNameView *m_othersSee;

@@ -7,10 +7,14 @@
 // The game's letters of a synthetic install, started and read, for the views that draw in them;
 // and the installs the views are tried with.
 
-#include "widgets/gameedition.h"
 #include "gamefiles.h"
-#include "widgets/gameletters.h"
 #include "games/installedgames.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/gameletters.h"
+#include "widgets/gamenameview.h"
+
+#include <QPainter>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +46,38 @@ struct InstalledLetters {
             40) << false << QStringLiteral("the game's font was not found");
     }
 
+    // What view draws of name on its ground: the game's glyphs exactly, or the desktop's letters
+    // as a view of its size draws them.
+    QImage expectedDrawing(const GameNameView &view, bool inGameLetters, const GameColors &colors)
+    {
+        QImage expected(view.size(), QImage::Format_RGB32);
+        if (inGameLetters) {
+            expected.fill(ground);
+            QPainter(&expected).drawImage(
+                0, 0, gameNameImage(*letters.drawing(), view.name(), colors.palette()));
+        } else {
+            GameNameView desktop(colors);
+            desktop.setName(view.name());
+            desktop.resize(view.size());
+            expected = desktop.grab().toImage();
+        }
+        return drawnPart(expected);
+    }
+
+    // The part of a view's image that is not its ground.
+    static QImage drawnPart(const QImage &image)
+    {
+        QRect drawn;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != ground)
+                    drawn |= QRect(x, y, 1, 1);
+            }
+        }
+        return image.copy(drawn).convertToFormat(QImage::Format_RGB32);
+    }
+
+    static constexpr QRgb ground = qRgb(30, 30, 30);
     QTemporaryDir home;
     bool installed = false;
     InstalledGames games;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "installedletters.h"
 #include "player/animationdialog.h"
 #include "widgets/gamecolors.h"
 #include "widgets/gamenameview.h"
@@ -30,10 +31,13 @@ private slots:
     void playsAndOffersAShorterForm();
     void saysWhatItsPaceCosts();
     void remembersAndCountsItsNames();
+    void previewDrawsInTheGameLetters_data() { InstalledLetters::addRows(); }
+    void previewDrawsInTheGameLetters();
 
 private:
     QTemporaryDir m_settings;
     GameColors m_colors;
+    InstalledLetters m_noGame { {} };
 };
 
 void tst_AnimationDialog::initTestCase()
@@ -48,7 +52,7 @@ void tst_AnimationDialog::cleanup() { QVERIFY(QApplication::topLevelWidgets().is
 
 void tst_AnimationDialog::playsAndOffersAShorterForm()
 {
-    AnimationDialog dialog(u"^1abcdefghijklmnopqr"_s, m_colors); // 20 bytes
+    AnimationDialog dialog(u"^1abcdefghijklmnopqr"_s, m_colors, m_noGame.letters); // 20 bytes
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const auto find
@@ -95,7 +99,7 @@ void tst_AnimationDialog::playsAndOffersAShorterForm()
 
 void tst_AnimationDialog::saysWhatItsPaceCosts()
 {
-    AnimationDialog dialog(u"^1Pace"_s, m_colors);
+    AnimationDialog dialog(u"^1Pace"_s, m_colors, m_noGame.letters);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const auto *pace = dialog.findChild<QLabel *>(u"paceLabel"_s);
@@ -124,7 +128,7 @@ void tst_AnimationDialog::saysWhatItsPaceCosts()
 void tst_AnimationDialog::remembersAndCountsItsNames()
 {
     {
-        AnimationDialog dialog(u"^1Tint"_s, m_colors);
+        AnimationDialog dialog(u"^1Tint"_s, m_colors, m_noGame.letters);
         dialog.setKeysBoundInTheGame({ KeyBinding { u"F1"_s, u"vote yes"_s } });
         dialog.findChild<QComboBox *>(u"effectBox"_s)->setCurrentIndex(0); // color cycle
         dialog.findChild<QComboBox *>(u"formBox"_s)->setCurrentIndex(1); // a key's steps
@@ -137,11 +141,30 @@ void tst_AnimationDialog::remembersAndCountsItsNames()
                     .contains(u"Your game's config binds F1 to \"vote yes\""_s));
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     }
-    AnimationDialog again(u"^2Other"_s, m_colors);
+    AnimationDialog again(u"^2Other"_s, m_colors, m_noGame.letters);
     QCOMPARE(again.findChild<QComboBox *>(u"effectBox"_s)->currentIndex(), 0);
     QCOMPARE(again.findChild<QComboBox *>(u"formBox"_s)->currentIndex(), 1);
     QCOMPARE(again.findChild<QLineEdit *>(u"keyEdit"_s)->text(), u"f1"_s);
     QCOMPARE(again.findChild<QLineEdit *>(u"nameEdit"_s)->text(), u"^2Other"_s);
+}
+
+// The preview plays the name in the game's own letters, and says so.
+void tst_AnimationDialog::previewDrawsInTheGameLetters()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(bool, inGameLetters);
+    QFETCH(QString, note);
+
+    InstalledLetters installed(archive);
+    QVERIFY(installed.read());
+    AnimationDialog dialog(u"^1Tint"_s, m_colors, installed.letters);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.findChild<QLabel *>(u"lettersNote"_s)->text(), note);
+    auto *preview = dialog.findChild<GameNameView *>(u"preview"_s);
+    QVERIFY(!preview->name().isEmpty());
+    QCOMPARE(InstalledLetters::drawnPart(preview->grab().toImage()),
+        installed.expectedDrawing(*preview, inGameLetters, m_colors));
 }
 
 QTEST_MAIN(tst_AnimationDialog)

@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/gamecolors.h"
-#include "widgets/recentscripts.h"
-#include "player/scriptplayerwindow.h"
 #include "app/tintmarkprogram.h"
+#include "games/installedgames.h"
+#include "player/scriptplayerwindow.h"
 #include "treefile.h"
+#include "widgets/gamecolors.h"
+#include "widgets/gameedition.h"
+#include "widgets/gameletters.h"
+#include "widgets/recentscripts.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -237,7 +240,10 @@ void tst_CommandLine::warnsInTheWordsOfTheWindow()
 {
     QCOMPARE(run({ u"--check"_s, write(u"loop.cfg"_s, looping) }), 1);
     GameColors colors;
-    ScriptPlayerWindow window(colors);
+    InstalledGames games { GameSearch() };
+    GameEdition edition(games);
+    GameLetters letters(edition);
+    ScriptPlayerWindow window(colors, letters);
     window.setScript(QString::fromLatin1(looping));
     const auto *warnings = window.findChild<QListWidget *>(QStringLiteral("warnings"));
     // The loop, its chat dropped, the line run together, and two notes.

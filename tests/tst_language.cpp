@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "player/animationdialog.h"
+#include "app/tintmarkprogram.h"
 #include "clippedlabels.h"
 #include "fakedialogs.h"
 #include "games/installedgames.h"
+#include "player/animationdialog.h"
+#include "player/scriptplayerwindow.h"
 #include "translations/language.h"
 #include "widgets/savenotice.h"
-#include "player/scriptplayerwindow.h"
-#include "app/tintmarkprogram.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -94,11 +94,10 @@ void tst_Language::windowsSpeakTheLanguage()
     // The menus are the program's additions: translated.
     QVERIFY(main.findChild<QMenuBar *>()->actions().first()->text() != u"&File"_s);
 
-    GameColors colors;
-    ScriptPlayerWindow player(colors);
+    ScriptPlayerWindow player(program.colors(), program.letters());
     player.setScript(u"set name ^1A\r\nwait 20\r\nset name ^2B\r\nbind F1 \"set name C\"\r\n"_s);
     player.show();
-    AnimationDialog animation(u"^1Tint"_s, colors);
+    AnimationDialog animation(u"^1Tint"_s, program.colors(), program.letters());
     animation.show();
     // A name far longer than the game keeps: the notice after its save says so at length.
     dialogs.path = m_settings.filePath(u"long.cfg"_s);

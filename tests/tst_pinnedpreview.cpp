@@ -2,16 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cfgfile/codepage.h"
+#include "installedletters.h"
 #include "widgets/gamecolors.h"
 #include "widgets/gamenameview.h"
-#include "installedletters.h"
 #include "widgets/namepreview.h"
 #include "widgets/notesview.h"
 #include "widgets/pinnedpreview.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QSettings>
 #include <QTest>
 
@@ -32,23 +31,6 @@ private slots:
 private:
     QTemporaryDir m_settings;
 };
-
-namespace {
-
-// The part of a view's image that is not its ground.
-QImage drawnPart(const QImage &image, QRgb ground)
-{
-    QRect drawn;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != ground)
-                drawn |= QRect(x, y, 1, 1);
-        }
-    }
-    return image.copy(drawn).convertToFormat(QImage::Format_RGB32);
-}
-
-} // namespace
 
 void tst_PinnedPreview::initTestCase()
 {
@@ -111,21 +93,9 @@ void tst_PinnedPreview::drawsInTheGameLetters()
     QCOMPARE(pinned->findChild<QLabel *>(u"pinnedLetters"_s)->text(), note);
     QCOMPARE(pinned->size(), before);
 
-    // What is drawn on the ground: the game's glyphs exactly, or the desktop's letters as before.
     auto *name = pinned->findChild<GameNameView *>(u"pinnedName"_s);
-    const QRgb ground = qRgb(30, 30, 30);
-    QImage expected(name->size(), QImage::Format_RGB32);
-    if (inGameLetters) {
-        expected.fill(ground);
-        QPainter(&expected).drawImage(
-            0, 0, gameNameImage(*installed.letters.drawing(), shownName, colors.palette()));
-    } else {
-        GameNameView desktop(colors);
-        desktop.setName(shownName);
-        desktop.resize(name->size());
-        expected = desktop.grab().toImage();
-    }
-    QCOMPARE(drawnPart(name->grab().toImage(), ground), drawnPart(expected, ground));
+    QCOMPARE(InstalledLetters::drawnPart(name->grab().toImage()),
+        installed.expectedDrawing(*name, inGameLetters, colors));
 }
 
 QTEST_MAIN(tst_PinnedPreview)

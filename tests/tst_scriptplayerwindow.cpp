@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "installedletters.h"
+#include "player/scriptplayerwindow.h"
+#include "treefile.h"
 #include "widgets/gamecolors.h"
 #include "widgets/gamenameview.h"
 #include "widgets/namepreview.h"
-#include "player/scriptplayerwindow.h"
-#include "treefile.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,6 +47,8 @@ private slots:
     void othersSeeTheNamesOfTheServersSnapshots();
     void manyKeysFitTheWindow();
     void narrowWindowKeepsEveryControl();
+    void drawsInTheGameLettersForCod2_data();
+    void drawsInTheGameLettersForCod2();
 
 private:
     template <typename T = QWidget> T *control(const char *name) const
@@ -57,6 +60,7 @@ private:
 
     QTemporaryDir m_settings;
     std::unique_ptr<GameColors> m_colors;
+    InstalledLetters m_noGame { {} };
     std::unique_ptr<ScriptPlayerWindow> m_window;
 };
 
@@ -71,7 +75,7 @@ void tst_ScriptPlayerWindow::initTestCase()
 void tst_ScriptPlayerWindow::init()
 {
     m_colors = std::make_unique<GameColors>();
-    m_window = std::make_unique<ScriptPlayerWindow>(*m_colors);
+    m_window = std::make_unique<ScriptPlayerWindow>(*m_colors, m_noGame.letters);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -84,8 +88,7 @@ void tst_ScriptPlayerWindow::cleanup()
 
 void tst_ScriptPlayerWindow::stepsThroughTheNamesAtTheirTimes()
 {
-    m_window->setScript(
-        u"set name ^1A\r\nwait 100\r\nset name ^2B\r\nwait 70\r\nset name C\r\n"_s);
+    m_window->setScript(u"set name ^1A\r\nwait 100\r\nset name ^2B\r\nwait 70\r\nset name C\r\n"_s);
     QCOMPARE(shownName(), u"^1A"_s);
     QCOMPARE(time(), u"0.00 s (0 ticks)"_s);
 
@@ -114,8 +117,7 @@ void tst_ScriptPlayerWindow::stepsThroughTheNamesAtTheirTimes()
     QCOMPARE(shownName(), u"^1X Y"_s);
     control<QComboBox>("gameBox")->setCurrentText(u"COD 1.1"_s);
     QCOMPARE(shownName(), u"^1X"_s);
-    m_window->setScript(
-        u"set name ^1A\r\nwait 100\r\nset name ^2B\r\nwait 70\r\nset name C\r\n"_s);
+    m_window->setScript(u"set name ^1A\r\nwait 100\r\nset name ^2B\r\nwait 70\r\nset name C\r\n"_s);
 
     control<QPushButton>("restartButton")->click();
     QCOMPARE(shownName(), u"^1A"_s);
@@ -293,8 +295,8 @@ void tst_ScriptPlayerWindow::othersSeeTheNamesOfTheServersSnapshots()
     for (int i = 0; i < timeline->topLevelItemCount(); ++i)
         others << timeline->topLevelItem(i)->text(3);
     QCOMPARE(others,
-        QStringList({ u"never: it lasts less than a snapshot"_s, u"from 0.05 s"_s,
-            u"from 0.10 s"_s, u"from 0.15 s"_s }));
+        QStringList({ u"never: it lasts less than a snapshot"_s, u"from 0.05 s"_s, u"from 0.10 s"_s,
+            u"from 0.15 s"_s }));
     // Others see nothing new until a snapshot carries it.
     const auto othersSee = [this] { return control<GameNameView>("othersNameView")->name(); };
     QCOMPARE(othersSee(), QString());
@@ -366,6 +368,36 @@ void tst_ScriptPlayerWindow::narrowWindowKeepsEveryControl()
             QVERIFY2(!rect.intersects(other), qPrintable(name + u" and "_s + describe(control)));
         taken << std::pair(rect, describe(control));
     }
+}
+
+void tst_ScriptPlayerWindow::drawsInTheGameLettersForCod2_data() { InstalledLetters::addRows(); }
+
+// The names are drawn in COD 2's own letters while the window plays for COD 2, and in the
+// desktop's for the other games, whose fonts are not COD 2's.
+void tst_ScriptPlayerWindow::drawsInTheGameLettersForCod2()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(bool, inGameLetters);
+    QFETCH(QString, note);
+
+    InstalledLetters installed(archive);
+    ScriptPlayerWindow window(*m_colors, installed.letters);
+    window.setScript(u"set name ^1AA\r\n"_s);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(installed.read());
+    auto *name = window.findChild<GameNameView *>(u"nameView"_s);
+    const auto *lettersNote = window.findChild<QLabel *>(u"lettersNote"_s);
+    QCOMPARE(name->name(), u"^1AA"_s);
+    QCOMPARE(lettersNote->text(), note);
+    QCOMPARE(InstalledLetters::drawnPart(name->grab().toImage()),
+        installed.expectedDrawing(*name, inGameLetters, *m_colors));
+
+    auto *game = window.findChild<QComboBox *>(u"gameBox"_s);
+    game->setCurrentIndex(game->findData(int(GameVersion::Cod11)));
+    QCOMPARE(lettersNote->text(), QString());
+    QCOMPARE(InstalledLetters::drawnPart(name->grab().toImage()),
+        installed.expectedDrawing(*name, false, *m_colors));
 }
 
 QTEST_MAIN(tst_ScriptPlayerWindow)

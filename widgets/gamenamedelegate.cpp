@@ -4,6 +4,7 @@
 #include "gamenamedelegate.h"
 
 #include "gamecolors.h"
+#include "gameletters.h"
 
 #include <QPainter>
 
@@ -14,6 +15,8 @@ GameNameDelegate::GameNameDelegate(const GameColors &colors, QObject *parent)
     // The view repaints when the team colors change.
     connect(&colors, &GameColors::changed, this, [this, &colors] { m_palette = colors.palette(); });
 }
+
+void GameNameDelegate::drawIn(GameLetters *letters) { m_letters = letters; }
 
 namespace {
 
@@ -42,13 +45,20 @@ QSize GameNameDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
 {
     // The name as drawn: its codes take no room, its padding and shadow do.
     const QFontMetrics metrics(nameFont(option.font));
+    const QString name = index.data().toString();
     int width = 0;
-    for (const ColorRun &run : colorRuns(index.data().toString(), m_palette))
-        width += metrics.horizontalAdvance(run.text);
+    int height = metrics.height();
+    if (const auto drawing = m_letters ? m_letters->drawing() : nullptr) {
+        const QImage image = gameNameImage(*drawing, name, m_palette, 1);
+        width = image.width();
+        height = std::max(height, image.height());
+    } else {
+        for (const ColorRun &run : colorRuns(name, m_palette))
+            width += metrics.horizontalAdvance(run.text);
+    }
     return { std::max(width, letters * metrics.averageCharWidth()) + 2 * padding
             + metrics.height() / 16 + 1,
-        std::max(metrics.height() + 2 * padding,
-            QStyledItemDelegate::sizeHint(option, index).height()) };
+        std::max(height + 2 * padding, QStyledItemDelegate::sizeHint(option, index).height()) };
 }
 
 void GameNameDelegate::paint(
@@ -62,11 +72,19 @@ void GameNameDelegate::paint(
         painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
         painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
     }
+    const QString name = index.data().toString();
+    if (const auto drawing = m_letters ? m_letters->drawing() : nullptr) {
+        // The font's pixels one to one, as a list of names needs them small.
+        const QImage image = gameNameImage(*drawing, name, m_palette, 1);
+        painter->drawImage(option.rect.left() + padding,
+            option.rect.top() + (option.rect.height() - image.height()) / 2, image);
+        painter->restore();
+        return;
+    }
     painter->setFont(nameFont(option.font));
     const QFontMetrics metrics = painter->fontMetrics();
     const int baseline
         = option.rect.top() + (option.rect.height() + metrics.ascent() - metrics.descent()) / 2;
-    paintGameName(*painter, option.rect.left() + padding, baseline, index.data().toString(),
-        m_palette, m_glyphs);
+    paintGameName(*painter, option.rect.left() + padding, baseline, name, m_palette, m_glyphs);
     painter->restore();
 }

@@ -7,9 +7,11 @@
 #include "console/colorruns.h"
 #include "gamenameview.h"
 
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 class GameColors;
+class GameLetters;
 
 // Draws a list's names as the game shows them, in its colors and with its shadow, on a dark
 // ground.
@@ -20,6 +22,10 @@ public:
     // colors: the team colors it draws ^8 and ^9 in, which it follows.
     explicit GameNameDelegate(const GameColors &colors, QObject *parent = nullptr);
 
+    // Draws the names in the game's own letters once letters has them; nothing draws them in the
+    // desktop's letters. The view repaints when they change.
+    void drawIn(GameLetters *letters);
+
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
@@ -27,6 +33,7 @@ public:
 private:
     GamePalette m_palette;
     mutable NameGlyphs m_glyphs;
+    QPointer<GameLetters> m_letters;
 };
 
 #endif // GAMENAMEDELEGATE_H

@@ -85,10 +85,13 @@ GameNameView::GameNameView(const GameColors &colors, QWidget *parent)
     });
 }
 
-void GameNameView::drawIn(GameLetters &letters)
+void GameNameView::drawIn(GameLetters *letters)
 {
-    m_letters = &letters;
-    connect(&letters, &GameLetters::changed, this, qOverload<>(&QWidget::update));
+    if (m_letters)
+        disconnect(m_letters, nullptr, this, nullptr);
+    m_letters = letters;
+    if (letters)
+        connect(letters, &GameLetters::changed, this, qOverload<>(&QWidget::update));
     update();
 }
 

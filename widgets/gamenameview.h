@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 // A player name drawn as the game draws it: large, in the game's colors, on a dark ground.
@@ -53,8 +54,9 @@ public:
     // colors: the team colors it draws ^8 and ^9 in, which it follows.
     explicit GameNameView(const GameColors &colors, QWidget *parent = nullptr);
 
-    // Draws the name in the game's own letters once letters has them, and follows them.
-    void drawIn(GameLetters &letters);
+    // Draws the name in the game's own letters once letters has them, and follows them;
+    // nothing draws it in the desktop's letters.
+    void drawIn(GameLetters *letters);
     void setName(const QString &name);
     QString name() const { return m_name; }
 
@@ -66,7 +68,7 @@ protected:
 private:
     QString m_name;
     GamePalette m_palette;
-    GameLetters *m_letters = nullptr;
+    QPointer<GameLetters> m_letters;
     NameGlyphs m_glyphs;
 };
 

@@ -6,10 +6,10 @@
 #include "gamecolors.h"
 #include "gameletters.h"
 #include "gamenameview.h"
+#include "lettersnote.h"
 #include "namepreview.h"
 #include "notesview.h"
 
-#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -24,24 +24,16 @@ PinnedPreview::PinnedPreview(QWidget *window, const GameColors &colors, GameLett
     : QWidget(window, Qt::Tool)
     , m_colors(colors)
     , m_name(new GameNameView(colors, this))
-    , m_letters(new QLabel(this))
+    , m_letters(new LettersNote(this))
     , m_details(new NotesView(this))
 {
     setObjectName(QStringLiteral("pinnedPreview"));
     setWindowTitle(tr("Tintmark Preview"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_name->setObjectName(QStringLiteral("pinnedName"));
-    m_name->drawIn(letters);
+    m_name->drawIn(&letters);
     m_letters->setObjectName(QStringLiteral("pinnedLetters"));
-    QFont small = m_letters->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    m_letters->setFont(small);
-    // A line of its own whether or not it says anything, so that the window keeps its size
-    // when the font has been read.
-    m_letters->setFixedHeight(m_letters->fontMetrics().lineSpacing());
-    const auto showLetters = [this, &letters] { m_letters->setText(letters.note()); };
-    showLetters();
-    connect(&letters, &GameLetters::changed, m_letters, showLetters);
+    m_letters->follow(&letters);
     m_details->setObjectName(QStringLiteral("pinnedDetails"));
     // The name always whole; the notes, however many, scroll within room for a few, so that the
     // window keeps its size and never grows over the window it stands beside.

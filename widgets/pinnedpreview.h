@@ -10,8 +10,8 @@ class GameColors;
 class GameLetters;
 class GameNameView;
 struct JudgedName;
+class LettersNote;
 class NotesView;
-class QLabel;
 
 // The name preview kept on screen in a small window of its own beside its window, following the
 // name as it is typed, until the player closes it.
@@ -29,7 +29,7 @@ public:
 private:
     const GameColors &m_colors;
     GameNameView *m_name;
-    QLabel *m_letters;
+    LettersNote *m_letters;
     NotesView *m_details;
 };
 
