@@ -20,12 +20,14 @@
 #include "editor/scripttemplate.h"
 #include "fakedialogs.h"
 #include "games/installedgames.h"
+#include "installedletters.h"
 #include "widgets/gamecolors.h"
 #include "widgets/gameedition.h"
 #include "widgets/gameletters.h"
 #include "widgets/scriptopener.h"
 #include "widgets/scriptsaver.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -56,6 +58,8 @@ private slots:
     void openBig();
     void keystroke_data();
     void keystroke();
+    void firstPreview_data();
+    void firstPreview();
 };
 
 namespace {
@@ -326,24 +330,26 @@ void bench_Tintmark::openBig()
 void bench_Tintmark::keystroke_data()
 {
     QTest::addColumn<bool>("inTintmark");
-    QTest::newRow("Tintmark") << true;
-    QTest::newRow("bare") << false;
+    QTest::addColumn<bool>("inGameLetters");
+    QTest::newRow("Tintmark") << true << false;
+    QTest::newRow("bare") << false << false;
+    QTest::newRow("Tintmark in game letters") << true << true;
 }
 
 // A key typed into the name box and taken back, with the preview kept on screen, as the player
 // sees it: the tooltip's preview and the kept preview follow each change. Against the same in a
-// bare QLineEdit.
+// bare QLineEdit; and with a COD 2 installed, its font read, the previews in its letters.
 void bench_Tintmark::keystroke()
 {
     QFETCH(bool, inTintmark);
+    QFETCH(bool, inGameLetters);
 
     FakeDialogs dialogs;
-    InstalledGames games { GameSearch() };
-    GameEdition edition(games);
-    ScriptSaver saver(dialogs, edition);
+    InstalledLetters installed(inGameLetters ? GameFiles::fontArchive() : QByteArray());
+    QVERIFY(installed.read());
+    ScriptSaver saver(dialogs, installed.edition);
     GameColors colors;
-    GameLetters letters(edition);
-    frmNameScript mainWindow(saver, colors, letters);
+    frmNameScript mainWindow(saver, colors, installed.letters);
     QLineEdit bare;
     QLineEdit *box = &bare;
     if (inTintmark) {
@@ -363,6 +369,42 @@ void bench_Tintmark::keystroke()
         QTest::keyClick(box, Qt::Key_X);
         QTest::keyClick(box, Qt::Key_Backspace);
         QCoreApplication::processEvents();
+    }
+}
+
+void bench_Tintmark::firstPreview_data()
+{
+    QTest::addColumn<bool>("inGameLetters");
+    QTest::newRow("desktop letters") << false;
+    QTest::newRow("game letters") << true;
+}
+
+// The kept preview opened (Alt+P's action) until it has drawn and closed again, each time a new
+// window, in the desktop's letters and in the letters of an installed COD 2 whose font has been
+// read.
+void bench_Tintmark::firstPreview()
+{
+    QFETCH(bool, inGameLetters);
+
+    FakeDialogs dialogs;
+    InstalledLetters installed(inGameLetters ? GameFiles::fontArchive() : QByteArray());
+    QVERIFY(installed.read());
+    ScriptSaver saver(dialogs, installed.edition);
+    GameColors colors;
+    frmNameScript mainWindow(saver, colors, installed.letters);
+    mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+    auto *box = mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    box->setText(u"^1Tint^7mark ^2Pl^3ay^4er"_s);
+    QCoreApplication::processEvents();
+    auto *pin = mainWindow.findChild<QAction *>(QStringLiteral("pinPreview"));
+    QBENCHMARK {
+        pin->trigger();
+        auto *pinned = mainWindow.findChild<QWidget *>(QStringLiteral("pinnedPreview"));
+        QVERIFY(QTest::qWaitForWindowExposed(pinned));
+        QCoreApplication::processEvents();
+        pinned->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

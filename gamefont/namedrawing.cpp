@@ -53,6 +53,21 @@ int NameDrawing::draw(
     return pen.x() - start;
 }
 
+QImage NameDrawing::image(const QString &name, const GamePalette &palette, int scale) const
+{
+    if (m_last.scale == scale && m_last.name == name && m_last.palette == palette)
+        return m_last.image;
+    // Room below the baseline for the letters that reach under it, and for the shadow.
+    const int height = m_font->pixelHeight() * scale;
+    QImage image(std::max(1, (width(name) + 1) * scale), height * 3 / 2,
+        QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    draw(painter, QPoint(0, height), name, palette, scale);
+    m_last = { name, palette, scale, image };
+    return image;
+}
+
 const QImage &NameDrawing::tinted(QRgb color) const
 {
     auto found = m_tinted.find(color);

@@ -54,7 +54,7 @@ struct InstalledLetters {
         if (inGameLetters) {
             expected.fill(ground);
             QPainter(&expected).drawImage(
-                0, 0, gameNameImage(*letters.drawing(), view.name(), colors.palette()));
+                0, 0, letters.drawing()->image(view.name(), colors.palette(), gameNameScale));
         } else {
             GameNameView desktop(colors);
             desktop.setName(view.name());

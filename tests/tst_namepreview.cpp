@@ -4,10 +4,11 @@
 #include "cfgfile/codepage.h"
 #include "console/colorruns.h"
 #include "console/consolerun.h"
-#include "widgets/gamenameview.h"
 #include "installedletters.h"
+#include "widgets/gamenameview.h"
 #include "widgets/namepreview.h"
 
+#include <QPainter>
 #include <QSettings>
 #include <QTest>
 #include <QTextBlock>
@@ -84,8 +85,7 @@ void tst_NamePreview::previewShowsWhatTheGameShows_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cutOff");
 
-    QTest::newRow("37 bytes: the last 6 cut off")
-        << QString(31, u'a') + u"^1BCDE"_s << u"^1BCDE"_s;
+    QTest::newRow("37 bytes: the last 6 cut off") << QString(31, u'a') + u"^1BCDE"_s << u"^1BCDE"_s;
     QTest::newRow("32 bytes: a code at the cut goes whole")
         << QString(30, u'a') + u"^1B"_s << u"^1B"_s;
     QTest::newRow("a caret and a letter shows nothing") << u"^a"_s << QString();
@@ -236,14 +236,20 @@ void tst_NamePreview::drawnInTheGameLetters()
         QCOMPARE(html, NamePreview::html(judged, americans));
         return;
     }
-    const QString source = u"data:image/png;base64,"_s;
+    const QString source = u"data:image/bmp;base64,"_s;
     const qsizetype start = html.indexOf(source) + source.size();
     QVERIFY(start >= source.size());
     const QImage shown = QImage::fromData(
         QByteArray::fromBase64(html.mid(start, html.indexOf(u'"', start) - start).toLatin1()));
-    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
-        gameNameImage(*installed.letters.drawing(), judged.name.shown, americans)
-            .convertToFormat(QImage::Format_ARGB32));
+    // On the preview's ground.
+    const QImage name = installed.letters.drawing()->image(judged.name.shown, americans, 1);
+    QImage expected(name.size(), QImage::Format_RGB32);
+    expected.fill(QColor(0x50, 0x50, 0x50));
+    QPainter(&expected).drawImage(0, 0, name);
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), expected);
+    // Shown with the font's pixels doubled.
+    QVERIFY(html.contains(u"width=\"%1\" height=\"%2\""_s.arg(name.width() * gameNameScale)
+                              .arg(name.height() * gameNameScale)));
     QVERIFY(html.endsWith(NamePreview::detailsHtml(judged, americans)));
 }
 

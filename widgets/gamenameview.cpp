@@ -57,19 +57,6 @@ int paintGameName(QPainter &painter, int x, int baseline, const QString &name,
     return x - start;
 }
 
-QImage gameNameImage(
-    const NameDrawing &drawing, const QString &name, const GamePalette &palette, int scale)
-{
-    // Room below the baseline for the letters that reach under it, and for the shadow.
-    const int height = drawing.font().pixelHeight() * scale;
-    QImage image(std::max(1, (drawing.width(name) + 1) * scale), height * 3 / 2,
-        QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    drawing.draw(painter, QPoint(0, height), name, palette, scale);
-    return image;
-}
-
 GameNameView::GameNameView(const GameColors &colors, QWidget *parent)
     : QWidget(parent)
 {
@@ -122,7 +109,7 @@ void GameNameView::paintEvent(QPaintEvent *)
         // in the middle of the view.
         const int pixelHeight = drawing->font().pixelHeight() * scale;
         painter.drawImage(margin, height() / 2 + pixelHeight * 3 / 8 - pixelHeight,
-            gameNameImage(*drawing, m_name, m_palette, scale));
+            drawing->image(m_name, m_palette, scale));
         return;
     }
     const QFontMetrics metrics = fontMetrics();

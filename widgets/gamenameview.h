@@ -16,7 +16,6 @@
 class GameColors;
 class GameLetters;
 class NameDrawing;
-class QImage;
 class QPainter;
 
 // The glyphs of the runs of names drawn before, in the font they were drawn in. A name drawn
@@ -41,11 +40,6 @@ int paintGameName(QPainter &painter, int x, int baseline, const QString &name,
 // The font's pixels doubled, as a screen 1280 wide shows the 640 virtual pixels the engine lays
 // its scoreboard out in.
 constexpr int gameNameScale = 2;
-
-// name in the game's letters on a clear ground, each of the font's pixels scale pixels wide, its
-// baseline the font's height, scaled, below the top.
-QImage gameNameImage(const NameDrawing &drawing, const QString &name, const GamePalette &palette,
-    int scale = gameNameScale);
 
 class GameNameView : public QWidget {
     Q_OBJECT
