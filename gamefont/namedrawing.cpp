@@ -53,18 +53,17 @@ int NameDrawing::draw(
     return pen.x() - start;
 }
 
-QImage NameDrawing::image(const QString &name, const GamePalette &palette, int scale) const
+QImage NameDrawing::image(const QString &name, const GamePalette &palette) const
 {
-    if (m_last.scale == scale && m_last.name == name && m_last.palette == palette)
+    if (!m_last.image.isNull() && m_last.name == name && m_last.palette == palette)
         return m_last.image;
     // Room below the baseline for the letters that reach under it, and for the shadow.
-    const int height = m_font->pixelHeight() * scale;
-    QImage image(std::max(1, (width(name) + 1) * scale), height * 3 / 2,
-        QImage::Format_ARGB32_Premultiplied);
+    const int height = m_font->pixelHeight();
+    QImage image(width(name) + 1, height * 3 / 2, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    draw(painter, QPoint(0, height), name, palette, scale);
-    m_last = { name, palette, scale, image };
+    draw(painter, QPoint(0, height), name, palette);
+    m_last = { name, palette, image };
     return image;
 }
 

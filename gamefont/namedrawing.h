@@ -35,10 +35,10 @@ public:
     // wide; returns the width drawn.
     int draw(QPainter &painter, QPoint pen, const QString &name, const GamePalette &palette,
         int scale = 1) const;
-    // name on a clear ground, each of the font's pixels scale pixels wide, its baseline the
-    // font's height, scaled, below the top. The last one is kept: the tooltip and the kept
-    // preview draw the same name at each keystroke.
-    QImage image(const QString &name, const GamePalette &palette, int scale) const;
+    // name on a clear ground in the font's pixels, its baseline the font's height below the top.
+    // The last one is kept: the tooltip and the kept preview draw the same name at each
+    // keystroke, each magnifying it as it needs.
+    QImage image(const QString &name, const GamePalette &palette) const;
 
 private:
     // The font's image in color: its texels times the color, as the engine's vertex color
@@ -51,7 +51,6 @@ private:
     struct Drawn {
         QString name;
         GamePalette palette {};
-        int scale = 0;
         QImage image;
     };
     mutable Drawn m_last;

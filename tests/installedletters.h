@@ -53,8 +53,8 @@ struct InstalledLetters {
         QImage expected(view.size(), QImage::Format_RGB32);
         if (inGameLetters) {
             expected.fill(ground);
-            QPainter(&expected).drawImage(
-                0, 0, letters.drawing()->image(view.name(), colors.palette(), gameNameScale));
+            const QImage name = letters.drawing()->image(view.name(), colors.palette());
+            QPainter(&expected).drawImage(QRect({}, name.size() * gameNameScale), name);
         } else {
             GameNameView desktop(colors);
             desktop.setName(view.name());

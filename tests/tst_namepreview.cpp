@@ -236,19 +236,19 @@ void tst_NamePreview::drawnInTheGameLetters()
         QCOMPARE(html, NamePreview::html(judged, americans));
         return;
     }
-    const QString source = u"data:image/bmp;base64,"_s;
+    const QString source = u"data:image/x-portable-pixmap;base64,"_s;
     const qsizetype start = html.indexOf(source) + source.size();
     QVERIFY(start >= source.size());
     const QImage shown = QImage::fromData(
         QByteArray::fromBase64(html.mid(start, html.indexOf(u'"', start) - start).toLatin1()));
     // On the preview's ground.
-    const QImage name = installed.letters.drawing()->image(judged.name.shown, americans, 1);
+    const QImage name = installed.letters.drawing()->image(judged.name.shown, americans);
     QImage expected(name.size(), QImage::Format_RGB32);
     expected.fill(QColor(0x50, 0x50, 0x50));
     QPainter(&expected).drawImage(0, 0, name);
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), expected);
     // Shown with the font's pixels doubled.
-    QVERIFY(html.contains(u"width=\"%1\" height=\"%2\""_s.arg(name.width() * gameNameScale)
+    QVERIFY(html.contains(u"width=\"%1\" height=\"%2\" src"_s.arg(name.width() * gameNameScale)
                               .arg(name.height() * gameNameScale)));
     QVERIFY(html.endsWith(NamePreview::detailsHtml(judged, americans)));
 }

@@ -49,7 +49,7 @@ QSize GameNameDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
     int width = 0;
     int height = metrics.height();
     if (const auto drawing = m_letters ? m_letters->drawing() : nullptr) {
-        const QImage image = drawing->image(name, m_palette, 1);
+        const QImage image = drawing->image(name, m_palette);
         width = image.width();
         height = std::max(height, image.height());
     } else {
@@ -75,7 +75,7 @@ void GameNameDelegate::paint(
     const QString name = index.data().toString();
     if (const auto drawing = m_letters ? m_letters->drawing() : nullptr) {
         // The font's pixels one to one, as a list of names needs them small.
-        const QImage image = drawing->image(name, m_palette, 1);
+        const QImage image = drawing->image(name, m_palette);
         painter->drawImage(option.rect.left() + padding,
             option.rect.top() + (option.rect.height() - image.height()) / 2, image);
         painter->restore();

@@ -107,9 +107,13 @@ void GameNameView::paintEvent(QPaintEvent *)
             = drawing->width(m_name) * gameNameScale <= width() - 2 * margin ? gameNameScale : 1;
         // The middle of the capitals, three eighths of the font's height above its baseline,
         // in the middle of the view.
+        // Each of the font's pixels a square of pixels, as the painter magnifies without
+        // smoothing.
         const int pixelHeight = drawing->font().pixelHeight() * scale;
-        painter.drawImage(margin, height() / 2 + pixelHeight * 3 / 8 - pixelHeight,
-            drawing->image(m_name, m_palette, scale));
+        const QImage image = drawing->image(m_name, m_palette);
+        painter.drawImage(QRect(QPoint(margin, height() / 2 + pixelHeight * 3 / 8 - pixelHeight),
+                              image.size() * scale),
+            image);
         return;
     }
     const QFontMetrics metrics = fontMetrics();

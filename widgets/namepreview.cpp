@@ -11,7 +11,6 @@
 #include "gameletters.h"
 #include "gamenameview.h"
 
-#include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -48,21 +47,33 @@ QString drawn(const QString &nameHtml)
 }
 
 // The image as rich text holds it: in the html itself, which a tooltip cannot take files beside,
-// shown scale times its size. The name is drawn again at each keystroke: on the preview's ground
-// as a bitmap, since a PNG's compression took a fifth of the keystroke, and its pixels doubled
-// by the text's drawing rather than four times as many of them encoded.
+// shown scale times its size. The name is drawn again at each keystroke, so it is held as plainly
+// as an image can be, a PPM of its pixels on the preview's ground, rather than written by an image
+// writer: a PNG's compression took a fifth of the keystroke, and finding the writer for any
+// format a good part of the rest. Its pixels are doubled by the text's drawing rather than four
+// times as many of them encoded.
 QString imageHtml(const QImage &image, int scale)
 {
     QImage onGround(image.size(), QImage::Format_RGB32);
     onGround.fill(QColor::fromString(QLatin1StringView(previewGround)));
     QPainter(&onGround).drawImage(0, 0, image);
-    QBuffer bitmap;
-    bitmap.open(QIODevice::WriteOnly);
-    onGround.save(&bitmap, "BMP");
-    return QStringLiteral("<img src=\"data:image/bmp;base64,%1\" width=\"%2\" height=\"%3\">")
-        .arg(QLatin1String(bitmap.data().toBase64()))
-        .arg(image.width() * scale)
-        .arg(image.height() * scale);
+    QByteArray pixmap = "P6\n" + QByteArray::number(image.width()) + ' '
+        + QByteArray::number(image.height()) + "\n255\n";
+    qsizetype at = pixmap.size();
+    pixmap.resize(at + qsizetype(image.width()) * image.height() * 3);
+    for (int y = 0; y < onGround.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(onGround.constScanLine(y));
+        for (int x = 0; x < onGround.width(); ++x) {
+            pixmap[at++] = char(qRed(line[x]));
+            pixmap[at++] = char(qGreen(line[x]));
+            pixmap[at++] = char(qBlue(line[x]));
+        }
+    }
+    // Joined rather than filled in with arg(), which would search the image's text for each mark.
+    return u"<img width=\""_s + QString::number(image.width() * scale) + u"\" height=\""_s
+        + QString::number(image.height() * scale)
+        + u"\" src=\"data:image/x-portable-pixmap;base64,"_s + QLatin1StringView(pixmap.toBase64())
+        + u"\">"_s;
 }
 
 } // namespace
@@ -123,7 +134,7 @@ QString NamePreview::html(const JudgedName &judged, const GamePalette &palette,
                   .arg(QLatin1String(cutOffColor), name.cutOff.toHtmlEscaped());
     }
     const auto drawing = letters ? letters->drawing() : nullptr;
-    const QString shown = drawing ? imageHtml(drawing->image(name.shown, palette, 1), gameNameScale)
+    const QString shown = drawing ? imageHtml(drawing->image(name.shown, palette), gameNameScale)
                                   : coloredName(name.shown, palette);
     const QString note = letters ? letters->note() : QString();
     return (heading.isEmpty() ? QString() : u"<p>%1</p>"_s.arg(heading.toHtmlEscaped()))
