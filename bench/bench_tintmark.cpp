@@ -336,6 +336,21 @@ void bench_Tintmark::keystroke_data()
     QTest::newRow("Tintmark in game letters") << true << true;
 }
 
+// The main window, without a game or with a COD 2 installed whose font is read before it is
+// timed.
+struct NameWindow {
+    explicit NameWindow(bool inGameLetters)
+        : installed(inGameLetters ? GameFiles::fontArchive() : QByteArray())
+    {
+    }
+
+    FakeDialogs dialogs;
+    InstalledLetters installed;
+    ScriptSaver saver { dialogs, installed.edition };
+    GameColors colors;
+    frmNameScript window { saver, colors, installed.letters };
+};
+
 // A key typed into the name box and taken back, with the preview kept on screen, as the player
 // sees it: the tooltip's preview and the kept preview follow each change. Against the same in a
 // bare QLineEdit; and with a COD 2 installed, its font read, the previews in its letters.
@@ -344,12 +359,9 @@ void bench_Tintmark::keystroke()
     QFETCH(bool, inTintmark);
     QFETCH(bool, inGameLetters);
 
-    FakeDialogs dialogs;
-    InstalledLetters installed(inGameLetters ? GameFiles::fontArchive() : QByteArray());
-    QVERIFY(installed.read());
-    ScriptSaver saver(dialogs, installed.edition);
-    GameColors colors;
-    frmNameScript mainWindow(saver, colors, installed.letters);
+    NameWindow named(inGameLetters);
+    QVERIFY(named.installed.read());
+    frmNameScript &mainWindow = named.window;
     QLineEdit bare;
     QLineEdit *box = &bare;
     if (inTintmark) {
@@ -386,12 +398,9 @@ void bench_Tintmark::firstPreview()
 {
     QFETCH(bool, inGameLetters);
 
-    FakeDialogs dialogs;
-    InstalledLetters installed(inGameLetters ? GameFiles::fontArchive() : QByteArray());
-    QVERIFY(installed.read());
-    ScriptSaver saver(dialogs, installed.edition);
-    GameColors colors;
-    frmNameScript mainWindow(saver, colors, installed.letters);
+    NameWindow named(inGameLetters);
+    QVERIFY(named.installed.read());
+    frmNameScript &mainWindow = named.window;
     mainWindow.show();
     QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
     auto *box = mainWindow.findChild<QLineEdit *>(QStringLiteral("Text1"));
