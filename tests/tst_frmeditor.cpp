@@ -1,18 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "player/animationdialog.h"
-#include "clippedlabels.h"
-#include "fakedialogs.h"
-#include "widgets/gameedition.h"
-#include "translations/language.h"
-#include "widgets/recentscripts.h"
-#include "player/scriptplayerwindow.h"
-#include "editor/scripttemplate.h"
 #include "app/sessionend.h"
-#include "templateliteral.h"
 #include "app/tintmarkprogram.h"
+#include "clippedlabels.h"
+#include "editor/scripttemplate.h"
+#include "fakedialogs.h"
+#include "player/animationdialog.h"
+#include "player/scriptplayerwindow.h"
+#include "programfixture.h"
+#include "templateliteral.h"
+#include "translations/language.h"
 #include "treefile.h"
+#include "widgets/gameedition.h"
+#include "widgets/recentscripts.h"
 #include "writefaults.h"
 
 #include <QApplication>
@@ -91,7 +92,7 @@ QAction *menuEntry(QWidget *window, const QString &path)
 } // namespace
 
 // The script editor, driven from the main window of the assembled program as the player uses it.
-class tst_frmEditor : public QObject {
+class tst_frmEditor : public ProgramFixture {
     Q_OBJECT
 
 private slots:
@@ -134,84 +135,15 @@ private slots:
     void unsavedChangesAreCopiedUntilSavedOrLetGo();
 
 private:
-    void handOff(const QString &name);
-    QWidget *editor() const;
     bool placeEditor(QScreen *screen, const QString &where);
-    QPlainTextEdit *script() const;
     QByteArray saveEditor();
-    QString writeFile(const QString &name, const QByteArray &bytes);
-    QString recoveryFolder() const { return m_dir->filePath(u"recovery"_s); }
-    QStringList recoveryCopies() const
-    {
-        return QDir(recoveryFolder()).entryList({ u"*.recovery"_s }, QDir::Files);
-    }
-
-    QTemporaryDir m_settings;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    FakeDialogs m_dialogs;
-    std::unique_ptr<InstalledGames> m_games; // in the test's folder, which holds none at first
-    std::unique_ptr<TintmarkProgram> m_program;
-    QWidget *m_mainWindow = nullptr;
 };
 
-void tst_frmEditor::initTestCase()
-{
-    TintmarkProgram::setUpApplication();
-    // The recent scripts go to the test's own settings.
-    QVERIFY(m_settings.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
-}
+void tst_frmEditor::initTestCase() { QVERIFY(setUpSettings()); }
 
-void tst_frmEditor::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_dialogs = {};
-    GameSearch search;
-    search.home = m_dir->path();
-    search.winePrefixes = { m_dir->filePath(u".wine"_s) };
-    m_games = std::make_unique<InstalledGames>(search);
-    m_program = std::make_unique<TintmarkProgram>(m_dialogs, *m_games, recoveryFolder());
-    m_mainWindow = &m_program->mainWindow();
-    m_mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
-}
+void tst_frmEditor::init() { QVERIFY(startProgram()); }
 
-void tst_frmEditor::cleanup()
-{
-    m_program.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-QWidget *tst_frmEditor::editor() const
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto found = std::find_if(windows.cbegin(), windows.cend(), [](QWidget *window) {
-        return window->objectName() == u"frmEditor" && window->isVisible();
-    });
-    return found == windows.cend() ? nullptr : *found;
-}
-
-QPlainTextEdit *tst_frmEditor::script() const
-{
-    return editor()->findChild<QPlainTextEdit *>(QStringLiteral("txtEditor"));
-}
-
-// Types the name into the main window and presses its "CFG Editor" button.
-void tst_frmEditor::handOff(const QString &name)
-{
-    auto *nameBox = m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"));
-    nameBox->setText(name);
-    QTest::mouseClick(
-        m_mainWindow->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-    QVERIFY(editor());
-}
-
-QString tst_frmEditor::writeFile(const QString &name, const QByteArray &bytes)
-{
-    const QString path = m_dir->filePath(name);
-    return writeTreeFile(path, bytes) ? path : QString();
-}
+void tst_frmEditor::cleanup() { QVERIFY(endProgram()); }
 
 QByteArray tst_frmEditor::saveEditor()
 {
@@ -224,7 +156,7 @@ QByteArray tst_frmEditor::saveEditor()
 
 void tst_frmEditor::windowLayout()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QCOMPARE(editor()->windowTitle(), u"Tintmark Editor"_s);
     // The layout's area keeps its size below the menu bar, the file's state below it.
     const auto *client = editor()->findChild<QWidget *>(u"clientArea"_s);
@@ -281,11 +213,11 @@ void tst_frmEditor::savedBytes()
     QFETCH(QByteArray, afterTemplate);
 
     // The untouched template comes from a hand-off too; its command is removed by hand below.
-    handOff(handOffs.value(0));
+    QVERIFY(handOff(handOffs.value(0)));
     if (handOffs.isEmpty())
         script()->setPlainText(scriptTemplate());
     for (const QString &name : handOffs.mid(1))
-        handOff(name);
+        QVERIFY(handOff(name));
 
     const QByteArray bytes = saveEditor();
     QCOMPARE(bytes, templateBytes + afterTemplate);
@@ -295,26 +227,26 @@ void tst_frmEditor::savedBytes()
 
 void tst_frmEditor::handOffAppendsAtTheEndWhateverTheCaret()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QTextCursor selection = script()->textCursor();
     selection.setPosition(3);
     selection.setPosition(10, QTextCursor::KeepAnchor);
     script()->setTextCursor(selection);
-    handOff(u"B"_s);
+    QVERIFY(handOff(u"B"_s));
     QVERIFY(script()->toPlainText().startsWith(u"// Tarvik Script Editor\n"_s));
     QVERIFY(script()->toPlainText().endsWith(u"\n set name A\n set name B"_s));
 }
 
 void tst_frmEditor::undoSurvivesAHandOff()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     const QString handedOff = script()->toPlainText();
     script()->moveCursor(QTextCursor::End);
     QTest::keyClick(script(), Qt::Key_Return);
     QTest::keyClicks(script(), "time wait 5");
     const QString edited = script()->toPlainText();
 
-    handOff(u"B"_s);
+    QVERIFY(handOff(u"B"_s));
     QCOMPARE(script()->toPlainText(), edited + u"\n set name B"_s);
     QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(script()->toPlainText(), edited);
@@ -326,13 +258,13 @@ void tst_frmEditor::undoSurvivesAHandOff()
 
 void tst_frmEditor::largeScriptGetsOnlyAnAppend()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QString large;
     for (int i = 0; large.size() < 4 * 1024 * 1024; ++i)
         large += u"set name ^%1Frame%2\nwait 5\n"_s.arg(i % 10).arg(i);
     script()->setPlainText(large);
 
-    handOff(u"^2B"_s);
+    QVERIFY(handOff(u"^2B"_s));
     const QString text = script()->toPlainText();
     QCOMPARE(text.size(), large.size() + 13);
     QVERIFY(text.startsWith(large));
@@ -341,7 +273,7 @@ void tst_frmEditor::largeScriptGetsOnlyAnAppend()
 
 void tst_frmEditor::enterTypesANewLineAndEscapeDoesNothing()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     script()->moveCursor(QTextCursor::End);
     QTest::keyClick(script(), Qt::Key_Return);
     QTest::keyClick(script(), Qt::Key_Escape);
@@ -353,14 +285,14 @@ void tst_frmEditor::enterTypesANewLineAndEscapeDoesNothing()
 // The file holds the text as it is when the dialog has closed, not when Save was pressed.
 void tst_frmEditor::savesTheTextAsItIsOnceTheDialogCloses()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     m_dialogs.whileOpen = [this] { script()->setPlainText(u"set name ^3Late\nwait 5"_s); };
     QCOMPARE(saveEditor(), QByteArray("set name ^3Late\r\nwait 5\r\n"));
 }
 
 void tst_frmEditor::failedSaveWarnsAndKeepsTheText()
 {
-    handOff(u"\u00c5"_s);
+    QVERIFY(handOff(u"\u00c5"_s));
     script()->moveCursor(QTextCursor::End);
     script()->insertPlainText(u" \u2192 next"_s);
     const QString text = script()->toPlainText();
@@ -384,7 +316,7 @@ void tst_frmEditor::failedWriteKeepsTheOldScript()
     // Each fault stands where the writer is tested; here the message reaches the player.
     const WriteFault fault = WriteFault::FileSizeLimit;
     const QByteArray old = "set name ^1Old\r\nwait 50\r\nset name ^2Old\r\n";
-    handOff(u"^2New"_s);
+    QVERIFY(handOff(u"^2New"_s));
     const QString text = script()->toPlainText();
     QPushButton *save = editor()->findChild<QPushButton *>(QStringLiteral("cmdSave"));
     const FaultedSave saved = saveUnderFault(
@@ -452,7 +384,7 @@ void tst_frmEditor::closingAsksAboutChanges()
     QFETCH(QByteArray, saved);
     QFETCH(bool, sessionEnds);
 
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     if (change.endsWith(u"opened"))
         m_program->openInEditor(writeFile(u"animated.cfg"_s, "set name Old\r\n"));
     script()->moveCursor(QTextCursor::End);
@@ -461,7 +393,7 @@ void tst_frmEditor::closingAsksAboutChanges()
     if (change == u"typed and undone")
         QTest::keyClick(script(), Qt::Key_Z, Qt::ControlModifier);
     if (change == u"handed off")
-        handOff(u"B"_s);
+        QVERIFY(handOff(u"B"_s));
     const QString text = script()->toPlainText();
     m_dialogs.changesAnswer = answer;
     m_dialogs.path = saveAs.isEmpty() ? QString() : m_dir->filePath(saveAs);
@@ -490,7 +422,7 @@ void tst_frmEditor::closingAsksAboutChanges()
 
 void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QVERIFY(recoveryCopies().isEmpty()); // the template and the hand-off are no changes
     script()->moveCursor(QTextCursor::End);
     // A quoted name may hold a no-break space, which the copy keeps as it is.
@@ -528,7 +460,7 @@ void tst_frmEditor::unsavedChangesAreCopiedUntilSavedOrLetGo()
 
 void tst_frmEditor::hoverPreviewsASetNameLine()
 {
-    handOff(u"^1Red^4Blue"_s);
+    QVERIFY(handOff(u"^1Red^4Blue"_s));
     QWidget *viewport = script()->viewport();
     const auto hoverOverLine = [&](int block) {
         QTextCursor line(script()->document()->findBlockByNumber(block));
@@ -569,7 +501,7 @@ void tst_frmEditor::opensAScriptThatSavesAgainByteForByte()
         m_program->start(path);
         QVERIFY(editor());
     } else {
-        handOff(u"A"_s);
+        QVERIFY(handOff(u"A"_s));
         QVERIFY(QTest::qWaitForWindowActive(editor()));
         m_dialogs.path = path;
         QTest::keyClick(script(), Qt::Key_O, Qt::ControlModifier);
@@ -591,7 +523,7 @@ void tst_frmEditor::asksBeforeChangedTextGoes()
     const QString path = writeFile(u"other.cfg"_s, "set name Other\r\n");
     QVERIFY(!path.isEmpty());
 
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClicks(script(), "mine");
     const QString edited = script()->toPlainText();
@@ -619,7 +551,7 @@ void tst_frmEditor::opensADroppedScript()
     const QString path = writeFile(u"dropped.cfg"_s, "set name Dropped\r\n");
     QVERIFY(!path.isEmpty());
 
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(path) });
     const QPoint at = script()->viewport()->rect().center();
@@ -685,7 +617,7 @@ void tst_frmEditor::playerFollowsTheScriptAndLeadsToItsLines()
     QScreen *screen = screenName.isEmpty() ? nullptr : screenNamed(screenName);
     if (!screenName.isEmpty() && !screen)
         QSKIP("This platform has no such screen.");
-    handOff(u"^1A"_s);
+    QVERIFY(handOff(u"^1A"_s));
     script()->moveCursor(QTextCursor::End);
     script()->insertPlainText(u" set name ^2B"_s);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
@@ -748,7 +680,7 @@ void tst_frmEditor::theOfferedSplitSplits()
 {
     QFETCH(QString, line);
     QFETCH(QString, split);
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     script()->setPlainText(line);
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClick(script(), Qt::Key_F5);
@@ -789,7 +721,7 @@ void tst_frmEditor::openedScriptReachesThePlayerAsTheGameReadsIt()
     const QString path = writeFile(u"long.cfg"_s, bytes);
     QVERIFY(!path.isEmpty());
 
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClick(script(), Qt::Key_F5);
     auto *player = editor()->findChild<ScriptPlayerWindow *>();
@@ -825,7 +757,7 @@ void tst_frmEditor::insertAnimationOpensWithinTheScreen()
     QScreen *screen = screenName.isEmpty() ? nullptr : screenNamed(screenName);
     if (!screenName.isEmpty() && !screen)
         QSKIP("This platform has no such screen.");
-    handOff(u"^1Sniper^4Wolf"_s);
+    QVERIFY(handOff(u"^1Sniper^4Wolf"_s));
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     if (screen)
         QVERIFY(placeEditor(screen, where));
@@ -852,7 +784,7 @@ void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep_data()
 void tst_frmEditor::insertsAnAnimationAtTheCaretAsOneUndoStep()
 {
     QFETCH(QString, name);
-    handOff(name);
+    QVERIFY(handOff(name));
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     const QString before = script()->toPlainText();
     // The caret inside the template's first line, which stays whole.
@@ -907,7 +839,7 @@ void tst_frmEditor::ctrlSSavesWhereTheScriptLastWent()
     QFETCH(std::optional<WriteFault>, fault);
 
     const QByteArray old = "set name Opened\r\n";
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     std::optional<bool> unsavedAfterFirstSave;
     const auto openChangeAndSave = [&] {
         m_program->openInEditor(m_dialogs.path);
@@ -998,8 +930,8 @@ void tst_frmEditor::menuEntriesDoTheirCommands_data()
         Effect::Copies, u"/name ^1A"_s);
     add(main + u"Name > Remove What the Game Drops"_s, {}, Effect::NameBecomes, u"^1AB"_s, 0,
         u"^1A\"B"_s);
-    add(main + u"Name > Spell It \u201c^1Lukasz\u201d"_s, {}, Effect::NameBecomes, u"^1Lukasz"_s,
-        0, u"^1\u0141ukasz"_s);
+    add(main + u"Name > Spell It \u201c^1Lukasz\u201d"_s, {}, Effect::NameBecomes, u"^1Lukasz"_s, 0,
+        u"^1\u0141ukasz"_s);
     add(main + u"Name > Keep the Preview on Screen"_s, Qt::ALT | Qt::Key_P, Effect::Shows,
         u"pinnedPreview"_s);
     add(main + u"Name > Color the Whole Name > Rainbow"_s, {}, Effect::NameBecomes,
@@ -1048,8 +980,7 @@ void tst_frmEditor::menuEntriesDoTheirCommands()
     const auto forgetTheChoices = qScopeGuard([] { QSettings().clear(); });
     const QString cod2 = u".local/share/Steam/steamapps/common/Call of Duty 2/main/"_s;
     QVERIFY(!writeFile(cod2 + u"iw_00.iwd"_s, "").isEmpty());
-    QVERIFY(
-        !writeFile(cod2 + u"players/one/config_mp.cfg"_s, "seta name \"^5Old\"\r\n").isEmpty());
+    QVERIFY(!writeFile(cod2 + u"players/one/config_mp.cfg"_s, "seta name \"^5Old\"\r\n").isEmpty());
     const std::map<QString, QByteArray> scripts { { u"chosen.cfg"_s, "set name Chosen\r\n" },
         { u"opened.cfg"_s, "set name Opened\r\n" }, { u"recent.cfg"_s, "set name Recent\r\n" } };
     for (const auto &[file, bytes] : scripts)
@@ -1149,8 +1080,7 @@ void tst_frmEditor::playerRunsTheScriptsTheScriptExecs()
     QVERIFY(
         !writeFile(u"colors.cfg"_s, "// two names\r\nset name ^2B\r\nwait 10\r\nset name ^3C\r\n")
              .isEmpty());
-    m_program->openInEditor(
-        writeFile(u"main.cfg"_s, "set name ^1A\r\nwait 10\r\nexec colors\r\n"));
+    m_program->openInEditor(writeFile(u"main.cfg"_s, "set name ^1A\r\nwait 10\r\nexec colors\r\n"));
     QVERIFY(QTest::qWaitForWindowActive(editor()));
     QTest::keyClick(script(), Qt::Key_F5);
     const auto *timeline

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tintmark developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/tintmarkprogram.h"
+#include "editor/scripttemplate.h"
 #include "fakedialogs.h"
 #include "games/installedgames.h"
-#include "editor/scripttemplate.h"
-#include "app/tintmarkprogram.h"
+#include "programfixture.h"
 #include "treefile.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 // What joins the two windows: the main window's command handed to the one script editor, the
 // editor's changes settled before the program ends, the scripts left unsaved offered back.
-class tst_ScriptEditorHandOff : public QObject {
+class tst_ScriptEditorHandOff : public ProgramFixture {
     Q_OBJECT
 
 private slots:
@@ -34,78 +35,13 @@ private slots:
     void aScriptLeftUnsavedIsOfferedBack_data();
     void aScriptLeftUnsavedIsOfferedBack();
     void endInOrderAsksAndKeepsTheCopy();
-
-private:
-    void handOff(const QString &name);
-    QWidget *editor() const;
-    QPlainTextEdit *script() const;
-    QString writeFile(const QString &name, const QByteArray &bytes);
-    QString recoveryFolder() const { return m_dir->filePath(u"recovery"_s); }
-    QStringList recoveryCopies() const
-    {
-        return QDir(recoveryFolder()).entryList({ u"*.recovery"_s }, QDir::Files);
-    }
-
-    QTemporaryDir m_settings;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    FakeDialogs m_dialogs;
-    InstalledGames m_games { GameSearch() }; // none
-    std::unique_ptr<TintmarkProgram> m_program;
-    QWidget *m_mainWindow = nullptr;
 };
 
-void tst_ScriptEditorHandOff::initTestCase()
-{
-    TintmarkProgram::setUpApplication();
-    QVERIFY(m_settings.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
-}
+void tst_ScriptEditorHandOff::initTestCase() { QVERIFY(setUpSettings()); }
 
-void tst_ScriptEditorHandOff::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_dialogs = {};
-    m_program = std::make_unique<TintmarkProgram>(m_dialogs, m_games, recoveryFolder());
-    m_mainWindow = &m_program->mainWindow();
-    m_mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
-}
+void tst_ScriptEditorHandOff::init() { QVERIFY(startProgram()); }
 
-void tst_ScriptEditorHandOff::cleanup()
-{
-    m_program.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-QWidget *tst_ScriptEditorHandOff::editor() const
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto found = std::find_if(windows.cbegin(), windows.cend(), [](QWidget *window) {
-        return window->objectName() == u"frmEditor" && window->isVisible();
-    });
-    return found == windows.cend() ? nullptr : *found;
-}
-
-QPlainTextEdit *tst_ScriptEditorHandOff::script() const
-{
-    return editor()->findChild<QPlainTextEdit *>(QStringLiteral("txtEditor"));
-}
-
-// Types the name into the main window and presses its "CFG Editor" button.
-void tst_ScriptEditorHandOff::handOff(const QString &name)
-{
-    m_mainWindow->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(name);
-    QTest::mouseClick(
-        m_mainWindow->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-    QVERIFY(editor());
-}
-
-QString tst_ScriptEditorHandOff::writeFile(const QString &name, const QByteArray &bytes)
-{
-    const QString path = m_dir->filePath(name);
-    return writeTreeFile(path, bytes) ? path : QString();
-}
+void tst_ScriptEditorHandOff::cleanup() { QVERIFY(endProgram()); }
 
 void tst_ScriptEditorHandOff::altEOpensAndReusesTheEditor()
 {
@@ -114,8 +50,8 @@ void tst_ScriptEditorHandOff::altEOpensAndReusesTheEditor()
     QTest::keyClick(m_mainWindow, Qt::Key_E, Qt::AltModifier);
     QTRY_VERIFY(editor());
     QWidget *first = editor();
-    QCOMPARE(script()->toPlainText(),
-        scriptTemplate().replace(u"\r\n"_s, u"\n"_s) + u" set name ^1A"_s);
+    QCOMPARE(
+        script()->toPlainText(), scriptTemplate().replace(u"\r\n"_s, u"\n"_s) + u" set name ^1A"_s);
 
     script()->moveCursor(QTextCursor::End);
     QTest::keyClicks(script(), " // mine");
@@ -130,13 +66,13 @@ void tst_ScriptEditorHandOff::altEOpensAndReusesTheEditor()
 // The player asked for the editor: an open one comes forward with the focus, not left behind.
 void tst_ScriptEditorHandOff::handOffBringsAnOpenEditorToTheFront()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QWidget *open = editor();
     QVERIFY(QTest::qWaitForWindowActive(open));
     m_mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_mainWindow));
 
-    handOff(u"B"_s);
+    QVERIFY(handOff(u"B"_s));
     QCOMPARE(editor(), open);
     QVERIFY(QTest::qWaitForWindowActive(open));
     QCOMPARE(QApplication::activeWindow(), open);
@@ -144,20 +80,20 @@ void tst_ScriptEditorHandOff::handOffBringsAnOpenEditorToTheFront()
 
 void tst_ScriptEditorHandOff::closedEditorStartsAgainFromTemplate()
 {
-    handOff(u"old"_s);
+    QVERIFY(handOff(u"old"_s));
     QPointer<QWidget> closed = editor();
     QVERIFY(closed->close());
     QTRY_VERIFY(!closed); // destroyed with its text
     QVERIFY(m_mainWindow->isVisible());
 
-    handOff(u"new"_s);
-    QCOMPARE(script()->toPlainText(),
-        scriptTemplate().replace(u"\r\n"_s, u"\n"_s) + u" set name new"_s);
+    QVERIFY(handOff(u"new"_s));
+    QCOMPARE(
+        script()->toPlainText(), scriptTemplate().replace(u"\r\n"_s, u"\n"_s) + u" set name new"_s);
 }
 
 void tst_ScriptEditorHandOff::closingTheMainWindowEndsTheProgram()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QPointer<QWidget> openEditor = editor();
     QTest::keyClicks(script(), "!");
     // The editor's changes are asked about first; Cancel keeps both windows open.
@@ -210,7 +146,7 @@ void tst_ScriptEditorHandOff::aScriptLeftUnsavedIsOfferedBack()
 // question, which the player may answer by keeping the program.
 void tst_ScriptEditorHandOff::endInOrderAsksAndKeepsTheCopy()
 {
-    handOff(u"A"_s);
+    QVERIFY(handOff(u"A"_s));
     QTest::keyClicks(script(), u"x"_s);
     m_dialogs.changesAnswer = PlayerDialogs::ChangesAnswer::Cancel;
     m_program->endInOrder();
