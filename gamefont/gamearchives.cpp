@@ -10,8 +10,12 @@
 GameArchives::GameArchives(const QString &folder, const QString &suffix)
 {
     const QDir dir(folder);
-    const QStringList names
-        = dir.entryList({ QLatin1Char('*') + suffix }, QDir::Files | QDir::Readable);
+    // Matched by hand, not by a name filter: the filter's regular expression keeps a stack for
+    // each thread that uses it, and the clean-up of the one this loader's thread left behind
+    // deadlocks the Windows program in its exit (winpthreads' pthread_key_delete).
+    QStringList names = dir.entryList(QDir::Files | QDir::Readable);
+    names.removeIf(
+        [&suffix](const QString &name) { return !name.endsWith(suffix, Qt::CaseInsensitive); });
     for (const QString &name : searchOrder(names)) {
         GameArchive archive(dir.filePath(name));
         if (archive.isReadable())
