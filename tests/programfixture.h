@@ -48,11 +48,12 @@ protected:
         m_mainWindow->show();
         return m_dir->isValid() && QTest::qWaitForWindowActive(m_mainWindow);
     }
-    // From cleanup(): the program ended, no window left behind.
+    // From cleanup(): the program ended, no window left behind. A tooltip hidden at the end goes
+    // once the events are handled, on Windows later than its hiding.
     bool endProgram()
     {
         m_program.reset();
-        return QApplication::topLevelWidgets().isEmpty();
+        return QTest::qWaitFor([] { return QApplication::topLevelWidgets().isEmpty(); }, 1000);
     }
 
     // The script editor on screen, or none.
