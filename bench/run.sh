@@ -389,5 +389,7 @@ awk '{ print $1, $2 }' "$work/memory" >"$work/rounds"
 report "peak memory, both windows open" "$work/rounds" MiB 1.4
 awk '{ print $1, $3 }' "$work/memory" >"$work/rounds"
 report "    against the floor of widgets" "$work/rounds" MiB 1.15
+awk '{ print $3, $2 }' "$work/memory" >"$work/rounds"
+report "    the floor itself vs the bare window" "$work/rounds" MiB -
 
 exit "$missed"
