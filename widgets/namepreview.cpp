@@ -13,7 +13,6 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QStringList>
 
 #include <algorithm>
@@ -48,32 +47,37 @@ QString drawn(const QString &nameHtml)
 
 // The image as rich text holds it: in the html itself, which a tooltip cannot take files beside,
 // shown scale times its size. The name is drawn again at each keystroke, so it is held as plainly
-// as an image can be, a PPM of its pixels on the preview's ground, rather than written by an image
-// writer: a PNG's compression took a fifth of the keystroke, and finding the writer for any
-// format a good part of the rest. Its pixels are doubled by the text's drawing rather than four
-// times as many of them encoded.
+// as an image can be, a PPM of its pixels laid on the preview's ground as they are written,
+// rather than painted and written by an image writer: a PNG's compression took a fifth of the
+// keystroke, and finding the writer for any format a good part of the rest. Its pixels are
+// doubled by the text's drawing rather than four times as many of them encoded.
 QString imageHtml(const QImage &image, int scale)
 {
-    QImage onGround(image.size(), QImage::Format_RGB32);
-    onGround.fill(QColor::fromString(QLatin1StringView(previewGround)));
-    QPainter(&onGround).drawImage(0, 0, image);
+    const QImage premultiplied = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRgb ground = QColor::fromString(QLatin1StringView(previewGround)).rgb();
     QByteArray pixmap = "P6\n" + QByteArray::number(image.width()) + ' '
         + QByteArray::number(image.height()) + "\n255\n";
     qsizetype at = pixmap.size();
     pixmap.resize(at + qsizetype(image.width()) * image.height() * 3);
-    for (int y = 0; y < onGround.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(onGround.constScanLine(y));
-        for (int x = 0; x < onGround.width(); ++x) {
-            pixmap[at++] = char(qRed(line[x]));
-            pixmap[at++] = char(qGreen(line[x]));
-            pixmap[at++] = char(qBlue(line[x]));
+    // Each channel over the ground: the pixel's own, premultiplied, and the ground's share that
+    // its alpha leaves.
+    const auto over = [](int pixel, int groundChannel, int alpha) {
+        return char(pixel + (groundChannel * (255 - alpha) + 127) / 255);
+    };
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(premultiplied.constScanLine(y));
+        for (int x = 0; x < premultiplied.width(); ++x) {
+            const int alpha = qAlpha(line[x]);
+            pixmap[at++] = over(qRed(line[x]), qRed(ground), alpha);
+            pixmap[at++] = over(qGreen(line[x]), qGreen(ground), alpha);
+            pixmap[at++] = over(qBlue(line[x]), qBlue(ground), alpha);
         }
     }
     // Joined rather than filled in with arg(), which would search the image's text for each mark.
     return u"<img width=\""_s + QString::number(image.width() * scale) + u"\" height=\""_s
         + QString::number(image.height() * scale)
-        + u"\" src=\"data:image/x-portable-pixmap;base64,"_s + QLatin1StringView(pixmap.toBase64())
-        + u"\">"_s;
+        + u"\" src=\"data:image/x-portable-pixmap;base64,"_s
+        + QLatin1StringView(pixmap.toBase64()) + u"\">"_s;
 }
 
 } // namespace
