@@ -38,6 +38,7 @@
 
 #include <functional>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -150,6 +151,7 @@ void bench_Tintmark::save()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("animated.cfg"));
+    const QString folderPath = folder.path();
     const QString text = animatedScript(textSize);
     const CfgWriter::TextSource takeText = [&] { return text; };
     QString error;
@@ -159,8 +161,9 @@ void bench_Tintmark::save()
     const QByteArray bytes = saved.readAll();
     saved.close();
 
-    // The baselines write the bytes that the save wrote: plainly; plainly and flushed to the disk
-    // as the save flushes them; and replaced atomically and flushed as the save does.
+    // The baselines write the bytes that the save wrote: plainly; plainly and flushed to the disk;
+    // and replaced atomically and flushed as the save does, the file and then its folder, which
+    // is the least a save that never loses the old script costs.
     std::function<bool()> write;
     if (writer == u"Tintmark") {
         write = [&] { return CfgWriter::write(path, takeText, CodePage(), &error); };
@@ -178,8 +181,13 @@ void bench_Tintmark::save()
     } else {
         write = [&] {
             QSaveFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                && file.commit();
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
+                || !file.commit())
+                return false;
+            const int folder
+                = open(QFile::encodeName(folderPath).constData(), O_RDONLY | O_DIRECTORY);
+            const bool synced = folder >= 0 && fsync(folder) == 0;
+            return close(folder) == 0 && synced;
         };
     }
     // Each writer starts with nothing left for the disk to write back from the rows before.
