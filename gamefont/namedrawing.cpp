@@ -57,14 +57,19 @@ QImage NameDrawing::image(const QString &name, const GamePalette &palette) const
 {
     if (!m_last.image.isNull() && m_last.name == name && m_last.palette == palette)
         return m_last.image;
-    // Room below the baseline for the letters that reach under it, and for the shadow.
-    const int height = m_font->pixelHeight();
-    QImage image(width(name) + 1, height * 3 / 2, QImage::Format_ARGB32_Premultiplied);
+    QImage image(imageSize(name), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    draw(painter, QPoint(0, height), name, palette);
+    draw(painter, QPoint(0, m_font->pixelHeight()), name, palette);
     m_last = { name, palette, image };
     return image;
+}
+
+QSize NameDrawing::imageSize(const QString &name) const
+{
+    // Room right of the last glyph and below the baseline for the shadow and for the letters that
+    // reach under it.
+    return { width(name) + 1, m_font->pixelHeight() * 3 / 2 };
 }
 
 const QImage &NameDrawing::tinted(QRgb color) const

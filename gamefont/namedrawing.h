@@ -39,6 +39,8 @@ public:
     // The last one is kept: the tooltip and the kept preview draw the same name at each
     // keystroke, each magnifying it as it needs.
     QImage image(const QString &name, const GamePalette &palette) const;
+    // The size of that image, without drawing it.
+    QSize imageSize(const QString &name) const;
 
 private:
     // The font's image in color: its texels times the color, as the engine's vertex color

@@ -49,9 +49,9 @@ QSize GameNameDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
     int width = 0;
     int height = metrics.height();
     if (const auto drawing = m_letters ? m_letters->drawing() : nullptr) {
-        const QImage image = drawing->image(name, m_palette);
-        width = image.width();
-        height = std::max(height, image.height());
+        const QSize size = drawing->imageSize(name);
+        width = size.width();
+        height = std::max(height, size.height());
     } else {
         for (const ColorRun &run : colorRuns(name, m_palette))
             width += metrics.horizontalAdvance(run.text);
