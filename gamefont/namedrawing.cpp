@@ -31,7 +31,7 @@ bool NameDrawing::holdsEvery(const QString &name) const
 }
 
 int NameDrawing::draw(
-    QPainter &painter, QPoint pen, const QString &name, const GamePalette &palette, int scale) const
+    QPainter &painter, QPoint pen, const QString &name, const GamePalette &palette) const
 {
     const QImage &image = m_font->image();
     const QImage &shadow = tinted(qRgb(0, 0, 0));
@@ -43,11 +43,11 @@ int NameDrawing::draw(
             const QRectF source(glyph.texture.left() * image.width(),
                 glyph.texture.top() * image.height(), glyph.texture.width() * image.width(),
                 glyph.texture.height() * image.height());
-            const QRect target(pen.x() + glyph.x0 * scale, pen.y() + glyph.y0 * scale,
-                glyph.pixelWidth * scale, glyph.pixelHeight * scale);
-            painter.drawImage(target.translated(scale, scale), shadow, source);
+            const QRect target(
+                pen.x() + glyph.x0, pen.y() + glyph.y0, glyph.pixelWidth, glyph.pixelHeight);
+            painter.drawImage(target.translated(1, 1), shadow, source);
             painter.drawImage(target, colored, source);
-            pen.rx() += glyph.dx * scale;
+            pen.rx() += glyph.dx;
         }
     }
     return pen.x() - start;

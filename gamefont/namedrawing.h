@@ -31,10 +31,9 @@ public:
     int width(const QString &name) const;
     // Whether the font holds each letter of the name, as the edition's code page encodes it.
     bool holdsEvery(const QString &name) const;
-    // Draws name with the pen at pen on the baseline, each of the font's pixels scale pixels
-    // wide; returns the width drawn.
-    int draw(QPainter &painter, QPoint pen, const QString &name, const GamePalette &palette,
-        int scale = 1) const;
+    // Draws name with the pen at pen on the baseline, one of the painter's pixels for each of the
+    // font's, as a painter magnifies them. Returns the width drawn.
+    int draw(QPainter &painter, QPoint pen, const QString &name, const GamePalette &palette) const;
     // name on a clear ground in the font's pixels, its baseline the font's height below the top.
     // The last one is kept: the tooltip and the kept preview draw the same name at each
     // keystroke, each magnifying it as it needs.

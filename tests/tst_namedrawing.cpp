@@ -92,7 +92,9 @@ void tst_NameDrawing::draw()
     QImage drawn(16, 10, QImage::Format_RGB32);
     drawn.fill(ground);
     QPainter painter(&drawn);
-    drawing.draw(painter, { 2, 6 }, name, gamePalette(), scale);
+    // Magnified as the views magnify it, the pen at (2, 6) of the image all the same.
+    painter.scale(scale, scale);
+    drawing.draw(painter, QPoint(2, 6) / scale, name, gamePalette());
     painter.end();
 
     QImage expected(16, 10, QImage::Format_RGB32);
