@@ -5,6 +5,7 @@
 
 #include <QtGui/private/qzipreader_p.h>
 
+#include <QSet>
 #include <QtEndian>
 
 #include <array>
@@ -93,8 +94,14 @@ void GameArchive::index()
         return;
     }
     const qint64 archiveSize = m_reader->device()->size();
+    // QZipReader reads the first entry of a name, whatever the later ones of that name say.
+    QSet<QString> names;
     for (qsizetype i = 0; i < infos.size(); ++i) {
         const QZipReader::FileInfo &info = infos[i];
+        const qsizetype known = names.size();
+        names.insert(info.filePath);
+        if (names.size() == known)
+            continue;
         // Deflate makes nothing more than slightly larger; an entry packed larger than it
         // unpacks, or than the archive, is damaged.
         const qint64 packedSize = packed->at(i);
