@@ -34,7 +34,9 @@ quint32 crc32(QByteArrayView data)
 // The packed size of each entry of the archive's central directory, in its order, found as
 // QZipReader finds the directory (the end record searched for from the end, at most 64 KiB
 // back); nothing when the directory is damaged. QZipReader reads an entry's packed size from
-// there and allocates it before reading: these sizes are checked against the file first.
+// there and allocates it before reading: these sizes are checked against the file first. A
+// directory that names an entry twice is damaged too: QZipReader reads the first entry of the
+// name, even one whose sizes it could not make sense of, and so not the one checked.
 std::optional<QList<qint64>> packedSizes(QIODevice *device)
 {
     constexpr qint64 endRecordSize = 22;
@@ -51,14 +53,20 @@ std::optional<QList<qint64>> packedSizes(QIODevice *device)
     if (!device->seek(start))
         return std::nullopt;
     QList<qint64> sizes;
+    QSet<QByteArray> names;
     for (int i = 0; i < count; ++i) {
         const QByteArray entry = device->read(entrySize);
         if (entry.size() < entrySize || !entry.startsWith("PK\x01\x02"))
             return std::nullopt;
         const auto *p = reinterpret_cast<const uchar *>(entry.constData());
         sizes.append(qFromLittleEndian<quint32>(p + 20));
-        const qint64 skip = qint64(qFromLittleEndian<quint16>(p + 28))
-            + qFromLittleEndian<quint16>(p + 30) + qFromLittleEndian<quint16>(p + 32);
+        const quint16 nameSize = qFromLittleEndian<quint16>(p + 28);
+        const qsizetype known = names.size();
+        names.insert(device->read(nameSize));
+        if (names.size() == known)
+            return std::nullopt;
+        const qint64 skip
+            = qint64(qFromLittleEndian<quint16>(p + 30)) + qFromLittleEndian<quint16>(p + 32);
         if (!device->seek(device->pos() + skip) || device->pos() > size)
             return std::nullopt;
     }
@@ -94,14 +102,8 @@ void GameArchive::index()
         return;
     }
     const qint64 archiveSize = m_reader->device()->size();
-    // QZipReader reads the first entry of a name, whatever the later ones of that name say.
-    QSet<QString> names;
     for (qsizetype i = 0; i < infos.size(); ++i) {
         const QZipReader::FileInfo &info = infos[i];
-        const qsizetype known = names.size();
-        names.insert(info.filePath);
-        if (names.size() == known)
-            continue;
         // Deflate makes nothing more than slightly larger; an entry packed larger than it
         // unpacks, or than the archive, is damaged.
         const qint64 packedSize = packed->at(i);
